@@ -1,0 +1,112 @@
+// Model core: file reading and writing, history snapshots and undo, jitter.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "History.h"
+#include "Model.h"
+#include "ModelFileIO.h"
+
+namespace {
+
+// A deterministic model of `count` points in strokes of 2 to 60 points.
+zef::Model MakeModel(int count) {
+    zef::Model model;
+    zef::Random random(7);
+    model.points.reserve(static_cast<std::size_t>(count));
+    int x = 400, y = 300, left = 0;
+    for (int i = 0; i < count; ++i) {
+        const bool start = left == 0;
+        left = start ? 1 + random.Next() % 59 : left - 1;
+        x = std::clamp(x + random.Next() % 61 - 30, 0, 799);
+        y = std::clamp(y + random.Next() % 61 - 30, 0, 599);
+        zef::PointRecord point;
+        point.x = x;
+        point.y = y + i % 2;
+        point.kind = start ? zef::kStrokeStart : zef::kStrokeContinuation;
+        model.points.push_back(point);
+    }
+    return model;
+}
+
+std::string BenchFile(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+zef::FileOps WithoutDiskFlush() {
+    zef::FileOps ops = zef::SystemFileOps();
+    ops.flush = [](int) { return 0; };
+    return ops;
+}
+
+void ReadMillion(benchmark::State& state) {
+    const std::string path = BenchFile("zef_bench_read.zfm");
+    const zef::Model model = MakeModel(1'000'000);
+    zef::WriteModelFile(path, model, WithoutDiskFlush());
+    const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zef::ReadModelFile(path, model.properties));
+    }
+    state.SetBytesProcessed(size * state.iterations());
+    state.SetLabel("read_1m_MBps");
+    std::filesystem::remove(path);
+}
+BENCHMARK(ReadMillion)->Unit(benchmark::kMillisecond);
+
+void WriteMillion(benchmark::State& state) {
+    const std::string path = BenchFile("zef_bench_write.zfm");
+    const zef::Model model = MakeModel(1'000'000);
+    const zef::FileOps ops = WithoutDiskFlush();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zef::WriteModelFile(path, model, ops));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(std::filesystem::file_size(path)) *
+                            state.iterations());
+    state.SetLabel("write_1m_MBps");
+    std::filesystem::remove(path);
+}
+BENCHMARK(WriteMillion)->Unit(benchmark::kMillisecond);
+
+void SnapshotHundredThousand(benchmark::State& state) {
+    const zef::Model model = MakeModel(100'000);
+    for (auto _ : state) {
+        zef::History history;
+        benchmark::DoNotOptimize(history.TakeSnapshot(model));
+        state.PauseTiming();
+        history = zef::History{};
+        state.ResumeTiming();
+    }
+    state.SetLabel("snapshot_100k_ms");
+}
+BENCHMARK(SnapshotHundredThousand)->Unit(benchmark::kMillisecond);
+
+void UndoHundredThousand(benchmark::State& state) {
+    zef::Model model = MakeModel(100'000);
+    zef::History history;
+    history.TakeSnapshot(model);
+    model.points.back().x += 1;
+    history.TakeSnapshot(model);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history.Undo(model));
+        state.PauseTiming();
+        history.Redo(model);
+        state.ResumeTiming();
+    }
+    state.SetLabel("undo_100k_ms");
+}
+BENCHMARK(UndoHundredThousand)->Unit(benchmark::kMillisecond);
+
+void ShakeHundredThousand(benchmark::State& state) {
+    zef::Model model = MakeModel(100'000);
+    zef::Random random(3);
+    for (auto _ : state) {
+        model.RegenerateShake(random);
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel("shake_100k_ms");
+}
+BENCHMARK(ShakeHundredThousand)->Unit(benchmark::kMillisecond);
+
+}  // namespace
