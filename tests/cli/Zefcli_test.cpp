@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "ModelFile.h"
+#include "ModelFileIO.h"
+#include "ModelTexts.h"
+
+namespace zef {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class ZefcliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("zef_cli_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    Outcome Run(const std::string& arguments) const {
+        const std::string out = PathOf("stdout"), err = PathOf("stderr");
+        const std::string command =
+            std::string(ZEFCLI_PROGRAM) + " " + arguments + " >" + out + " 2>" + err;
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+    }
+
+    std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+        const std::string path = PathOf(name);
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    fs::path folder_;
+};
+
+std::vector<std::uint8_t> OlderFile() {
+    // count 3: a start, a 3-4-5 continuation and a start at the tail.
+    std::vector<std::uint8_t> bytes{3, 0, 0, 0};
+    const auto point = [&bytes](std::uint8_t x, std::uint8_t y, std::uint8_t kind) {
+        bytes.insert(bytes.end(), {x, 0, 0, 0, y, 0, 0, 0, kind, 1, 0xFF, 0});
+    };
+    point(0, 0, kStrokeStart);
+    point(3, 4, kStrokeContinuation);
+    point(9, 9, kStrokeStart);
+    return bytes;
+}
+
+TEST_F(ZefcliTest, InfoDescribesAnOlderFileOnTheLargestCanvas) {
+    const Outcome outcome = Run("info '" + Write("old.ZF2", OlderFile()) + "'");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out,
+              "format: zf2\npoints: 3\nstrokes: 2\ncanvas: 800x600\nshakeStrength: 3\n"
+              "vtrSpeed: 40\nnoShadow: 0\nlineWidth: 4\nlineColour: 0,0,0\n"
+              "shadowColour: 138,72,0\nbackgroundColour: 238,156,0\npathLength: 5.00\n");
+}
+
+TEST_F(ZefcliTest, InfoLimitsTheCanvasAsTheCanvasWindowWould) {
+    Model model;
+    model.properties.canvasWidth = 5000;
+    model.properties.canvasHeight = 3;
+    model.properties.lineColour = {1, 2, 3};
+    ASSERT_TRUE(WriteModelFile(PathOf("big.zfm"), model));
+    model.properties.canvasWidth = 0;
+    ASSERT_TRUE(WriteModelFile(PathOf("zero.zfm"), model));
+
+    const Outcome big = Run("info " + PathOf("big.zfm"));
+    EXPECT_EQ(big.status, 0);
+    EXPECT_NE(big.out.find("format: zfm\nversion: 4\npoints: 0\nstrokes: 0\ncanvas: 800x10\n"),
+              std::string::npos)
+        << big.out;
+    EXPECT_NE(big.out.find("lineColour: 1,2,3\n"), std::string::npos);
+    EXPECT_NE(Run("info " + PathOf("zero.zfm")).out.find("canvas: 800x600\n"), std::string::npos);
+}
+
+TEST_F(ZefcliTest, ConvertWritesTheCurrentFormat) {
+    const std::string in = Write("old.zf2", OlderFile());
+    const std::string out = PathOf("new.zfm");
+    EXPECT_EQ(Run("convert " + in + " " + out).status, 0);
+    const LoadResult result = ReadModelFile(out, ModelProperties{});
+    ASSERT_TRUE(result.model);
+    EXPECT_EQ(result.model->version, 4);
+    EXPECT_EQ(result.model->points.size(), 3u);
+    EXPECT_EQ(result.model->points[1].shakeDy, -1);
+}
+
+TEST_F(ZefcliTest, FailuresExitWithOneAndTheProgramsMessage) {
+    std::vector<std::uint8_t> newer = EncodeModel(ModelProperties{}, {});
+    newer[10] = 9;
+    const Outcome version = Run("info " + Write("newer.zfm", newer));
+    EXPECT_EQ(version.status, 1);
+    EXPECT_NE(version.err.find("최신버젼으로 불러오시세요;;."), std::string::npos);
+
+    const Outcome name = Run("info " + Write("picture.png", newer));
+    EXPECT_EQ(name.status, 1);
+    EXPECT_NE(name.err.find(texts::kNotModelFile), std::string::npos);
+
+    EXPECT_EQ(Run("info " + PathOf("missing.zfm")).status, 1);
+
+    const std::string in = Write("old.zf2", OlderFile());
+    const Outcome unwritable = Run("convert " + in + " " + PathOf("no/folder/x.zfm"));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find(texts::kSaveFailed), std::string::npos);
+}
+
+TEST_F(ZefcliTest, UsageErrorsExitWithTwo) {
+    for (const char* arguments : {"", "info", "info a b", "convert a", "draw x"}) {
+        const Outcome outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments;
+        EXPECT_NE(outcome.err.find("usage"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,87 @@
+#include "History.h"
+
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+Model Stroke(int x) {
+    Model model;
+    model.AppendPoint(x, 0, false);
+    model.AppendPoint(x, 10, true);
+    return model;
+}
+
+TEST(History, EmptyHistoryHasNothingToGoTo) {
+    History history;
+    Model model = Stroke(1);
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(history.Undo(model), nullptr);
+    EXPECT_EQ(history.Redo(model), nullptr);
+    EXPECT_EQ(model.points.size(), 2u);
+}
+
+TEST(History, UndoAndRedoRestorePointsUnselectedAndHandBackTheProperties) {
+    History history;
+    Model model;
+    history.TakeSnapshot(model);
+    model = Stroke(5);
+    model.points[0].shakeDx = -4;
+    model.points[1].reserved = 9;
+    model.properties.canvasWidth = 200;
+    model.properties.lineColour = {1, 2, 3};
+    history.TakeSnapshot(model);
+    model.points[0].selected = 1;
+
+    const HistorySnapshot* back = history.Undo(model);
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(model.points.empty());
+    EXPECT_EQ(back->properties, ModelProperties{});
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_TRUE(history.CanRedo());
+
+    const HistorySnapshot* forward = history.Redo(model);
+    ASSERT_NE(forward, nullptr);
+    ASSERT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(model.points[0].shakeDx, -4);
+    EXPECT_EQ(model.points[0].selected, 0);
+    EXPECT_EQ(model.points[1].reserved, 9);
+    EXPECT_EQ(forward->properties.canvasWidth, 200);
+    EXPECT_EQ(forward->properties.lineColour, (Colour{1, 2, 3}));
+    EXPECT_TRUE(history.CanUndo());
+    EXPECT_FALSE(history.CanRedo());
+}
+
+TEST(History, ASnapshotAfterUndoDiscardsTheRedoBranch) {
+    History history;
+    Model model;
+    history.TakeSnapshot(model);
+    model = Stroke(1);
+    history.TakeSnapshot(model);
+    history.Undo(model);
+    model = Stroke(2);
+    history.TakeSnapshot(model);
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(history.Size(), 2u);
+    history.Undo(model);
+    EXPECT_TRUE(model.points.empty());
+    history.Redo(model);
+    EXPECT_EQ(model.points[0].x, 2) << "the first stroke is gone from the history";
+}
+
+TEST(History, UndoLeavesTheDocumentStateAlone) {
+    History history;
+    Model model;
+    history.TakeSnapshot(model);
+    model = Stroke(1);
+    model.document.modified = true;
+    model.document.path = "/tmp/a.zfm";
+    history.TakeSnapshot(model);
+    history.Undo(model);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_EQ(model.document.path, "/tmp/a.zfm");
+}
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,112 @@
+#include "ModelFileIO.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace zef {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ModelFileIOTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("zef_io_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    static std::vector<char> Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+    }
+
+    static Model TwoPointModel() {
+        Model model;
+        model.AppendPoint(1, 2, false);
+        model.AppendPoint(3, 4, true);
+        model.properties.vtrSpeed = 99;
+        return model;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(ModelFileIOTest, SavedModelLoadsBack) {
+    const std::string path = PathOf("그림 모델.zfm");
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    EXPECT_EQ(fs::file_size(path), 51u + 24u);
+    const LoadResult result = ReadModelFile(path, ModelProperties{});
+    ASSERT_TRUE(result.model);
+    EXPECT_EQ(result.model->properties.vtrSpeed, 99);
+    EXPECT_EQ(result.model->points.size(), 2u);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ModelFileIOTest, MissingFileAndFolderCannotBeOpenedAndNameIsCheckedAfterwards) {
+    EXPECT_EQ(ReadModelFile(PathOf("none.zfm"), {}).failure, LoadFailure::kCannotOpen);
+    EXPECT_EQ(ReadModelFile(PathOf("none.txt"), {}).failure, LoadFailure::kCannotOpen);
+    fs::create_directory(PathOf("folder.zfm"));
+    EXPECT_EQ(ReadModelFile(PathOf("folder.zfm"), {}).failure, LoadFailure::kCannotOpen);
+    const std::string wrongName = PathOf("model.txt");
+    ASSERT_TRUE(WriteModelFile(wrongName, TwoPointModel()));
+    EXPECT_EQ(ReadModelFile(wrongName, {}).failure, LoadFailure::kNotModelFile);
+    const std::string upper = PathOf("MODEL.ZFM");
+    ASSERT_TRUE(WriteModelFile(upper, TwoPointModel()));
+    EXPECT_TRUE(ReadModelFile(upper, {}).model);
+}
+
+TEST_F(ModelFileIOTest, AWriteThatFailsPartWayLeavesThePreviousFileByteIdentical) {
+    const std::string path = PathOf("keep.zfm");
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    const std::vector<char> before = Contents(path);
+
+    Model bigger = TwoPointModel();
+    for (int i = 0; i < 1000; ++i) {
+        bigger.AppendPoint(i, -i, true);
+    }
+    FileOps failing = SystemFileOps();
+    int calls = 0;
+    failing.write = [&calls](int fd, const void* data, std::size_t size) -> ssize_t {
+        if (++calls > 1) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::write(fd, data, size / 2);
+    };
+    EXPECT_FALSE(WriteModelFile(path, bigger, failing));
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file is removed";
+
+    FileOps unflushable = SystemFileOps();
+    unflushable.flush = [](int) { return -1; };
+    EXPECT_FALSE(WriteModelFile(path, bigger, unflushable));
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ModelFileIOTest, SaveIntoAMissingFolderFailsAndASaveKeepsThePermissions) {
+    EXPECT_FALSE(WriteModelFile(PathOf("no/such/folder.zfm"), TwoPointModel()));
+    const std::string path = PathOf("shared.zfm");
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    struct stat info{};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+}  // namespace
+}  // namespace zef
