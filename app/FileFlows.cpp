@@ -1,0 +1,214 @@
+#include "FileFlows.h"
+
+#include <utility>
+
+#include "AppTexts.h"
+#include "FilePaths.h"
+#include "ModelFileIO.h"
+#include "ModelTexts.h"
+
+namespace zef {
+
+namespace {
+
+constexpr std::string_view kOlderEnding = ".zf2";
+constexpr std::string_view kCurrentEnding = ".zfm";
+
+}  // namespace
+
+FileFlows::FileFlows(FileFlowParts parts, Shell& shell, FileFlowHost& host)
+    : parts_(parts), shell_(shell), host_(host) {}
+
+void FileFlows::NewModel() {
+    if (!AskToSaveChanges(ShellWindow::kMain)) {
+        return;
+    }
+    // However the dialog closes, the new model is made.
+    newModelMarker_ = true;
+    shell_.RunDialog(DialogId::kProperties);
+    newModelMarker_ = false;
+
+    Model& model = parts_.model;
+    model.ClearPoints();
+    host_.PaintCanvas();
+    model.document.shakingOn = 1;
+    model.document.modified = false;
+    model.document.drawnPointCount = 0;
+    model.document.title.clear();
+    model.document.path.clear();
+    parts_.exportOptions.Reset();
+    host_.TakeSnapshot();
+    host_.RefreshToolMode();
+    host_.UpdateTitle();
+}
+
+void FileFlows::Open() {
+    FileDialog dialog;
+    dialog.kind = FileDialogKind::kOpen;
+    dialog.title = texts::kOpenDialogTitle;
+    dialog.filters = {{texts::kAnyModelFilter, texts::kAnyModelPattern},
+                      {texts::kModelFilter, texts::kModelPattern},
+                      {texts::kOlderModelFilter, texts::kOlderModelPattern}};
+    dialog.initialPath = record_.path;
+    dialog.initialDirectory = record_.initialDirectory;
+    dialog.mustExist = true;
+    const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
+    if (!chosen) {
+        return;
+    }
+    record_.path = *chosen;
+    if (OpenModelFile(FileTitleOf(*chosen), *chosen)) {
+        record_.initialDirectory.clear();
+    }
+}
+
+bool FileFlows::Save() {
+    DocumentState& document = parts_.model.document;
+    if (document.path.empty()) {
+        return SaveAs();
+    }
+    // A model read from an older file is saved in the current format beside it.
+    std::string path = ReplaceEnding(document.path, kOlderEnding, kCurrentEnding);
+    std::string title = ReplaceEnding(document.title, kOlderEnding, kCurrentEnding);
+    if (!SaveModel(path)) {
+        return false;
+    }
+    document.path = std::move(path);
+    document.title = std::move(title);
+    document.modified = false;
+    host_.UpdateTitle();
+    return true;
+}
+
+bool FileFlows::SaveAs() {
+    FileDialog dialog;
+    dialog.kind = FileDialogKind::kSave;
+    dialog.title = texts::kSaveDialogTitle;
+    dialog.filters = {{texts::kModelFilter, texts::kModelPattern}};
+    dialog.overwritePrompt = true;
+    record_.path.clear();
+    dialog.initialDirectory = record_.initialDirectory;
+    const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
+    if (!chosen) {
+        return false;
+    }
+    record_.initialDirectory.clear();
+    record_.path = *chosen;
+    std::string path = *chosen;
+    if (!path.ends_with(kCurrentEnding)) {
+        path += kCurrentEnding;
+    }
+    if (!SaveModel(path)) {
+        return false;
+    }
+    DocumentState& document = parts_.model.document;
+    document.title = FileTitleOf(path);
+    document.path = std::move(path);
+    document.modified = false;
+    host_.UpdateTitle();
+    return true;
+}
+
+void FileFlows::Close(ShellWindow owner) {
+    if (AskToSaveChanges(owner)) {
+        shell_.Quit();
+    }
+}
+
+void FileFlows::HandOver(const std::string& path) {
+    shell_.BringToForeground();
+    if (OpenModelFile(FileTitleOf(path), path)) {
+        record_.initialDirectory.clear();
+    }
+}
+
+void FileFlows::Drop(std::span<const std::string> paths) {
+    if (paths.empty()) {
+        return;
+    }
+    shell_.BringToForeground();
+    OpenModelFile(FileTitleOf(paths.front()), paths.front());
+}
+
+void FileFlows::Export(DialogId dialog) {
+    Model& model = parts_.model;
+    model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
+    if (model.points.empty()) {
+        Report(texts::kEmptyModel, MessageIcon::kNone);
+        parts_.exportRunning = false;
+        return;
+    }
+    shell_.RunDialog(dialog);
+}
+
+bool FileFlows::OpenModelFile(const std::string& title, const std::string& path) {
+    if (!AskToSaveChanges(ShellWindow::kMain) || !LoadModel(path)) {
+        return false;
+    }
+    DocumentState& document = parts_.model.document;
+    document.title = title;
+    document.path = path;
+    document.modified = false;
+    host_.UpdateTitle();
+    host_.SetVtrMode(parts_.settings.openInVtr != 0);
+    host_.RefreshToolMode();
+    return true;
+}
+
+bool FileFlows::LoadModel(const std::string& path) {
+    Model& model = parts_.model;
+    LoadResult loaded = ReadModelFile(path, model.properties);
+    if (!loaded.model) {
+        const std::string_view text = LoadFailureText(loaded.failure);
+        if (!text.empty()) {
+            Report(std::string(text), loaded.failure == LoadFailure::kOutOfMemory
+                                          ? MessageIcon::kError
+                                          : MessageIcon::kNone);
+        }
+        return false;
+    }
+    model.properties = loaded.model->properties;
+    host_.ApplyColourSlots();
+    model.points = std::move(loaded.model->points);
+    model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
+
+    parts_.exportOptions.Reset();
+    parts_.interaction.tool = kToolStraightLine;
+    parts_.selection.moveMode = false;
+    parts_.selection.scaleMode = false;
+    model.document.shakingOn = 1;
+    host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
+    host_.TakeSnapshot();
+    return true;
+}
+
+bool FileFlows::SaveModel(const std::string& path) {
+    if (WriteModelFile(path, parts_.model)) {
+        return true;
+    }
+    Report(texts::kSaveFailed, MessageIcon::kError);
+    return false;
+}
+
+bool FileFlows::AskToSaveChanges(ShellWindow owner) {
+    if (!parts_.model.document.modified) {
+        return true;
+    }
+    const MessageAnswer answer =
+        shell_.ShowMessage({texts::kSaveChangesQuestion, texts::kAppCaption,
+                            MessageButtons::kYesNoCancel, MessageIcon::kNone, owner});
+    switch (answer) {
+        case MessageAnswer::kYes:
+            return Save();
+        case MessageAnswer::kNo:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void FileFlows::Report(const std::string& text, MessageIcon icon) {
+    shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kOk, icon, ShellWindow::kMain});
+}
+
+}  // namespace zef

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "DialogId.h"
+#include "ExportOptions.h"
+#include "FileDialogRecord.h"
+#include "FileFlowHost.h"
+#include "InteractionState.h"
+#include "Model.h"
+#include "SelectionState.h"
+#include "Settings.h"
+#include "Shell.h"
+
+namespace zef {
+
+// The pieces of the editor the file flows work on.
+struct FileFlowParts {
+    Model& model;
+    SelectionState& selection;
+    InteractionState& interaction;
+    ExportOptions& exportOptions;
+    const Settings& settings;
+    bool& exportRunning;
+};
+
+// The file-level flows of the editor: new model, open, save, save under a new name, the
+// question whether to save changes first, close, a path handed over by a second start, a
+// dropped file, and the check that refuses to export an empty model.
+class FileFlows {
+  public:
+    FileFlows(FileFlowParts parts, Shell& shell, FileFlowHost& host);
+
+    void NewModel();
+    void Open();
+    // True when the model was written; a failure has been reported.
+    bool Save();
+    bool SaveAs();
+    // Asks to save changes and ends the program unless the user cancels.
+    void Close(ShellWindow owner);
+    void HandOver(const std::string& path);
+    // Opens the first of the dropped files; the others are ignored.
+    void Drop(std::span<const std::string> paths);
+    // Runs an export dialog unless the model has no points.
+    void Export(DialogId dialog);
+
+    // Reads a model file and makes it the current model; false when it did not become the
+    // current model (the user cancelled, or the file could not be read).
+    bool OpenModelFile(const std::string& title, const std::string& path);
+
+    // Replaces the model by the file's; false, after the failure's message, when it cannot
+    // be read, and nothing of the model has changed then.
+    bool LoadModel(const std::string& path);
+    // Writes the model; false, after the failure's message, when it could not be written.
+    bool SaveModel(const std::string& path);
+
+    // While the properties dialog runs for a new model.
+    bool NewModelMarker() const { return newModelMarker_; }
+    FileDialogRecord& DialogRecord() { return record_; }
+
+  private:
+    // False when the operation that asks must stop: the user cancelled, or chose to save
+    // and the model was not saved.
+    bool AskToSaveChanges(ShellWindow owner);
+    void Report(const std::string& text, MessageIcon icon);
+
+    FileFlowParts parts_;
+    Shell& shell_;
+    FileFlowHost& host_;
+    FileDialogRecord record_;
+    bool newModelMarker_ = false;
+};
+
+}  // namespace zef
