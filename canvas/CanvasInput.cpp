@@ -1,0 +1,224 @@
+#include "CanvasInput.h"
+
+#include "EditCommands.h"
+#include "RangeSelection.h"
+
+namespace zef {
+
+namespace {
+
+constexpr int kCurveMovesPerPoint = 5;  // a curve gains a point after more moves than this
+constexpr std::int64_t kCurveReachSquared = 400;  // or when the pointer is 20 pixels away
+constexpr float kScalePerPixel = 0.01f;
+
+bool DragsLeftEdge(FrameEdge edge) {
+    return edge == FrameEdge::kLeft || edge == FrameEdge::kTopLeft ||
+           edge == FrameEdge::kBottomLeft;
+}
+
+bool DragsTopEdge(FrameEdge edge) {
+    return edge == FrameEdge::kTop || edge == FrameEdge::kTopLeft || edge == FrameEdge::kTopRight;
+}
+
+std::int64_t SquaredDistance(CanvasPoint a, CanvasPoint b) {
+    const std::int64_t dx = std::int64_t{b.x} - a.x;
+    const std::int64_t dy = std::int64_t{b.y} - a.y;
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+CanvasInput::CanvasInput(Model& model, SelectionState& selection, InteractionState& interaction,
+                         Random& random, CanvasHost& host)
+    : model_(model),
+      selection_(selection),
+      interaction_(interaction),
+      random_(random),
+      host_(host) {}
+
+void CanvasInput::SizeChanged(std::int32_t width, std::int32_t height) {
+    model_.properties.canvasWidth = width;
+    model_.properties.canvasHeight = height;
+    host_.UpdateSizePane();
+}
+
+void CanvasInput::MouseMove() {
+    host_.UpdateCursor();
+    if (host_.VtrMode() || !interaction_.dragInProgress) {
+        return;
+    }
+    const CanvasPoint sample = interaction_.cursorSample;
+    if (selection_.scaleMode) {
+        const auto pixels = static_cast<float>(std::int64_t{sample.x} - selection_.scaleCentreX);
+        selection_.scaleFactor = 1.0f + kScalePerPixel * pixels;
+        if (selection_.scaleFactor < 0.0f) {
+            selection_.scaleFactor = 0.0f;
+            MarkModified();
+        } else if (selection_.scaleFactor != 1.0f) {
+            MarkModified();
+        }
+    } else if (selection_.moveMode) {
+        MoveSelection(model_, selection_, sample.x - interaction_.anchor.x,
+                      sample.y - interaction_.anchor.y);
+        interaction_.anchor = sample;
+        MarkModified();
+    } else if (interaction_.tool == kToolCurve) {
+        ++interaction_.curveMoveCounter;
+        if (interaction_.curveMoveCounter > kCurveMovesPerPoint ||
+            SquaredDistance(interaction_.anchor, sample) > kCurveReachSquared) {
+            interaction_.curveMoveCounter = 0;
+            Append(sample, true);
+            interaction_.anchor = sample;
+        }
+    }
+    if (!host_.LeftButtonHeld()) {
+        LeftButtonUp();
+    }
+}
+
+void CanvasInput::LeftButtonDown() {
+    host_.UpdateCursor();
+    if (host_.VtrMode() || interaction_.dragInProgress) {
+        return;
+    }
+    host_.ConfinePointerToCanvas();
+    const CanvasPoint sample = interaction_.cursorSample;
+    if (selection_.scaleMode) {
+        selection_.scaleCentreX = sample.x;
+        selection_.scaleCentreY = sample.y;
+    } else if (selection_.moveMode) {
+        interaction_.anchor = sample;
+    } else {
+        switch (interaction_.tool) {
+            case kToolStraightLine:
+                Append(sample, false);
+                break;
+            case kToolCurve:
+                Append(sample, false);
+                interaction_.anchor = sample;
+                interaction_.curveMoveCounter = 0;
+                break;
+            case kToolRectangle:
+            case kToolEllipse:
+            case kToolFilledRectangle:
+            case kToolFilledEllipse:
+                interaction_.anchor = sample;
+                break;
+            case kToolRangeSelection:
+                interaction_.anchor = sample;
+                if (!host_.CtrlHeld() && !host_.ShiftHeld()) {
+                    DeselectAll(model_, selection_);
+                    host_.RefreshToolbarState();
+                }
+                break;
+            default:
+                break;
+        }
+    }
+    interaction_.dragInProgress = true;
+}
+
+void CanvasInput::LeftButtonUp() {
+    host_.UpdateCursor();
+    host_.ReleasePointer();
+    const CanvasPoint sample = interaction_.cursorSample;
+    const int tool = interaction_.tool;
+    if (selection_.scaleMode) {
+        ScaleSelection(model_, selection_);
+        host_.TakeSnapshot();
+    } else if (selection_.moveMode) {
+        host_.TakeSnapshot();
+    } else if (interaction_.dragInProgress) {
+        if (tool == kToolStraightLine || tool == kToolCurve) {
+            Append(sample, true);
+            // A click without moving leaves a lone stroke start; it goes again.
+            if (!model_.points.empty() && model_.points.back().kind == kStrokeStart) {
+                model_.points.pop_back();
+            }
+            host_.TakeSnapshot();
+        } else if (tool == kToolRectangle || tool == kToolFilledRectangle) {
+            Report(AddRectangle(model_, random_, interaction_.anchor, sample,
+                                tool == kToolFilledRectangle));
+            host_.TakeSnapshot();
+        } else if (tool == kToolEllipse || tool == kToolFilledEllipse) {
+            Report(AddEllipse(model_, random_, interaction_.anchor, sample,
+                              tool == kToolFilledEllipse));
+            host_.TakeSnapshot();
+        } else if (tool == kToolRangeSelection) {
+            SelectInRectangle(model_, selection_, interaction_.anchor, sample, host_.ShiftHeld());
+            host_.RefreshToolbarState();
+        }
+    }
+    interaction_.dragInProgress = false;
+}
+
+void CanvasInput::RightButtonDown() {
+    if (interaction_.dragInProgress && interaction_.tool == kToolStraightLine) {
+        Append(interaction_.cursorSample, true);
+    }
+}
+
+CanvasSize CanvasInput::MinimumWindowSize() const {
+    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    return {largest.width - (kMaxCanvasWidth - kMinCanvasSide),
+            largest.height - (kMaxCanvasHeight - kMinCanvasSide)};
+}
+
+void CanvasInput::FrameDragStarted() {
+    DeselectAll(model_, selection_);
+    host_.RefreshToolbarState();
+    host_.ConfinePointerToWorkArea();
+    interaction_.lastFrameDragCursor = host_.PointerScreenPosition();
+    selection_.moveAll = true;
+}
+
+FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
+    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    if (std::int64_t{proposed.right} - proposed.left > largest.width) {
+        proposed.right = proposed.left + largest.width;
+    }
+    if (std::int64_t{proposed.bottom} - proposed.top > largest.height) {
+        proposed.bottom = proposed.top + largest.height;
+    }
+    const CanvasPoint previous = interaction_.lastFrameDragCursor;
+    const CanvasPoint cursor = host_.PointerScreenPosition();
+    if (DragsLeftEdge(edge)) {
+        MoveSelection(model_, selection_, previous.x - cursor.x, 0);
+        host_.PaintCanvas();
+    }
+    if (DragsTopEdge(edge)) {
+        MoveSelection(model_, selection_, 0, previous.y - cursor.y);
+        host_.PaintCanvas();
+    }
+    interaction_.lastFrameDragCursor = cursor;
+    return proposed;
+}
+
+void CanvasInput::FrameDragEnded() {
+    host_.FitCanvas(0, 0);
+    host_.ReleasePointer();
+    host_.TakeSnapshot();
+    selection_.moveAll = false;
+}
+
+void CanvasInput::Append(CanvasPoint point, bool connect) {
+    const AppendResult result = model_.AppendPoint(point.x, point.y, connect);
+    Report({.appended = result == AppendResult::kAppended,
+            .outOfMemory = result == AppendResult::kOutOfMemory});
+}
+
+void CanvasInput::Report(ShapeResult result) {
+    if (result.appended) {
+        host_.UpdateTitle();
+    }
+    if (result.outOfMemory) {
+        host_.ShowAppendOutOfMemory();
+    }
+}
+
+void CanvasInput::MarkModified() {
+    model_.document.modified = true;
+    host_.UpdateTitle();
+}
+
+}  // namespace zef

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+
+#include "CanvasHost.h"
+#include "InteractionState.h"
+#include "Model.h"
+#include "Random.h"
+#include "SelectionState.h"
+#include "Shapes.h"
+
+namespace zef {
+
+// The edge or corner of the canvas window's sizing frame being dragged.
+enum class FrameEdge {
+    kLeft,
+    kRight,
+    kTop,
+    kTopLeft,
+    kTopRight,
+    kBottom,
+    kBottomLeft,
+    kBottomRight
+};
+
+// A window rectangle in screen coordinates; right and bottom are exclusive.
+struct FrameRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    friend constexpr bool operator==(const FrameRect&, const FrameRect&) = default;
+};
+
+// The mouse on the canvas: strokes, shapes, range selections, move and scale drags, and the
+// drag of the canvas window's sizing frame. Every position comes from the cursor sample of
+// the interaction state, which the frame paint writes; never from an event.
+class CanvasInput {
+  public:
+    CanvasInput(Model& model, SelectionState& selection, InteractionState& interaction,
+                Random& random, CanvasHost& host);
+
+    // The canvas's client area now measures width x height.
+    void SizeChanged(std::int32_t width, std::int32_t height);
+    void MouseMove();
+    void LeftButtonDown();
+    void LeftButtonUp();
+    void RightButtonDown();
+
+    // The smallest outer size of the canvas window: a client area of 10 x 10.
+    CanvasSize MinimumWindowSize() const;
+
+    void FrameDragStarted();
+    // One step of a frame drag: returns the proposed rectangle held to a client area of at
+    // most 800 x 600; dragging the left or top edge moves every point so that the drawing
+    // stays still on the screen.
+    FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
+    void FrameDragEnded();
+
+  private:
+    void Append(CanvasPoint point, bool connect);
+    void Report(ShapeResult result);
+    void MarkModified();
+
+    Model& model_;
+    SelectionState& selection_;
+    InteractionState& interaction_;
+    Random& random_;
+    CanvasHost& host_;
+};
+
+}  // namespace zef

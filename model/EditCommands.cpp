@@ -1,0 +1,178 @@
+#include "EditCommands.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zef {
+
+namespace {
+
+constexpr std::int64_t kCoordinateLimit = 30000;
+constexpr double kDegreesPerRadian = 57.29579143313326;  // 180 / 3.141592
+constexpr int kStraightenAngle = 20;
+constexpr double kStraightenReach = 100.0;
+
+std::int32_t HoldCoordinate(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+std::int32_t HoldCoordinate(double value) {
+    const double limit = static_cast<double>(kCoordinateLimit);
+    return static_cast<std::int32_t>(std::clamp(value, -limit, limit));
+}
+
+// The direction from `from` to `to` in whole degrees, truncated toward zero.
+int Direction(const PointRecord& from, const PointRecord& to) {
+    const double dy = static_cast<double>(to.y) - from.y;
+    const double dx = static_cast<double>(to.x) - from.x;
+    return static_cast<int>(std::atan2(dy, dx) * kDegreesPerRadian);
+}
+
+double Distance(const PointRecord& a, const PointRecord& b) {
+    const double dx = static_cast<double>(b.x) - a.x;
+    const double dy = static_cast<double>(b.y) - a.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// Drops the tail and any stroke starts it leaves at the end of the first `count` points;
+// returns the number of points that remain.
+std::size_t DropLastLine(const std::vector<PointRecord>& points, std::size_t count) {
+    --count;
+    while (count > 0 && points[count - 1].kind == kStrokeStart) {
+        --count;
+    }
+    return count;
+}
+
+}  // namespace
+
+EditResult SelectAll(Model& model, SelectionState& selection) {
+    for (PointRecord& point : model.points) {
+        point.selected = 1;
+    }
+    selection.selectionExists = true;
+    return {.refreshToolbar = true};
+}
+
+EditResult DeselectAll(Model& model, SelectionState& selection) {
+    for (PointRecord& point : model.points) {
+        point.selected = 0;
+    }
+    selection.moveMode = false;
+    selection.scaleMode = false;
+    selection.selectionExists = false;
+    return {.refreshToolbar = true};
+}
+
+EditResult InvertSelection(Model& model, SelectionState& selection) {
+    selection.selectionExists = false;
+    for (PointRecord& point : model.points) {
+        point.selected = point.selected == 0 ? 1 : 0;
+        if (point.selected == 1) {
+            selection.selectionExists = true;
+        }
+    }
+    return {.refreshToolbar = true};
+}
+
+// The points are compacted in place: points[0, kept) is the list as edited so far, and its
+// last element is the point before the one being looked at.
+EditResult DeleteSelectedSegments(Model& model, SelectionState& selection) {
+    std::vector<PointRecord>& points = model.points;
+    const std::size_t count = points.size();
+    std::size_t kept = 0;
+    int snapshots = 1;
+    for (std::size_t i = 0; i < count; ++i) {
+        PointRecord point = points[i];
+        const bool qualifies = point.selected == 1 && point.kind == kStrokeContinuation &&
+                               kept > 0 && points[kept - 1].selected == 1;
+        if (!qualifies) {
+            points[kept++] = point;
+            continue;
+        }
+        model.document.modified = true;
+        if (i + 1 == count) {
+            points[kept++] = point;
+            kept = DropLastLine(points, kept);
+            ++snapshots;
+            break;
+        }
+        const bool previousIsStart = points[kept - 1].kind == kStrokeStart;
+        if (previousIsStart) {
+            --kept;
+        }
+        if (points[i + 1].kind != kStrokeStart) {
+            point.kind = kStrokeStart;
+            points[kept++] = point;
+        }
+    }
+    points.resize(kept);
+    EditResult result = DeselectAll(model, selection);
+    result.snapshots = snapshots;
+    result.updateTitle = true;
+    return result;
+}
+
+EditResult StraightenSelection(Model& model) {
+    std::vector<PointRecord>& points = model.points;
+    const std::size_t count = points.size();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const PointRecord point = points[i];
+        if (point.selected == 1 && point.kind == kStrokeContinuation && kept > 0 && i + 1 < count &&
+            points[i + 1].kind == kStrokeContinuation) {
+            const PointRecord& previous = points[kept - 1];
+            const PointRecord& next = points[i + 1];
+            const int turn = Direction(previous, point) - Direction(point, next);
+            if (std::abs(turn) < kStraightenAngle && Distance(previous, next) <= kStraightenReach) {
+                continue;
+            }
+        }
+        points[kept++] = point;
+    }
+    points.resize(kept);
+    model.document.modified = true;
+    return {.snapshots = 1, .updateTitle = true};
+}
+
+EditResult RemoveLastLine(Model& model) {
+    if (model.points.empty()) {
+        return {.snapshots = 1};
+    }
+    model.points.resize(DropLastLine(model.points, model.points.size()));
+    model.document.modified = true;
+    return {.snapshots = 1, .updateTitle = true};
+}
+
+void MoveSelection(Model& model, const SelectionState& selection, std::int32_t dx,
+                   std::int32_t dy) {
+    for (PointRecord& point : model.points) {
+        if (point.selected == 1 || selection.moveAll) {
+            point.x = HoldCoordinate(std::int64_t{point.x} + dx);
+            point.y = HoldCoordinate(std::int64_t{point.y} + dy);
+        }
+    }
+}
+
+void ScaleSelection(Model& model, SelectionState& selection) {
+    const double factor = selection.scaleFactor;
+    selection.scaleFactor = 1.0f;
+    if (factor == 1.0) {
+        return;
+    }
+    const double cx = selection.scaleCentreX;
+    const double cy = selection.scaleCentreY;
+    for (PointRecord& point : model.points) {
+        if (point.selected != 1) {
+            continue;
+        }
+        const double dx = point.x - cx;
+        const double dy = cy - point.y;
+        const double radius = std::sqrt(dx * dx + dy * dy) * factor;
+        const double angle = std::atan2(dy, dx);
+        point.x = HoldCoordinate(radius * std::cos(angle) + cx);
+        point.y = HoldCoordinate(cy - radius * std::sin(angle));
+    }
+}
+
+}  // namespace zef
