@@ -1,0 +1,240 @@
+#include "EditCommands.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace zef {
+namespace {
+
+using ::testing::ElementsAre;
+
+// A point as the tests write it: position, kind and selection.
+struct P {
+    std::int32_t x;
+    std::int32_t y;
+    std::uint8_t kind = kStrokeContinuation;
+    bool selected = false;
+    friend bool operator==(const P&, const P&) = default;
+};
+
+void PrintTo(const P& p, std::ostream* os) {
+    *os << "(" << p.x << ", " << p.y << (p.kind == kStrokeStart ? ", start" : "")
+        << (p.selected ? ", selected" : "") << ")";
+}
+
+constexpr std::uint8_t S = kStrokeStart;
+
+Model MakeModel(std::initializer_list<P> points) {
+    Model model;
+    for (const P& p : points) {
+        PointRecord record;
+        record.x = p.x;
+        record.y = p.y;
+        record.kind = p.kind;
+        record.selected = p.selected ? 1 : 0;
+        model.points.push_back(record);
+    }
+    return model;
+}
+
+std::vector<P> Points(const Model& model) {
+    std::vector<P> result;
+    for (const PointRecord& r : model.points) {
+        result.push_back({r.x, r.y, r.kind, r.selected == 1});
+    }
+    return result;
+}
+
+TEST(SelectionCommandsTest, SelectAllOnAnEmptyModelStillMakesASelection) {
+    Model model;
+    SelectionState selection;
+    EXPECT_TRUE(SelectAll(model, selection).refreshToolbar);
+    EXPECT_TRUE(selection.selectionExists);
+}
+
+TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) {
+    Model model = MakeModel({{0, 0, S, true}, {5, 5, kStrokeContinuation, false}});
+    SelectionState selection;
+    selection.selectionExists = true;
+    InvertSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S, false}, P{5, 5, 2, true}));
+    EXPECT_TRUE(selection.selectionExists);
+
+    SelectAll(model, selection);
+    EXPECT_TRUE(InvertSelection(model, selection).refreshToolbar);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{5, 5}));
+    EXPECT_FALSE(selection.selectionExists);
+}
+
+TEST(SelectionCommandsTest, DeselectAllEndsBothModes) {
+    Model model = MakeModel({{0, 0, S, true}});
+    SelectionState selection{.selectionExists = true, .moveMode = true, .scaleMode = true};
+    DeselectAll(model, selection);
+    EXPECT_FALSE(model.points[0].selected);
+    EXPECT_FALSE(selection.selectionExists || selection.moveMode || selection.scaleMode);
+}
+
+TEST(DeleteSelectedSegmentsTest, MiddleSegmentSplitsTheStroke) {
+    Model model = MakeModel({{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}});
+    SelectionState selection{.selectionExists = true, .moveMode = true};
+    const EditResult result = DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{10, 0}, P{20, 0, S}, P{30, 0}));
+    EXPECT_EQ(result.snapshots, 1);
+    EXPECT_TRUE(result.updateTitle && result.refreshToolbar);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_FALSE(selection.selectionExists || selection.moveMode);
+}
+
+TEST(DeleteSelectedSegmentsTest, OnlySegmentOfAStrokeTakesItsStartAlong) {
+    Model model = MakeModel({{0, 0, S, true}, {10, 0, 2, true}, {50, 50, S}, {60, 60}});
+    SelectionState selection;
+    DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{50, 50, S}, P{60, 60}));
+}
+
+TEST(DeleteSelectedSegmentsTest, FirstSegmentOfALongerStrokeMakesTheNextPointItsStart) {
+    Model model = MakeModel({{1, 1, S}, {2, 2}, {0, 0, S, true}, {10, 0, 2, true}, {20, 0}});
+    SelectionState selection;
+    DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{1, 1, S}, P{2, 2}, P{10, 0, S}, P{20, 0}));
+}
+
+TEST(DeleteSelectedSegmentsTest, RunOfSelectedSegmentsGoesAsAWhole) {
+    Model model = MakeModel(
+        {{0, 0, S, true}, {1, 0, 2, true}, {2, 0, 2, true}, {3, 0, 2, true}, {9, 9, S}, {8, 8}});
+    SelectionState selection;
+    DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{9, 9, S}, P{8, 8}));
+}
+
+TEST(DeleteSelectedSegmentsTest, LastSegmentOfTheListAsksForASecondSnapshot) {
+    // The selection spans the break between two strokes; only (3, 0) ends a selected segment.
+    Model model = MakeModel({{0, 0, S}, {1, 0, 2, true}, {2, 0, S, true}, {3, 0, 2, true}});
+    SelectionState selection;
+    const EditResult result = DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}));
+    EXPECT_EQ(result.snapshots, 2);
+    EXPECT_TRUE(model.document.modified);
+}
+
+TEST(DeleteSelectedSegmentsTest, SegmentsWithOneSelectedEndStayAndTheFlagStaysClear) {
+    Model model = MakeModel({{0, 0, S, true}, {1, 0}, {2, 0, 2, true}});
+    SelectionState selection{.selectionExists = true};
+    const EditResult result = DeleteSelectedSegments(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{2, 0}));
+    EXPECT_EQ(result.snapshots, 1);
+    EXPECT_FALSE(model.document.modified);
+    EXPECT_FALSE(selection.selectionExists);
+}
+
+// P, C and N in one stroke with only C selected; whether C survives straightening.
+bool Survives(P previous, P middle, P next) {
+    previous.kind = S;
+    middle.selected = true;
+    Model model = MakeModel({previous, middle, next});
+    StraightenSelection(model);
+    return model.points.size() == 3;
+}
+
+TEST(StraightenSelectionTest, RemovesNearlyStraightShortCorners) {
+    EXPECT_FALSE(Survives({0, 0}, {10, 1}, {20, 0}));   // 5 and -5 degrees
+    EXPECT_TRUE(Survives({0, 0}, {10, 0}, {20, 8}));    // 0 and 38 degrees
+    EXPECT_TRUE(Survives({0, 0}, {60, 0}, {120, 1}));   // neighbours too far apart
+    EXPECT_FALSE(Survives({0, 0}, {10, 0}, {21, 4}));   // 19 degrees
+    EXPECT_TRUE(Survives({0, 0}, {10, 0}, {18, 3}));    // exactly 20 degrees
+    EXPECT_FALSE(Survives({0, 0}, {50, 0}, {100, 0}));  // neighbours 100 apart
+    EXPECT_TRUE(Survives({0, 0}, {50, 0}, {101, 0}));
+}
+
+TEST(StraightenSelectionTest, DirectionsAroundLeftwardCountAsFarApart) {
+    EXPECT_TRUE(Survives({100, 0}, {40, 1}, {10, 0}));   // 179 and -178 degrees
+    EXPECT_FALSE(Survives({10, 0}, {70, 1}, {100, 0}));  // the same bend rightward
+}
+
+TEST(StraightenSelectionTest, CollapsesAChainAndKeepsStrokeEnds) {
+    Model model = MakeModel({{0, 0, S, true},
+                             {10, 0, 2, true},
+                             {20, 0, 2, true},
+                             {30, 0, 2, true},
+                             {40, 0, 2, true},
+                             {50, 0, S, true},
+                             {60, 0, 2, true}});
+    const EditResult result = StraightenSelection(model);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S, true}, P{40, 0, 2, true}, P{50, 0, S, true},
+                                           P{60, 0, 2, true}));
+    EXPECT_EQ(result.snapshots, 1);
+    EXPECT_TRUE(result.updateTitle);
+}
+
+TEST(StraightenSelectionTest, MarksTheModelModifiedEvenWhenNothingGoes) {
+    Model model = MakeModel({{0, 0, S}, {10, 0}});
+    StraightenSelection(model);
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_TRUE(model.document.modified);
+}
+
+TEST(RemoveLastLineTest, TakesAStrokeApartFromItsEnd) {
+    Model model = MakeModel({{0, 0, S}, {1, 0}, {5, 5, S}, {6, 6}, {7, 7}});
+    EXPECT_EQ(RemoveLastLine(model).snapshots, 1);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{5, 5, S}, P{6, 6}));
+    RemoveLastLine(model);
+    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}));
+    EXPECT_TRUE(model.document.modified);
+}
+
+TEST(RemoveLastLineTest, EmptyModelOnlyAsksForASnapshot) {
+    Model model;
+    const EditResult result = RemoveLastLine(model);
+    EXPECT_EQ(result.snapshots, 1);
+    EXPECT_FALSE(result.updateTitle);
+    EXPECT_FALSE(model.document.modified);
+}
+
+TEST(MoveSelectionTest, MovesSelectedPointsWithinTheLimits) {
+    Model model = MakeModel({{29995, -29995, S, true}, {7, 7}});
+    SelectionState selection;
+    MoveSelection(model, selection, 10, -10);
+    EXPECT_THAT(Points(model), ElementsAre(P{30000, -30000, S, true}, P{7, 7}));
+
+    selection.moveAll = true;
+    MoveSelection(model, selection, -3, 2);
+    EXPECT_THAT(Points(model), ElementsAre(P{29997, -29998, S, true}, P{4, 9}));
+    EXPECT_FALSE(model.document.modified);
+}
+
+TEST(ScaleSelectionTest, ScalesAboutTheCentreTruncatingTowardZero) {
+    Model model = MakeModel({{110, 100, S, true}, {101, 90, 2, true}, {5, 5}});
+    SelectionState selection{.scaleFactor = 2.0f, .scaleCentreX = 100, .scaleCentreY = 100};
+    ScaleSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{120, 100, S, true}, P{102, 80, 2, true}, P{5, 5}));
+    EXPECT_EQ(selection.scaleFactor, 1.0f);
+
+    model = MakeModel({{-1, 0, S, true}, {1, 0, 2, true}});
+    selection = {.scaleFactor = 1.5f};
+    ScaleSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{-1, 0, S, true}, P{1, 0, 2, true}));
+}
+
+TEST(ScaleSelectionTest, ClampsAndCollapses) {
+    Model model = MakeModel({{20000, -20000, S, true}, {0, 3000, 2, true}});
+    SelectionState selection{.scaleFactor = 100.0f};
+    ScaleSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{30000, -30000, S, true}, P{0, 30000, 2, true}));
+
+    selection = {.scaleFactor = 0.0f, .scaleCentreX = 40, .scaleCentreY = 50};
+    ScaleSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{40, 50, S, true}, P{40, 50, 2, true}));
+}
+
+TEST(ScaleSelectionTest, FactorOneLeavesEveryPointWhereItWas) {
+    // The round trip through angle and radius lands just short of -59 here.
+    Model model = MakeModel({{-60, -59, S, true}});
+    SelectionState selection;
+    ScaleSelection(model, selection);
+    EXPECT_THAT(Points(model), ElementsAre(P{-60, -59, S, true}));
+}
+
+}  // namespace
+}  // namespace zef
