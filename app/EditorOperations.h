@@ -4,10 +4,10 @@
 
 namespace zef {
 
-// What the file flows ask of the editor around them.
-class FileFlowHost {
+// The operations of the editor that its units call back: the file flows and undo and redo.
+class EditorOperations {
   public:
-    virtual ~FileFlowHost() = default;
+    virtual ~EditorOperations() = default;
 
     // Re-creates the pens and brushes of the three colour slots from the model's colours and
     // line width.
@@ -19,6 +19,8 @@ class FileFlowHost {
     virtual void UpdateTitle() = 0;
     // Switches VTR mode; switched on, the replay starts from the beginning.
     virtual void SetVtrMode(bool on) = 0;
+    // Enables the Undo and Redo buttons when there is an entry to go to.
+    virtual void ShowHistoryButtons() = 0;
 };
 
 }  // namespace zef

@@ -16,7 +16,7 @@ constexpr std::string_view kCurrentEnding = ".zfm";
 
 }  // namespace
 
-FileFlows::FileFlows(FileFlowParts parts, Shell& shell, FileFlowHost& host)
+FileFlows::FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host)
     : parts_(parts), shell_(shell), host_(host) {}
 
 void FileFlows::NewModel() {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "DialogId.h"
+#include "EditorOperations.h"
 #include "ExportOptions.h"
 #include "FileDialogRecord.h"
-#include "FileFlowHost.h"
 #include "InteractionState.h"
 #include "Model.h"
 #include "SelectionState.h"
@@ -30,7 +30,7 @@ struct FileFlowParts {
 // dropped file, and the check that refuses to export an empty model.
 class FileFlows {
   public:
-    FileFlows(FileFlowParts parts, Shell& shell, FileFlowHost& host);
+    FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host);
 
     void NewModel();
     void Open();
@@ -67,7 +67,7 @@ class FileFlows {
 
     FileFlowParts parts_;
     Shell& shell_;
-    FileFlowHost& host_;
+    EditorOperations& host_;
     FileDialogRecord record_;
     bool newModelMarker_ = false;
 };

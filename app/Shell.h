@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "Bitmap.h"
 #include "CanvasLimits.h"
 #include "ConfineArea.h"
 #include "DialogId.h"
@@ -17,8 +18,6 @@
 #include "WindowRect.h"
 
 namespace zef {
-
-class Bitmap;
 
 // Everything the user sees or is asked goes through this port: the main window with its
 // toolbar, status bar and canvas window, the message boxes and the dialogs, the pointer and

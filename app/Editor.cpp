@@ -1,0 +1,369 @@
+#include "Editor.h"
+
+#include "AppTexts.h"
+#include "CanvasFit.h"
+#include "CommandTable.h"
+#include "FilePaths.h"
+#include "ModelTexts.h"
+#include "ToolMode.h"
+#include "ToolModeDisplay.h"
+#include "UndoRedo.h"
+
+namespace zef {
+
+namespace {
+
+constexpr int kUndoButton = 25;
+constexpr int kRedoButton = 26;
+
+}  // namespace
+
+Editor::Editor(Shell& shell, std::uint32_t seed)
+    : shell_(shell),
+      random_(seed),
+      titleBar_(shell),
+      statusTexts_(shell),
+      canvasInput_(model_, selection_, interaction_, random_, *this),
+      fileFlows_({model_, selection_, interaction_, exportOptions_, settings_, exportRunning_},
+                 shell, *this) {}
+
+void Editor::Start(const std::string& commandLine, const std::string& executableDirectory) {
+    ApplyColourSlots();
+    FitCanvas(model_.properties.canvasWidth, model_.properties.canvasHeight);
+    RefreshToolMode();
+    UpdateSizePane();
+    fileFlows_.DialogRecord().initialDirectory = executableDirectory;
+    UpdateTitle();
+    const std::string path = PathFromCommandLine(commandLine);
+    const bool opened = !path.empty() && fileFlows_.OpenModelFile(FileTitleOf(path), path);
+    exportOptions_.Reset();
+    if (!opened) {
+        TakeSnapshot();
+    }
+    shell_.EnableCommand(kUndoButton, false);
+    shell_.EnableCommand(kRedoButton, false);
+}
+
+void Editor::Command(int id) {
+    const zef::Command* command = FindCommand(id);
+    if (command == nullptr || !GuardHolds(command->guard, {renderer_.VtrMode(), interaction_.tool,
+                                                           selection_.selectionExists})) {
+        return;
+    }
+    command->run(*this);
+}
+
+void Editor::FrameTick() {
+    if (!exportRunning_) {
+        PaintCanvas();
+    }
+}
+
+void Editor::ShakeTick() {
+    if (!exportRunning_) {
+        model_.RegenerateShake(random_);
+    }
+}
+
+void Editor::CanvasSizeChanged(std::int32_t width, std::int32_t height) {
+    canvasInput_.SizeChanged(width, height);
+}
+
+void Editor::MouseMove() {
+    canvasInput_.MouseMove();
+}
+
+void Editor::LeftButtonDown() {
+    canvasInput_.LeftButtonDown();
+}
+
+void Editor::LeftButtonUp() {
+    canvasInput_.LeftButtonUp();
+}
+
+void Editor::RightButtonDown() {
+    canvasInput_.RightButtonDown();
+}
+
+CanvasSize Editor::MinimumCanvasWindowSize() const {
+    return canvasInput_.MinimumWindowSize();
+}
+
+void Editor::FrameDragStarted() {
+    canvasInput_.FrameDragStarted();
+}
+
+FrameRect Editor::FrameDragStep(FrameEdge edge, FrameRect proposed) {
+    return canvasInput_.FrameDragStep(edge, proposed);
+}
+
+void Editor::FrameDragEnded() {
+    canvasInput_.FrameDragEnded();
+}
+
+void Editor::KeyDown(Key key, ShellWindow receiver) {
+    if (key == Key::kCtrl || key == Key::kShift) {
+        UpdateCursor();
+    } else if (key == Key::kEscape) {
+        CloseRequested(receiver);
+    }
+}
+
+void Editor::KeyUp(Key key) {
+    if (key == Key::kCtrl || key == Key::kShift) {
+        UpdateCursor();
+    }
+}
+
+void Editor::CloseRequested(ShellWindow receiver) {
+    fileFlows_.Close(receiver);
+}
+
+void Editor::FilesDropped(std::span<const std::string> paths) {
+    fileFlows_.Drop(paths);
+}
+
+void Editor::PathHandedOver(const std::string& path) {
+    fileFlows_.HandOver(path);
+}
+
+void Editor::PaintCanvas() {
+    interaction_.cursorSample = shell_.PointerPosition();
+    const RenderReport report = renderer_.RenderModel(model_, selection_);
+    if (report.stepProgressBar) {
+        shell_.StepProgress();
+    }
+    if (report.replayCompleted) {
+        RefreshToolMode();
+    }
+    if (!renderer_.VtrMode()) {
+        statusTexts_.UpdateCountPane(model_.document.drawnPointCount);
+        renderer_.DrawOverlays(model_, selection_, interaction_);
+    }
+    shell_.Present(renderer_.Canvas(),
+                   {model_.properties.canvasWidth, model_.properties.canvasHeight});
+}
+
+void Editor::FitCanvas(std::int32_t width, std::int32_t height) {
+    const CanvasSize size = zef::FitCanvas(shell_, width, height);
+    model_.properties.canvasWidth = size.width;
+    model_.properties.canvasHeight = size.height;
+    UpdateSizePane();
+}
+
+void Editor::SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                           std::int32_t width) {
+    renderer_.SetColourSlot(model_.properties, slot, red, green, blue, width);
+}
+
+void Editor::TakeSnapshot() {
+    if (history_.TakeSnapshot(model_)) {
+        ShowHistoryButtons();
+    }
+}
+
+void Editor::UpdateTitle() {
+    titleBar_.UpdateTitle(model_.document);
+}
+
+void Editor::RefreshToolMode() {
+    ShowToolMode(shell_, statusTexts_,
+                 zef::RefreshToolMode(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+    UpdateCursor();
+}
+
+void Editor::UpdateCursor() {
+    shell_.SetCursorShape(
+        CursorFor(interaction_.tool, selection_, shell_.IsCtrlDown(), shell_.IsShiftDown()));
+}
+
+void Editor::NewModel() {
+    fileFlows_.NewModel();
+}
+
+void Editor::Open() {
+    fileFlows_.Open();
+}
+
+void Editor::Save() {
+    fileFlows_.Save();
+}
+
+void Editor::SaveAs() {
+    fileFlows_.SaveAs();
+}
+
+void Editor::SelectTool(int tool) {
+    interaction_.tool = tool;
+    RefreshToolMode();
+    UpdateCursor();
+}
+
+void Editor::SelectRangeTool() {
+    interaction_.tool = kToolRangeSelection;
+    Apply(zef::DeselectAll(model_, selection_));
+    RefreshToolMode();
+}
+
+void Editor::SelectAll() {
+    interaction_.tool = kToolRangeSelection;
+    Apply(zef::SelectAll(model_, selection_));
+    RefreshToolMode();
+}
+
+void Editor::InvertSelection() {
+    interaction_.tool = kToolRangeSelection;
+    Apply(zef::InvertSelection(model_, selection_));
+    RefreshToolMode();
+}
+
+void Editor::ToggleMoveMode() {
+    selection_.scaleMode = false;
+    selection_.moveMode = !selection_.moveMode;
+    RefreshToolMode();
+}
+
+void Editor::ToggleScaleMode() {
+    selection_.scaleFactor = 1.0f;
+    selection_.scaleMode = !selection_.scaleMode;
+    selection_.moveMode = false;
+    RefreshToolMode();
+}
+
+void Editor::ToggleVtrMode() {
+    SetVtrMode(!renderer_.VtrMode());
+    RefreshToolMode();
+}
+
+void Editor::ToggleShaking() {
+    model_.document.shakingOn = model_.document.shakingOn == 0 ? 1 : 0;
+    RefreshToolMode();
+}
+
+void Editor::DeleteSelectedSegments() {
+    Apply(zef::DeleteSelectedSegments(model_, selection_));
+}
+
+void Editor::StraightenSelection() {
+    Apply(zef::StraightenSelection(model_));
+}
+
+void Editor::RemoveLastLine() {
+    Apply(zef::RemoveLastLine(model_));
+}
+
+void Editor::Undo() {
+    StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this);
+}
+
+void Editor::Redo() {
+    StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this);
+}
+
+void Editor::ExportGif() {
+    fileFlows_.Export(DialogId::kGifExport);
+}
+
+void Editor::ExportBmp() {
+    fileFlows_.Export(DialogId::kBmpExport);
+}
+
+void Editor::ShowProperties() {
+    shell_.RunDialog(DialogId::kProperties);
+}
+
+void Editor::ShowSettings() {
+    shell_.RunDialog(DialogId::kSettings);
+}
+
+void Editor::ShowAbout() {
+    shell_.RunDialog(DialogId::kAbout);
+}
+
+bool Editor::LeftButtonHeld() const {
+    return shell_.IsLeftButtonDown();
+}
+
+bool Editor::CtrlHeld() const {
+    return shell_.IsCtrlDown();
+}
+
+bool Editor::ShiftHeld() const {
+    return shell_.IsShiftDown();
+}
+
+bool Editor::VtrMode() const {
+    return renderer_.VtrMode();
+}
+
+void Editor::ConfinePointerToCanvas() {
+    shell_.ConfinePointer(ConfineArea::kCanvasClient);
+}
+
+void Editor::ConfinePointerToWorkArea() {
+    shell_.ConfinePointer(ConfineArea::kMainBetweenBars);
+}
+
+void Editor::ReleasePointer() {
+    shell_.ReleasePointer();
+}
+
+CanvasPoint Editor::PointerScreenPosition() const {
+    return shell_.ScreenPointerPosition();
+}
+
+CanvasSize Editor::CanvasWindowOuterSize(CanvasSize client) const {
+    return shell_.CanvasFrameSize(client);
+}
+
+void Editor::UpdateSizePane() {
+    statusTexts_.UpdateSizePane(model_.properties.canvasWidth, model_.properties.canvasHeight);
+}
+
+void Editor::RefreshToolbarState() {
+    ShowToolbarState(shell_, zef::RefreshToolbarState(interaction_.tool, renderer_.VtrMode(),
+                                                      model_, selection_));
+}
+
+void Editor::ShowAppendOutOfMemory() {
+    shell_.ShowMessage({texts::kAppendOutOfMemory, texts::kAppCaption, MessageButtons::kOk,
+                        MessageIcon::kError, ShellWindow::kCanvas});
+}
+
+void Editor::ApplyColourSlots() {
+    const ModelProperties properties = model_.properties;
+    const std::int32_t width = properties.lineWidth;
+    SetColourSlot(0, properties.lineColour.red, properties.lineColour.green,
+                  properties.lineColour.blue, width);
+    SetColourSlot(1, properties.shadowColour.red, properties.shadowColour.green,
+                  properties.shadowColour.blue, width);
+    SetColourSlot(2, properties.backgroundColour.red, properties.backgroundColour.green,
+                  properties.backgroundColour.blue, width);
+}
+
+void Editor::SetVtrMode(bool on) {
+    if (on) {
+        renderer_.StartReplay();
+    } else {
+        renderer_.StopReplay();
+    }
+}
+
+void Editor::ShowHistoryButtons() {
+    shell_.EnableCommand(kUndoButton, history_.CanUndo());
+    shell_.EnableCommand(kRedoButton, history_.CanRedo());
+}
+
+void Editor::Apply(const EditResult& result) {
+    if (result.refreshToolbar) {
+        RefreshToolbarState();
+    }
+    for (int i = 0; i < result.snapshots; ++i) {
+        TakeSnapshot();
+    }
+    if (result.updateTitle) {
+        UpdateTitle();
+    }
+}
+
+}  // namespace zef

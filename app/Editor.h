@@ -1,0 +1,152 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "CanvasHost.h"
+#include "CanvasInput.h"
+#include "CommandTarget.h"
+#include "EditCommands.h"
+#include "EditorOperations.h"
+#include "ExportOptions.h"
+#include "FileFlows.h"
+#include "History.h"
+#include "InteractionState.h"
+#include "Key.h"
+#include "Model.h"
+#include "Random.h"
+#include "Renderer.h"
+#include "SelectionState.h"
+#include "Settings.h"
+#include "Shell.h"
+#include "ShellWindow.h"
+#include "StatusTexts.h"
+#include "TitleBar.h"
+
+namespace zef {
+
+// The editor: owns the model, the history, the selection and tool state, the renderer with
+// its replay state, the export options, the settings and the export-running flag, and routes
+// the events of the user interface to the units that do the work. Everything it shows or
+// asks goes through the Shell.
+class Editor : private CommandTarget, private CanvasHost, private EditorOperations {
+  public:
+    Editor(Shell& shell, std::uint32_t seed);
+    Editor(const Editor&) = delete;
+    Editor& operator=(const Editor&) = delete;
+
+    // The start of the program, after the settings have been read into the model properties
+    // and the settings: pens, canvas, toolbar, texts, then the file the command line names,
+    // and the first history entry.
+    void Start(const std::string& commandLine, const std::string& executableDirectory);
+
+    // A toolbar id (0..27) or an accelerator id (40006..40029, 1111); others do nothing.
+    void Command(int id);
+    // Timer ticks; neither does anything while an export renders its frames.
+    void FrameTick();
+    void ShakeTick();
+
+    // Events of the canvas window.
+    void CanvasSizeChanged(std::int32_t width, std::int32_t height);
+    void MouseMove();
+    void LeftButtonDown();
+    void LeftButtonUp();
+    void RightButtonDown();
+    CanvasSize MinimumCanvasWindowSize() const;
+    void FrameDragStarted();
+    FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
+    void FrameDragEnded();
+
+    void KeyDown(Key key, ShellWindow receiver = ShellWindow::kMain);
+    void KeyUp(Key key);
+    void CloseRequested(ShellWindow receiver = ShellWindow::kMain);
+    void FilesDropped(std::span<const std::string> paths);
+    void PathHandedOver(const std::string& path);
+
+    // The operations the dialogs and exporters share with the editor.
+    void PaintCanvas() override;
+    void FitCanvas(std::int32_t width, std::int32_t height) override;
+    void SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
+                       std::int32_t width);
+    void TakeSnapshot() override;
+    void UpdateTitle() override;
+    void RefreshToolMode() override;
+    void UpdateCursor() override;
+
+    Model& model() { return model_; }
+    History& history() { return history_; }
+    SelectionState& selection() { return selection_; }
+    InteractionState& interaction() { return interaction_; }
+    Renderer& renderer() { return renderer_; }
+    ExportOptions& exportOptions() { return exportOptions_; }
+    Settings& settings() { return settings_; }
+    Random& random() { return random_; }
+    bool& exportRunning() { return exportRunning_; }
+    // While the properties dialog runs on behalf of a new model.
+    bool NewModelMarker() const { return fileFlows_.NewModelMarker(); }
+
+  private:
+    // The commands.
+    void NewModel() override;
+    void Open() override;
+    void Save() override;
+    void SaveAs() override;
+    void SelectTool(int tool) override;
+    void SelectRangeTool() override;
+    void SelectAll() override;
+    void InvertSelection() override;
+    void ToggleMoveMode() override;
+    void ToggleScaleMode() override;
+    void ToggleVtrMode() override;
+    void ToggleShaking() override;
+    void DeleteSelectedSegments() override;
+    void StraightenSelection() override;
+    void RemoveLastLine() override;
+    void Undo() override;
+    void Redo() override;
+    void ExportGif() override;
+    void ExportBmp() override;
+    void ShowProperties() override;
+    void ShowSettings() override;
+    void ShowAbout() override;
+
+    // What the canvas input asks.
+    bool LeftButtonHeld() const override;
+    bool CtrlHeld() const override;
+    bool ShiftHeld() const override;
+    bool VtrMode() const override;
+    void ConfinePointerToCanvas() override;
+    void ConfinePointerToWorkArea() override;
+    void ReleasePointer() override;
+    CanvasPoint PointerScreenPosition() const override;
+    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override;
+    void UpdateSizePane() override;
+    void RefreshToolbarState() override;
+    void ShowAppendOutOfMemory() override;
+
+    // What the file flows and undo and redo ask.
+    void ApplyColourSlots() override;
+    void SetVtrMode(bool on) override;
+    void ShowHistoryButtons() override;
+
+    // Carries out what an editing command left to its caller.
+    void Apply(const EditResult& result);
+
+    Shell& shell_;
+    Random random_;
+    Model model_;
+    History history_;
+    SelectionState selection_;
+    InteractionState interaction_;
+    Renderer renderer_;
+    ExportOptions exportOptions_;
+    Settings settings_;
+    bool exportRunning_ = false;
+    TitleBar titleBar_;
+    StatusTexts statusTexts_;
+    CanvasInput canvasInput_;
+    FileFlows fileFlows_;
+};
+
+}  // namespace zef

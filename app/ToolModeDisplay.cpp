@@ -1,0 +1,31 @@
+#include "ToolModeDisplay.h"
+
+namespace zef {
+
+void ShowToolbarState(Shell& shell, const ToolbarState& state) {
+    for (const ButtonState& button : state.pressed) {
+        shell.PressCommand(button.command, button.on);
+    }
+    for (const ButtonState& button : state.enabled) {
+        shell.EnableCommand(button.command, button.on);
+    }
+}
+
+void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view) {
+    for (int command = 0; command < kToolbarCommandCount; ++command) {
+        const ButtonEnabling enabling = view.enabling[static_cast<std::size_t>(command)];
+        if (enabling != ButtonEnabling::kKeep) {
+            shell.EnableCommand(command, enabling == ButtonEnabling::kEnable);
+        }
+    }
+    if (view.progressBar.visible) {
+        shell.SetProgressRange(0, view.progressBar.maximum);
+        shell.SetProgressPosition(0);
+        shell.SetProgressStep(view.progressBar.step);
+    }
+    shell.ShowProgress(view.progressBar.visible);
+    status.SetHint(view.hint);
+    ShowToolbarState(shell, view.toolbar);
+}
+
+}  // namespace zef

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Shell.h"
+#include "StatusTexts.h"
+#include "ToolMode.h"
+
+namespace zef {
+
+// Shows the toolbar's pressed and enabled buttons.
+void ShowToolbarState(Shell& shell, const ToolbarState& state);
+
+// Shows what a change of tool or mode decided: toolbar enabling, the VTR progress bar, the
+// hint and the toolbar state. The cursor is the caller's.
+void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view);
+
+}  // namespace zef

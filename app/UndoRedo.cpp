@@ -1,0 +1,37 @@
+#include "UndoRedo.h"
+
+namespace zef {
+
+void StepHistory(HistoryStep step, History& history, Model& model, SelectionState& selection,
+                 EditorOperations& operations) {
+    const bool undo = step == HistoryStep::kUndo;
+    if (undo ? !history.CanUndo() : !history.CanRedo()) {
+        return;
+    }
+    selection.moveMode = false;
+    selection.scaleMode = false;
+    operations.RefreshToolMode();
+
+    const HistorySnapshot* entry = undo ? history.Undo(model) : history.Redo(model);
+    if (entry == nullptr) {
+        return;
+    }
+    const ModelProperties& restored = entry->properties;
+    ModelProperties& properties = model.properties;
+    if (restored.canvasWidth != properties.canvasWidth ||
+        restored.canvasHeight != properties.canvasHeight) {
+        operations.PaintCanvas();
+        operations.FitCanvas(restored.canvasWidth, restored.canvasHeight);
+    }
+    properties.noShadow = restored.noShadow;
+    properties.vtrSpeed = restored.vtrSpeed;
+    properties.shakeStrength = restored.shakeStrength;
+    properties.lineWidth = restored.lineWidth;
+    properties.lineColour = restored.lineColour;
+    properties.shadowColour = restored.shadowColour;
+    properties.backgroundColour = restored.backgroundColour;
+    operations.ApplyColourSlots();
+    operations.ShowHistoryButtons();
+}
+
+}  // namespace zef
