@@ -1,0 +1,142 @@
+#include "ToolMode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CanvasTexts.h"
+#include "InteractionState.h"
+
+namespace zef {
+namespace {
+
+Model TwoSelectedPoints() {
+    Model model;
+    PointRecord start;
+    start.selected = 1;
+    PointRecord end;
+    end.x = 30;
+    end.y = 40;
+    end.kind = kStrokeContinuation;
+    end.selected = 1;
+    model.points = {start, end};
+    return model;
+}
+
+bool Pressed(const ToolbarState& state, int command) {
+    for (const ButtonState& button : state.pressed) {
+        if (button.command == command) {
+            return button.on;
+        }
+    }
+    ADD_FAILURE() << "button " << command << " has no pressed state";
+    return false;
+}
+
+TEST(ToolModeHintTest, ModesOverrideTheToolsHint) {
+    SelectionState selection;
+    EXPECT_EQ(std::string(ToolModeHint(kToolEllipse, false, selection)), "드래그로 원을 그려요");
+    EXPECT_STREQ(ToolModeHint(9, false, selection), texts::kToolHints[kToolStraightLine]);
+    selection.moveMode = true;
+    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kMoveModeHint);
+    selection.scaleMode = true;
+    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kScaleModeHint);
+    EXPECT_EQ(std::string(ToolModeHint(kToolRangeSelection, true, selection)),
+              "제프모델을 그린 순서로 재생해요.");
+}
+
+TEST(RefreshToolModeTest, VtrModeDisablesTheToolbarAndShowsTheProgressBar) {
+    Model model = TwoSelectedPoints();
+    model.properties.vtrSpeed = 17;
+    SelectionState selection;
+    const ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
+    for (int command = 0; command < kToolbarCommandCount; ++command) {
+        const bool keeps =
+            command == 7 || command == 8 || command == 9 || command == 25 || command == 26;
+        EXPECT_EQ(view.enabling[command], keeps ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
+            << command;
+    }
+    EXPECT_TRUE(view.progressBar.visible);
+    EXPECT_EQ(view.progressBar.maximum, 50);
+    EXPECT_EQ(view.progressBar.step, 17);
+    EXPECT_TRUE(Pressed(view.toolbar, kVtrButton));
+}
+
+TEST(RefreshToolModeTest, MoveAndScaleModeLeaveTheEnablingAlone) {
+    Model model = TwoSelectedPoints();
+    SelectionState selection{.selectionExists = true, .scaleMode = true};
+    const ToolModeView view = RefreshToolMode(kToolRangeSelection, false, model, selection);
+    for (ButtonEnabling enabling : view.enabling) {
+        EXPECT_EQ(enabling, ButtonEnabling::kKeep);
+    }
+    EXPECT_FALSE(view.progressBar.visible);
+    EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
+    EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
+}
+
+TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedo) {
+    Model model;
+    SelectionState selection;
+    const ToolModeView view = RefreshToolMode(kToolStraightLine, false, model, selection);
+    for (int command = 0; command < kToolbarCommandCount; ++command) {
+        EXPECT_EQ(view.enabling[command],
+                  command == 25 || command == 26 ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
+            << command;
+    }
+    EXPECT_FALSE(view.progressBar.visible);
+}
+
+TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {
+    Model model = TwoSelectedPoints();
+    SelectionState selection{.selectionExists = true, .moveMode = true};
+    const ToolbarState state = RefreshToolbarState(kToolFilledRectangle, false, model, selection);
+    EXPECT_EQ(model.points[0].selected + model.points[1].selected, 0);
+    EXPECT_FALSE(selection.selectionExists || selection.moveMode);
+    for (const ButtonState& button : state.enabled) {
+        EXPECT_FALSE(button.on) << button.command;
+    }
+    for (int command : {2, 3, 16, 17, 19, 20, kMoveButton, kVtrButton}) {
+        EXPECT_FALSE(Pressed(state, command)) << command;
+    }
+    EXPECT_TRUE(Pressed(state, 18));
+    EXPECT_TRUE(Pressed(state, kShakingButton));
+}
+
+TEST(RefreshToolbarStateTest, RangeToolKeepsTheSelectionAndEnablesItsButtons) {
+    Model model = TwoSelectedPoints();
+    model.document.shakingOn = 0;
+    SelectionState selection{.selectionExists = true, .moveMode = true};
+    const ToolbarState state = RefreshToolbarState(kToolRangeSelection, false, model, selection);
+    EXPECT_EQ(model.points[0].selected, 1);
+    EXPECT_EQ(state.enabled[0], (ButtonState{kMoveButton, true}));
+    EXPECT_EQ(state.enabled[3], (ButtonState{kStraightenButton, true}));
+    EXPECT_TRUE(Pressed(state, 20));
+    EXPECT_TRUE(Pressed(state, kMoveButton));
+    EXPECT_FALSE(Pressed(state, kShakingButton));
+}
+
+TEST(RefreshToolbarStateTest, UnknownToolPressesNoToolButton) {
+    Model model;
+    SelectionState selection;
+    const ToolbarState state = RefreshToolbarState(7, false, model, selection);
+    for (int command : {2, 3, 16, 17, 18, 19, 20}) {
+        EXPECT_FALSE(Pressed(state, command)) << command;
+    }
+}
+
+TEST(CursorForTest, FollowsToolModesAndKeys) {
+    SelectionState selection;
+    EXPECT_EQ(CursorFor(kToolCurve, selection, true, true), CursorShape::kArrow);
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, false), CursorShape::kRangeCross);
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false), CursorShape::kRangePlus);
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, true), CursorShape::kRangePlus);
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kRangeMinus);
+    selection.scaleMode = true;
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false),
+              CursorShape::kHorizontalResize);
+    selection = {.moveMode = true};
+    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kFourWayMove);
+}
+
+}  // namespace
+}  // namespace zef
