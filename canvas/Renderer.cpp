@@ -1,0 +1,193 @@
+#include "Renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "OutlineRaster.h"
+#include "ScalePreview.h"
+#include "SegmentRaster.h"
+
+namespace zef {
+
+namespace {
+
+bool IsDrawn(const PointRecord& point) {
+    return point.kind == kStrokeStart || point.kind == kStrokeContinuation;
+}
+
+// Where a point is drawn: its position, or in scale mode the scale preview of a selected
+// point, plus its shake offsets and the pass's offset.
+PixelPoint DrawnPosition(const PointRecord& point, const SelectionState& selection,
+                         std::int64_t offset) {
+    PixelPoint at{point.x, point.y};
+    if (selection.scaleMode && point.selected != 0) {
+        at = HeldToModelRange(ScaledPosition(point.x, point.y, selection));
+    }
+    return {at.x + point.shakeDx + offset, at.y + point.shakeDy + offset};
+}
+
+// The length a segment costs in the replay: measured on the raw positions.
+double RawLength(const PointRecord& from, const PointRecord& to) {
+    const double dx = static_cast<double>(to.x) - from.x;
+    const double dy = static_cast<double>(to.y) - from.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// Where the replay stops inside the segment from `previous` to `point`: `remaining` pixels
+// from the previous point's shaken position, towards the point's shaken position as seen
+// from the previous point's raw position.
+PixelPoint PartialEnd(const PointRecord& previous, const PointRecord& point, double remaining,
+                      std::int64_t offset) {
+    const double angle = std::atan2(static_cast<double>(point.y) + point.shakeDy - previous.y,
+                                    static_cast<double>(point.x) + point.shakeDx - previous.x);
+    return {previous.x + previous.shakeDx + static_cast<std::int64_t>(remaining * std::cos(angle)) +
+                offset,
+            previous.y + previous.shakeDy + static_cast<std::int64_t>(remaining * std::sin(angle)) +
+                offset};
+}
+
+}  // namespace
+
+void Renderer::SetColourSlot(ModelProperties& properties, int slot, std::uint8_t red,
+                             std::uint8_t green, std::uint8_t blue, std::int32_t width) {
+    pens_.SetColourSlot(properties, slot, Colour{red, green, blue}, width);
+}
+
+RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection) {
+    const ModelProperties& properties = model.properties;
+    bitmap_.FillRectangle(0, 0, properties.canvasWidth, properties.canvasHeight,
+                          pens_.Background());
+    // noShadow 0 (or below) draws the shadow pass and then the line pass, 1 the line pass
+    // only, 2 and above nothing.
+    const int firstPass = std::max(properties.noShadow, 0);
+    bool reachedEnd = true;
+    for (int pass = firstPass; pass <= 1; ++pass) {
+        const bool shadow = pass == 0;
+        reachedEnd = DrawPass(model, selection, shadow ? pens_.Shadow() : pens_.Line(),
+                              shadow ? properties.lineWidth / 2 : 0);
+    }
+    if (!vtrMode_) {
+        if (firstPass <= 1) {
+            model.document.drawnPointCount = static_cast<std::int32_t>(std::min<std::size_t>(
+                model.points.size(), std::numeric_limits<std::int32_t>::max()));
+        }
+        return {};
+    }
+    if (!reachedEnd) {
+        replayLength_ += static_cast<std::uint32_t>(properties.vtrSpeed);
+        return {.stepProgressBar = true, .replayCompleted = false};
+    }
+    vtrMode_ = false;
+    return {.stepProgressBar = true, .replayCompleted = true};
+}
+
+bool Renderer::DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
+                        std::int64_t offset) {
+    const std::vector<PointRecord>& points = model.points;
+    double drawnLength = 0.0;
+    PixelPoint penAt;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const PointRecord& point = points[i];
+        if (!IsDrawn(point)) {
+            continue;
+        }
+        const PixelPoint at = DrawnPosition(point, selection, offset);
+        // A continuation at the head has nothing to draw from: the pen starts there.
+        if (point.kind == kStrokeStart || i == 0) {
+            penAt = at;
+            continue;
+        }
+        if (vtrMode_) {
+            const PointRecord& previous = points[i - 1];
+            const double length = RawLength(previous, point);
+            if (!(drawnLength + length < replayLength_)) {
+                DrawSegment(bitmap_, penAt,
+                            PartialEnd(previous, point, replayLength_ - drawnLength, offset), pen);
+                return false;
+            }
+            drawnLength += length;
+        }
+        DrawSegment(bitmap_, penAt, at, pen);
+        penAt = at;
+    }
+    return true;
+}
+
+void Renderer::DrawOverlays(const Model& model, const SelectionState& selection,
+                            const InteractionState& interaction) {
+    if (vtrMode_) {
+        return;
+    }
+    if (interaction.dragInProgress && !selection.moveMode && !selection.scaleMode) {
+        DrawRubberBand(model, interaction);
+    }
+    DrawSelectionHighlight(model, selection);
+}
+
+void Renderer::DrawRubberBand(const Model& model, const InteractionState& interaction) {
+    const PixelPoint anchor{interaction.anchor.x, interaction.anchor.y};
+    const PixelPoint cursor{interaction.cursorSample.x, interaction.cursorSample.y};
+    switch (interaction.tool) {
+        case kToolStraightLine:
+        case kToolCurve:
+            if (!model.points.empty()) {
+                const PointRecord& tail = model.points.back();
+                DrawSegment(bitmap_, {tail.x, tail.y}, cursor, pens_.Red());
+            }
+            break;
+        case kToolRectangle:
+        case kToolFilledRectangle:
+            DrawRectangleOutline(bitmap_, anchor, cursor, pens_.Red());
+            break;
+        case kToolEllipse:
+        case kToolFilledEllipse:
+            DrawEllipseOutline(bitmap_, anchor, cursor, pens_.Red());
+            break;
+        case kToolRangeSelection:
+            DrawDottedRectangle(bitmap_, anchor, cursor, pens_.Dotted().colour);
+            break;
+        default:
+            break;
+    }
+}
+
+// Selected segments show as red lines, selected points without a selected neighbour in their
+// stroke as red dots two pixels wider than the line.
+void Renderer::DrawSelectionHighlight(const Model& model, const SelectionState& selection) {
+    const std::vector<PointRecord>& points = model.points;
+    PixelPoint penAt;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const PointRecord& point = points[i];
+        if (point.selected == 0) {
+            continue;
+        }
+        PixelPoint at = selection.scaleMode ? ScaledPosition(point.x, point.y, selection)
+                                            : PixelPoint{point.x, point.y};
+        at = {at.x + point.shakeDx, at.y + point.shakeDy};
+        const bool joinsPrevious =
+            i > 0 && points[i - 1].selected != 0 && point.kind != kStrokeStart;
+        if (joinsPrevious) {
+            DrawSegment(bitmap_, penAt, at, pens_.Red());
+        } else {
+            // The head leaves its dot out whenever the next point is selected.
+            const bool nextJoins = i + 1 < points.size() && points[i + 1].selected != 0 &&
+                                   (i == 0 || points[i + 1].kind != kStrokeStart);
+            if (!nextJoins) {
+                DrawSegment(bitmap_, at, at, pens_.WideRed());
+            }
+        }
+        penAt = at;
+    }
+}
+
+void Renderer::StartReplay() {
+    vtrMode_ = true;
+    replayLength_ = 0;
+}
+
+void Renderer::StopReplay() {
+    vtrMode_ = false;
+}
+
+}  // namespace zef
