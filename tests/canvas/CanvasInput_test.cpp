@@ -1,0 +1,328 @@
+#include "CanvasInput.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zef {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Records every call by name; answers from its fields.
+class RecordingHost : public CanvasHost {
+  public:
+    bool leftButton = true;
+    bool ctrl = false;
+    bool shift = false;
+    bool vtr = false;
+    CanvasPoint pointer;
+    std::vector<std::string> calls;
+
+    int Count(const std::string& name) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+    }
+
+    bool LeftButtonHeld() const override { return leftButton; }
+    bool CtrlHeld() const override { return ctrl; }
+    bool ShiftHeld() const override { return shift; }
+    bool VtrMode() const override { return vtr; }
+    void ConfinePointerToCanvas() override { calls.push_back("ConfinePointerToCanvas"); }
+    void ConfinePointerToWorkArea() override { calls.push_back("ConfinePointerToWorkArea"); }
+    void ReleasePointer() override { calls.push_back("ReleasePointer"); }
+    CanvasPoint PointerScreenPosition() const override { return pointer; }
+    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override {
+        return {client.width + 4, client.height + 6};
+    }
+    void UpdateCursor() override { calls.push_back("UpdateCursor"); }
+    void UpdateTitle() override { calls.push_back("UpdateTitle"); }
+    void UpdateSizePane() override { calls.push_back("UpdateSizePane"); }
+    void RefreshToolbarState() override { calls.push_back("RefreshToolbarState"); }
+    void TakeSnapshot() override { calls.push_back("TakeSnapshot"); }
+    void PaintCanvas() override { calls.push_back("PaintCanvas"); }
+    void FitCanvas(std::int32_t width, std::int32_t height) override {
+        calls.push_back("FitCanvas " + std::to_string(width) + " " + std::to_string(height));
+    }
+    void ShowAppendOutOfMemory() override { calls.push_back("ShowAppendOutOfMemory"); }
+};
+
+struct P {
+    std::int32_t x;
+    std::int32_t y;
+    std::uint8_t kind = kStrokeContinuation;
+    friend bool operator==(const P&, const P&) = default;
+};
+
+constexpr std::uint8_t S = kStrokeStart;
+
+class CanvasInputTest : public ::testing::Test {
+  protected:
+    void SetTool(int tool) { interaction.tool = tool; }
+
+    void Down(CanvasPoint at) {
+        interaction.cursorSample = at;
+        input.LeftButtonDown();
+    }
+    void Move(CanvasPoint to) {
+        interaction.cursorSample = to;
+        input.MouseMove();
+    }
+    void Right(CanvasPoint at) {
+        interaction.cursorSample = at;
+        input.RightButtonDown();
+    }
+    void Up(CanvasPoint at) {
+        interaction.cursorSample = at;
+        input.LeftButtonUp();
+    }
+
+    void AddPoint(std::int32_t x, std::int32_t y, std::uint8_t kind, bool selected = false) {
+        PointRecord point;
+        point.x = x;
+        point.y = y;
+        point.kind = kind;
+        point.selected = selected ? 1 : 0;
+        model.points.push_back(point);
+    }
+
+    std::vector<P> Points() const {
+        std::vector<P> result;
+        for (const PointRecord& r : model.points) {
+            result.push_back({r.x, r.y, r.kind});
+        }
+        return result;
+    }
+
+    Model model;
+    SelectionState selection;
+    InteractionState interaction;
+    Random random{9};
+    RecordingHost host;
+    CanvasInput input{model, selection, interaction, random, host};
+};
+
+TEST_F(CanvasInputTest, StraightLineWithTwoRightClickCorners) {
+    Down({10, 10});
+    EXPECT_TRUE(interaction.dragInProgress);
+    EXPECT_EQ(host.Count("ConfinePointerToCanvas"), 1);
+    Move({40, 10});
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}));
+    Right({50, 10});
+    Right({50, 50});
+    Right({50, 50});
+    Up({10, 50});
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{50, 10}, P{50, 50}, P{10, 50}));
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+    EXPECT_EQ(host.Count("UpdateTitle"), 4);
+    EXPECT_EQ(host.Count("ReleasePointer"), 1);
+    EXPECT_FALSE(interaction.dragInProgress);
+}
+
+TEST_F(CanvasInputTest, RightClickAddsNothingWithoutALineDrag) {
+    Right({5, 5});
+    SetTool(kToolCurve);
+    Down({10, 10});
+    Right({30, 30});
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}));
+}
+
+TEST_F(CanvasInputTest, ClickWithoutMovingLeavesTheListButTakesASnapshot) {
+    AddPoint(0, 0, S);
+    AddPoint(5, 5, kStrokeContinuation);
+    for (int tool : {kToolStraightLine, kToolCurve}) {
+        SetTool(tool);
+        model.document.modified = false;
+        Down({100, 100});
+        Up({100, 100});
+        EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{5, 5}));
+        EXPECT_TRUE(model.document.modified);
+    }
+    EXPECT_EQ(host.Count("TakeSnapshot"), 2);
+}
+
+TEST_F(CanvasInputTest, StrokeStartingOnTheTailContinuesTheLastStroke) {
+    AddPoint(0, 0, S);
+    AddPoint(5, 5, kStrokeContinuation);
+    Down({5, 5});
+    Up({30, 5});
+    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{5, 5}, P{30, 5}));
+}
+
+TEST_F(CanvasInputTest, SlowCurveGainsAPointOnEverySixthMove) {
+    SetTool(kToolCurve);
+    Down({0, 0});
+    for (int i = 1; i <= 5; ++i) {
+        Move({i, 0});
+    }
+    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}));
+    Move({6, 0});
+    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}));
+    for (int i = 7; i <= 12; ++i) {
+        Move({i, 0});
+    }
+    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{12, 0}));
+}
+
+TEST_F(CanvasInputTest, FastCurveGainsAPointBeyondTwentyPixels) {
+    SetTool(kToolCurve);
+    Down({0, 0});
+    Move({12, 16});  // exactly 20 pixels away
+    EXPECT_EQ(model.points.size(), 1u);
+    Move({12, 17});
+    Move({12, 17});  // the same frame's sample again
+    Move({40, 17});
+    Up({40, 17});
+    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{12, 17}, P{40, 17}));
+}
+
+TEST_F(CanvasInputTest, ReleaseElsewhereEndsTheDragOnTheNextMove) {
+    Down({10, 10});
+    host.leftButton = false;
+    Move({20, 30});
+    EXPECT_FALSE(interaction.dragInProgress);
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+}
+
+TEST_F(CanvasInputTest, VtrModeStartsNoDrag) {
+    host.vtr = true;
+    Down({10, 10});
+    EXPECT_FALSE(interaction.dragInProgress);
+    EXPECT_THAT(host.calls, ElementsAre("UpdateCursor"));
+    Up({20, 20});
+    EXPECT_THAT(Points(), IsEmpty());
+    EXPECT_EQ(host.Count("TakeSnapshot"), 0);
+}
+
+TEST_F(CanvasInputTest, ShapesAppearAtTheRelease) {
+    SetTool(kToolFilledEllipse);
+    Down({0, 0});
+    Move({50, 50});
+    EXPECT_THAT(Points(), IsEmpty());
+    Up({100, 60});
+    EXPECT_EQ(model.points.size(), 15u);
+    SetTool(kToolRectangle);
+    Down({200, 200});
+    Up({210, 220});
+    EXPECT_EQ(model.points.size(), 20u);
+    EXPECT_EQ(host.Count("TakeSnapshot"), 2);
+    EXPECT_EQ(host.Count("UpdateTitle"), 2);
+}
+
+TEST_F(CanvasInputTest, RangeDragReplacesAddsToOrTakesFromTheSelection) {
+    SetTool(kToolRangeSelection);
+    AddPoint(10, 10, S, true);
+    AddPoint(50, 50, kStrokeContinuation);
+    Down({40, 40});
+    EXPECT_EQ(model.points[0].selected, 0);
+    Up({60, 60});
+    EXPECT_EQ(model.points[1].selected, 1);
+    EXPECT_TRUE(selection.selectionExists);
+
+    host.ctrl = true;
+    Down({0, 0});
+    Up({20, 20});
+    EXPECT_EQ(model.points[0].selected + model.points[1].selected, 2);
+
+    host.shift = true;
+    Down({45, 45});
+    Up({55, 55});
+    EXPECT_EQ(model.points[0].selected, 1);
+    EXPECT_EQ(model.points[1].selected, 0);
+    EXPECT_EQ(host.Count("TakeSnapshot"), 0);
+    EXPECT_EQ(host.Count("RefreshToolbarState"), 4);
+}
+
+TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
+    SetTool(kToolRangeSelection);
+    AddPoint(110, 100, S, true);
+    selection = {.selectionExists = true, .scaleMode = true};
+    Down({100, 100});
+    EXPECT_EQ(selection.scaleCentreX, 100);
+    Move({150, 30});
+    EXPECT_FLOAT_EQ(selection.scaleFactor, 1.5f);
+    EXPECT_TRUE(model.document.modified);
+    Move({-50, 100});
+    EXPECT_EQ(selection.scaleFactor, 0.0f);
+    Up({-50, 100});
+    EXPECT_THAT(Points(), ElementsAre(P{100, 100, S}));
+    EXPECT_EQ(selection.scaleFactor, 1.0f);
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+}
+
+TEST_F(CanvasInputTest, ScaleDragBackToTheCentreLeavesTheFlagAlone) {
+    SetTool(kToolRangeSelection);
+    selection = {.selectionExists = true, .scaleMode = true};
+    Down({100, 100});
+    Move({100, 140});
+    EXPECT_EQ(selection.scaleFactor, 1.0f);
+    EXPECT_FALSE(model.document.modified);
+}
+
+TEST_F(CanvasInputTest, MoveDragFollowsThePointerUpToTheLimit) {
+    SetTool(kToolRangeSelection);
+    AddPoint(29990, 10, S, true);
+    AddPoint(0, 0, kStrokeContinuation);
+    selection = {.selectionExists = true, .moveMode = true};
+    Down({100, 100});
+    Move({120, 95});
+    EXPECT_THAT(Points(), ElementsAre(P{30000, 5, S}, P{0, 0}));
+    EXPECT_TRUE(model.document.modified);
+    Move({115, 95});
+    Up({115, 95});
+    EXPECT_THAT(Points(), ElementsAre(P{29995, 5, S}, P{0, 0}));
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+}
+
+TEST_F(CanvasInputTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
+    SetTool(kToolRangeSelection);
+    AddPoint(5, 7, S, true);
+    AddPoint(100, 200, kStrokeContinuation);
+    selection.selectionExists = true;
+    host.pointer = {500, 300};
+    input.FrameDragStarted();
+    EXPECT_TRUE(selection.moveAll);
+    EXPECT_FALSE(selection.selectionExists);
+    EXPECT_EQ(model.points[0].selected, 0);
+    EXPECT_THAT(host.calls, Contains("ConfinePointerToWorkArea"));
+
+    host.pointer = {480, 290};
+    input.FrameDragStep(FrameEdge::kLeft, {480, 100, 1290, 700});
+    host.pointer = {470, 280};
+    const FrameRect held = input.FrameDragStep(FrameEdge::kBottomLeft, {470, 100, 1290, 710});
+    EXPECT_EQ(held, (FrameRect{470, 100, 1274, 706}));
+    EXPECT_THAT(Points(), ElementsAre(P{35, 7, S}, P{130, 200}));
+    EXPECT_EQ(host.Count("PaintCanvas"), 2);
+
+    host.calls.clear();
+    input.FrameDragEnded();
+    EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
+    EXPECT_FALSE(selection.moveAll);
+    EXPECT_FALSE(model.document.modified);
+}
+
+TEST_F(CanvasInputTest, TopEdgeFrameDragMovesEveryPointDown) {
+    AddPoint(5, 7, S);
+    host.pointer = {500, 300};
+    input.FrameDragStarted();
+    host.pointer = {500, 288};
+    input.FrameDragStep(FrameEdge::kTopRight, {0, 0, 100, 100});
+    host.pointer = {520, 280};
+    input.FrameDragStep(FrameEdge::kRight, {0, 0, 120, 100});
+    EXPECT_THAT(Points(), ElementsAre(P{5, 19, S}));
+}
+
+TEST_F(CanvasInputTest, SizeFollowsTheClientAreaAndHasAFloor) {
+    input.SizeChanged(320, 240);
+    EXPECT_EQ(model.properties.canvasWidth, 320);
+    EXPECT_EQ(model.properties.canvasHeight, 240);
+    EXPECT_THAT(host.calls, ElementsAre("UpdateSizePane"));
+    EXPECT_EQ(input.MinimumWindowSize(), (CanvasSize{14, 16}));
+}
+
+}  // namespace
+}  // namespace zef
