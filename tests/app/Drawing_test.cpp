@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "EditorTest.h"
+
+namespace zef::test {
+namespace {
+
+using DrawingTest = EditorTest;
+using PointList = std::vector<CanvasPoint>;
+
+std::vector<std::uint8_t> Kinds(const Model& model) {
+    std::vector<std::uint8_t> kinds;
+    for (const PointRecord& point : model.points) {
+        kinds.push_back(point.kind);
+    }
+    return kinds;
+}
+
+TEST_F(DrawingTest, StraightLineWithTwoRightClickCorners) {
+    Press(10, 10);
+    MoveTo(50, 10);
+    editor.RightButtonDown();
+    MoveTo(50, 80);
+    editor.RightButtonDown();
+    Release(90, 80);
+    EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 10}, {50, 80}, {90, 80}}));
+    EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2, 2}));
+    EXPECT_EQ(editor.history().Size(), 2u);
+    EXPECT_FALSE(shell.confinedTo);
+}
+
+TEST_F(DrawingTest, ClickWithoutMovingLeavesTheListButRecordsASnapshot) {
+    Press(30, 30);
+    EXPECT_EQ(shell.confinedTo, ConfineArea::kCanvasClient);
+    Release(30, 30);
+    EXPECT_TRUE(model.points.empty());
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_EQ(editor.history().Size(), 2u);
+}
+
+TEST_F(DrawingTest, StrokeStartingOnTheTailContinuesIt) {
+    Drag({10, 10}, {40, 40});
+    Drag({40, 40}, {70, 10});
+    EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2}));
+}
+
+TEST_F(DrawingTest, CurveGainsAPointEverySixthMoveOrBeyondTwentyPixels) {
+    editor.Command(3);
+    Press(100, 100);
+    for (int i = 1; i <= 6; ++i) {
+        MoveTo(100 + i, 100);
+    }
+    EXPECT_EQ(Points(), (PointList{{100, 100}, {106, 100}}));
+    MoveTo(127, 100);
+    EXPECT_EQ(model.points.back().x, 127);
+    MoveTo(130, 100);
+    Release(130, 100);
+    EXPECT_EQ(Points(), (PointList{{100, 100}, {106, 100}, {127, 100}, {130, 100}}));
+}
+
+TEST_F(DrawingTest, RectangleIsOneClosedStrokeOfFivePoints) {
+    editor.Command(16);
+    for (int i = 0; i < 8; ++i) {
+        model.ClearPoints();
+        Drag({10, 10}, {110, 60});
+        ASSERT_EQ(model.points.size(), 5u);
+        EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2, 2, 2}));
+        const PointList points = Points();
+        EXPECT_EQ(points.front(), points.back());
+        for (const CanvasPoint corner : PointList{{10, 10}, {110, 10}, {110, 60}, {10, 60}}) {
+            EXPECT_EQ(std::count(points.begin(), points.end() - 1, corner), 1);
+        }
+    }
+}
+
+TEST_F(DrawingTest, FilledRectanglesGetADiagonalOrAHatching) {
+    editor.Command(18);
+    Drag({10, 10}, {30, 40});
+    ASSERT_EQ(model.points.size(), 7u);
+    EXPECT_EQ(Points()[5], (CanvasPoint{30, 10}));
+    EXPECT_EQ(Points()[6], (CanvasPoint{10, 40}));
+
+    model.ClearPoints();
+    Drag({10, 10}, {40, 40});
+    const PointList square = Points();
+    EXPECT_EQ(PointList(square.end() - 2, square.end()), (PointList{{40, 10}, {10, 40}}));
+
+    model.ClearPoints();
+    Drag({10, 10}, {80, 50});
+    EXPECT_EQ(Points()[5], (CanvasPoint{40, 10}));
+    EXPECT_EQ(Points()[6], (CanvasPoint{10, 40}));
+    EXPECT_EQ(Points()[7], (CanvasPoint{70, 10}));
+    EXPECT_EQ(model.points[5].kind, kStrokeStart);
+}
+
+TEST_F(DrawingTest, EllipseOfOneHundredBySixtyHasEightSegments) {
+    editor.Command(17);
+    Drag({0, 0}, {100, 60});
+    ASSERT_EQ(model.points.size(), 9u);
+    for (const PointRecord& point : model.points) {
+        EXPECT_NEAR(
+            (point.x - 50) * (point.x - 50) / 2500.0 + (point.y - 30) * (point.y - 30) / 900.0, 1.0,
+            0.1);
+    }
+
+    editor.Command(19);
+    model.ClearPoints();
+    Drag({0, 0}, {100, 60});
+    EXPECT_GT(model.points.size(), 10u);
+}
+
+TEST_F(DrawingTest, RangeSelectionEdgesCtrlAddsShiftRemoves) {
+    WriteModel(PathOf("m.zfm"), {Start(10, 10), Continue(20, 10), Continue(30, 10)});
+    editor.settings().openInVtr = 0;
+    editor.PathHandedOver(PathOf("m.zfm"));
+    auto selected = [&] {
+        std::vector<int> flags;
+        for (const PointRecord& point : model.points) {
+            flags.push_back(point.selected);
+        }
+        return flags;
+    };
+    editor.Command(20);
+    Drag({10, 5}, {30, 15});
+    EXPECT_EQ(selected(), (std::vector<int>{1, 1, 0}));
+    EXPECT_TRUE(shell.enabled[24]);
+
+    shell.ctrl = true;
+    Drag({25, 5}, {35, 15});
+    EXPECT_EQ(selected(), (std::vector<int>{1, 1, 1}));
+
+    shell.ctrl = false;
+    shell.shift = true;
+    Drag({15, 5}, {25, 15});
+    EXPECT_EQ(selected(), (std::vector<int>{1, 0, 1}));
+
+    shell.shift = false;
+    Drag({50, 50}, {50, 90});
+    EXPECT_EQ(selected(), (std::vector<int>{0, 0, 0}));
+    EXPECT_FALSE(editor.selection().selectionExists);
+    EXPECT_EQ(editor.history().Size(), 2u);
+}
+
+TEST_F(DrawingTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
+    Drag({200, 100}, {210, 100});
+    editor.Command(21);
+    editor.Command(6);
+    Press(200, 100);
+    MoveTo(250, 130);
+    EXPECT_FLOAT_EQ(editor.selection().scaleFactor, 1.5f);
+    MoveTo(50, 100);
+    EXPECT_FLOAT_EQ(editor.selection().scaleFactor, 0.0f);
+    Release(50, 100);
+    EXPECT_EQ(Points(), (PointList{{200, 100}, {200, 100}}));
+    EXPECT_FLOAT_EQ(editor.selection().scaleFactor, 1.0f);
+    EXPECT_EQ(editor.history().Size(), 3u);
+}
+
+TEST_F(DrawingTest, MoveDragIsClampedAtTheLimit) {
+    WriteModel(PathOf("m.zfm"), {Start(29995, 10), Continue(29990, 20)});
+    editor.settings().openInVtr = 0;
+    editor.PathHandedOver(PathOf("m.zfm"));
+    editor.Command(21);
+    editor.Command(5);
+    Press(100, 100);
+    MoveTo(110, 100);
+    Release(110, 100);
+    EXPECT_EQ(Points(), (PointList{{30000, 10}, {30000, 20}}));
+    EXPECT_TRUE(model.document.modified);
+}
+
+TEST_F(DrawingTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
+    Drag({10, 10}, {40, 40});
+    const std::size_t entries = editor.history().Size();
+    shell.pointer = {0, 300};
+    editor.FrameDragStarted();
+    EXPECT_EQ(shell.confinedTo, ConfineArea::kMainBetweenBars);
+    shell.pointer = {-30, 300};
+    editor.FrameDragStep(FrameEdge::kLeft, {70, 50, 906, 656});
+    editor.CanvasSizeChanged(800, 600);
+    editor.FrameDragEnded();
+    EXPECT_EQ(Points(), (PointList{{40, 10}, {70, 40}}));
+    EXPECT_EQ(editor.history().Size(), entries + 1);
+    EXPECT_FALSE(editor.selection().moveAll);
+    EXPECT_FALSE(shell.confinedTo);
+}
+
+TEST_F(DrawingTest, DeletingAMiddleSegmentSplitsTheStroke) {
+    Press(10, 10);
+    MoveTo(20, 10);
+    editor.RightButtonDown();
+    MoveTo(30, 10);
+    editor.RightButtonDown();
+    Release(40, 10);
+    editor.Command(20);
+    Drag({15, 5}, {35, 15});
+    editor.Command(40024);
+    EXPECT_EQ(Points(), (PointList{{10, 10}, {20, 10}, {30, 10}, {40, 10}}));
+    EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 1, 2}));
+    EXPECT_FALSE(editor.selection().selectionExists);
+}
+
+TEST_F(DrawingTest, StraightenRemovesOnlyNearlyStraightShortCorners) {
+    const std::vector<std::pair<std::vector<PointImage>, std::size_t>> examples = {
+        {{Start(0, 0), Continue(10, 1), Continue(20, 0)}, 2},
+        {{Start(0, 0), Continue(10, 0), Continue(20, 8)}, 3},
+        {{Start(0, 0), Continue(60, 0), Continue(120, 1)}, 3},
+    };
+    editor.settings().openInVtr = 0;
+    for (const auto& [points, left] : examples) {
+        WriteModel(PathOf("m.zfm"), points);
+        editor.PathHandedOver(PathOf("m.zfm"));
+        editor.Command(21);
+        editor.Command(40029);
+        EXPECT_EQ(model.points.size(), left);
+        EXPECT_TRUE(model.document.modified);
+        model.document.modified = false;
+    }
+}
+
+}  // namespace
+}  // namespace zef::test

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Editor.h"
+#include "FakeShell.h"
+#include "ModelFileIO.h"
+
+namespace zef::test {
+
+// An editor started with an empty model on a fake shell, and the user's hands: the pointer
+// moves between frames, since the canvas works on the position each frame samples.
+class EditorTest : public ::testing::Test {
+  protected:
+    EditorTest();
+    ~EditorTest() override;
+
+    void Frame() { editor.FrameTick(); }
+    void MoveTo(std::int32_t x, std::int32_t y);
+    void Press(std::int32_t x, std::int32_t y);
+    void Release(std::int32_t x, std::int32_t y);
+    void Drag(CanvasPoint from, CanvasPoint to);
+
+    // A file in the test's own folder.
+    std::string PathOf(const std::string& name) const;
+    // Writes a model of the given points (strokes start at kind 1) in the current format.
+    void WriteModel(const std::string& path, const std::vector<PointImage>& points,
+                    const ModelProperties& properties = {}) const;
+
+    std::vector<CanvasPoint> Points() const;
+
+    FakeShell shell;
+    Editor editor{shell, 12345};
+    Model& model = editor.model();
+    std::filesystem::path folder;
+};
+
+PointImage Start(std::int32_t x, std::int32_t y);
+PointImage Continue(std::int32_t x, std::int32_t y);
+
+}  // namespace zef::test

@@ -1,0 +1,346 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "AppTexts.h"
+#include "EditorTest.h"
+#include "ModelTexts.h"
+
+namespace zef::test {
+namespace {
+
+const std::string kClean = std::string(texts::kAppCaption) + " - [ 무제 ]";
+const std::string kDirty = std::string(texts::kAppCaption) + " - [ 무제 * ]";
+
+std::string Titled(const std::string& title, bool modified = false) {
+    return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
+}
+
+using FileFlowsTest = EditorTest;
+
+TEST_F(FileFlowsTest, TitleFollowsDrawSaveLoadAndNew) {
+    EXPECT_EQ(shell.caption, kClean);
+    Drag({10, 10}, {50, 50});
+    EXPECT_EQ(shell.caption, kDirty);
+
+    shell.chosenFiles.push_back(PathOf("a"));
+    editor.Command(4);
+    EXPECT_EQ(shell.caption, Titled("a.zfm"));
+    EXPECT_EQ(model.document.path, PathOf("a.zfm"));
+    EXPECT_TRUE(std::filesystem::exists(PathOf("a.zfm")));
+
+    Drag({60, 60}, {70, 90});
+    shell.answers.push_back(MessageAnswer::kNo);
+    editor.Command(40009);
+    EXPECT_EQ(shell.caption, kClean);
+    EXPECT_TRUE(model.points.empty());
+
+    shell.chosenFiles.push_back(PathOf("a.zfm"));
+    editor.Command(1111);
+    EXPECT_EQ(shell.caption, Titled("a.zfm"));
+    EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{10, 10}, {50, 50}}));
+}
+
+TEST_F(FileFlowsTest, CaptionIsSentOnlyWhenItChanges) {
+    const int before = shell.captionsSet;
+    editor.UpdateTitle();
+    editor.UpdateTitle();
+    EXPECT_EQ(shell.captionsSet, before);
+    Drag({10, 10}, {50, 50});
+    Drag({50, 50}, {80, 20});
+    EXPECT_EQ(shell.captionsSet, before + 1);
+}
+
+TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
+    const std::string older = PathOf("old.zf2");
+    {
+        std::ofstream file(older, std::ios::binary);
+        const char bytes[4 + 24] = {2, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 1, 0,
+                                    0, 0, 9, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0};
+        file.write(bytes, sizeof bytes);
+    }
+    const auto olderSize = std::filesystem::file_size(older);
+    editor.settings().openInVtr = 0;
+    editor.PathHandedOver(older);
+    ASSERT_EQ(shell.caption, Titled("old.zf2"));
+    Drag({100, 100}, {120, 130});
+    editor.Command(40012);
+    EXPECT_EQ(shell.caption, Titled("old.zfm"));
+    EXPECT_EQ(model.document.path, PathOf("old.zfm"));
+    EXPECT_TRUE(std::filesystem::exists(PathOf("old.zfm")));
+    EXPECT_EQ(std::filesystem::file_size(older), olderSize);
+}
+
+TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
+    shell.chosenFiles.push_back(PathOf("Big.ZFM"));
+    editor.Command(11);
+    EXPECT_EQ(shell.caption, Titled("Big.ZFM.zfm"));
+    EXPECT_TRUE(std::filesystem::exists(PathOf("Big.ZFM.zfm")));
+
+    shell.chosenFiles.push_back(PathOf("plain.zfm"));
+    editor.Command(11);
+    EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
+
+    const FileDialog& dialog = shell.fileDialogs.back();
+    EXPECT_EQ(dialog.kind, FileDialogKind::kSave);
+    EXPECT_EQ(dialog.title, texts::kSaveDialogTitle);
+    EXPECT_TRUE(dialog.overwritePrompt);
+    EXPECT_TRUE(dialog.initialPath.empty());
+    ASSERT_EQ(dialog.filters.size(), 1u);
+    EXPECT_EQ(dialog.filters[0].pattern, "*.zfm");
+}
+
+TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
+    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.Command(1);
+    shell.chosenFiles.push_back(PathOf("m.zfm"));
+    editor.Command(1);
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.Command(1);
+
+    ASSERT_EQ(shell.fileDialogs.size(), 3u);
+    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.string() + "/");
+    EXPECT_TRUE(shell.fileDialogs[0].mustExist);
+    EXPECT_EQ(shell.fileDialogs[0].filters.size(), 3u);
+    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.string() + "/");
+    EXPECT_TRUE(shell.fileDialogs[2].initialDirectory.empty());
+    EXPECT_EQ(shell.fileDialogs[2].initialPath, PathOf("m.zfm"));
+}
+
+// The question before New, answered every way.
+class SaveChangesTest : public EditorTest {
+  protected:
+    SaveChangesTest() { Drag({10, 10}, {40, 40}); }
+    bool Asked() const {
+        return !shell.messages.empty() &&
+               shell.messages.front().text == texts::kSaveChangesQuestion;
+    }
+};
+
+TEST_F(SaveChangesTest, CancelKeepsTheModel) {
+    shell.answers.push_back(MessageAnswer::kCancel);
+    editor.Command(0);
+    EXPECT_TRUE(Asked());
+    EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
+    EXPECT_EQ(shell.messages.front().caption, texts::kAppCaption);
+    EXPECT_TRUE(shell.dialogs.empty());
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(shell.caption, kDirty);
+}
+
+TEST_F(SaveChangesTest, NoMakesTheNewModelHoweverThePropertiesDialogCloses) {
+    shell.answers.push_back(MessageAnswer::kNo);
+    bool markerSeen = false;
+    shell.dialogBehaviour = [&](DialogId) {
+        markerSeen = editor.NewModelMarker();
+        return DialogResult::kCancel;
+    };
+    model.document.shakingOn = 0;
+    editor.Command(0);
+    EXPECT_EQ(shell.dialogs, std::vector<DialogId>{DialogId::kProperties});
+    EXPECT_TRUE(markerSeen);
+    EXPECT_FALSE(editor.NewModelMarker());
+    EXPECT_TRUE(model.points.empty());
+    EXPECT_EQ(model.document.shakingOn, 1);
+    EXPECT_FALSE(model.document.modified);
+    EXPECT_EQ(shell.caption, kClean);
+}
+
+TEST_F(SaveChangesTest, YesSavesFirst) {
+    shell.answers.push_back(MessageAnswer::kYes);
+    shell.chosenFiles.push_back(PathOf("kept"));
+    editor.Command(0);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("kept.zfm")));
+    EXPECT_TRUE(model.points.empty());
+    EXPECT_EQ(shell.caption, kClean);
+}
+
+TEST_F(SaveChangesTest, YesWithTheSaveDialogCancelledStops) {
+    shell.answers.push_back(MessageAnswer::kYes);
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.Command(0);
+    EXPECT_TRUE(shell.dialogs.empty());
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(shell.caption, kDirty);
+}
+
+TEST_F(SaveChangesTest, YesWithAFailedWriteStopsAndSaysSo) {
+    shell.answers.push_back(MessageAnswer::kYes);
+    shell.chosenFiles.push_back(PathOf("missing/folder/m"));
+    editor.Command(0);
+    ASSERT_EQ(shell.messages.size(), 2u);
+    EXPECT_EQ(shell.messages[1].text, texts::kSaveFailed);
+    EXPECT_EQ(shell.messages[1].icon, MessageIcon::kError);
+    EXPECT_EQ(shell.messages[1].buttons, MessageButtons::kOk);
+    EXPECT_TRUE(shell.dialogs.empty());
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_TRUE(model.document.path.empty());
+    EXPECT_EQ(shell.caption, kDirty);
+}
+
+TEST_F(SaveChangesTest, CloseEndsTheProgramOnlyWhenNothingIsLost) {
+    shell.answers.push_back(MessageAnswer::kCancel);
+    editor.KeyDown(Key::kEscape, ShellWindow::kCanvas);
+    EXPECT_EQ(shell.messages.back().owner, ShellWindow::kCanvas);
+    EXPECT_EQ(shell.quits, 0);
+
+    shell.answers.push_back(MessageAnswer::kYes);
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.CloseRequested();
+    EXPECT_EQ(shell.quits, 0);
+
+    shell.answers.push_back(MessageAnswer::kNo);
+    editor.CloseRequested();
+    EXPECT_EQ(shell.quits, 1);
+}
+
+TEST_F(SaveChangesTest, HandedOverFileIsNotOpenedAfterCancel) {
+    WriteModel(PathOf("other.zfm"), {Start(1, 1), Continue(2, 9), Continue(3, 3)});
+    shell.answers.push_back(MessageAnswer::kCancel);
+    editor.PathHandedOver(PathOf("other.zfm"));
+    EXPECT_EQ(shell.foregrounds, 1);
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(shell.caption, kDirty);
+}
+
+TEST_F(FileFlowsTest, FailedWriteKeepsFlagPathAndTitle) {
+    shell.chosenFiles.push_back(PathOf("m"));
+    editor.Command(11);
+    Drag({10, 10}, {40, 40});
+    std::filesystem::remove_all(folder);
+    editor.Command(4);
+    EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_EQ(model.document.path, PathOf("m.zfm"));
+    EXPECT_EQ(shell.caption, Titled("m.zfm", true));
+}
+
+TEST_F(FileFlowsTest, LongPathsAndTitlesWorkWhole) {
+    const std::string name = std::string(240, 'n') + ".zfm";
+    const std::string sub = PathOf(std::string(200, 'd'));
+    std::filesystem::create_directories(sub);
+    const std::string path = sub + "/" + name;
+    WriteModel(path, {Start(3, 3), Continue(30, 30)});
+    editor.PathHandedOver(path);
+    EXPECT_EQ(model.document.path, path);
+    EXPECT_EQ(shell.caption, Titled(name));
+}
+
+TEST_F(FileFlowsTest, OpenInVtrStartsTheReplayOnlyWhenSet) {
+    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(100, 1)});
+    editor.settings().openInVtr = 0;
+    editor.PathHandedOver(PathOf("m.zfm"));
+    EXPECT_FALSE(editor.renderer().VtrMode());
+    EXPECT_FALSE(shell.progressShown);
+
+    editor.settings().openInVtr = 1;
+    editor.PathHandedOver(PathOf("m.zfm"));
+    EXPECT_TRUE(editor.renderer().VtrMode());
+    EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
+    EXPECT_TRUE(shell.progressShown);
+    EXPECT_EQ(shell.progressHigh, 99);
+    EXPECT_EQ(shell.panes[StatusPane::kHint], "제프모델을 그린 순서로 재생해요.");
+}
+
+TEST_F(FileFlowsTest, FailedOpenLeavesVtrTitleAndModelAlone) {
+    WriteModel(PathOf("good.zfm"), {Start(1, 1), Continue(100, 1)});
+    editor.PathHandedOver(PathOf("good.zfm"));
+    ASSERT_TRUE(editor.renderer().VtrMode());
+    const std::string caption = shell.caption;
+    const std::size_t entries = editor.history().Size();
+    {
+        std::ofstream bad(PathOf("bad.zfm"), std::ios::binary);
+        bad << "ZEF3 and more";
+    }
+    std::ofstream(PathOf("text.txt")) << "x";
+    const std::vector<std::pair<std::string, const char*>> failures = {
+        {PathOf("bad.zfm"), texts::kNotProperModel},
+        {PathOf("text.txt"), texts::kNotModelFile},
+        {PathOf("absent.zfm"), nullptr},
+    };
+    for (const auto& [path, message] : failures) {
+        shell.ClearRecord();
+        editor.PathHandedOver(path);
+        if (message == nullptr) {
+            EXPECT_TRUE(shell.messages.empty());
+        } else {
+            ASSERT_EQ(shell.messages.size(), 1u);
+            EXPECT_EQ(shell.messages[0].text, message);
+            EXPECT_EQ(shell.messages[0].icon, MessageIcon::kNone);
+        }
+        EXPECT_TRUE(editor.renderer().VtrMode());
+        EXPECT_EQ(shell.caption, caption);
+        EXPECT_EQ(model.document.path, PathOf("good.zfm"));
+        EXPECT_EQ(model.points.size(), 2u);
+        EXPECT_EQ(editor.history().Size(), entries);
+    }
+}
+
+TEST_F(FileFlowsTest, LoadResetsToolModesAndExportOptionsAndFitsTheCanvas) {
+    ModelProperties properties;
+    properties.canvasWidth = 320;
+    properties.canvasHeight = 240;
+    properties.lineWidth = 7;
+    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(9, 9)}, properties);
+    editor.settings().openInVtr = 0;
+    editor.Command(40006);
+    editor.Command(40008);
+    editor.exportOptions().endWait = 9;
+    model.document.shakingOn = 0;
+    const std::size_t entries = editor.history().Size();
+
+    editor.PathHandedOver(PathOf("m.zfm"));
+    EXPECT_EQ(editor.interaction().tool, kToolStraightLine);
+    EXPECT_FALSE(editor.selection().moveMode);
+    EXPECT_EQ(editor.exportOptions().endWait, 5);
+    EXPECT_EQ(model.document.shakingOn, 1);
+    EXPECT_EQ(model.properties.lineWidth, 7);
+    EXPECT_EQ(shell.CanvasClientSize(), (CanvasSize{320, 240}));
+    EXPECT_EQ(shell.panes[StatusPane::kCanvasSize], "320 Ⅹ 240");
+    EXPECT_EQ(editor.history().Size(), entries + 1);
+    EXPECT_TRUE(shell.enabled[25]);
+}
+
+TEST_F(FileFlowsTest, DropOpensTheFirstFileOnly) {
+    WriteModel(PathOf("one.zfm"), {Start(1, 1), Continue(9, 9)});
+    WriteModel(PathOf("two.zfm"), {Start(2, 2), Continue(8, 8), Continue(1, 8)});
+    const std::vector<std::string> dropped = {PathOf("one.zfm"), PathOf("two.zfm"),
+                                              PathOf("three.zfm")};
+    editor.FilesDropped(dropped);
+    EXPECT_EQ(model.document.path, PathOf("one.zfm"));
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(shell.foregrounds, 1);
+}
+
+TEST_F(FileFlowsTest, CommandLinePathOpensWithItsQuotesRemoved) {
+    const std::string path = PathOf("with blank.zfm");
+    WriteModel(path, {Start(1, 1), Continue(9, 9)});
+    FakeShell otherShell;
+    Editor other(otherShell, 1);
+    other.Start("\"" + path + "\"", "");
+    EXPECT_EQ(other.model().document.path, path);
+    EXPECT_EQ(other.history().Size(), 1u);
+    EXPECT_FALSE(otherShell.enabled[25]);
+    EXPECT_FALSE(otherShell.enabled[26]);
+}
+
+TEST_F(FileFlowsTest, ExportOfAnEmptyModelIsRefused) {
+    editor.exportRunning() = true;
+    editor.Command(12);
+    editor.Command(13);
+    EXPECT_TRUE(shell.dialogs.empty());
+    ASSERT_EQ(shell.messages.size(), 2u);
+    EXPECT_EQ(shell.messages[0].text, texts::kEmptyModel);
+    EXPECT_FALSE(editor.exportRunning());
+
+    Drag({10, 10}, {20, 20});
+    editor.Command(12);
+    editor.Command(13);
+    EXPECT_EQ(shell.dialogs, (std::vector<DialogId>{DialogId::kGifExport, DialogId::kBmpExport}));
+}
+
+}  // namespace
+}  // namespace zef::test

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "CanvasFit.h"
+#include "FakeShell.h"
+#include "FilePaths.h"
+#include "StatusTexts.h"
+#include "TitleBar.h"
+
+namespace zef::test {
+namespace {
+
+TEST(TitleBarTest, CaptionNamesTheFileAndMarksChanges) {
+    DocumentState document;
+    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 무제 ]");
+    document.modified = true;
+    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 무제 * ]");
+    document.title = "집.zfm";
+    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 집.zfm * ]");
+    document.title = std::string(400, 'x');
+    EXPECT_EQ(TitleBar::CaptionFor(document).size(),
+              std::string("제프툴 1.39 -다온비").size() + std::string(" - [  * ]").size() + 400);
+}
+
+TEST(StatusTextsTest, CountAndSizeAreSentOnlyWhenTheyChange) {
+    FakeShell shell;
+    StatusTexts status(shell);
+    status.UpdateSizePane(640, 480);
+    status.UpdateSizePane(640, 480);
+    status.UpdateCountPane(0);
+    status.UpdateCountPane(0);
+    status.UpdateCountPane(-12);
+    EXPECT_EQ(shell.calls,
+              (std::vector<std::string>{"SetStatusText 2 640 Ⅹ 480", "SetStatusText 0 선 갯수 : 0",
+                                        "SetStatusText 0 선 갯수 : -12"}));
+}
+
+TEST(CanvasFitTest, CentresBetweenTheBarsTruncatingTowardZero) {
+    const MainLayout layout{806, 700, 28, 21};
+    EXPECT_EQ(CentredCanvas(layout, {327, 247}), (WindowRect{239, 28 + 202, 327, 247}));
+    // Larger than the room: a negative position, truncated toward zero.
+    EXPECT_EQ(CentredCanvas({400, 300, 28, 21}, {807, 607}),
+              (WindowRect{-203, 28 - 178, 807, 607}));
+}
+
+TEST(CanvasFitTest, HoldsTheSizeToTheLargestCanvasAndKeepsItForZero) {
+    FakeShell shell;
+    EXPECT_EQ(FitCanvas(shell, 1000, 700), (CanvasSize{800, 600}));
+    EXPECT_EQ(FitCanvas(shell, 320, 240), (CanvasSize{320, 240}));
+    EXPECT_EQ(FitCanvas(shell, 0, 100), (CanvasSize{320, 240}));
+    EXPECT_EQ(shell.canvasRect.x, (806 - 326) / 2);
+}
+
+TEST(FilePathsTest, TitlesEndingsAndCommandLines) {
+    EXPECT_EQ(FileTitleOf("/a/b/c.zfm"), "c.zfm");
+    EXPECT_EQ(FileTitleOf("c.zfm"), "c.zfm");
+    EXPECT_EQ(PathFromCommandLine("\"/my \"dir/a.zfm\""), "/my dir/a.zfm");
+    EXPECT_EQ(ReplaceEnding("a.zf2", ".zf2", ".zfm"), "a.zfm");
+    EXPECT_EQ(ReplaceEnding("a.ZF2", ".zf2", ".zfm"), "a.ZF2");
+}
+
+}  // namespace
+}  // namespace zef::test
