@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Bitmap.h"
+#include "PixelRect.h"
+
+namespace zef::testing {
+
+// The region as text, one line per row: '#' for pixels of `colour`, '.' for any other.
+inline std::string PixelArt(const Bitmap& bitmap, PixelRect region, std::uint32_t colour) {
+    std::string art;
+    for (std::int32_t y = region.y; y < region.y + region.height; ++y) {
+        art += '\n';
+        for (std::int32_t x = region.x; x < region.x + region.width; ++x) {
+            art += bitmap.Pixel(x, y) == colour ? '#' : '.';
+        }
+    }
+    return art;
+}
+
+inline int CountPixels(const Bitmap& bitmap, std::uint32_t colour) {
+    int count = 0;
+    for (const std::uint32_t pixel : bitmap.Pixels()) {
+        count += pixel == colour ? 1 : 0;
+    }
+    return count;
+}
+
+}  // namespace zef::testing
