@@ -10,7 +10,9 @@ namespace {
 constexpr std::int64_t kCoordinateLimit = 30000;
 constexpr double kDegreesPerRadian = 57.29579143313326;  // 180 / 3.141592
 constexpr int kStraightenAngle = 20;
-constexpr double kStraightenReach = 100.0;
+constexpr double kStraightenReachSquared = 100.0 * 100.0;
+constexpr double kTanWideTurn = 0.42447481620960476;    // tan(23 degrees)
+constexpr double kTanNarrowTurn = 0.3057306814586604;  // tan(17 degrees)
 
 std::int32_t HoldCoordinate(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
@@ -28,10 +30,53 @@ int Direction(const PointRecord& from, const PointRecord& to) {
     return static_cast<int>(std::atan2(dy, dx) * kDegreesPerRadian);
 }
 
-double Distance(const PointRecord& a, const PointRecord& b) {
+// The squared distance; its root is at most 100 exactly when it is at most 10000.
+double SquaredDistance(const PointRecord& a, const PointRecord& b) {
     const double dx = static_cast<double>(b.x) - a.x;
     const double dy = static_cast<double>(b.y) - a.y;
-    return std::sqrt(dx * dx + dy * dy);
+    return dx * dx + dy * dy;
+}
+
+// How far a corner turns, where that alone decides straightening: each whole-degree
+// direction lies within a degree of the real one, so their difference lies within two
+// degrees of the real turn. A turn above 23 degrees keeps the corner and one below 17 removes
+// it, unless both sides point leftward, where the directions may lie on either side of 180
+// and count as far apart. Only the turns left over need the two arc tangents.
+enum class Turn { kWide, kNarrow, kUndecided };
+
+Turn ClassifyTurn(const PointRecord& p, const PointRecord& c, const PointRecord& n) {
+    const double ux = static_cast<double>(c.x) - p.x;
+    const double uy = static_cast<double>(c.y) - p.y;
+    const double vx = static_cast<double>(n.x) - c.x;
+    const double vy = static_cast<double>(n.y) - c.y;
+    if ((ux == 0 && uy == 0) || (vx == 0 && vy == 0)) {
+        return Turn::kUndecided;
+    }
+    const double dot = ux * vx + uy * vy;
+    const double cross = std::abs(ux * vy - uy * vx);
+    if (dot <= 0 || cross > kTanWideTurn * dot) {
+        return Turn::kWide;
+    }
+    if (cross < kTanNarrowTurn * dot && (ux >= 0 || vx >= 0)) {
+        return Turn::kNarrow;
+    }
+    return Turn::kUndecided;
+}
+
+// Whether straightening removes the corner at `c` between `p` and `n`.
+bool Straightens(const PointRecord& p, const PointRecord& c, const PointRecord& n) {
+    if (SquaredDistance(p, n) > kStraightenReachSquared) {
+        return false;
+    }
+    switch (ClassifyTurn(p, c, n)) {
+        case Turn::kWide:
+            return false;
+        case Turn::kNarrow:
+            return true;
+        case Turn::kUndecided:
+            break;
+    }
+    return std::abs(Direction(p, c) - Direction(c, n)) < kStraightenAngle;
 }
 
 // Drops the tail and any stroke starts it leaves at the end of the first `count` points;
@@ -120,13 +165,9 @@ EditResult StraightenSelection(Model& model) {
     for (std::size_t i = 0; i < count; ++i) {
         const PointRecord point = points[i];
         if (point.selected == 1 && point.kind == kStrokeContinuation && kept > 0 && i + 1 < count &&
-            points[i + 1].kind == kStrokeContinuation) {
-            const PointRecord& previous = points[kept - 1];
-            const PointRecord& next = points[i + 1];
-            const int turn = Direction(previous, point) - Direction(point, next);
-            if (std::abs(turn) < kStraightenAngle && Distance(previous, next) <= kStraightenReach) {
-                continue;
-            }
+            points[i + 1].kind == kStrokeContinuation &&
+            Straightens(points[kept - 1], point, points[i + 1])) {
+            continue;
         }
         points[kept++] = point;
     }

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace zef {
@@ -151,6 +153,35 @@ TEST(StraightenSelectionTest, RemovesNearlyStraightShortCorners) {
 TEST(StraightenSelectionTest, DirectionsAroundLeftwardCountAsFarApart) {
     EXPECT_TRUE(Survives({100, 0}, {40, 1}, {10, 0}));   // 179 and -178 degrees
     EXPECT_FALSE(Survives({10, 0}, {70, 1}, {100, 0}));  // the same bend rightward
+}
+
+// The rule in its plain form: whole-degree directions and the neighbours' distance.
+bool PlainRuleRemoves(P p, P c, P n) {
+    const auto direction = [](P from, P to) {
+        return static_cast<int>(
+            std::atan2(static_cast<double>(to.y) - from.y, static_cast<double>(to.x) - from.x) *
+            57.29579143313326);
+    };
+    const double dx = static_cast<double>(n.x) - p.x;
+    const double dy = static_cast<double>(n.y) - p.y;
+    return std::abs(direction(p, c) - direction(c, n)) < 20 &&
+           std::sqrt(dx * dx + dy * dy) <= 100.0;
+}
+
+TEST(StraightenSelectionTest, AgreesWithThePlainRuleOnEveryKindOfCorner) {
+    Random random(5);
+    const auto coordinate = [&](int spread) { return random.Next() % (2 * spread + 1) - spread; };
+    for (int i = 0; i < 50000; ++i) {
+        const int spread = i % 3 == 0 ? 3 : 40;  // small spreads give zero-length sides
+        const P p{coordinate(50), coordinate(50)};
+        const P c{p.x + coordinate(spread), p.y + coordinate(spread)};
+        const P n{c.x + coordinate(spread), c.y + coordinate(spread)};
+        ASSERT_EQ(!Survives(p, c, n), PlainRuleRemoves(p, c, n))
+            << p.x << "," << p.y << " " << c.x << "," << c.y << " " << n.x << "," << n.y;
+    }
+    const std::int32_t far = 2'000'000'000;
+    EXPECT_TRUE(Survives({-far, 0}, {far, 1}, {far, 2}));
+    EXPECT_TRUE(Survives({far, far}, {far - 60, far + 1}, {far - 90, far}));
 }
 
 TEST(StraightenSelectionTest, CollapsesAChainAndKeepsStrokeEnds) {
