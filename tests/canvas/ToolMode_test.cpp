@@ -115,15 +115,6 @@ TEST(RefreshToolbarStateTest, RangeToolKeepsTheSelectionAndEnablesItsButtons) {
     EXPECT_FALSE(Pressed(state, kShakingButton));
 }
 
-TEST(RefreshToolbarStateTest, UnknownToolPressesNoToolButton) {
-    Model model;
-    SelectionState selection;
-    const ToolbarState state = RefreshToolbarState(7, false, model, selection);
-    for (int command : {2, 3, 16, 17, 18, 19, 20}) {
-        EXPECT_FALSE(Pressed(state, command)) << command;
-    }
-}
-
 TEST(CursorForTest, FollowsToolModesAndKeys) {
     SelectionState selection;
     EXPECT_EQ(CursorFor(kToolCurve, selection, true, true), CursorShape::kArrow);

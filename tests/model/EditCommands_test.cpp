@@ -70,14 +70,6 @@ TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) 
     EXPECT_FALSE(selection.selectionExists);
 }
 
-TEST(SelectionCommandsTest, DeselectAllEndsBothModes) {
-    Model model = MakeModel({{0, 0, S, true}});
-    SelectionState selection{.selectionExists = true, .moveMode = true, .scaleMode = true};
-    DeselectAll(model, selection);
-    EXPECT_FALSE(model.points[0].selected);
-    EXPECT_FALSE(selection.selectionExists || selection.moveMode || selection.scaleMode);
-}
-
 TEST(DeleteSelectedSegmentsTest, MiddleSegmentSplitsTheStroke) {
     Model model = MakeModel({{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}});
     SelectionState selection{.selectionExists = true, .moveMode = true};
