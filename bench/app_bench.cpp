@@ -1,0 +1,73 @@
+// Editor: one canvas frame, against drawing the model alone.
+
+#include <benchmark/benchmark.h>
+
+#include "BenchModels.h"
+#include "Editor.h"
+#include "Shell.h"
+
+namespace {
+
+// A shell that shows nothing and answers nothing.
+class NullShell : public zef::Shell {
+  public:
+    void SetCaption(const std::string&) override {}
+    void SetStatusText(zef::StatusPane, const std::string&) override {}
+    void EnableCommand(int, bool) override {}
+    void PressCommand(int, bool) override {}
+    void ShowProgress(bool) override {}
+    void SetProgressRange(std::int32_t, std::int32_t) override {}
+    void SetProgressStep(std::int32_t) override {}
+    void SetProgressPosition(std::int32_t) override {}
+    void StepProgress() override {}
+    void SetCursorShape(zef::CursorShape) override {}
+    zef::MessageAnswer ShowMessage(const zef::MessageBox&) override {
+        return zef::MessageAnswer::kCancel;
+    }
+    std::optional<std::string> ChooseFile(const zef::FileDialog&) override { return {}; }
+    zef::DialogResult RunDialog(zef::DialogId) override { return zef::DialogResult::kCancel; }
+    zef::MainLayout MainWindowLayout() override { return {800, 650, 30, 20}; }
+    void PlaceCanvas(const zef::WindowRect&) override {}
+    zef::CanvasSize CanvasClientSize() override { return {800, 600}; }
+    zef::CanvasSize CanvasFrameSize(zef::CanvasSize client) override { return client; }
+    void BringToForeground() override {}
+    void PumpOneEvent() override {}
+    void Quit() override {}
+    zef::CanvasPoint PointerPosition() override { return {400, 300}; }
+    zef::CanvasPoint ScreenPointerPosition() override { return {400, 300}; }
+    bool IsCtrlDown() override { return false; }
+    bool IsShiftDown() override { return false; }
+    bool IsLeftButtonDown() override { return false; }
+    void ConfinePointer(zef::ConfineArea) override {}
+    void ReleasePointer() override {}
+    void Present(const zef::Bitmap& frame, zef::CanvasSize) override {
+        benchmark::DoNotOptimize(frame.Pixels().data());
+    }
+};
+
+void PaintCanvasHundredThousand(benchmark::State& state) {
+    NullShell shell;
+    zef::Editor editor(shell, 1);
+    editor.model() = zef::bench::MakeStrokeModel(100'000);
+    editor.Start("", "");
+    for (auto _ : state) {
+        editor.FrameTick();
+    }
+    state.SetLabel("paint_canvas_100k_ms");
+}
+BENCHMARK(PaintCanvasHundredThousand)->Unit(benchmark::kMillisecond);
+
+void RenderModelHundredThousand(benchmark::State& state) {
+    NullShell shell;
+    zef::Editor editor(shell, 1);
+    editor.model() = zef::bench::MakeStrokeModel(100'000);
+    editor.Start("", "");
+    for (auto _ : state) {
+        editor.renderer().RenderModel(editor.model(), editor.selection());
+        benchmark::ClobberMemory();
+    }
+    state.SetLabel("paint_canvas_render_alone_100k_ms");
+}
+BENCHMARK(RenderModelHundredThousand)->Unit(benchmark::kMillisecond);
+
+}  // namespace
