@@ -1,5 +1,7 @@
 #include "Editor.h"
 
+#include <algorithm>
+
 #include "AppTexts.h"
 #include "CanvasFit.h"
 #include "CommandTable.h"
@@ -140,8 +142,9 @@ void Editor::PaintCanvas() {
         statusTexts_.UpdateCountPane(model_.document.drawnPointCount);
         renderer_.DrawOverlays(model_, selection_, interaction_);
     }
-    shell_.Present(renderer_.Canvas(),
-                   {model_.properties.canvasWidth, model_.properties.canvasHeight});
+    const Bitmap& canvas = renderer_.Canvas();
+    shell_.Present(canvas, {std::clamp(model_.properties.canvasWidth, 0, canvas.Width()),
+                            std::clamp(model_.properties.canvasHeight, 0, canvas.Height())});
 }
 
 void Editor::FitCanvas(std::int32_t width, std::int32_t height) {

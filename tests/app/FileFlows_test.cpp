@@ -82,6 +82,11 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
     editor.Command(11);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
 
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.Command(1);
+    EXPECT_TRUE(shell.fileDialogs.back().initialDirectory.empty());
+    shell.fileDialogs.pop_back();
+
     const FileDialog& dialog = shell.fileDialogs.back();
     EXPECT_EQ(dialog.kind, FileDialogKind::kSave);
     EXPECT_EQ(dialog.title, texts::kSaveDialogTitle);

@@ -16,6 +16,12 @@ TEST_F(PaintTest, FrameSamplesTheCursorCountsAndPresentsTheCanvas) {
     EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 600}));
     const Bitmap& canvas = editor.renderer().Canvas();
     EXPECT_EQ(canvas.Pixel(700, 500), kStandardBackgroundColour.Value());
+
+    // A size beyond the canvas, as a model file may hold, never reaches past the bitmap.
+    model.properties.canvasWidth = 5000;
+    model.properties.canvasHeight = -4;
+    Frame();
+    EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 0}));
 }
 
 TEST_F(PaintTest, NeitherTimerRunsWhileAnExportRenders) {
