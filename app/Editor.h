@@ -82,7 +82,9 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     ExportOptions& exportOptions() { return exportOptions_; }
     Settings& settings() { return settings_; }
     Random& random() { return random_; }
-    bool& exportRunning() { return exportRunning_; }
+    // Set by an export while it renders its own frames: the timers then do nothing.
+    bool ExportRunning() const { return exportRunning_; }
+    void SetExportRunning(bool running) { exportRunning_ = running; }
     // While the properties dialog runs on behalf of a new model.
     bool NewModelMarker() const { return fileFlows_.NewModelMarker(); }
 

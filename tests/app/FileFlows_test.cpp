@@ -333,13 +333,13 @@ TEST_F(FileFlowsTest, CommandLinePathOpensWithItsQuotesRemoved) {
 }
 
 TEST_F(FileFlowsTest, ExportOfAnEmptyModelIsRefused) {
-    editor.exportRunning() = true;
+    editor.SetExportRunning(true);
     editor.Command(12);
     editor.Command(13);
     EXPECT_TRUE(shell.dialogs.empty());
     ASSERT_EQ(shell.messages.size(), 2u);
     EXPECT_EQ(shell.messages[0].text, texts::kEmptyModel);
-    EXPECT_FALSE(editor.exportRunning());
+    EXPECT_FALSE(editor.ExportRunning());
 
     Drag({10, 10}, {20, 20});
     editor.Command(12);

@@ -26,7 +26,7 @@ TEST_F(PaintTest, FrameSamplesTheCursorCountsAndPresentsTheCanvas) {
 
 TEST_F(PaintTest, NeitherTimerRunsWhileAnExportRenders) {
     Drag({10, 10}, {40, 40});
-    editor.exportRunning() = true;
+    editor.SetExportRunning(true);
     const int presents = shell.presents;
     shell.pointer = {300, 300};
     Frame();
@@ -36,7 +36,7 @@ TEST_F(PaintTest, NeitherTimerRunsWhileAnExportRenders) {
     EXPECT_EQ(model.points[0].shakeDx, 0);
     EXPECT_EQ(model.points[0].shakeDy, 0);
 
-    editor.exportRunning() = false;
+    editor.SetExportRunning(false);
     bool shaken = false;
     for (int i = 0; i < 10 && !shaken; ++i) {
         editor.ShakeTick();
