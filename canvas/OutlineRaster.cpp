@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "SegmentRaster.h"
+#include "SegmentPainter.h"
 
 namespace zef {
 

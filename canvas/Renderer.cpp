@@ -6,7 +6,7 @@
 
 #include "OutlineRaster.h"
 #include "ScalePreview.h"
-#include "SegmentRaster.h"
+#include "SegmentPainter.h"
 
 namespace zef {
 
@@ -85,6 +85,7 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
 bool Renderer::DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
                         std::int64_t offset) {
     const std::vector<PointRecord>& points = model.points;
+    SegmentPainter painter(bitmap_, pen);
     double drawnLength = 0.0;
     PixelPoint penAt;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -102,13 +103,13 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
             const PointRecord& previous = points[i - 1];
             const double length = RawLength(previous, point);
             if (!(drawnLength + length < replayLength_)) {
-                DrawSegment(bitmap_, penAt,
-                            PartialEnd(previous, point, replayLength_ - drawnLength, offset), pen);
+                painter.Draw(penAt,
+                             PartialEnd(previous, point, replayLength_ - drawnLength, offset));
                 return false;
             }
             drawnLength += length;
         }
-        DrawSegment(bitmap_, penAt, at, pen);
+        painter.Draw(penAt, at);
         penAt = at;
     }
     return true;
