@@ -64,8 +64,9 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
     bool reachedEnd = true;
     for (int pass = firstPass; pass <= 1; ++pass) {
         const bool shadow = pass == 0;
-        reachedEnd = DrawPass(model, selection, shadow ? pens_.Shadow() : pens_.Line(),
-                              shadow ? properties.lineWidth / 2 : 0);
+        const Pen& pen = shadow ? pens_.Shadow() : pens_.Line();
+        reachedEnd = DrawPass(model, selection, pen, shadow ? properties.lineWidth / 2 : 0,
+                              PassRuns(pass, pen.width));
     }
     if (!vtrMode_) {
         if (firstPass <= 1) {
@@ -83,11 +84,10 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
 }
 
 bool Renderer::DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
-                        std::int64_t offset) {
+                        std::int64_t offset, const SegmentRunTable* runs) {
     const std::vector<PointRecord>& points = model.points;
-    SegmentPainter painter(bitmap_, pen);
+    SegmentPainter painter(bitmap_, pen, runs);
     double drawnLength = 0.0;
-    PixelPoint penAt;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const PointRecord& point = points[i];
         if (!IsDrawn(point)) {
@@ -96,23 +96,32 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
         const PixelPoint at = DrawnPosition(point, selection, offset);
         // A continuation at the head has nothing to draw from: the pen starts there.
         if (point.kind == kStrokeStart || i == 0) {
-            penAt = at;
+            painter.MoveTo(at);
             continue;
         }
         if (vtrMode_) {
             const PointRecord& previous = points[i - 1];
             const double length = RawLength(previous, point);
             if (!(drawnLength + length < replayLength_)) {
-                painter.Draw(penAt,
-                             PartialEnd(previous, point, replayLength_ - drawnLength, offset));
+                painter.LineTo(PartialEnd(previous, point, replayLength_ - drawnLength, offset));
                 return false;
             }
             drawnLength += length;
         }
-        painter.Draw(penAt, at);
-        penAt = at;
+        painter.LineTo(at);
     }
     return true;
+}
+
+const SegmentRunTable* Renderer::PassRuns(int pass, std::int32_t width) {
+    if (width < 2 || width > SegmentRunTable::kMaxWidth) {
+        return nullptr;
+    }
+    std::optional<SegmentRunTable>& runs = passRuns_[static_cast<std::size_t>(pass)];
+    if (!runs || runs->Width() != width) {
+        runs.emplace(width);
+    }
+    return &*runs;
 }
 
 void Renderer::DrawOverlays(const Model& model, const SelectionState& selection,

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "Bitmap.h"
 #include "DrawingPens.h"
 #include "InteractionState.h"
 #include "Model.h"
 #include "RenderReport.h"
+#include "SegmentRunTable.h"
 #include "SelectionState.h"
 
 namespace zef {
@@ -45,12 +48,16 @@ class Renderer {
     // Walks the points once with `pen`, every drawn position moved by (offset, offset). False
     // when the replay length ran out before the end of the list.
     bool DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
-                  std::int64_t offset);
+                  std::int64_t offset, const SegmentRunTable* runs);
+    // The runs of short segments for pass 0 (shadow) or 1 (line), made again when the pen's
+    // width changed; none for widths the table does not serve.
+    const SegmentRunTable* PassRuns(int pass, std::int32_t width);
     void DrawRubberBand(const Model& model, const InteractionState& interaction);
     void DrawSelectionHighlight(const Model& model, const SelectionState& selection);
 
     Bitmap bitmap_;
     DrawingPens pens_;
+    std::array<std::optional<SegmentRunTable>, 2> passRuns_;
     bool vtrMode_ = false;
     std::uint32_t replayLength_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace zef {
@@ -10,10 +11,6 @@ namespace zef {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// Table entries of the rows outside a disc, far enough out that adding any column on the
-// bitmap's side of the margin keeps them out of every run.
-constexpr std::int32_t kNoDiscLo = std::numeric_limits<std::int32_t>::max() / 2;
-constexpr std::int32_t kNoDiscHi = std::numeric_limits<std::int32_t>::min() / 2;
 
 // The smallest whole number >= value and the largest <= value, for values already held to
 // the bitmap's range.
@@ -25,21 +22,6 @@ std::int32_t CeilSmall(double value) {
 std::int32_t FloorSmall(double value) {
     const auto whole = static_cast<std::int32_t>(value);
     return whole - (whole > value ? 1 : 0);
-}
-
-std::int64_t SquareRootFloor(std::int64_t value) {
-    auto root = static_cast<std::int64_t>(std::sqrt(static_cast<double>(value)));
-    while (root * root > value) {
-        --root;
-    }
-    while ((root + 1) * (root + 1) <= value) {
-        ++root;
-    }
-    return root;
-}
-
-std::int64_t FloorHalf(std::int64_t value) {
-    return value >= 0 ? value / 2 : -((-value + 1) / 2);
 }
 
 // Widens [lo, hi] by the cut of row y through the disc of radius² `radiusSquared` around
@@ -81,191 +63,172 @@ bool ClipToBox(double ax, double ay, double bx, double by, double minX, double m
     return tA <= tB;
 }
 
-// Paints `count` pixels from `run` on, writing only those. A run of up to eight pixels is
-// written by eight stores, the later ones repeating its last pixel: runs are short, and a
-// loop of unknown length would cost a mispredicted branch in most rows.
-inline void FillRun(std::uint32_t* run, std::int32_t count, std::uint32_t colour) {
+// Paints `count` >= 2 pixels from `run` on, writing only those. A run of 2 to 8 pixels, the
+// most common, takes four stores of two pixels that may overlap, without a branch on its
+// length.
+inline void FillLongRun(std::uint32_t* run, std::int32_t count, std::uint32_t colour) {
     constexpr std::int32_t kShortRun = 8;
-    if (count <= 0) {
-        return;
-    }
     if (count > kShortRun) {
         std::fill(run, run + count, colour);
         return;
     }
-    for (std::int32_t k = 0; k < kShortRun; ++k) {
-        run[std::min(k, count - 1)] = colour;
+    const std::uint64_t pair = colour | std::uint64_t{colour} << 32;
+    const std::int32_t lastPair = count - 2;
+    std::memcpy(run, &pair, sizeof pair);
+    std::memcpy(run + std::min(2, lastPair), &pair, sizeof pair);
+    std::memcpy(run + std::max(lastPair - 2, 0), &pair, sizeof pair);
+    std::memcpy(run + lastPair, &pair, sizeof pair);
+}
+
+// Paints `count` pixels from `run` on; nothing when count <= 0.
+inline void FillRun(std::uint32_t* run, std::int32_t count, std::uint32_t colour) {
+    if (count == 1) {
+        run[0] = colour;
+    } else if (count > 1) {
+        FillLongRun(run, count, colour);
     }
 }
 
 }  // namespace
 
-// A segment on pixel-centre coordinates, already moved by the shift, with the points within
-// the radius of it. `roundA` and `roundB` say whether the ends get their half-discs (an end
-// cut off far outside the bitmap needs none).
+// A segment on pixel-centre coordinates, already moved by the shift. `roundA` and `roundB`
+// say whether the ends get their half-discs (an end cut off far outside the bitmap needs
+// none).
 struct SegmentPainter::Capsule {
     double ax, ay, bx, by;
     bool roundA = true;
     bool roundB = true;
 };
 
-SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen) : bitmap_(bitmap), pen_(pen) {
+SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs)
+    : bitmap_(bitmap),
+      pen_(pen),
+      runs_(runs != nullptr && runs->Width() == pen.width ? runs : nullptr) {
     if (pen.width <= 1) {
         return;
     }
     shift_ = pen.width % 2 == 0 ? 0.5 : 0.0;
     radius_ = pen.width / 2.0;
-    tabled_ = pen.width <= kTabledWidth;
-    if (!tabled_) {
-        return;
-    }
-    // On a doubled grid the disc's centre is at (-e, -e) and pixel (i, j) at (2i, 2j): the
-    // pixel is inside when (2i + e)² + (2j + e)² <= width².
-    const std::int64_t e = pen.width % 2 == 0 ? 1 : 0;
-    const std::int64_t widthSquared = static_cast<std::int64_t>(pen.width) * pen.width;
-    discTop_ = -(pen.width / 2);
-    discRows_ = pen.width;
-    discLo_.fill(kNoDiscLo);
-    discHi_.fill(kNoDiscHi);
-    for (std::int32_t row = 0; row < discRows_; ++row) {
-        const std::int64_t across = 2 * static_cast<std::int64_t>(discTop_ + row) + e;
-        const std::int64_t reach = SquareRootFloor(widthSquared - across * across);
-        discLo_[row + 1] = static_cast<std::int32_t>(-FloorHalf(reach + e));
-        discHi_[row + 1] = static_cast<std::int32_t>(FloorHalf(reach - e));
+    // The points whose line, moved by the shift, lies within the radius and a margin of two
+    // pixels of the bitmap.
+    const double margin = radius_ + 2.0;
+    near_ = {static_cast<std::int64_t>(std::ceil(shift_ - margin)),
+             static_cast<std::int64_t>(std::ceil(shift_ - margin)),
+             static_cast<std::int64_t>(std::floor(bitmap.Width() - 1.0 + margin + shift_)),
+             static_cast<std::int64_t>(std::floor(bitmap.Height() - 1.0 + margin + shift_))};
+    if (pen.width <= CapsuleRuns::kMaxWidth) {
+        capsule_.emplace(pen.width);
     }
 }
 
-void SegmentPainter::Draw(PixelPoint from, PixelPoint to) {
+void SegmentPainter::MoveTo(PixelPoint point) {
+    position_ = point;
+    positionPainted_ = false;
+}
+
+void SegmentPainter::LineTo(PixelPoint point) {
+    const PixelPoint from = position_;
     if (pen_.width <= 1) {
-        DrawThin(from, to);
+        DrawThin(from, point);
+    } else if (IsNear(from) && IsNear(point)) {
+        DrawNear(from, point, positionPainted_);
+    } else {
+        DrawFar(from, point);
+    }
+    position_ = point;
+    positionPainted_ = true;
+}
+
+bool SegmentPainter::IsNear(PixelPoint point) const {
+    return point.x >= near_.left && point.x <= near_.right && point.y >= near_.top &&
+           point.y <= near_.bottom;
+}
+
+void SegmentPainter::DrawNear(PixelPoint from, PixelPoint to, bool fromPainted) {
+    if (!capsule_) {
+        DrawRound(ShiftedCapsule(from, to));
         return;
     }
-    Capsule capsule{static_cast<double>(from.x) - shift_, static_cast<double>(from.y) - shift_,
-                    static_cast<double>(to.x) - shift_, static_cast<double>(to.y) - shift_};
-    // Only the part of the segment within the radius of the bitmap can touch a pixel; cutting
-    // the rest away keeps far-out coordinates from costing time or precision.
+    const auto ax = static_cast<std::int32_t>(from.x);
+    const auto ay = static_cast<std::int32_t>(from.y);
+    const auto bx = static_cast<std::int32_t>(to.x);
+    const auto by = static_cast<std::int32_t>(to.y);
+    if (runs_ != nullptr && SegmentRunTable::Covers(bx - ax, std::abs(by - ay))) {
+        DrawFromTable(ax, ay, bx, by, fromPainted);
+    } else {
+        DrawCapsule(ax, ay, bx, by);
+    }
+}
+
+// Only the part of the segment within the radius of the bitmap can touch a pixel; cutting the
+// rest away keeps far-out coordinates from costing time or precision.
+void SegmentPainter::DrawFar(PixelPoint from, PixelPoint to) {
+    const Capsule whole = ShiftedCapsule(from, to);
     const double margin = radius_ + 2.0;
-    const double minX = -margin;
-    const double minY = -margin;
-    const double maxX = bitmap_.Width() - 1.0 + margin;
-    const double maxY = bitmap_.Height() - 1.0 + margin;
-    const auto inside = [&](double x, double y) {
-        return x >= minX && x <= maxX && y >= minY && y <= maxY;
-    };
-    if (inside(capsule.ax, capsule.ay) && inside(capsule.bx, capsule.by)) {
-        if (tabled_) {
-            DrawTabled(from, to);
-        } else {
-            DrawRound(capsule);
+    double tA = 0.0;
+    double tB = 1.0;
+    if (!ClipToBox(whole.ax, whole.ay, whole.bx, whole.by, -margin, -margin,
+                   bitmap_.Width() - 1.0 + margin, bitmap_.Height() - 1.0 + margin, tA, tB)) {
+        return;
+    }
+    const double dx = whole.bx - whole.ax;
+    const double dy = whole.by - whole.ay;
+    DrawRound({whole.ax + tA * dx, whole.ay + tA * dy, whole.ax + tB * dx, whole.ay + tB * dy,
+               tA == 0.0, tB == 1.0});
+}
+
+SegmentPainter::Capsule SegmentPainter::ShiftedCapsule(PixelPoint from, PixelPoint to) const {
+    return {static_cast<double>(from.x) - shift_, static_cast<double>(from.y) - shift_,
+            static_cast<double>(to.x) - shift_, static_cast<double>(to.y) - shift_};
+}
+
+// A short segment's runs come from the table, measured from its upper end. Rows within the
+// disc already painted around `from` are left out. Most segments lie wholly inside the
+// bitmap and need no clipping.
+void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_t bx,
+                                   std::int32_t by, bool fromPainted) {
+    const bool fromIsUpper = by >= ay;
+    if (!fromIsUpper) {
+        std::swap(ax, bx);
+        std::swap(ay, by);
+    }
+    const SegmentRunTable::Segment segment = runs_->Runs(bx - ax, by - ay);
+    const std::int32_t width = bitmap_.Width();
+    const std::int32_t top = ay + runs_->TopOffset();
+    const auto rows = static_cast<std::int32_t>(segment.runs.size());
+    const std::int32_t skipTop = fromPainted && fromIsUpper ? segment.upperDiscRows : 0;
+    const std::int32_t skipBottom = fromPainted && !fromIsUpper ? segment.lowerDiscRows : 0;
+    const std::uint32_t colour = pen_.colour;
+    if (top >= 0 && top + rows <= bitmap_.Height() && ax + segment.leftmost >= 0 &&
+        ax + segment.rightmost < width) {
+        std::uint32_t* row = bitmap_.Row(top + skipTop) + ax;
+        for (std::int32_t k = skipTop, end = rows - skipBottom; k < end; ++k) {
+            const SegmentRunTable::Run run = segment.runs[static_cast<std::size_t>(k)];
+            FillLongRun(row + run.first, run.last - run.first + 1, colour);
+            row += width;
         }
         return;
     }
-    double tA = 0.0;
-    double tB = 1.0;
-    if (!ClipToBox(capsule.ax, capsule.ay, capsule.bx, capsule.by, minX, minY, maxX, maxY, tA,
-                   tB)) {
-        return;
-    }
-    const double dx = capsule.bx - capsule.ax;
-    const double dy = capsule.by - capsule.ay;
-    DrawRound({capsule.ax + tA * dx, capsule.ay + tA * dy, capsule.ax + tB * dx,
-               capsule.ay + tB * dy, tA == 0.0, tB == 1.0});
-}
-
-// The band of a segment: the points whose projection falls on the segment and whose
-// distance from its line is at most the radius. Measured from (x, y) by u and v, it is
-// 0 <= u * dx + v * dy <= dx² + dy² along the segment and |u * dy - v * dx| <= radius * length
-// across it; for each row that cuts u to two intervals, each bounded by linear functions of
-// the row.
-struct SegmentPainter::Band {
-    double x = 0.0;
-    double y = 0.0;
-    double alongSlope = 0.0;
-    double alongLo = kInfinity;  // the empty band
-    double alongHi = -kInfinity;
-    double acrossSlope = 0.0;
-    double acrossHalf = kInfinity;
-};
-
-// For each row the covered pixels form one run: the union of the row's cuts through the two
-// end discs, which come from the table, and through the band.
-void SegmentPainter::DrawTabled(PixelPoint from, PixelPoint to) {
-    const TabledEnds ends{static_cast<std::int32_t>(from.x), static_cast<std::int32_t>(from.y),
-                          static_cast<std::int32_t>(to.x), static_cast<std::int32_t>(to.y)};
-    const std::int32_t top = std::max(std::min(ends.ay, ends.by) + discTop_, 0);
-    const std::int32_t bottom =
-        std::min(std::max(ends.ay, ends.by) + discTop_ + discRows_ - 1, bitmap_.Height() - 1);
-    const double dx = ends.bx - ends.ax;
-    const double dy = ends.by - ends.ay;
-    const Band none;
-    if (dx == 0.0 && dy == 0.0) {
-        FillTabledRows(top, bottom, ends, none);
-        return;
-    }
-    Band band{ends.ax - shift_, ends.ay - shift_};
-    if (dx == 0.0) {
-        // A vertical band has no line to cut the rows beyond its ends; it covers the rows
-        // between them only.
-        band.alongLo = -kInfinity;
-        band.alongHi = kInfinity;
-        band.acrossHalf = radius_;
-        const std::int32_t bandTop = std::min(ends.ay, ends.by);
-        const std::int32_t bandBottom = std::max(ends.ay, ends.by) - (shift_ > 0.0 ? 1 : 0);
-        FillTabledRows(top, std::min(bottom, bandTop - 1), ends, none);
-        FillTabledRows(std::max(top, bandTop), std::min(bottom, bandBottom), ends, band);
-        FillTabledRows(std::max(top, bandBottom + 1), bottom, ends, none);
-        return;
-    }
-    const double lengthSquared = dx * dx + dy * dy;
-    band.alongSlope = -dy / dx;
-    band.alongLo = std::min(0.0, lengthSquared / dx);
-    band.alongHi = std::max(0.0, lengthSquared / dx);
-    if (dy != 0.0) {
-        band.acrossSlope = dx / dy;
-        band.acrossHalf = std::abs(radius_ * std::sqrt(lengthSquared) / dy);
-    }
-    FillTabledRows(top, bottom, ends, band);
-}
-
-// Rows first..last of a tabled segment. Written without branches that depend on the row, on
-// values held in locals, so that the short rows of a thin line cost few cycles each.
-void SegmentPainter::FillTabledRows(std::int32_t first, std::int32_t last, const TabledEnds& ends,
-                                    const Band& band) {
-    const std::int32_t width = bitmap_.Width();
-    const double limitLo = -1.0;
-    const double limitHi = width;
-    const std::int32_t discTop = discTop_;
-    const std::int32_t lastIndex = discRows_ + 1;
-    const std::int32_t* discLo = discLo_.data();
-    const std::int32_t* discHi = discHi_.data();
-    const std::uint32_t colour = pen_.colour;
-    std::uint32_t* const pixels = bitmap_.Row(0);
-    const Band cut = band;
-    const TabledEnds at = ends;
-    for (std::int32_t y = first; y <= last; ++y) {
-        const double v = y - cut.y;
-        const double along = v * cut.alongSlope;
-        const double across = v * cut.acrossSlope;
-        const double lo = std::max(along + cut.alongLo, across - cut.acrossHalf) + cut.x;
-        const double hi = std::min(along + cut.alongHi, across + cut.acrossHalf) + cut.x;
-        std::int32_t runFirst = CeilSmall(std::clamp(lo, limitLo, limitHi));
-        std::int32_t runLast = FloorSmall(std::clamp(hi, limitLo, limitHi));
-        const bool empty = runFirst > runLast;
-        runFirst = empty ? std::numeric_limits<std::int32_t>::max() : runFirst;
-        runLast = empty ? std::numeric_limits<std::int32_t>::min() : runLast;
-        const std::int32_t a = std::clamp(y - at.ay - discTop + 1, 0, lastIndex);
-        const std::int32_t b = std::clamp(y - at.by - discTop + 1, 0, lastIndex);
-        runFirst = std::min({runFirst, at.ax + discLo[a], at.bx + discLo[b]});
-        runLast = std::max({runLast, at.ax + discHi[a], at.bx + discHi[b]});
-        runFirst = std::max(runFirst, 0);
-        runLast = std::min(runLast, width - 1);
-        FillRun(pixels + static_cast<std::ptrdiff_t>(y) * width + runFirst, runLast - runFirst + 1,
-                colour);
+    const std::int32_t firstRow = std::max(skipTop, -top);
+    const std::int32_t endRow = std::min(rows - skipBottom, bitmap_.Height() - top);
+    for (std::int32_t k = firstRow; k < endRow; ++k) {
+        const SegmentRunTable::Run run = segment.runs[static_cast<std::size_t>(k)];
+        const std::int32_t first = std::max(ax + run.first, 0);
+        const std::int32_t last = std::min(ax + run.last, width - 1);
+        FillRun(bitmap_.Row(top + k) + first, last - first + 1, colour);
     }
 }
 
-// The same cut as DrawTabled for any width and for ends that are not on whole pixels, with
-// the discs worked out row by row.
+void SegmentPainter::DrawCapsule(std::int32_t ax, std::int32_t ay, std::int32_t bx,
+                                 std::int32_t by) {
+    capsule_->SetSegment(ax, ay, bx, by);
+    capsule_->ForEachRun(
+        std::max(capsule_->TopRow(), 0), std::min(capsule_->BottomRow(), bitmap_.Height() - 1),
+        [this](std::int32_t y, std::int32_t first, std::int32_t last) { FillRow(y, first, last); });
+}
+
+// The same runs as CapsuleRuns gives, for any width and for ends that are not on whole
+// pixels, with the discs worked out row by row.
 void SegmentPainter::DrawRound(const Capsule& capsule) {
     const double top = std::max(std::min(capsule.ay, capsule.by) - radius_, 0.0);
     const double bottom =
@@ -312,16 +275,15 @@ void SegmentPainter::DrawRound(const Capsule& capsule) {
                 hi = std::max(hi, capsule.ax + bandHi);
             }
         }
-        FillRow(y, lo, hi);
+        const double limit = bitmap_.Width();
+        FillRow(y, CeilSmall(std::clamp(lo, -1.0, limit + 1.0)),
+                FloorSmall(std::clamp(hi, -2.0, limit)));
     }
 }
 
-// Paints the pixels of row y whose centres lie in [lo, hi].
-void SegmentPainter::FillRow(std::int32_t y, double lo, double hi) {
-    const std::int32_t width = bitmap_.Width();
-    const std::int32_t first = std::max(CeilSmall(std::clamp(lo, -1.0, width + 1.0)), 0);
-    const std::int32_t last =
-        std::min(FloorSmall(std::clamp(hi, -2.0, static_cast<double>(width))), width - 1);
+void SegmentPainter::FillRow(std::int32_t y, std::int32_t first, std::int32_t last) {
+    first = std::max(first, 0);
+    last = std::min(last, bitmap_.Width() - 1);
     FillRun(bitmap_.Row(y) + first, last - first + 1, pen_.colour);
 }
 
@@ -356,7 +318,9 @@ void SegmentPainter::DrawThin(PixelPoint from, PixelPoint to) {
 }
 
 void DrawSegment(Bitmap& bitmap, PixelPoint from, PixelPoint to, const Pen& pen) {
-    SegmentPainter(bitmap, pen).Draw(from, to);
+    SegmentPainter painter(bitmap, pen);
+    painter.MoveTo(from);
+    painter.LineTo(to);
 }
 
 }  // namespace zef

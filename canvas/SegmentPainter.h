@@ -1,16 +1,18 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "Bitmap.h"
+#include "CapsuleRuns.h"
 #include "Pen.h"
 #include "PixelPoint.h"
+#include "SegmentRunTable.h"
 
 namespace zef {
 
 // Draws segments with one pen on one bitmap, aliased and clipped to the bitmap; made once
-// for many segments, since it prepares the pen's round end.
+// for many segments, since it prepares the pen's round ends.
 //
 // A pen of width w >= 2 paints every pixel whose centre lies within w / 2 of the segment: a
 // round-ended line, w pixels across when horizontal or vertical. For an even width the line
@@ -19,39 +21,43 @@ namespace zef {
 // of the pen's width. A pen of width 1 or less paints a one-pixel line with both ends.
 class SegmentPainter {
   public:
-    SegmentPainter(Bitmap& bitmap, const Pen& pen);
+    // `runs`, when given for the pen's width, serves the short segments.
+    SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs = nullptr);
 
-    void Draw(PixelPoint from, PixelPoint to);
+    // Puts the pen at `point` without drawing.
+    void MoveTo(PixelPoint point);
+    // Draws the segment from the pen's position to `point` and leaves the pen there.
+    void LineTo(PixelPoint point);
 
   private:
-    // Widths up to this one keep the rows of their end disc in a table.
-    static constexpr std::int32_t kTabledWidth = 256;
-
     struct Capsule;
-    struct Band;
-    struct TabledEnds {
-        std::int32_t ax, ay, bx, by;
+    struct NearBox {
+        std::int64_t left, top, right, bottom;
     };
 
+    bool IsNear(PixelPoint point) const;
+    Capsule ShiftedCapsule(PixelPoint from, PixelPoint to) const;
+    // `fromPainted`: the disc around `from` is already painted, by the segment before.
+    void DrawNear(PixelPoint from, PixelPoint to, bool fromPainted);
+    void DrawFar(PixelPoint from, PixelPoint to);
     void DrawThin(PixelPoint from, PixelPoint to);
-    void DrawTabled(PixelPoint from, PixelPoint to);
-    void FillTabledRows(std::int32_t first, std::int32_t last, const TabledEnds& ends,
-                        const Band& band);
+    void DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by,
+                       bool fromPainted);
+    void DrawCapsule(std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by);
     void DrawRound(const Capsule& capsule);
-    void FillRow(std::int32_t y, double lo, double hi);
+    void FillRow(std::int32_t y, std::int32_t first, std::int32_t last);
 
     Bitmap& bitmap_;
     Pen pen_;
+    const SegmentRunTable* runs_;
     double shift_ = 0.0;  // how far the line runs up and left of its points
     double radius_ = 0.0;
-    bool tabled_ = false;
-    // The end disc around a point, row by row from the point's row + discTop_: the first and
-    // last pixel as offsets from the point's column. Entries 0 and discRows_ + 1 cover no
-    // pixel, for the rows outside the disc.
-    std::int32_t discTop_ = 0;
-    std::int32_t discRows_ = 0;
-    std::array<std::int32_t, kTabledWidth + 2> discLo_{};
-    std::array<std::int32_t, kTabledWidth + 2> discHi_{};
+    NearBox near_{};
+    // The runs of segments with whole-pixel ends near the bitmap, for widths up to
+    // CapsuleRuns::kMaxWidth.
+    std::optional<CapsuleRuns> capsule_;
+    PixelPoint position_;
+    bool positionPainted_ = false;  // a segment ended at position_ and painted its disc
 };
 
 // Draws one segment; see SegmentPainter.
