@@ -63,21 +63,21 @@ bool ClipToBox(double ax, double ay, double bx, double by, double minX, double m
     return tA <= tB;
 }
 
-// Paints `count` >= 2 pixels from `run` on, writing only those. A run of 2 to 8 pixels, the
-// most common, takes four stores of two pixels that may overlap, without a branch on its
-// length.
+// Paints `count` >= 2 pixels from `run` on, writing only those: runs of up to 8 pixels, the
+// most common, by two stores of four or of two pixels that may overlap.
 inline void FillLongRun(std::uint32_t* run, std::int32_t count, std::uint32_t colour) {
     constexpr std::int32_t kShortRun = 8;
+    const std::uint64_t pair = colour | std::uint64_t{colour} << 32;
     if (count > kShortRun) {
         std::fill(run, run + count, colour);
-        return;
+    } else if (count >= 4) {
+        const std::uint64_t quad[2] = {pair, pair};
+        std::memcpy(run, quad, sizeof quad);
+        std::memcpy(run + count - 4, quad, sizeof quad);
+    } else {
+        std::memcpy(run, &pair, sizeof pair);
+        std::memcpy(run + count - 2, &pair, sizeof pair);
     }
-    const std::uint64_t pair = colour | std::uint64_t{colour} << 32;
-    const std::int32_t lastPair = count - 2;
-    std::memcpy(run, &pair, sizeof pair);
-    std::memcpy(run + std::min(2, lastPair), &pair, sizeof pair);
-    std::memcpy(run + std::max(lastPair - 2, 0), &pair, sizeof pair);
-    std::memcpy(run + lastPair, &pair, sizeof pair);
 }
 
 // Paints `count` pixels from `run` on; nothing when count <= 0.
@@ -112,10 +112,14 @@ SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunT
     // The points whose line, moved by the shift, lies within the radius and a margin of two
     // pixels of the bitmap.
     const double margin = radius_ + 2.0;
-    near_ = {static_cast<std::int64_t>(std::ceil(shift_ - margin)),
-             static_cast<std::int64_t>(std::ceil(shift_ - margin)),
-             static_cast<std::int64_t>(std::floor(bitmap.Width() - 1.0 + margin + shift_)),
-             static_cast<std::int64_t>(std::floor(bitmap.Height() - 1.0 + margin + shift_))};
+    const auto lowest = static_cast<std::int64_t>(std::ceil(shift_ - margin));
+    near_ = {
+        lowest, lowest,
+        static_cast<std::uint64_t>(
+            static_cast<std::int64_t>(std::floor(bitmap.Width() - 1.0 + margin + shift_)) - lowest),
+        static_cast<std::uint64_t>(
+            static_cast<std::int64_t>(std::floor(bitmap.Height() - 1.0 + margin + shift_)) -
+            lowest)};
     if (pen.width <= CapsuleRuns::kMaxWidth) {
         capsule_.emplace(pen.width);
     }
@@ -140,8 +144,11 @@ void SegmentPainter::LineTo(PixelPoint point) {
 }
 
 bool SegmentPainter::IsNear(PixelPoint point) const {
-    return point.x >= near_.left && point.x <= near_.right && point.y >= near_.top &&
-           point.y <= near_.bottom;
+    // One unsigned comparison per axis tests both sides.
+    return static_cast<std::uint64_t>(point.x) - static_cast<std::uint64_t>(near_.left) <=
+               near_.across &&
+           static_cast<std::uint64_t>(point.y) - static_cast<std::uint64_t>(near_.top) <=
+               near_.down;
 }
 
 void SegmentPainter::DrawNear(PixelPoint from, PixelPoint to, bool fromPainted) {

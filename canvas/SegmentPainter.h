@@ -31,8 +31,10 @@ class SegmentPainter {
 
   private:
     struct Capsule;
+    // The points from (left, top) to (left + across, top + down).
     struct NearBox {
-        std::int64_t left, top, right, bottom;
+        std::int64_t left, top;
+        std::uint64_t across, down;
     };
 
     bool IsNear(PixelPoint point) const;
