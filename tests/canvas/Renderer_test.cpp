@@ -1,0 +1,405 @@
+#include "Renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "PixelArt.h"
+#include "ScalePreview.h"
+
+namespace zef {
+namespace {
+
+using testing::CountPixels;
+using testing::PixelArt;
+
+constexpr Colour kLine{10, 20, 30};
+constexpr Colour kShadow{200, 100, 50};
+constexpr Colour kBackground{1, 2, 3};
+
+PointRecord Point(std::int32_t x, std::int32_t y, std::uint8_t kind = kStrokeContinuation) {
+    PointRecord point;
+    point.x = x;
+    point.y = y;
+    point.kind = kind;
+    return point;
+}
+
+PointRecord Start(std::int32_t x, std::int32_t y) {
+    return Point(x, y, kStrokeStart);
+}
+
+// A column of PixelArt from its pixels top to bottom: "#.#" gives "\n#\n.\n#".
+std::string Stacked(const std::string& pixels) {
+    std::string column;
+    for (const char pixel : pixels) {
+        column += '\n';
+        column += pixel;
+    }
+    return column;
+}
+
+class RendererTest : public ::testing::Test {
+  protected:
+    void SetUp() override { UseWidth(4); }
+
+    void UseWidth(std::int32_t width) {
+        ModelProperties& properties = model.properties;
+        renderer.SetColourSlot(properties, 0, kLine.red, kLine.green, kLine.blue, width);
+        renderer.SetColourSlot(properties, 1, kShadow.red, kShadow.green, kShadow.blue, width);
+        renderer.SetColourSlot(properties, 2, kBackground.red, kBackground.green, kBackground.blue,
+                               width);
+    }
+
+    RenderReport Render() { return renderer.RenderModel(model, selection); }
+    std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
+    // Which of the rows first..last of column x carry `colour`.
+    std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
+        return PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
+    }
+
+    Model model;
+    SelectionState selection;
+    InteractionState interaction;
+    Renderer renderer;
+};
+
+TEST_F(RendererTest, EmptyModelFillsOnlyTheCanvasAreaAndCountsNoPoints) {
+    model.properties.canvasWidth = 100;
+    model.properties.canvasHeight = 50;
+    model.document.drawnPointCount = 12;
+    EXPECT_EQ(Render(), RenderReport{});
+    EXPECT_EQ(At(99, 49), kBackground.Value());
+    EXPECT_EQ(At(100, 10), 0u);
+    EXPECT_EQ(At(10, 50), 0u);
+    EXPECT_EQ(model.document.drawnPointCount, 0);
+}
+
+TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
+    model.points = {Start(20, 20), Point(40, 20)};
+    Render();
+    // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
+    EXPECT_EQ(Column(30, 16, 25, kLine), "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.");
+    EXPECT_EQ(Column(30, 16, 25, kShadow), "\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(At(43, 21), kShadow.Value());
+    EXPECT_EQ(At(44, 21), kBackground.Value());
+
+    UseWidth(5);
+    Render();
+    EXPECT_EQ(Column(30, 16, 26, kLine), "\n.\n.\n#\n#\n#\n#\n#\n.\n.\n.\n.");
+    EXPECT_EQ(Column(30, 16, 26, kShadow), "\n.\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(At(44, 22), kShadow.Value());
+    EXPECT_EQ(At(45, 22), kBackground.Value());
+}
+
+TEST_F(RendererTest, NoShadowChoosesThePasses) {
+    model.points = {Start(20, 20), Point(40, 30)};
+    model.document.drawnPointCount = 77;
+    model.properties.noShadow = 2;
+    Render();
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
+    EXPECT_EQ(model.document.drawnPointCount, 77) << "no pass ran, so nothing was counted";
+
+    model.properties.noShadow = 1;
+    Render();
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kShadow.Value()), 0);
+    EXPECT_GT(CountPixels(renderer.Canvas(), kLine.Value()), 0);
+    EXPECT_EQ(model.document.drawnPointCount, 2);
+
+    model.properties.noShadow = 0;
+    Render();
+    const Bitmap both = renderer.Canvas();
+    EXPECT_GT(CountPixels(both, kShadow.Value()), 0);
+    model.properties.noShadow = -1;
+    Render();
+    EXPECT_EQ(renderer.Canvas(), both);
+}
+
+TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
+    UseWidth(1);
+    model.properties.noShadow = 1;
+    model.points = {Start(10, 10), Point(30, 10), Point(50, 50, 9), Point(30, 30)};
+    model.points[0].shakeDx = 5;
+    model.points[3].shakeDy = -2;
+    Render();
+    EXPECT_EQ(model.document.drawnPointCount, 4);
+    EXPECT_EQ(At(14, 10), kBackground.Value());
+    EXPECT_EQ(At(15, 10), kLine.Value());
+    // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
+    // moved to.
+    EXPECT_EQ(Column(30, 9, 31, kLine), Stacked("." + std::string(19, '#') + "..."));
+    EXPECT_EQ(At(50, 50), kBackground.Value());
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
+}
+
+TEST_F(RendererTest, ContinuationAtTheHeadOnlyPlacesThePen) {
+    UseWidth(1);
+    model.properties.noShadow = 1;
+    model.points = {Point(10, 10), Point(20, 10)};
+    Render();
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
+    EXPECT_EQ(At(10, 10), kLine.Value());
+}
+
+TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
+    UseWidth(1);
+    model.properties.noShadow = 1;
+    model.points = {Start(10, 20), Point(20, 20)};
+    model.points[1].selected = 1;
+    selection.scaleCentreX = 10;
+    selection.scaleCentreY = 20;
+    selection.scaleFactor = 2.0f;
+    Render();
+    EXPECT_EQ(At(25, 20), kBackground.Value()) << "scale mode is off";
+    selection.scaleMode = true;
+    Render();
+    EXPECT_EQ(At(30, 20), kLine.Value());
+    EXPECT_EQ(At(31, 20), kBackground.Value());
+
+    // Scaled to (100010, 10020), held to (30000, 10020): the line turns steeper.
+    model.points[1].y = 21;
+    selection.scaleFactor = 10000.0f;
+    Render();
+    EXPECT_EQ(At(600, 217), kLine.Value());
+    EXPECT_EQ(At(600, 79), kBackground.Value());
+}
+
+TEST(ScaledPosition, TruncatesTowardZero) {
+    SelectionState selection;
+    selection.scaleFactor = 0.5f;
+    EXPECT_EQ(ScaledPosition(3, 0, selection), (PixelPoint{1, 0}));
+    EXPECT_EQ(ScaledPosition(-3, 0, selection), (PixelPoint{-1, 0}));
+    EXPECT_EQ(ScaledPosition(0, 3, selection), (PixelPoint{0, 1}));
+    EXPECT_EQ(ScaledPosition(0, -3, selection), (PixelPoint{0, -1}));
+    selection.scaleFactor = 0.0f;
+    selection.scaleCentreX = 7;
+    selection.scaleCentreY = -4;
+    EXPECT_EQ(ScaledPosition(100, 100, selection), (PixelPoint{7, -4}));
+    EXPECT_EQ(HeldToModelRange({-40000, 30001}), (PixelPoint{-30000, 30000}));
+}
+
+class ReplayTest : public RendererTest {
+  protected:
+    void SetUp() override {
+        UseWidth(1);
+        model.properties.noShadow = 1;
+        // Two strokes of 20 and 40 pixels.
+        model.points = {Start(10, 10), Point(30, 10), Start(10, 40), Point(50, 40)};
+        model.document.drawnPointCount = 99;
+        renderer.StartReplay();
+    }
+};
+
+TEST_F(ReplayTest, FirstFrameDrawsTheFirstSegmentWithLengthZero) {
+    EXPECT_EQ(Render(), (RenderReport{true, false}));
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 1);
+    EXPECT_EQ(At(10, 10), kLine.Value());
+    EXPECT_EQ(renderer.ReplayLength(), 40u);
+    EXPECT_EQ(model.document.drawnPointCount, 99) << "replay frames leave the count alone";
+}
+
+TEST_F(ReplayTest, BudgetEndingInsideAStrokesFirstSegmentShowsAShortLineFromItsStart) {
+    model.properties.vtrSpeed = 30;
+    Render();
+    EXPECT_EQ(Render(), (RenderReport{true, false}));
+    // The first stroke costs 20; the jump to the second costs nothing; 10 are left.
+    EXPECT_EQ(At(30, 10), kLine.Value());
+    EXPECT_EQ(At(20, 40), kLine.Value());
+    EXPECT_EQ(At(21, 40), kBackground.Value());
+    EXPECT_EQ(renderer.ReplayLength(), 60u);
+}
+
+TEST_F(ReplayTest, PartialSegmentHeadsFromTheRawStartTowardsTheShakenEnd) {
+    model.points = {Start(10, 10), Point(30, 10)};
+    model.points[0].shakeDx = 3;
+    model.points[1].shakeDy = 20;
+    model.properties.vtrSpeed = 10;
+    Render();
+    Render();
+    // 45 degrees from (10, 10) towards (30, 30); 10 pixels, truncated, from the shaken start.
+    EXPECT_EQ(At(13, 10), kLine.Value());
+    EXPECT_EQ(At(20, 17), kLine.Value());
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 8);
+}
+
+TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplay) {
+    model.properties.vtrSpeed = 60;
+    Render();
+    // A budget of exactly the model's length still ends inside its last segment.
+    EXPECT_EQ(Render(), (RenderReport{true, false}));
+    EXPECT_TRUE(renderer.VtrMode());
+    EXPECT_EQ(Render(), (RenderReport{true, true}));
+    EXPECT_FALSE(renderer.VtrMode());
+    EXPECT_EQ(renderer.ReplayLength(), 120u);
+    const Bitmap last = renderer.Canvas();
+    Render();
+    EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
+    EXPECT_EQ(model.document.drawnPointCount, 4);
+}
+
+TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
+    model.points.clear();
+    EXPECT_EQ(Render(), (RenderReport{true, true}));
+    EXPECT_FALSE(renderer.VtrMode());
+
+    model.points = {Start(10, 10), Point(30, 10)};
+    model.properties.noShadow = 2;
+    renderer.StartReplay();
+    EXPECT_EQ(Render(), (RenderReport{true, true}));
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
+}
+
+class OverlayTest : public RendererTest {
+  protected:
+    void SetUp() override {
+        UseWidth(1);
+        model.properties.noShadow = 1;
+        interaction.dragInProgress = true;
+        interaction.anchor = {10, 10};
+        interaction.cursorSample = {30, 40};
+    }
+
+    int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
+    void RenderWithOverlays() {
+        Render();
+        renderer.DrawOverlays(model, selection, interaction);
+    }
+};
+
+TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
+    model.points = {Start(30, 10)};
+    model.points[0].shakeDx = 5;
+    interaction.tool = kToolCurve;
+    RenderWithOverlays();
+    EXPECT_EQ(
+        Column(30, 10, 40, Colour{255, 0, 0}), "\n" + [] {
+            std::string rows;
+            for (int i = 0; i < 31; ++i) {
+                rows += i == 0 ? "#" : "\n#";
+            }
+            return rows;
+        }());
+
+    model.points.clear();
+    interaction.tool = kToolStraightLine;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0);
+}
+
+TEST_F(OverlayTest, ShapeToolsFrameTheDragAndRangeSelectionDotsIt) {
+    interaction.tool = kToolFilledRectangle;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
+    EXPECT_EQ(At(10, 40), kPureRed);
+
+    interaction.tool = kToolEllipse;
+    RenderWithOverlays();
+    EXPECT_EQ(At(20, 10), kPureRed);
+    EXPECT_EQ(At(10, 10), kBackground.Value());
+
+    interaction.tool = kToolRangeSelection;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0);
+    EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");
+}
+
+TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) {
+    interaction.tool = kToolRectangle;
+    interaction.dragInProgress = false;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0);
+    interaction.dragInProgress = true;
+    selection.moveMode = true;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0);
+    selection.moveMode = false;
+    selection.scaleMode = true;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0);
+
+    selection.scaleMode = false;
+    model.points = {Start(10, 10), Point(30, 10)};
+    model.points[0].selected = 1;
+    renderer.StartReplay();
+    Render();
+    const Bitmap frame = renderer.Canvas();
+    renderer.DrawOverlays(model, selection, interaction);
+    EXPECT_EQ(renderer.Canvas(), frame);
+}
+
+class HighlightTest : public RendererTest {
+  protected:
+    void SetUp() override {
+        RendererTest::SetUp();
+        model.properties.noShadow = 1;
+    }
+
+    void Highlight() {
+        Render();
+        renderer.DrawOverlays(model, selection, interaction);
+    }
+    int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
+};
+
+TEST_F(HighlightTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLine) {
+    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
+    model.points[1].selected = 1;
+    model.points[1].shakeDx = 3;
+    Highlight();
+    EXPECT_EQ(RedPixels(), 32) << "the disc of width 6";
+    EXPECT_EQ(PixelArt(renderer.Canvas(), {39, 6, 8, 8}, kPureRed),
+              "\n........"
+              "\n..####.."
+              "\n.######."
+              "\n.######."
+              "\n.######."
+              "\n.######."
+              "\n..####.."
+              "\n........");
+}
+
+TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
+    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
+    for (PointRecord& point : model.points) {
+        point.selected = 1;
+    }
+    Highlight();
+    EXPECT_EQ(At(20, 9), kPureRed);
+    // A dot would reach a row beyond the width-4 line.
+    EXPECT_NE(At(10, 12), kPureRed) << "no dot at the stroke's start";
+    EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
+}
+
+TEST_F(HighlightTest, StrokeStartNeverJoinsThePointBeforeIt) {
+    model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
+    model.points[1].selected = 1;
+    model.points[2].selected = 1;
+    Highlight();
+    EXPECT_EQ(RedPixels(), 2 * 32);
+    EXPECT_EQ(At(25, 30), kBackground.Value());
+}
+
+TEST_F(HighlightTest, HeadLeavesItsDotOutWheneverTheNextPointIsSelected) {
+    model.points = {Start(10, 10), Start(40, 10), Point(70, 10)};
+    model.points[0].selected = 1;
+    model.points[1].selected = 1;
+    Highlight();
+    EXPECT_EQ(At(10, 10), kBackground.Value());
+    EXPECT_EQ(At(40, 10), kPureRed);
+    EXPECT_EQ(RedPixels(), 32);
+}
+
+TEST_F(HighlightTest, ScaleModeHighlightsTheScaledPositions) {
+    model.points = {Start(10, 10), Point(20, 10)};
+    model.points[1].selected = 1;
+    selection.scaleMode = true;
+    selection.scaleCentreX = 10;
+    selection.scaleCentreY = 10;
+    selection.scaleFactor = 3.0f;
+    Highlight();
+    EXPECT_EQ(At(40, 10), kPureRed);
+    EXPECT_EQ(At(20, 10), kLine.Value());
+}
+
+}  // namespace
+}  // namespace zef
