@@ -66,7 +66,7 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
         const bool shadow = pass == 0;
         const Pen& pen = shadow ? pens_.Shadow() : pens_.Line();
         reachedEnd = DrawPass(model, selection, pen, shadow ? properties.lineWidth / 2 : 0,
-                              PassRuns(pass, pen.width));
+                              RunTable(shadow ? kShadowRuns : kLineRuns, pen.width));
     }
     if (!vtrMode_) {
         if (firstPass <= 1) {
@@ -113,11 +113,11 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
     return true;
 }
 
-const SegmentRunTable* Renderer::PassRuns(int pass, std::int32_t width) {
+const SegmentRunTable* Renderer::RunTable(std::size_t use, std::int32_t width) {
     if (width < 2 || width > SegmentRunTable::kMaxWidth) {
         return nullptr;
     }
-    std::optional<SegmentRunTable>& runs = passRuns_[static_cast<std::size_t>(pass)];
+    std::optional<SegmentRunTable>& runs = runTables_[use];
     if (!runs || runs->Width() != width) {
         runs.emplace(width);
     }
@@ -166,7 +166,8 @@ void Renderer::DrawRubberBand(const Model& model, const InteractionState& intera
 // stroke as red dots two pixels wider than the line.
 void Renderer::DrawSelectionHighlight(const Model& model, const SelectionState& selection) {
     const std::vector<PointRecord>& points = model.points;
-    PixelPoint penAt;
+    SegmentPainter line(bitmap_, pens_.Red(), RunTable(kHighlightRuns, pens_.Red().width));
+    SegmentPainter dot(bitmap_, pens_.WideRed());
     for (std::size_t i = 0; i < points.size(); ++i) {
         const PointRecord& point = points[i];
         if (point.selected == 0) {
@@ -178,16 +179,17 @@ void Renderer::DrawSelectionHighlight(const Model& model, const SelectionState& 
         const bool joinsPrevious =
             i > 0 && points[i - 1].selected != 0 && point.kind != kStrokeStart;
         if (joinsPrevious) {
-            DrawSegment(bitmap_, penAt, at, pens_.Red());
-        } else {
-            // The head leaves its dot out whenever the next point is selected.
-            const bool nextJoins = i + 1 < points.size() && points[i + 1].selected != 0 &&
-                                   (i == 0 || points[i + 1].kind != kStrokeStart);
-            if (!nextJoins) {
-                DrawSegment(bitmap_, at, at, pens_.WideRed());
-            }
+            line.LineTo(at);
+            continue;
         }
-        penAt = at;
+        line.MoveTo(at);
+        // The head leaves its dot out whenever the next point is selected.
+        const bool nextJoins = i + 1 < points.size() && points[i + 1].selected != 0 &&
+                               (i == 0 || points[i + 1].kind != kStrokeStart);
+        if (!nextJoins) {
+            dot.MoveTo(at);
+            dot.LineTo(at);
+        }
     }
 }
 

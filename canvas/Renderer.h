@@ -49,15 +49,18 @@ class Renderer {
     // when the replay length ran out before the end of the list.
     bool DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
                   std::int64_t offset, const SegmentRunTable* runs);
-    // The runs of short segments for pass 0 (shadow) or 1 (line), made again when the pen's
-    // width changed; none for widths the table does not serve.
-    const SegmentRunTable* PassRuns(int pass, std::int32_t width);
+    // The runs of short segments for one use, made again when the width of its pen changed;
+    // none for widths a table does not serve.
+    static constexpr std::size_t kShadowRuns = 0;
+    static constexpr std::size_t kLineRuns = 1;
+    static constexpr std::size_t kHighlightRuns = 2;
+    const SegmentRunTable* RunTable(std::size_t use, std::int32_t width);
     void DrawRubberBand(const Model& model, const InteractionState& interaction);
     void DrawSelectionHighlight(const Model& model, const SelectionState& selection);
 
     Bitmap bitmap_;
     DrawingPens pens_;
-    std::array<std::optional<SegmentRunTable>, 2> passRuns_;
+    std::array<std::optional<SegmentRunTable>, 3> runTables_;
     bool vtrMode_ = false;
     std::uint32_t replayLength_ = 0;
 };
