@@ -88,15 +88,18 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
     const std::vector<PointRecord>& points = model.points;
     SegmentPainter painter(bitmap_, pen, runs);
     double drawnLength = 0.0;
+    bool penPlaced = false;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const PointRecord& point = points[i];
         if (!IsDrawn(point)) {
             continue;
         }
         const PixelPoint at = DrawnPosition(point, selection, offset);
-        // A continuation at the head has nothing to draw from: the pen starts there.
-        if (point.kind == kStrokeStart || i == 0) {
+        // A continuation before any drawn point (at the head, or after records of other kinds
+        // only) has nothing to draw from: the pen starts there.
+        if (point.kind == kStrokeStart || !penPlaced) {
             painter.MoveTo(at);
+            penPlaced = true;
             continue;
         }
         if (vtrMode_) {

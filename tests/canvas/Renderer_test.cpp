@@ -132,13 +132,18 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
 }
 
-TEST_F(RendererTest, ContinuationAtTheHeadOnlyPlacesThePen) {
+TEST_F(RendererTest, ContinuationWithNothingDrawnBeforeItOnlyPlacesThePen) {
     UseWidth(1);
     model.properties.noShadow = 1;
     model.points = {Point(10, 10), Point(20, 10)};
     Render();
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
     EXPECT_EQ(At(10, 10), kLine.Value());
+
+    model.points = {Point(50, 50, 0), Point(10, 10), Point(20, 10)};
+    Render();
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
+    EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
 TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
