@@ -2,7 +2,7 @@
 
 namespace zef {
 
-WindowRect CentredCanvas(const MainLayout& layout, CanvasSize frame) {
+PixelRect CentredCanvas(const MainLayout& layout, CanvasSize frame) {
     const std::int32_t room =
         layout.clientHeight - layout.toolbarHeight - layout.statusBarHeight - frame.height;
     return {(layout.clientWidth - frame.width) / 2, layout.toolbarHeight + room / 2, frame.width,

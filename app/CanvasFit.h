@@ -4,14 +4,14 @@
 
 #include "CanvasLimits.h"
 #include "MainLayout.h"
+#include "PixelRect.h"
 #include "Shell.h"
-#include "WindowRect.h"
 
 namespace zef {
 
 // The canvas window of outer size `frame` centred in the main window's client area between
 // the toolbar and the status bar; a canvas larger than that room gets a negative position.
-WindowRect CentredCanvas(const MainLayout& layout, CanvasSize frame);
+PixelRect CentredCanvas(const MainLayout& layout, CanvasSize frame);
 
 // Sizes the canvas window for a client area of width x height, held to 800 x 600, and centres
 // it; with a zero width or height it keeps its size and is only centred again. Returns the

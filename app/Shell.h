@@ -13,9 +13,9 @@
 #include "MainLayout.h"
 #include "MessageAnswer.h"
 #include "MessageBox.h"
+#include "PixelRect.h"
 #include "StatusPane.h"
 #include "ToolMode.h"
-#include "WindowRect.h"
 
 namespace zef {
 
@@ -51,7 +51,7 @@ class Shell {
     // The canvas window: its outer rectangle in the main window's client area, its client
     // size, and the outer size a canvas window with a sizing border has for a client size.
     virtual MainLayout MainWindowLayout() = 0;
-    virtual void PlaceCanvas(const WindowRect& rect) = 0;
+    virtual void PlaceCanvas(const PixelRect& rect) = 0;
     virtual CanvasSize CanvasClientSize() = 0;
     virtual CanvasSize CanvasFrameSize(CanvasSize client) = 0;
 

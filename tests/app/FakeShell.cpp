@@ -92,7 +92,7 @@ MainLayout FakeShell::MainWindowLayout() {
     return layout;
 }
 
-void FakeShell::PlaceCanvas(const WindowRect& rect) {
+void FakeShell::PlaceCanvas(const PixelRect& rect) {
     calls.push_back("PlaceCanvas " + std::to_string(rect.x) + " " + std::to_string(rect.y) + " " +
                     std::to_string(rect.width) + " " + std::to_string(rect.height));
     canvasRect = rect;

@@ -32,7 +32,7 @@ class FakeShell : public Shell {
     std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
     DialogResult RunDialog(DialogId dialog) override;
     MainLayout MainWindowLayout() override;
-    void PlaceCanvas(const WindowRect& rect) override;
+    void PlaceCanvas(const PixelRect& rect) override;
     CanvasSize CanvasClientSize() override;
     CanvasSize CanvasFrameSize(CanvasSize client) override;
     void BringToForeground() override;
@@ -71,7 +71,7 @@ class FakeShell : public Shell {
     std::int32_t progressStep = 0;
     std::int32_t progressPosition = 0;
     CursorShape cursor = CursorShape::kArrow;
-    WindowRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
+    PixelRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
     MainLayout layout{806, 28 + 606 + 20, 28, 20};
     std::optional<ConfineArea> confinedTo;
 

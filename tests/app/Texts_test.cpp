@@ -36,10 +36,9 @@ TEST(StatusTextsTest, CountAndSizeAreSentOnlyWhenTheyChange) {
 
 TEST(CanvasFitTest, CentresBetweenTheBarsTruncatingTowardZero) {
     const MainLayout layout{806, 700, 28, 21};
-    EXPECT_EQ(CentredCanvas(layout, {327, 247}), (WindowRect{239, 28 + 202, 327, 247}));
+    EXPECT_EQ(CentredCanvas(layout, {327, 247}), (PixelRect{239, 28 + 202, 327, 247}));
     // Larger than the room: a negative position, truncated toward zero.
-    EXPECT_EQ(CentredCanvas({400, 300, 28, 21}, {807, 607}),
-              (WindowRect{-203, 28 - 178, 807, 607}));
+    EXPECT_EQ(CentredCanvas({400, 300, 28, 21}, {807, 607}), (PixelRect{-203, 28 - 178, 807, 607}));
 }
 
 TEST(CanvasFitTest, HoldsTheSizeToTheLargestCanvasAndKeepsItForZero) {
