@@ -49,11 +49,13 @@ class Renderer {
     // when the replay length ran out before the end of the list.
     bool DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
                   std::int64_t offset, const SegmentRunTable* runs);
-    // The runs of short segments for one use, made again when the width of its pen changed;
-    // none for widths a table does not serve.
+    // The uses of the run tables: the shadow pass, the line pass, the highlight's red lines.
     static constexpr std::size_t kShadowRuns = 0;
     static constexpr std::size_t kLineRuns = 1;
     static constexpr std::size_t kHighlightRuns = 2;
+
+    // The runs of short segments for one use, made again when the width of its pen changed;
+    // none for widths a table does not serve.
     const SegmentRunTable* RunTable(std::size_t use, std::int32_t width);
     void DrawRubberBand(const Model& model, const InteractionState& interaction);
     void DrawSelectionHighlight(const Model& model, const SelectionState& selection);
