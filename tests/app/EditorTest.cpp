@@ -1,19 +1,9 @@
 #include "EditorTest.h"
 
-#include <unistd.h>
-
 namespace zef::test {
 
 EditorTest::EditorTest() {
-    static int counter = 0;
-    folder = std::filesystem::temp_directory_path() /
-             ("zef_app_test_" + std::to_string(getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::create_directories(folder);
-    editor.Start("", folder.string() + "/");
-}
-
-EditorTest::~EditorTest() {
-    std::filesystem::remove_all(folder);
+    editor.Start("", folder.path().string() + "/");
 }
 
 void EditorTest::MoveTo(std::int32_t x, std::int32_t y) {
@@ -43,7 +33,7 @@ void EditorTest::Drag(CanvasPoint from, CanvasPoint to) {
 }
 
 std::string EditorTest::PathOf(const std::string& name) const {
-    return (folder / name).string();
+    return folder.PathOf(name);
 }
 
 void EditorTest::WriteModel(const std::string& path, const std::vector<PointImage>& points,

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "Editor.h"
 #include "FakeShell.h"
 #include "ModelFileIO.h"
+#include "TempFolder.h"
 
 namespace zef::test {
 
@@ -17,7 +17,6 @@ namespace zef::test {
 class EditorTest : public ::testing::Test {
   protected:
     EditorTest();
-    ~EditorTest() override;
 
     void Frame() { editor.FrameTick(); }
     void MoveTo(std::int32_t x, std::int32_t y);
@@ -36,7 +35,7 @@ class EditorTest : public ::testing::Test {
     FakeShell shell;
     Editor editor{shell, 12345};
     Model& model = editor.model();
-    std::filesystem::path folder;
+    TempFolder folder;
 };
 
 PointImage Start(std::int32_t x, std::int32_t y);

@@ -106,10 +106,10 @@ TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
     editor.Command(1);
 
     ASSERT_EQ(shell.fileDialogs.size(), 3u);
-    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.string() + "/");
+    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.path().string() + "/");
     EXPECT_TRUE(shell.fileDialogs[0].mustExist);
     EXPECT_EQ(shell.fileDialogs[0].filters.size(), 3u);
-    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.string() + "/");
+    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.path().string() + "/");
     EXPECT_TRUE(shell.fileDialogs[2].initialDirectory.empty());
     EXPECT_EQ(shell.fileDialogs[2].initialPath, PathOf("m.zfm"));
 }
@@ -215,7 +215,7 @@ TEST_F(FileFlowsTest, FailedWriteKeepsFlagPathAndTitle) {
     shell.chosenFiles.push_back(PathOf("m"));
     editor.Command(11);
     Drag({10, 10}, {40, 40});
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(folder.path());
     editor.Command(4);
     EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
     EXPECT_TRUE(model.document.modified);

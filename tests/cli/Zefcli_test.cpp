@@ -10,11 +10,10 @@
 #include "ModelFile.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
+#include "TempFolder.h"
 
 namespace zef {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct Outcome {
     int status = -1;
@@ -23,16 +22,8 @@ struct Outcome {
 };
 
 class ZefcliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("zef_cli_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+  protected:
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
     static std::string Slurp(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -55,7 +46,7 @@ protected:
         return path;
     }
 
-    fs::path folder_;
+    test::TempFolder folder_;
 };
 
 std::vector<std::uint8_t> OlderFile() {

@@ -1,5 +1,7 @@
 #include "ModelFileIO.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -13,16 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 
 class ModelFileIOTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("zef_io_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+  protected:
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
     static std::vector<char> Contents(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
@@ -30,7 +24,7 @@ protected:
     }
 
     std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), {}));
     }
 
     static Model TwoPointModel() {
@@ -41,7 +35,7 @@ protected:
         return model;
     }
 
-    fs::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST_F(ModelFileIOTest, SavedModelLoadsBack) {
@@ -103,7 +97,7 @@ TEST_F(ModelFileIOTest, SaveIntoAMissingFolderFailsAndASaveKeepsThePermissions) 
     ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
     ::chmod(path.c_str(), 0640);
     ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
