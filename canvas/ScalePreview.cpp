@@ -1,7 +1,8 @@
 #include "ScalePreview.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "ScaleTransform.h"
 
 namespace zef {
 
@@ -21,14 +22,9 @@ std::int64_t Truncated(double value) {
 }  // namespace
 
 PixelPoint ScaledPosition(std::int32_t x, std::int32_t y, const SelectionState& selection) {
-    const double cx = selection.scaleCentreX;
-    const double cy = selection.scaleCentreY;
-    const double across = x - cx;
-    const double up = cy - y;
-    const double distance = std::sqrt(across * across + up * up);
-    const double angle = std::atan2(up, across);
-    const double scaled = distance * selection.scaleFactor;
-    return {Truncated(cx + scaled * std::cos(angle)), Truncated(cy - scaled * std::sin(angle))};
+    const ScaledPoint scaled =
+        ScalePoint(x, y, selection.scaleCentreX, selection.scaleCentreY, selection.scaleFactor);
+    return {Truncated(scaled.x), Truncated(scaled.y)};
 }
 
 PixelPoint HeldToModelRange(PixelPoint position) {

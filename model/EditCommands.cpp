@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ScaleTransform.h"
+
 namespace zef {
 
 namespace {
@@ -199,21 +201,14 @@ void MoveSelection(Model& model, const SelectionState& selection, std::int32_t d
 void ScaleSelection(Model& model, SelectionState& selection) {
     const double factor = selection.scaleFactor;
     selection.scaleFactor = 1.0f;
-    if (factor == 1.0) {
-        return;
-    }
-    const double cx = selection.scaleCentreX;
-    const double cy = selection.scaleCentreY;
     for (PointRecord& point : model.points) {
         if (point.selected != 1) {
             continue;
         }
-        const double dx = point.x - cx;
-        const double dy = cy - point.y;
-        const double radius = std::sqrt(dx * dx + dy * dy) * factor;
-        const double angle = std::atan2(dy, dx);
-        point.x = HoldCoordinate(radius * std::cos(angle) + cx);
-        point.y = HoldCoordinate(cy - radius * std::sin(angle));
+        const ScaledPoint scaled =
+            ScalePoint(point.x, point.y, selection.scaleCentreX, selection.scaleCentreY, factor);
+        point.x = HoldCoordinate(scaled.x);
+        point.y = HoldCoordinate(scaled.y);
     }
 }
 

@@ -1,0 +1,39 @@
+#include "ScalePreview.h"
+
+#include <gtest/gtest.h>
+
+#include "EditCommands.h"
+
+namespace zef {
+namespace {
+
+// What the canvas shows while scale mode is on is where the release puts the points.
+TEST(ScalePreview, ShowsWhatTheReleaseCommits) {
+    for (const float factor : {0.0f, 0.37f, 1.0f, 1.5f, 2.0f, 7.25f}) {
+        for (const auto& [x, y] : {std::pair{-60, -59}, {110, 100}, {3, 997}, {-29000, 29500}}) {
+            SelectionState selection;
+            selection.scaleCentreX = 100;
+            selection.scaleCentreY = 100;
+            selection.scaleFactor = factor;
+            const PixelPoint preview = HeldToModelRange(ScaledPosition(x, y, selection));
+
+            Model model;
+            model.AppendPoint(x, y, false);
+            model.points[0].selected = 1;
+            ScaleSelection(model, selection);
+            EXPECT_EQ(preview.x, model.points[0].x) << factor << " " << x << "," << y;
+            EXPECT_EQ(preview.y, model.points[0].y) << factor << " " << x << "," << y;
+        }
+    }
+}
+
+TEST(ScalePreview, FactorOneLeavesEveryPointWhereItIs) {
+    SelectionState selection;
+    selection.scaleFactor = 1.0f;
+    const PixelPoint at = ScaledPosition(-60, -59, selection);
+    EXPECT_EQ(at.x, -60);
+    EXPECT_EQ(at.y, -59);
+}
+
+}  // namespace
+}  // namespace zef
