@@ -27,7 +27,7 @@ class NullShell : public zef::Shell {
     std::optional<std::string> ChooseFile(const zef::FileDialog&) override { return {}; }
     zef::DialogResult RunDialog(zef::DialogId) override { return zef::DialogResult::kCancel; }
     zef::MainLayout MainWindowLayout() override { return {800, 650, 30, 20}; }
-    void PlaceCanvas(const zef::WindowRect&) override {}
+    void PlaceCanvas(const zef::PixelRect&) override {}
     zef::CanvasSize CanvasClientSize() override { return {800, 600}; }
     zef::CanvasSize CanvasFrameSize(zef::CanvasSize client) override { return client; }
     void BringToForeground() override {}

@@ -5,29 +5,18 @@
 
 #include <algorithm>
 
+#include "BenchModels.h"
 #include "EditCommands.h"
 #include "Model.h"
 #include "RangeSelection.h"
 
 namespace {
 
-// A deterministic model of `count` points in strokes of 2 to 60 points, all selected.
+// The benchmark stroke model with every point selected.
 zef::Model MakeSelectedModel(int count) {
-    zef::Model model;
-    zef::Random random(11);
-    model.points.reserve(static_cast<std::size_t>(count));
-    int x = 400, y = 300, left = 0;
-    for (int i = 0; i < count; ++i) {
-        const bool start = left == 0;
-        left = start ? 1 + random.Next() % 59 : left - 1;
-        x = std::clamp(x + random.Next() % 61 - 30, 0, 799);
-        y = std::clamp(y + random.Next() % 61 - 30, 0, 599);
-        zef::PointRecord point;
-        point.x = x;
-        point.y = y;
-        point.kind = start ? zef::kStrokeStart : zef::kStrokeContinuation;
+    zef::Model model = zef::bench::MakeStrokeModel(count);
+    for (zef::PointRecord& point : model.points) {
         point.selected = 1;
-        model.points.push_back(point);
     }
     return model;
 }

@@ -5,31 +5,12 @@
 #include <filesystem>
 #include <string>
 
+#include "BenchModels.h"
 #include "History.h"
 #include "Model.h"
 #include "ModelFileIO.h"
 
 namespace {
-
-// A deterministic model of `count` points in strokes of 2 to 60 points.
-zef::Model MakeModel(int count) {
-    zef::Model model;
-    zef::Random random(7);
-    model.points.reserve(static_cast<std::size_t>(count));
-    int x = 400, y = 300, left = 0;
-    for (int i = 0; i < count; ++i) {
-        const bool start = left == 0;
-        left = start ? 1 + random.Next() % 59 : left - 1;
-        x = std::clamp(x + random.Next() % 61 - 30, 0, 799);
-        y = std::clamp(y + random.Next() % 61 - 30, 0, 599);
-        zef::PointRecord point;
-        point.x = x;
-        point.y = y + i % 2;
-        point.kind = start ? zef::kStrokeStart : zef::kStrokeContinuation;
-        model.points.push_back(point);
-    }
-    return model;
-}
 
 std::string BenchFile(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
@@ -43,7 +24,7 @@ zef::FileOps WithoutDiskFlush() {
 
 void ReadMillion(benchmark::State& state) {
     const std::string path = BenchFile("zef_bench_read.zfm");
-    const zef::Model model = MakeModel(1'000'000);
+    const zef::Model model = zef::bench::MakeStrokeModel(1'000'000);
     zef::WriteModelFile(path, model, WithoutDiskFlush());
     const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path));
     for (auto _ : state) {
@@ -57,7 +38,7 @@ BENCHMARK(ReadMillion)->Unit(benchmark::kMillisecond);
 
 void WriteMillion(benchmark::State& state) {
     const std::string path = BenchFile("zef_bench_write.zfm");
-    const zef::Model model = MakeModel(1'000'000);
+    const zef::Model model = zef::bench::MakeStrokeModel(1'000'000);
     const zef::FileOps ops = WithoutDiskFlush();
     for (auto _ : state) {
         benchmark::DoNotOptimize(zef::WriteModelFile(path, model, ops));
@@ -70,7 +51,7 @@ void WriteMillion(benchmark::State& state) {
 BENCHMARK(WriteMillion)->Unit(benchmark::kMillisecond);
 
 void SnapshotHundredThousand(benchmark::State& state) {
-    const zef::Model model = MakeModel(100'000);
+    const zef::Model model = zef::bench::MakeStrokeModel(100'000);
     for (auto _ : state) {
         zef::History history;
         benchmark::DoNotOptimize(history.TakeSnapshot(model));
@@ -83,7 +64,7 @@ void SnapshotHundredThousand(benchmark::State& state) {
 BENCHMARK(SnapshotHundredThousand)->Unit(benchmark::kMillisecond);
 
 void UndoHundredThousand(benchmark::State& state) {
-    zef::Model model = MakeModel(100'000);
+    zef::Model model = zef::bench::MakeStrokeModel(100'000);
     zef::History history;
     history.TakeSnapshot(model);
     model.points.back().x += 1;
@@ -99,7 +80,7 @@ void UndoHundredThousand(benchmark::State& state) {
 BENCHMARK(UndoHundredThousand)->Unit(benchmark::kMillisecond);
 
 void ShakeHundredThousand(benchmark::State& state) {
-    zef::Model model = MakeModel(100'000);
+    zef::Model model = zef::bench::MakeStrokeModel(100'000);
     zef::Random random(3);
     for (auto _ : state) {
         model.RegenerateShake(random);
