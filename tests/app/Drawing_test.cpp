@@ -60,57 +60,6 @@ TEST_F(DrawingTest, CurveGainsAPointEverySixthMoveOrBeyondTwentyPixels) {
     EXPECT_EQ(Points(), (PointList{{100, 100}, {106, 100}, {127, 100}, {130, 100}}));
 }
 
-TEST_F(DrawingTest, RectangleIsOneClosedStrokeOfFivePoints) {
-    editor.Command(16);
-    for (int i = 0; i < 8; ++i) {
-        model.ClearPoints();
-        Drag({10, 10}, {110, 60});
-        ASSERT_EQ(model.points.size(), 5u);
-        EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2, 2, 2}));
-        const PointList points = Points();
-        EXPECT_EQ(points.front(), points.back());
-        for (const CanvasPoint corner : PointList{{10, 10}, {110, 10}, {110, 60}, {10, 60}}) {
-            EXPECT_EQ(std::count(points.begin(), points.end() - 1, corner), 1);
-        }
-    }
-}
-
-TEST_F(DrawingTest, FilledRectanglesGetADiagonalOrAHatching) {
-    editor.Command(18);
-    Drag({10, 10}, {30, 40});
-    ASSERT_EQ(model.points.size(), 7u);
-    EXPECT_EQ(Points()[5], (CanvasPoint{30, 10}));
-    EXPECT_EQ(Points()[6], (CanvasPoint{10, 40}));
-
-    model.ClearPoints();
-    Drag({10, 10}, {40, 40});
-    const PointList square = Points();
-    EXPECT_EQ(PointList(square.end() - 2, square.end()), (PointList{{40, 10}, {10, 40}}));
-
-    model.ClearPoints();
-    Drag({10, 10}, {80, 50});
-    EXPECT_EQ(Points()[5], (CanvasPoint{40, 10}));
-    EXPECT_EQ(Points()[6], (CanvasPoint{10, 40}));
-    EXPECT_EQ(Points()[7], (CanvasPoint{70, 10}));
-    EXPECT_EQ(model.points[5].kind, kStrokeStart);
-}
-
-TEST_F(DrawingTest, EllipseOfOneHundredBySixtyHasEightSegments) {
-    editor.Command(17);
-    Drag({0, 0}, {100, 60});
-    ASSERT_EQ(model.points.size(), 9u);
-    for (const PointRecord& point : model.points) {
-        EXPECT_NEAR(
-            (point.x - 50) * (point.x - 50) / 2500.0 + (point.y - 30) * (point.y - 30) / 900.0, 1.0,
-            0.1);
-    }
-
-    editor.Command(19);
-    model.ClearPoints();
-    Drag({0, 0}, {100, 60});
-    EXPECT_GT(model.points.size(), 10u);
-}
-
 TEST_F(DrawingTest, RangeSelectionEdgesCtrlAddsShiftRemoves) {
     WriteModel(PathOf("m.zfm"), {Start(10, 10), Continue(20, 10), Continue(30, 10)});
     editor.settings().openInVtr = 0;

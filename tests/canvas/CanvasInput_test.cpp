@@ -144,14 +144,6 @@ TEST_F(CanvasInputTest, ClickWithoutMovingLeavesTheListButTakesASnapshot) {
     EXPECT_EQ(host.Count("TakeSnapshot"), 2);
 }
 
-TEST_F(CanvasInputTest, StrokeStartingOnTheTailContinuesTheLastStroke) {
-    AddPoint(0, 0, S);
-    AddPoint(5, 5, kStrokeContinuation);
-    Down({5, 5});
-    Up({30, 5});
-    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{5, 5}, P{30, 5}));
-}
-
 TEST_F(CanvasInputTest, SlowCurveGainsAPointOnEverySixthMove) {
     SetTool(kToolCurve);
     Down({0, 0});
