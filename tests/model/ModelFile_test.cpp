@@ -22,8 +22,8 @@ void PutPoint(Bytes& bytes, std::int32_t x, std::int32_t y, std::uint8_t kind, s
               std::int8_t dy = 0, std::uint8_t reserved = 0) {
     PutInt(bytes, x);
     PutInt(bytes, y);
-    bytes.insert(bytes.end(), {kind, static_cast<std::uint8_t>(dx), static_cast<std::uint8_t>(dy),
-                               reserved});
+    bytes.insert(bytes.end(),
+                 {kind, static_cast<std::uint8_t>(dx), static_cast<std::uint8_t>(dy), reserved});
 }
 
 // A current-format file of the given version, holding the fields that version holds with
@@ -61,11 +61,11 @@ LoadResult Decode(const Bytes& bytes, ModelFormat format = ModelFormat::kCurrent
 }
 
 TEST(ModelFileLayout, EmptyModelWithStandardPropertiesIsTheFiftyOneKnownBytes) {
-    const Bytes expected{0x5A, 0x45, 0x46, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00,
-                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x03, 0x00, 0x00, 0x58, 0x02,
-                         0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x28, 0x00, 0x00, 0x00, 0x00, 0x00,
-                         0x00, 0x8A, 0x48, 0x00, 0xEE, 0x9C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
-                         0x00, 0x00, 0x00};
+    const Bytes expected{0x5A, 0x45, 0x46, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
+                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x03, 0x00, 0x00,
+                         0x58, 0x02, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x28, 0x00, 0x00,
+                         0x00, 0x00, 0x00, 0x00, 0x8A, 0x48, 0x00, 0xEE, 0x9C, 0x00, 0x00,
+                         0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00};
     EXPECT_EQ(EncodeModel(ModelProperties{}, {}), expected);
 }
 
@@ -115,8 +115,7 @@ TEST(ModelFileVersions, EachVersionReadsItsFieldsAndTakesStandardValuesForTheRes
         EXPECT_EQ(p.vtrSpeed, version >= 2 ? 77 : standard.vtrSpeed);
         EXPECT_EQ(p.lineColour, (version >= 3 ? Colour{1, 2, 3} : kStandardLineColour));
         EXPECT_EQ(p.shadowColour, (version >= 3 ? Colour{4, 5, 6} : kStandardShadowColour));
-        EXPECT_EQ(p.backgroundColour,
-                  (version >= 3 ? Colour{7, 8, 9} : kStandardBackgroundColour));
+        EXPECT_EQ(p.backgroundColour, (version >= 3 ? Colour{7, 8, 9} : kStandardBackgroundColour));
         EXPECT_EQ(p.noShadow, version >= 3 ? 1 : 0);
         EXPECT_EQ(p.lineWidth, version >= 4 ? 12 : 4);
         ASSERT_EQ(result.model->points.size(), 2u);
@@ -150,10 +149,10 @@ TEST(ModelFileChecks, RejectsWhatIsNotAProperModel) {
     noZero[4] = 'x';
     Bytes newer = FileOfVersion(4);
     newer[10] = 5;
-    for (const auto& [bytes, failure] :
-         {std::pair{wrongMagic, LoadFailure::kNotProperModel},
-          std::pair{noZero, LoadFailure::kNotProperModel},
-          std::pair{newer, LoadFailure::kNewerVersion}, std::pair{Bytes{}, LoadFailure::kNotProperModel}}) {
+    for (const auto& [bytes, failure] : {std::pair{wrongMagic, LoadFailure::kNotProperModel},
+                                         std::pair{noZero, LoadFailure::kNotProperModel},
+                                         std::pair{newer, LoadFailure::kNewerVersion},
+                                         std::pair{Bytes{}, LoadFailure::kNotProperModel}}) {
         const LoadResult result = Decode(bytes);
         EXPECT_FALSE(result.model);
         EXPECT_EQ(result.failure, failure);

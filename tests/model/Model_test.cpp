@@ -141,7 +141,7 @@ TEST(RegenerateShake, ShakingOffClearsEveryOffsetWithoutDrawing) {
 TEST(TotalPathLength, CountsContinuationsOnRawPositionsOnly) {
     Model model;
     model.AppendPoint(0, 0, false);
-    model.AppendPoint(3, 4, true);    // 5
+    model.AppendPoint(3, 4, true);       // 5
     model.AppendPoint(100, 100, false);  // the jump between strokes costs nothing
     model.AppendPoint(100, 110, true);   // 10
     model.points[1].shakeDx = 50;
@@ -156,7 +156,8 @@ TEST(TotalPathLength, CountsContinuationsOnRawPositionsOnly) {
     PointRecord head;
     head.kind = kStrokeContinuation;
     headless.points.push_back(head);
-    EXPECT_DOUBLE_EQ(headless.TotalPathLength(), 0.0) << "a continuation at the head has no predecessor";
+    EXPECT_DOUBLE_EQ(headless.TotalPathLength(), 0.0)
+        << "a continuation at the head has no predecessor";
 }
 
 TEST(TotalPathLength, ExtremeCoordinatesDoNotOverflow) {
