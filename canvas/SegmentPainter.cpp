@@ -1,6 +1,7 @@
 #include "SegmentPainter.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -86,6 +87,20 @@ inline void FillRun(std::uint32_t* run, std::int32_t count, std::uint32_t colour
         run[0] = colour;
     } else if (count > 1) {
         FillLongRun(run, count, colour);
+    }
+}
+
+// Paints the pieces [piece, end) of one size, from `origin`, the pixel of the segment's upper
+// end in its first row, each by two stores of kPixels pixels that may overlap.
+template <std::int32_t kPixels>
+void PaintPieces(const SegmentRunTable::Piece* piece, const SegmentRunTable::Piece* end,
+                 std::uint32_t* origin, std::int32_t stride, std::uint32_t colour) {
+    std::array<std::uint32_t, kPixels> fill;
+    fill.fill(colour);
+    for (; piece != end; ++piece) {
+        std::uint32_t* run = origin + std::ptrdiff_t{piece->row} * stride + piece->first;
+        std::memcpy(run, fill.data(), sizeof fill);
+        std::memcpy(run + piece->count - kPixels, fill.data(), sizeof fill);
     }
 }
 
@@ -189,7 +204,7 @@ SegmentPainter::Capsule SegmentPainter::ShiftedCapsule(PixelPoint from, PixelPoi
             static_cast<double>(to.x) - shift_, static_cast<double>(to.y) - shift_};
 }
 
-// A short segment's runs come from the table, measured from its upper end. Rows within the
+// A short segment's pieces come from the table, measured from its upper end. Rows within the
 // disc already painted around `from` are left out. Most segments lie wholly inside the
 // bitmap and need no clipping.
 void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_t bx,
@@ -199,30 +214,40 @@ void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_
         std::swap(ax, bx);
         std::swap(ay, by);
     }
-    const SegmentRunTable::Segment segment = runs_->Runs(bx - ax, by - ay);
+    const SegmentRunTable::Segment& segment = runs_->Find(bx - ax, by - ay);
+    const SegmentRunTable::Piece* pieces = runs_->Pieces(segment);
+    const bool skipUpper = fromPainted && fromIsUpper;
+    const bool skipLower = fromPainted && !fromIsUpper;
+    const auto first = [&](std::size_t size) {
+        const SegmentRunTable::Group& group = segment.groups[size];
+        return pieces + (skipUpper ? group.afterUpperDisc : group.begin);
+    };
+    const auto end = [&](std::size_t size) {
+        const SegmentRunTable::Group& group = segment.groups[size];
+        return pieces + (skipLower ? group.lowerDiscStart : group.end);
+    };
     const std::int32_t width = bitmap_.Width();
     const std::int32_t top = ay + runs_->TopOffset();
-    const auto rows = static_cast<std::int32_t>(segment.runs.size());
-    const std::int32_t skipTop = fromPainted && fromIsUpper ? segment.upperDiscRows : 0;
-    const std::int32_t skipBottom = fromPainted && !fromIsUpper ? segment.lowerDiscRows : 0;
+    const std::int32_t rows = by - ay + pen_.width;
     const std::uint32_t colour = pen_.colour;
     if (top >= 0 && top + rows <= bitmap_.Height() && ax + segment.leftmost >= 0 &&
         ax + segment.rightmost < width) {
-        std::uint32_t* row = bitmap_.Row(top + skipTop) + ax;
-        for (std::int32_t k = skipTop, end = rows - skipBottom; k < end; ++k) {
-            const SegmentRunTable::Run run = segment.runs[static_cast<std::size_t>(k)];
-            FillLongRun(row + run.first, run.last - run.first + 1, colour);
-            row += width;
-        }
+        std::uint32_t* origin = bitmap_.Row(top) + ax;
+        PaintPieces<SegmentRunTable::kStorePixels[0]>(first(0), end(0), origin, width, colour);
+        PaintPieces<SegmentRunTable::kStorePixels[1]>(first(1), end(1), origin, width, colour);
+        PaintPieces<SegmentRunTable::kStorePixels[2]>(first(2), end(2), origin, width, colour);
         return;
     }
-    const std::int32_t firstRow = std::max(skipTop, -top);
-    const std::int32_t endRow = std::min(rows - skipBottom, bitmap_.Height() - top);
-    for (std::int32_t k = firstRow; k < endRow; ++k) {
-        const SegmentRunTable::Run run = segment.runs[static_cast<std::size_t>(k)];
-        const std::int32_t first = std::max(ax + run.first, 0);
-        const std::int32_t last = std::min(ax + run.last, width - 1);
-        FillRun(bitmap_.Row(top + k) + first, last - first + 1, colour);
+    for (std::size_t size = 0; size < SegmentRunTable::kSizes; ++size) {
+        for (const SegmentRunTable::Piece* piece = first(size); piece != end(size); ++piece) {
+            const std::int32_t y = top + piece->row;
+            if (y < 0 || y >= bitmap_.Height()) {
+                continue;
+            }
+            const std::int32_t left = std::max(ax + piece->first, 0);
+            const std::int32_t right = std::min(ax + piece->first + piece->count - 1, width - 1);
+            FillRun(bitmap_.Row(y) + left, right - left + 1, colour);
+        }
     }
 }
 
