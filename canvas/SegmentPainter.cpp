@@ -209,12 +209,14 @@ SegmentPainter::Capsule SegmentPainter::ShiftedCapsule(PixelPoint from, PixelPoi
 // bitmap and need no clipping.
 void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_t bx,
                                    std::int32_t by, bool fromPainted) {
+    // Which end is the upper one is a toss-up: it is chosen by arithmetic, not by a branch.
     const bool fromIsUpper = by >= ay;
-    if (!fromIsUpper) {
-        std::swap(ax, bx);
-        std::swap(ay, by);
-    }
-    const SegmentRunTable::Segment& segment = runs_->Find(bx - ax, by - ay);
+    const std::int32_t toward = fromIsUpper ? 1 : -1;
+    const std::int32_t dx = (bx - ax) * toward;
+    const std::int32_t dy = (by - ay) * toward;
+    ax = fromIsUpper ? ax : bx;
+    ay = fromIsUpper ? ay : by;
+    const SegmentRunTable::Segment& segment = runs_->Find(dx, dy);
     const SegmentRunTable::Piece* pieces = runs_->Pieces(segment);
     const bool skipUpper = fromPainted && fromIsUpper;
     const bool skipLower = fromPainted && !fromIsUpper;
@@ -228,7 +230,7 @@ void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_
     };
     const std::int32_t width = bitmap_.Width();
     const std::int32_t top = ay + runs_->TopOffset();
-    const std::int32_t rows = by - ay + pen_.width;
+    const std::int32_t rows = dy + pen_.width;
     const std::uint32_t colour = pen_.colour;
     if (top >= 0 && top + rows <= bitmap_.Height() && ax + segment.leftmost >= 0 &&
         ax + segment.rightmost < width) {
