@@ -11,7 +11,6 @@ namespace zef {
 
 namespace {
 
-constexpr std::string_view kOlderEnding = ".zf2";
 constexpr std::string_view kCurrentEnding = ".zfm";
 
 }  // namespace
@@ -62,15 +61,14 @@ void FileFlows::Open() {
     }
 }
 
-bool FileFlows::Save() {
+bool FileFlows::Save(ShellWindow owner) {
     DocumentState& document = parts_.model.document;
     if (document.path.empty()) {
-        return SaveAs();
+        return SaveAs(owner);
     }
-    // A model read from an older file is saved in the current format beside it.
-    std::string path = ReplaceEnding(document.path, kOlderEnding, kCurrentEnding);
-    std::string title = ReplaceEnding(document.title, kOlderEnding, kCurrentEnding);
-    if (!SaveModel(path)) {
+    std::string path = InCurrentFormat(document.path);
+    std::string title = InCurrentFormat(document.title);
+    if (!SaveModel(path, owner)) {
         return false;
     }
     document.path = std::move(path);
@@ -80,9 +78,10 @@ bool FileFlows::Save() {
     return true;
 }
 
-bool FileFlows::SaveAs() {
+bool FileFlows::SaveAs(ShellWindow owner) {
     FileDialog dialog;
     dialog.kind = FileDialogKind::kSave;
+    dialog.owner = owner;
     dialog.title = texts::kSaveDialogTitle;
     dialog.filters = {{texts::kModelFilter, texts::kModelPattern}};
     dialog.overwritePrompt = true;
@@ -98,7 +97,7 @@ bool FileFlows::SaveAs() {
     if (!path.ends_with(kCurrentEnding)) {
         path += kCurrentEnding;
     }
-    if (!SaveModel(path)) {
+    if (!SaveModel(path, owner)) {
         return false;
     }
     DocumentState& document = parts_.model.document;
@@ -142,7 +141,12 @@ void FileFlows::Export(DialogId dialog) {
 }
 
 bool FileFlows::OpenModelFile(const std::string& title, const std::string& path) {
-    if (!AskToSaveChanges(ShellWindow::kMain) || !LoadModel(path)) {
+    // A save in answer to the question may go through the save dialog, which takes over the
+    // record's path; the open dialog shows the opened file's path again next time.
+    const std::string recordPath = record_.path;
+    const bool asked = AskToSaveChanges(ShellWindow::kMain);
+    record_.path = recordPath;
+    if (!asked || !LoadModel(path)) {
         return false;
     }
     DocumentState& document = parts_.model.document;
@@ -182,11 +186,11 @@ bool FileFlows::LoadModel(const std::string& path) {
     return true;
 }
 
-bool FileFlows::SaveModel(const std::string& path) {
+bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
     if (WriteModelFile(path, parts_.model)) {
         return true;
     }
-    Report(texts::kSaveFailed, MessageIcon::kError);
+    Report(texts::kSaveFailed, MessageIcon::kError, owner);
     return false;
 }
 
@@ -199,7 +203,7 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
                             MessageButtons::kYesNoCancel, MessageIcon::kNone, owner});
     switch (answer) {
         case MessageAnswer::kYes:
-            return Save();
+            return Save(owner);
         case MessageAnswer::kNo:
             return true;
         default:
@@ -207,8 +211,8 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
     }
 }
 
-void FileFlows::Report(const std::string& text, MessageIcon icon) {
-    shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kOk, icon, ShellWindow::kMain});
+void FileFlows::Report(const std::string& text, MessageIcon icon, ShellWindow owner) {
+    shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kOk, icon, owner});
 }
 
 }  // namespace zef

@@ -34,9 +34,10 @@ class FileFlows {
 
     void NewModel();
     void Open();
-    // True when the model was written; a failure has been reported.
-    bool Save();
-    bool SaveAs();
+    // True when the model was written; a failure has been reported. The save dialog and the
+    // failure's message belong to `owner`, the window the save was asked in.
+    bool Save(ShellWindow owner = ShellWindow::kMain);
+    bool SaveAs(ShellWindow owner = ShellWindow::kMain);
     // Asks to save changes and ends the program unless the user cancels.
     void Close(ShellWindow owner);
     void HandOver(const std::string& path);
@@ -53,7 +54,7 @@ class FileFlows {
     // be read, and nothing of the model has changed then.
     bool LoadModel(const std::string& path);
     // Writes the model; false, after the failure's message, when it could not be written.
-    bool SaveModel(const std::string& path);
+    bool SaveModel(const std::string& path, ShellWindow owner = ShellWindow::kMain);
 
     // While the properties dialog runs for a new model.
     bool NewModelMarker() const { return newModelMarker_; }
@@ -63,7 +64,7 @@ class FileFlows {
     // False when the operation that asks must stop: the user cancelled, or chose to save
     // and the model was not saved.
     bool AskToSaveChanges(ShellWindow owner);
-    void Report(const std::string& text, MessageIcon icon);
+    void Report(const std::string& text, MessageIcon icon, ShellWindow owner = ShellWindow::kMain);
 
     FileFlowParts parts_;
     Shell& shell_;

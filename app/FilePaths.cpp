@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ModelFile.h"
+
 namespace zef {
 
 std::string FileTitleOf(std::string_view path) {
@@ -15,11 +17,11 @@ std::string PathFromCommandLine(std::string_view commandLine) {
     return path;
 }
 
-std::string ReplaceEnding(std::string text, std::string_view from, std::string_view to) {
-    if (text.ends_with(from)) {
-        text.replace(text.size() - from.size(), from.size(), to);
+std::string InCurrentFormat(std::string name) {
+    if (FormatOfName(name) == ModelFormat::kOlder) {
+        name.replace(name.size() - 4, 4, ".zfm");
     }
-    return text;
+    return name;
 }
 
 }  // namespace zef

@@ -12,7 +12,9 @@ std::string FileTitleOf(std::string_view path);
 // kept, so an unquoted path with blanks is one path too.
 std::string PathFromCommandLine(std::string_view commandLine);
 
-// `text` with its last four characters replaced when they are exactly `from`.
-std::string ReplaceEnding(std::string text, std::string_view from, std::string_view to);
+// The name a model read from an older file is saved under: its ".zf2" ending, in whatever
+// letter case, replaced by ".zfm", so that the older file stays as it is beside the new one.
+// Other names come back unchanged.
+std::string InCurrentFormat(std::string name);
 
 }  // namespace zef

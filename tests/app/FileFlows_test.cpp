@@ -53,23 +53,25 @@ TEST_F(FileFlowsTest, CaptionIsSentOnlyWhenItChanges) {
 }
 
 TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
-    const std::string older = PathOf("old.zf2");
-    {
-        std::ofstream file(older, std::ios::binary);
-        const char bytes[4 + 24] = {2, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 1, 0,
-                                    0, 0, 9, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0};
-        file.write(bytes, sizeof bytes);
-    }
-    const auto olderSize = std::filesystem::file_size(older);
     editor.settings().openInVtr = 0;
-    editor.PathHandedOver(older);
-    ASSERT_EQ(shell.caption, Titled("old.zf2"));
-    Drag({100, 100}, {120, 130});
-    editor.Command(40012);
-    EXPECT_EQ(shell.caption, Titled("old.zfm"));
-    EXPECT_EQ(model.document.path, PathOf("old.zfm"));
-    EXPECT_TRUE(std::filesystem::exists(PathOf("old.zfm")));
-    EXPECT_EQ(std::filesystem::file_size(older), olderSize);
+    for (const std::string name : {"old", "OLD"}) {
+        const std::string older = PathOf(name + (name == "old" ? ".zf2" : ".ZF2"));
+        {
+            std::ofstream file(older, std::ios::binary);
+            const char bytes[4 + 24] = {2, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 1, 0,
+                                        0, 0, 9, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0};
+            file.write(bytes, sizeof bytes);
+        }
+        const auto olderSize = std::filesystem::file_size(older);
+        editor.PathHandedOver(older);
+        Drag({100, 100}, {120, 130});
+        editor.Command(40012);
+        EXPECT_EQ(shell.caption, Titled(name + ".zfm"));
+        EXPECT_EQ(model.document.path, PathOf(name + ".zfm"));
+        EXPECT_TRUE(ReadModelFile(PathOf(name + ".zfm"), {}).model);
+        EXPECT_EQ(std::filesystem::file_size(older), olderSize) << older;
+        EXPECT_TRUE(ReadModelFile(older, {}).model) << "the older file still opens";
+    }
 }
 
 TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
@@ -112,6 +114,20 @@ TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
     EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.path().string() + "/");
     EXPECT_TRUE(shell.fileDialogs[2].initialDirectory.empty());
     EXPECT_EQ(shell.fileDialogs[2].initialPath, PathOf("m.zfm"));
+}
+
+TEST_F(FileFlowsTest, OpenDialogShowsTheOpenedPathAfterASaveInAnswerToTheQuestion) {
+    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
+    Drag({10, 10}, {40, 40});
+    shell.chosenFiles.push_back(PathOf("m.zfm"));
+    shell.answers.push_back(MessageAnswer::kYes);
+    shell.chosenFiles.push_back(PathOf("saved"));
+    editor.Command(1);
+    ASSERT_TRUE(std::filesystem::exists(PathOf("saved.zfm")));
+    ASSERT_EQ(model.document.path, PathOf("m.zfm"));
+    shell.chosenFiles.push_back(std::nullopt);
+    editor.Command(1);
+    EXPECT_EQ(shell.fileDialogs.back().initialPath, PathOf("m.zfm"));
 }
 
 // The question before New, answered every way.
@@ -194,7 +210,8 @@ TEST_F(SaveChangesTest, CloseEndsTheProgramOnlyWhenNothingIsLost) {
 
     shell.answers.push_back(MessageAnswer::kYes);
     shell.chosenFiles.push_back(std::nullopt);
-    editor.CloseRequested();
+    editor.KeyDown(Key::kEscape, ShellWindow::kCanvas);
+    EXPECT_EQ(shell.fileDialogs.back().owner, ShellWindow::kCanvas);
     EXPECT_EQ(shell.quits, 0);
 
     shell.answers.push_back(MessageAnswer::kNo);
