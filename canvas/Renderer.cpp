@@ -41,10 +41,10 @@ PixelPoint PartialEnd(const PointRecord& previous, const PointRecord& point, dou
                       std::int64_t offset) {
     const double angle = std::atan2(static_cast<double>(point.y) + point.shakeDy - previous.y,
                                     static_cast<double>(point.x) + point.shakeDx - previous.x);
-    return {previous.x + previous.shakeDx + static_cast<std::int64_t>(remaining * std::cos(angle)) +
-                offset,
-            previous.y + previous.shakeDy + static_cast<std::int64_t>(remaining * std::sin(angle)) +
-                offset};
+    return {std::int64_t{previous.x} + previous.shakeDx +
+                static_cast<std::int64_t>(remaining * std::cos(angle)) + offset,
+            std::int64_t{previous.y} + previous.shakeDy +
+                static_cast<std::int64_t>(remaining * std::sin(angle)) + offset};
 }
 
 }  // namespace
@@ -97,21 +97,27 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
         const PixelPoint at = DrawnPosition(point, selection, offset);
         // A continuation before any drawn point (at the head, or after records of other kinds
         // only) has nothing to draw from: the pen starts there.
-        if (point.kind == kStrokeStart || !penPlaced) {
-            painter.MoveTo(at);
-            penPlaced = true;
-            continue;
-        }
-        if (vtrMode_) {
+        const bool drawsLine = point.kind == kStrokeContinuation && penPlaced;
+        // The replay charges every continuation that has a point before it, as the model's
+        // total path length counts it.
+        if (vtrMode_ && point.kind == kStrokeContinuation && i > 0) {
             const PointRecord& previous = points[i - 1];
             const double length = RawLength(previous, point);
             if (!(drawnLength + length < replayLength_)) {
-                painter.LineTo(PartialEnd(previous, point, replayLength_ - drawnLength, offset));
+                if (drawsLine) {
+                    painter.LineTo(
+                        PartialEnd(previous, point, replayLength_ - drawnLength, offset));
+                }
                 return false;
             }
             drawnLength += length;
         }
-        painter.LineTo(at);
+        if (drawsLine) {
+            painter.LineTo(at);
+        } else {
+            painter.MoveTo(at);
+            penPlaced = true;
+        }
     }
     return true;
 }

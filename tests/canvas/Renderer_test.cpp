@@ -254,6 +254,29 @@ TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
     EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
+TEST_F(ReplayTest, LastsAsLongAsTheModelsPathLengthWhateverKindsComeFirst) {
+    // A continuation after a record of another kind has nothing drawn before it, yet the
+    // replay charges its 100 pixels as the path length does: 110 in all.
+    PointRecord other = Point(0, 0, 9);
+    model.points = {other, Point(100, 0), Start(0, 10), Point(10, 10)};
+    model.properties.vtrSpeed = 50;
+    ASSERT_DOUBLE_EQ(model.TotalPathLength(), 110.0);
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
+    }
+    EXPECT_EQ(Render(), (RenderReport{true, true}));
+}
+
+TEST_F(ReplayTest, PartialSegmentAtTheEdgeOfTheCoordinateRangeDoesNotOverflow) {
+    model.points = {Start(2147483647, 2147483647), Point(-2147483647 - 1, 0)};
+    model.points[0].shakeDx = 3;
+    model.points[0].shakeDy = 3;
+    model.properties.vtrSpeed = 10;
+    Render();
+    EXPECT_EQ(Render(), (RenderReport{true, false}));
+    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
+}
+
 class OverlayTest : public RendererTest {
   protected:
     void SetUp() override {
