@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <vector>
 
 namespace zef {
 namespace {
@@ -39,8 +38,12 @@ mode_t PermissionsFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// A short name, so that a target whose name is as long as the file system allows still gets
+// its temporary file.
 int CreateTemporaryBeside(const std::string& path, std::string& temporary) {
-    temporary = path + ".XXXXXX";
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    temporary =
+        ((folder.empty() ? std::filesystem::path(".") : folder) / ".zeftool-XXXXXX").string();
     const int fd = mkstemp(temporary.data());
     if (fd >= 0) {
         fchmod(fd, PermissionsFor(path));
@@ -69,30 +72,6 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         return false;
     }
     return true;
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    bytes.clear();
-    if (ok) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-        std::size_t done = 0;
-        while (ok && done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            ok = n > 0;
-            done += ok ? static_cast<std::size_t>(n) : 0;
-        }
-    }
-    ::close(fd);
-    return ok;
 }
 
 }  // namespace zef

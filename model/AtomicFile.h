@@ -7,7 +7,6 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace zef {
 
@@ -25,8 +24,5 @@ FileOps SystemFileOps();
 // path is untouched, and the result is false.
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          const FileOps& ops = SystemFileOps());
-
-// The whole content of a file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 
 }  // namespace zef

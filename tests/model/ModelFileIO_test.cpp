@@ -54,6 +54,9 @@ TEST_F(ModelFileIOTest, MissingFileAndFolderCannotBeOpenedAndNameIsCheckedAfterw
     EXPECT_EQ(ReadModelFile(PathOf("none.txt"), {}).failure, LoadFailure::kCannotOpen);
     fs::create_directory(PathOf("folder.zfm"));
     EXPECT_EQ(ReadModelFile(PathOf("folder.zfm"), {}).failure, LoadFailure::kCannotOpen);
+    fs::create_directory(PathOf("folder.txt"));
+    EXPECT_EQ(ReadModelFile(PathOf("folder.txt"), {}).failure, LoadFailure::kNotModelFile)
+        << "the name is checked before anything is read";
     const std::string wrongName = PathOf("model.txt");
     ASSERT_TRUE(WriteModelFile(wrongName, TwoPointModel()));
     EXPECT_EQ(ReadModelFile(wrongName, {}).failure, LoadFailure::kNotModelFile);
@@ -88,6 +91,14 @@ TEST_F(ModelFileIOTest, AWriteThatFailsPartWayLeavesThePreviousFileByteIdentical
     unflushable.flush = [](int) { return -1; };
     EXPECT_FALSE(WriteModelFile(path, bigger, unflushable));
     EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ModelFileIOTest, ANameAsLongAsTheFileSystemAllowsCanBeSaved) {
+    const std::string path = PathOf(std::string(251, 'm') + ".zfm");
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+    EXPECT_TRUE(ReadModelFile(path, {}).model);
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
