@@ -199,7 +199,6 @@ void Editor::SaveAs() {
 void Editor::SelectTool(int tool) {
     interaction_.tool = tool;
     RefreshToolMode();
-    UpdateCursor();
 }
 
 void Editor::SelectRangeTool() {
