@@ -37,7 +37,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
     const std::string path = PathFromCommandLine(commandLine);
-    const bool opened = !path.empty() && fileFlows_.OpenModelFile(FileTitleOf(path), path);
+    const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
     if (!opened) {
         TakeSnapshot();

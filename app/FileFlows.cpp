@@ -56,7 +56,7 @@ void FileFlows::Open() {
         return;
     }
     record_.path = *chosen;
-    if (OpenModelFile(FileTitleOf(*chosen), *chosen)) {
+    if (OpenModelFile(*chosen)) {
         record_.initialDirectory.clear();
     }
 }
@@ -116,7 +116,7 @@ void FileFlows::Close(ShellWindow owner) {
 
 void FileFlows::HandOver(const std::string& path) {
     shell_.BringToForeground();
-    if (OpenModelFile(FileTitleOf(path), path)) {
+    if (OpenModelFile(path)) {
         record_.initialDirectory.clear();
     }
 }
@@ -126,7 +126,7 @@ void FileFlows::Drop(std::span<const std::string> paths) {
         return;
     }
     shell_.BringToForeground();
-    OpenModelFile(FileTitleOf(paths.front()), paths.front());
+    OpenModelFile(paths.front());
 }
 
 void FileFlows::Export(DialogId dialog) {
@@ -140,7 +140,7 @@ void FileFlows::Export(DialogId dialog) {
     shell_.RunDialog(dialog);
 }
 
-bool FileFlows::OpenModelFile(const std::string& title, const std::string& path) {
+bool FileFlows::OpenModelFile(const std::string& path) {
     // A save in answer to the question may go through the save dialog, which takes over the
     // record's path; the open dialog shows the opened file's path again next time.
     const std::string recordPath = record_.path;
@@ -150,7 +150,7 @@ bool FileFlows::OpenModelFile(const std::string& title, const std::string& path)
         return false;
     }
     DocumentState& document = parts_.model.document;
-    document.title = title;
+    document.title = FileTitleOf(path);
     document.path = path;
     document.modified = false;
     host_.UpdateTitle();

@@ -46,9 +46,10 @@ class FileFlows {
     // Runs an export dialog unless the model has no points.
     void Export(DialogId dialog);
 
-    // Reads a model file and makes it the current model; false when it did not become the
-    // current model (the user cancelled, or the file could not be read).
-    bool OpenModelFile(const std::string& title, const std::string& path);
+    // Reads a model file and makes it the current model, titled by the file's name; false
+    // when it did not become the current model (the user cancelled, or the file could not be
+    // read).
+    bool OpenModelFile(const std::string& path);
 
     // Replaces the model by the file's; false, after the failure's message, when it cannot
     // be read, and nothing of the model has changed then.
