@@ -62,19 +62,15 @@ void FileFlows::Open() {
 }
 
 bool FileFlows::Save(ShellWindow owner) {
-    DocumentState& document = parts_.model.document;
-    if (document.path.empty()) {
+    const std::string& current = parts_.model.document.path;
+    if (current.empty()) {
         return SaveAs(owner);
     }
-    std::string path = InCurrentFormat(document.path);
-    std::string title = InCurrentFormat(document.title);
+    std::string path = InCurrentFormat(current);
     if (!SaveModel(path, owner)) {
         return false;
     }
-    document.path = std::move(path);
-    document.title = std::move(title);
-    document.modified = false;
-    host_.UpdateTitle();
+    NameDocument(std::move(path));
     return true;
 }
 
@@ -100,11 +96,7 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     if (!SaveModel(path, owner)) {
         return false;
     }
-    DocumentState& document = parts_.model.document;
-    document.title = FileTitleOf(path);
-    document.path = std::move(path);
-    document.modified = false;
-    host_.UpdateTitle();
+    NameDocument(std::move(path));
     return true;
 }
 
@@ -149,11 +141,7 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     if (!asked || !LoadModel(path)) {
         return false;
     }
-    DocumentState& document = parts_.model.document;
-    document.title = FileTitleOf(path);
-    document.path = path;
-    document.modified = false;
-    host_.UpdateTitle();
+    NameDocument(path);
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
@@ -209,6 +197,14 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         default:
             return false;
     }
+}
+
+void FileFlows::NameDocument(std::string path) {
+    DocumentState& document = parts_.model.document;
+    document.title = FileTitleOf(path);
+    document.path = std::move(path);
+    document.modified = false;
+    host_.UpdateTitle();
 }
 
 void FileFlows::Report(const std::string& text, MessageIcon icon, ShellWindow owner) {

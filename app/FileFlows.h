@@ -65,6 +65,9 @@ class FileFlows {
     // False when the operation that asks must stop: the user cancelled, or chose to save
     // and the model was not saved.
     bool AskToSaveChanges(ShellWindow owner);
+    // The model is now the file's at `path`, as written or read: its path, its title (the
+    // file name), no unsaved changes, and the caption to match.
+    void NameDocument(std::string path);
     void Report(const std::string& text, MessageIcon icon, ShellWindow owner = ShellWindow::kMain);
 
     FileFlowParts parts_;
