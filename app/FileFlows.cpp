@@ -9,12 +9,6 @@
 
 namespace zef {
 
-namespace {
-
-constexpr std::string_view kCurrentEnding = ".zfm";
-
-}  // namespace
-
 FileFlows::FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host)
     : parts_(parts), shell_(shell), host_(host) {}
 
@@ -89,10 +83,7 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     }
     record_.initialDirectory.clear();
     record_.path = *chosen;
-    std::string path = *chosen;
-    if (!path.ends_with(kCurrentEnding)) {
-        path += kCurrentEnding;
-    }
+    std::string path = WithCurrentEnding(*chosen);
     if (!SaveModel(path, owner)) {
         return false;
     }

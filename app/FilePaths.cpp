@@ -6,6 +6,12 @@
 
 namespace zef {
 
+namespace {
+
+constexpr std::string_view kCurrentEnding = ".zfm";
+
+}  // namespace
+
 std::string FileTitleOf(std::string_view path) {
     const std::size_t slash = path.rfind('/');
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
@@ -19,7 +25,14 @@ std::string PathFromCommandLine(std::string_view commandLine) {
 
 std::string InCurrentFormat(std::string name) {
     if (FormatOfName(name) == ModelFormat::kOlder) {
-        name.replace(name.size() - 4, 4, ".zfm");
+        name.replace(name.size() - 4, 4, kCurrentEnding);
+    }
+    return name;
+}
+
+std::string WithCurrentEnding(std::string name) {
+    if (!name.ends_with(kCurrentEnding)) {
+        name += kCurrentEnding;
     }
     return name;
 }

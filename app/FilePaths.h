@@ -17,4 +17,8 @@ std::string PathFromCommandLine(std::string_view commandLine);
 // Other names come back unchanged.
 std::string InCurrentFormat(std::string name);
 
+// The name a model is saved under when the save dialog returned `name`: ".zfm" appended
+// unless the name ends in exactly that, in this letter case.
+std::string WithCurrentEnding(std::string name);
+
 }  // namespace zef
