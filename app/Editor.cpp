@@ -33,7 +33,6 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     ApplyColourSlots();
     FitCanvas(model_.properties.canvasWidth, model_.properties.canvasHeight);
     RefreshToolMode();
-    UpdateSizePane();
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
     const std::string path = PathFromCommandLine(commandLine);
@@ -42,8 +41,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     if (!opened) {
         TakeSnapshot();
     }
-    shell_.EnableCommand(kUndoButton, false);
-    shell_.EnableCommand(kRedoButton, false);
+    ShowHistoryButtons();
 }
 
 void Editor::Command(int id) {
