@@ -51,17 +51,16 @@ class FileFlows {
     // read).
     bool OpenModelFile(const std::string& path);
 
-    // Replaces the model by the file's; false, after the failure's message, when it cannot
-    // be read, and nothing of the model has changed then.
-    bool LoadModel(const std::string& path);
-    // Writes the model; false, after the failure's message, when it could not be written.
-    bool SaveModel(const std::string& path, ShellWindow owner = ShellWindow::kMain);
-
     // While the properties dialog runs for a new model.
     bool NewModelMarker() const { return newModelMarker_; }
     FileDialogRecord& DialogRecord() { return record_; }
 
   private:
+    // Replaces the model by the file's; false, after the failure's message, when it cannot
+    // be read, and nothing of the model has changed then.
+    bool LoadModel(const std::string& path);
+    // Writes the model; false, after the failure's message, when it could not be written.
+    bool SaveModel(const std::string& path, ShellWindow owner);
     // False when the operation that asks must stop: the user cancelled, or chose to save
     // and the model was not saved.
     bool AskToSaveChanges(ShellWindow owner);
