@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "CanvasTexts.h"
+#include "EditCommands.h"
 #include "InteractionState.h"
 
 namespace zef {
@@ -43,12 +44,7 @@ const char* ToolModeHint(int tool, bool vtrMode, const SelectionState& selection
 
 ToolbarState RefreshToolbarState(int tool, bool vtrMode, Model& model, SelectionState& selection) {
     if (tool != kToolRangeSelection) {
-        for (PointRecord& point : model.points) {
-            point.selected = 0;
-        }
-        selection.moveMode = false;
-        selection.scaleMode = false;
-        selection.selectionExists = false;
+        DeselectAll(model, selection);
     }
     ToolbarState state;
     for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
