@@ -17,8 +17,7 @@ std::int32_t WidenedByTwo(std::int32_t width) {
 }  // namespace
 
 DrawingPens::DrawingPens()
-    : lastWidth_(kStandard.lineWidth),
-      line_{kStandard.lineColour.Value(), kStandard.lineWidth},
+    : line_{kStandard.lineColour.Value(), kStandard.lineWidth},
       shadow_{kStandard.shadowColour.Value(), kStandard.lineWidth},
       background_(kStandard.backgroundColour.Value()) {
     SetRedWidth(kStandard.lineWidth);
@@ -26,8 +25,8 @@ DrawingPens::DrawingPens()
 
 void DrawingPens::SetColourSlot(ModelProperties& properties, int slot, Colour colour,
                                 std::int32_t width) {
-    if (width != lastWidth_) {
-        lastWidth_ = width;
+    // The red pens carry the width of the previous call.
+    if (width != red_.width) {
         properties.lineWidth = width;
         SetRedWidth(width);
     }

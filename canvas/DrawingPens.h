@@ -32,7 +32,6 @@ class DrawingPens {
   private:
     void SetRedWidth(std::int32_t width);
 
-    std::int32_t lastWidth_;
     Pen line_;
     Pen shadow_;
     Pen red_;
