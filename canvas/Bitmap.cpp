@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "CanvasLimits.h"
+
 namespace zef {
 
-Bitmap::Bitmap() : Bitmap(kCanvasWidth, kCanvasHeight) {}
+Bitmap::Bitmap() : Bitmap(kMaxCanvasWidth, kMaxCanvasHeight) {}
 
 Bitmap::Bitmap(std::int32_t width, std::int32_t height, std::uint32_t fill)
     : width_(std::max(width, 0)),

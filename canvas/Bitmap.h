@@ -10,10 +10,7 @@ namespace zef {
 // red + 256 * green + 65536 * blue in its low 24 bits; the high byte stays 0.
 class Bitmap {
   public:
-    static constexpr std::int32_t kCanvasWidth = 800;
-    static constexpr std::int32_t kCanvasHeight = 600;
-
-    // The 800 x 600 off-screen canvas, all black.
+    // The off-screen canvas, as large as the canvas window can be (800 x 600), all black.
     Bitmap();
     // A bitmap of width x height (negative sides count as 0), every pixel `fill`. Throws
     // std::bad_alloc when the pixels cannot be had.
