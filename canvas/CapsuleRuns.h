@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "SmallRounding.h"
+
 namespace zef {
 
 // The pixels of a wide round-ended segment whose ends lie on whole pixels, row by row: every
@@ -62,15 +64,6 @@ class CapsuleRuns {
     template <typename Visit>
     void RunsWithBand(std::int32_t firstRow, std::int32_t lastRow, const Band& band,
                       Visit& visit) const;
-
-    static std::int32_t CeilSmall(double value) {
-        const auto whole = static_cast<std::int32_t>(value);
-        return whole + (whole < value ? 1 : 0);
-    }
-    static std::int32_t FloorSmall(double value) {
-        const auto whole = static_cast<std::int32_t>(value);
-        return whole - (whole > value ? 1 : 0);
-    }
 
     double shift_;
     double radius_;

@@ -7,23 +7,13 @@
 #include <cstring>
 #include <limits>
 
+#include "SmallRounding.h"
+
 namespace zef {
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-
-// The smallest whole number >= value and the largest <= value, for values already held to
-// the bitmap's range.
-std::int32_t CeilSmall(double value) {
-    const auto whole = static_cast<std::int32_t>(value);
-    return whole + (whole < value ? 1 : 0);
-}
-
-std::int32_t FloorSmall(double value) {
-    const auto whole = static_cast<std::int32_t>(value);
-    return whole - (whole > value ? 1 : 0);
-}
 
 // Widens [lo, hi] by the cut of row y through the disc of radius² `radiusSquared` around
 // (cx, cy).
