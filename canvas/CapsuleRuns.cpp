@@ -1,7 +1,6 @@
 #include "CapsuleRuns.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace zef {
 
