@@ -1,5 +1,7 @@
 #include "CanvasInput.h"
 
+#include <algorithm>
+
 #include "EditCommands.h"
 #include "RangeSelection.h"
 
@@ -50,11 +52,8 @@ void CanvasInput::MouseMove() {
     const CanvasPoint sample = interaction_.cursorSample;
     if (selection_.scaleMode) {
         const auto pixels = static_cast<float>(std::int64_t{sample.x} - selection_.scaleCentreX);
-        selection_.scaleFactor = 1.0f + kScalePerPixel * pixels;
-        if (selection_.scaleFactor < 0.0f) {
-            selection_.scaleFactor = 0.0f;
-            MarkModified();
-        } else if (selection_.scaleFactor != 1.0f) {
+        selection_.scaleFactor = std::max(1.0f + kScalePerPixel * pixels, 0.0f);
+        if (selection_.scaleFactor != 1.0f) {
             MarkModified();
         }
     } else if (selection_.moveMode) {
