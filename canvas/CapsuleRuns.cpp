@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "Pen.h"
+
 namespace zef {
 
 namespace {
@@ -24,10 +26,7 @@ std::int64_t FloorHalf(std::int64_t value) {
 }  // namespace
 
 CapsuleRuns::CapsuleRuns(std::int32_t width)
-    : shift_(width % 2 == 0 ? 0.5 : 0.0),
-      radius_(width / 2.0),
-      discTop_(-(width / 2)),
-      discRows_(width) {
+    : shift_(LineShift(width)), radius_(width / 2.0), discTop_(-(width / 2)), discRows_(width) {
     // On a doubled grid the disc's centre is at (-e, -e) and pixel (i, j) at (2i, 2j): the
     // pixel is inside when (2i + e)² + (2j + e)² <= width².
     const std::int64_t e = width % 2 == 0 ? 1 : 0;

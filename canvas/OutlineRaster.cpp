@@ -59,7 +59,7 @@ void DrawRectangleOutline(Bitmap& bitmap, PixelPoint corner, PixelPoint opposite
 
 void DrawEllipseOutline(Bitmap& bitmap, PixelPoint corner, PixelPoint opposite, const Pen& pen) {
     const std::int32_t width = std::max(pen.width, 1);
-    const double shift = width % 2 == 0 ? 0.5 : 0.0;
+    const double shift = LineShift(width);
     const double half = width / 2.0;
     const double cx =
         (static_cast<double>(corner.x) + static_cast<double>(opposite.x)) / 2.0 - shift;

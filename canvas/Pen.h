@@ -15,4 +15,10 @@ struct Pen {
     friend constexpr bool operator==(const Pen&, const Pen&) = default;
 };
 
+// How far the line of a pen of `width` runs up and to the left of its points: half a pixel
+// for an even width, so that no pixel centre lies exactly on the line's edge.
+constexpr double LineShift(std::int32_t width) {
+    return width % 2 == 0 ? 0.5 : 0.0;
+}
+
 }  // namespace zef

@@ -112,7 +112,7 @@ SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunT
     if (pen.width <= 1) {
         return;
     }
-    shift_ = pen.width % 2 == 0 ? 0.5 : 0.0;
+    shift_ = LineShift(pen.width);
     radius_ = pen.width / 2.0;
     // The points whose line, moved by the shift, lies within the radius and a margin of two
     // pixels of the bitmap.
