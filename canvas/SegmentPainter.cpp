@@ -114,9 +114,8 @@ SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunT
     }
     shift_ = LineShift(pen.width);
     radius_ = pen.width / 2.0;
-    // The points whose line, moved by the shift, lies within the radius and a margin of two
-    // pixels of the bitmap.
-    const double margin = radius_ + 2.0;
+    // The points whose line, moved by the shift, lies within Margin() of the bitmap.
+    const double margin = Margin();
     const auto lowest = static_cast<std::int64_t>(std::ceil(shift_ - margin));
     near_ = {
         lowest, lowest,
@@ -176,7 +175,7 @@ void SegmentPainter::DrawNear(PixelPoint from, PixelPoint to, bool fromPainted) 
 // rest away keeps far-out coordinates from costing time or precision.
 void SegmentPainter::DrawFar(PixelPoint from, PixelPoint to) {
     const Capsule whole = ShiftedCapsule(from, to);
-    const double margin = radius_ + 2.0;
+    const double margin = Margin();
     double tA = 0.0;
     double tB = 1.0;
     if (!ClipToBox(whole.ax, whole.ay, whole.bx, whole.by, -margin, -margin,

@@ -37,6 +37,9 @@ class SegmentPainter {
         std::uint64_t across, down;
     };
 
+    // The reach around the bitmap that parts near points from far ones and that segments to a
+    // far point are cut to: the radius and two pixels more.
+    double Margin() const { return radius_ + 2.0; }
     bool IsNear(PixelPoint point) const;
     Capsule ShiftedCapsule(PixelPoint from, PixelPoint to) const;
     // `fromPainted`: the disc around `from` is already painted, by the segment before.
