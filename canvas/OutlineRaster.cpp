@@ -50,11 +50,12 @@ void DrawDottedRun(Bitmap& bitmap, std::int64_t index, std::int64_t x, std::int6
 }  // namespace
 
 void DrawRectangleOutline(Bitmap& bitmap, PixelPoint corner, PixelPoint opposite, const Pen& pen) {
-    const PixelPoint corners[4] = {
-        corner, {opposite.x, corner.y}, opposite, {corner.x, opposite.y}};
-    for (int i = 0; i < 4; ++i) {
-        DrawSegment(bitmap, corners[i], corners[(i + 1) % 4], pen);
-    }
+    SegmentPainter painter(bitmap, pen);
+    painter.MoveTo(corner);
+    painter.LineTo({opposite.x, corner.y});
+    painter.LineTo(opposite);
+    painter.LineTo({corner.x, opposite.y});
+    painter.LineTo(corner);
 }
 
 void DrawEllipseOutline(Bitmap& bitmap, PixelPoint corner, PixelPoint opposite, const Pen& pen) {
