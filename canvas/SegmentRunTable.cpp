@@ -58,6 +58,52 @@ void AddPieces(std::vector<SegmentRunTable::Piece>& pieces, std::int32_t k, cons
     piece(run.last + 1 - lastCount, lastCount);
 }
 
+// The runs of the segment `capsule` holds, from its first row on.
+void CollectRuns(const CapsuleRuns& capsule, std::vector<Run>& runs) {
+    runs.clear();
+    capsule.ForEachRun(capsule.TopRow(), capsule.BottomRow(),
+                       [&](std::int32_t, std::int32_t first, std::int32_t last) {
+                           runs.push_back({first, last});
+                       });
+}
+
+// The entry of the segment with `runs`, its pieces appended to `pieces` size by size. The
+// first `upperDiscRows` runs lie within the upper end's disc, those from `lowerDiscStart` on
+// within the lower end's.
+SegmentRunTable::Segment MakeSegment(std::span<const Run> runs, std::int32_t upperDiscRows,
+                                     std::int32_t lowerDiscStart,
+                                     std::vector<SegmentRunTable::Piece>& pieces) {
+    SegmentRunTable::Segment segment{static_cast<std::uint32_t>(pieces.size()), 0, 0, {}};
+    for (const Run& run : runs) {
+        segment.leftmost =
+            static_cast<std::int8_t>(std::min<std::int32_t>(segment.leftmost, run.first));
+        segment.rightmost =
+            static_cast<std::int8_t>(std::max<std::int32_t>(segment.rightmost, run.last));
+    }
+    const auto index = [&] { return static_cast<std::uint16_t>(pieces.size() - segment.start); };
+    for (std::size_t size = 0; size < SegmentRunTable::kSizes; ++size) {
+        SegmentRunTable::Group& group = segment.groups[size];
+        group.begin = index();
+        group.afterUpperDisc = group.begin;
+        group.lowerDiscStart = group.begin;
+        for (std::int32_t k = 0; k < static_cast<std::int32_t>(runs.size()); ++k) {
+            const Run& run = runs[static_cast<std::size_t>(k)];
+            if (SizeOf(run.last - run.first + 1) != size) {
+                continue;
+            }
+            AddPieces(pieces, k, run);
+            if (k < upperDiscRows) {
+                group.afterUpperDisc = index();
+            }
+            if (k < lowerDiscStart) {
+                group.lowerDiscStart = index();
+            }
+        }
+        group.end = index();
+    }
+    return segment;
+}
+
 }  // namespace
 
 SegmentRunTable::SegmentRunTable(std::int32_t width) : width_(width) {
@@ -66,46 +112,13 @@ SegmentRunTable::SegmentRunTable(std::int32_t width) : width_(width) {
     std::vector<Run> runs;
     for (std::int32_t dy = 0; dy <= kReach; ++dy) {
         for (std::int32_t dx = -kReach; dx <= kReach; ++dx) {
-            Segment segment{static_cast<std::uint32_t>(pieces_.size()), 0, 0, {}};
-            runs.clear();
             capsule.SetSegment(0, 0, dx, dy);
-            capsule.ForEachRun(
-                capsule.TopRow(), capsule.BottomRow(),
-                [&](std::int32_t, std::int32_t first, std::int32_t last) {
-                    segment.leftmost =
-                        static_cast<std::int8_t>(std::min<std::int32_t>(segment.leftmost, first));
-                    segment.rightmost =
-                        static_cast<std::int8_t>(std::max<std::int32_t>(segment.rightmost, last));
-                    runs.push_back({first, last});
-                });
+            CollectRuns(capsule, runs);
             const std::int32_t upperDiscRows =
                 RunsInDisc(capsule, runs, capsule.TopRow(), 0, 0, true);
             const auto lowerDiscStart = static_cast<std::int32_t>(runs.size()) -
                                         RunsInDisc(capsule, runs, capsule.TopRow(), dx, dy, false);
-            const auto index = [&] {
-                return static_cast<std::uint16_t>(pieces_.size() - segment.start);
-            };
-            for (std::size_t size = 0; size < kSizes; ++size) {
-                Group& group = segment.groups[size];
-                group.begin = index();
-                group.afterUpperDisc = group.begin;
-                group.lowerDiscStart = group.begin;
-                for (std::int32_t k = 0; k < static_cast<std::int32_t>(runs.size()); ++k) {
-                    const Run& run = runs[static_cast<std::size_t>(k)];
-                    if (SizeOf(run.last - run.first + 1) != size) {
-                        continue;
-                    }
-                    AddPieces(pieces_, k, run);
-                    if (k < upperDiscRows) {
-                        group.afterUpperDisc = index();
-                    }
-                    if (k < lowerDiscStart) {
-                        group.lowerDiscStart = index();
-                    }
-                }
-                group.end = index();
-            }
-            segments_.push_back(segment);
+            segments_.push_back(MakeSegment(runs, upperDiscRows, lowerDiscStart, pieces_));
         }
     }
 }
