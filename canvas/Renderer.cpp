@@ -27,13 +27,6 @@ PixelPoint DrawnPosition(const PointRecord& point, const SelectionState& selecti
     return {at.x + point.shakeDx + offset, at.y + point.shakeDy + offset};
 }
 
-// The length a segment costs in the replay: measured on the raw positions.
-double RawLength(const PointRecord& from, const PointRecord& to) {
-    const double dx = static_cast<double>(to.x) - from.x;
-    const double dy = static_cast<double>(to.y) - from.y;
-    return std::sqrt(dx * dx + dy * dy);
-}
-
 // Where the replay stops inside the segment from `previous` to `point`: `remaining` pixels
 // from the previous point's shaken position, towards the point's shaken position as seen
 // from the previous point's raw position.
@@ -102,7 +95,7 @@ bool Renderer::DrawPass(const Model& model, const SelectionState& selection, con
         // total path length counts it.
         if (vtrMode_ && point.kind == kStrokeContinuation && i > 0) {
             const PointRecord& previous = points[i - 1];
-            const double length = RawLength(previous, point);
+            const double length = SegmentLength(previous, point);
             if (!(drawnLength + length < replayLength_)) {
                 if (drawsLine) {
                     painter.LineTo(

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "PointRecord.h"
 #include "ScaleTransform.h"
 
 namespace zef {
 
 namespace {
 
-constexpr std::int64_t kModelLimit = 30000;
 // Far beyond any bitmap, and far inside the range of the integer type.
 constexpr double kTruncationLimit = 1e15;
 
@@ -28,8 +28,8 @@ PixelPoint ScaledPosition(std::int32_t x, std::int32_t y, const SelectionState& 
 }
 
 PixelPoint HeldToModelRange(PixelPoint position) {
-    return {std::clamp(position.x, -kModelLimit, kModelLimit),
-            std::clamp(position.y, -kModelLimit, kModelLimit)};
+    return {std::clamp<std::int64_t>(position.x, -kCoordinateLimit, kCoordinateLimit),
+            std::clamp<std::int64_t>(position.y, -kCoordinateLimit, kCoordinateLimit)};
 }
 
 }  // namespace zef

@@ -9,7 +9,6 @@ namespace zef {
 
 namespace {
 
-constexpr std::int64_t kCoordinateLimit = 30000;
 constexpr double kDegreesPerRadian = 57.29579143313326;  // 180 / 3.141592
 constexpr int kStraightenAngle = 20;
 constexpr double kStraightenReachSquared = 100.0 * 100.0;
@@ -17,7 +16,8 @@ constexpr double kTanWideTurn = 0.42447481620960476;   // tan(23 degrees)
 constexpr double kTanNarrowTurn = 0.3057306814586604;  // tan(17 degrees)
 
 std::int32_t HoldCoordinate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(value, -kCoordinateLimit, kCoordinateLimit));
 }
 
 // Truncates toward zero; the value is held to the limits first, so that any value converts.

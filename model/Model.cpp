@@ -1,7 +1,6 @@
 #include "Model.h"
 
 #include <algorithm>
-#include <cmath>
 #include <new>
 
 namespace zef {
@@ -65,9 +64,7 @@ double Model::TotalPathLength() const {
     double total = 0.0;
     for (std::size_t i = 1; i < points.size(); ++i) {
         if (points[i].kind == kStrokeContinuation) {
-            const double dx = static_cast<double>(points[i].x) - points[i - 1].x;
-            const double dy = static_cast<double>(points[i].y) - points[i - 1].y;
-            total += std::sqrt(dx * dx + dy * dy);
+            total += SegmentLength(points[i - 1], points[i]);
         }
     }
     return total;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace zef {
+
+// Moving and scaling hold every coordinate they write to -kCoordinateLimit..kCoordinateLimit.
+inline constexpr std::int32_t kCoordinateLimit = 30000;
 
 // Values of PointImage::kind. Other values may come from a file; such points are kept,
 // saved and counted, but drawing neither moves the pen to them nor draws to them.
@@ -21,6 +25,14 @@ struct PointImage {
     friend constexpr bool operator==(const PointImage&, const PointImage&) = default;
 };
 static_assert(sizeof(PointImage) == 12);
+
+// The length of the segment from `from` to `to` on their raw positions, jitter not counted:
+// what a segment adds to the model's path length and costs in the replay.
+inline double SegmentLength(const PointImage& from, const PointImage& to) {
+    const double dx = static_cast<double>(to.x) - from.x;
+    const double dy = static_cast<double>(to.y) - from.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
 
 // One point of the line list: its persistent image and whether it is selected. The
 // selection is never stored; every point made by append, load, undo or redo is unselected.
