@@ -79,7 +79,7 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
 bool Renderer::DrawPass(const Model& model, const SelectionState& selection, const Pen& pen,
                         std::int64_t offset, const SegmentRunTable* runs) {
     const std::vector<PointRecord>& points = model.points;
-    SegmentPainter painter(bitmap_, pen, runs);
+    SegmentPainter painter(bitmap_, pen, runs, SegmentPainter::Painting::kOverlapped);
     double drawnLength = 0.0;
     bool penPlaced = false;
     for (std::size_t i = 0; i < points.size(); ++i) {

@@ -105,10 +105,12 @@ struct SegmentPainter::Capsule {
     bool roundB = true;
 };
 
-SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs)
+SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs,
+                               Painting painting)
     : bitmap_(bitmap),
       pen_(pen),
-      runs_(runs != nullptr && runs->Width() == pen.width ? runs : nullptr) {
+      runs_(runs != nullptr && runs->Width() == pen.width ? runs : nullptr),
+      overlapped_(painting == Painting::kOverlapped) {
     if (pen.width <= 1) {
         return;
     }
@@ -127,6 +129,10 @@ SegmentPainter::SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunT
     if (pen.width <= CapsuleRuns::kMaxWidth) {
         capsule_.emplace(pen.width);
     }
+}
+
+SegmentPainter::~SegmentPainter() {
+    Paint(pending_);
 }
 
 void SegmentPainter::MoveTo(PixelPoint point) {
@@ -223,10 +229,15 @@ void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_
     const std::uint32_t colour = pen_.colour;
     if (top >= 0 && top + rows <= bitmap_.Height() && ax + segment.leftmost >= 0 &&
         ax + segment.rightmost < width) {
-        std::uint32_t* origin = bitmap_.Row(top) + ax;
-        PaintPieces<SegmentRunTable::kStorePixels[0]>(first(0), end(0), origin, width, colour);
-        PaintPieces<SegmentRunTable::kStorePixels[1]>(first(1), end(1), origin, width, colour);
-        PaintPieces<SegmentRunTable::kStorePixels[2]>(first(2), end(2), origin, width, colour);
+        const Pieces next{
+            {first(0), first(1), first(2)}, {end(0), end(1), end(2)}, bitmap_.Row(top) + ax};
+        if (!overlapped_) {
+            Paint(next);
+            return;
+        }
+        const Pieces waiting = pending_;
+        pending_ = next;
+        Paint(waiting);
         return;
     }
     for (std::size_t size = 0; size < SegmentRunTable::kSizes; ++size) {
@@ -240,6 +251,17 @@ void SegmentPainter::DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_
             FillRun(bitmap_.Row(y) + left, right - left + 1, colour);
         }
     }
+}
+
+void SegmentPainter::Paint(const Pieces& pieces) {
+    const std::int32_t width = bitmap_.Width();
+    const std::uint32_t colour = pen_.colour;
+    PaintPieces<SegmentRunTable::kStorePixels[0]>(pieces.first[0], pieces.end[0], pieces.origin,
+                                                  width, colour);
+    PaintPieces<SegmentRunTable::kStorePixels[1]>(pieces.first[1], pieces.end[1], pieces.origin,
+                                                  width, colour);
+    PaintPieces<SegmentRunTable::kStorePixels[2]>(pieces.first[2], pieces.end[2], pieces.origin,
+                                                  width, colour);
 }
 
 void SegmentPainter::DrawCapsule(std::int32_t ax, std::int32_t ay, std::int32_t bx,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -21,8 +22,17 @@ namespace zef {
 // of the pen's width. A pen of width 1 or less paints a one-pixel line with both ends.
 class SegmentPainter {
   public:
+    // When a short segment from the run table is painted: at once, or while the table entry
+    // of the next one is read, so that the wait for the entry overlaps with painting. Painted
+    // overlapped, the last such segment is painted when the painter goes.
+    enum class Painting { kAtOnce, kOverlapped };
+
     // `runs`, when given for the pen's width, serves the short segments.
-    SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs = nullptr);
+    SegmentPainter(Bitmap& bitmap, const Pen& pen, const SegmentRunTable* runs = nullptr,
+                   Painting painting = Painting::kAtOnce);
+    ~SegmentPainter();
+    SegmentPainter(const SegmentPainter&) = delete;
+    SegmentPainter& operator=(const SegmentPainter&) = delete;
 
     // Puts the pen at `point` without drawing.
     void MoveTo(PixelPoint point);
@@ -31,6 +41,13 @@ class SegmentPainter {
 
   private:
     struct Capsule;
+    // The pieces of a segment from the table, found but not yet painted, from `origin`, the
+    // pixel of its upper end in its first row.
+    struct Pieces {
+        std::array<const SegmentRunTable::Piece*, SegmentRunTable::kSizes> first{};
+        std::array<const SegmentRunTable::Piece*, SegmentRunTable::kSizes> end{};
+        std::uint32_t* origin = nullptr;
+    };
     // The points from (left, top) to (left + across, top + down).
     struct NearBox {
         std::int64_t left, top;
@@ -48,6 +65,7 @@ class SegmentPainter {
     void DrawThin(PixelPoint from, PixelPoint to);
     void DrawFromTable(std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by,
                        bool fromPainted);
+    void Paint(const Pieces& pieces);
     void DrawCapsule(std::int32_t ax, std::int32_t ay, std::int32_t bx, std::int32_t by);
     void DrawRound(const Capsule& capsule);
     void FillRow(std::int32_t y, std::int32_t first, std::int32_t last);
@@ -61,6 +79,9 @@ class SegmentPainter {
     // The runs of segments with whole-pixel ends near the bitmap, for widths up to
     // CapsuleRuns::kMaxWidth.
     std::optional<CapsuleRuns> capsule_;
+    bool overlapped_;
+    // The segment from the table waiting to be painted, painting overlapped.
+    Pieces pending_;
     PixelPoint position_;
     bool positionPainted_ = false;  // a segment ended at position_ and painted its disc
 };
