@@ -11,7 +11,7 @@ trap 'rm -rf "$tool_dir"' EXIT
 # shellcheck disable=SC2046  # pkg-config prints several separate flags
 c++ -std=c++20 -O1 -fPIC "$here/tools/render_svg.cpp" -o "$tool_dir/render_svg" \
     $(pkg-config --cflags --libs Qt6Svg Qt6Gui)
-render() { QT_QPA_PLATFORM=offscreen "$tool_dir/render_svg" "$@" 2>/dev/null; }
+render() { QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$tool_dir "$tool_dir/render_svg" "$@"; }
 
 case "${1:-}" in
 icons)
