@@ -50,15 +50,12 @@ class ZefcliTest : public ::testing::Test {
 };
 
 std::vector<std::uint8_t> OlderFile() {
-    // count 3: a start, a 3-4-5 continuation and a start at the tail.
-    std::vector<std::uint8_t> bytes{3, 0, 0, 0};
-    const auto point = [&bytes](std::uint8_t x, std::uint8_t y, std::uint8_t kind) {
-        bytes.insert(bytes.end(), {x, 0, 0, 0, y, 0, 0, 0, kind, 1, 0xFF, 0});
-    };
-    point(0, 0, kStrokeStart);
-    point(3, 4, kStrokeContinuation);
-    point(9, 9, kStrokeStart);
-    return bytes;
+    // count 3: a start, a 3-4-5 continuation and a start at the tail; each point is x and y,
+    // kind, jitter 1 and -1, a reserved byte.
+    return {3, 0, 0, 0,                                               //
+            0, 0, 0, 0, 0, 0, 0, 0, kStrokeStart,        1, 0xFF, 0,  //
+            3, 0, 0, 0, 4, 0, 0, 0, kStrokeContinuation, 1, 0xFF, 0,  //
+            9, 0, 0, 0, 9, 0, 0, 0, kStrokeStart,        1, 0xFF, 0};
 }
 
 TEST_F(ZefcliTest, InfoDescribesAnOlderFileOnTheLargestCanvas) {
