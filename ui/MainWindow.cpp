@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
-#include <QPixmap>
 #include <QSessionManager>
 #include <QShortcut>
 #include <algorithm>
@@ -45,18 +44,6 @@ QString FilterText(const FileFilter& filter) {
     QString patterns = FromUtf8(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
-}
-
-// The button's picture; an empty one of the same size while the picture is missing, so that
-// the button never shows its text instead.
-QIcon PictureOf(const ToolbarEntry& entry) {
-    const QString path = QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture));
-    if (QFile::exists(path)) {
-        return QIcon(path);
-    }
-    QPixmap empty(kPictureSize);
-    empty.fill(Qt::transparent);
-    return QIcon(empty);
 }
 
 CanvasPoint Clamped(QPoint point, const QRect& area) {
@@ -416,7 +403,8 @@ void MainWindow::BuildToolbar() {
         }
         const int id = entry.command;
         const QString tip = QString::fromUtf8(TooltipFor(id).value_or(""));
-        QAction* action = toolbar_->addAction(PictureOf(entry), tip);
+        QAction* action = toolbar_->addAction(
+            QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
         action->setData(id);
         action->setCheckable(true);

@@ -8,6 +8,12 @@
 #include <QTranslator>
 #include <cstdlib>
 
+// The pictures, cursors and icons are compiled into the library; a static library's
+// resources are registered by hand.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(zeftool);
+}
+
 namespace zef::ui {
 
 namespace {
@@ -39,6 +45,7 @@ bool HasDisplay() {
 }
 
 void PrepareApplication(QApplication& application) {
+    RegisterResources();
     QApplication::setApplicationName(QStringLiteral("zeftool"));
     QApplication::setApplicationVersion(QStringLiteral("1.39"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeftool"));

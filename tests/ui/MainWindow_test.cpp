@@ -21,6 +21,7 @@ TEST(ToolbarTest, HasTheFortyEntriesInOrderWithTheirIdsAndTooltips) {
         layout << (action->isSeparator() ? QStringLiteral("|")
                                          : QString::number(action->data().toInt()));
         if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().pixmap(QSize(16, 15)).isNull()) << action->data().toInt();
             EXPECT_EQ(action->toolTip().toStdString(), *TooltipFor(action->data().toInt()));
         }
     }
