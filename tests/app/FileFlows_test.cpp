@@ -98,6 +98,30 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
     EXPECT_EQ(dialog.filters[0].pattern, "*.zfm");
 }
 
+// The save dialog asked about "old" only; "old.zfm" is replaced only when the user agrees.
+TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
+    WriteModel(PathOf("old.zfm"), {Start(1, 1), Continue(5, 5)});
+    const auto size = std::filesystem::file_size(PathOf("old.zfm"));
+    Drag({10, 10}, {50, 50});
+    Drag({60, 60}, {70, 90});
+    for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
+        shell.chosenFiles.push_back(PathOf("old"));
+        shell.answers.push_back(answer);
+        editor.Command(11);
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text,
+                  "『" + PathOf("old.zfm") + "』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?");
+        EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+        EXPECT_EQ(std::filesystem::file_size(PathOf("old.zfm")) == size,
+                  answer == MessageAnswer::kNo);
+        EXPECT_EQ(model.document.modified, answer == MessageAnswer::kNo);
+        shell.messages.clear();
+    }
+    shell.chosenFiles.push_back(PathOf("old.zfm"));
+    editor.Command(11);
+    EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
+}
+
 TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
     WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
     shell.chosenFiles.push_back(std::nullopt);
