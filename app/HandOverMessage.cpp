@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "AppTexts.h"
+
 namespace zef {
 
 std::optional<HandOverBlock> EncodeHandOver(std::string_view path) {
@@ -23,6 +25,19 @@ std::optional<std::string> DecodeHandOver(std::span<const std::uint8_t> message)
         return std::nullopt;
     }
     return std::string(message.begin(), end);
+}
+
+std::string_view SecondStartMessage(HandOverOutcome outcome) {
+    switch (outcome) {
+        case HandOverOutcome::kDelivered:
+            return {};
+        case HandOverOutcome::kPathTooLong:
+            return texts::kPathTooLong;
+        case HandOverOutcome::kNoPath:
+        case HandOverOutcome::kNoAnswer:
+            break;
+    }
+    return texts::kAlreadyRunning;
 }
 
 }  // namespace zef

@@ -26,4 +26,15 @@ std::optional<HandOverBlock> EncodeHandOver(std::string_view path);
 // NUL with at least one byte before it. Bytes after the first NUL are ignored.
 std::optional<std::string> DecodeHandOver(std::span<const std::uint8_t> message);
 
+// How a second start's attempt to hand its path to the running instance ended.
+enum class HandOverOutcome {
+    kDelivered,    // the running instance has the path
+    kNoPath,       // the command line named no file
+    kPathTooLong,  // the path does not fit the block
+    kNoAnswer,     // no running instance took the block in time
+};
+
+// The message a second start shows before it ends with exit code 0; empty once delivered.
+std::string_view SecondStartMessage(HandOverOutcome outcome);
+
 }  // namespace zef
