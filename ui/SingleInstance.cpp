@@ -1,15 +1,22 @@
 #include "SingleInstance.h"
 
+#include "AppTexts.h"
+#include "FilePaths.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 
@@ -152,9 +159,16 @@ bool SingleInstance::Claim() {
     if (meetingFolder_.isEmpty()) {
         return true;
     }
-    // Only a lock whose owner is gone is stale, however old it is.
+    // Only a lock whose owner is gone is stale, however old it is. The lock records the
+    // application name and takes a lock for stale when the owner's executable has another
+    // name, so it records the executable's name, whatever the program calls itself.
     lock_.setStaleLockTime(0);
-    if (!lock_.tryLock(0)) {
+    const QString applicationName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    const bool locked = lock_.tryLock(0);
+    QCoreApplication::setApplicationName(applicationName);
+    if (!locked) {
         return lock_.error() != QLockFile::LockFailedError;
     }
     // A socket left by a crashed instance is in the way of listening.
@@ -199,6 +213,20 @@ void SingleInstance::Accept() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         new Reception(socket, *this);
     }
+}
+
+int RunSecondStart(const QString& meetingFolder, const std::string& commandLine) {
+    const HandOverOutcome outcome = SingleInstance::HandOver(
+        meetingFolder, PathFromCommandLine(commandLine), qgetenv("XDG_ACTIVATION_TOKEN"));
+    const std::string_view message = SecondStartMessage(outcome);
+    if (!message.empty()) {
+        std::fprintf(stderr, "zeftool: %.*s\n", static_cast<int>(message.size()), message.data());
+        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
+                        QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+                        QMessageBox::Ok);
+        box.exec();
+    }
+    return 0;
 }
 
 }  // namespace zef::ui

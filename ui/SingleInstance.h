@@ -53,4 +53,9 @@ class SingleInstance : public QObject {
     QLocalServer server_;
 };
 
+// The whole run of a second start: hands the command line's file to the running instance, or
+// says why it cannot (on standard error too, for a start from a terminal). Gives the exit
+// code, 0.
+int RunSecondStart(const QString& meetingFolder, const std::string& commandLine);
+
 }  // namespace zef::ui
