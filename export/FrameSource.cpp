@@ -25,7 +25,7 @@ RenderReport FrameSource::Next(Image& image) {
     scene_.model.RegenerateShake(scene_.random);
     const RenderReport report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
     const Bitmap& canvas = scene_.renderer.Canvas();
-    if (antiAliasing_) {
+    if (frame_.Width() == area_.width && frame_.Height() == area_.height) {
         for (std::int32_t y = 0; y < area_.height; ++y) {
             std::copy_n(canvas.Row(y), area_.width, frame_.Row(y));
         }

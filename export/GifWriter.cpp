@@ -241,31 +241,38 @@ bool AnimatedGifWriter::Encode(const PixelBox& box, std::vector<std::uint8_t>& p
     return true;
 }
 
+void AnimatedGifWriter::CopyBox(const PixelBox& box) {
+    const auto width = static_cast<std::size_t>(box.right - box.left);
+    candidate_.resize(width * static_cast<std::size_t>(box.bottom - box.top));
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        std::memcpy(candidate_.data() + static_cast<std::size_t>(y - box.top) * width,
+                    pending_.data() + Offset(box.left, y), width);
+    }
+}
+
+void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
+    auto out = candidate_.begin();
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
+            *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
+        }
+    }
+}
+
 void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t delay) {
     if (!ok_) {
         return;
     }
-    const auto width = static_cast<std::size_t>(width_);
-    const auto copyBox = [&](const PixelBox& from, std::optional<std::uint8_t> key) {
-        candidate_.clear();
-        for (std::int32_t y = from.top; y < from.bottom; ++y) {
-            const std::size_t row = static_cast<std::size_t>(y) * width;
-            for (std::int32_t x = from.left; x < from.right; ++x) {
-                const std::size_t i = row + static_cast<std::size_t>(x);
-                candidate_.push_back(key && canvas_[i] == pending_[i] ? *key : pending_[i]);
-            }
-        }
-    };
     std::optional<std::uint8_t> transparency = transparent_;
     PixelBox written = box;
-    copyBox(box, std::nullopt);
+    CopyBox(box);
     if (!Encode(box, candidate_)) {
         return;
     }
     best_.swap(scratch_);
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     if (key) {
-        copyBox(box, key);
+        KeyBox(box, *key);
         if (!Encode(box, candidate_)) {
             return;
         }
@@ -276,7 +283,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     }
     const PixelBox whole{0, 0, width_, height_};
     if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area()) {
-        copyBox(whole, std::nullopt);
+        CopyBox(whole);
         if (!Encode(whole, candidate_)) {
             return;
         }
@@ -293,8 +300,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     ok_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(best_.data(), best_.size());
     for (std::int32_t y = written.top; y < written.bottom; ++y) {
-        const std::size_t first =
-            static_cast<std::size_t>(y) * width + static_cast<std::size_t>(written.left);
+        const std::size_t first = Offset(written.left, y);
         const auto length = static_cast<std::size_t>(written.right - written.left);
         std::memcpy(canvas_.data() + first, pending_.data() + first, length);
         if (disposal == 2) {

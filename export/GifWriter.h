@@ -62,6 +62,14 @@ class AnimatedGifWriter {
     // Encodes `pixels` as the image `box` into scratch_, giflib's image descriptor and data.
     bool Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels);
     PixelBox ChangedBox() const;
+    // The candidates: the box's pixels as they are, and with unchanged pixels as the key
+    // (KeyBox fills the candidate CopyBox sized).
+    void CopyBox(const PixelBox& box);
+    void KeyBox(const PixelBox& box, std::uint8_t key);
+    std::size_t Offset(std::int32_t x, std::int32_t y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
     PixelBox ClearedBox(const std::uint8_t* next) const;
     // The index that marks unchanged pixels in `box`: the transparent colour's, or one the
     // box's changed pixels do not use.
