@@ -185,17 +185,14 @@ class ReplayTest : public RendererTest {
     }
 };
 
-TEST_F(ReplayTest, FirstFrameDrawsTheFirstSegmentWithLengthZero) {
+TEST_F(ReplayTest, FirstFrameDrawsAPointThenTheBudgetEndsInsideAStrokesFirstSegment) {
+    model.properties.vtrSpeed = 30;
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 1);
     EXPECT_EQ(At(10, 10), kLine.Value());
-    EXPECT_EQ(renderer.ReplayLength(), 40u);
+    EXPECT_EQ(renderer.ReplayLength(), 30u);
     EXPECT_EQ(model.document.drawnPointCount, 99) << "replay frames leave the count alone";
-}
 
-TEST_F(ReplayTest, BudgetEndingInsideAStrokesFirstSegmentShowsAShortLineFromItsStart) {
-    model.properties.vtrSpeed = 30;
-    Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     // The first stroke costs 20; the jump to the second costs nothing; 10 are left.
     EXPECT_EQ(At(30, 10), kLine.Value());
