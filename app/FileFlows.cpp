@@ -1,6 +1,7 @@
 #include "FileFlows.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -102,8 +103,10 @@ bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
     if (!std::filesystem::exists(path, error)) {
         return true;
     }
-    std::string text = texts::kOverwriteQuestion;
-    text.replace(text.find("%s"), 2, path);
+    const std::string_view format = texts::kOverwriteQuestion;
+    const std::size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text.append(path).append(format.substr(at + 2));
     return shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kYesNoDefaultNo,
                                MessageIcon::kNone, owner}) == MessageAnswer::kYes;
 }
