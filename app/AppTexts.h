@@ -53,4 +53,8 @@ inline constexpr const char* kTipUndo = "Undo (Ctrl+Z)";
 inline constexpr const char* kTipRedo = "Redo (Ctrl+Y)";
 inline constexpr const char* kTipStraighten = "선택한 곡선을 직선화 (T)";
 
+// What a second start of the program shows before it ends.
+inline constexpr const char* kAlreadyRunning = "둘 이상의 복수샐행은 안돼요.";
+inline constexpr const char* kPathTooLong = "파일 경로가 너무 길어요;;.";
+
 }  // namespace zef::texts
