@@ -78,10 +78,8 @@ TEST_F(SingleInstanceTest, WhatIsNotOneBlockWithAPathIsIgnoredUnanswered) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 1; }, 1000));
 }
 
-TEST_F(SingleInstanceTest, ASecondStartEndsWithoutWaitingWhenItHasNothingToSend) {
-    EXPECT_EQ(HandOver("", {}, 10s), HandOverOutcome::kNoPath);
-    EXPECT_EQ(HandOver("/" + std::string(254, 'a'), {}, 10s), HandOverOutcome::kPathTooLong);
-    EXPECT_EQ(HandOver("/a.zfm", {}, 200ms), HandOverOutcome::kNoAnswer) << "nobody listens";
+TEST_F(SingleInstanceTest, ASecondStartGivesUpWhenNobodyAnswersInTime) {
+    EXPECT_EQ(HandOver("/a.zfm", {}, 200ms), HandOverOutcome::kNoAnswer);
 }
 
 }  // namespace
