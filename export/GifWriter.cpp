@@ -74,6 +74,7 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
     pending_.resize(pixels);
     canvas_.resize(pixels);
     candidate_.reserve(pixels);
+    keyed_.reserve(pixels);
     if (transparentColour && palette.IsExact()) {
         transparent_ = palette.Find(*transparentColour);
     }
@@ -82,6 +83,9 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
         canvasKnown_ = true;
     }
     ColorMapObject* colours = MakeColourMap(palette, !transparent_ && colourCount_ < 256);
+    if (colours != nullptr) {
+        sizer_.emplace(colours->BitsPerPixel);
+    }
     int error = 0;
     gif_ = EGifOpen(&file_, WriteToFile, &error);
     encoder_ = EGifOpen(&scratch_, WriteToMemory, &error);
@@ -224,7 +228,7 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
     return static_cast<std::uint8_t>(free - used.begin());
 }
 
-bool AnimatedGifWriter::Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels) {
+bool AnimatedGifWriter::Encode(const PixelBox& box, std::span<std::uint8_t> pixels) {
     scratch_.clear();
     const int width = box.right - box.left;
     if (EGifPutImageDesc(encoder_, box.left, box.top, width, box.bottom - box.top, false,
@@ -251,7 +255,8 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
 }
 
 void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
-    auto out = candidate_.begin();
+    keyed_.resize(candidate_.size());
+    auto out = keyed_.begin();
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
             *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
@@ -263,42 +268,41 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     if (!ok_) {
         return;
     }
-    std::optional<std::uint8_t> transparency = transparent_;
-    PixelBox written = box;
+    // The candidates, by the size giflib will give them: the box as it is, the box with
+    // unchanged pixels as the key (transparent), and the whole
+    // frame where the box covers at least half of it.
+    enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
     CopyBox(box);
-    if (!Encode(box, candidate_)) {
-        return;
-    }
-    best_.swap(scratch_);
+    std::uint64_t smallest = sizer_->ImageBytes(candidate_);
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     if (key) {
         KeyBox(box, *key);
-        if (!Encode(box, candidate_)) {
-            return;
-        }
-        if (scratch_.size() < best_.size()) {
-            best_.swap(scratch_);
-            transparency = key;
+        const std::uint64_t keyed = sizer_->ImageBytes(keyed_);
+        if (keyed < smallest) {
+            smallest = keyed;
+            choice = Choice::kKeyedBox;
         }
     }
     const PixelBox whole{0, 0, width_, height_};
-    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area()) {
-        CopyBox(whole);
-        if (!Encode(whole, candidate_)) {
-            return;
-        }
-        if (scratch_.size() < best_.size()) {
-            best_.swap(scratch_);
-            transparency = transparent_;
-            written = whole;
-        }
+    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
+        sizer_->ImageBytes(pending_) < smallest) {
+        choice = Choice::kWhole;
     }
+    const bool encoded = choice == Choice::kWhole      ? Encode(whole, pending_)
+                         : choice == Choice::kKeyedBox ? Encode(box, keyed_)
+                                                       : Encode(box, candidate_);
+    if (!encoded) {
+        return;
+    }
+    const std::optional<std::uint8_t> transparency =
+        choice == Choice::kKeyedBox ? key : transparent_;
     const std::uint8_t control[4] = {
         static_cast<std::uint8_t>(disposal << 2 | (transparency ? 1 : 0)),
         static_cast<std::uint8_t>(delay), static_cast<std::uint8_t>(delay >> 8),
         transparency.value_or(0)};
     ok_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
-          file_.Write(best_.data(), best_.size());
+          file_.Write(scratch_.data(), scratch_.size());
+    const PixelBox written = choice == Choice::kWhole ? whole : box;
     for (std::int32_t y = written.top; y < written.bottom; ++y) {
         const std::size_t first = Offset(written.left, y);
         const auto length = static_cast<std::size_t>(written.right - written.left);
@@ -312,8 +316,8 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
 
 void AnimatedGifWriter::WriteEmptyPicture() {
     const std::uint8_t control[4] = {1, 0, 0, 0};
-    std::vector<std::uint8_t> pixel{0};
-    ok_ = Encode({0, 0, 1, 1}, pixel) &&
+    std::uint8_t pixel = 0;
+    ok_ = Encode({0, 0, 1, 1}, {&pixel, 1}) &&
           EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(scratch_.data(), scratch_.size());
 }
