@@ -51,6 +51,19 @@ void CloseEncoder(GifFileType*& gif) {
 
 }  // namespace
 
+bool CandidateTrial::Due() {
+    if (wait_ > 0) {
+        --wait_;
+        return false;
+    }
+    return true;
+}
+
+void CandidateTrial::Weighed(std::uint64_t bytes, std::uint64_t plainBytes) {
+    rest_ = bytes < plainBytes ? 0 : std::min(std::max(1, 2 * rest_), kLongestRest);
+    wait_ = rest_;
+}
+
 void PixelBox::Add(const PixelBox& other) {
     if (other.Empty()) {
         return;
@@ -269,24 +282,34 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
         return;
     }
     // The candidates, by the size giflib will give them: the box as it is, the box with
-    // unchanged pixels as the key (transparent), and the whole
-    // frame where the box covers at least half of it.
+    // unchanged pixels as the key (transparent), and the whole frame where the box covers at
+    // least half of it. A candidate far behind is weighed again only after a few frames.
     enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
     CopyBox(box);
-    std::uint64_t smallest = sizer_->ImageBytes(candidate_);
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
-    if (key) {
-        KeyBox(box, *key);
-        const std::uint64_t keyed = sizer_->ImageBytes(keyed_);
-        if (keyed < smallest) {
-            smallest = keyed;
-            choice = Choice::kKeyedBox;
-        }
-    }
     const PixelBox whole{0, 0, width_, height_};
-    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
-        sizer_->ImageBytes(pending_) < smallest) {
-        choice = Choice::kWhole;
+    const bool weighKeyed = key && keyedTrial_.Due();
+    const bool weighWhole =
+        disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due();
+    if (weighKeyed || weighWhole) {
+        std::uint64_t smallest = sizer_->ImageBytes(candidate_);
+        const std::uint64_t plain = smallest;
+        if (weighKeyed) {
+            KeyBox(box, *key);
+            const std::uint64_t keyed = sizer_->ImageBytes(keyed_);
+            keyedTrial_.Weighed(keyed, plain);
+            if (keyed < smallest) {
+                smallest = keyed;
+                choice = Choice::kKeyedBox;
+            }
+        }
+        if (weighWhole) {
+            const std::uint64_t wholeBytes = sizer_->ImageBytes(pending_);
+            wholeTrial_.Weighed(wholeBytes, plain);
+            if (wholeBytes < smallest) {
+                choice = Choice::kWhole;
+            }
+        }
     }
     const bool encoded = choice == Choice::kWhole      ? Encode(whole, pending_)
                          : choice == Choice::kKeyedBox ? Encode(box, keyed_)

@@ -28,6 +28,19 @@ struct PixelBox {
     friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
+// Whether a frame candidate is worth weighing: one that came out no smaller than the plain
+// box rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
+class CandidateTrial {
+  public:
+    bool Due();
+    void Weighed(std::uint64_t bytes, std::uint64_t plainBytes);
+
+  private:
+    static constexpr int kLongestRest = 16;
+    int rest_ = 0;
+    int wait_ = 0;
+};
+
 // Writes an animated GIF89a that loops forever, one frame at a time, so memory does not grow
 // with the frame count. Every frame is stored in the one palette given at the start. Files
 // stay small without changing a decoded pixel or the timing: a frame identical to the one
@@ -89,6 +102,8 @@ class AnimatedGifWriter {
     std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
     std::optional<LzwSizer> sizer_;
+    CandidateTrial keyedTrial_;
+    CandidateTrial wholeTrial_;
     std::vector<std::uint8_t> candidate_;
     std::vector<std::uint8_t> keyed_;
     std::vector<std::uint8_t> scratch_;

@@ -12,13 +12,19 @@ constexpr std::uint32_t kMaxCode = 4095;
 LzwSizer::LzwSizer(int bitsPerPixel)
     : bits_(std::max(bitsPerPixel, 2)),
       clearCode_(1u << bits_),
-      table_(std::size_t{4096} << bits_) {}
+      table_(std::size_t{4096} << bits_) {
+    added_.reserve(4096);
+}
+
+void LzwSizer::Clear() {
+    for (const std::uint32_t entry : added_) {
+        table_[entry] = 0;
+    }
+    added_.clear();
+}
 
 void LzwSizer::Start() {
-    if (++generation_ == 0x10000) {
-        std::fill(table_.begin(), table_.end(), 0);
-        generation_ = 1;
-    }
+    Clear();
     runningCode_ = clearCode_ + 2;
     runningBits_ = bits_ + 1;
     maxCode1_ = 1u << runningBits_;
@@ -40,12 +46,11 @@ void LzwSizer::Emit(std::uint32_t prefix, std::uint8_t pixel) {
         runningCode_ = clearCode_ + 2;
         runningBits_ = bits_ + 1;
         maxCode1_ = 1u << runningBits_;
-        if (++generation_ == 0x10000) {
-            std::fill(table_.begin(), table_.end(), 0);
-            generation_ = 1;
-        }
+        Clear();
     } else {
-        table_[prefix << bits_ | pixel] = generation_ << 16 | runningCode_++;
+        const std::uint32_t entry = prefix << bits_ | pixel;
+        table_[entry] = static_cast<std::uint16_t>(runningCode_++);
+        added_.push_back(entry);
     }
 }
 

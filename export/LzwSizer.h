@@ -20,10 +20,11 @@ class LzwSizer {
   private:
     // The code of `prefix` followed by `pixel`, or 0 when the table does not hold it.
     std::uint16_t Find(std::uint32_t prefix, std::uint8_t pixel) const {
-        const std::uint32_t entry = table_[prefix << bits_ | pixel];
-        return entry >> 16 == generation_ ? static_cast<std::uint16_t>(entry) : 0;
+        return table_[prefix << bits_ | pixel];
     }
     void Start();
+    // Empties the table, entry by entry as they were added.
+    void Clear();
     // Emits the code of the current string and starts a new one at `pixel`.
     void Emit(std::uint32_t prefix, std::uint8_t pixel);
     void Output(std::uint32_t code);
@@ -31,8 +32,8 @@ class LzwSizer {
 
     int bits_;
     std::uint32_t clearCode_;
-    std::vector<std::uint32_t> table_;  // generation << 16 | code
-    std::uint32_t generation_ = 0;
+    std::vector<std::uint16_t> table_;  // by prefix and pixel
+    std::vector<std::uint32_t> added_;  // the entries of table_ in use
     std::uint32_t runningCode_ = 0;
     int runningBits_ = 0;
     std::uint32_t maxCode1_ = 0;
