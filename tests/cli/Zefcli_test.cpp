@@ -55,6 +55,7 @@ class ZefcliTest : public ::testing::Test {
 std::vector<std::uint8_t> OlderFile() {
     // count 3: a start, a 3-4-5 continuation and a start at the tail.
     std::vector<std::uint8_t> bytes{3, 0, 0, 0};
+    bytes.reserve(4 + 3 * 12);
     const auto point = [&bytes](std::uint8_t x, std::uint8_t y, std::uint8_t kind) {
         bytes.insert(bytes.end(), {x, 0, 0, 0, y, 0, 0, 0, kind, 1, 0xFF, 0});
     };
