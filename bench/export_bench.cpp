@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "CanvasLimits.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "Exporters.h"
 #include "ModelFileIO.h"
+#include "StandaloneScene.h"
 
 namespace {
 
@@ -40,21 +40,10 @@ void ExportSample(benchmark::State& state, const char* label, std::int32_t kind,
         zef::Model model;
         model.properties = loaded.model->properties;
         model.points = loaded.model->points;
-        zef::ModelProperties& p = model.properties;
-        const zef::CanvasSize canvas = zef::LimitCanvasSize(p.canvasWidth, p.canvasHeight, {});
-        p.canvasWidth = canvas.width;
-        p.canvasHeight = canvas.height;
-        zef::Renderer renderer;
-        const zef::Colour colours[] = {p.lineColour, p.shadowColour, p.backgroundColour};
-        for (int slot = 0; slot < 3; ++slot) {
-            renderer.SetColourSlot(p, slot, colours[slot].red, colours[slot].green,
-                                   colours[slot].blue, p.lineWidth);
-        }
-        zef::Random random(1);
-        const zef::SelectionState selection;
+        zef::StandaloneScene scene(std::move(model), 1);
         NoProgress progress;
         const zef::ExportResult result = zef::ExportAnimatedGif(
-            {model, renderer, random, selection},
+            scene.View(),
             {path, kind, width, height, antiAliasing, false, 5, zef::FrameDelay(kind, 12)},
             progress, ops);
         if (!result.Succeeded()) {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "BmpFile.h"
-#include "ExportScene_test.h"
+#include "TestScene.h"
 #include "ExportTexts.h"
 #include "TempFolder.h"
 
