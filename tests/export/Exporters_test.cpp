@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "BmpFile.h"
-#include "TestScene.h"
 #include "ExportTexts.h"
 #include "TempFolder.h"
+#include "TestScene.h"
 
 namespace zef {
 namespace {
