@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
@@ -20,6 +19,7 @@
 #include "AppTexts.h"
 #include "CommandTable.h"
 #include "DialogRunner.h"
+#include "FileChooser.h"
 #include "ModelTexts.h"
 #include "QtKeys.h"
 #include "ToolbarLayout.h"
@@ -38,12 +38,6 @@ QString FromUtf8(const std::string& text) {
 // A file name as the editor takes it: the bytes the file system knows it by.
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
-}
-
-QString FilterText(const FileFilter& filter) {
-    QString patterns = FromUtf8(filter.pattern);
-    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
 }
 
 CanvasPoint Clamped(QPoint point, const QRect& area) {
@@ -187,37 +181,7 @@ MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
 }
 
 std::optional<std::string> MainWindow::ChooseFile(const FileDialog& dialog) {
-    QFileDialog chooser(&OwnerWidget(dialog.owner), FromUtf8(dialog.title));
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
-    chooser.setOption(QFileDialog::HideNameFilterDetails);
-    chooser.setOption(QFileDialog::ReadOnly, !dialog.hideReadOnly);
-    chooser.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
-    const bool save = dialog.kind == FileDialogKind::kSave;
-    chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    chooser.setFileMode(save || !dialog.mustExist ? QFileDialog::AnyFile
-                                                  : QFileDialog::ExistingFile);
-    QStringList filters;
-    for (const FileFilter& filter : dialog.filters) {
-        filters << FilterText(filter);
-    }
-    chooser.setNameFilters(filters);
-    if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size()) {
-        chooser.selectNameFilter(filters[dialog.filterIndex - 1]);
-    }
-    const QString directory = dialog.initialDirectory.empty()
-                                  ? rememberedDirectory_
-                                  : QFile::decodeName(dialog.initialDirectory.c_str());
-    if (!directory.isEmpty()) {
-        chooser.setDirectory(directory);
-    }
-    if (!dialog.initialPath.empty()) {
-        chooser.selectFile(QFile::decodeName(dialog.initialPath.c_str()));
-    }
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    rememberedDirectory_ = chooser.directory().absolutePath();
-    return LocalPath(chooser.selectedFiles().front());
+    return ui::ChooseFile(OwnerWidget(dialog.owner), dialog);
 }
 
 DialogResult MainWindow::RunDialog(DialogId dialog) {

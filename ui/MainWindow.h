@@ -143,7 +143,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     bool reportingFailure_ = false;
     bool quitRequested_ = false;
     std::deque<std::string> pendingHandOvers_;
-    QString rememberedDirectory_;
     Editor editor_;
 };
 
