@@ -70,20 +70,4 @@ std::string AssociationDesktopEntryText(std::string_view executable) {
            texts::kOpenModelAction + "\n" + exec;
 }
 
-std::string AssociationMimePackageText() {
-    return std::string(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info "
-               "xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"") +
-           kModelMimeType +
-           "\">\n"
-           "    <comment>ZefTool model</comment>\n"
-           "    <comment xml:lang=\"ko\">제프모델파일</comment>\n"
-           "    <icon name=\"application-x-zeftool-model\"/>\n"
-           "    <glob pattern=\"*.zfm\"/>\n"
-           "  </mime-type>\n"
-           "</mime-info>\n";
-}
-
 }  // namespace zef

@@ -5,7 +5,8 @@
 
 // The files that associate model files with the program on a Linux desktop, per user: a
 // shared-mime-info package giving "*.zfm" its own type, a desktop entry that opens a file of
-// that type with the running executable, and the type's icon.
+// that type with the running executable, and the type's icon. The package and the icon are
+// the program's resources; the desktop entry is made here.
 namespace zef {
 
 inline constexpr const char* kModelMimeType = "application/x-zeftool-model";
@@ -33,8 +34,5 @@ std::string DesktopExecArgument(std::string_view argument);
 
 // The desktop entry whose open action runs `executable` with the file.
 std::string AssociationDesktopEntryText(std::string_view executable);
-
-// The shared-mime-info package of the model file type.
-std::string AssociationMimePackageText();
 
 }  // namespace zef

@@ -52,14 +52,14 @@ bool Remove(const std::filesystem::path& path) {
 
 }  // namespace
 
-bool RegisterFileAssociation(const std::filesystem::path& dataHome, std::string_view executable,
-                             std::string_view typeIcon) {
+bool RegisterFileAssociation(const std::filesystem::path& dataHome,
+                             const AssociationSources& sources) {
     const std::filesystem::path listPath = ListPath(dataHome);
     const std::optional<std::string> list = ReadText(listPath);
-    return list && WriteText(dataHome / kAssociationMimePackage, AssociationMimePackageText()) &&
+    return list && WriteText(dataHome / kAssociationMimePackage, sources.mimePackage) &&
            WriteText(dataHome / kAssociationDesktopEntry,
-                     AssociationDesktopEntryText(executable)) &&
-           WriteText(dataHome / kAssociationTypeIcon, typeIcon) &&
+                     AssociationDesktopEntryText(sources.executable)) &&
+           WriteText(dataHome / kAssociationTypeIcon, sources.typeIcon) &&
            WriteText(listPath,
                      WithDefaultApplication(*list, kModelMimeType, kAssociationDesktopId));
 }

@@ -89,8 +89,10 @@ class FileAssociationTest : public ::testing::Test {
 };
 
 TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
-    ASSERT_TRUE(RegisterFileAssociation(folder.path(), "/old place/zeftool", "<svg/>"));
-    ASSERT_TRUE(RegisterFileAssociation(folder.path(), "/새 폴더/zeftool", "<svg/>"));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/old place/zeftool", "<mime-info/>", "<svg/>"}));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/새 폴더/zeftool", "<mime-info/>", "<svg/>"}));
     for (const char* file : writtenFiles) {
         EXPECT_TRUE(Exists(file)) << file;
     }
@@ -98,7 +100,7 @@ TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
     EXPECT_NE(entry.find("\nExec=\"/새 폴더/zeftool\" %f\n"), std::string::npos) << entry;
     EXPECT_NE(entry.find("\nName=제프모델파일열기\n"), std::string::npos) << entry;
     EXPECT_EQ(entry.find("old place"), std::string::npos);
-    EXPECT_NE(Read(kAssociationMimePackage).find("<glob pattern=\"*.zfm\"/>"), std::string::npos);
+    EXPECT_EQ(Read(kAssociationMimePackage), "<mime-info/>");
     EXPECT_EQ(Read(kAssociationTypeIcon), "<svg/>");
     EXPECT_EQ(Read(kMimeAppsList),
               "[Default Applications]\n"
@@ -123,7 +125,8 @@ TEST_F(FileAssociationTest, OtherApplicationsEntriesAreKept) {
         "[Added Associations]\nimage/png=viewer.desktop;\n";
     Write(kMimeAppsList, list);
     Write("applications/org.example.zeftool.desktop", "[Desktop Entry]\n");
-    ASSERT_TRUE(RegisterFileAssociation(folder.path(), "/usr/bin/zeftool", "<svg/>"));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/usr/bin/zeftool", "<mime-info/>", "<svg/>"}));
     EXPECT_NE(Read(kMimeAppsList).find("=org.example.zeftool.association.desktop;other.desktop;"),
               std::string::npos);
     ASSERT_TRUE(RemoveFileAssociation(folder.path()));
@@ -135,7 +138,8 @@ TEST_F(FileAssociationTest, ALinkedListStaysALink) {
     Write("dotfiles/mimeapps.list", "[Default Applications]\n");
     std::filesystem::create_directories(Path("applications"));
     std::filesystem::create_symlink(Path("dotfiles/mimeapps.list"), Path(kMimeAppsList));
-    ASSERT_TRUE(RegisterFileAssociation(folder.path(), "/usr/bin/zeftool", "<svg/>"));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/usr/bin/zeftool", "<mime-info/>", "<svg/>"}));
     EXPECT_TRUE(std::filesystem::is_symlink(Path(kMimeAppsList)));
     EXPECT_NE(Read("dotfiles/mimeapps.list").find(kOurs), std::string::npos);
 }
