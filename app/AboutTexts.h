@@ -11,15 +11,15 @@ namespace zef::texts {
 inline constexpr const char* kAboutCaption = "버젼 정보";
 inline constexpr const char* kAuthorCredit = "by 제프툴 만든이";
 inline constexpr const char* kHomeSiteLabel = "원본사이트(일본)";
-inline constexpr const char* kHomeSiteAddress = "https://jp.example.org/zeftool/";
+inline constexpr const char* kHomeSiteAddress = "https://jp.example.org/";
 inline constexpr const char* kMailLabel = "의견,감상,버그 정보(일본)";
 inline constexpr const char* kMailAddress = "zeftool@example.org";
 inline constexpr const char* kDistributorLabel = "한글판 배포처(by 다온비)";
-inline constexpr const char* kDistributorAddress = "https://ko.example.org/zeftool/";
+inline constexpr const char* kDistributorAddress = "https://ko.example.org/";
 inline constexpr const char* kThanksGroup = "Special Thanks";
 inline constexpr const char* kLibraryAuthorCredit = "by zefimage 만든이";
-inline constexpr const char* kFirstTesterCredit = "β-Test : 첫 시험판 사용자";
-inline constexpr const char* kSecondTesterCredit = "β-Test : 둘째 시험판 사용자";
+inline constexpr const char* kFirstTesterCredit = "β-Test : 시험판 팀";
+inline constexpr const char* kSecondTesterCredit = "β-Test : 사용자 모임";
 inline constexpr const char* kMailSubject = "제프툴에 대하여";
 
 }  // namespace zef::texts

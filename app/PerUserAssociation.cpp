@@ -1,4 +1,4 @@
-#include "FileAssociation.h"
+#include "PerUserAssociation.h"
 
 #include <fstream>
 #include <iterator>
