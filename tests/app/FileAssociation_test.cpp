@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "AssociationFiles.h"
-#include "FileAssociation.h"
+#include "PerUserAssociation.h"
 #include "MimeAppsList.h"
 #include "TempFolder.h"
 
