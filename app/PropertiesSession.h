@@ -40,6 +40,8 @@ struct PropertiesControls {
     int shakePosition = 0;
     int speedPosition = 0;
     bool noShadow = false;
+
+    friend bool operator==(const PropertiesControls&, const PropertiesControls&) = default;
 };
 
 // Why OK leaves the properties dialog open, or that it closed it.

@@ -53,17 +53,6 @@ TEST_F(ColourPickerTest, EditsActOnlyWhenFocusedAndUpTo255) {
     }
 }
 
-TEST_F(ColourPickerTest, TrackbarsSwatchesAndTextsStayInStep) {
-    ColourPickerSession picker(editor, kBackgroundSlot);
-    EXPECT_EQ(picker.Text(Channel::kRed), "238");
-    picker.SetChannel(Channel::kBlue, 77);
-    EXPECT_EQ(picker.Working(), (Colour{238, 156, 77}));
-    picker.PickSwatch(*SwatchIndexOf(1057));
-    EXPECT_EQ(picker.Text(Channel::kRed), "255");
-    EXPECT_EQ(picker.Text(Channel::kGreen), "127");
-    EXPECT_EQ(picker.Text(Channel::kBlue), "127");
-}
-
 TEST_F(ColourPickerTest, PreviewRecoloursTheSlotLiveAndCancelPutsItBack) {
     const Colour shadow = model.properties.shadowColour;
     PropertiesSession properties(editor);

@@ -50,57 +50,25 @@ TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSize) {
               "제프모델의 높이는 10~600의 값으로 해주세요.");
 }
 
-TEST_F(PropertiesTest, OpeningShowsTheModelOnTheControls) {
-    model.properties.lineWidth = 10;
-    model.properties.noShadow = 1;
-    model.properties.vtrSpeed = 500;
-    editor.FitCanvas(320, 240);
-    const PropertiesControls controls = PropertiesSession(editor).Controls();
-    EXPECT_EQ(controls.width, "320");
-    EXPECT_EQ(controls.height, "240");
-    EXPECT_EQ(controls.lineWidthPosition, 3);
-    EXPECT_EQ(controls.shakePosition, 3);
-    EXPECT_EQ(controls.speedPosition, 150);
-    EXPECT_TRUE(controls.noShadow);
-}
-
-TEST_F(PropertiesTest, LineWidthTrackbarRebuildsBothPens) {
-    PropertiesSession session(editor);
-    for (const auto& [position, width] : {std::pair{8, 20}, {0, 4}, {3, 10}}) {
-        session.SetLineWidthPosition(position);
-        EXPECT_EQ(model.properties.lineWidth, width);
-        EXPECT_EQ(editor.renderer().Pens().Line().width, width);
-        EXPECT_EQ(editor.renderer().Pens().Shadow().width, width);
-        EXPECT_EQ(LineWidthPosition(width), position);
-    }
-}
-
-TEST_F(PropertiesTest, SpeedTrackbarStartsTheReplayAndOkOrCancelStopIt) {
+TEST_F(PropertiesTest, SpeedStartsTheReplayAndOkOrCancelStopItGivingTheToolbarBack) {
     Drag({10, 10}, {60, 10});
     for (const bool ok : {true, false}) {
         PropertiesSession session(editor);
         session.SetSpeedPosition(90);
-        EXPECT_EQ(model.properties.vtrSpeed, 90);
         EXPECT_TRUE(editor.renderer().VtrMode());
         EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
+        editor.Command(7);
+        editor.Command(7);
+        ASSERT_FALSE(shell.enabled[2]);
         if (ok) {
             EXPECT_EQ(session.Ok("800", "600"), PropertiesVerdict::kAccepted);
         } else {
             session.Cancel();
         }
         EXPECT_FALSE(editor.renderer().VtrMode()) << ok;
+        EXPECT_TRUE(shell.enabled[2]) << ok;
+        EXPECT_FALSE(shell.progressShown) << ok;
     }
-}
-
-TEST_F(PropertiesTest, ClosingAfterOpeningInVtrModeGivesTheToolbarBack) {
-    Drag({10, 10}, {60, 10});
-    editor.Command(7);
-    ASSERT_FALSE(shell.enabled[2]);
-    PropertiesSession(editor).Cancel();
-    EXPECT_FALSE(editor.renderer().VtrMode());
-    EXPECT_TRUE(shell.enabled[2]);
-    EXPECT_FALSE(shell.progressShown);
-    EXPECT_FALSE(shell.pressed[7]);
 }
 
 TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
@@ -123,51 +91,33 @@ TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
     EXPECT_EQ(model.properties, before);
     EXPECT_EQ(editor.renderer().Pens().Line(), (Pen{Colour{10, 20, 30}.Value(), 6}));
     EXPECT_EQ(editor.renderer().Pens().Shadow(), (Pen{before.shadowColour.Value(), 6}));
-    EXPECT_EQ(editor.renderer().Pens().Red().width, 6);
     EXPECT_EQ(editor.renderer().Pens().Background(), before.backgroundColour.Value());
     EXPECT_EQ(editor.history().Size(), entries);
     EXPECT_FALSE(model.document.modified);
 }
 
 TEST_F(PropertiesTest, DefaultSettingsThenCancelOrOk) {
-    const auto customise = [&] {
-        editor.FitCanvas(320, 240);
-        editor.SetColourSlot(1, 9, 9, 9, 12);
-        model.properties.shakeStrength = 7;
-        model.properties.vtrSpeed = 99;
-        model.properties.noShadow = 1;
-    };
-    customise();
+    editor.FitCanvas(320, 240);
+    editor.SetColourSlot(1, 9, 9, 9, 12);
+    model.properties.vtrSpeed = 99;
+    model.properties.noShadow = 1;
     const ModelProperties custom = model.properties;
-    {
+    for (const bool ok : {false, true}) {
         PropertiesSession session(editor);
         const PropertiesControls controls = session.UseDefaultSettings();
-        EXPECT_EQ(controls.width, "800");
-        EXPECT_EQ(controls.height, "600");
-        EXPECT_EQ(controls.lineWidthPosition, 0);
-        EXPECT_EQ(controls.shakePosition, 3);
-        EXPECT_EQ(controls.speedPosition, 40);
-        EXPECT_FALSE(controls.noShadow);
+        EXPECT_EQ(controls, (PropertiesControls{"800", "600", 0, 3, 40, false}));
         EXPECT_EQ(model.properties.canvasWidth, 320);
-        session.Cancel();
-        EXPECT_EQ(model.properties, custom);
-    }
-    {
-        PropertiesSession session(editor);
-        const PropertiesControls controls = session.UseDefaultSettings();
-        EXPECT_EQ(session.Ok(controls.width, controls.height), PropertiesVerdict::kAccepted);
-        EXPECT_EQ(model.properties, ModelProperties{});
-        EXPECT_EQ(editor.renderer().Pens().Line().width, 4);
-        EXPECT_EQ(editor.renderer().Pens().Shadow(), (Pen{kStandardShadowColour.Value(), 4}));
+        if (ok) {
+            EXPECT_EQ(session.Ok(controls.width, controls.height), PropertiesVerdict::kAccepted);
+        } else {
+            session.Cancel();
+        }
+        EXPECT_EQ(model.properties, ok ? ModelProperties{} : custom);
+        EXPECT_EQ(editor.renderer().Pens().Shadow().width, ok ? 4 : 12);
     }
 }
 
 TEST_F(PropertiesTest, NewModelModeHasNoCancelAndNoHistoryEntry) {
-    {
-        PropertiesSession session(editor);
-        EXPECT_FALSE(session.ForNewModel());
-        EXPECT_EQ(session.Caption(), "제프모델의 등록정보");
-    }
     shell.dialogBehaviour = [&](DialogId) {
         PropertiesSession session(editor);
         EXPECT_TRUE(session.ForNewModel());

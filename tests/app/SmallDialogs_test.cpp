@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "AboutTexts.h"
-#include "SettingsDialogRules.h"
 
 namespace zef::test {
 namespace {
@@ -23,16 +22,6 @@ TEST(AboutTextsTest, LibraryVersionShowsTwoDecimalsOfTheLow16Bits) {
 
 TEST(AboutTextsTest, MailLinkCarriesTheSubject) {
     EXPECT_EQ(MailLinkAddress("a@example.org"), "mailto:a@example.org?subject=제프툴에 대하여");
-}
-
-TEST(SettingsDialogTest, CheckedExactlyWhenTheSettingIsOnAndOkWritesOneOrZero) {
-    for (const std::int32_t stored : {-1, 0, 1, 2}) {
-        Settings settings{stored};
-        const bool checked = OpenInVtrChecked(settings);
-        EXPECT_EQ(checked, stored != 0) << stored;
-        AcceptOpenInVtr(settings, checked);
-        EXPECT_EQ(settings.openInVtr, checked ? 1 : 0) << stored;
-    }
 }
 
 }  // namespace

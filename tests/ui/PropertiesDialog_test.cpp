@@ -74,21 +74,6 @@ TEST_F(PropertiesDialogTest, ControlsActOnTheModelAtOnceAndCancelPutsItBack) {
 
     Find<QPushButton>(dialog, "cancelButton")->click();
     EXPECT_EQ(editor.model().properties, before);
-    EXPECT_EQ(editor.renderer().Pens().Line().width, 10);
-    EXPECT_FALSE(editor.renderer().VtrMode());
-}
-
-TEST_F(PropertiesDialogTest, DefaultsShowOnTheControlsAndOkAppliesThem) {
-    editor.FitCanvas(320, 240);
-    editor.model().properties.vtrSpeed = 99;
-    PropertiesDialog dialog(editor, nullptr);
-    dialog.show();
-    Find<QPushButton>(dialog, "defaultSettingsButton")->click();
-    EXPECT_EQ(Find<QLineEdit>(dialog, "widthEdit")->text(), "800");
-    EXPECT_EQ(Find<QSlider>(dialog, "speedSlider")->value(), 40);
-    EXPECT_FALSE(editor.renderer().VtrMode());
-    Find<QPushButton>(dialog, "okButton")->click();
-    EXPECT_EQ(editor.model().properties, ModelProperties{});
 }
 
 TEST_F(PropertiesDialogTest, NewModelModeOffersNoCancelAndEscapeDoesOk) {
