@@ -11,6 +11,8 @@ inline constexpr const char* kCanvasSizeFormat = "%d Ⅹ %d";
 
 inline constexpr const char* kSaveChangesQuestion = "변경된 파일을 저장하시겠어요?";
 inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
+inline constexpr const char* kOverwriteQuestion =
+    "『%s』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?";
 
 inline constexpr const char* kOpenDialogTitle = "제프모델파일 불러오기";
 inline constexpr const char* kSaveDialogTitle = "제프모델파일 저장";
@@ -50,5 +52,9 @@ inline constexpr const char* kTipDelete = "선택한 직선을 삭제 (Delete)";
 inline constexpr const char* kTipUndo = "Undo (Ctrl+Z)";
 inline constexpr const char* kTipRedo = "Redo (Ctrl+Y)";
 inline constexpr const char* kTipStraighten = "선택한 곡선을 직선화 (T)";
+
+// What a second start of the program shows before it ends.
+inline constexpr const char* kAlreadyRunning = "둘 이상의 복수샐행은 안돼요.";
+inline constexpr const char* kPathTooLong = "파일 경로가 너무 길어요;;.";
 
 }  // namespace zef::texts

@@ -129,13 +129,7 @@ void Editor::PathHandedOver(const std::string& path) {
 
 void Editor::PaintCanvas() {
     interaction_.cursorSample = shell_.PointerPosition();
-    const RenderReport report = renderer_.RenderModel(model_, selection_);
-    if (report.stepProgressBar) {
-        shell_.StepProgress();
-    }
-    if (report.replayCompleted) {
-        RefreshToolMode();
-    }
+    ReportFrame(renderer_.RenderModel(model_, selection_));
     if (!renderer_.VtrMode()) {
         statusTexts_.UpdateCountPane(model_.document.drawnPointCount);
         renderer_.DrawOverlays(model_, selection_, interaction_);
@@ -165,6 +159,15 @@ void Editor::TakeSnapshot() {
 
 void Editor::UpdateTitle() {
     titleBar_.UpdateTitle(model_.document);
+}
+
+void Editor::ReportFrame(const RenderReport& report) {
+    if (report.stepProgressBar) {
+        shell_.StepProgress();
+    }
+    if (report.replayCompleted) {
+        RefreshToolMode();
+    }
 }
 
 void Editor::RefreshToolMode() {

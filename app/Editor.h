@@ -73,6 +73,9 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void UpdateTitle() override;
     void RefreshToolMode() override;
     void UpdateCursor() override;
+    // Carries out what a rendered frame reported, on the canvas or in an export: the replay
+    // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
+    void ReportFrame(const RenderReport& report);
 
     Model& model() { return model_; }
     History& history() { return history_; }

@@ -1,5 +1,7 @@
 #include "FileFlows.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "AppTexts.h"
@@ -84,11 +86,26 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     record_.initialDirectory.clear();
     record_.path = *chosen;
     std::string path = WithCurrentEnding(*chosen);
+    if (path != *chosen && !MayReplace(path, owner)) {
+        return false;
+    }
     if (!SaveModel(path, owner)) {
         return false;
     }
     NameDocument(std::move(path));
     return true;
+}
+
+// The dialog asked about the name without the ending; the name saved under is asked here.
+bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return true;
+    }
+    std::string text = texts::kOverwriteQuestion;
+    text.replace(text.find("%s"), 2, path);
+    return shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kYesNoDefaultNo,
+                               MessageIcon::kNone, owner}) == MessageAnswer::kYes;
 }
 
 void FileFlows::Close(ShellWindow owner) {

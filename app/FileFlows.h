@@ -64,6 +64,8 @@ class FileFlows {
     // False when the operation that asks must stop: the user cancelled, or chose to save
     // and the model was not saved.
     bool AskToSaveChanges(ShellWindow owner);
+    // True when nothing is at `path`, or the user agrees to replace it.
+    bool MayReplace(const std::string& path, ShellWindow owner);
     // The model is now the file's at `path`, as written or read: its path, its title (the
     // file name), no unsaved changes, and the caption to match.
     void NameDocument(std::string path);

@@ -1,9 +1,12 @@
-// zefcli: the batch tool over the model core.
+// zefcli: the batch tool over the model and export cores.
 
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "ExportArguments.h"
+#include "ExportCommand.h"
 #include "ModelFileIO.h"
 #include "ModelInfo.h"
 #include "ModelTexts.h"
@@ -12,7 +15,32 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zefcli info MODEL\n"
-    "       zefcli convert IN OUT\n";
+    "       zefcli convert IN OUT\n"
+    "       zefcli gif MODEL OUT [--vtr] [--end-wait S] [--smoothness 0..12] [--size WxH]\n"
+    "                            [--aa] [--transparent] [--seed N]\n"
+    "       zefcli bmp MODEL BASE [--vtr | --still] [--end-wait S] [--smoothness 0..12]\n"
+    "                             [--size WxH] [--aa] [--seed N]\n"
+    "       zefcli --help\n";
+
+constexpr const char* kHelp =
+    "\n"
+    "  info      the model's format, version, points, strokes, canvas and properties\n"
+    "  convert   reads either model format and writes the current one\n"
+    "  gif       writes an animated GIF; \".gif\" is appended unless OUT ends in it\n"
+    "  bmp       writes BASE0000.bmp, BASE0001.bmp, ... (BASE.bmp for --still); a final\n"
+    "            \".bmp\" of BASE is removed first\n"
+    "\n"
+    "  --vtr            the drawing grows stroke by stroke (default: shaking, 5 frames)\n"
+    "  --still          one picture without jitter\n"
+    "  --end-wait S     seconds the finished drawing stays at the end of --vtr (default 5)\n"
+    "  --smoothness N   0..12, the frame delay of --vtr is 18 - N hundredths (default 12)\n"
+    "  --size WxH       the output size (default: the model's)\n"
+    "  --aa             resize by area averaging (anti-aliasing)\n"
+    "  --transparent    the background colour shows as transparent (GIF without --aa)\n"
+    "  --seed N         the jitter's random seed (default: from the clock)\n"
+    "\n"
+    "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
+    "(with the reason on standard error), 2 for a usage error.\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -58,11 +86,22 @@ int Convert(const std::string& in, const std::string& out) {
 
 int main(int argc, char** argv) {
     const std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "--help" && argc == 2) {
+        std::fputs(kUsage, stdout);
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
     if (command == "info" && argc == 3) {
         return Info(argv[2]);
     }
     if (command == "convert" && argc == 4) {
         return Convert(argv[2], argv[3]);
+    }
+    if (command == "gif" || command == "bmp") {
+        const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+        const std::optional<zef::ExportArguments> parsed =
+            zef::ParseExportArguments(command, arguments);
+        return parsed ? zef::RunExport(command, *parsed, stderr) : Usage();
     }
     return Usage();
 }

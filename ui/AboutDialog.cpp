@@ -9,7 +9,7 @@
 #include "AppTexts.h"
 #include "ui_AboutDialog.h"
 
-namespace zef {
+namespace zef::ui {
 namespace {
 
 constexpr int kLinkFontPixels = 12;
@@ -67,4 +67,4 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -8,7 +8,7 @@ namespace Ui {
 class AboutDialog;
 }
 
-namespace zef {
+namespace zef::ui {
 
 // The About dialog: the program's version line, the image library's version, the credits,
 // the home site as plain text, and the mail and web links, each as wide as its text so that
@@ -27,4 +27,4 @@ class AboutDialog : public QDialog {
     std::unique_ptr<Ui::AboutDialog> ui_;
 };
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace zef {
+namespace zef::ui {
 
 ColourPatch::ColourPatch(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -39,4 +39,4 @@ void ColourPatch::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
 }
 
-}  // namespace zef
+}  // namespace zef::ui

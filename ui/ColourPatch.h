@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QString>
 
-namespace zef {
+namespace zef::ui {
 
 // A sunken patch painted in one colour, with an optional caption drawn in white: the colour
 // swatches and the colour picker's preview. It tells when it is clicked and when it is about
@@ -32,4 +32,4 @@ class ColourPatch : public QFrame {
     QString caption_;
 };
 
-}  // namespace zef
+}  // namespace zef::ui

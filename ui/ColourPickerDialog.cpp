@@ -5,7 +5,7 @@
 #include "ColourPatch.h"
 #include "ui_ColourPickerDialog.h"
 
-namespace zef {
+namespace zef::ui {
 namespace {
 
 QColor ToQColor(Colour colour) {
@@ -73,4 +73,4 @@ void ColourPickerDialog::ColourChanged() {
     ui_->preview->SetColour(ToQColor(session_.Working()));
 }
 
-}  // namespace zef
+}  // namespace zef::ui

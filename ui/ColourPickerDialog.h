@@ -4,6 +4,7 @@
 #include <array>
 
 #include "ColourPickerSession.h"
+#include "Editor.h"
 
 class QLineEdit;
 class QSlider;
@@ -12,10 +13,9 @@ namespace Ui {
 class ColourPickerDialog;
 }
 
-namespace zef {
+namespace zef::ui {
 
 class ColourPatch;
-class Editor;
 
 // The colour picker: 27 swatches, a trackbar and an edit per channel kept in step, and a
 // preview whose painting applies the working colour to the slot, so the canvas behind shows
@@ -42,4 +42,4 @@ class ColourPickerDialog : public QDialog {
     std::array<QLineEdit*, 3> edits_;
 };
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -5,7 +5,7 @@
 
 #include "AppTexts.h"
 
-namespace zef {
+namespace zef::ui {
 
 void ShowDialogMessage(QWidget* owner, std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
@@ -14,4 +14,4 @@ void ShowDialogMessage(QWidget* owner, std::string_view text) {
     box.exec();
 }
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -4,10 +4,10 @@
 
 class QWidget;
 
-namespace zef {
+namespace zef::ui {
 
 // A message owned by a dialog, under the program's caption, with an OK button; the dialog
 // stays open behind it.
 void ShowDialogMessage(QWidget* owner, std::string_view text);
 
-}  // namespace zef
+}  // namespace zef::ui

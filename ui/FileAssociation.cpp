@@ -9,7 +9,7 @@
 #include "AssociationFiles.h"
 #include "PerUserAssociation.h"
 
-namespace zef {
+namespace zef::ui {
 namespace {
 
 std::filesystem::path DataHome() {
@@ -58,4 +58,4 @@ bool RemoveAssociation() {
     return removed;
 }
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zef {
+namespace zef::ui {
 
 // The association of model files with the running program, for the current user under
 // $XDG_DATA_HOME (by default ~/.local/share), made from the program's own MIME package and
@@ -9,4 +9,4 @@ namespace zef {
 bool RegisterAssociation();
 bool RemoveAssociation();
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -6,7 +6,7 @@
 #include "DialogMessage.h"
 #include "ui_PropertiesDialog.h"
 
-namespace zef {
+namespace zef::ui {
 namespace {
 
 QString FromUtf8(std::string_view text) {
@@ -119,4 +119,4 @@ void PropertiesDialog::ChangeColour(int slot) {
     ShowSwatches();
 }
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -3,15 +3,14 @@
 #include <QDialog>
 #include <memory>
 
+#include "Editor.h"
 #include "PropertiesSession.h"
 
 namespace Ui {
 class PropertiesDialog;
 }
 
-namespace zef {
-
-class Editor;
+namespace zef::ui {
 
 // The model properties dialog. Trackbar and colour changes show on the canvas behind it at
 // once; OK checks and applies the canvas size; Cancel puts the rest back. While the editor
@@ -36,4 +35,4 @@ class PropertiesDialog : public QDialog {
     PropertiesSession session_;
 };
 
-}  // namespace zef
+}  // namespace zef::ui

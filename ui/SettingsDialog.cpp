@@ -6,7 +6,7 @@
 #include "SettingsDialogRules.h"
 #include "ui_SettingsDialog.h"
 
-namespace zef {
+namespace zef::ui {
 
 SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), ui_(std::make_unique<Ui::SettingsDialog>()) {
@@ -33,4 +33,4 @@ void SettingsDialog::accept() {
     QDialog::accept();
 }
 
-}  // namespace zef
+}  // namespace zef::ui

@@ -3,13 +3,13 @@
 #include <QDialog>
 #include <memory>
 
+#include "Settings.h"
+
 namespace Ui {
 class SettingsDialog;
 }
 
-namespace zef {
-
-struct Settings;
+namespace zef::ui {
 
 // The settings dialog: the open-in-VTR setting, written by OK only, and the two buttons that
 // register and remove the file association at once, whatever the dialog's end.
@@ -27,4 +27,4 @@ class SettingsDialog : public QDialog {
     std::unique_ptr<Ui::SettingsDialog> ui_;
 };
 
-}  // namespace zef
+}  // namespace zef::ui

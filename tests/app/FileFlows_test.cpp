@@ -98,26 +98,35 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
     EXPECT_EQ(dialog.filters[0].pattern, "*.zfm");
 }
 
+// The save dialog asked about "old" only; "old.zfm" is replaced only when the user agrees.
+TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
+    WriteModel(PathOf("old.zfm"), {Start(1, 1), Continue(5, 5)});
+    const auto size = std::filesystem::file_size(PathOf("old.zfm"));
+    Drag({10, 10}, {50, 50});
+    Drag({60, 60}, {70, 90});
+    for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
+        shell.chosenFiles.push_back(PathOf("old"));
+        shell.answers.push_back(answer);
+        editor.Command(11);
+        ASSERT_EQ(shell.messages.size(), 1u);
+        EXPECT_EQ(shell.messages[0].text,
+                  "『" + PathOf("old.zfm") + "』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?");
+        EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+        EXPECT_EQ(std::filesystem::file_size(PathOf("old.zfm")) == size,
+                  answer == MessageAnswer::kNo);
+        EXPECT_EQ(model.document.modified, answer == MessageAnswer::kNo);
+        shell.messages.clear();
+    }
+    shell.chosenFiles.push_back(PathOf("old.zfm"));
+    editor.Command(11);
+    EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
+}
+
 TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
     WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
     shell.chosenFiles.push_back(std::nullopt);
     editor.Command(1);
-    shell.chosenFiles.push_back(PathOf("m.zfm"));
-    editor.Command(1);
-    shell.chosenFiles.push_back(std::nullopt);
-    editor.Command(1);
-
-    ASSERT_EQ(shell.fileDialogs.size(), 3u);
-    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.path().string() + "/");
-    EXPECT_TRUE(shell.fileDialogs[0].mustExist);
-    EXPECT_EQ(shell.fileDialogs[0].filters.size(), 3u);
-    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.path().string() + "/");
-    EXPECT_TRUE(shell.fileDialogs[2].initialDirectory.empty());
-    EXPECT_EQ(shell.fileDialogs[2].initialPath, PathOf("m.zfm"));
-}
-
-TEST_F(FileFlowsTest, OpenDialogShowsTheOpenedPathAfterASaveInAnswerToTheQuestion) {
-    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
+    // Opening after a save in answer to the question: the dialog then shows the opened path.
     Drag({10, 10}, {40, 40});
     shell.chosenFiles.push_back(PathOf("m.zfm"));
     shell.answers.push_back(MessageAnswer::kYes);
@@ -127,7 +136,14 @@ TEST_F(FileFlowsTest, OpenDialogShowsTheOpenedPathAfterASaveInAnswerToTheQuestio
     ASSERT_EQ(model.document.path, PathOf("m.zfm"));
     shell.chosenFiles.push_back(std::nullopt);
     editor.Command(1);
-    EXPECT_EQ(shell.fileDialogs.back().initialPath, PathOf("m.zfm"));
+
+    ASSERT_EQ(shell.fileDialogs.size(), 4u);
+    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.path().string() + "/");
+    EXPECT_TRUE(shell.fileDialogs[0].mustExist);
+    EXPECT_EQ(shell.fileDialogs[0].filters.size(), 3u);
+    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.path().string() + "/");
+    EXPECT_TRUE(shell.fileDialogs[3].initialDirectory.empty());
+    EXPECT_EQ(shell.fileDialogs[3].initialPath, PathOf("m.zfm"));
 }
 
 // The question before New, answered every way.
@@ -140,15 +156,39 @@ class SaveChangesTest : public EditorTest {
     }
 };
 
-TEST_F(SaveChangesTest, CancelKeepsTheModel) {
-    shell.answers.push_back(MessageAnswer::kCancel);
-    editor.Command(0);
-    EXPECT_TRUE(Asked());
-    EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
-    EXPECT_EQ(shell.messages.front().caption, texts::kAppCaption);
-    EXPECT_TRUE(shell.dialogs.empty());
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(shell.caption, kDirty);
+TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
+    struct Case {
+        MessageAnswer answer;
+        std::optional<std::string> savedAs;  // the save dialog's answer after Yes
+        const char* failure;                 // the message after the question, if any
+    };
+    for (const auto& [answer, savedAs, failure] :
+         {Case{MessageAnswer::kCancel, std::nullopt, nullptr},
+          Case{MessageAnswer::kYes, std::nullopt, nullptr},
+          Case{MessageAnswer::kYes, PathOf("missing/folder/m"), texts::kSaveFailed}}) {
+        shell.ClearRecord();
+        shell.answers.push_back(answer);
+        if (answer == MessageAnswer::kYes) {
+            shell.chosenFiles.push_back(savedAs);
+        }
+        editor.Command(0);
+        ASSERT_TRUE(Asked());
+        EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
+        EXPECT_EQ(shell.messages.front().caption, texts::kAppCaption);
+        if (failure != nullptr) {
+            ASSERT_EQ(shell.messages.size(), 2u);
+            EXPECT_EQ(shell.messages[1].text, failure);
+            EXPECT_EQ(shell.messages[1].icon, MessageIcon::kError);
+            EXPECT_EQ(shell.messages[1].buttons, MessageButtons::kOk);
+        } else {
+            EXPECT_EQ(shell.messages.size(), 1u);
+        }
+        EXPECT_TRUE(shell.dialogs.empty());
+        EXPECT_EQ(model.points.size(), 2u);
+        EXPECT_TRUE(model.document.modified);
+        EXPECT_TRUE(model.document.path.empty());
+        EXPECT_EQ(shell.caption, kDirty);
+    }
 }
 
 TEST_F(SaveChangesTest, NoMakesTheNewModelHoweverThePropertiesDialogCloses) {
@@ -176,30 +216,6 @@ TEST_F(SaveChangesTest, YesSavesFirst) {
     EXPECT_TRUE(std::filesystem::exists(PathOf("kept.zfm")));
     EXPECT_TRUE(model.points.empty());
     EXPECT_EQ(shell.caption, kClean);
-}
-
-TEST_F(SaveChangesTest, YesWithTheSaveDialogCancelledStops) {
-    shell.answers.push_back(MessageAnswer::kYes);
-    shell.chosenFiles.push_back(std::nullopt);
-    editor.Command(0);
-    EXPECT_TRUE(shell.dialogs.empty());
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(shell.caption, kDirty);
-}
-
-TEST_F(SaveChangesTest, YesWithAFailedWriteStopsAndSaysSo) {
-    shell.answers.push_back(MessageAnswer::kYes);
-    shell.chosenFiles.push_back(PathOf("missing/folder/m"));
-    editor.Command(0);
-    ASSERT_EQ(shell.messages.size(), 2u);
-    EXPECT_EQ(shell.messages[1].text, texts::kSaveFailed);
-    EXPECT_EQ(shell.messages[1].icon, MessageIcon::kError);
-    EXPECT_EQ(shell.messages[1].buttons, MessageButtons::kOk);
-    EXPECT_TRUE(shell.dialogs.empty());
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_TRUE(model.document.modified);
-    EXPECT_TRUE(model.document.path.empty());
-    EXPECT_EQ(shell.caption, kDirty);
 }
 
 TEST_F(SaveChangesTest, CloseEndsTheProgramOnlyWhenNothingIsLost) {

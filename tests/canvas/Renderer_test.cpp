@@ -284,14 +284,11 @@ TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
     model.points[0].shakeDx = 5;
     interaction.tool = kToolCurve;
     RenderWithOverlays();
-    EXPECT_EQ(
-        Column(30, 10, 40, Colour{255, 0, 0}), "\n" + [] {
-            std::string rows;
-            for (int i = 0; i < 31; ++i) {
-                rows += i == 0 ? "#" : "\n#";
-            }
-            return rows;
-        }());
+    std::string redColumn;
+    for (int y = 10; y <= 40; ++y) {
+        redColumn += "\n#";
+    }
+    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), redColumn);
 
     model.points.clear();
     interaction.tool = kToolStraightLine;

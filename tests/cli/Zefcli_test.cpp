@@ -5,8 +5,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "AppTexts.h"
+#include "ExportTexts.h"
 #include "ModelFile.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
@@ -50,15 +53,12 @@ class ZefcliTest : public ::testing::Test {
 };
 
 std::vector<std::uint8_t> OlderFile() {
-    // count 3: a start, a 3-4-5 continuation and a start at the tail.
-    std::vector<std::uint8_t> bytes{3, 0, 0, 0};
-    const auto point = [&bytes](std::uint8_t x, std::uint8_t y, std::uint8_t kind) {
-        bytes.insert(bytes.end(), {x, 0, 0, 0, y, 0, 0, 0, kind, 1, 0xFF, 0});
-    };
-    point(0, 0, kStrokeStart);
-    point(3, 4, kStrokeContinuation);
-    point(9, 9, kStrokeStart);
-    return bytes;
+    // count 3: a start, a 3-4-5 continuation and a start at the tail; each point is x and y,
+    // kind, jitter 1 and -1, a reserved byte.
+    return {3, 0, 0, 0,                                               //
+            0, 0, 0, 0, 0, 0, 0, 0, kStrokeStart,        1, 0xFF, 0,  //
+            3, 0, 0, 0, 4, 0, 0, 0, kStrokeContinuation, 1, 0xFF, 0,  //
+            9, 0, 0, 0, 9, 0, 0, 0, kStrokeStart,        1, 0xFF, 0};
 }
 
 TEST_F(ZefcliTest, InfoDescribesAnOlderFileOnTheLargestCanvas) {
@@ -123,6 +123,83 @@ TEST_F(ZefcliTest, UsageErrorsExitWithTwo) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_NE(outcome.err.find("usage"), std::string::npos);
+    }
+}
+
+// A model of two strokes on a 50 x 30 canvas.
+std::vector<std::uint8_t> SmallModel() {
+    ModelProperties properties;
+    properties.canvasWidth = 50;
+    properties.canvasHeight = 30;
+    std::vector<PointRecord> points;
+    for (const auto& [x, y, kind] : {std::tuple{5, 5, kStrokeStart},
+                                     {45, 8, kStrokeContinuation},
+                                     {40, 25, kStrokeContinuation},
+                                     {8, 25, kStrokeStart},
+                                     {20, 10, kStrokeContinuation}}) {
+        PointRecord point;
+        point.x = x;
+        point.y = y;
+        point.kind = static_cast<std::uint8_t>(kind);
+        points.push_back(point);
+    }
+    return EncodeModel(properties, points);
+}
+
+TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
+    const std::string model = Write("m.zfm", SmallModel());
+    const Outcome first = Run("gif " + model + " " + PathOf("x.GIF") + " --vtr --seed 5");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err,
+              "zefcli: 10%\nzefcli: 20%\nzefcli: 30%\nzefcli: 40%\nzefcli: 50%\n"
+              "zefcli: 60%\nzefcli: 70%\nzefcli: 80%\nzefcli: 90%\nzefcli: 100%\n");
+    const std::string bytes = Slurp(PathOf("x.GIF.gif"));
+    EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
+    EXPECT_EQ(Run("gif " + model + " " + PathOf("y.gif") + " --vtr --seed 5 --end-wait 5").status,
+              0);
+    EXPECT_EQ(Slurp(PathOf("y.gif")), bytes);
+    EXPECT_EQ(Run("gif " + model + " " + PathOf("z.gif") + " --seed 6 --size 100x60 --aa").status,
+              0);
+    EXPECT_NE(Slurp(PathOf("z.gif")), bytes);
+
+    EXPECT_EQ(Run("bmp " + model + " " + PathOf("walk.bmp") + " --seed 1").status, 0);
+    EXPECT_TRUE(std::filesystem::exists(PathOf("walk0004.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(PathOf("walk0005.bmp")));
+    EXPECT_EQ(Run("bmp " + model + " " + PathOf("still") + " --still --size 7x3").status, 0);
+    EXPECT_EQ(Slurp(PathOf("still.bmp")).size(), 14u + 40 + 4 * 3 + 8 * 3);
+}
+
+TEST_F(ZefcliTest, ExportFailuresAndUsage) {
+    const std::string model = Write("m.zfm", SmallModel());
+    const Outcome empty =
+        Run("gif " + Write("e.zfm", EncodeModel(ModelProperties{}, {})) + " " + PathOf("e"));
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find(texts::kEmptyModel), std::string::npos);
+
+    const Outcome huge = Run("gif " + model + " " + PathOf("h") + " --size 70000x10");
+    EXPECT_EQ(huge.status, 1);
+    EXPECT_NE(huge.err.find(texts::kGifNoWorkBuffer), std::string::npos);
+    EXPECT_NE(huge.err.find(texts::kGifFailed), std::string::npos);
+
+    const Outcome unwritable = Run("bmp " + model + " " + PathOf("no/folder/w"));
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_NE(unwritable.err.find(texts::kBmpFailed), std::string::npos);
+
+    for (const char* options : {"--smoothness 13", "--size 0x5", "--size 5", "--end-wait -1",
+                                "--seed", "--bogus", "--vtr --vtr", "--still"}) {
+        const Outcome outcome = Run("gif " + model + " " + PathOf("u") + " " + options);
+        EXPECT_EQ(outcome.status, 2) << options;
+    }
+    EXPECT_EQ(Run("bmp " + model + " " + PathOf("u") + " --vtr --still").status, 2);
+    EXPECT_EQ(Run("bmp " + model + " " + PathOf("u") + " --transparent").status, 2);
+    EXPECT_EQ(Run("gif " + model).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("u.gif")));
+
+    const Outcome help = Run("--help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* word : {"info", "convert", "gif", "bmp", "--vtr", "--still", "--end-wait",
+                             "--smoothness", "--size", "--aa", "--transparent", "--seed"}) {
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
     }
 }
 

@@ -28,7 +28,7 @@ void PrintTo(const P& p, std::ostream* os) {
 
 constexpr std::uint8_t S = kStrokeStart;
 
-Model MakeModel(std::initializer_list<P> points) {
+Model MakeModel(const std::vector<P>& points) {
     Model model;
     for (const P& p : points) {
         PointRecord record;
@@ -70,47 +70,41 @@ TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) 
     EXPECT_FALSE(selection.selectionExists);
 }
 
-TEST(DeleteSelectedSegmentsTest, MiddleSegmentSplitsTheStroke) {
-    Model model = MakeModel({{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}});
-    SelectionState selection{.selectionExists = true, .moveMode = true};
-    const EditResult result = DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{10, 0}, P{20, 0, S}, P{30, 0}));
-    EXPECT_EQ(result.snapshots, 1);
-    EXPECT_TRUE(result.updateTitle && result.refreshToolbar);
-    EXPECT_TRUE(model.document.modified);
-    EXPECT_FALSE(selection.selectionExists || selection.moveMode);
-}
-
-TEST(DeleteSelectedSegmentsTest, OnlySegmentOfAStrokeTakesItsStartAlong) {
-    Model model = MakeModel({{0, 0, S, true}, {10, 0, 2, true}, {50, 50, S}, {60, 60}});
-    SelectionState selection;
-    DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{50, 50, S}, P{60, 60}));
-}
-
-TEST(DeleteSelectedSegmentsTest, FirstSegmentOfALongerStrokeMakesTheNextPointItsStart) {
-    Model model = MakeModel({{1, 1, S}, {2, 2}, {0, 0, S, true}, {10, 0, 2, true}, {20, 0}});
-    SelectionState selection;
-    DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{1, 1, S}, P{2, 2}, P{10, 0, S}, P{20, 0}));
-}
-
-TEST(DeleteSelectedSegmentsTest, RunOfSelectedSegmentsGoesAsAWhole) {
-    Model model = MakeModel(
-        {{0, 0, S, true}, {1, 0, 2, true}, {2, 0, 2, true}, {3, 0, 2, true}, {9, 9, S}, {8, 8}});
-    SelectionState selection;
-    DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{9, 9, S}, P{8, 8}));
-}
-
-TEST(DeleteSelectedSegmentsTest, LastSegmentOfTheListAsksForASecondSnapshot) {
-    // The selection spans the break between two strokes; only (3, 0) ends a selected segment.
-    Model model = MakeModel({{0, 0, S}, {1, 0, 2, true}, {2, 0, S, true}, {3, 0, 2, true}});
-    SelectionState selection;
-    const EditResult result = DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}));
-    EXPECT_EQ(result.snapshots, 2);
-    EXPECT_TRUE(model.document.modified);
+TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStrokeStarts) {
+    struct Case {
+        std::vector<P> before;
+        std::vector<P> after;
+        int snapshots;
+    };
+    const Case cases[] = {
+        // A middle segment splits the stroke.
+        {{{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}},
+         {{0, 0, S}, {10, 0}, {20, 0, S}, {30, 0}},
+         1},
+        // The only segment of a stroke takes its start along.
+        {{{0, 0, S, true}, {10, 0, 2, true}, {50, 50, S}, {60, 60}}, {{50, 50, S}, {60, 60}}, 1},
+        // The first segment of a longer stroke makes the next point its start.
+        {{{1, 1, S}, {2, 2}, {0, 0, S, true}, {10, 0, 2, true}, {20, 0}},
+         {{1, 1, S}, {2, 2}, {10, 0, S}, {20, 0}},
+         1},
+        // A run of selected segments goes as a whole.
+        {{{0, 0, S, true}, {1, 0, 2, true}, {2, 0, 2, true}, {3, 0, 2, true}, {9, 9, S}, {8, 8}},
+         {{9, 9, S}, {8, 8}},
+         1},
+        // The selection spans the break between two strokes; only (3, 0) ends a selected
+        // segment, the last of the list, which asks for a second snapshot.
+        {{{0, 0, S}, {1, 0, 2, true}, {2, 0, S, true}, {3, 0, 2, true}}, {{0, 0, S}, {1, 0}}, 2},
+    };
+    for (const Case& c : cases) {
+        Model model = MakeModel(c.before);
+        SelectionState selection{.selectionExists = true, .moveMode = true};
+        const EditResult result = DeleteSelectedSegments(model, selection);
+        EXPECT_EQ(Points(model), c.after);
+        EXPECT_EQ(result.snapshots, c.snapshots);
+        EXPECT_TRUE(result.updateTitle && result.refreshToolbar);
+        EXPECT_TRUE(model.document.modified);
+        EXPECT_FALSE(selection.selectionExists || selection.moveMode);
+    }
 }
 
 TEST(DeleteSelectedSegmentsTest, SegmentsWithOneSelectedEndStayAndTheFlagStaysClear) {

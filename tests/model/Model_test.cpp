@@ -7,15 +7,6 @@
 namespace zef {
 namespace {
 
-TEST(AppendPoint, FirstPointStartsTheListAndMarksTheModelModified) {
-    Model model;
-    EXPECT_EQ(model.AppendPoint(5, 6, false), AppendResult::kAppended);
-    ASSERT_EQ(model.points.size(), 1u);
-    EXPECT_EQ(model.points[0].kind, kStrokeStart);
-    EXPECT_EQ(model.points[0].selected, 0);
-    EXPECT_TRUE(model.document.modified);
-}
-
 TEST(AppendPoint, PointOnTheTailIsDroppedWhateverConnectIs) {
     Model model;
     model.AppendPoint(5, 6, false);
@@ -43,16 +34,19 @@ TEST(AppendPoint, StrokeStartAfterALoneStartMovesThatStart) {
     EXPECT_EQ(moved.reserved, 7) << "a moved record keeps its reserved byte";
 }
 
-TEST(AppendPoint, AfterAContinuationAddsStartsAndContinuations) {
+TEST(AppendPoint, AddsUnselectedStartsAndContinuationsAndMarksTheModelModified) {
     Model model;
-    model.AppendPoint(0, 0, false);
+    EXPECT_EQ(model.AppendPoint(0, 0, false), AppendResult::kAppended);
+    EXPECT_TRUE(model.document.modified);
     model.AppendPoint(10, 0, true);
     model.AppendPoint(20, 0, false);
     model.AppendPoint(30, 0, true);
     ASSERT_EQ(model.points.size(), 4u);
+    EXPECT_EQ(model.points[0].kind, kStrokeStart);
     EXPECT_EQ(model.points[2].kind, kStrokeStart);
     EXPECT_EQ(model.points[3].kind, kStrokeContinuation);
     EXPECT_EQ(model.points[3].reserved, 0);
+    EXPECT_EQ(model.points[3].selected, 0);
 }
 
 TEST(Random, FollowsTheLinearCongruentialFormula) {
@@ -87,40 +81,23 @@ TEST(RegenerateShake, DrawsXBeforeYFromTheGenerator) {
     }
 }
 
-TEST(RegenerateShake, OffsetsStayWithinTheStrengthAndReachBothEnds) {
-    Model model = ModelOf(2000, 8);
-    Random random(9);
-    model.RegenerateShake(random);
-    int lowest = 0, highest = 0;
-    for (const PointRecord& point : model.points) {
-        for (const int offset : {point.shakeDx, point.shakeDy}) {
-            ASSERT_GE(offset, -8);
-            ASSERT_LE(offset, 8);
-            lowest = std::min(lowest, offset);
-            highest = std::max(highest, offset);
-        }
-    }
-    EXPECT_EQ(lowest, -8);
-    EXPECT_EQ(highest, 8);
-}
-
-TEST(RegenerateShake, StrengthsBeyondASignedByteAreHeldTo127AndTheStoredValueKept) {
-    for (const int strength : {std::numeric_limits<int>::max(), 1000, 128}) {
-        Model model = ModelOf(500, strength);
-        Random random(5);
+TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127AndTheStoredValueKept) {
+    for (const auto& [strength, reach] : {std::pair{8, 8},
+                                          {128, 127},
+                                          {1000, 127},
+                                          {std::numeric_limits<int>::max(), 127},
+                                          {-5, 0}}) {
+        Model model = ModelOf(2000, strength);
+        Random random(9);
         model.RegenerateShake(random);
+        int lowest = 0, highest = 0;
         for (const PointRecord& point : model.points) {
-            ASSERT_GE(point.shakeDx, -127);
-            ASSERT_GE(point.shakeDy, -127);
+            lowest = std::min({lowest, int{point.shakeDx}, int{point.shakeDy}});
+            highest = std::max({highest, int{point.shakeDx}, int{point.shakeDy}});
         }
+        EXPECT_EQ(lowest, -reach) << strength;
+        EXPECT_EQ(highest, reach) << strength;
         EXPECT_EQ(model.properties.shakeStrength, strength);
-    }
-    Model negative = ModelOf(10, -5);
-    Random random(5);
-    negative.RegenerateShake(random);
-    for (const PointRecord& point : negative.points) {
-        EXPECT_EQ(point.shakeDx, 0);
-        EXPECT_EQ(point.shakeDy, 0);
     }
 }
 
@@ -158,13 +135,11 @@ TEST(TotalPathLength, CountsContinuationsOnRawPositionsOnly) {
     headless.points.push_back(head);
     EXPECT_DOUBLE_EQ(headless.TotalPathLength(), 0.0)
         << "a continuation at the head has no predecessor";
-}
 
-TEST(TotalPathLength, ExtremeCoordinatesDoNotOverflow) {
-    Model model;
-    model.AppendPoint(std::numeric_limits<std::int32_t>::min(), 0, false);
-    model.AppendPoint(std::numeric_limits<std::int32_t>::max(), 0, true);
-    EXPECT_DOUBLE_EQ(model.TotalPathLength(), 4294967295.0);
+    Model extreme;
+    extreme.AppendPoint(std::numeric_limits<std::int32_t>::min(), 0, false);
+    extreme.AppendPoint(std::numeric_limits<std::int32_t>::max(), 0, true);
+    EXPECT_DOUBLE_EQ(extreme.TotalPathLength(), 4294967295.0) << "no overflow";
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 namespace zef::test {
 namespace {
 
+using namespace zef::ui;
+
 using ColourPickerDialogTest = DialogTest;
 
 TEST_F(ColourPickerDialogTest, TypedValuesActUpTo255) {

@@ -7,22 +7,25 @@
 
 namespace zef::test {
 
-// Looks for a message box every few milliseconds, notes its text and presses its OK.
+// Notes the text of every message box as it is shown and presses its OK once the box runs.
 class DialogTest::MessageAnswerer : public QObject {
   public:
     explicit MessageAnswerer(QStringList& messages) : messages_(messages) {
-        timer_.callOnTimeout(this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                messages_.append(box->text());
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        timer_.start(5);
+        QApplication::instance()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            messages_.append(box->text());
+            QTimer::singleShot(0, box->button(QMessageBox::Ok), &QAbstractButton::click);
+        }
+        return false;
     }
 
   private:
     QStringList& messages_;
-    QTimer timer_;
 };
 
 DialogTest::DialogTest() : answerer_(new MessageAnswerer(messages)) {
@@ -34,10 +37,3 @@ DialogTest::~DialogTest() {
 }
 
 }  // namespace zef::test
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -10,6 +10,8 @@
 namespace zef::test {
 namespace {
 
+using namespace zef::ui;
+
 // The association as the settings dialog makes it, in a data home of the test's own.
 class FileAssociationTest : public ::testing::Test {
   protected:

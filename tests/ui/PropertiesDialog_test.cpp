@@ -11,6 +11,8 @@
 namespace zef::test {
 namespace {
 
+using namespace zef::ui;
+
 class PropertiesDialogTest : public DialogTest {
   protected:
     template <typename Widget>

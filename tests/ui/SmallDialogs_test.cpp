@@ -12,6 +12,8 @@
 namespace zef::test {
 namespace {
 
+using namespace zef::ui;
+
 using SmallDialogsTest = DialogTest;
 
 TEST_F(SmallDialogsTest, SettingsOkWritesTheBoxAndCancelNothing) {

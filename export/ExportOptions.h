@@ -4,11 +4,16 @@
 
 namespace zef {
 
+// The animation kinds of the exports.
+inline constexpr std::int32_t kExportShaking = 0;
+inline constexpr std::int32_t kExportVtr = 1;
+inline constexpr std::int32_t kExportStill = 2;  // BMP only
+
 // The options shared by both export dialogs, so that each opens with the values used last.
 // They live for the run only and return to their defaults at start-up, for a new model and
 // after every successful load.
 struct ExportOptions {
-    std::int32_t kind = 0;         // 0 shaking, 1 VTR, 2 still image (BMP only)
+    std::int32_t kind = kExportShaking;
     std::int32_t endWait = 5;      // seconds the finished drawing stays at the end of a VTR run
     std::int32_t smoothness = 12;  // 0..12
     std::int32_t antiAliasing = 0;
@@ -16,5 +21,10 @@ struct ExportOptions {
 
     void Reset() { *this = ExportOptions{}; }
 };
+
+// Remembers what a dialog used: the smoothness is kept as 18 - frameDelay, so a shaking
+// export (delay 6) leaves it at 12.
+void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t antiAliasing,
+                        std::int32_t transparent, std::int32_t endWait, std::int32_t frameDelay);
 
 }  // namespace zef

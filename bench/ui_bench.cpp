@@ -1,0 +1,109 @@
+// The editor on screen (offscreen platform): whole frame ticks of the main window, the pace of
+// the running editor's frame timer, and the time from a start to the first frame shown.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "BenchModels.h"
+#include "MainWindow.h"
+#include "Program.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QApplication& Application() {
+    static QApplication* application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "ui_bench";
+        static char* argv[] = {name, nullptr};
+        auto* made = new QApplication(argc, argv);
+        zef::ui::PrepareApplication(*made);
+        return made;
+    }();
+    return *application;
+}
+
+// One tick of the frame timer: the frame drawn and copied into the canvas widget.
+void FrameTicks(benchmark::State& state, int points, const char* label) {
+    Application();
+    zef::ui::MainWindow window(1);
+    window.editor().model() = zef::bench::MakeStrokeModel(points);
+    window.show();
+    window.editor().Start("", "");
+    for (auto _ : state) {
+        window.editor().FrameTick();
+    }
+    state.SetLabel(label);
+}
+
+void FrameTickTenThousand(benchmark::State& state) {
+    FrameTicks(state, 10'000, "frame_tick_10k_ms");
+}
+BENCHMARK(FrameTickTenThousand)->Unit(benchmark::kMillisecond);
+
+void FrameTickHundredThousand(benchmark::State& state) {
+    FrameTicks(state, 100'000, "frame_tick_100k_ms");
+}
+BENCHMARK(FrameTickHundredThousand)->Unit(benchmark::kMillisecond);
+
+// The 99th percentile of the intervals between 1,000 frames of the running editor showing
+// the sample model.
+void TickIntervals(benchmark::State& state) {
+    Application();
+    constexpr std::size_t kTicks = 1000;
+    for (auto _ : state) {
+        zef::ui::MainWindow window(1);
+        std::vector<double> intervals;
+        QElapsedTimer clock;
+        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+            if (clock.isValid()) {
+                intervals.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            }
+            clock.restart();
+            if (intervals.size() == kTicks) {
+                QCoreApplication::exit(0);
+            }
+        });
+        zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL);
+        QApplication::exec();
+        window.StopTimers();
+        std::sort(intervals.begin(), intervals.end());
+        state.counters["value"] = intervals[kTicks * 99 / 100];
+    }
+    state.SetLabel("tick_interval_p99_ms");
+}
+BENCHMARK(TickIntervals)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
+
+// A fresh zeftool start-up in a process of its own, which reports the moment of its first
+// frame on the steady clock.
+void StartupToFirstFrame(benchmark::State& state) {
+    const std::string command = std::string("QT_QPA_PLATFORM=offscreen ") + ZEF_STARTUP_PROBE +
+                                " " + ZEF_SAMPLE_MODEL + " 2>/dev/null";
+    for (auto _ : state) {
+        const auto start =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch())
+                .count();
+        FILE* probe = popen(command.c_str(), "r");
+        long long firstFrame = 0;
+        if (probe == nullptr || std::fscanf(probe, "%lld", &firstFrame) != 1) {
+            state.SkipWithError("the start-up probe did not report");
+        }
+        if (probe != nullptr) {
+            pclose(probe);
+        }
+        state.counters["value"] = static_cast<double>(firstFrame - start) / 1e6;
+    }
+    state.SetLabel("startup_to_first_frame_ms");
+}
+BENCHMARK(StartupToFirstFrame)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,26 @@
+// zeftool's start-up as its main does it, ending at the first frame shown: prints the moment
+// of that frame on the steady clock, in nanoseconds, for the start-up benchmark.
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+
+#include "MainWindow.h"
+#include "Program.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    zef::ui::PrepareApplication(application);
+    zef::ui::MainWindow window(zef::ui::ClockSeed());
+    QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [] {
+        const auto now = std::chrono::steady_clock::now().time_since_epoch();
+        std::printf("%lld\n",
+                    static_cast<long long>(
+                        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+        QCoreApplication::exit(0);
+    });
+    zef::ui::StartEditor(window, zef::ui::CommandLineOf(argc, argv));
+    const int exitCode = QApplication::exec();
+    zef::ui::ShutDown(window);
+    return exitCode;
+}

@@ -1,0 +1,77 @@
+#include "ExportArguments.h"
+
+#include <limits>
+
+#include "ExportOptions.h"
+#include "ExportRules.h"
+
+namespace zef {
+namespace {
+
+std::optional<std::int32_t> NonNegative(std::string_view text) {
+    const std::optional<std::uint32_t> value = ParseUnsigned(text);
+    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+// "WxH", each side above 0.
+bool ParseSize(std::string_view text, ExportArguments& arguments) {
+    const std::size_t cross = text.find('x');
+    if (cross == std::string_view::npos) {
+        return false;
+    }
+    arguments.width = NonNegative(text.substr(0, cross));
+    arguments.height = NonNegative(text.substr(cross + 1));
+    return arguments.width > 0 && arguments.height > 0;
+}
+
+}  // namespace
+
+std::optional<ExportArguments> ParseExportArguments(std::string_view command,
+                                                    std::span<const std::string_view> arguments) {
+    const bool gif = command == "gif";
+    if ((!gif && command != "bmp") || arguments.size() < 2) {
+        return std::nullopt;
+    }
+    ExportArguments parsed;
+    parsed.model = arguments[0];
+    parsed.out = arguments[1];
+    bool kindGiven = false;
+    for (std::size_t i = 2; i < arguments.size(); ++i) {
+        const std::string_view option = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        bool ok = true;
+        if (option == "--vtr" || (!gif && option == "--still")) {
+            ok = !kindGiven;
+            kindGiven = true;
+            parsed.kind = option == "--vtr" ? kExportVtr : kExportStill;
+        } else if (option == "--aa") {
+            parsed.antiAliasing = true;
+        } else if (gif && option == "--transparent") {
+            parsed.transparent = true;
+        } else if (option == "--end-wait" && hasValue) {
+            const std::optional<std::int32_t> value = NonNegative(arguments[++i]);
+            ok = value.has_value();
+            parsed.endWait = value.value_or(0);
+        } else if (option == "--smoothness" && hasValue) {
+            const std::optional<std::int32_t> value = NonNegative(arguments[++i]);
+            ok = value && *value <= 12;
+            parsed.smoothness = value.value_or(0);
+        } else if (option == "--size" && hasValue) {
+            ok = ParseSize(arguments[++i], parsed);
+        } else if (option == "--seed" && hasValue) {
+            parsed.seed = ParseUnsigned(arguments[++i]);
+            ok = parsed.seed.has_value();
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+}  // namespace zef

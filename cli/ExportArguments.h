@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// The arguments of `zefcli gif` and `zefcli bmp`, with the export dialogs' defaults.
+struct ExportArguments {
+    std::string model;
+    std::string out;  // as given; the path rules are applied when exporting
+    std::int32_t kind = 0;
+    std::int32_t endWait = 5;
+    std::int32_t smoothness = 12;
+    std::optional<std::int32_t> width;  // the model's size when not given
+    std::optional<std::int32_t> height;
+    bool antiAliasing = false;
+    bool transparent = false;
+    std::optional<std::uint32_t> seed;  // from the clock when not given
+};
+
+// Reads the arguments after the command word; nothing when they do not fit the command
+// ("gif" or "bmp").
+std::optional<ExportArguments> ParseExportArguments(std::string_view command,
+                                                    std::span<const std::string_view> arguments);
+
+}  // namespace zef

@@ -1,0 +1,102 @@
+#include "ExportCommand.h"
+
+#include <chrono>
+
+#include "AppTexts.h"
+#include "CanvasLimits.h"
+#include "ExportRules.h"
+#include "Exporters.h"
+#include "ModelFileIO.h"
+
+namespace zef {
+namespace {
+
+// One line on standard error for every tenth of the frames written.
+class TenthsProgress : public ExportProgress {
+  public:
+    explicit TenthsProgress(std::FILE* errors) : errors_(errors) {}
+
+    void SetStatusText(const std::string&) override {}
+    void SetProgressRange(std::int32_t low, std::int32_t high) override {
+        total_ = std::int64_t{high} - low;
+        done_ = 0;
+        printed_ = 0;
+    }
+    void StepProgress() override {
+        ++done_;
+        for (const std::int64_t tenth = done_ * 10 / std::max<std::int64_t>(total_, 1);
+             printed_ < std::min<std::int64_t>(tenth, 10);) {
+            std::fprintf(errors_, "zefcli: %lld%%\n", static_cast<long long>(++printed_ * 10));
+        }
+    }
+    void PumpOneEvent() override {}
+    void FrameRendered(const RenderReport&) override {}
+
+  private:
+    std::FILE* errors_;
+    std::int64_t total_ = 0;
+    std::int64_t done_ = 0;
+    std::int64_t printed_ = 0;
+};
+
+std::uint32_t ClockSeed() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+}  // namespace
+
+int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors) {
+    LoadResult loaded = ReadModelFile(arguments.model, ModelProperties{});
+    if (!loaded.model) {
+        const std::string_view text = LoadFailureText(loaded.failure);
+        std::fprintf(errors, "zefcli: %s: %s\n", arguments.model.c_str(),
+                     text.empty() ? "cannot be opened" : std::string(text).c_str());
+        return 1;
+    }
+    if (loaded.model->points.empty()) {
+        std::fprintf(errors, "zefcli: %s: %s\n", arguments.model.c_str(), texts::kEmptyModel);
+        return 1;
+    }
+    Model model;
+    model.properties = loaded.model->properties;
+    model.points = std::move(loaded.model->points);
+    ModelProperties& properties = model.properties;
+    const CanvasSize canvas = LimitCanvasSize(properties.canvasWidth, properties.canvasHeight, {});
+    properties.canvasWidth = canvas.width;
+    properties.canvasHeight = canvas.height;
+    Renderer renderer;
+    const Colour colours[] = {properties.lineColour, properties.shadowColour,
+                              properties.backgroundColour};
+    for (int slot = 0; slot < 3; ++slot) {
+        renderer.SetColourSlot(properties, slot, colours[slot].red, colours[slot].green,
+                               colours[slot].blue, properties.lineWidth);
+    }
+    Random random(arguments.seed.value_or(ClockSeed()));
+    const SelectionState selection;
+    const bool gif = command == "gif";
+    const ExportRequest request{gif ? GifPathFor(arguments.out) : BmpBaseFor(arguments.out),
+                                arguments.kind,
+                                arguments.width.value_or(canvas.width),
+                                arguments.height.value_or(canvas.height),
+                                arguments.antiAliasing,
+                                arguments.transparent,
+                                arguments.endWait,
+                                FrameDelay(arguments.kind, arguments.smoothness)};
+    TenthsProgress progress(errors);
+    const ExportScene scene{model, renderer, random, selection};
+    const ExportResult result = gif ? ExportAnimatedGif(scene, request, progress)
+                                    : ExportBmpSequence(scene, request, progress);
+    if (result.Succeeded()) {
+        return 0;
+    }
+    if (const char* memory = MemoryMessage(result.outcome, gif)) {
+        std::fprintf(errors, "zefcli: %s\n", memory);
+    }
+    std::fprintf(errors, "zefcli: %s: %s\n", request.path.c_str(),
+                 ClosingMessage(result.outcome, gif));
+    return 1;
+}
+
+}  // namespace zef

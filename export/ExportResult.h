@@ -1,0 +1,26 @@
+#pragma once
+
+namespace zef {
+
+// How an export ended. The memory outcomes name what could not be had:
+// - kNoWorkBuffer: the frame itself (an output size no GIF or buffer can hold is refused
+//   before any frame is rendered), the rendered frame, its resized copy or the image made
+//   of it;
+// - kNoFrameStore: the GIF writer's frames (the frame held back for merging, the picture a
+//   viewer shows, the candidate boxes);
+// - kNoAnimationInfo: the palette of the animation (the colour count over all frames) and the
+//   GIF encoder's state.
+enum class ExportOutcome { kDone, kNoWorkBuffer, kNoFrameStore, kNoAnimationInfo, kWriteFailed };
+
+struct ExportResult {
+    ExportOutcome outcome = ExportOutcome::kDone;
+    bool Succeeded() const { return outcome == ExportOutcome::kDone; }
+};
+
+// The memory message an outcome is shown with first (owned by the main window, error icon),
+// or nullptr when there is none.
+const char* MemoryMessage(ExportOutcome outcome, bool gif);
+// The message that closes an export: success or failure.
+const char* ClosingMessage(ExportOutcome outcome, bool gif);
+
+}  // namespace zef

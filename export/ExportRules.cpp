@@ -1,0 +1,149 @@
+#include "ExportRules.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "ExportOptions.h"
+#include "ExportTexts.h"
+
+namespace zef {
+namespace {
+
+bool EndsWith(const std::string& text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
+}
+
+// The VTR end wait as a dialog reads it: a number that is not negative as a signed value.
+std::optional<std::int32_t> ParseEndWait(std::string_view text) {
+    const std::optional<std::uint32_t> value = ParseUnsigned(text);
+    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view endWaitText,
+                                         std::int32_t smoothness, double totalLength,
+                                         std::int32_t vtrSpeed) {
+    if (kind != kExportVtr) {
+        return FrameCount(kind, totalLength, vtrSpeed, 0, FrameDelay(kind, smoothness));
+    }
+    const std::optional<std::int32_t> endWait = ParseEndWait(endWaitText);
+    if (!endWait) {
+        return std::nullopt;
+    }
+    return FrameCount(kind, totalLength, vtrSpeed, *endWait, FrameDelay(kind, smoothness));
+}
+
+}  // namespace
+
+std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness) {
+    return kind == kExportVtr ? 18 - smoothness : 6;
+}
+
+std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay) {
+    const std::int64_t step = std::int64_t{vtrSpeed} * frameDelay / 6;
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(step, 1, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrSpeed,
+                        std::int32_t endWait, std::int32_t frameDelay) {
+    if (kind == kExportShaking) {
+        return 5;
+    }
+    if (kind != kExportVtr) {
+        return 1;
+    }
+    const std::int32_t delay = std::max(frameDelay, 1);
+    const double limit = std::numeric_limits<std::uint32_t>::max();
+    const auto length = static_cast<std::uint32_t>(std::clamp(std::trunc(totalLength), 0.0, limit));
+    const std::int64_t growth = length / static_cast<std::uint32_t>(ReplayStep(vtrSpeed, delay));
+    const std::int64_t hold = std::int64_t{endWait} * 100 / delay;
+    return std::max<std::int64_t>(growth + hold, 0);
+}
+
+std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+        if (value > std::numeric_limits<std::uint32_t>::max()) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,
+                             std::int32_t smoothness, double totalLength, std::int32_t vtrSpeed) {
+    const std::optional<std::int64_t> count =
+        PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
+    return count ? std::to_string(*count) : texts::kPreviewInvalid;
+}
+
+BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std::int32_t smoothness,
+                           double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
+                           std::string_view heightText) {
+    const std::optional<std::int64_t> count =
+        PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
+    const std::optional<std::uint32_t> width = ParseUnsigned(widthText);
+    const std::optional<std::uint32_t> height = ParseUnsigned(heightText);
+    if (!count || !width || !height) {
+        return {texts::kPreviewInvalid, texts::kPreviewInvalid};
+    }
+    const double megabytes = static_cast<double>(*height) * static_cast<double>(*width) *
+                             static_cast<double>(*count) / 1048576.0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%10.3f", megabytes);
+    return {std::to_string(*count), text};
+}
+
+std::string ProposedExportPath(const std::string& modelPath, std::string_view extension) {
+    if (modelPath.empty()) {
+        return {};
+    }
+    return modelPath.substr(0, modelPath.size() - std::min<std::size_t>(modelPath.size(), 4)) +
+           std::string(extension);
+}
+
+std::string GifPathFor(const std::string& path) {
+    return EndsWith(path, ".gif") ? path : path + ".gif";
+}
+
+std::string BmpBaseFor(const std::string& path) {
+    return EndsWith(path, ".bmp") ? path.substr(0, path.size() - 4) : path;
+}
+
+std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame) {
+    if (kind == kExportStill) {
+        return base + ".bmp";
+    }
+    char number[24];
+    std::snprintf(number, sizeof number, "%04lld", static_cast<long long>(frame));
+    return base + number + ".bmp";
+}
+
+bool FrameSizeCanBeHad(std::int64_t width, std::int64_t height) {
+    constexpr std::int64_t kMaxSide = 65535;
+    constexpr std::int64_t kMaxBytes = std::int64_t{1} << 30;
+    return width >= 1 && height >= 1 && width <= kMaxSide && height <= kMaxSide &&
+           4 * width * height <= kMaxBytes;
+}
+
+}  // namespace zef

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// The display time of one frame in 1/100 s: 6 for shaking, 18 - smoothness for VTR.
+std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness);
+
+// The path length a VTR frame adds: vtrSpeed * frameDelay / 6, never below 1 (a speed below
+// 1 can come from a file) and never beyond what the replay length can add.
+std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay);
+
+// Frames of an animation: 5 shaking, 1 still, and for VTR the growth frames
+// trunc(totalLength) / step (unsigned) and the hold frames endWait * 100 / frameDelay (signed).
+// A negative end wait holds nothing beyond the growth, so the count never falls below 0.
+std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrSpeed,
+                        std::int32_t endWait, std::int32_t frameDelay);
+
+// A number typed into an edit field read as unsigned: digits between optional blanks, at
+// most 4294967295.
+std::optional<std::uint32_t> ParseUnsigned(std::string_view text);
+
+// The frame count a dialog shows for the fields as they stand: "***" when the VTR end wait
+// is not a number or reads as negative.
+std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,
+                             std::int32_t smoothness, double totalLength, std::int32_t vtrSpeed);
+
+// The BMP dialog's count and size estimate (megabytes at one byte per pixel, "%10.3f"); both
+// "***" when the count or either side does not read as a number.
+struct BmpPreview {
+    std::string count;
+    std::string megabytes;
+    friend bool operator==(const BmpPreview&, const BmpPreview&) = default;
+};
+BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std::int32_t smoothness,
+                           double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
+                           std::string_view heightText);
+
+// The path a dialog proposes for a model saved at `modelPath`: its last four characters
+// replaced by `extension`; nothing for an untitled model.
+std::string ProposedExportPath(const std::string& modelPath, std::string_view extension);
+
+// ".gif" appended unless the path ends in it (case-sensitive).
+std::string GifPathFor(const std::string& path);
+// The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
+std::string BmpBaseFor(const std::string& path);
+// Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the
+// still image.
+std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame);
+
+// Whether a frame of width x height can be made at all: each side 1..65535 (all a GIF can
+// hold) and 4 bytes a pixel within 1 GiB.
+bool FrameSizeCanBeHad(std::int64_t width, std::int64_t height);
+
+}  // namespace zef

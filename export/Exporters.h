@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "AtomicFile.h"
+#include "ExportProgress.h"
+#include "ExportResult.h"
+#include "ExportScene.h"
+
+namespace zef {
+
+// What an export dialog or zefcli asks for.
+struct ExportRequest {
+    std::string path;  // the GIF's path, or the base name of a BMP sequence
+    std::int32_t kind = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    bool antiAliasing = false;
+    bool transparent = false;  // GIF without anti-aliasing only
+    std::int32_t endWait = 5;
+    std::int32_t frameDelay = 6;
+};
+
+// Renders the animation's frames and writes them as one animated GIF at request.path. The
+// model's vtrSpeed and shakingOn are put back on every exit; the replay state is left as the
+// last frame left it. The transparent colour is the model's background colour.
+ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
+                               ExportProgress& progress, const FileOps& ops = SystemFileOps());
+
+// Renders the frames and writes each as an 8-bit BMP right away: base0000.bmp, base0001.bmp,
+// ... for kinds 0 and 1, base.bmp for the still image (kind 2, without jitter and without
+// touching the replay). Stops at the first file that cannot be written.
+ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
+                               ExportProgress& progress, const FileOps& ops = SystemFileOps());
+
+}  // namespace zef

@@ -1,0 +1,336 @@
+#include "GifWriter.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <new>
+
+namespace zef {
+namespace {
+
+constexpr std::uint32_t kMaxDelay = 65535;
+
+int WriteToFile(GifFileType* gif, const GifByteType* data, int size) {
+    auto* file = static_cast<StreamedFile*>(gif->UserData);
+    return file->Write(data, static_cast<std::size_t>(size)) ? size : 0;
+}
+
+int WriteToMemory(GifFileType* gif, const GifByteType* data, int size) {
+    auto* bytes = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
+    try {
+        bytes->insert(bytes->end(), data, data + size);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return size;
+}
+
+// The colour table: the palette, one spare entry for the unchanged pixels of a frame when
+// there is no transparent colour and room for it, padded to a power of two.
+ColorMapObject* MakeColourMap(const Palette& palette, bool spare) {
+    const std::size_t used = palette.Colours().size() + (spare ? 1 : 0);
+    const int size = static_cast<int>(std::bit_ceil(std::clamp<std::size_t>(used, 2, 256)));
+    std::vector<GifColorType> colours(static_cast<std::size_t>(size), GifColorType{0, 0, 0});
+    for (std::size_t i = 0; i < palette.Colours().size(); ++i) {
+        const std::uint32_t colour = palette.Colours()[i];
+        colours[i] = {static_cast<GifByteType>(colour), static_cast<GifByteType>(colour >> 8),
+                      static_cast<GifByteType>(colour >> 16)};
+    }
+    return GifMakeMapObject(size, colours.data());
+}
+
+void CloseEncoder(GifFileType*& gif) {
+    if (gif != nullptr) {
+        int error = 0;
+        EGifCloseFile(gif, &error);
+        gif = nullptr;
+    }
+}
+
+}  // namespace
+
+void PixelBox::Add(const PixelBox& other) {
+    if (other.Empty()) {
+        return;
+    }
+    if (Empty()) {
+        *this = other;
+        return;
+    }
+    left = std::min(left, other.left);
+    top = std::min(top, other.top);
+    right = std::max(right, other.right);
+    bottom = std::max(bottom, other.bottom);
+}
+
+AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width,
+                                     std::int32_t height, const Palette& palette,
+                                     std::optional<std::uint32_t> transparentColour,
+                                     const FileOps& ops)
+    : width_(width), height_(height), colourCount_(palette.Colours().size()), file_(path, ops) {
+    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    pending_.resize(pixels);
+    canvas_.resize(pixels);
+    candidate_.reserve(pixels);
+    if (transparentColour && palette.IsExact()) {
+        transparent_ = palette.Find(*transparentColour);
+    }
+    if (transparent_) {
+        std::fill(canvas_.begin(), canvas_.end(), *transparent_);
+        canvasKnown_ = true;
+    }
+    ColorMapObject* colours = MakeColourMap(palette, !transparent_ && colourCount_ < 256);
+    int error = 0;
+    gif_ = EGifOpen(&file_, WriteToFile, &error);
+    encoder_ = EGifOpen(&scratch_, WriteToMemory, &error);
+    ok_ = file_.Ok() && colours != nullptr && gif_ != nullptr && encoder_ != nullptr;
+    if (ok_) {
+        EGifSetGifVersion(gif_, true);
+        const std::uint8_t loop[3] = {1, 0, 0};
+        ok_ = EGifPutScreenDesc(gif_, width, height, colours->BitsPerPixel, 0, colours) == GIF_OK &&
+              EGifPutScreenDesc(encoder_, width, height, colours->BitsPerPixel, 0, colours) ==
+                  GIF_OK &&
+              EGifPutExtensionLeader(gif_, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+              EGifPutExtensionBlock(gif_, 11, "NETSCAPE2.0") == GIF_OK &&
+              EGifPutExtensionBlock(gif_, 3, loop) == GIF_OK &&
+              EGifPutExtensionTrailer(gif_) == GIF_OK;
+    }
+    GifFreeMapObject(colours);
+}
+
+AnimatedGifWriter::~AnimatedGifWriter() {
+    CloseEncoder(gif_);
+    CloseEncoder(encoder_);
+}
+
+bool AnimatedGifWriter::Add(std::span<const std::uint8_t> indices, std::uint32_t delay) {
+    if (!ok_ || indices.size() != pending_.size()) {
+        return ok_ = false;
+    }
+    if (hasPending_ && std::equal(indices.begin(), indices.end(), pending_.begin())) {
+        pendingDelay_ += delay;
+        return true;
+    }
+    if (hasPending_) {
+        Emit(indices.data());
+    }
+    std::copy(indices.begin(), indices.end(), pending_.begin());
+    pendingDelay_ = delay;
+    hasPending_ = true;
+    return ok_;
+}
+
+bool AnimatedGifWriter::Finish() {
+    if (ok_ && hasPending_) {
+        Emit(nullptr);
+    }
+    if (ok_ && !hasPending_) {
+        WriteEmptyPicture();
+    }
+    CloseEncoder(encoder_);
+    int error = 0;
+    ok_ = gif_ != nullptr && EGifCloseFile(gif_, &error) == GIF_OK && ok_;
+    gif_ = nullptr;
+    return ok_ && file_.Commit();
+}
+
+void AnimatedGifWriter::Emit(const std::uint8_t* next) {
+    PixelBox box = canvasKnown_ ? ChangedBox() : PixelBox{0, 0, width_, height_};
+    int disposal = 1;
+    if (transparent_ && next != nullptr) {
+        const PixelBox cleared = ClearedBox(next);
+        if (!cleared.Empty()) {
+            disposal = 2;
+            box.Add(cleared);
+        }
+    }
+    if (box.Empty()) {
+        box = {0, 0, 1, 1};
+    }
+    std::uint64_t delay = pendingDelay_;
+    if (delay <= kMaxDelay) {
+        WriteFrame(box, disposal, static_cast<std::uint32_t>(delay));
+        return;
+    }
+    // A longer showing is split into frames that change nothing.
+    WriteFrame(box, 1, kMaxDelay);
+    for (delay -= kMaxDelay; delay > kMaxDelay; delay -= kMaxDelay) {
+        WriteFrame({0, 0, 1, 1}, 1, kMaxDelay);
+    }
+    WriteFrame(disposal == 2 ? box : PixelBox{0, 0, 1, 1}, disposal,
+               static_cast<std::uint32_t>(delay));
+}
+
+PixelBox AnimatedGifWriter::ChangedBox() const {
+    PixelBox box;
+    const auto width = static_cast<std::size_t>(width_);
+    for (std::int32_t y = 0; y < height_; ++y) {
+        const std::uint8_t* shown = canvas_.data() + static_cast<std::size_t>(y) * width;
+        const std::uint8_t* wanted = pending_.data() + static_cast<std::size_t>(y) * width;
+        if (std::memcmp(shown, wanted, width) == 0) {
+            continue;
+        }
+        std::size_t first = 0;
+        while (shown[first] == wanted[first]) {
+            ++first;
+        }
+        std::size_t last = width;
+        while (shown[last - 1] == wanted[last - 1]) {
+            --last;
+        }
+        box.Add({static_cast<std::int32_t>(first), y, static_cast<std::int32_t>(last), y + 1});
+    }
+    return box;
+}
+
+PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
+    PixelBox box;
+    const std::uint8_t clear = *transparent_;
+    for (std::int32_t y = 0; y < height_; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+        for (std::int32_t x = 0; x < width_; ++x) {
+            const std::size_t i = row + static_cast<std::size_t>(x);
+            if (next[i] == clear && pending_[i] != clear) {
+                box.Add({x, y, x + 1, y + 1});
+            }
+        }
+    }
+    return box;
+}
+
+std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) const {
+    if (transparent_) {
+        return transparent_;
+    }
+    if (colourCount_ < 256) {
+        return static_cast<std::uint8_t>(colourCount_);
+    }
+    std::array<bool, 256> used{};
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+        for (std::int32_t x = box.left; x < box.right; ++x) {
+            const std::size_t i = row + static_cast<std::size_t>(x);
+            if (canvas_[i] != pending_[i]) {
+                used[pending_[i]] = true;
+            }
+        }
+    }
+    const auto free = std::find(used.begin(), used.end(), false);
+    if (free == used.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(free - used.begin());
+}
+
+bool AnimatedGifWriter::Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels) {
+    scratch_.clear();
+    const int width = box.right - box.left;
+    if (EGifPutImageDesc(encoder_, box.left, box.top, width, box.bottom - box.top, false,
+                         nullptr) != GIF_OK) {
+        return ok_ = false;
+    }
+    for (std::int32_t y = 0; y < box.bottom - box.top; ++y) {
+        GifPixelType* row =
+            pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        if (EGifPutLine(encoder_, row, width) != GIF_OK) {
+            return ok_ = false;
+        }
+    }
+    return true;
+}
+
+void AnimatedGifWriter::CopyBox(const PixelBox& box) {
+    const auto width = static_cast<std::size_t>(box.right - box.left);
+    candidate_.resize(width * static_cast<std::size_t>(box.bottom - box.top));
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        std::memcpy(candidate_.data() + static_cast<std::size_t>(y - box.top) * width,
+                    pending_.data() + Offset(box.left, y), width);
+    }
+}
+
+void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
+    auto out = candidate_.begin();
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
+            *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
+        }
+    }
+}
+
+void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t delay) {
+    if (!ok_) {
+        return;
+    }
+    std::optional<std::uint8_t> transparency = transparent_;
+    PixelBox written = box;
+    CopyBox(box);
+    if (!Encode(box, candidate_)) {
+        return;
+    }
+    best_.swap(scratch_);
+    const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
+    if (key) {
+        KeyBox(box, *key);
+        if (!Encode(box, candidate_)) {
+            return;
+        }
+        if (scratch_.size() < best_.size()) {
+            best_.swap(scratch_);
+            transparency = key;
+        }
+    }
+    const PixelBox whole{0, 0, width_, height_};
+    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area()) {
+        CopyBox(whole);
+        if (!Encode(whole, candidate_)) {
+            return;
+        }
+        if (scratch_.size() < best_.size()) {
+            best_.swap(scratch_);
+            transparency = transparent_;
+            written = whole;
+        }
+    }
+    const std::uint8_t control[4] = {
+        static_cast<std::uint8_t>(disposal << 2 | (transparency ? 1 : 0)),
+        static_cast<std::uint8_t>(delay), static_cast<std::uint8_t>(delay >> 8),
+        transparency.value_or(0)};
+    ok_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
+          file_.Write(best_.data(), best_.size());
+    for (std::int32_t y = written.top; y < written.bottom; ++y) {
+        const std::size_t first = Offset(written.left, y);
+        const auto length = static_cast<std::size_t>(written.right - written.left);
+        std::memcpy(canvas_.data() + first, pending_.data() + first, length);
+        if (disposal == 2) {
+            std::memset(canvas_.data() + first, *transparent_, length);
+        }
+    }
+    canvasKnown_ = true;
+}
+
+void AnimatedGifWriter::WriteEmptyPicture() {
+    const std::uint8_t control[4] = {1, 0, 0, 0};
+    std::vector<std::uint8_t> pixel{0};
+    ok_ = Encode({0, 0, 1, 1}, pixel) &&
+          EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
+          file_.Write(scratch_.data(), scratch_.size());
+}
+
+bool WriteAnimatedGif(const std::string& path, std::span<const GifFrame> frames, std::int32_t width,
+                      std::int32_t height, const FileOps& ops) {
+    const Image* first = frames.empty() ? nullptr : frames.front().image;
+    const Palette palette = Palette::Exact(first ? first->palette : std::vector<std::uint32_t>{});
+    std::optional<std::uint32_t> transparent;
+    if (first != nullptr && (frames.front().flags & 0x8) != 0) {
+        transparent = frames.front().transparentColour;
+    }
+    AnimatedGifWriter writer(path, width, height, palette, transparent, ops);
+    for (const GifFrame& frame : frames) {
+        writer.Add(frame.image->indices, frame.delay);
+    }
+    return writer.Finish();
+}
+
+}  // namespace zef

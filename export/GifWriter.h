@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "Palette.h"
+#include "StreamedFile.h"
+#include "ZefImage.h"
+
+struct GifFileType;
+
+namespace zef {
+
+struct PixelBox {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;  // one past
+    std::int32_t bottom = 0;
+
+    bool Empty() const { return right <= left || bottom <= top; }
+    std::int64_t Area() const { return Empty() ? 0 : std::int64_t{right - left} * (bottom - top); }
+    void Add(const PixelBox& other);
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+
+// Writes an animated GIF89a that loops forever, one frame at a time, so memory does not grow
+// with the frame count. Every frame is stored in the one palette given at the start. Files
+// stay small without changing a decoded pixel or the timing: a frame identical to the one
+// before adds its delay to it (one frame is held back for that), and each frame is stored
+// as the smallest of the whole frame, the box of the pixels that changed, and that box with
+// its unchanged pixels transparent. With a transparent colour, pixels of that colour show
+// nothing, and a frame after which drawn pixels turn transparent is cleared by its disposal.
+class AnimatedGifWriter {
+  public:
+    // Throws std::bad_alloc when its frame buffers cannot be had; Ok() is false when the file
+    // or the encoder cannot be started.
+    AnimatedGifWriter(const std::string& path, std::int32_t width, std::int32_t height,
+                      const Palette& palette, std::optional<std::uint32_t> transparentColour,
+                      const FileOps& ops = SystemFileOps());
+    AnimatedGifWriter(const AnimatedGifWriter&) = delete;
+    AnimatedGifWriter& operator=(const AnimatedGifWriter&) = delete;
+    ~AnimatedGifWriter();
+
+    bool Ok() const { return ok_; }
+    // Adds a frame of indices into the palette, width x height, rows top to bottom, shown for
+    // `delay` hundredths of a second. False once writing has failed.
+    bool Add(std::span<const std::uint8_t> indices, std::uint32_t delay);
+    // Writes the frame held back and the trailer and puts the file in place; an animation
+    // without frames gets one empty picture, since readers refuse a GIF without an image.
+    // False, with nothing left under the path, when anything failed.
+    bool Finish();
+
+  private:
+    void Emit(const std::uint8_t* next);
+    // One transparent pixel shown for no time.
+    void WriteEmptyPicture();
+    void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
+    // Encodes `pixels` as the image `box` into scratch_, giflib's image descriptor and data.
+    bool Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels);
+    PixelBox ChangedBox() const;
+    // The candidates: the box's pixels as they are, and with unchanged pixels as the key
+    // (KeyBox fills the candidate CopyBox sized).
+    void CopyBox(const PixelBox& box);
+    void KeyBox(const PixelBox& box, std::uint8_t key);
+    std::size_t Offset(std::int32_t x, std::int32_t y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
+    PixelBox ClearedBox(const std::uint8_t* next) const;
+    // The index that marks unchanged pixels in `box`: the transparent colour's, or one the
+    // box's changed pixels do not use.
+    std::optional<std::uint8_t> KeyIndex(const PixelBox& box) const;
+
+    std::int32_t width_;
+    std::int32_t height_;
+    std::size_t colourCount_;
+    std::optional<std::uint8_t> transparent_;
+    StreamedFile file_;
+    GifFileType* gif_ = nullptr;
+    GifFileType* encoder_ = nullptr;
+    bool ok_ = false;
+    std::vector<std::uint8_t> pending_;
+    std::uint64_t pendingDelay_ = 0;
+    bool hasPending_ = false;
+    std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
+    bool canvasKnown_ = false;
+    std::vector<std::uint8_t> candidate_;
+    std::vector<std::uint8_t> scratch_;
+    std::vector<std::uint8_t> best_;
+};
+
+// Frame record of WriteAnimatedGif: flag 0x8 marks `transparentColour` as transparent.
+struct GifFrame {
+    const Image* image = nullptr;  // converted, all in one palette
+    std::uint32_t flags = 0x1000;
+    std::uint32_t transparentColour = 0;
+    std::uint16_t delay = 0;
+};
+
+// Writes the frames as one animated GIF, in the palette of the first (an empty palette for
+// none); the transparency of the first frame serves all. False when it could not be written.
+bool WriteAnimatedGif(const std::string& path, std::span<const GifFrame> frames, std::int32_t width,
+                      std::int32_t height, const FileOps& ops = SystemFileOps());
+
+}  // namespace zef

@@ -1,0 +1,172 @@
+#include "Palette.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zef {
+namespace {
+
+int Channel(std::uint32_t colour, int shift) {
+    return static_cast<int>((colour >> shift) & 0xFF);
+}
+
+// The colour at the middle of a 15-bit bin.
+std::uint32_t BinColour(std::size_t bin) {
+    const auto part = [bin](int shift) {
+        return static_cast<std::uint32_t>(((bin >> shift) & 0x1F) << 3 | 4);
+    };
+    return part(0) | part(5) << 8 | part(10) << 16;
+}
+
+struct WeightedBin {
+    std::uint32_t colour;  // the middle of the bin
+    std::uint32_t count;
+};
+
+// Splits the bins into at most `wanted` boxes, each time halving the most populous box that
+// still spans more than one bin at the weighted median of its longest side, and gives each
+// box's weighted mean colour.
+std::vector<std::uint32_t> MedianCut(std::vector<WeightedBin> bins, std::size_t wanted) {
+    struct Box {
+        std::size_t first;
+        std::size_t last;  // one past
+        std::uint64_t weight;
+    };
+    const auto weightOf = [&bins](std::size_t first, std::size_t last) {
+        std::uint64_t weight = 0;
+        for (std::size_t i = first; i < last; ++i) {
+            weight += bins[i].count;
+        }
+        return weight;
+    };
+    std::vector<Box> boxes{{0, bins.size(), weightOf(0, bins.size())}};
+    while (boxes.size() < wanted) {
+        const auto splittable = [](const Box& box) { return box.last - box.first > 1; };
+        auto box = std::max_element(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
+            return (splittable(a) ? a.weight : 0) < (splittable(b) ? b.weight : 0);
+        });
+        if (!splittable(*box)) {
+            break;
+        }
+        int longest = 0;
+        int span = -1;
+        for (const int shift : {0, 8, 16}) {
+            int low = 255, high = 0;
+            for (std::size_t i = box->first; i < box->last; ++i) {
+                low = std::min(low, Channel(bins[i].colour, shift));
+                high = std::max(high, Channel(bins[i].colour, shift));
+            }
+            if (high - low > span) {
+                span = high - low;
+                longest = shift;
+            }
+        }
+        const auto begin = bins.begin() + static_cast<std::ptrdiff_t>(box->first);
+        const auto end = bins.begin() + static_cast<std::ptrdiff_t>(box->last);
+        std::sort(begin, end, [longest](const WeightedBin& a, const WeightedBin& b) {
+            return Channel(a.colour, longest) < Channel(b.colour, longest);
+        });
+        std::uint64_t half = 0;
+        std::size_t middle = box->first + 1;
+        while (middle < box->last - 1 && (half += bins[middle - 1].count) * 2 < box->weight) {
+            ++middle;
+        }
+        const Box upper{middle, box->last, weightOf(middle, box->last)};
+        box->last = middle;
+        box->weight -= upper.weight;
+        boxes.push_back(upper);
+    }
+    std::vector<std::uint32_t> colours;
+    for (const Box& box : boxes) {
+        std::array<std::uint64_t, 3> sum{};
+        for (std::size_t i = box.first; i < box.last; ++i) {
+            for (int c = 0; c < 3; ++c) {
+                sum[c] += std::uint64_t{bins[i].count} * Channel(bins[i].colour, 8 * c);
+            }
+        }
+        const std::uint64_t weight = std::max<std::uint64_t>(box.weight, 1);
+        colours.push_back(static_cast<std::uint32_t>((sum[0] + weight / 2) / weight) |
+                          static_cast<std::uint32_t>((sum[1] + weight / 2) / weight) << 8 |
+                          static_cast<std::uint32_t>((sum[2] + weight / 2) / weight) << 16);
+    }
+    return colours;
+}
+
+}  // namespace
+
+Palette Palette::Exact(std::vector<std::uint32_t> colours) {
+    Palette palette;
+    palette.colours_ = std::move(colours);
+    palette.colours_.resize(std::min(palette.colours_.size(), kMaxColours));
+    palette.slots_.resize(kSlots);
+    for (std::size_t i = 0; i < palette.colours_.size(); ++i) {
+        std::size_t slot = Hash(palette.colours_[i]);
+        while (palette.slots_[slot].used != 0 &&
+               palette.slots_[slot].colour != palette.colours_[i]) {
+            slot = (slot + 1) % kSlots;
+        }
+        if (palette.slots_[slot].used == 0) {
+            palette.slots_[slot] = {palette.colours_[i], static_cast<std::uint8_t>(i), 1};
+        }
+    }
+    return palette;
+}
+
+Palette Palette::Nearest(std::vector<std::uint32_t> colours) {
+    Palette palette;
+    palette.colours_ = std::move(colours);
+    palette.colours_.resize(std::clamp<std::size_t>(palette.colours_.size(), 1, kMaxColours));
+    auto table = std::make_shared<std::array<std::uint8_t, 32768>>();
+    for (std::size_t bin = 0; bin < table->size(); ++bin) {
+        const std::uint32_t colour = BinColour(bin);
+        int best = std::numeric_limits<int>::max();
+        for (std::size_t i = 0; i < palette.colours_.size(); ++i) {
+            int distance = 0;
+            for (const int shift : {0, 8, 16}) {
+                const int d = Channel(colour, shift) - Channel(palette.colours_[i], shift);
+                distance += d * d;
+            }
+            if (distance < best) {
+                best = distance;
+                (*table)[bin] = static_cast<std::uint8_t>(i);
+            }
+        }
+    }
+    palette.nearest_ = std::move(table);
+    return palette;
+}
+
+ColourCounter::ColourCounter() : histogram_(32768) {}
+
+void ColourCounter::Add(std::span<const std::uint32_t> pixels) {
+    std::uint32_t last = ~0u;
+    for (const std::uint32_t colour : pixels) {
+        ++histogram_[Palette::Bin(colour)];
+        if (colour == last || overflowed_) {
+            continue;
+        }
+        last = colour;
+        if (std::find(exact_.begin(), exact_.end(), colour) == exact_.end()) {
+            exact_.push_back(colour);
+            if (exact_.size() > Palette::kMaxColours) {
+                overflowed_ = true;
+                exact_.clear();
+            }
+        }
+    }
+}
+
+Palette ColourCounter::MakePalette() const {
+    if (!overflowed_) {
+        return Palette::Exact(exact_);
+    }
+    std::vector<WeightedBin> bins;
+    for (std::size_t bin = 0; bin < histogram_.size(); ++bin) {
+        if (histogram_[bin] != 0) {
+            bins.push_back({BinColour(bin), histogram_[bin]});
+        }
+    }
+    return Palette::Nearest(MedianCut(std::move(bins), Palette::kMaxColours));
+}
+
+}  // namespace zef

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "AtomicFile.h"
+
+namespace zef {
+
+// A file written piece by piece under a temporary name beside its target and renamed into
+// place by Commit. Whatever goes wrong, nothing half-written is left: the destructor removes
+// the temporary file unless Commit succeeded, and the target keeps what it held before.
+class StreamedFile {
+  public:
+    StreamedFile(const std::string& path, const FileOps& ops = SystemFileOps());
+    StreamedFile(const StreamedFile&) = delete;
+    StreamedFile& operator=(const StreamedFile&) = delete;
+    ~StreamedFile();
+
+    // False once anything failed, from opening the temporary file on.
+    bool Ok() const { return ok_; }
+    bool Write(const void* data, std::size_t size);
+    // Writes what is buffered, flushes the file to disk, closes it and renames it over the
+    // target. False, with the temporary file removed, when any of it fails.
+    bool Commit();
+
+  private:
+    bool Drain();
+    bool WriteAll(const std::uint8_t* bytes, std::size_t size);
+
+    std::string path_;
+    std::string temporary_;
+    FileOps ops_;
+    int fd_ = -1;
+    bool ok_ = false;
+    std::vector<std::uint8_t> buffer_;
+};
+
+}  // namespace zef

@@ -1,0 +1,61 @@
+#include "ZefImage.h"
+
+#include <algorithm>
+
+#include "Resize.h"
+
+namespace zef {
+
+Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixels) {
+    const std::int64_t width = header.width;
+    const std::int64_t height = header.height < 0 ? -std::int64_t{header.height} : header.height;
+    if (header.bitCount != 32 || width <= 0 || height <= 0 ||
+        static_cast<std::uint64_t>(width * height) > pixels.size()) {
+        return {};
+    }
+    Image image{Bitmap(header.width, static_cast<std::int32_t>(height)), {}, {}};
+    for (std::int64_t row = 0; row < height; ++row) {
+        const std::int64_t sourceRow = header.height < 0 ? row : height - 1 - row;
+        const auto source = pixels.subspan(static_cast<std::size_t>(sourceRow * width),
+                                           static_cast<std::size_t>(width));
+        std::copy(source.begin(), source.end(), image.colours.Row(static_cast<std::int32_t>(row)));
+    }
+    return image;
+}
+
+void ImageResize(Image& image, std::int32_t width, std::int32_t height) {
+    Bitmap resized(width, height);
+    ResizeAreaAverage(image.colours, resized);
+    image.colours = std::move(resized);
+}
+
+bool ImageConvert(Image& image, const Palette& palette) {
+    const std::span<const std::uint32_t> pixels = image.colours.Pixels();
+    std::vector<std::uint8_t> indices(pixels.size());
+    std::uint32_t last = 0;
+    std::uint8_t lastIndex = 0;
+    bool known = false;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (!known || pixels[i] != last) {
+            const std::optional<std::uint8_t> index = palette.Find(pixels[i]);
+            if (!index) {
+                return false;
+            }
+            last = pixels[i];
+            lastIndex = *index;
+            known = true;
+        }
+        indices[i] = lastIndex;
+    }
+    image.indices = std::move(indices);
+    image.palette.assign(palette.Colours().begin(), palette.Colours().end());
+    return true;
+}
+
+void ImageConvert(Image& image) {
+    ColourCounter counter;
+    counter.Add(image.colours.Pixels());
+    ImageConvert(image, counter.MakePalette());
+}
+
+}  // namespace zef

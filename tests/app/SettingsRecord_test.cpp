@@ -1,0 +1,132 @@
+#include "SettingsRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "Editor.h"
+#include "FakeShell.h"
+
+namespace zef {
+namespace {
+
+// A record whose every field differs from its default, so each rule shows which fields it
+// took from the file.
+SettingsRecord Unusual(std::int32_t version) {
+    SettingsRecord record;
+    record.version = version;
+    record.window = {-30, 1200};
+    record.openInVtr = 0;
+    record.properties = {.canvasWidth = 320,
+                         .canvasHeight = 240,
+                         .shakeStrength = 7,
+                         .vtrSpeed = 9,
+                         .lineColour = {1, 2, 3},
+                         .shadowColour = {4, 5, 6},
+                         .backgroundColour = {255, 0, 0},
+                         .noShadow = 1,
+                         .lineWidth = 11};
+    record.unused = {0xAB, 0xCD, 0xEF};
+    return record;
+}
+
+TEST(SettingsRecordTest, FirstRunWritesTheDefaultsAsTheseExactBytes) {
+    const SettingsRecord atExit =
+        SettingsRecordAtExit(SettingsRecord{}, WindowPosition{}, ModelProperties{}, Settings{});
+    const std::vector<std::uint8_t> expected = {
+        3,    0, 0, 0,   0,    0, 0,   0,   0, 0, 0, 0,
+        1,    0, 0, 0,                                   // version, left, top, open-in-VTR
+        3,    0, 0, 0,   40,   0, 0,   0,   0, 0, 0, 0,  // shake strength, VTR speed, no shadow
+        0x20, 3, 0, 0,   0x58, 2, 0,   0,                // canvas 800 x 600
+        0,    0, 0, 138, 72,   0, 238, 156, 0, 0, 0, 0,  // line, shadow, background, unused
+        4,    0, 0, 0};                                  // line width
+    const auto bytes = EncodeSettingsRecord(atExit);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), expected);
+}
+
+TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
+    struct Case {
+        std::int32_t version;
+        bool modelFields;  // offsets 16 to 44
+        bool lineWidth;
+    };
+    const Case cases[] = {{INT_MIN, false, false}, {-1, false, false},   {0, false, false},
+                          {1, false, false},       {2, true, false},     {3, true, true},
+                          {4, true, true},         {INT_MAX, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        const SettingsRecord stored = Unusual(c.version);
+        const SettingsRecord read = DecodeSettingsRecord(EncodeSettingsRecord(stored));
+        EXPECT_EQ(read.version, c.version) << "the version stays as read until the exit";
+        EXPECT_EQ(read.window, stored.window);
+        EXPECT_EQ(read.openInVtr, stored.openInVtr);
+        EXPECT_EQ(read.unused, stored.unused);
+        ModelProperties expected = c.modelFields ? stored.properties : ModelProperties{};
+        expected.lineWidth = c.lineWidth ? stored.properties.lineWidth : 4;
+        EXPECT_EQ(read.properties, expected);
+    }
+}
+
+TEST(SettingsRecordTest, AShortFileFillsOnlyItsFirstBytesAndALongerOneIsCutToTheRecord) {
+    const auto full = EncodeSettingsRecord(Unusual(3));
+    std::vector<std::uint8_t> longer(full.begin(), full.end());
+    longer.resize(80, 0x77);
+    EXPECT_EQ(DecodeSettingsRecord(longer), Unusual(3));
+
+    const SettingsRecord empty = DecodeSettingsRecord({});
+    EXPECT_EQ(empty.version, 0);
+    EXPECT_EQ(empty.openInVtr, 0);
+    EXPECT_EQ(empty.properties, ModelProperties{}) << "version 0 takes the model defaults";
+
+    const SettingsRecord upToHeight = DecodeSettingsRecord(std::span(full).first(36));
+    EXPECT_EQ(upToHeight.properties.canvasHeight, 240);
+    EXPECT_EQ(upToHeight.properties.backgroundColour, Colour{});
+    EXPECT_EQ(upToHeight.properties.lineWidth, 0);
+}
+
+TEST(SettingsRecordTest, TheExitKeepsTheUnusedBytesAndStoresTheCurrentState) {
+    const SettingsRecord read = Unusual(1);
+    const ModelProperties current = {.canvasWidth = 100, .lineWidth = 2};
+    const Settings vtrOff{.openInVtr = 0};
+
+    const SettingsRecord placed = SettingsRecordAtExit(read, WindowPosition{5, 6}, current, vtrOff);
+    EXPECT_EQ(placed.version, 3);
+    EXPECT_EQ(placed.window, (WindowPosition{5, 6}));
+    EXPECT_EQ(placed.openInVtr, 0);
+    EXPECT_EQ(placed.properties, current);
+    EXPECT_EQ(placed.unused, read.unused);
+    EXPECT_EQ(EncodeSettingsRecord(placed)[12], 0) << "open-in-VTR off is stored as 0";
+
+    EXPECT_EQ(SettingsRecordAtExit(read, std::nullopt, current, vtrOff).window, read.window)
+        << "a window system that does not tell the position gets the one it was given";
+}
+
+TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
+    const std::int32_t extremes[] = {INT_MIN, -1, 0, INT_MAX};
+    for (const std::int32_t value : extremes) {
+        SCOPED_TRACE(value);
+        SettingsRecord record = Unusual(3);
+        record.properties.canvasWidth = record.properties.canvasHeight = value;
+        record.properties.shakeStrength = record.properties.vtrSpeed = value;
+        record.properties.noShadow = record.properties.lineWidth = value;
+        record.openInVtr = value;
+        test::FakeShell shell;
+        Editor editor(shell, 1);
+        ApplySettingsRecord(DecodeSettingsRecord(EncodeSettingsRecord(record)),
+                            editor.model().properties, editor.settings());
+        editor.Start("", "/");
+        editor.model().AppendPoint(10, 10, false);
+        editor.model().AppendPoint(90, 50, true);
+        editor.Command(15);
+        for (int tick = 0; tick < 3; ++tick) {
+            editor.ShakeTick();
+            editor.FrameTick();
+        }
+        editor.Command(7);
+        editor.FrameTick();
+    }
+}
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,101 @@
+#include "ExportRules.h"
+
+#include <gtest/gtest.h>
+
+#include "ExportOptions.h"
+
+namespace zef {
+namespace {
+
+TEST(ExportRulesTest, DelayStepAndFrameCount) {
+    struct Case {
+        std::int32_t kind, smoothness, vtrSpeed, endWait;
+        double length;
+        std::int32_t delay, step;
+        std::int64_t count;
+    };
+    const Case cases[] = {
+        {kExportShaking, 3, 40, -7, 1000, 6, 40, 5},
+        {kExportStill, 12, 40, 5, 1000, 6, 40, 1},
+        {kExportVtr, 12, 40, 5, 1000, 6, 40, 25 + 83},          // 500 / 6 hold frames
+        {kExportVtr, 0, 40, 0, 1000, 18, 120, 8},               // 1000 / 120
+        {kExportVtr, 12, 40, 0, 39.9, 6, 40, 0},                // below one step: nothing
+        {kExportVtr, 12, 0, 0, 10, 6, 1, 10},                   // a speed below 1 steps by 1
+        {kExportVtr, 12, -5, 1, 10, 6, 1, 10 + 16},             //
+        {kExportVtr, 12, 40, -1, 10, 6, 40, 0},                 // never below no frames
+        {kExportVtr, 12, 40, 0, 1e12, 6, 40, 4294967295 / 40},  // length held to 32 bits
+        {kExportVtr, 12, 2147483647, 1, 10, 6, 2147483647, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " speed " << c.vtrSpeed);
+        const std::int32_t delay = FrameDelay(c.kind, c.smoothness);
+        EXPECT_EQ(delay, c.delay);
+        EXPECT_EQ(ReplayStep(c.vtrSpeed, delay), c.step);
+        EXPECT_EQ(FrameCount(c.kind, c.length, c.vtrSpeed, c.endWait, delay), c.count);
+    }
+}
+
+TEST(ExportRulesTest, PreviewTexts) {
+    // Model length 1000 at speed 40, smoothness 12.
+    struct Case {
+        std::int32_t kind;
+        const char* endWait;
+        const char* width;
+        const char* height;
+        const char* gifCount;
+        BmpPreview bmp;
+    };
+    const Case cases[] = {
+        {kExportShaking, "abc", "500", "400", "5", {"5", "     0.954"}},
+        {kExportStill, "", "800", "600", "1", {"1", "     0.458"}},
+        {kExportVtr, " 5 ", "100", "100", "108", {"108", "     1.030"}},
+        {kExportVtr, "", "100", "100", "***", {"***", "***"}},
+        {kExportVtr, "-1", "100", "100", "***", {"***", "***"}},
+        {kExportVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as signed
+        {kExportVtr, "5x", "100", "100", "***", {"***", "***"}},
+        {kExportShaking, "5", "0", "100", "5", {"5", "     0.000"}},
+        {kExportShaking, "5", "abc", "100", "5", {"***", "***"}},
+        {kExportShaking, "5", "100", "", "5", {"***", "***"}},
+        {kExportShaking, "5", "65535", "65535", "5", {"5", " 20479.375"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " '" << c.endWait << "' " << c.width);
+        EXPECT_EQ(FramePreviewText(c.kind, c.endWait, 12, 1000, 40), c.gifCount);
+        EXPECT_EQ(BmpPreviewTexts(c.kind, c.endWait, 12, 1000, 40, c.width, c.height), c.bmp);
+    }
+}
+
+TEST(ExportRulesTest, Paths) {
+    EXPECT_EQ(GifPathFor("x.GIF"), "x.GIF.gif");
+    EXPECT_EQ(GifPathFor("gif"), "gif.gif");
+    EXPECT_EQ(GifPathFor("/a/b.gif"), "/a/b.gif");
+    EXPECT_EQ(BmpBaseFor("walk.bmp"), "walk");
+    EXPECT_EQ(BmpBaseFor("walk"), "walk");
+    EXPECT_EQ(BmpBaseFor("walk.BMP"), "walk.BMP");
+    EXPECT_EQ(BmpFileName("walk", kExportVtr, 0), "walk0000.bmp");
+    EXPECT_EQ(BmpFileName("walk", kExportShaking, 12345), "walk12345.bmp");
+    EXPECT_EQ(BmpFileName("walk", kExportStill, 0), "walk.bmp");
+    EXPECT_EQ(ProposedExportPath("/a/b.zfm", ".gif"), "/a/b.gif");
+    EXPECT_EQ(ProposedExportPath("", ".bmp"), "");
+}
+
+TEST(ExportRulesTest, FrameSizes) {
+    EXPECT_TRUE(FrameSizeCanBeHad(1, 1));
+    EXPECT_TRUE(FrameSizeCanBeHad(16384, 16384));  // 1 GiB exactly
+    EXPECT_FALSE(FrameSizeCanBeHad(16384, 16385));
+    EXPECT_FALSE(FrameSizeCanBeHad(65536, 1));
+    EXPECT_FALSE(FrameSizeCanBeHad(0, 10));
+    EXPECT_FALSE(FrameSizeCanBeHad(10, -3));
+}
+
+TEST(ExportRulesTest, StoredOptionsKeepTheSmoothnessAsDelay) {
+    ExportOptions options;
+    StoreExportOptions(options, kExportVtr, 1, 1, 9, 13);
+    EXPECT_EQ(options.smoothness, 5);
+    EXPECT_EQ(options.endWait, 9);
+    StoreExportOptions(options, kExportShaking, 0, 0, 5, 6);
+    EXPECT_EQ(options.smoothness, 12);
+}
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ExportOptions.h"
+#include "ExportProgress.h"
+#include "ExportRules.h"
+#include "ExportScene.h"
+#include "FrameSource.h"
+#include "GifDecode.h"
+
+namespace zef::test {
+
+// A small model of three strokes on a 60 x 40 canvas, with its pens set.
+struct TestScene {
+    Model model;
+    Renderer renderer;
+    Random random{77};
+    SelectionState selection;
+
+    TestScene() {
+        ModelProperties& p = model.properties;
+        p.canvasWidth = 60;
+        p.canvasHeight = 40;
+        p.lineWidth = 3;
+        const Colour colours[] = {p.lineColour, p.shadowColour, p.backgroundColour};
+        for (int slot = 0; slot < 3; ++slot) {
+            renderer.SetColourSlot(p, slot, colours[slot].red, colours[slot].green,
+                                   colours[slot].blue, p.lineWidth);
+        }
+        const int strokes[][6] = {
+            {5, 5, 50, 8, 55, 30}, {10, 35, 20, 12, 30, 36}, {40, 20, 41, 21, 44, 20}};
+        for (const auto& s : strokes) {
+            model.AppendPoint(s[0], s[1], false);
+            model.AppendPoint(s[2], s[3], true);
+            model.AppendPoint(s[4], s[5], true);
+        }
+    }
+    ExportScene View() { return {model, renderer, random, selection}; }
+};
+
+// Records what an export shows.
+struct RecordingProgress : ExportProgress {
+    std::vector<std::string> statuses;
+    std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
+    int steps = 0;
+    int pumps = 0;
+    std::vector<RenderReport> reports;
+
+    void SetStatusText(const std::string& text) override { statuses.push_back(text); }
+    void SetProgressRange(std::int32_t low, std::int32_t high) override {
+        ranges.emplace_back(low, high);
+    }
+    void StepProgress() override { ++steps; }
+    void PumpOneEvent() override { ++pumps; }
+    void FrameRendered(const RenderReport& report) override { reports.push_back(report); }
+};
+
+// The frames an export of `kind` should show, rendered from a scene in the same state: new
+// jitter every frame, a VTR replay from the start by the step; background pixels shown as
+// nothing when `transparent`.
+inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, std::int32_t kind,
+                                              std::int32_t width, std::int32_t height,
+                                              bool antiAliasing, bool transparent,
+                                              std::int32_t endWait, std::int32_t delay) {
+    const std::int32_t speed = scene.model.properties.vtrSpeed;
+    scene.model.document.shakingOn = kind == kExportStill ? 0 : 1;
+    if (kind == kExportVtr) {
+        scene.model.properties.vtrSpeed = ReplayStep(speed, delay);
+        scene.renderer.StartReplay();
+    }
+    const std::int64_t count =
+        FrameCount(kind, scene.model.TotalPathLength(), speed, endWait, delay);
+    FrameSource source(scene.View(), width, height, antiAliasing);
+    const auto clear = std::int64_t{scene.model.properties.backgroundColour.Value()};
+    std::vector<ShownFrame> frames;
+    for (std::int64_t i = 0; i < count; ++i) {
+        Image image;
+        source.Next(image);
+        ShownFrame frame{{}, static_cast<std::uint32_t>(delay)};
+        for (const std::uint32_t colour : image.colours.Pixels()) {
+            frame.pixels.push_back(transparent && colour == clear ? kClear : colour);
+        }
+        frames.push_back(std::move(frame));
+    }
+    scene.model.properties.vtrSpeed = speed;
+    return frames;
+}
+
+inline std::size_t ColourCount(const std::vector<ShownFrame>& frames) {
+    std::set<std::int64_t> colours;
+    for (const ShownFrame& frame : frames) {
+        colours.insert(frame.pixels.begin(), frame.pixels.end());
+    }
+    return colours.size();
+}
+
+}  // namespace zef::test

@@ -1,0 +1,291 @@
+#include "Exporters.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "BmpFile.h"
+#include "ExportScene_test.h"
+#include "ExportTexts.h"
+#include "TempFolder.h"
+
+namespace zef {
+namespace {
+
+using test::RecordingProgress;
+using test::TestScene;
+
+std::size_t FilesIn(const test::TempFolder& folder) {
+    return static_cast<std::size_t>(
+        std::distance(std::filesystem::directory_iterator(folder.path()), {}));
+}
+
+struct GifCase {
+    const char* name;
+    std::int32_t kind;
+    std::int32_t width;
+    std::int32_t height;
+    bool antiAliasing;
+    bool transparent;
+    std::int32_t endWait;
+    std::int32_t smoothness;
+};
+
+TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameForItsDelay) {
+    const GifCase cases[] = {
+        {"shaking", kExportShaking, 60, 40, false, false, 5, 12},
+        {"shaking, transparent", kExportShaking, 60, 40, false, true, 5, 12},
+        {"VTR", kExportVtr, 60, 40, false, false, 1, 12},
+        {"VTR, transparent, stretched", kExportVtr, 90, 50, false, true, 1, 6},
+        {"VTR, anti-aliased, transparency ignored", kExportVtr, 45, 30, true, true, 1, 0},
+        {"shaking, anti-aliased at the model size", kExportShaking, 60, 40, true, false, 5, 12},
+        {"VTR without frames", kExportVtr, 60, 40, false, false, 0, 12},
+    };
+    for (const GifCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        TestScene scene;
+        if (c.endWait == 0) {
+            scene.model.properties.vtrSpeed = 1000;  // longer than the drawing
+        }
+        TestScene twin;
+        twin.model.properties.vtrSpeed = scene.model.properties.vtrSpeed;
+        const std::int32_t delay = FrameDelay(c.kind, c.smoothness);
+        const std::vector<test::ShownFrame> expected =
+            test::Merge(test::RenderedFrames(twin, c.kind, c.width, c.height, c.antiAliasing,
+                                             c.transparent && !c.antiAliasing, c.endWait, delay));
+        RecordingProgress progress;
+        const std::string path = folder.PathOf("a.gif");
+        const ExportResult result = ExportAnimatedGif(
+            scene.View(),
+            {path, c.kind, c.width, c.height, c.antiAliasing, c.transparent, c.endWait, delay},
+            progress);
+        ASSERT_TRUE(result.Succeeded());
+        const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->width, c.width);
+        EXPECT_EQ(decoded->height, c.height);
+        ASSERT_LE(test::ColourCount(expected), 256u);
+        if (expected.empty()) {
+            ASSERT_EQ(decoded->frames.size(), 1u);
+            EXPECT_EQ(decoded->frames[0].delay, 0u);
+        } else {
+            EXPECT_EQ(decoded->frames, expected);
+        }
+        EXPECT_EQ(FilesIn(folder), 1u);
+    }
+}
+
+TEST(ExportAnimatedGifTest, PropertiesProgressAndReplayState) {
+    struct Case {
+        std::int32_t kind;
+        std::int32_t endWait;
+        bool replayOnBefore;
+        std::size_t frames;
+        bool replayOnAfter;
+        long completions;
+    };
+    // The test model is 123.3 long: 3 frames of 40, then the end wait's 16 frames at 6.
+    const Case cases[] = {
+        {kExportVtr, 1, false, 3 + 16, false, 1},
+        {kExportVtr, 0, false, 3, true, 0},  // ends before the drawing is complete
+        {kExportShaking, 1, false, 5, false, 0},
+        {kExportShaking, 1, true, 5, false, 1},  // a running replay goes on and completes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.endWait);
+        test::TempFolder folder;
+        TestScene scene;
+        scene.model.document.shakingOn = 0;
+        if (c.replayOnBefore) {
+            scene.renderer.StartReplay();
+        }
+        RecordingProgress progress;
+        const ExportResult result = ExportAnimatedGif(
+            scene.View(), {folder.PathOf("a.gif"), c.kind, 60, 40, false, false, c.endWait, 6},
+            progress);
+        EXPECT_TRUE(result.Succeeded());
+        EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
+        EXPECT_EQ(scene.model.document.shakingOn, 0);
+        EXPECT_EQ(scene.renderer.VtrMode(), c.replayOnAfter);
+        EXPECT_EQ(progress.statuses,
+                  (std::vector<std::string>{texts::kExportPreparing, texts::kExportWritingGif,
+                                            texts::kExportFinished}));
+        EXPECT_EQ(progress.ranges, (std::vector<std::pair<std::int32_t, std::int32_t>>{
+                                       {0, static_cast<std::int32_t>(c.frames)}}));
+        EXPECT_EQ(progress.steps, static_cast<int>(c.frames));
+        EXPECT_EQ(progress.reports.size(), c.frames);
+        const auto completed =
+            std::count_if(progress.reports.begin(), progress.reports.end(),
+                          [](const RenderReport& r) { return r.replayCompleted; });
+        EXPECT_EQ(completed, c.completions);
+    }
+}
+
+TEST(ExportAnimatedGifTest, RefusedSizesAndFailedWritesLeaveNothing) {
+    struct Case {
+        const char* name;
+        std::int32_t width;
+        std::int32_t height;
+        std::int32_t canvasWidth;
+        std::size_t writesAllowed;
+        ExportOutcome outcome;
+    };
+    const Case cases[] = {
+        {"too wide for a GIF", 65536, 10, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
+        {"beyond 1 GiB", 20000, 20000, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
+        {"no width", 0, 40, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
+        {"no model area", 60, 40, 0, 1 << 30, ExportOutcome::kNoWorkBuffer},
+        {"disk full at once", 60, 40, 60, 0, ExportOutcome::kWriteFailed},
+        {"disk full part-way", 60, 40, 60, 100, ExportOutcome::kWriteFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempFolder folder;
+        const std::string path = folder.PathOf("a.gif");
+        std::ofstream(path) << "before";
+        TestScene scene;
+        scene.model.properties.canvasWidth = c.canvasWidth;
+        std::size_t written = 0;
+        FileOps ops = SystemFileOps();
+        ops.write = [&written, &c](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (written + size > c.writesAllowed) {
+                return -1;
+            }
+            written += size;
+            return ::write(fd, data, size);
+        };
+        RecordingProgress progress;
+        const ExportResult result = ExportAnimatedGif(
+            scene.View(), {path, kExportVtr, c.width, c.height, false, false, 5, 6}, progress, ops);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
+        EXPECT_EQ(FilesIn(folder), 1u);
+        std::string content;
+        std::ifstream(path) >> content;
+        EXPECT_EQ(content, "before");
+        if (c.outcome == ExportOutcome::kNoWorkBuffer) {
+            EXPECT_TRUE(progress.reports.empty());
+            EXPECT_FALSE(scene.renderer.VtrMode());
+        }
+        EXPECT_EQ(progress.statuses.back(), c.outcome == ExportOutcome::kWriteFailed
+                                                ? texts::kExportWritingGif
+                                                : texts::kExportPreparing);
+    }
+}
+
+// The pixels of an 8-bit BMP as colour values, rows top to bottom.
+std::vector<std::int64_t> ReadBmp(const std::string& path, std::int32_t& width,
+                                  std::int32_t& height) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> b{std::istreambuf_iterator<char>(in), {}};
+    const auto u32 = [&b](std::size_t at) {
+        return static_cast<std::uint32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
+                                          b[at + 3] << 24);
+    };
+    width = static_cast<std::int32_t>(u32(18));
+    height = static_cast<std::int32_t>(u32(22));
+    const std::uint32_t offset = u32(10);
+    const std::size_t stride = (static_cast<std::size_t>(width) + 3) / 4 * 4;
+    std::vector<std::int64_t> pixels;
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            const std::size_t entry =
+                54 + 4 * b[offset + static_cast<std::size_t>(height - 1 - y) * stride +
+                           static_cast<std::size_t>(x)];
+            pixels.push_back(b[entry + 2] | b[entry + 1] << 8 | b[entry] << 16);
+        }
+    }
+    return pixels;
+}
+
+TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrame) {
+    struct Case {
+        std::int32_t kind;
+        std::int32_t width;
+        bool antiAliasing;
+        std::vector<std::string> files;
+    };
+    const Case cases[] = {
+        {kExportShaking,
+         61,
+         false,
+         {"walk0000.bmp", "walk0001.bmp", "walk0002.bmp", "walk0003.bmp", "walk0004.bmp"}},
+        {kExportStill, 30, true, {"walk.bmp"}},
+        {kExportVtr, 60, false, {"walk0000.bmp", "walk0001.bmp", "walk0002.bmp"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        test::TempFolder folder;
+        TestScene scene;
+        TestScene twin;
+        const std::vector<test::ShownFrame> expected =
+            test::RenderedFrames(twin, c.kind, c.width, 20, c.antiAliasing, false, 0, 6);
+        RecordingProgress progress;
+        const ExportResult result = ExportBmpSequence(
+            scene.View(), {folder.PathOf("walk"), c.kind, c.width, 20, c.antiAliasing, false, 0, 6},
+            progress);
+        ASSERT_TRUE(result.Succeeded());
+        ASSERT_EQ(FilesIn(folder), c.files.size());
+        for (std::size_t i = 0; i < c.files.size(); ++i) {
+            std::int32_t width = 0, height = 0;
+            EXPECT_EQ(ReadBmp(folder.PathOf(c.files[i]), width, height), expected[i].pixels);
+            EXPECT_EQ(width, c.width);
+            EXPECT_EQ(height, 20);
+        }
+        EXPECT_EQ(progress.statuses,
+                  (std::vector<std::string>{texts::kExportPreparing, texts::kExportFinished}));
+        EXPECT_EQ(scene.model.document.shakingOn, 1);
+    }
+}
+
+TEST(ExportBmpSequenceTest, TheStillImageHasNoJitterAndLeavesTheReplayAlone) {
+    test::TempFolder folder;
+    TestScene scene;
+    scene.model.properties.shakeStrength = 20;
+    scene.renderer.StartReplay();
+    RecordingProgress progress;
+    ASSERT_TRUE(ExportBmpSequence(scene.View(),
+                                  {folder.PathOf("s"), kExportStill, 60, 40, false, false, 0, 6},
+                                  progress)
+                    .Succeeded());
+    for (const PointRecord& point : scene.model.points) {
+        EXPECT_EQ(point.shakeDx, 0);
+        EXPECT_EQ(point.shakeDy, 0);
+    }
+    EXPECT_TRUE(scene.renderer.VtrMode());
+    EXPECT_EQ(scene.renderer.ReplayLength(), 40u);  // one frame of the replay drawn
+}
+
+TEST(ExportBmpSequenceTest, StopsAtTheFirstFileThatCannotBeWritten) {
+    test::TempFolder folder;
+    TestScene scene;
+    int files = 0;
+    FileOps ops = SystemFileOps();
+    ops.flush = [&files](int fd) { return ++files == 3 ? -1 : ::fsync(fd); };
+    RecordingProgress progress;
+    const ExportResult result = ExportBmpSequence(
+        scene.View(), {folder.PathOf("w"), kExportShaking, 60, 40, false, false, 5, 6}, progress,
+        ops);
+    EXPECT_EQ(result.outcome, ExportOutcome::kWriteFailed);
+    EXPECT_EQ(FilesIn(folder), 2u);
+    EXPECT_EQ(progress.steps, 2);
+}
+
+TEST(BmpFileTest, Bytes) {
+    Image image{Bitmap(3, 2), {0, 1, 1, 1, 0, 2}, {0x0000FF, 0x00FF00, 0x123456}};
+    const std::vector<std::uint8_t> expected{
+        'B', 'M', 74,   0, 0, 0,    0, 0, 0,    0,    66,   0, 0, 0,  // file header
+        40,  0,   0,    0, 3, 0,    0, 0, 2,    0,    0,    0, 1, 0,
+        8,   0,  // size, width, height, 8 bits
+        0,   0,   0,    0, 8, 0,    0, 0, 0,    0,    0,    0, 0, 0,
+        0,   0,                                                 // no compression, 8 bytes
+        3,   0,   0,    0, 0, 0,    0, 0,                       // three colours
+        0,   0,   0xFF, 0, 0, 0xFF, 0, 0, 0x12, 0x34, 0x56, 0,  // blue, green, red, 0
+        1,   0,   2,    0, 0, 1,    1, 0};                      // bottom row first, padded
+    EXPECT_EQ(EncodeBmp(image), expected);
+}
+
+}  // namespace
+}  // namespace zef

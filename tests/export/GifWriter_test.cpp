@@ -1,0 +1,161 @@
+#include "GifWriter.h"
+
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "GifDecode.h"
+#include "TempFolder.h"
+
+namespace zef {
+namespace {
+
+constexpr std::uint32_t kBackground = 0x009CEE;
+constexpr std::uint32_t kShadow = 0x00488A;
+constexpr std::uint32_t kLine = 0x000000;
+
+struct Frame {
+    std::vector<std::uint8_t> indices;
+    std::uint32_t delay;
+};
+
+struct Sequence {
+    const char* name;
+    std::int32_t width;
+    std::int32_t height;
+    std::vector<std::uint32_t> colours;
+    bool transparent;  // colour 0 shows nothing
+    std::vector<Frame> frames;
+};
+
+std::vector<test::ShownFrame> Expected(const Sequence& sequence) {
+    if (sequence.frames.empty()) {
+        const auto size = static_cast<std::size_t>(sequence.width * sequence.height);
+        return {{std::vector<std::int64_t>(size, test::kClear), 0}};
+    }
+    std::vector<test::ShownFrame> shown;
+    for (const Frame& frame : sequence.frames) {
+        test::ShownFrame picture{{}, frame.delay};
+        for (const std::uint8_t index : frame.indices) {
+            picture.pixels.push_back(sequence.transparent && index == 0
+                                         ? test::kClear
+                                         : std::int64_t{sequence.colours[index]});
+        }
+        shown.push_back(std::move(picture));
+    }
+    return test::Merge(std::move(shown));
+}
+
+std::vector<std::uint8_t> AllIndices(int shift) {
+    std::vector<std::uint8_t> indices(256);
+    for (int i = 0; i < 256; ++i) {
+        indices[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((i * 7 + shift) % 256);
+    }
+    return indices;
+}
+
+std::vector<std::uint32_t> ManyColours() {
+    std::vector<std::uint32_t> colours;
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        colours.push_back(i * 0x010203u & 0xFFFFFF);
+    }
+    return colours;
+}
+
+const std::vector<std::uint32_t> kPens{kBackground, kShadow, kLine};
+
+TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
+    const Sequence sequences[] = {
+        {"merges equal neighbours",
+         4,
+         2,
+         kPens,
+         false,
+         {{{0, 0, 0, 0, 0, 0, 0, 0}, 6},
+          {{0, 0, 0, 0, 0, 0, 0, 0}, 6},
+          {{0, 1, 2, 0, 0, 0, 0, 0}, 6},
+          {{0, 0, 0, 0, 0, 0, 0, 0}, 6}}},
+        {"a drawn pixel turns transparent",
+         4,
+         1,
+         kPens,
+         true,
+         {{{0, 2, 0, 0}, 6}, {{0, 0, 2, 0}, 6}, {{0, 0, 0, 0}, 6}, {{1, 1, 1, 1}, 6}}},
+        {"clearing reaches beyond the change before",
+         8,
+         1,
+         kPens,
+         true,
+         {{{2, 0, 0, 0, 0, 0, 0, 0}, 5},
+          {{2, 0, 0, 0, 0, 0, 0, 1}, 5},
+          {{0, 0, 0, 0, 0, 0, 0, 1}, 5}}},
+        {"long showings are split",
+         2,
+         2,
+         kPens,
+         false,
+         {{{1, 1, 1, 1}, 40000}, {{1, 1, 1, 1}, 40000}, {{1, 2, 1, 1}, 10}}},
+        {"long transparent showing before a clearing",
+         2,
+         1,
+         kPens,
+         true,
+         {{{2, 2}, 65535}, {{2, 2}, 65535}, {{0, 2}, 7}}},
+        {"a full palette has no spare index",
+         16,
+         16,
+         ManyColours(),
+         false,
+         {{AllIndices(0), 6}, {AllIndices(1), 6}, {AllIndices(1), 6}, {AllIndices(9), 6}}},
+        {"a single frame", 3, 3, kPens, false, {{{0, 1, 2, 2, 1, 0, 0, 0, 0}, 9}}},
+        {"no frames", 3, 3, kPens, false, {}},
+    };
+    for (const Sequence& sequence : sequences) {
+        SCOPED_TRACE(sequence.name);
+        test::TempFolder folder;
+        const std::string path = folder.PathOf("out.gif");
+        AnimatedGifWriter writer(path, sequence.width, sequence.height,
+                                 Palette::Exact(sequence.colours),
+                                 sequence.transparent ? std::optional(kBackground) : std::nullopt);
+        for (const Frame& frame : sequence.frames) {
+            ASSERT_TRUE(writer.Add(frame.indices, frame.delay));
+        }
+        ASSERT_TRUE(writer.Finish());
+        const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
+        ASSERT_TRUE(decoded);
+        EXPECT_TRUE(decoded->loops);
+        EXPECT_EQ(decoded->width, sequence.width);
+        EXPECT_EQ(decoded->height, sequence.height);
+        EXPECT_EQ(decoded->frames, Expected(sequence));
+    }
+}
+
+TEST(GifWriterTest, AFailedWriteLeavesNothingBehind) {
+    for (const std::size_t allowed : {std::size_t{0}, std::size_t{13}, std::size_t{60}}) {
+        SCOPED_TRACE(allowed);
+        test::TempFolder folder;
+        const std::string path = folder.PathOf("out.gif");
+        std::filesystem::create_directories(folder.PathOf("other"));
+        std::size_t total = 0;
+        FileOps ops = SystemFileOps();
+        ops.write = [&total, allowed](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (total + size > allowed) {
+                return -1;
+            }
+            total += size;
+            return ::write(fd, data, size);
+        };
+        AnimatedGifWriter writer(path, 64, 64, Palette::Exact(kPens), std::nullopt, ops);
+        std::vector<std::uint8_t> frame(64 * 64);
+        for (std::size_t i = 0; i < frame.size(); ++i) {
+            frame[i] = static_cast<std::uint8_t>(i * 13 % 3);
+        }
+        writer.Add(frame, 6);
+        EXPECT_FALSE(writer.Finish());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    }
+}
+
+}  // namespace
+}  // namespace zef

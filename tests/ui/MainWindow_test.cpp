@@ -1,0 +1,203 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <filesystem>
+
+#include "CommandTable.h"
+#include "WindowTest.h"
+
+namespace zef::test {
+namespace {
+
+const QString kCaption = QStringLiteral("제프툴 1.39 -다온비");
+
+TEST(ToolbarTest, HasTheFortyEntriesInOrderWithTheirIdsAndTooltips) {
+    ui::MainWindow window(1);
+    QStringList layout;
+    for (QAction* action : window.toolbar().actions()) {
+        layout << (action->isSeparator() ? QStringLiteral("|")
+                                         : QString::number(action->data().toInt()));
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().pixmap(QSize(16, 15)).isNull()) << action->data().toInt();
+            EXPECT_EQ(action->toolTip().toStdString(), *TooltipFor(action->data().toInt()));
+        }
+    }
+    EXPECT_EQ(layout.join(' ').toStdString(),
+              "0 1 11 | 4 | 12 13 | 25 26 | 2 3 16 17 18 19 | 10 | 20 21 22 23 | 5 6 24 27 | 7 | "
+              "15 | 14 | 9 | 8");
+    EXPECT_EQ(window.CommandAction(7)->toolTip(), QStringLiteral("VTR모드 (Enter)"));
+    EXPECT_EQ(window.CommandAction(10)->toolTip(), QStringLiteral("마지막의 선 제거(Shift+Z)"));
+}
+
+// What a command changes, as the user sees it.
+struct EditorState {
+    int tool;
+    bool vtr;
+    int shaking;
+    std::size_t points;
+    std::size_t selected;
+    friend bool operator==(const EditorState&, const EditorState&) = default;
+    friend void PrintTo(const EditorState& s, std::ostream* out) {
+        *out << "tool " << s.tool << ", vtr " << s.vtr << ", shaking " << s.shaking << ", "
+             << s.points << " points, " << s.selected << " selected";
+    }
+};
+
+EditorState StateOf(ui::MainWindow& window) {
+    Editor& editor = window.editor();
+    const auto& points = editor.model().points;
+    return {editor.interaction().tool, editor.renderer().VtrMode(),
+            editor.model().document.shakingOn, points.size(),
+            static_cast<std::size_t>(std::count_if(points.begin(), points.end(),
+                                                   [](const auto& p) { return p.selected; }))};
+}
+
+struct Twin {
+    QKeyCombination key;
+    int command;
+    bool selectFirst;  // the command needs the range tool with a selection
+};
+
+class AcceleratorTest : public ::testing::TestWithParam<Twin> {};
+
+TEST_P(AcceleratorTest, KeyAndToolbarButtonDoTheSame) {
+    const Twin twin = GetParam();
+    const auto prepare = [&](ui::MainWindow& window) {
+        window.show();
+        window.editor().settings().openInVtr = 0;
+        window.editor().Start(ZEF_SAMPLE_MODEL, "");
+        if (twin.selectFirst) {
+            window.editor().Command(21);
+        }
+        window.canvas().setFocus();
+        return StateOf(window);
+    };
+    ui::MainWindow byKey(1);
+    ui::MainWindow byButton(1);
+    prepare(byButton);
+    const EditorState before = prepare(byKey);
+    byKey.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&byKey));
+    QTest::keyClick(&byKey.canvas(), twin.key.key(), twin.key.keyboardModifiers());
+    QTest::mouseClick(byButton.toolbar().widgetForAction(byButton.CommandAction(twin.command)),
+                      Qt::LeftButton);
+    EXPECT_NE(StateOf(byKey), before);
+    EXPECT_EQ(StateOf(byKey), StateOf(byButton));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, AcceleratorTest,
+                         ::testing::Values(Twin{QKeyCombination(Qt::Key_3), 16, false},
+                                           Twin{QKeyCombination(Qt::Key_2), 3, false},
+                                           Twin{QKeyCombination(Qt::Key_M), 20, true},
+                                           Twin{Qt::CTRL | Qt::Key_A, 21, false},
+                                           Twin{Qt::CTRL | Qt::Key_I, 23, true},
+                                           Twin{QKeyCombination(Qt::Key_Y), 15, false},
+                                           Twin{QKeyCombination(Qt::Key_Return), 7, false},
+                                           Twin{Qt::KeypadModifier | Qt::Key_Enter, 7, false},
+                                           Twin{Qt::SHIFT | Qt::Key_Z, 10, false},
+                                           Twin{QKeyCombination(Qt::Key_Delete), 24, true},
+                                           Twin{QKeyCombination(Qt::Key_T), 27, true}));
+
+class MainWindowTest : public WindowTest {};
+
+TEST_F(MainWindowTest, LineDrawnWithTheMouseLandsInTheModelAndOnTheCanvas) {
+    Press({20, 30});
+    MoveTo({120, 90});
+    Release({120, 90});
+    const auto& points = window.editor().model().points;
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].x, 20);
+    EXPECT_EQ(points[0].y, 30);
+    EXPECT_EQ(points[1].x, 120);
+    EXPECT_EQ(points[1].y, 90);
+    EXPECT_EQ(Pane(StatusPane::kPointCount), QStringLiteral("선 갯수 : 2"));
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 * ]"));
+    const Colour line = window.editor().model().properties.lineColour;
+    EXPECT_EQ(window.canvas().PresentedFrame().pixelColor(70, 60),
+              QColor(line.red, line.green, line.blue));
+}
+
+TEST_F(MainWindowTest, DragOutsideTheCanvasKeepsTheStrokeOnIt) {
+    Press({700, 500});
+    MoveTo({2000, 1500});
+    Release({2000, 1500});
+    const CanvasSize client = window.CanvasClientSize();
+    const auto& points = window.editor().model().points;
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[1].x, client.width - 1);
+    EXPECT_EQ(points[1].y, client.height - 1);
+}
+
+TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
+    ui::CanvasWidget& canvas = window.canvas();
+    const QPoint rightEdge = canvas.mapToGlobal(QPoint(canvas.width() - 2, canvas.height() / 2));
+    DragOnScreen(rightEdge, rightEdge - QPoint(140, 0));
+    EXPECT_EQ(window.CanvasClientSize(), (CanvasSize{660, 600}));
+    EXPECT_EQ(window.editor().model().properties.canvasWidth, 660);
+    EXPECT_EQ(Pane(StatusPane::kCanvasSize), QStringLiteral("660 Ⅹ 600"));
+    EXPECT_EQ(canvas.x(), (window.width() - canvas.width()) / 2);
+}
+
+TEST_F(MainWindowTest, DroppingThreeFilesOpensTheFirst) {
+    QList<QUrl> urls;
+    for (const char* name : {"a.zfm", "b.zfm", "c.zfm"}) {
+        std::filesystem::copy_file(ZEF_SAMPLE_MODEL, folder.PathOf(name));
+        urls << QUrl::fromLocalFile(QString::fromStdString(folder.PathOf(name)));
+    }
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ a.zfm ]"));
+    EXPECT_EQ(window.editor().model().document.path, folder.PathOf("a.zfm"));
+}
+
+TEST_F(MainWindowTest, HandOverWaitsUntilTheExportHasEnded) {
+    window.editor().SetExportRunning(true);
+    window.HandOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
+    window.editor().SetExportRunning(false);
+    window.StartTimers();
+    QTest::qWait(3 * ui::MainWindow::kFrameInterval);
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
+}
+
+// Answers the next message box with the button whose text holds `answer`, and keeps the
+// texts of its buttons.
+void AnswerNextMessage(const QString& answer, QStringList& buttons) {
+    QTimer::singleShot(0, [answer, &buttons] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QAbstractButton* button : box->buttons()) {
+            buttons << button->text();
+            if (button->text().contains(answer)) {
+                button->click();
+            }
+        }
+    });
+}
+
+TEST_F(MainWindowTest, CloseBoxAsksToSaveChangesWithKoreanButtons) {
+    Press({20, 30});
+    Release({60, 30});
+    QStringList buttons;
+    AnswerNextMessage(QStringLiteral("취소"), buttons);
+    window.close();
+    buttons.sort();
+    EXPECT_EQ(buttons.join(',').toStdString(), "아니요(&N),예(&Y),취소");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.QuitRequested());
+
+    buttons.clear();
+    AnswerNextMessage(QStringLiteral("아니요"), buttons);
+    QTest::keyClick(&window.canvas(), Qt::Key_Escape);
+    EXPECT_TRUE(window.QuitRequested());
+}
+
+}  // namespace
+}  // namespace zef::test

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+#include <optional>
+
+#include "Bitmap.h"
+#include "CanvasEvents.h"
+#include "CanvasLimits.h"
+#include "ToolMode.h"
+
+namespace zef::ui {
+
+// The canvas window: a sizing frame a person drags by any edge or corner around a client
+// area that shows the frames the editor presents, and nothing else. Mouse and key events of
+// the client area, and the frame drag, go to the owner.
+class CanvasWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kBorder = 4;
+
+    CanvasWidget(CanvasEvents& events, QWidget* parent);
+
+    CanvasSize ClientSize() const;
+    // A point of the screen in client coordinates.
+    QPoint ClientFromGlobal(QPoint global) const;
+    // The client area's rectangle on the screen.
+    QRect GlobalClientRect() const;
+
+    // Copies the top-left `visible` part of the frame; the next paint shows it.
+    void Present(const Bitmap& frame, CanvasSize visible);
+    const QImage& PresentedFrame() const { return frame_; }
+    void SetClientCursor(CursorShape shape);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
+  private:
+    struct FrameDrag {
+        FrameEdge edge;
+        QRect startRect;  // screen coordinates
+        CanvasPoint startPointer;
+    };
+
+    std::optional<FrameEdge> EdgeAt(QPoint position) const;
+    void StepFrameDrag();
+    void ShowCursorAt(QPoint position);
+
+    CanvasEvents& events_;
+    QImage frame_;
+    std::optional<CursorShape> clientShape_;
+    QCursor clientCursor_;
+    std::optional<FrameDrag> frameDrag_;
+};
+
+}  // namespace zef::ui

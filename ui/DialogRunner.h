@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+#include "DialogId.h"
+#include "Editor.h"
+
+namespace zef::ui {
+
+// Runs the modal dialog `dialog` owned by `owner` for the editor; a dialog this program does
+// not have yet answers Cancel at once.
+DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Editor& editor);
+
+}  // namespace zef::ui

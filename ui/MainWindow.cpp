@@ -1,0 +1,505 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QSessionManager>
+#include <QShortcut>
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+#include "Accelerators.h"
+#include "AppTexts.h"
+#include "CommandTable.h"
+#include "DialogRunner.h"
+#include "ModelTexts.h"
+#include "QtKeys.h"
+#include "ToolbarLayout.h"
+
+namespace zef::ui {
+
+namespace {
+
+const QColor kClientGrey(128, 128, 128);
+constexpr QSize kPictureSize(16, 15);
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A file name as the editor takes it: the bytes the file system knows it by.
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString FilterText(const FileFilter& filter) {
+    QString patterns = FromUtf8(filter.pattern);
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
+}
+
+CanvasPoint Clamped(QPoint point, const QRect& area) {
+    return {std::clamp(point.x(), area.left(), std::max(area.left(), area.right())),
+            std::clamp(point.y(), area.top(), std::max(area.top(), area.bottom()))};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, seed) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    toolbar_ = new QToolBar(this);
+    toolbar_->setIconSize(kPictureSize);
+    toolbar_->setAutoFillBackground(true);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    BuildToolbar();
+    statusPanes_ = new StatusPanes(this);
+    statusPanes_->setAutoFillBackground(true);
+    canvas_ = new CanvasWidget(*this, this);
+    toolbar_->raise();
+    statusPanes_->raise();
+    BuildAccelerators();
+
+    toolbarHeight_ = toolbar_->sizeHint().height();
+    statusBarHeight_ = statusPanes_->sizeHint().height();
+    const CanvasSize largest = CanvasFrameSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    setFixedSize(largest.width, toolbarHeight_ + largest.height + statusBarHeight_);
+    canvas_->setGeometry(0, toolbarHeight_, largest.width, largest.height);
+
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(kFrameInterval);
+    connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::FrameTick);
+    shakeTimer_.setTimerType(Qt::PreciseTimer);
+    shakeTimer_.setInterval(kShakeInterval);
+    connect(&shakeTimer_, &QTimer::timeout, this, &MainWindow::ShakeTick);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::CommitSessionData);
+}
+
+QAction* MainWindow::CommandAction(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::StartTimers() {
+    frameTimer_.start();
+    shakeTimer_.start();
+}
+
+void MainWindow::StopTimers() {
+    frameTimer_.stop();
+    shakeTimer_.stop();
+}
+
+void MainWindow::HandOverPath(const QString& path) {
+    pendingHandOvers_.push_back(LocalPath(path));
+    RunPendingHandOvers();
+}
+
+void MainWindow::SetCaption(const std::string& text) {
+    setWindowTitle(FromUtf8(text));
+}
+
+void MainWindow::SetStatusText(StatusPane pane, const std::string& text) {
+    statusPanes_->Pane(pane).setText(FromUtf8(text));
+}
+
+void MainWindow::EnableCommand(int id, bool enabled) {
+    if (QAction* action = CommandAction(id)) {
+        action->setEnabled(enabled);
+    }
+}
+
+void MainWindow::PressCommand(int id, bool pressed) {
+    if (QAction* action = CommandAction(id)) {
+        pressed_[id] = pressed;
+        action->setChecked(pressed);
+    }
+}
+
+void MainWindow::ShowProgress(bool shown) {
+    statusPanes_->Progress().setVisible(shown);
+}
+
+void MainWindow::SetProgressRange(std::int32_t low, std::int32_t high) {
+    statusPanes_->Progress().setRange(low, high);
+}
+
+void MainWindow::SetProgressStep(std::int32_t step) {
+    statusPanes_->SetStep(step);
+}
+
+void MainWindow::SetProgressPosition(std::int32_t position) {
+    statusPanes_->Progress().setValue(position);
+}
+
+void MainWindow::StepProgress() {
+    statusPanes_->Step();
+}
+
+void MainWindow::SetCursorShape(CursorShape shape) {
+    canvas_->SetClientCursor(shape);
+}
+
+MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
+    QMessageBox message(
+        box.icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
+        FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton, &OwnerWidget(box.owner));
+    switch (box.buttons) {
+        case MessageButtons::kOk:
+            message.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::kYesNoCancel:
+            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            message.setDefaultButton(QMessageBox::Yes);
+            break;
+        case MessageButtons::kYesNoDefaultNo:
+            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            message.setDefaultButton(QMessageBox::No);
+            message.setEscapeButton(QMessageBox::No);
+            break;
+    }
+    switch (message.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::kYes;
+        case QMessageBox::No:
+            return MessageAnswer::kNo;
+        case QMessageBox::Ok:
+            return MessageAnswer::kOk;
+        default:
+            return MessageAnswer::kCancel;
+    }
+}
+
+std::optional<std::string> MainWindow::ChooseFile(const FileDialog& dialog) {
+    QFileDialog chooser(&OwnerWidget(dialog.owner), FromUtf8(dialog.title));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setOption(QFileDialog::HideNameFilterDetails);
+    chooser.setOption(QFileDialog::ReadOnly, !dialog.hideReadOnly);
+    chooser.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwritePrompt);
+    const bool save = dialog.kind == FileDialogKind::kSave;
+    chooser.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    chooser.setFileMode(save || !dialog.mustExist ? QFileDialog::AnyFile
+                                                  : QFileDialog::ExistingFile);
+    QStringList filters;
+    for (const FileFilter& filter : dialog.filters) {
+        filters << FilterText(filter);
+    }
+    chooser.setNameFilters(filters);
+    if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size()) {
+        chooser.selectNameFilter(filters[dialog.filterIndex - 1]);
+    }
+    const QString directory = dialog.initialDirectory.empty()
+                                  ? rememberedDirectory_
+                                  : QFile::decodeName(dialog.initialDirectory.c_str());
+    if (!directory.isEmpty()) {
+        chooser.setDirectory(directory);
+    }
+    if (!dialog.initialPath.empty()) {
+        chooser.selectFile(QFile::decodeName(dialog.initialPath.c_str()));
+    }
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    rememberedDirectory_ = chooser.directory().absolutePath();
+    return LocalPath(chooser.selectedFiles().front());
+}
+
+DialogResult MainWindow::RunDialog(DialogId dialog) {
+    return RunModalDialog(dialog, *this, editor_);
+}
+
+MainLayout MainWindow::MainWindowLayout() {
+    return {width(), height(), toolbarHeight_, statusBarHeight_};
+}
+
+void MainWindow::PlaceCanvas(const PixelRect& rect) {
+    canvas_->setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
+
+CanvasSize MainWindow::CanvasClientSize() {
+    return canvas_->ClientSize();
+}
+
+CanvasSize MainWindow::CanvasFrameSize(CanvasSize client) {
+    return {client.width + 2 * CanvasWidget::kBorder, client.height + 2 * CanvasWidget::kBorder};
+}
+
+void MainWindow::BringToForeground() {
+    if (isMinimized()) {
+        showNormal();
+    } else {
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void MainWindow::PumpOneEvent() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void MainWindow::Quit() {
+    quitRequested_ = true;
+    QCoreApplication::exit(0);
+}
+
+CanvasPoint MainWindow::PointerPosition() {
+    const QPoint pointer = canvas_->ClientFromGlobal(QCursor::pos());
+    if (confinedTo_ == ConfineArea::kCanvasClient) {
+        const CanvasSize client = canvas_->ClientSize();
+        return Clamped(pointer, QRect(0, 0, client.width, client.height));
+    }
+    return {pointer.x(), pointer.y()};
+}
+
+CanvasPoint MainWindow::ScreenPointerPosition() {
+    const QPoint pointer = QCursor::pos();
+    if (confinedTo_ == ConfineArea::kCanvasClient) {
+        return Clamped(pointer, canvas_->GlobalClientRect());
+    }
+    if (confinedTo_ == ConfineArea::kMainBetweenBars) {
+        return Clamped(pointer, GlobalWorkArea());
+    }
+    return {pointer.x(), pointer.y()};
+}
+
+bool MainWindow::IsCtrlDown() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+bool MainWindow::IsShiftDown() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
+}
+
+bool MainWindow::IsLeftButtonDown() {
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+}
+
+void MainWindow::ConfinePointer(ConfineArea area) {
+    confinedTo_ = area;
+    if (canvas_->isVisible()) {
+        canvas_->grabMouse();
+    }
+}
+
+void MainWindow::ReleasePointer() {
+    if (confinedTo_) {
+        confinedTo_.reset();
+        canvas_->releaseMouse();
+    }
+}
+
+void MainWindow::Present(const Bitmap& frame, CanvasSize visible) {
+    canvas_->Present(frame, visible);
+    emit FramePresented();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), kClientGrey);
+}
+
+void MainWindow::resizeEvent(QResizeEvent*) {
+    toolbar_->setGeometry(0, 0, width(), toolbarHeight_);
+    statusPanes_->setGeometry(0, height() - statusBarHeight_, width(), statusBarHeight_);
+}
+
+// The close box, Alt+F4 and the window menu ask the editor, which may ask to save changes
+// and ends the program through Quit.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    RunFlow([this] { editor_.CloseRequested(ShellWindow::kMain); });
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    const Key key = KeyFromQt(event->key());
+    RunFlow([this, key] { editor_.KeyDown(key, ShellWindow::kMain); });
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* event) {
+    const Key key = KeyFromQt(event->key());
+    RunFlow([this, key] { editor_.KeyUp(key); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths.push_back(LocalPath(url.toLocalFile()));
+        }
+    }
+    event->acceptProposedAction();
+    RunFlow([this, &paths] { editor_.FilesDropped(paths); });
+}
+
+void MainWindow::CanvasResized(std::int32_t width, std::int32_t height) {
+    Guarded([this, width, height] { editor_.CanvasSizeChanged(width, height); });
+}
+
+void MainWindow::CanvasMouseMoved() {
+    RunFlow([this] { editor_.MouseMove(); });
+}
+
+void MainWindow::CanvasLeftPressed() {
+    RunFlow([this] { editor_.LeftButtonDown(); });
+}
+
+void MainWindow::CanvasLeftReleased() {
+    RunFlow([this] { editor_.LeftButtonUp(); });
+}
+
+void MainWindow::CanvasRightPressed() {
+    RunFlow([this] { editor_.RightButtonDown(); });
+}
+
+void MainWindow::CanvasKeyPressed(Key key) {
+    RunFlow([this, key] { editor_.KeyDown(key, ShellWindow::kCanvas); });
+}
+
+void MainWindow::CanvasKeyReleased(Key key) {
+    RunFlow([this, key] { editor_.KeyUp(key); });
+}
+
+void MainWindow::FrameDragStarted() {
+    RunFlow([this] { editor_.FrameDragStarted(); });
+}
+
+FrameRect MainWindow::FrameDragStep(FrameEdge edge, FrameRect proposed) {
+    FrameRect taken = proposed;
+    Guarded([&] { taken = editor_.FrameDragStep(edge, proposed); });
+    return taken;
+}
+
+void MainWindow::FrameDragEnded() {
+    Guarded([this] { editor_.FrameDragEnded(); });
+}
+
+CanvasPoint MainWindow::ScreenPointer() {
+    return ScreenPointerPosition();
+}
+
+void MainWindow::BuildToolbar() {
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        if (entry.command == kSeparator) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const int id = entry.command;
+        const QString tip = QString::fromUtf8(TooltipFor(id).value_or(""));
+        QAction* action = toolbar_->addAction(
+            QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
+        action->setToolTip(tip);
+        action->setData(id);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, id] {
+            // A click must not change the pressed look by itself; the editor sets it.
+            action->setChecked(pressed_[id]);
+            RunFlow([this, id] { editor_.Command(id); });
+        });
+        actions_[id] = action;
+    }
+}
+
+void MainWindow::BuildAccelerators() {
+    for (const Accelerator& accelerator : kAccelerators) {
+        auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int id = accelerator.id;
+        connect(shortcut, &QShortcut::activated, this,
+                [this, id] { RunFlow([this, id] { editor_.Command(id); }); });
+    }
+}
+
+// A logout asks like the close box; cancelling the save-changes question cancels the logout.
+void MainWindow::CommitSessionData(QSessionManager& manager) {
+    if (!manager.allowsInteraction()) {
+        return;
+    }
+    quitRequested_ = false;
+    RunFlow([this] { editor_.CloseRequested(ShellWindow::kMain); });
+    manager.release();
+    if (!quitRequested_) {
+        manager.cancel();
+    }
+}
+
+void MainWindow::FrameTick() {
+    if (!reportingFailure_) {
+        Guarded([this] { editor_.FrameTick(); });
+    }
+    RunPendingHandOvers();
+}
+
+void MainWindow::ShakeTick() {
+    if (!reportingFailure_) {
+        Guarded([this] { editor_.ShakeTick(); });
+    }
+}
+
+void MainWindow::RunPendingHandOvers() {
+    while (!pendingHandOvers_.empty() && !Busy()) {
+        const std::string path = pendingHandOvers_.front();
+        pendingHandOvers_.pop_front();
+        RunFlow([this, &path] { editor_.PathHandedOver(path); });
+    }
+}
+
+QWidget& MainWindow::OwnerWidget(ShellWindow owner) {
+    if (owner == ShellWindow::kCanvas) {
+        return *canvas_;
+    }
+    return *this;
+}
+
+QRect MainWindow::GlobalWorkArea() const {
+    return {mapToGlobal(QPoint(0, toolbarHeight_)),
+            QSize(width(), height() - toolbarHeight_ - statusBarHeight_)};
+}
+
+bool MainWindow::Busy() const {
+    return flowDepth_ > 0 || editor_.ExportRunning() || QApplication::activeModalWidget();
+}
+
+template <typename Work>
+void MainWindow::RunFlow(Work&& work) {
+    if (Busy()) {
+        return;
+    }
+    ++flowDepth_;
+    Guarded(std::forward<Work>(work));
+    --flowDepth_;
+}
+
+template <typename Work>
+void MainWindow::Guarded(Work&& work) {
+    try {
+        work();
+    } catch (const std::exception&) {
+        if (reportingFailure_) {
+            return;
+        }
+        reportingFailure_ = true;
+        ShowMessage({texts::kAppendOutOfMemory, texts::kAppCaption, MessageButtons::kOk,
+                     MessageIcon::kError, ShellWindow::kMain});
+        reportingFailure_ = false;
+    }
+}
+
+}  // namespace zef::ui

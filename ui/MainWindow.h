@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QAction>
+#include <QTimer>
+#include <QToolBar>
+#include <QWidget>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "CanvasEvents.h"
+#include "CanvasWidget.h"
+#include "Editor.h"
+#include "Shell.h"
+#include "StatusPanes.h"
+
+class QSessionManager;
+
+namespace zef::ui {
+
+// The main window: toolbar, the canvas window between the bars, status bar, the accelerator
+// keys and the two timers. It shows and asks what the editor wants through the Shell, and
+// hands the editor the user's commands, the canvas's events, dropped files, the close request
+// and paths handed over by a second start.
+class MainWindow : public QWidget, public Shell, private CanvasEvents {
+    Q_OBJECT
+
+  public:
+    static constexpr int kFrameInterval = 30;  // milliseconds
+    static constexpr int kShakeInterval = 60;
+
+    explicit MainWindow(std::uint32_t seed);
+
+    Editor& editor() { return editor_; }
+    CanvasWidget& canvas() { return *canvas_; }
+    QToolBar& toolbar() { return *toolbar_; }
+    StatusPanes& statusPanes() { return *statusPanes_; }
+    // The toolbar button of a command id 0..27.
+    QAction* CommandAction(int id) const;
+
+    void StartTimers();
+    void StopTimers();
+    // Set once the close flow has decided that the program ends.
+    bool QuitRequested() const { return quitRequested_; }
+
+  public slots:
+    // A path handed over by a second start: the window comes forward and the editor opens the
+    // file, asking to save changes first. While a dialog is open or an export runs it waits
+    // until the editor is idle again.
+    void HandOverPath(const QString& path);
+
+  signals:
+    void FramePresented();
+
+  public:
+    // The Shell.
+    void SetCaption(const std::string& text) override;
+    void SetStatusText(StatusPane pane, const std::string& text) override;
+    void EnableCommand(int id, bool enabled) override;
+    void PressCommand(int id, bool pressed) override;
+    void ShowProgress(bool shown) override;
+    void SetProgressRange(std::int32_t low, std::int32_t high) override;
+    void SetProgressStep(std::int32_t step) override;
+    void SetProgressPosition(std::int32_t position) override;
+    void StepProgress() override;
+    void SetCursorShape(CursorShape shape) override;
+    MessageAnswer ShowMessage(const MessageBox& box) override;
+    std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+    DialogResult RunDialog(DialogId dialog) override;
+    MainLayout MainWindowLayout() override;
+    void PlaceCanvas(const PixelRect& rect) override;
+    CanvasSize CanvasClientSize() override;
+    CanvasSize CanvasFrameSize(CanvasSize client) override;
+    void BringToForeground() override;
+    void PumpOneEvent() override;
+    void Quit() override;
+    CanvasPoint PointerPosition() override;
+    CanvasPoint ScreenPointerPosition() override;
+    bool IsCtrlDown() override;
+    bool IsShiftDown() override;
+    bool IsLeftButtonDown() override;
+    void ConfinePointer(ConfineArea area) override;
+    void ReleasePointer() override;
+    void Present(const Bitmap& frame, CanvasSize visible) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    // The canvas's events.
+    void CanvasResized(std::int32_t width, std::int32_t height) override;
+    void CanvasMouseMoved() override;
+    void CanvasLeftPressed() override;
+    void CanvasLeftReleased() override;
+    void CanvasRightPressed() override;
+    void CanvasKeyPressed(Key key) override;
+    void CanvasKeyReleased(Key key) override;
+    void FrameDragStarted() override;
+    FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed) override;
+    void FrameDragEnded() override;
+    CanvasPoint ScreenPointer() override;
+
+    void BuildToolbar();
+    void BuildAccelerators();
+    void CommitSessionData(QSessionManager& manager);
+    void FrameTick();
+    void ShakeTick();
+    void RunPendingHandOvers();
+    QWidget& OwnerWidget(ShellWindow owner);
+    // The rectangle between the toolbar and the status bar, on the screen.
+    QRect GlobalWorkArea() const;
+
+    // True while a user's command, a canvas event or a file flow runs, a modal dialog is
+    // open or an export renders: then no other one may start.
+    bool Busy() const;
+    // Runs one of the editor's flows for an event of the user unless the editor is busy.
+    template <typename Work>
+    void RunFlow(Work&& work);
+    // Runs editor work; no exception leaves it, an allocation failure is reported.
+    template <typename Work>
+    void Guarded(Work&& work);
+
+    QToolBar* toolbar_;
+    StatusPanes* statusPanes_;
+    CanvasWidget* canvas_;
+    std::map<int, QAction*> actions_;
+    std::map<int, bool> pressed_;
+    QTimer frameTimer_;
+    QTimer shakeTimer_;
+    int toolbarHeight_ = 0;
+    int statusBarHeight_ = 0;
+    std::optional<ConfineArea> confinedTo_;
+    int flowDepth_ = 0;
+    bool reportingFailure_ = false;
+    bool quitRequested_ = false;
+    std::deque<std::string> pendingHandOvers_;
+    QString rememberedDirectory_;
+    Editor editor_;
+};
+
+}  // namespace zef::ui

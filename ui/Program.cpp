@@ -1,0 +1,95 @@
+#include "Program.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <cstdlib>
+
+// The pictures, cursors and icons are compiled into the library; a static library's
+// resources are registered by hand.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(zeftool);
+}
+
+namespace zef::ui {
+
+namespace {
+
+// The family the program's texts are set in, and the installed Korean font drawn for it.
+constexpr const char* kTextFamily = "굴림";
+constexpr const char* kKoreanFont = "NanumGothic";
+
+bool Set(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// The open and save dialogs start beside the program when it may write there (a copy
+// unpacked somewhere), else in the user's documents (an installed program).
+std::string DialogStartFolder() {
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString folder =
+        QFileInfo(programFolder).isWritable()
+            ? programFolder
+            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFile::encodeName(folder).toStdString();
+}
+
+}  // namespace
+
+bool HasDisplay() {
+    return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM");
+}
+
+void PrepareApplication(QApplication& application) {
+    RegisterResources();
+    QApplication::setApplicationName(QStringLiteral("zeftool"));
+    QApplication::setApplicationVersion(QStringLiteral("1.39"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeftool"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeftool.svg")));
+
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_ko"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+
+    QFont::insertSubstitution(QString::fromUtf8(kTextFamily), QString::fromUtf8(kKoreanFont));
+    QFont font = QApplication::font();
+    font.setFamilies({QString::fromUtf8(kTextFamily)});
+    QApplication::setFont(font);
+}
+
+std::string CommandLineOf(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            line += ' ';
+        }
+        line += argv[i];
+    }
+    return line;
+}
+
+std::uint32_t ClockSeed() {
+    return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
+}
+
+void StartEditor(MainWindow& window, const std::string& commandLine) {
+    window.move(0, 0);
+    window.show();
+    window.editor().Start(commandLine, DialogStartFolder());
+    window.activateWindow();
+    window.canvas().setFocus();
+    window.StartTimers();
+}
+
+void ShutDown(MainWindow& window) {
+    window.StopTimers();
+}
+
+}  // namespace zef::ui

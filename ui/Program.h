@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QApplication>
+#include <string>
+
+#include "MainWindow.h"
+
+namespace zef::ui {
+
+// The start-up and shutdown of the editor, shared by zeftool and its start-up benchmark.
+
+// False when Qt has no display to open (no X, no Wayland, no platform named).
+bool HasDisplay();
+// The line every start without a display prints instead.
+inline constexpr const char* kNoDisplayHint =
+    "zeftool: no display; run it under X or Wayland, as `xvfb-run zeftool FILE`, or with "
+    "QT_QPA_PLATFORM=offscreen";
+
+// The program's identity, the Korean texts of Qt's own buttons whatever the locale, and the
+// Korean font as the application font.
+void PrepareApplication(QApplication& application);
+
+// The command line after the program's name, as one line.
+std::string CommandLineOf(int argc, char** argv);
+
+// The seed of the program's random numbers: the millisecond clock.
+std::uint32_t ClockSeed();
+
+// Places and shows the window, starts the editor on the command line's file, focuses the
+// canvas and starts the timers.
+void StartEditor(MainWindow& window, const std::string& commandLine);
+
+// Stops the timers.
+void ShutDown(MainWindow& window);
+
+}  // namespace zef::ui
