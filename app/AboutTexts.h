@@ -4,19 +4,14 @@
 #include <string>
 #include <string_view>
 
-// The texts of the About dialog. The credits and the addresses are kept here, in one place,
-// so that a distributor can put in their own.
+// The credits and the addresses of the About dialog, kept here in one place so that a
+// distributor can put in their own; the labels are in its Designer form.
 namespace zef::texts {
 
-inline constexpr const char* kAboutCaption = "버젼 정보";
 inline constexpr const char* kAuthorCredit = "by 제프툴 만든이";
-inline constexpr const char* kHomeSiteLabel = "원본사이트(일본)";
 inline constexpr const char* kHomeSiteAddress = "https://jp.example.org/";
-inline constexpr const char* kMailLabel = "의견,감상,버그 정보(일본)";
 inline constexpr const char* kMailAddress = "zeftool@example.org";
-inline constexpr const char* kDistributorLabel = "한글판 배포처(by 다온비)";
 inline constexpr const char* kDistributorAddress = "https://ko.example.org/";
-inline constexpr const char* kThanksGroup = "Special Thanks";
 inline constexpr const char* kLibraryAuthorCredit = "by zefimage 만든이";
 inline constexpr const char* kFirstTesterCredit = "β-Test : 시험판 팀";
 inline constexpr const char* kSecondTesterCredit = "β-Test : 사용자 모임";
