@@ -1,6 +1,7 @@
 #include "FileFlows.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -102,8 +103,10 @@ bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
     if (!std::filesystem::exists(path, error)) {
         return true;
     }
-    std::string text = texts::kOverwriteQuestion;
-    text.replace(text.find("%s"), 2, path);
+    const std::string_view question = texts::kOverwriteQuestion;
+    const std::size_t name = question.find("%s");
+    const std::string text =
+        std::string(question.substr(0, name)) + path + std::string(question.substr(name + 2));
     return shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kYesNoDefaultNo,
                                MessageIcon::kNone, owner}) == MessageAnswer::kYes;
 }

@@ -64,6 +64,7 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
         }
         const auto olderSize = std::filesystem::file_size(older);
         editor.PathHandedOver(older);
+        EXPECT_FALSE(editor.renderer().VtrMode()) << "opening in VTR mode is off";
         Drag({100, 100}, {120, 130});
         editor.Command(40012);
         EXPECT_EQ(shell.caption, Titled(name + ".zfm"));
@@ -267,26 +268,14 @@ TEST_F(FileFlowsTest, LongPathsAndTitlesWorkWhole) {
     EXPECT_EQ(shell.caption, Titled(name));
 }
 
-TEST_F(FileFlowsTest, OpenInVtrStartsTheReplayOnlyWhenSet) {
-    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(100, 1)});
-    editor.settings().openInVtr = 0;
-    editor.PathHandedOver(PathOf("m.zfm"));
-    EXPECT_FALSE(editor.renderer().VtrMode());
-    EXPECT_FALSE(shell.progressShown);
-
-    editor.settings().openInVtr = 1;
-    editor.PathHandedOver(PathOf("m.zfm"));
-    EXPECT_TRUE(editor.renderer().VtrMode());
+TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlone) {
+    WriteModel(PathOf("good.zfm"), {Start(1, 1), Continue(100, 1)});
+    editor.PathHandedOver(PathOf("good.zfm"));
+    ASSERT_TRUE(editor.renderer().VtrMode());
     EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
     EXPECT_TRUE(shell.progressShown);
     EXPECT_EQ(shell.progressHigh, 99);
     EXPECT_EQ(shell.panes[StatusPane::kHint], "제프모델을 그린 순서로 재생해요.");
-}
-
-TEST_F(FileFlowsTest, FailedOpenLeavesVtrTitleAndModelAlone) {
-    WriteModel(PathOf("good.zfm"), {Start(1, 1), Continue(100, 1)});
-    editor.PathHandedOver(PathOf("good.zfm"));
-    ASSERT_TRUE(editor.renderer().VtrMode());
     const std::string caption = shell.caption;
     const std::size_t entries = editor.history().Size();
     {

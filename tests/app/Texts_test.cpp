@@ -3,22 +3,9 @@
 #include "FakeShell.h"
 #include "FilePaths.h"
 #include "StatusTexts.h"
-#include "TitleBar.h"
 
 namespace zef::test {
 namespace {
-
-TEST(TitleBarTest, CaptionNamesTheFileAndMarksChanges) {
-    DocumentState document;
-    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 무제 ]");
-    document.modified = true;
-    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 무제 * ]");
-    document.title = "집.zfm";
-    EXPECT_EQ(TitleBar::CaptionFor(document), "제프툴 1.39 -다온비 - [ 집.zfm * ]");
-    document.title = std::string(400, 'x');
-    EXPECT_EQ(TitleBar::CaptionFor(document).size(),
-              std::string("제프툴 1.39 -다온비").size() + std::string(" - [  * ]").size() + 400);
-}
 
 TEST(StatusTextsTest, CountAndSizeAreSentOnlyWhenTheyChange) {
     FakeShell shell;

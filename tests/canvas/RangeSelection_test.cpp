@@ -2,19 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "model/PointList.h"
+
 namespace zef {
 namespace {
-
-Model ModelAt(std::initializer_list<CanvasPoint> positions) {
-    Model model;
-    for (const CanvasPoint& position : positions) {
-        PointRecord point;
-        point.x = position.x;
-        point.y = position.y;
-        model.points.push_back(point);
-    }
-    return model;
-}
 
 std::vector<int> Selected(const Model& model) {
     std::vector<int> flags;
@@ -25,7 +16,7 @@ std::vector<int> Selected(const Model& model) {
 }
 
 TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideRightAndBottomOutside) {
-    Model model = ModelAt({{10, 10}, {19, 19}, {20, 15}, {15, 20}, {9, 15}});
+    Model model = test::ModelOf({{10, 10}, {19, 19}, {20, 15}, {15, 20}, {9, 15}});
     SelectionState selection;
     SelectInRectangle(model, selection, {20, 20}, {10, 10}, false);
     EXPECT_EQ(Selected(model), (std::vector<int>{1, 1, 0, 0, 0}));
@@ -33,7 +24,7 @@ TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideRightAndBottomOutside) {
 }
 
 TEST(SelectInRectangleTest, ZeroWidthFrameSelectsNothing) {
-    Model model = ModelAt({{10, 10}, {10, 15}});
+    Model model = test::ModelOf({{10, 10}, {10, 15}});
     SelectionState selection{.selectionExists = true};
     SelectInRectangle(model, selection, {10, 10}, {10, 20}, false);
     EXPECT_EQ(Selected(model), (std::vector<int>{0, 0}));
@@ -41,7 +32,7 @@ TEST(SelectInRectangleTest, ZeroWidthFrameSelectsNothing) {
 }
 
 TEST(SelectInRectangleTest, FramingAddsToWhatIsSelectedAndShiftTakesAway) {
-    Model model = ModelAt({{0, 0}, {50, 50}, {100, 100}});
+    Model model = test::ModelOf({{0, 0}, {50, 50}, {100, 100}});
     model.points[2].selected = 1;
     SelectionState selection;
     SelectInRectangle(model, selection, {40, 40}, {60, 60}, false);

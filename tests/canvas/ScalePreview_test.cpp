@@ -27,14 +27,6 @@ TEST(ScalePreview, ShowsWhatTheReleaseCommits) {
     }
 }
 
-TEST(ScalePreview, FactorOneLeavesEveryPointWhereItIs) {
-    SelectionState selection;
-    selection.scaleFactor = 1.0f;
-    const PixelPoint at = ScaledPosition(-60, -59, selection);
-    EXPECT_EQ(at.x, -60);
-    EXPECT_EQ(at.y, -59);
-}
-
 TEST(ScalePreview, TruncatesTowardZeroAndHoldsToTheModelRange) {
     SelectionState selection;
     selection.scaleFactor = 0.5f;

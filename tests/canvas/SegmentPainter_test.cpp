@@ -94,16 +94,6 @@ TEST(DrawSegment, ZeroLengthSegmentIsADiscOfThePenWidth) {
               "\n.#####."
               "\n..###.."
               "\n.......");
-    // The dot of the wide red pen beside a width-4 line.
-    EXPECT_EQ(PixelArt(Drawn({10, 10}, {10, 10}, 6), {6, 6, 8, 8}, kInk),
-              "\n........"
-              "\n..####.."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n..####.."
-              "\n........");
     EXPECT_EQ(CountPixels(Drawn({10, 10}, {10, 10}, 1), kInk), 1);
 }
 

@@ -6,21 +6,13 @@
 
 #include "CanvasTexts.h"
 #include "InteractionState.h"
+#include "model/PointList.h"
 
 namespace zef {
 namespace {
 
 Model TwoSelectedPoints() {
-    Model model;
-    PointRecord start;
-    start.selected = 1;
-    PointRecord end;
-    end.x = 30;
-    end.y = 40;
-    end.kind = kStrokeContinuation;
-    end.selected = 1;
-    model.points = {start, end};
-    return model;
+    return test::ModelOf({{0, 0, kStrokeStart, true}, {30, 40, kStrokeContinuation, true}});
 }
 
 bool Pressed(const ToolbarState& state, int command) {

@@ -7,47 +7,17 @@
 #include <cstdlib>
 #include <vector>
 
+#include "model/PointList.h"
+
 namespace zef {
 namespace {
 
 using ::testing::ElementsAre;
 
-// A point as the tests write it: position, kind and selection.
-struct P {
-    std::int32_t x;
-    std::int32_t y;
-    std::uint8_t kind = kStrokeContinuation;
-    bool selected = false;
-    friend bool operator==(const P&, const P&) = default;
-};
-
-void PrintTo(const P& p, std::ostream* os) {
-    *os << "(" << p.x << ", " << p.y << (p.kind == kStrokeStart ? ", start" : "")
-        << (p.selected ? ", selected" : "") << ")";
-}
-
-constexpr std::uint8_t S = kStrokeStart;
-
-Model MakeModel(const std::vector<P>& points) {
-    Model model;
-    for (const P& p : points) {
-        PointRecord record;
-        record.x = p.x;
-        record.y = p.y;
-        record.kind = p.kind;
-        record.selected = p.selected ? 1 : 0;
-        model.points.push_back(record);
-    }
-    return model;
-}
-
-std::vector<P> Points(const Model& model) {
-    std::vector<P> result;
-    for (const PointRecord& r : model.points) {
-        result.push_back({r.x, r.y, r.kind, r.selected == 1});
-    }
-    return result;
-}
+using test::ModelOf;
+using test::P;
+using test::PointsOf;
+using test::S;
 
 TEST(SelectionCommandsTest, SelectAllOnAnEmptyModelStillMakesASelection) {
     Model model;
@@ -57,16 +27,16 @@ TEST(SelectionCommandsTest, SelectAllOnAnEmptyModelStillMakesASelection) {
 }
 
 TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) {
-    Model model = MakeModel({{0, 0, S, true}, {5, 5, kStrokeContinuation, false}});
+    Model model = ModelOf({{0, 0, S, true}, {5, 5, kStrokeContinuation, false}});
     SelectionState selection;
     selection.selectionExists = true;
     InvertSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S, false}, P{5, 5, 2, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S, false}, P{5, 5, 2, true}));
     EXPECT_TRUE(selection.selectionExists);
 
     SelectAll(model, selection);
     EXPECT_TRUE(InvertSelection(model, selection).refreshToolbar);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{5, 5}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{5, 5}));
     EXPECT_FALSE(selection.selectionExists);
 }
 
@@ -96,10 +66,10 @@ TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStro
         {{{0, 0, S}, {1, 0, 2, true}, {2, 0, S, true}, {3, 0, 2, true}}, {{0, 0, S}, {1, 0}}, 2},
     };
     for (const Case& c : cases) {
-        Model model = MakeModel(c.before);
+        Model model = ModelOf(c.before);
         SelectionState selection{.selectionExists = true, .moveMode = true};
         const EditResult result = DeleteSelectedSegments(model, selection);
-        EXPECT_EQ(Points(model), c.after);
+        EXPECT_EQ(PointsOf(model), c.after);
         EXPECT_EQ(result.snapshots, c.snapshots);
         EXPECT_TRUE(result.updateTitle && result.refreshToolbar);
         EXPECT_TRUE(model.document.modified);
@@ -108,10 +78,10 @@ TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStro
 }
 
 TEST(DeleteSelectedSegmentsTest, SegmentsWithOneSelectedEndStayAndTheFlagStaysClear) {
-    Model model = MakeModel({{0, 0, S, true}, {1, 0}, {2, 0, 2, true}});
+    Model model = ModelOf({{0, 0, S, true}, {1, 0}, {2, 0, 2, true}});
     SelectionState selection{.selectionExists = true};
     const EditResult result = DeleteSelectedSegments(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{2, 0}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{2, 0}));
     EXPECT_EQ(result.snapshots, 1);
     EXPECT_FALSE(model.document.modified);
     EXPECT_FALSE(selection.selectionExists);
@@ -121,7 +91,7 @@ TEST(DeleteSelectedSegmentsTest, SegmentsWithOneSelectedEndStayAndTheFlagStaysCl
 bool Survives(P previous, P middle, P next) {
     previous.kind = S;
     middle.selected = true;
-    Model model = MakeModel({previous, middle, next});
+    Model model = ModelOf({previous, middle, next});
     StraightenSelection(model);
     return model.points.size() == 3;
 }
@@ -171,33 +141,33 @@ TEST(StraightenSelectionTest, AgreesWithThePlainRuleOnEveryKindOfCorner) {
 }
 
 TEST(StraightenSelectionTest, CollapsesAChainAndKeepsStrokeEnds) {
-    Model model = MakeModel({{0, 0, S, true},
-                             {10, 0, 2, true},
-                             {20, 0, 2, true},
-                             {30, 0, 2, true},
-                             {40, 0, 2, true},
-                             {50, 0, S, true},
-                             {60, 0, 2, true}});
+    Model model = ModelOf({{0, 0, S, true},
+                           {10, 0, 2, true},
+                           {20, 0, 2, true},
+                           {30, 0, 2, true},
+                           {40, 0, 2, true},
+                           {50, 0, S, true},
+                           {60, 0, 2, true}});
     const EditResult result = StraightenSelection(model);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S, true}, P{40, 0, 2, true}, P{50, 0, S, true},
-                                           P{60, 0, 2, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S, true}, P{40, 0, 2, true}, P{50, 0, S, true},
+                                             P{60, 0, 2, true}));
     EXPECT_EQ(result.snapshots, 1);
     EXPECT_TRUE(result.updateTitle);
 }
 
 TEST(StraightenSelectionTest, MarksTheModelModifiedEvenWhenNothingGoes) {
-    Model model = MakeModel({{0, 0, S}, {10, 0}});
+    Model model = ModelOf({{0, 0, S}, {10, 0}});
     StraightenSelection(model);
     EXPECT_EQ(model.points.size(), 2u);
     EXPECT_TRUE(model.document.modified);
 }
 
 TEST(RemoveLastLineTest, TakesAStrokeApartFromItsEnd) {
-    Model model = MakeModel({{0, 0, S}, {1, 0}, {5, 5, S}, {6, 6}, {7, 7}});
+    Model model = ModelOf({{0, 0, S}, {1, 0}, {5, 5, S}, {6, 6}, {7, 7}});
     EXPECT_EQ(RemoveLastLine(model).snapshots, 1);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{5, 5, S}, P{6, 6}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{5, 5, S}, P{6, 6}));
     RemoveLastLine(model);
-    EXPECT_THAT(Points(model), ElementsAre(P{0, 0, S}, P{1, 0}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{1, 0}));
     EXPECT_TRUE(model.document.modified);
 }
 
@@ -210,47 +180,47 @@ TEST(RemoveLastLineTest, EmptyModelOnlyAsksForASnapshot) {
 }
 
 TEST(MoveSelectionTest, MovesSelectedPointsWithinTheLimits) {
-    Model model = MakeModel({{29995, -29995, S, true}, {7, 7}});
+    Model model = ModelOf({{29995, -29995, S, true}, {7, 7}});
     SelectionState selection;
     MoveSelection(model, selection, 10, -10);
-    EXPECT_THAT(Points(model), ElementsAre(P{30000, -30000, S, true}, P{7, 7}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{30000, -30000, S, true}, P{7, 7}));
 
     selection.moveAll = true;
     MoveSelection(model, selection, -3, 2);
-    EXPECT_THAT(Points(model), ElementsAre(P{29997, -29998, S, true}, P{4, 9}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{29997, -29998, S, true}, P{4, 9}));
     EXPECT_FALSE(model.document.modified);
 }
 
 TEST(ScaleSelectionTest, ScalesAboutTheCentreTruncatingTowardZero) {
-    Model model = MakeModel({{110, 100, S, true}, {101, 90, 2, true}, {5, 5}});
+    Model model = ModelOf({{110, 100, S, true}, {101, 90, 2, true}, {5, 5}});
     SelectionState selection{.scaleFactor = 2.0f, .scaleCentreX = 100, .scaleCentreY = 100};
     ScaleSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{120, 100, S, true}, P{102, 80, 2, true}, P{5, 5}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{120, 100, S, true}, P{102, 80, 2, true}, P{5, 5}));
     EXPECT_EQ(selection.scaleFactor, 1.0f);
 
-    model = MakeModel({{-1, 0, S, true}, {1, 0, 2, true}});
+    model = ModelOf({{-1, 0, S, true}, {1, 0, 2, true}});
     selection = {.scaleFactor = 1.5f};
     ScaleSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{-1, 0, S, true}, P{1, 0, 2, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{-1, 0, S, true}, P{1, 0, 2, true}));
 }
 
 TEST(ScaleSelectionTest, ClampsAndCollapses) {
-    Model model = MakeModel({{20000, -20000, S, true}, {0, 3000, 2, true}});
+    Model model = ModelOf({{20000, -20000, S, true}, {0, 3000, 2, true}});
     SelectionState selection{.scaleFactor = 100.0f};
     ScaleSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{30000, -30000, S, true}, P{0, 30000, 2, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{30000, -30000, S, true}, P{0, 30000, 2, true}));
 
     selection = {.scaleFactor = 0.0f, .scaleCentreX = 40, .scaleCentreY = 50};
     ScaleSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{40, 50, S, true}, P{40, 50, 2, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{40, 50, S, true}, P{40, 50, 2, true}));
 }
 
 TEST(ScaleSelectionTest, FactorOneLeavesEveryPointWhereItWas) {
     // The round trip through angle and radius lands just short of -59 here.
-    Model model = MakeModel({{-60, -59, S, true}});
+    Model model = ModelOf({{-60, -59, S, true}});
     SelectionState selection;
     ScaleSelection(model, selection);
-    EXPECT_THAT(Points(model), ElementsAre(P{-60, -59, S, true}));
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{-60, -59, S, true}));
 }
 
 }  // namespace
