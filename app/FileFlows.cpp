@@ -103,10 +103,10 @@ bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
     if (!std::filesystem::exists(path, error)) {
         return true;
     }
-    const std::string_view question = texts::kOverwriteQuestion;
-    const std::size_t name = question.find("%s");
-    const std::string text =
-        std::string(question.substr(0, name)) + path + std::string(question.substr(name + 2));
+    const std::string_view format = texts::kOverwriteQuestion;
+    const std::size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text.append(path).append(format.substr(at + 2));
     return shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kYesNoDefaultNo,
                                MessageIcon::kNone, owner}) == MessageAnswer::kYes;
 }

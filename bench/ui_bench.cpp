@@ -73,7 +73,7 @@ void TickIntervals(benchmark::State& state) {
                 QCoreApplication::exit(0);
             }
         });
-        zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL);
+        zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
         QApplication::exec();
         window.StopTimers();
         std::sort(intervals.begin(), intervals.end());

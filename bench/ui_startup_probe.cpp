@@ -1,5 +1,5 @@
-// zeftool's start-up as its main does it, ending at the first frame shown: prints the moment
-// of that frame on the steady clock, in nanoseconds, for the start-up benchmark.
+// zeftool's start-up as its main does it for the running instance, ending at the first frame shown:
+// prints the moment of that frame on the steady clock, in nanoseconds, for the start-up benchmark.
 
 #include <QApplication>
 #include <chrono>
@@ -7,6 +7,7 @@
 
 #include "MainWindow.h"
 #include "Program.h"
+#include "SettingsFile.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -19,8 +20,7 @@ int main(int argc, char** argv) {
                         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
         QCoreApplication::exit(0);
     });
-    zef::ui::StartEditor(window, zef::ui::CommandLineOf(argc, argv));
-    const int exitCode = QApplication::exec();
-    zef::ui::ShutDown(window);
-    return exitCode;
+    zef::ui::StartEditor(window, zef::ui::CommandLineOf(argc, argv),
+                         zef::ReadSettingsFile(zef::ui::SettingsFile()));
+    return QApplication::exec();
 }

@@ -1,20 +1,10 @@
 #include "ExportArguments.h"
 
-#include <limits>
-
 #include "ExportOptions.h"
 #include "ExportRules.h"
 
 namespace zef {
 namespace {
-
-std::optional<std::int32_t> NonNegative(std::string_view text) {
-    const std::optional<std::uint32_t> value = ParseUnsigned(text);
-    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(*value);
-}
 
 // "WxH", each side above 0.
 bool ParseSize(std::string_view text, ExportArguments& arguments) {
@@ -22,9 +12,9 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
     if (cross == std::string_view::npos) {
         return false;
     }
-    arguments.width = NonNegative(text.substr(0, cross));
-    arguments.height = NonNegative(text.substr(cross + 1));
-    return arguments.width > 0 && arguments.height > 0;
+    arguments.width = ParseSide(text.substr(0, cross));
+    arguments.height = ParseSide(text.substr(cross + 1));
+    return arguments.width && arguments.height;
 }
 
 }  // namespace
@@ -52,11 +42,11 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
         } else if (gif && option == "--transparent") {
             parsed.transparent = true;
         } else if (option == "--end-wait" && hasValue) {
-            const std::optional<std::int32_t> value = NonNegative(arguments[++i]);
+            const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
             ok = value.has_value();
             parsed.endWait = value.value_or(0);
         } else if (option == "--smoothness" && hasValue) {
-            const std::optional<std::int32_t> value = NonNegative(arguments[++i]);
+            const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
             ok = value && *value <= 12;
             parsed.smoothness = value.value_or(0);
         } else if (option == "--size" && hasValue) {

@@ -3,10 +3,10 @@
 #include <chrono>
 
 #include "AppTexts.h"
-#include "CanvasLimits.h"
 #include "ExportRules.h"
 #include "Exporters.h"
 #include "ModelFileIO.h"
+#include "StandaloneScene.h"
 
 namespace zef {
 namespace {
@@ -62,32 +62,20 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
     Model model;
     model.properties = loaded.model->properties;
     model.points = std::move(loaded.model->points);
-    ModelProperties& properties = model.properties;
-    const CanvasSize canvas = LimitCanvasSize(properties.canvasWidth, properties.canvasHeight, {});
-    properties.canvasWidth = canvas.width;
-    properties.canvasHeight = canvas.height;
-    Renderer renderer;
-    const Colour colours[] = {properties.lineColour, properties.shadowColour,
-                              properties.backgroundColour};
-    for (int slot = 0; slot < 3; ++slot) {
-        renderer.SetColourSlot(properties, slot, colours[slot].red, colours[slot].green,
-                               colours[slot].blue, properties.lineWidth);
-    }
-    Random random(arguments.seed.value_or(ClockSeed()));
-    const SelectionState selection;
+    StandaloneScene scene(std::move(model), arguments.seed.value_or(ClockSeed()));
+    const ModelProperties& properties = scene.model.properties;
     const bool gif = command == "gif";
     const ExportRequest request{gif ? GifPathFor(arguments.out) : BmpBaseFor(arguments.out),
                                 arguments.kind,
-                                arguments.width.value_or(canvas.width),
-                                arguments.height.value_or(canvas.height),
+                                arguments.width.value_or(properties.canvasWidth),
+                                arguments.height.value_or(properties.canvasHeight),
                                 arguments.antiAliasing,
                                 arguments.transparent,
                                 arguments.endWait,
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
-    const ExportScene scene{model, renderer, random, selection};
-    const ExportResult result = gif ? ExportAnimatedGif(scene, request, progress)
-                                    : ExportBmpSequence(scene, request, progress);
+    const ExportResult result = gif ? ExportAnimatedGif(scene.View(), request, progress)
+                                    : ExportBmpSequence(scene.View(), request, progress);
     if (result.Succeeded()) {
         return 0;
     }

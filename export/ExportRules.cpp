@@ -16,22 +16,13 @@ bool EndsWith(const std::string& text, std::string_view ending) {
            text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
-// The VTR end wait as a dialog reads it: a number that is not negative as a signed value.
-std::optional<std::int32_t> ParseEndWait(std::string_view text) {
-    const std::optional<std::uint32_t> value = ParseUnsigned(text);
-    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(*value);
-}
-
 std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view endWaitText,
                                          std::int32_t smoothness, double totalLength,
                                          std::int32_t vtrSpeed) {
     if (kind != kExportVtr) {
         return FrameCount(kind, totalLength, vtrSpeed, 0, FrameDelay(kind, smoothness));
     }
-    const std::optional<std::int32_t> endWait = ParseEndWait(endWaitText);
+    const std::optional<std::int32_t> endWait = ParseNonNegative(endWaitText);
     if (!endWait) {
         return std::nullopt;
     }
@@ -88,6 +79,28 @@ std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
         }
     }
     return static_cast<std::uint32_t>(value);
+}
+
+std::optional<std::int32_t> ParseNonNegative(std::string_view text) {
+    const std::optional<std::uint32_t> value = ParseUnsigned(text);
+    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(*value);
+}
+
+std::optional<std::int32_t> ParseSide(std::string_view text) {
+    const std::optional<std::int32_t> value = ParseNonNegative(text);
+    return value > 0 ? value : std::nullopt;
+}
+
+std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_t typedModelSide,
+                                             std::int32_t otherModelSide) {
+    const std::optional<std::uint32_t> value = ParseUnsigned(typed);
+    if (!value || typedModelSide <= 0) {
+        return std::nullopt;
+    }
+    return std::int64_t{*value} * otherModelSide / typedModelSide;
 }
 
 std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,

@@ -24,6 +24,19 @@ std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrS
 // most 4294967295.
 std::optional<std::uint32_t> ParseUnsigned(std::string_view text);
 
+// A number that is not negative as a signed value, as the dialogs read the VTR end wait.
+std::optional<std::int32_t> ParseNonNegative(std::string_view text);
+
+// An output width or height as Save reads it: a number above 0 as a signed value.
+std::optional<std::int32_t> ParseSide(std::string_view text);
+
+// The other side that keeps the model's proportions while the user types one:
+// typed * otherModelSide / typedModelSide, the fraction dropped; nothing when the typed text
+// is not a number or the model side is not above 0. Worked out in 64 bits, so a long number
+// gives a large side (which Save then refuses) instead of a wrapped one.
+std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_t typedModelSide,
+                                             std::int32_t otherModelSide);
+
 // The frame count a dialog shows for the fields as they stand: "***" when the VTR end wait
 // is not a number or reads as negative.
 std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,

@@ -51,6 +51,19 @@ void CloseEncoder(GifFileType*& gif) {
 
 }  // namespace
 
+bool CandidateTrial::Due() {
+    if (wait_ > 0) {
+        --wait_;
+        return false;
+    }
+    return true;
+}
+
+void CandidateTrial::Weighed(std::uint64_t bytes, std::uint64_t plainBytes) {
+    rest_ = bytes < plainBytes ? 0 : std::min(std::max(1, 2 * rest_), kLongestRest);
+    wait_ = rest_;
+}
+
 void PixelBox::Add(const PixelBox& other) {
     if (other.Empty()) {
         return;
@@ -74,6 +87,7 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
     pending_.resize(pixels);
     canvas_.resize(pixels);
     candidate_.reserve(pixels);
+    keyed_.reserve(pixels);
     if (transparentColour && palette.IsExact()) {
         transparent_ = palette.Find(*transparentColour);
     }
@@ -82,6 +96,9 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
         canvasKnown_ = true;
     }
     ColorMapObject* colours = MakeColourMap(palette, !transparent_ && colourCount_ < 256);
+    if (colours != nullptr) {
+        sizer_.emplace(colours->BitsPerPixel);
+    }
     int error = 0;
     gif_ = EGifOpen(&file_, WriteToFile, &error);
     encoder_ = EGifOpen(&scratch_, WriteToMemory, &error);
@@ -224,7 +241,7 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
     return static_cast<std::uint8_t>(free - used.begin());
 }
 
-bool AnimatedGifWriter::Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels) {
+bool AnimatedGifWriter::Encode(const PixelBox& box, std::span<std::uint8_t> pixels) {
     scratch_.clear();
     const int width = box.right - box.left;
     if (EGifPutImageDesc(encoder_, box.left, box.top, width, box.bottom - box.top, false,
@@ -251,7 +268,8 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
 }
 
 void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
-    auto out = candidate_.begin();
+    keyed_.resize(candidate_.size());
+    auto out = keyed_.begin();
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
             *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
@@ -263,42 +281,51 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     if (!ok_) {
         return;
     }
-    std::optional<std::uint8_t> transparency = transparent_;
-    PixelBox written = box;
+    // The candidates, by the size giflib will give them: the box as it is, the box with
+    // unchanged pixels as the key (transparent), and the whole frame where the box covers at
+    // least half of it. A candidate far behind is weighed again only after a few frames.
+    enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
     CopyBox(box);
-    if (!Encode(box, candidate_)) {
+    const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
+    const PixelBox whole{0, 0, width_, height_};
+    const bool weighKeyed = key && keyedTrial_.Due();
+    const bool weighWhole =
+        disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due();
+    if (weighKeyed || weighWhole) {
+        std::uint64_t smallest = sizer_->ImageBytes(candidate_);
+        const std::uint64_t plain = smallest;
+        if (weighKeyed) {
+            KeyBox(box, *key);
+            const std::uint64_t keyed = sizer_->ImageBytes(keyed_);
+            keyedTrial_.Weighed(keyed, plain);
+            if (keyed < smallest) {
+                smallest = keyed;
+                choice = Choice::kKeyedBox;
+            }
+        }
+        if (weighWhole) {
+            const std::uint64_t wholeBytes = sizer_->ImageBytes(pending_);
+            wholeTrial_.Weighed(wholeBytes, plain);
+            if (wholeBytes < smallest) {
+                choice = Choice::kWhole;
+            }
+        }
+    }
+    const bool encoded = choice == Choice::kWhole      ? Encode(whole, pending_)
+                         : choice == Choice::kKeyedBox ? Encode(box, keyed_)
+                                                       : Encode(box, candidate_);
+    if (!encoded) {
         return;
     }
-    best_.swap(scratch_);
-    const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
-    if (key) {
-        KeyBox(box, *key);
-        if (!Encode(box, candidate_)) {
-            return;
-        }
-        if (scratch_.size() < best_.size()) {
-            best_.swap(scratch_);
-            transparency = key;
-        }
-    }
-    const PixelBox whole{0, 0, width_, height_};
-    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area()) {
-        CopyBox(whole);
-        if (!Encode(whole, candidate_)) {
-            return;
-        }
-        if (scratch_.size() < best_.size()) {
-            best_.swap(scratch_);
-            transparency = transparent_;
-            written = whole;
-        }
-    }
+    const std::optional<std::uint8_t> transparency =
+        choice == Choice::kKeyedBox ? key : transparent_;
     const std::uint8_t control[4] = {
         static_cast<std::uint8_t>(disposal << 2 | (transparency ? 1 : 0)),
         static_cast<std::uint8_t>(delay), static_cast<std::uint8_t>(delay >> 8),
         transparency.value_or(0)};
     ok_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
-          file_.Write(best_.data(), best_.size());
+          file_.Write(scratch_.data(), scratch_.size());
+    const PixelBox written = choice == Choice::kWhole ? whole : box;
     for (std::int32_t y = written.top; y < written.bottom; ++y) {
         const std::size_t first = Offset(written.left, y);
         const auto length = static_cast<std::size_t>(written.right - written.left);
@@ -312,8 +339,8 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
 
 void AnimatedGifWriter::WriteEmptyPicture() {
     const std::uint8_t control[4] = {1, 0, 0, 0};
-    std::vector<std::uint8_t> pixel{0};
-    ok_ = Encode({0, 0, 1, 1}, pixel) &&
+    std::uint8_t pixel = 0;
+    ok_ = Encode({0, 0, 1, 1}, {&pixel, 1}) &&
           EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(scratch_.data(), scratch_.size());
 }

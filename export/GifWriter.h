@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AtomicFile.h"
+#include "LzwSizer.h"
 #include "Palette.h"
 #include "StreamedFile.h"
 #include "ZefImage.h"
@@ -25,6 +26,19 @@ struct PixelBox {
     std::int64_t Area() const { return Empty() ? 0 : std::int64_t{right - left} * (bottom - top); }
     void Add(const PixelBox& other);
     friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+
+// Whether a frame candidate is worth weighing: one that came out no smaller than the plain
+// box rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
+class CandidateTrial {
+  public:
+    bool Due();
+    void Weighed(std::uint64_t bytes, std::uint64_t plainBytes);
+
+  private:
+    static constexpr int kLongestRest = 16;
+    int rest_ = 0;
+    int wait_ = 0;
 };
 
 // Writes an animated GIF89a that loops forever, one frame at a time, so memory does not grow
@@ -60,10 +74,9 @@ class AnimatedGifWriter {
     void WriteEmptyPicture();
     void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
     // Encodes `pixels` as the image `box` into scratch_, giflib's image descriptor and data.
-    bool Encode(const PixelBox& box, std::vector<std::uint8_t>& pixels);
+    bool Encode(const PixelBox& box, std::span<std::uint8_t> pixels);
     PixelBox ChangedBox() const;
-    // The candidates: the box's pixels as they are, and with unchanged pixels as the key
-    // (KeyBox fills the candidate CopyBox sized).
+    // The box's pixels into candidate_, and into keyed_ with the unchanged ones as `key`.
     void CopyBox(const PixelBox& box);
     void KeyBox(const PixelBox& box, std::uint8_t key);
     std::size_t Offset(std::int32_t x, std::int32_t y) const {
@@ -88,9 +101,12 @@ class AnimatedGifWriter {
     bool hasPending_ = false;
     std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
+    std::optional<LzwSizer> sizer_;
+    CandidateTrial keyedTrial_;
+    CandidateTrial wholeTrial_;
     std::vector<std::uint8_t> candidate_;
+    std::vector<std::uint8_t> keyed_;
     std::vector<std::uint8_t> scratch_;
-    std::vector<std::uint8_t> best_;
 };
 
 // Frame record of WriteAnimatedGif: flag 0x8 marks `transparentColour` as transparent.

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -12,6 +11,7 @@
 #include <QPainter>
 #include <QSessionManager>
 #include <QShortcut>
+#include <QThread>
 #include <algorithm>
 #include <exception>
 #include <vector>
@@ -102,7 +102,11 @@ void MainWindow::StopTimers() {
     shakeTimer_.stop();
 }
 
-void MainWindow::HandOverPath(const QString& path) {
+void MainWindow::HandOverPath(const QString& path, const QByteArray& activationToken) {
+    // Qt's Wayland support activates the window with the token this variable holds.
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    }
     pendingHandOvers_.push_back(LocalPath(path));
     RunPendingHandOvers();
 }
@@ -250,9 +254,13 @@ void MainWindow::PumpOneEvent() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+// Ends the running event loop; without one (a window driven by tests) nothing is left to end,
+// and an exit asked for then would end the next loop at once.
 void MainWindow::Quit() {
     quitRequested_ = true;
-    QCoreApplication::exit(0);
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(0);
+    }
 }
 
 CanvasPoint MainWindow::PointerPosition() {

@@ -46,10 +46,11 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     bool QuitRequested() const { return quitRequested_; }
 
   public slots:
-    // A path handed over by a second start: the window comes forward and the editor opens the
-    // file, asking to save changes first. While a dialog is open or an export runs it waits
-    // until the editor is idle again.
-    void HandOverPath(const QString& path);
+    // A path handed over by a second start: the window comes forward (with the desktop's
+    // activation token of that start, if any) and the editor opens the file, asking to save
+    // changes first. While a dialog is open or an export runs it waits until the editor is
+    // idle again.
+    void HandOverPath(const QString& path, const QByteArray& activationToken = {});
 
   signals:
     void FramePresented();

@@ -4,9 +4,15 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#include "SettingsFile.h"
+#include "WindowPlacement.h"
 
 // The pictures, cursors and icons are compiled into the library; a static library's
 // resources are registered by hand.
@@ -36,6 +42,30 @@ std::string DialogStartFolder() {
             ? programFolder
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFile::encodeName(folder).toStdString();
+}
+
+PixelRect ToPixelRect(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// Wayland lets no program place its own windows or learn where they are.
+bool WindowSystemPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Place(MainWindow& window, WindowPosition saved) {
+    if (WindowSystemPlacesWindows()) {
+        return;
+    }
+    std::vector<PixelRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(ToPixelRect(screen->geometry()));
+    }
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const PixelRect placed = PlaceOnScreens(
+        {saved.left, saved.top, window.width(), window.height()}, screens,
+        primary != nullptr ? ToPixelRect(primary->availableGeometry()) : PixelRect{});
+    window.move(placed.x, placed.y);
 }
 
 }  // namespace
@@ -79,17 +109,38 @@ std::uint32_t ClockSeed() {
     return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
 }
 
-void StartEditor(MainWindow& window, const std::string& commandLine) {
-    window.move(0, 0);
+std::filesystem::path SettingsFile() {
+    return SettingsFilePath(
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+}
+
+void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read) {
+    Place(window, read.window);
     window.show();
-    window.editor().Start(commandLine, DialogStartFolder());
+    // After the canvas window has reported its first size, which would otherwise replace the
+    // canvas size read.
+    Editor& editor = window.editor();
+    ApplySettingsRecord(read, editor.model().properties, editor.settings());
+    editor.Start(commandLine, DialogStartFolder());
     window.activateWindow();
     window.canvas().setFocus();
     window.StartTimers();
 }
 
-void ShutDown(MainWindow& window) {
+void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
+              const SettingsRecord& read) {
     window.StopTimers();
+    std::optional<WindowPosition> restored;
+    if (!WindowSystemPlacesWindows()) {
+        restored = WindowPosition{window.x(), window.y()};
+    }
+    Editor& editor = window.editor();
+    const SettingsRecord record =
+        SettingsRecordAtExit(read, restored, editor.model().properties, editor.settings());
+    if (!WriteSettingsFile(settingsFile, record)) {
+        std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
+                     settingsFile.c_str());
+    }
 }
 
 }  // namespace zef::ui

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QApplication>
+#include <filesystem>
 #include <string>
 
 #include "MainWindow.h"
+#include "SettingsRecord.h"
 
 namespace zef::ui {
 
@@ -26,11 +28,18 @@ std::string CommandLineOf(int argc, char** argv);
 // The seed of the program's random numbers: the millisecond clock.
 std::uint32_t ClockSeed();
 
-// Places and shows the window, starts the editor on the command line's file, focuses the
-// canvas and starts the timers.
-void StartEditor(MainWindow& window, const std::string& commandLine);
+// Where Config.dat is kept for this program and user.
+std::filesystem::path SettingsFile();
 
-// Stops the timers.
-void ShutDown(MainWindow& window);
+// Places the window where the settings read at start-up say (unless the window system places
+// windows itself; on the primary screen when that place is off every screen) and shows it,
+// applies the settings to the editor, starts the editor on the command line's file, focuses the
+// canvas and starts the timers.
+void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read);
+
+// Stops the timers and writes the settings: the window's restored position and the current
+// model's properties. A failed write is told on standard error; the previous file stays.
+void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
+              const SettingsRecord& read);
 
 }  // namespace zef::ui

@@ -175,7 +175,10 @@ bool SingleInstance::Claim() {
     const QString name = meetingFolder_ + kSocketName;
     QLocalServer::removeServer(name);
     server_.setSocketOptions(QLocalServer::UserAccessOption);
-    server_.listen(name);
+    if (!server_.listen(name)) {
+        std::fprintf(stderr, "zeftool: a second start cannot reach this one: %s\n",
+                     qPrintable(server_.errorString()));
+    }
     return true;
 }
 

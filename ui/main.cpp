@@ -3,6 +3,8 @@
 
 #include "MainWindow.h"
 #include "Program.h"
+#include "SettingsFile.h"
+#include "SingleInstance.h"
 
 int main(int argc, char** argv) {
     if (!zef::ui::HasDisplay()) {
@@ -11,9 +13,26 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     zef::ui::PrepareApplication(application);
+    const std::string commandLine = zef::ui::CommandLineOf(argc, argv);
+    const QString meetingFolder = zef::ui::SingleInstance::MeetingFolder();
+    zef::ui::SingleInstance instance(meetingFolder);
+    if (!instance.Claim()) {
+        return zef::ui::RunSecondStart(meetingFolder, commandLine);
+    }
+
+    const std::filesystem::path settingsFile = zef::ui::SettingsFile();
+    const zef::SettingsRecord settings = zef::ReadSettingsFile(settingsFile);
     zef::ui::MainWindow window(zef::ui::ClockSeed());
-    zef::ui::StartEditor(window, zef::ui::CommandLineOf(argc, argv));
+    QObject::connect(&instance, &zef::ui::SingleInstance::PathHandedOver, &window,
+                     [&window](const QString& path, const QByteArray& activationToken) {
+                         // The window system's plugin brings the window forward with it.
+                         if (!activationToken.isEmpty()) {
+                             qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+                         }
+                         window.HandOverPath(path);
+                     });
+    zef::ui::StartEditor(window, commandLine, settings);
     const int exitCode = QApplication::exec();
-    zef::ui::ShutDown(window);
+    zef::ui::ShutDown(window, settingsFile, settings);
     return exitCode;
 }

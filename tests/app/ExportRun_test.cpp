@@ -26,15 +26,18 @@ using ExportRunTest = EditorTest;
 TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
     struct Case {
         const char* name;
+        bool gif;
         std::int32_t kind;
         std::int32_t width;
         long replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
         bool refreshed;
     };
     const Case cases[] = {
-        {"VTR", kExportVtr, 80, 4, true},
-        {"shaking", kExportShaking, 80, 0, false},
-        {"refused size", kExportVtr, 70000, 0, false},
+        {"VTR", true, kExportVtr, 80, 4, true},
+        {"shaking", true, kExportShaking, 80, 0, false},
+        {"refused size", true, kExportVtr, 70000, 0, false},
+        {"BMP VTR", false, kExportVtr, 80, 4, true},
+        {"BMP still", false, kExportStill, 80, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -43,8 +46,9 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         model.AppendPoint(110, 10, true);
         shell.calls.clear();
         DialogProgress dialog(editor);
-        const ExportResult result = RunGifExport(
-            editor, {PathOf("a.gif"), c.kind, c.width, 60, false, false, 1, 6}, dialog);
+        const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
+        const ExportResult result =
+            c.gif ? RunGifExport(editor, request, dialog) : RunBmpExport(editor, request, dialog);
         EXPECT_EQ(result.Succeeded(), c.width == 80);
         EXPECT_TRUE(dialog.flagAlwaysSet);
         EXPECT_FALSE(editor.ExportRunning());
@@ -54,16 +58,6 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
                   c.refreshed ? 1 : 0);
         EXPECT_FALSE(editor.renderer().VtrMode());
     }
-}
-
-TEST_F(ExportRunTest, BmpExportClearsTheFlagToo) {
-    model.AppendPoint(10, 10, false);
-    model.AppendPoint(50, 10, true);
-    DialogProgress dialog(editor);
-    EXPECT_TRUE(RunBmpExport(editor, {PathOf("b"), kExportStill, 30, 20, true, false, 0, 6}, dialog)
-                    .Succeeded());
-    EXPECT_TRUE(dialog.flagAlwaysSet);
-    EXPECT_FALSE(editor.ExportRunning());
 }
 
 }  // namespace

@@ -52,12 +52,5 @@ TEST(HandOverMessageTest, OnlyOneWholeBlockWithAPathAndANulIsAccepted) {
     }
 }
 
-TEST(HandOverMessageTest, ASecondStartSaysWhyItEndsUnlessItsPathWasDelivered) {
-    EXPECT_EQ(SecondStartMessage(HandOverOutcome::kDelivered), "");
-    EXPECT_EQ(SecondStartMessage(HandOverOutcome::kNoPath), "둘 이상의 복수샐행은 안돼요.");
-    EXPECT_EQ(SecondStartMessage(HandOverOutcome::kNoAnswer), "둘 이상의 복수샐행은 안돼요.");
-    EXPECT_EQ(SecondStartMessage(HandOverOutcome::kPathTooLong), "파일 경로가 너무 길어요;;.");
-}
-
 }  // namespace
 }  // namespace zef

@@ -79,6 +79,20 @@ TEST(ExportRulesTest, Paths) {
     EXPECT_EQ(ProposedExportPath("", ".bmp"), "");
 }
 
+TEST(ExportRulesTest, DialogFields) {
+    EXPECT_EQ(ParseSide(" 640"), 640);
+    EXPECT_EQ(ParseSide("0"), std::nullopt);
+    EXPECT_EQ(ParseSide("-5"), std::nullopt);
+    EXPECT_EQ(ParseSide("2147483648"), std::nullopt);
+    EXPECT_EQ(ParseNonNegative("0"), 0);
+    EXPECT_EQ(ParseNonNegative("x"), std::nullopt);
+    EXPECT_EQ(ProportionalSide("400", 800, 600), 300);
+    EXPECT_EQ(ProportionalSide("333", 800, 600), 249);
+    EXPECT_EQ(ProportionalSide("4000000000", 10, 600), 240000000000);
+    EXPECT_EQ(ProportionalSide("12a", 800, 600), std::nullopt);
+    EXPECT_EQ(ProportionalSide("12", 0, 600), std::nullopt);
+}
+
 TEST(ExportRulesTest, FrameSizes) {
     EXPECT_TRUE(FrameSizeCanBeHad(1, 1));
     EXPECT_TRUE(FrameSizeCanBeHad(16384, 16384));  // 1 GiB exactly

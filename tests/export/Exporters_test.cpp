@@ -6,9 +6,9 @@
 #include <fstream>
 
 #include "BmpFile.h"
-#include "ExportScene_test.h"
 #include "ExportTexts.h"
 #include "TempFolder.h"
+#include "TestScene.h"
 
 namespace zef {
 namespace {
@@ -74,6 +74,41 @@ TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameForItsDelay) {
             EXPECT_EQ(decoded->frames, expected);
         }
         EXPECT_EQ(FilesIn(folder), 1u);
+    }
+}
+
+TEST(ExportAnimatedGifTest, ManyAntiAliasedColoursShareOnePalette) {
+    test::TempFolder folder;
+    TestScene scene;
+    TestScene twin;
+    for (TestScene* s : {&scene, &twin}) {
+        ModelProperties& p = s->model.properties;
+        p.lineWidth = 5;
+        const Colour colours[] = {{255, 0, 40}, {0, 60, 255}, {20, 255, 90}};
+        for (int slot = 0; slot < 3; ++slot) {
+            s->renderer.SetColourSlot(p, slot, colours[slot].red, colours[slot].green,
+                                      colours[slot].blue, p.lineWidth);
+        }
+    }
+    const std::vector<test::ShownFrame> expected =
+        test::RenderedFrames(twin, kExportShaking, 41, 27, true, false, 5, 6);
+    ASSERT_GT(test::ColourCount(expected), 256u);
+    RecordingProgress progress;
+    const std::string path = folder.PathOf("a.gif");
+    ASSERT_TRUE(
+        ExportAnimatedGif(scene.View(), {path, kExportShaking, 41, 27, true, false, 5, 6}, progress)
+            .Succeeded());
+    const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
+    ASSERT_TRUE(decoded);
+    ASSERT_EQ(decoded->frames.size(), expected.size());
+    for (std::size_t f = 0; f < expected.size(); ++f) {
+        for (std::size_t i = 0; i < expected[f].pixels.size(); ++i) {
+            const auto a = static_cast<std::uint32_t>(expected[f].pixels[i]);
+            const auto b = static_cast<std::uint32_t>(decoded->frames[f].pixels[i]);
+            for (const int shift : {0, 8, 16}) {
+                EXPECT_NEAR((a >> shift) & 0xFF, (b >> shift) & 0xFF, 48) << f << " " << i;
+            }
+        }
     }
 }
 

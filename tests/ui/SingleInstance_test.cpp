@@ -51,12 +51,12 @@ TEST_F(SingleInstanceTest, ASecondStartHandsItsPathAndTokenToTheRunningInstance)
     QSignalSpy handedOver(&running, &SingleInstance::PathHandedOver);
 
     EXPECT_EQ(HandOver("/home/u/그림 모델.zfm", "token-1"), HandOverOutcome::kDelivered);
-    ASSERT_TRUE(handedOver.wait(1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 1; }, 1000));
     EXPECT_EQ(handedOver[0][0].toString(), QString::fromUtf8("/home/u/그림 모델.zfm"));
     EXPECT_EQ(handedOver[0][1].toByteArray(), "token-1");
 
     EXPECT_EQ(HandOver("relative/a.zfm"), HandOverOutcome::kDelivered);
-    ASSERT_TRUE(handedOver.wait(1000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 2; }, 1000));
     EXPECT_EQ(handedOver[1][0].toString(), QDir::current().absoluteFilePath("relative/a.zfm"));
     EXPECT_EQ(handedOver[1][1].toByteArray(), "");
 }
@@ -75,14 +75,11 @@ TEST_F(SingleInstanceTest, WhatIsNotOneBlockWithAPathIsIgnoredUnanswered) {
         EXPECT_FALSE(Answered(message));
     }
     EXPECT_TRUE(Answered(block)) << "the same connection way works for a proper block";
-    ASSERT_TRUE(handedOver.wait(1000));
-    EXPECT_EQ(handedOver.size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return handedOver.size() == 1; }, 1000));
 }
 
-TEST_F(SingleInstanceTest, ASecondStartEndsWithoutWaitingWhenItHasNothingToSend) {
-    EXPECT_EQ(HandOver("", {}, 10s), HandOverOutcome::kNoPath);
-    EXPECT_EQ(HandOver("/" + std::string(254, 'a'), {}, 10s), HandOverOutcome::kPathTooLong);
-    EXPECT_EQ(HandOver("/a.zfm", {}, 200ms), HandOverOutcome::kNoAnswer) << "nobody listens";
+TEST_F(SingleInstanceTest, ASecondStartGivesUpWhenNobodyAnswersInTime) {
+    EXPECT_EQ(HandOver("/a.zfm", {}, 200ms), HandOverOutcome::kNoAnswer);
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+// Exports of the sample model: GIF export time, rendering included, without the flush to disk.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ExportOptions.h"
+#include "ExportRules.h"
+#include "Exporters.h"
+#include "ModelFileIO.h"
+#include "StandaloneScene.h"
+
+namespace {
+
+const std::string kSample =
+    (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples/house.zfm").string();
+
+struct NoProgress : zef::ExportProgress {
+    void SetStatusText(const std::string&) override {}
+    void SetProgressRange(std::int32_t, std::int32_t) override {}
+    void StepProgress() override {}
+    void PumpOneEvent() override {}
+    void FrameRendered(const zef::RenderReport&) override {}
+};
+
+// Exports the sample as zefcli does with --seed 1.
+void ExportSample(benchmark::State& state, const char* label, std::int32_t kind, std::int32_t width,
+                  std::int32_t height, bool antiAliasing) {
+    zef::LoadResult loaded = zef::ReadModelFile(kSample, zef::ModelProperties{});
+    if (!loaded.model) {
+        state.SkipWithError("the sample model cannot be read");
+        return;
+    }
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "zef_bench_export.gif").string();
+    zef::FileOps ops = zef::SystemFileOps();
+    ops.flush = [](int) { return 0; };
+    for (auto _ : state) {
+        zef::Model model;
+        model.properties = loaded.model->properties;
+        model.points = loaded.model->points;
+        zef::StandaloneScene scene(std::move(model), 1);
+        NoProgress progress;
+        const zef::ExportResult result = zef::ExportAnimatedGif(
+            scene.View(),
+            {path, kind, width, height, antiAliasing, false, 5, zef::FrameDelay(kind, 12)},
+            progress, ops);
+        if (!result.Succeeded()) {
+            state.SkipWithError("the export failed");
+        }
+    }
+    state.SetLabel(label);
+    std::filesystem::remove(path);
+}
+
+void GifVtr(benchmark::State& state) {
+    ExportSample(state, "gif_vtr_800x600_ms", zef::kExportVtr, 800, 600, false);
+}
+BENCHMARK(GifVtr)->Unit(benchmark::kMillisecond);
+
+void GifShake(benchmark::State& state) {
+    ExportSample(state, "gif_shake_800x600_ms", zef::kExportShaking, 800, 600, false);
+}
+BENCHMARK(GifShake)->Unit(benchmark::kMillisecond);
+
+void GifVtrAntiAliased(benchmark::State& state) {
+    ExportSample(state, "gif_vtr_aa_400x300_ms", zef::kExportVtr, 400, 300, true);
+}
+BENCHMARK(GifVtrAntiAliased)->Unit(benchmark::kMillisecond);
+
+}  // namespace

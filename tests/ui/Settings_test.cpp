@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <filesystem>
+
+#include "MainWindow.h"
+#include "Program.h"
+#include "SettingsFile.h"
+#include "TempFolder.h"
+
+namespace zef::test {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+  protected:
+    std::filesystem::path File() const { return folder.path() / "Config.dat"; }
+
+    TempFolder folder;
+};
+
+TEST_F(SettingsTest, NextStartHasTheLastModelsPropertiesAndTheRestoredPlace) {
+    {
+        ui::MainWindow first(1);
+        const SettingsRecord read = ReadSettingsFile(File());
+        ui::StartEditor(first, "", read);
+        first.move(120, 80);
+        first.editor().model().properties.backgroundColour = {255, 0, 0};
+        first.editor().FitCanvas(320, 240);
+        first.showMinimized();
+        ui::ShutDown(first, File(), read);
+    }
+    ASSERT_EQ(std::filesystem::file_size(File()), kSettingsRecordSize);
+    const SettingsRecord read = ReadSettingsFile(File());
+    EXPECT_EQ(read.window, (WindowPosition{120, 80}));
+    EXPECT_EQ(read.properties.canvasWidth, 320);
+
+    ui::MainWindow second(2);
+    ui::StartEditor(second, "", read);
+    EXPECT_EQ(second.pos(), QPoint(120, 80));
+    EXPECT_EQ(second.CanvasClientSize(), (CanvasSize{320, 240}));
+    EXPECT_EQ(second.statusPanes().Pane(StatusPane::kCanvasSize).text(),
+              QStringLiteral("320 Ⅹ 240"));
+    second.editor().FrameTick();
+    EXPECT_EQ(second.canvas().PresentedFrame().size(), QSize(320, 240));
+    EXPECT_EQ(second.canvas().PresentedFrame().pixelColor(5, 5), QColor(255, 0, 0));
+}
+
+TEST_F(SettingsTest, PositionOffEveryScreenPlacesTheWindowOnThePrimaryScreen) {
+    SettingsRecord read;
+    read.window = {-30000, 40000};
+    ui::MainWindow window(1);
+    ui::StartEditor(window, "", read);
+    EXPECT_EQ(window.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+}
+
+TEST_F(SettingsTest, FailedWriteIsToldAndShutdownGoesOn) {
+    std::filesystem::create_directory(File());
+    ui::MainWindow window(1);
+    ui::StartEditor(window, "", {});
+    ::testing::internal::CaptureStderr();
+    ui::ShutDown(window, File(), {});
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+              "zeftool: the settings could not be written to " + File().string() + "\n");
+    EXPECT_TRUE(std::filesystem::is_directory(File()));
+}
+
+}  // namespace
+}  // namespace zef::test
