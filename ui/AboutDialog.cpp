@@ -26,10 +26,12 @@ void MakeLink(QLabel* label, const char* text) {
     label->setPalette(palette);
     label->setText(QString::fromUtf8(text));
     label->setCursor(Qt::PointingHandCursor);
-    // Tall enough for the underline, which lies below the descent in Korean fonts.
+    // From the top, and tall enough for the underline, which lies below the descent.
     const QFontMetrics metrics = label->fontMetrics();
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->resize(metrics.horizontalAdvance(label->text()),
-                  std::max(label->height(), metrics.height() + metrics.underlinePos()));
+                  std::max(label->height(),
+                           metrics.ascent() + metrics.underlinePos() + 2 * metrics.lineWidth()));
 }
 
 }  // namespace
