@@ -123,6 +123,7 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() == Qt::LeftButton) {
+        clientDrag_ = true;
         events_.CanvasLeftPressed();
     } else if (event->button() == Qt::RightButton) {
         events_.CanvasRightPressed();
@@ -139,9 +140,11 @@ void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
         StepFrameDrag();
         return;
     }
-    ShowCursorAt(event->position().toPoint());
-    if (!EdgeAt(event->position().toPoint())) {
+    if (clientDrag_ || !EdgeAt(event->position().toPoint())) {
+        setCursor(clientCursor_);
         events_.CanvasMouseMoved();
+    } else {
+        ShowCursorAt(event->position().toPoint());
     }
 }
 
@@ -155,6 +158,7 @@ void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     if (event->button() == Qt::LeftButton) {
+        clientDrag_ = false;
         events_.CanvasLeftReleased();
     }
 }

@@ -60,6 +60,9 @@ class CanvasWidget : public QWidget {
     std::optional<CursorShape> clientShape_;
     QCursor clientCursor_;
     std::optional<FrameDrag> frameDrag_;
+    // The left button went down in the client area and is still down: every move belongs to
+    // the drag, also over the frame or outside the window.
+    bool clientDrag_ = false;
 };
 
 }  // namespace zef::ui

@@ -24,13 +24,7 @@ int main(int argc, char** argv) {
     const zef::SettingsRecord settings = zef::ReadSettingsFile(settingsFile);
     zef::ui::MainWindow window(zef::ui::ClockSeed());
     QObject::connect(&instance, &zef::ui::SingleInstance::PathHandedOver, &window,
-                     [&window](const QString& path, const QByteArray& activationToken) {
-                         // The window system's plugin brings the window forward with it.
-                         if (!activationToken.isEmpty()) {
-                             qputenv("XDG_ACTIVATION_TOKEN", activationToken);
-                         }
-                         window.HandOverPath(path);
-                     });
+                     &zef::ui::MainWindow::HandOverPath);
     zef::ui::StartEditor(window, commandLine, settings);
     const int exitCode = QApplication::exec();
     zef::ui::ShutDown(window, settingsFile, settings);
