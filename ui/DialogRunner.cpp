@@ -1,15 +1,34 @@
 #include "DialogRunner.h"
 
+#include "AboutDialog.h"
+#include "PropertiesDialog.h"
+#include "SettingsDialog.h"
+#include "ZefImage.h"
+
 namespace zef::ui {
+namespace {
+
+DialogResult Run(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted ? DialogResult::kOk : DialogResult::kCancel;
+}
+
+}  // namespace
 
 DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Editor& editor) {
-    static_cast<void>(owner);
-    static_cast<void>(editor);
     switch (dialog) {
-        case DialogId::kAbout:
-        case DialogId::kSettings:
+        case DialogId::kAbout: {
+            AboutDialog about(static_cast<std::uint32_t>(LibraryVersion()), &owner);
+            return Run(about);
+        }
+        case DialogId::kSettings: {
+            SettingsDialog settings(editor.settings(), &owner);
+            return Run(settings);
+        }
+        case DialogId::kProperties: {
+            PropertiesDialog properties(editor, &owner);
+            return Run(properties);
+        }
         case DialogId::kGifExport:
-        case DialogId::kProperties:
         case DialogId::kBmpExport:
             break;
     }

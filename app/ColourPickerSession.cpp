@@ -1,0 +1,94 @@
+#include "ColourPickerSession.h"
+
+#include "ColourSlot.h"
+#include "Editor.h"
+#include "UnsignedNumber.h"
+
+namespace zef {
+namespace {
+
+constexpr std::array<std::uint8_t, 3> kLevels{0, 127, 255};
+constexpr int kFirstSwatchId = 1042;
+constexpr int kHintId = 1053;
+constexpr std::uint32_t kLargestChannel = 255;
+
+// The byte of a channel in a colour, const or not.
+template <typename ColourType>
+auto& ChannelIn(ColourType& colour, Channel channel) {
+    switch (channel) {
+        case Channel::kRed:
+            return colour.red;
+        case Channel::kGreen:
+            return colour.green;
+        case Channel::kBlue:
+            break;
+    }
+    return colour.blue;
+}
+
+}  // namespace
+
+Colour SwatchColour(int index) {
+    return {kLevels[static_cast<std::size_t>(index % 3)],
+            kLevels[static_cast<std::size_t>(index / 3 % 3)],
+            kLevels[static_cast<std::size_t>(index / 9)]};
+}
+
+int SwatchId(int index) {
+    const int id = kFirstSwatchId + index;
+    return id < kHintId ? id : id + 1;
+}
+
+std::optional<int> SwatchIndexOf(int id) {
+    for (int index = 0; index < kSwatchCount; ++index) {
+        if (SwatchId(index) == id) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+ColourPickerSession::ColourPickerSession(Editor& editor, int slot)
+    : editor_(editor),
+      slot_(slot),
+      starting_(SlotColour(editor.model().properties, slot)),
+      working_(starting_) {}
+
+std::uint8_t ColourPickerSession::Value(Channel channel) const {
+    return ChannelIn(working_, channel);
+}
+
+std::string ColourPickerSession::Text(Channel channel) const {
+    return UnsignedNumberText(Value(channel));
+}
+
+void ColourPickerSession::SetChannel(Channel channel, int position) {
+    ChannelIn(working_, channel) = static_cast<std::uint8_t>(position);
+}
+
+bool ColourPickerSession::EditChanged(Channel channel, std::string_view text, bool focused) {
+    if (!focused) {
+        return false;
+    }
+    const auto value = ReadUnsignedNumber(text);
+    if (!value || *value > kLargestChannel) {
+        return false;
+    }
+    ChannelIn(working_, channel) = static_cast<std::uint8_t>(*value);
+    return true;
+}
+
+void ColourPickerSession::PickSwatch(int index) {
+    working_ = SwatchColour(index);
+}
+
+void ColourPickerSession::PreviewPainted() {
+    editor_.SetColourSlot(slot_, working_.red, working_.green, working_.blue,
+                          editor_.model().properties.lineWidth);
+}
+
+void ColourPickerSession::Cancel() {
+    working_ = starting_;
+}
+
+}  // namespace zef

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "AssociationFiles.h"
+#include "MimeAppsList.h"
+#include "PerUserAssociation.h"
+#include "TempFolder.h"
+
+namespace zef::test {
+namespace {
+
+constexpr const char* kType = "application/x-zeftool-model";
+constexpr const char* kOurs = "org.example.zeftool.association.desktop";
+
+TEST(DesktopExecArgumentTest, QuotesAndEscapesEveryPath) {
+    const struct {
+        const char* path;
+        const char* written;
+    } cases[] = {
+        {"/usr/bin/zeftool", R"("/usr/bin/zeftool")"},
+        {"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
+        {R"(/a"b)", R"("/a\\"b")"},
+        {"/a$b`c", R"("/a\\$b\\`c")"},
+        {R"(/a\b)", R"("/a\\\\b")"},
+        {"/100%/x", R"("/100%%/x")"},
+        {"/a\nb\tc", R"("/a\nb\tc")"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DesktopExecArgument(c.path), c.written) << c.path;
+    }
+}
+
+TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
+    const struct {
+        const char* before;
+        const char* registered;
+        const char* removed;
+    } cases[] = {
+        {"",
+         "[Default Applications]\n"
+         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n",
+         ""},
+        {"[Default Applications]\ntext/plain=ed.desktop;\n",
+         "[Default Applications]\n"
+         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n"
+         "text/plain=ed.desktop;\n",
+         "[Default Applications]\ntext/plain=ed.desktop;\n"},
+        {"[Added Associations]\ntext/plain=ed.desktop;",
+         "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
+         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n",
+         "[Added Associations]\ntext/plain=ed.desktop;\n\n"},
+        {"# mine\n[Default Applications]\n application/x-zeftool-model = other.desktop;\n"
+         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n",
+         "# mine\n[Default Applications]\napplication/x-zeftool-model="
+         "org.example.zeftool.association.desktop;other.desktop;\n"
+         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n",
+         "# mine\n[Default Applications]\napplication/x-zeftool-model=other.desktop;\n"
+         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string registered = WithDefaultApplication(c.before, kType, kOurs);
+        EXPECT_EQ(registered, c.registered) << c.before;
+        EXPECT_EQ(WithDefaultApplication(registered, kType, kOurs), registered) << c.before;
+        const std::string removed = WithoutDefaultApplication(registered, kType, kOurs);
+        EXPECT_EQ(removed, c.removed) << c.before;
+        EXPECT_EQ(WithoutDefaultApplication(removed, kType, kOurs), removed) << c.before;
+    }
+}
+
+class FileAssociationTest : public ::testing::Test {
+  protected:
+    std::filesystem::path Path(const char* relative) const { return folder.path() / relative; }
+    std::string Read(const char* relative) const {
+        std::ifstream file(Path(relative), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    void Write(const char* relative, const std::string& text) const {
+        std::filesystem::create_directories(Path(relative).parent_path());
+        std::ofstream(Path(relative), std::ios::binary) << text;
+    }
+    bool Exists(const char* relative) const { return std::filesystem::exists(Path(relative)); }
+
+    TempFolder folder;
+    const char* const writtenFiles[3] = {kAssociationMimePackage, kAssociationDesktopEntry,
+                                         kAssociationTypeIcon};
+};
+
+TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
+    Write("applications/org.example.zeftool.desktop", "[Desktop Entry]\n");
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/old place/zeftool", "<mime-info/>", "<svg/>"}));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/새 폴더/zeftool", "<mime-info/>", "<svg/>"}));
+    for (const char* file : writtenFiles) {
+        EXPECT_TRUE(Exists(file)) << file;
+    }
+    const std::string entry = Read(kAssociationDesktopEntry);
+    EXPECT_NE(entry.find("\nExec=\"/새 폴더/zeftool\" %f\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nName=제프모델파일열기\n"), std::string::npos) << entry;
+    EXPECT_EQ(entry.find("old place"), std::string::npos);
+    EXPECT_EQ(Read(kAssociationMimePackage), "<mime-info/>");
+    EXPECT_EQ(Read(kAssociationTypeIcon), "<svg/>");
+    EXPECT_EQ(Read(kMimeAppsList),
+              "[Default Applications]\n"
+              "application/x-zeftool-model=org.example.zeftool.association.desktop;\n");
+
+    EXPECT_TRUE(RemoveFileAssociation(folder.path()));
+    for (const char* file : writtenFiles) {
+        EXPECT_FALSE(Exists(file)) << file;
+    }
+    EXPECT_FALSE(Exists(kMimeAppsList));
+    EXPECT_TRUE(Exists("applications/org.example.zeftool.desktop"));
+}
+
+TEST_F(FileAssociationTest, RemovingWithoutRegisteringLeavesNothing) {
+    EXPECT_TRUE(RemoveFileAssociation(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST_F(FileAssociationTest, ALinkedListStaysALink) {
+    Write("dotfiles/mimeapps.list", "[Default Applications]\n");
+    std::filesystem::create_directories(Path("applications"));
+    std::filesystem::create_symlink(Path("dotfiles/mimeapps.list"), Path(kMimeAppsList));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/usr/bin/zeftool", "<mime-info/>", "<svg/>"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path(kMimeAppsList)));
+    EXPECT_NE(Read("dotfiles/mimeapps.list").find(kOurs), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zef::test

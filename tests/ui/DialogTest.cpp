@@ -1,0 +1,39 @@
+#include "DialogTest.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zef::test {
+
+// Notes the text of every message box as it is shown and presses its OK once the box runs.
+class DialogTest::MessageAnswerer : public QObject {
+  public:
+    explicit MessageAnswerer(QStringList& messages) : messages_(messages) {
+        QApplication::instance()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            messages_.append(box->text());
+            QTimer::singleShot(0, box->button(QMessageBox::Ok), &QAbstractButton::click);
+        }
+        return false;
+    }
+
+  private:
+    QStringList& messages_;
+};
+
+DialogTest::DialogTest() : answerer_(new MessageAnswerer(messages)) {
+    editor.Start("", "/tmp/");
+}
+
+DialogTest::~DialogTest() {
+    delete answerer_;
+}
+
+}  // namespace zef::test

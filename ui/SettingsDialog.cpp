@@ -1,0 +1,36 @@
+#include "SettingsDialog.h"
+
+#include "DialogMessage.h"
+#include "DialogTexts.h"
+#include "FileAssociation.h"
+#include "SettingsDialogRules.h"
+#include "ui_SettingsDialog.h"
+
+namespace zef::ui {
+
+SettingsDialog::SettingsDialog(Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), ui_(std::make_unique<Ui::SettingsDialog>()) {
+    ui_->setupUi(this);
+    ui_->openInVtrCheck->setChecked(OpenInVtrChecked(settings_));
+    ui_->openInVtrCheck->setFocus();
+    // Each button shows its message whatever happened.
+    connect(ui_->registerButton, &QPushButton::clicked, this, [this] {
+        RegisterAssociation();
+        ShowDialogMessage(this, texts::kRegistered);
+    });
+    connect(ui_->removeButton, &QPushButton::clicked, this, [this] {
+        RemoveAssociation();
+        ShowDialogMessage(this, texts::kRemoved);
+    });
+    connect(ui_->okButton, &QPushButton::clicked, this, &SettingsDialog::accept);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &SettingsDialog::reject);
+}
+
+SettingsDialog::~SettingsDialog() = default;
+
+void SettingsDialog::accept() {
+    AcceptOpenInVtr(settings_, ui_->openInVtrCheck->isChecked());
+    QDialog::accept();
+}
+
+}  // namespace zef::ui
