@@ -2,6 +2,7 @@
 
 #include "ExportOptions.h"
 #include "ExportRules.h"
+#include "UnsignedNumber.h"
 
 namespace zef {
 namespace {
@@ -52,7 +53,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
         } else if (option == "--size" && hasValue) {
             ok = ParseSize(arguments[++i], parsed);
         } else if (option == "--seed" && hasValue) {
-            parsed.seed = ParseUnsigned(arguments[++i]);
+            parsed.seed = ReadUnsignedNumber(arguments[++i]);
             ok = parsed.seed.has_value();
         } else {
             ok = false;

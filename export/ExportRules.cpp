@@ -7,6 +7,7 @@
 
 #include "ExportOptions.h"
 #include "ExportTexts.h"
+#include "UnsignedNumber.h"
 
 namespace zef {
 namespace {
@@ -57,33 +58,9 @@ std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrS
     return std::max<std::int64_t>(growth + hold, 0);
 }
 
-std::optional<std::uint32_t> ParseUnsigned(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > std::numeric_limits<std::uint32_t>::max()) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::uint32_t>(value);
-}
-
 std::optional<std::int32_t> ParseNonNegative(std::string_view text) {
-    const std::optional<std::uint32_t> value = ParseUnsigned(text);
-    if (!value || *value > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max())) {
+    const std::optional<std::uint32_t> value = ReadUnsignedNumber(text);
+    if (!value || IsNegativeAsSigned32(*value)) {
         return std::nullopt;
     }
     return static_cast<std::int32_t>(*value);
@@ -96,7 +73,7 @@ std::optional<std::int32_t> ParseSide(std::string_view text) {
 
 std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_t typedModelSide,
                                              std::int32_t otherModelSide) {
-    const std::optional<std::uint32_t> value = ParseUnsigned(typed);
+    const std::optional<std::uint32_t> value = ReadUnsignedNumber(typed);
     if (!value || typedModelSide <= 0) {
         return std::nullopt;
     }
@@ -115,8 +92,8 @@ BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std:
                            std::string_view heightText) {
     const std::optional<std::int64_t> count =
         PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
-    const std::optional<std::uint32_t> width = ParseUnsigned(widthText);
-    const std::optional<std::uint32_t> height = ParseUnsigned(heightText);
+    const std::optional<std::uint32_t> width = ReadUnsignedNumber(widthText);
+    const std::optional<std::uint32_t> height = ReadUnsignedNumber(heightText);
     if (!count || !width || !height) {
         return {texts::kPreviewInvalid, texts::kPreviewInvalid};
     }

@@ -20,11 +20,8 @@ std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay);
 std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrSpeed,
                         std::int32_t endWait, std::int32_t frameDelay);
 
-// A number typed into an edit field read as unsigned: digits between optional blanks, at
-// most 4294967295.
-std::optional<std::uint32_t> ParseUnsigned(std::string_view text);
-
-// A number that is not negative as a signed value, as the dialogs read the VTR end wait.
+// An edit read as an unsigned number (ReadUnsignedNumber) that is not negative as a signed
+// 32-bit value, as the dialogs read the VTR end wait.
 std::optional<std::int32_t> ParseNonNegative(std::string_view text);
 
 // An output width or height as Save reads it: a number above 0 as a signed value.
@@ -32,8 +29,8 @@ std::optional<std::int32_t> ParseSide(std::string_view text);
 
 // The other side that keeps the model's proportions while the user types one:
 // typed * otherModelSide / typedModelSide, the fraction dropped; nothing when the typed text
-// is not a number or the model side is not above 0. Worked out in 64 bits, so a long number
-// gives a large side (which Save then refuses) instead of a wrapped one.
+// does not read as an unsigned number or the model side is not above 0. Worked out in 64 bits, so a
+// long number gives a large side (which Save then refuses) instead of a wrapped one.
 std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_t typedModelSide,
                                              std::int32_t otherModelSide);
 
@@ -43,7 +40,7 @@ std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,
                              std::int32_t smoothness, double totalLength, std::int32_t vtrSpeed);
 
 // The BMP dialog's count and size estimate (megabytes at one byte per pixel, "%10.3f"); both
-// "***" when the count or either side does not read as a number.
+// "***" when the count or either side does not read as an unsigned number.
 struct BmpPreview {
     std::string count;
     std::string megabytes;

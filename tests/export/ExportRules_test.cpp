@@ -52,7 +52,7 @@ TEST(ExportRulesTest, PreviewTexts) {
         {kExportVtr, "", "100", "100", "***", {"***", "***"}},
         {kExportVtr, "-1", "100", "100", "***", {"***", "***"}},
         {kExportVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as signed
-        {kExportVtr, "5x", "100", "100", "***", {"***", "***"}},
+        {kExportVtr, "5x", "100", "100", "108", {"108", "     1.030"}},   // digits up to the x
         {kExportShaking, "5", "0", "100", "5", {"5", "     0.000"}},
         {kExportShaking, "5", "abc", "100", "5", {"***", "***"}},
         {kExportShaking, "5", "100", "", "5", {"***", "***"}},
@@ -89,7 +89,8 @@ TEST(ExportRulesTest, DialogFields) {
     EXPECT_EQ(ProportionalSide("400", 800, 600), 300);
     EXPECT_EQ(ProportionalSide("333", 800, 600), 249);
     EXPECT_EQ(ProportionalSide("4000000000", 10, 600), 240000000000);
-    EXPECT_EQ(ProportionalSide("12a", 800, 600), std::nullopt);
+    EXPECT_EQ(ProportionalSide("12a", 800, 600), 9);
+    EXPECT_EQ(ProportionalSide("a12", 800, 600), std::nullopt);
     EXPECT_EQ(ProportionalSide("12", 0, 600), std::nullopt);
 }
 
