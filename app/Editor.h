@@ -84,6 +84,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     Renderer& renderer() { return renderer_; }
     ExportOptions& exportOptions() { return exportOptions_; }
     Settings& settings() { return settings_; }
+    FileDialogRecord& fileDialogRecord() { return fileFlows_.DialogRecord(); }
     Random& random() { return random_; }
     // Set by an export while it renders its own frames: the timers then do nothing.
     bool ExportRunning() const { return exportRunning_; }

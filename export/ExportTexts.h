@@ -20,4 +20,16 @@ inline constexpr const char* kBmpFailed = "일련BMP파일 저장을 실패 했�
 
 inline constexpr const char* kPreviewInvalid = "***";
 
+inline constexpr const char* kNoFileName = "파일명이 입력되지 않았는 걸요?;;";
+inline constexpr const char* kBadEndWait = "VTR종료후 대기시간의 값이 맞지않아요";
+inline constexpr const char* kBadWidth = "그림의 넓이값이 안맞아요";
+inline constexpr const char* kBadHeight = "그림의 높이값이 안맞아요";
+
+inline constexpr const char* kGifBrowseTitle = "애니메이션GIF파일 저장";
+inline constexpr const char* kGifFilter = "GIF파일(*.gif)    ";
+inline constexpr const char* kGifPattern = "*.gif";
+inline constexpr const char* kBmpBrowseTitle = "일련BMP파일 저장";
+inline constexpr const char* kBmpFilter = "BMP파일(*.bmp)    ";
+inline constexpr const char* kBmpPattern = "*.bmp";
+
 }  // namespace zef::texts

@@ -1,0 +1,127 @@
+#include "ExportDialogRules.h"
+
+#include <fstream>
+
+#include "AppTexts.h"
+#include "ExportRules.h"
+#include "ExportTexts.h"
+#include "UnsignedNumber.h"
+
+namespace zef {
+namespace {
+
+constexpr std::int32_t kDefaultEndWait = 5;
+
+bool Gif(ExportFormat format) {
+    return format == ExportFormat::kGif;
+}
+
+// The kind Save and Cancel take: the GIF dialog knows only shaking and VTR.
+std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
+    return Gif(format) && form.kind != kExportShaking ? kExportVtr : form.kind;
+}
+
+}  // namespace
+
+ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model& model) {
+    if (Gif(format) && options.kind == kExportStill) {
+        options.kind = kExportShaking;
+    }
+    const ModelProperties& properties = model.properties;
+    ExportForm form;
+    form.kind = options.kind;
+    form.endWait = UnsignedNumberText(options.endWait);
+    form.path = ProposedExportPath(model.document.path, Gif(format) ? ".gif" : ".bmp");
+    form.width = std::to_string(properties.canvasWidth);
+    form.height = std::to_string(properties.canvasHeight);
+    form.smoothness = options.smoothness;
+    form.antiAliasing = options.antiAliasing == 1;
+    form.transparent = Gif(format) && options.transparentBackground == 1;
+    return form;
+}
+
+ExportPreview PreviewOf(const ExportForm& form, ExportFormat format, const Model& model) {
+    const double length = model.TotalPathLength();
+    const std::int32_t speed = model.properties.vtrSpeed;
+    if (Gif(format)) {
+        return {FramePreviewText(form.kind, form.endWait, form.smoothness, length, speed), {}};
+    }
+    const BmpPreview preview = BmpPreviewTexts(form.kind, form.endWait, form.smoothness, length,
+                                               speed, form.width, form.height);
+    return {preview.count, preview.megabytes};
+}
+
+SaveCheck CheckForSave(const ExportForm& form, ExportFormat format) {
+    if (form.path.empty()) {
+        return {std::nullopt, texts::kNoFileName};
+    }
+    ExportRequest request;
+    request.path = Gif(format) ? GifPathFor(form.path) : BmpBaseFor(form.path);
+    request.kind = KindOf(form, format);
+    if (request.kind != kExportStill) {
+        const std::optional<std::int32_t> endWait = ParseNonNegative(form.endWait);
+        if (request.kind == kExportVtr && !endWait) {
+            return {std::nullopt, texts::kBadEndWait};
+        }
+        request.endWait = endWait.value_or(kDefaultEndWait);
+        request.frameDelay = FrameDelay(request.kind, form.smoothness);
+    }
+    const std::optional<std::int32_t> width = ParseSide(form.width);
+    if (!width) {
+        return {std::nullopt, texts::kBadWidth};
+    }
+    const std::optional<std::int32_t> height = ParseSide(form.height);
+    if (!height) {
+        return {std::nullopt, texts::kBadHeight};
+    }
+    request.width = *width;
+    request.height = *height;
+    request.antiAliasing = form.antiAliasing;
+    request.transparent = Gif(format) && form.transparent;
+    return {std::move(request), nullptr};
+}
+
+std::string FirstFileWritten(const ExportRequest& request, ExportFormat format) {
+    return Gif(format) ? request.path : BmpFileName(request.path, request.kind, 0);
+}
+
+bool FileCanBeOpened(const std::string& path) {
+    return std::ifstream(path, std::ios::binary).is_open();
+}
+
+std::string OverwriteQuestion(const std::string& path) {
+    const std::string_view format = texts::kOverwriteQuestion;
+    const std::size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text.append(path).append(format.substr(at + 2));
+    return text;
+}
+
+FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed) {
+    record.path = typed;
+    FileDialog dialog;
+    dialog.kind = FileDialogKind::kSave;
+    dialog.title = Gif(format) ? texts::kGifBrowseTitle : texts::kBmpBrowseTitle;
+    dialog.filters = {Gif(format) ? FileFilter{texts::kGifFilter, texts::kGifPattern}
+                                  : FileFilter{texts::kBmpFilter, texts::kBmpPattern}};
+    dialog.initialPath = record.path;
+    dialog.initialDirectory = record.initialDirectory;
+    return dialog;
+}
+
+void StoreAfterExport(ExportOptions& options, const ExportRequest& request, ExportFormat format) {
+    const bool still = request.kind == kExportStill;
+    StoreExportOptions(options, request.kind, request.antiAliasing ? 1 : 0,
+                       Gif(format) ? (request.transparent ? 1 : 0) : options.transparentBackground,
+                       still ? options.endWait : request.endWait,
+                       still ? 18 - options.smoothness : request.frameDelay);
+}
+
+void StoreOnCancel(ExportOptions& options, const ExportForm& form, ExportFormat format) {
+    StoreExportOptions(options, KindOf(form, format), form.antiAliasing ? 1 : 0,
+                       Gif(format) ? (form.transparent ? 1 : 0) : options.transparentBackground,
+                       ParseNonNegative(form.endWait).value_or(kDefaultEndWait),
+                       18 - form.smoothness);
+}
+
+}  // namespace zef

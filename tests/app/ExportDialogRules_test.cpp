@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "ExportDialogRules.h"
+#include "ExportTexts.h"
+
+namespace zef {
+namespace {
+
+ExportForm ValidForm(const char* path, std::int32_t kind) {
+    ExportForm form;
+    form.path = path;
+    form.kind = kind;
+    form.endWait = kind == kExportShaking ? "x" : "0";
+    form.smoothness = 0;
+    form.width = "400";
+    form.height = "300";
+    form.transparent = true;
+    return form;
+}
+
+TEST(ExportDialogRules, TheBmpDialogOpensOnTheRememberedStillImage) {
+    Model model;
+    model.document.path = "/a/b.zfm";
+    ExportOptions options{kExportStill, -1, 4, 1, 1};
+    const ExportForm form = OpeningForm(options, ExportFormat::kBmp, model);
+    EXPECT_EQ(std::tie(form.kind, form.path, form.endWait, form.transparent),
+              std::make_tuple(kExportStill, "/a/b.bmp", "4294967295", false));
+    model.document = {};
+    EXPECT_EQ(OpeningForm(options, ExportFormat::kGif, model).path, "");
+}
+
+// The first failing check names its message; the fields after it are not looked at.
+TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
+    const struct {
+        void (*change)(ExportForm&);
+        const char* message;
+    } cases[] = {
+        {[](ExportForm& f) { f = ExportForm{}; }, texts::kNoFileName},
+        {[](ExportForm& f) {
+             f.endWait = "-";
+             f.width = "";
+         },
+         texts::kBadEndWait},
+        {[](ExportForm& f) { f.endWait = "2147483648"; }, texts::kBadEndWait},
+        {[](ExportForm& f) {
+             f.width = "0";
+             f.height = "";
+         },
+         texts::kBadWidth},
+        {[](ExportForm& f) { f.height = "x"; }, texts::kBadHeight},
+    };
+    for (const auto& c : cases) {
+        ExportForm form = ValidForm("a", kExportVtr);
+        c.change(form);
+        for (const ExportFormat format : {ExportFormat::kGif, ExportFormat::kBmp}) {
+            const SaveCheck check = CheckForSave(form, format);
+            EXPECT_EQ(check.message, c.message);
+            EXPECT_FALSE(check.request);
+        }
+    }
+}
+
+TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
+    const struct {
+        ExportFormat format;
+        const char* path;
+        std::int32_t kind;
+        const char* firstFile;
+        std::int32_t requestedKind;
+    } cases[] = {
+        {ExportFormat::kGif, "x.GIF", kExportShaking, "x.GIF.gif", kExportShaking},
+        {ExportFormat::kGif, "a.gif", kExportStill, "a.gif", kExportVtr},
+        {ExportFormat::kBmp, "walk.bmp", kExportVtr, "walk0000.bmp", kExportVtr},
+        {ExportFormat::kBmp, "walk.BMP", kExportShaking, "walk.BMP0000.bmp", kExportShaking},
+        {ExportFormat::kBmp, "walk", kExportStill, "walk.bmp", kExportStill},
+    };
+    for (const auto& c : cases) {
+        const ExportRequest request = *CheckForSave(ValidForm(c.path, c.kind), c.format).request;
+        const bool vtr = request.kind == kExportVtr;
+        EXPECT_EQ(FirstFileWritten(request, c.format), c.firstFile);
+        EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
+                  std::make_tuple(c.requestedKind, vtr ? 0 : 5, vtr ? 18 : 6,
+                                  c.format == ExportFormat::kGif))
+            << c.path;
+    }
+}
+
+TEST(ExportDialogRules, TheOptionsRememberedAfterAnExportOrCancel) {
+    const ExportOptions before{kExportVtr, 7, 3, 0, 1};
+    const auto remembered = [](const ExportOptions& o) {
+        return std::make_tuple(o.kind, o.endWait, o.smoothness, o.antiAliasing,
+                               o.transparentBackground);
+    };
+    const struct {
+        ExportFormat format;
+        ExportRequest request;
+        std::tuple<int, int, int, int, int> after;
+    } exports[] = {
+        {ExportFormat::kGif, {"p", kExportShaking, 1, 1, true, false, 5, 6}, {0, 5, 12, 1, 0}},
+        {ExportFormat::kBmp, {"p", kExportVtr, 1, 1, false, false, 2, 10}, {1, 2, 8, 0, 1}},
+        {ExportFormat::kBmp, {"p", kExportStill, 1, 1, false, false, 5, 6}, {2, 7, 3, 0, 1}},
+    };
+    for (const auto& c : exports) {
+        ExportOptions options = before;
+        StoreAfterExport(options, c.request, c.format);
+        EXPECT_EQ(remembered(options), c.after) << c.request.kind;
+    }
+    ExportOptions options = before;
+    StoreOnCancel(options, ValidForm("p", kExportStill), ExportFormat::kBmp);
+    EXPECT_EQ(remembered(options), std::make_tuple(2, 0, 0, 0, 1));
+}
+
+}  // namespace
+}  // namespace zef
