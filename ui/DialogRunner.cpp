@@ -1,6 +1,8 @@
 #include "DialogRunner.h"
 
 #include "AboutDialog.h"
+#include "BmpExportDialog.h"
+#include "GifExportDialog.h"
 #include "PropertiesDialog.h"
 #include "SettingsDialog.h"
 #include "ZefImage.h"
@@ -14,7 +16,7 @@ DialogResult Run(QDialog& dialog) {
 
 }  // namespace
 
-DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Editor& editor) {
+DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Editor& editor) {
     switch (dialog) {
         case DialogId::kAbout: {
             AboutDialog about(static_cast<std::uint32_t>(LibraryVersion()), &owner);
@@ -28,9 +30,14 @@ DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Editor& editor) {
             PropertiesDialog properties(editor, &owner);
             return Run(properties);
         }
-        case DialogId::kGifExport:
-        case DialogId::kBmpExport:
-            break;
+        case DialogId::kGifExport: {
+            GifExportDialog gif(editor, shell, &owner);
+            return Run(gif);
+        }
+        case DialogId::kBmpExport: {
+            BmpExportDialog bmp(editor, shell, &owner);
+            return Run(bmp);
+        }
     }
     return DialogResult::kCancel;
 }

@@ -185,7 +185,7 @@ std::optional<std::string> MainWindow::ChooseFile(const FileDialog& dialog) {
 }
 
 DialogResult MainWindow::RunDialog(DialogId dialog) {
-    return RunModalDialog(dialog, *this, editor_);
+    return RunModalDialog(dialog, *this, *this, editor_);
 }
 
 MainLayout MainWindow::MainWindowLayout() {

@@ -7,7 +7,8 @@
 
 namespace zef::test {
 
-// Notes the text of every message box as it is shown and presses its OK once the box runs.
+// Notes the text of every message box as it is shown and presses its OK (or the default
+// button of a question) once the box runs.
 class DialogTest::MessageAnswerer : public QObject {
   public:
     explicit MessageAnswerer(QStringList& messages) : messages_(messages) {
@@ -19,7 +20,9 @@ class DialogTest::MessageAnswerer : public QObject {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Show) {
             messages_.append(box->text());
-            QTimer::singleShot(0, box->button(QMessageBox::Ok), &QAbstractButton::click);
+            QAbstractButton* answer = box->button(QMessageBox::Ok);
+            QTimer::singleShot(0, answer != nullptr ? answer : box->defaultButton(),
+                               &QAbstractButton::click);
         }
         return false;
     }

@@ -11,7 +11,7 @@
 namespace zef::test {
 
 // An editor on a fake shell for a dialog to work on, and the texts of the message boxes the
-// dialog showed, each answered with OK as soon as it appears.
+// dialog showed, each answered with OK (a question with its default) as soon as it appears.
 class DialogTest : public ::testing::Test {
   protected:
     DialogTest();

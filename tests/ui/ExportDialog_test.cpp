@@ -1,0 +1,177 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "BmpExportDialog.h"
+#include "DialogTest.h"
+#include "ExportTexts.h"
+#include "GifExportDialog.h"
+#include "TempFolder.h"
+
+namespace zef::test {
+namespace {
+
+using namespace zef::ui;
+
+class ExportDialogTest : public DialogTest {
+  protected:
+    ExportDialogTest() {
+        editor.FitCanvas(80, 60);
+        editor.model().AppendPoint(10, 10, false);
+        editor.model().AppendPoint(70, 50, true);
+    }
+
+    std::unique_ptr<ExportDialog> Open(ExportFormat format) {
+        std::unique_ptr<ExportDialog> dialog;
+        if (format == ExportFormat::kGif) {
+            dialog = std::make_unique<GifExportDialog>(editor, shell, nullptr);
+        } else {
+            dialog = std::make_unique<BmpExportDialog>(editor, shell, nullptr);
+        }
+        dialog->show();
+        return dialog;
+    }
+    template <typename Widget = QLineEdit>
+    static Widget* Find(QDialog& dialog, const char* name) {
+        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static QString Text(QDialog& dialog, const char* name) {
+        return Find<QLabel>(dialog, name)->text();
+    }
+    static void Set(QDialog& dialog, const char* edit, const std::string& text) {
+        Find(dialog, edit)->setText(QString::fromStdString(text));
+    }
+    static void Save(QDialog& dialog) { Find<QPushButton>(dialog, "saveButton")->click(); }
+
+    TempFolder folder;
+};
+
+TEST_F(ExportDialogTest, TheRememberedOptionsCarryFromOneDialogToTheNext) {
+    auto bmp = Open(ExportFormat::kBmp);
+    Find<QRadioButton>(*bmp, "stillRadio")->click();
+    EXPECT_FALSE(Find(*bmp, "endWaitEdit")->isEnabled());
+    bmp->reject();
+    EXPECT_EQ(editor.exportOptions().kind, kExportStill);
+
+    auto gif = Open(ExportFormat::kGif);
+    EXPECT_TRUE(Find<QRadioButton>(*gif, "shakingRadio")->isChecked());
+    EXPECT_EQ(editor.exportOptions().kind, kExportShaking);
+    Find<QSlider>(*gif, "smoothnessSlider")->setValue(3);
+    Set(*gif, "endWaitEdit", "soon");
+    Set(*gif, "pathEdit", folder.PathOf("shake"));
+    Save(*gif);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kGifSaved)});
+    EXPECT_TRUE(std::filesystem::exists(folder.PathOf("shake.gif")));
+    EXPECT_EQ(editor.exportOptions().endWait, 5);
+    EXPECT_EQ(Find<QSlider>(*Open(ExportFormat::kGif), "smoothnessSlider")->value(), 12);
+}
+
+TEST_F(ExportDialogTest, OnlyTheSideWithTheFocusKeepsTheRatio) {
+    auto bmp = Open(ExportFormat::kBmp);
+    QApplication::setActiveWindow(bmp.get());
+    QLineEdit* width = Find(*bmp, "widthEdit");
+    QLineEdit* height = Find(*bmp, "heightEdit");
+    width->setFocus();
+    width->clear();
+    QTest::keyClicks(width, "40");
+    EXPECT_EQ(height->text(), "30");
+    height->setText("7");
+    EXPECT_EQ(width->text(), "40");
+    EXPECT_EQ(Text(*bmp, "megabytesLabel"), "     0.001");  // 40 x 7 x 5 bytes
+    Find<QPushButton>(*bmp, "restoreSizeButton")->click();
+    EXPECT_EQ(width->text() + "x" + height->text(), "80x60");
+}
+
+TEST_F(ExportDialogTest, ThePreviewShowsStarsForAFieldThatIsNoNumber) {
+    auto gif = Open(ExportFormat::kGif);
+    Set(*gif, "endWaitEdit", "");
+    EXPECT_EQ(Text(*gif, "frameCountLabel"), "5");
+    Find<QRadioButton>(*gif, "vtrRadio")->click();
+    EXPECT_EQ(Text(*gif, "frameCountLabel"), "***");
+    auto bmp = Open(ExportFormat::kBmp);
+    EXPECT_EQ(Text(*bmp, "frameCountLabel") + Text(*bmp, "megabytesLabel"), "5     0.023");
+    Set(*bmp, "heightEdit", "x");
+    EXPECT_EQ(Text(*bmp, "frameCountLabel") + Text(*bmp, "megabytesLabel"), "******");
+}
+
+TEST_F(ExportDialogTest, ASaveMessageLeavesTheDialogOpenAsItWas) {
+    auto gif = Open(ExportFormat::kGif);
+    Set(*gif, "pathEdit", "a");
+    Set(*gif, "widthEdit", "0");
+    Save(*gif);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kBadWidth)});
+    EXPECT_TRUE(gif->isVisible() && Find<QPushButton>(*gif, "saveButton")->isEnabled());
+    EXPECT_EQ(Find(*gif, "widthEdit")->text(), "0");
+}
+
+TEST_F(ExportDialogTest, NoToTheOverwriteQuestionKeepsTheFileAndTheDialog) {
+    const std::string first = folder.PathOf("walk0000.bmp");
+    std::ofstream(first) << "old";
+    auto bmp = Open(ExportFormat::kBmp);
+    Set(*bmp, "pathEdit", folder.PathOf("walk.bmp"));
+    Save(*bmp);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString(first)));
+    EXPECT_TRUE(bmp->isVisible() && Find<QPushButton>(*bmp, "saveButton")->isEnabled());
+    EXPECT_EQ(std::filesystem::file_size(first), 3u);
+}
+
+// While the frames are rendered the dialog cannot be left and the canvas rests.
+TEST_F(ExportDialogTest, AnExportWritesTheFilesShowingItsProgress) {
+    auto bmp = Open(ExportFormat::kBmp);
+    Set(*bmp, "pathEdit", folder.PathOf("walk"));
+    bool keptOpen = false;
+    auto* progress = Find<QProgressBar>(*bmp, "progressBar");
+    QObject::connect(progress, &QProgressBar::valueChanged, bmp.get(), [&](int value) {
+        if (value == 1) {
+            QTest::keyClick(bmp.get(), Qt::Key_Escape);
+            bmp->close();
+            keptOpen = bmp->isVisible() && editor.ExportRunning() &&
+                       !Find<QPushButton>(*bmp, "cancelButton")->isEnabled();
+        }
+    });
+    Save(*bmp);
+    EXPECT_TRUE(keptOpen);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kBmpSaved)});
+    EXPECT_TRUE(std::filesystem::exists(folder.PathOf("walk0004.bmp")));
+    EXPECT_EQ(Text(*bmp, "statusLabel"), QString::fromUtf8(texts::kExportFinished));
+    EXPECT_EQ(progress->value(), 5);
+    EXPECT_FALSE(bmp->isVisible() || editor.ExportRunning());
+    EXPECT_EQ(shell.foregrounds, 1);
+}
+
+TEST_F(ExportDialogTest, AFailedExportEndsWithTheFailureMessage) {
+    const struct {
+        const char* path;
+        const char* width;
+        const char* memoryMessage;
+    } cases[] = {{"missing/a.gif", "80", nullptr}, {"a.gif", "70000", texts::kGifNoWorkBuffer}};
+    for (const auto& c : cases) {
+        messages.clear();
+        shell.messages.clear();
+        auto gif = Open(ExportFormat::kGif);
+        Set(*gif, "pathEdit", folder.PathOf(c.path));
+        Set(*gif, "widthEdit", c.width);
+        Save(*gif);
+        EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kGifFailed)}) << c.path;
+        EXPECT_FALSE(gif->isVisible());
+        ASSERT_EQ(shell.messages.size(), c.memoryMessage ? 1u : 0u);
+        if (c.memoryMessage != nullptr) {
+            EXPECT_EQ(shell.messages[0].text, c.memoryMessage);
+            EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zef::test
