@@ -1,17 +1,26 @@
 // The editor on screen (offscreen platform): whole frame ticks of the main window, the pace of
-// the running editor's frame timer, and the time from a start to the first frame shown.
+// the running editor's frame timer, the time from a start to the first frame shown, and a GIF
+// export from its dialog against zefcli's.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "BenchModels.h"
+#include "GifExportDialog.h"
 #include "MainWindow.h"
 #include "Program.h"
 
@@ -105,5 +114,63 @@ void StartupToFirstFrame(benchmark::State& state) {
     state.SetLabel("startup_to_first_frame_ms");
 }
 BENCHMARK(StartupToFirstFrame)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+double SecondsSince(Clock::time_point start, Clock::time_point end = Clock::now()) {
+    return std::chrono::duration<double>(end - start).count();
+}
+
+// Answers the result message as soon as it shows, noting when the export had ended.
+class ResultAnswerer : public QObject {
+  public:
+    Clock::time_point shown;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            shown = Clock::now();
+            QTimer::singleShot(0, box, &QDialog::accept);
+        }
+        return false;
+    }
+};
+
+// The sample model's VTR animation (end wait 5, smoothness 12, its own size) saved from the GIF
+// dialog of the running editor until its result shows, against `zefcli gif --vtr` of the same
+// model with the same seed in a process of its own: the time of the one over the other's.
+void GifDialogAgainstCli(benchmark::State& state) {
+    Application();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::string dialogPath = (folder / "zef_bench_dialog.gif").string();
+    const std::string cliPath = (folder / "zef_bench_cli.gif").string();
+    const std::string cli = std::string(ZEFCLI_PROGRAM) + " gif " + ZEF_SAMPLE_MODEL + " " +
+                            cliPath + " --vtr --seed 1 >/dev/null";
+    ResultAnswerer answerer;
+    QApplication::instance()->installEventFilter(&answerer);
+    for (auto _ : state) {
+        std::filesystem::remove(dialogPath);
+        zef::ui::MainWindow window(1);
+        zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
+        zef::ui::GifExportDialog dialog(window.editor(), window, &window);
+        dialog.show();
+        dialog.findChild<QRadioButton*>(QStringLiteral("vtrRadio"))->click();
+        dialog.findChild<QLineEdit*>(QStringLiteral("pathEdit"))
+            ->setText(QString::fromStdString(dialogPath));
+        const auto start = Clock::now();
+        dialog.findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
+        const double fromDialog = SecondsSince(start, answerer.shown);
+        window.StopTimers();
+        const auto cliStart = Clock::now();
+        if (std::system(cli.c_str()) != 0) {
+            state.SkipWithError("zefcli gif failed");
+        }
+        state.counters["value"] = fromDialog / SecondsSince(cliStart);
+    }
+    QApplication::instance()->removeEventFilter(&answerer);
+    std::filesystem::remove(dialogPath);
+    std::filesystem::remove(cliPath);
+    state.SetLabel("gif_dialog_vs_cli_ratio");
+}
+BENCHMARK(GifDialogAgainstCli)->Iterations(1)->Repetitions(7)->Unit(benchmark::kMillisecond);
 
 }  // namespace
