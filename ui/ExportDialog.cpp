@@ -136,10 +136,10 @@ void ExportDialog::KindChosen() {
 void ExportDialog::SideTyped(QLineEdit* typed, QLineEdit* other) {
     if (typed->hasFocus()) {
         const ModelProperties& model = editor_.model().properties;
-        const bool width = typed == width_;
+        const bool widthTyped = typed == width_;
         const std::optional<std::int64_t> side = ProportionalSide(
-            typed->text().toStdString(), width ? model.canvasWidth : model.canvasHeight,
-            width ? model.canvasHeight : model.canvasWidth);
+            typed->text().toStdString(), widthTyped ? model.canvasWidth : model.canvasHeight,
+            widthTyped ? model.canvasHeight : model.canvasWidth);
         if (side) {
             other->setText(Number(*side));
         }
