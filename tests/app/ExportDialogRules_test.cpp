@@ -9,15 +9,7 @@ namespace zef {
 namespace {
 
 ExportForm ValidForm(const char* path, std::int32_t kind) {
-    ExportForm form;
-    form.path = path;
-    form.kind = kind;
-    form.endWait = kind == kExportShaking ? "x" : "0";
-    form.smoothness = 0;
-    form.width = "400";
-    form.height = "300";
-    form.transparent = true;
-    return form;
+    return {path, kind, kind == kExportShaking ? "x" : "0", 0, "400", "300", false, true};
 }
 
 TEST(ExportDialogRules, TheBmpDialogOpensOnTheRememberedStillImage) {
@@ -34,26 +26,20 @@ TEST(ExportDialogRules, TheBmpDialogOpensOnTheRememberedStillImage) {
 // The first failing check names its message; the fields after it are not looked at.
 TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     const struct {
-        void (*change)(ExportForm&);
+        const char* path;
+        const char* endWait;
+        const char* width;
+        const char* height;
         const char* message;
     } cases[] = {
-        {[](ExportForm& f) { f = ExportForm{}; }, texts::kNoFileName},
-        {[](ExportForm& f) {
-             f.endWait = "-";
-             f.width = "";
-         },
-         texts::kBadEndWait},
-        {[](ExportForm& f) { f.endWait = "2147483648"; }, texts::kBadEndWait},
-        {[](ExportForm& f) {
-             f.width = "0";
-             f.height = "";
-         },
-         texts::kBadWidth},
-        {[](ExportForm& f) { f.height = "x"; }, texts::kBadHeight},
+        {"", "-", "", "", texts::kNoFileName},
+        {"a", "-", "", "", texts::kBadEndWait},
+        {"a", "2147483648", "400", "300", texts::kBadEndWait},
+        {"a", "0", "0", "", texts::kBadWidth},
+        {"a", "0", "400", "x", texts::kBadHeight},
     };
     for (const auto& c : cases) {
-        ExportForm form = ValidForm("a", kExportVtr);
-        c.change(form);
+        const ExportForm form{c.path, kExportVtr, c.endWait, 0, c.width, c.height};
         for (const ExportFormat format : {ExportFormat::kGif, ExportFormat::kBmp}) {
             const SaveCheck check = CheckForSave(form, format);
             EXPECT_EQ(check.message, c.message);
