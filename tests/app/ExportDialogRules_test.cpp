@@ -42,7 +42,7 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
         const ExportForm form{c.path, kExportVtr, c.endWait, 0, c.width, c.height};
         for (const ExportFormat format : {ExportFormat::kGif, ExportFormat::kBmp}) {
             const SaveCheck check = CheckForSave(form, format);
-            EXPECT_EQ(check.message, c.message);
+            EXPECT_STREQ(check.message, c.message);
             EXPECT_FALSE(check.request);
         }
     }
