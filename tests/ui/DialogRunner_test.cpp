@@ -14,7 +14,12 @@ TEST_F(DialogRunnerTest, TheToolbarOpensEachDialogOverTheWindow) {
     const struct {
         int command;
         const char* title;
-    } cases[] = {{14, "제프모델의 등록정보"}, {9, "설정"}, {8, "버젼 정보"}};
+    } cases[] = {{14, "제프모델의 등록정보"},
+                 {9, "설정"},
+                 {8, "버젼 정보"},
+                 {12, "애니메이션 GIF 파일 저장옵션"},
+                 {13, "일련 BMP파일 저장"}};
+    window.editor().model().AppendPoint(10, 10, false);  // the exports refuse an empty model
     for (const auto& c : cases) {
         QString title;
         int ownedByWindow = 0;
