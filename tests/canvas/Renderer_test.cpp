@@ -366,16 +366,16 @@ TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
     EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
 }
 
-TEST_F(HighlightTest, StrokeStartNeverJoinsThePointBeforeIt) {
+// A stroke start never joins the point before it, and a dot is left out wherever the next
+// point is selected.
+TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
     model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
     model.points[1].selected = 1;
     model.points[2].selected = 1;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 32);
     EXPECT_EQ(At(25, 30), kBackground.Value());
-}
 
-TEST_F(HighlightTest, HeadLeavesItsDotOutWheneverTheNextPointIsSelected) {
     model.points = {Start(10, 10), Start(40, 10), Point(70, 10)};
     model.points[0].selected = 1;
     model.points[1].selected = 1;
