@@ -7,17 +7,6 @@
 namespace zef {
 namespace {
 
-TEST(AppendPoint, PointOnTheTailIsDroppedWhateverConnectIs) {
-    Model model;
-    model.AppendPoint(5, 6, false);
-    model.AppendPoint(9, 9, true);
-    model.document.modified = false;
-    EXPECT_EQ(model.AppendPoint(9, 9, false), AppendResult::kUnchanged);
-    EXPECT_EQ(model.AppendPoint(9, 9, true), AppendResult::kUnchanged);
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_FALSE(model.document.modified);
-}
-
 TEST(AppendPoint, StrokeStartAfterALoneStartMovesThatStart) {
     Model model;
     model.AppendPoint(1, 1, false);
@@ -47,6 +36,13 @@ TEST(AppendPoint, AddsUnselectedStartsAndContinuationsAndMarksTheModelModified) 
     EXPECT_EQ(model.points[3].kind, kStrokeContinuation);
     EXPECT_EQ(model.points[3].reserved, 0);
     EXPECT_EQ(model.points[3].selected, 0);
+
+    // A point on the tail is dropped, whatever connect is.
+    model.document.modified = false;
+    EXPECT_EQ(model.AppendPoint(30, 0, false), AppendResult::kUnchanged);
+    EXPECT_EQ(model.AppendPoint(30, 0, true), AppendResult::kUnchanged);
+    EXPECT_EQ(model.points.size(), 4u);
+    EXPECT_FALSE(model.document.modified);
 }
 
 TEST(Random, FollowsTheLinearCongruentialFormula) {
