@@ -134,19 +134,12 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(Column(30, 9, 31, kLine), Stacked("." + std::string(19, '#') + "..."));
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
-}
 
-TEST_F(RendererTest, ContinuationWithNothingDrawnBeforeItOnlyPlacesThePen) {
-    UseWidth(1);
-    model.properties.noShadow = 1;
-    model.points = {Point(10, 10), Point(20, 10)};
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-
+    // A continuation with nothing drawn before it only places the pen.
     model.points = {Point(50, 50, 0), Point(10, 10), Point(20, 10)};
     Render();
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
+    EXPECT_EQ(At(10, 10), kLine.Value());
     EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
