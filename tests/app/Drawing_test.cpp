@@ -55,22 +55,6 @@ TEST_F(DrawingTest, RangeSelectionThenDeleteAndStraighten) {
     EXPECT_EQ(editor.history().Size(), 4u);
 }
 
-TEST_F(DrawingTest, ScaleAndMoveDragsChangeTheSelectedPoints) {
-    Drag({200, 100}, {210, 100});
-    editor.Command(21);
-    editor.Command(6);
-    Press(200, 100);
-    MoveTo(250, 130);
-    EXPECT_FLOAT_EQ(editor.selection().scaleFactor, 1.5f);
-    Release(250, 130);
-    EXPECT_EQ(Points(), (PointList{{200, 100}, {215, 100}}));
-
-    editor.Command(5);
-    Drag({100, 100}, {110, 95});
-    EXPECT_EQ(Points(), (PointList{{210, 95}, {225, 95}}));
-    EXPECT_EQ(editor.history().Size(), 4u);
-}
-
 TEST_F(DrawingTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
     Drag({10, 10}, {40, 40});
     const std::size_t entries = editor.history().Size();
