@@ -66,17 +66,6 @@ Model ModelOf(int count, int strength) {
     return model;
 }
 
-TEST(RegenerateShake, DrawsXBeforeYFromTheGenerator) {
-    Model model = ModelOf(3, 3);
-    Random random(42);
-    Random expected(42);
-    model.RegenerateShake(random);
-    for (const PointRecord& point : model.points) {
-        EXPECT_EQ(point.shakeDx, expected.Next() % 7 - 3);
-        EXPECT_EQ(point.shakeDy, expected.Next() % 7 - 3);
-    }
-}
-
 TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127AndTheStoredValueKept) {
     for (const auto& [strength, reach] : {std::pair{8, 8},
                                           {128, 127},
