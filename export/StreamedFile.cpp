@@ -1,38 +1,19 @@
 #include "StreamedFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
 
 namespace zef {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
 
-// The permission bits of a new file: those of the file it replaces, or the usual ones.
-mode_t PermissionsFor(const std::string& path) {
-    struct stat existing {};
-    if (stat(path.c_str(), &existing) == 0) {
-        return existing.st_mode & 07777;
-    }
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 StreamedFile::StreamedFile(const std::string& path, const FileOps& ops) : path_(path), ops_(ops) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    temporary_ =
-        ((folder.empty() ? std::filesystem::path(".") : folder) / ".zeftool-XXXXXX").string();
-    fd_ = mkstemp(temporary_.data());
-    ok_ = fd_ >= 0 && fchmod(fd_, PermissionsFor(path)) == 0;
+    fd_ = CreateTemporaryBeside(path, temporary_);
+    ok_ = fd_ >= 0;
     buffer_.reserve(kBufferSize);
 }
 
@@ -62,26 +43,14 @@ bool StreamedFile::Drain() {
 }
 
 bool StreamedFile::WriteAll(const std::uint8_t* bytes, std::size_t size) {
-    std::size_t written = 0;
-    while (ok_ && written < size) {
-        const ssize_t n = ops_.write(fd_, bytes + written, size - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        ok_ = n > 0;
-        written += ok_ ? static_cast<std::size_t>(n) : 0;
-    }
+    ok_ = ok_ && zef::WriteAll(fd_, {bytes, size}, ops_);
     return ok_;
 }
 
 bool StreamedFile::Commit() {
-    const bool written = Drain() && ops_.flush(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
+    const bool written = Drain();
+    ok_ = CommitTemporary(fd_, written, temporary_, path_, ops_);
     fd_ = -1;
-    ok_ = written && closed && std::rename(temporary_.c_str(), path_.c_str()) == 0;
-    if (!ok_) {
-        std::remove(temporary_.c_str());
-    }
     return ok_;
 }
 

@@ -25,4 +25,14 @@ FileOps SystemFileOps();
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          const FileOps& ops = SystemFileOps());
 
+// The steps of that write, for writers that hand over their bytes piece by piece. A temporary
+// file with a short name in the target's folder and the permission bits of the file it will
+// replace: its descriptor, or -1. Every byte written through the ops, retried when
+// interrupted. The end: when everything was written, the file is flushed, closed and renamed
+// over the target; otherwise, or when any of that fails, it is closed and removed.
+int CreateTemporaryBeside(const std::string& path, std::string& temporary);
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes, const FileOps& ops);
+bool CommitTemporary(int fd, bool written, const std::string& temporary, const std::string& path,
+                     const FileOps& ops);
+
 }  // namespace zef

@@ -47,14 +47,10 @@ TEST(SetColourSlot, WidthOfThePreviousCallLeavesTheLineWidthAlone) {
     EXPECT_EQ(pens.Red().width, 12);
     EXPECT_EQ(properties.lineColour, kPlum);
     EXPECT_EQ(pens.Line().colour, kPlum.Value());
-}
 
-TEST(SetColourSlot, WideRedPenOfTheWidestLineStaysTheWidest) {
-    DrawingPens pens;
-    ModelProperties properties;
     constexpr std::int32_t kWidest = std::numeric_limits<std::int32_t>::max();
     pens.SetColourSlot(properties, 0, kTeal, kWidest - 1);
-    EXPECT_EQ(pens.WideRed().width, kWidest);
+    EXPECT_EQ(pens.WideRed().width, kWidest) << "the wide red pen of the widest line";
 }
 
 }  // namespace

@@ -15,36 +15,31 @@ std::vector<int> Selected(const Model& model) {
     return flags;
 }
 
-TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideRightAndBottomOutside) {
-    Model model = test::ModelOf({{10, 10}, {19, 19}, {20, 15}, {15, 20}, {9, 15}});
-    SelectionState selection;
-    SelectInRectangle(model, selection, {20, 20}, {10, 10}, false);
-    EXPECT_EQ(Selected(model), (std::vector<int>{1, 1, 0, 0, 0}));
-    EXPECT_TRUE(selection.selectionExists);
-}
-
-TEST(SelectInRectangleTest, ZeroWidthFrameSelectsNothing) {
-    Model model = test::ModelOf({{10, 10}, {10, 15}});
-    SelectionState selection{.selectionExists = true};
-    SelectInRectangle(model, selection, {10, 10}, {10, 20}, false);
-    EXPECT_EQ(Selected(model), (std::vector<int>{0, 0}));
-    EXPECT_FALSE(selection.selectionExists);
-}
-
-TEST(SelectInRectangleTest, FramingAddsToWhatIsSelectedAndShiftTakesAway) {
-    Model model = test::ModelOf({{0, 0}, {50, 50}, {100, 100}});
-    model.points[2].selected = 1;
-    SelectionState selection;
-    SelectInRectangle(model, selection, {40, 40}, {60, 60}, false);
-    EXPECT_EQ(Selected(model), (std::vector<int>{0, 1, 1}));
-
-    SelectInRectangle(model, selection, {90, 90}, {110, 110}, true);
-    EXPECT_EQ(Selected(model), (std::vector<int>{0, 1, 0}));
-    EXPECT_TRUE(selection.selectionExists);
-
-    SelectInRectangle(model, selection, {-10, -10}, {60, 60}, true);
-    EXPECT_EQ(Selected(model), (std::vector<int>{0, 0, 0}));
-    EXPECT_FALSE(selection.selectionExists);
+TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideFramingAddsAndShiftTakesAway) {
+    struct Case {
+        bool preselected;  // the first, second and last point
+        CanvasPoint from, to;
+        bool subtract;
+        std::vector<int> selected;  // of (10, 10), (19, 19), (20, 15), (15, 20), (9, 15)
+        bool exists;
+    };
+    const Case cases[] = {
+        {false, {20, 20}, {10, 10}, false, {1, 1, 0, 0, 0}, true},
+        {false, {10, 10}, {10, 20}, false, {0, 0, 0, 0, 0}, false},  // a frame of no width
+        {true, {20, 15}, {21, 16}, false, {1, 1, 1, 0, 1}, true},
+        {true, {0, 0}, {30, 30}, true, {0, 0, 0, 0, 0}, false},
+        {true, {15, 15}, {30, 30}, true, {1, 0, 0, 0, 1}, true},
+    };
+    for (const Case& c : cases) {
+        Model model = test::ModelOf({{10, 10}, {19, 19}, {20, 15}, {15, 20}, {9, 15}});
+        for (const std::size_t i : {0, 1, 4}) {
+            model.points[i].selected = c.preselected ? 1 : 0;
+        }
+        SelectionState selection{.selectionExists = true};
+        SelectInRectangle(model, selection, c.from, c.to, c.subtract);
+        EXPECT_EQ(Selected(model), c.selected) << c.from.x << "," << c.from.y;
+        EXPECT_EQ(selection.selectionExists, c.exists);
+    }
 }
 
 }  // namespace

@@ -134,19 +134,12 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(Column(30, 9, 31, kLine), Stacked("." + std::string(19, '#') + "..."));
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
-}
 
-TEST_F(RendererTest, ContinuationWithNothingDrawnBeforeItOnlyPlacesThePen) {
-    UseWidth(1);
-    model.properties.noShadow = 1;
-    model.points = {Point(10, 10), Point(20, 10)};
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-
+    // A continuation with nothing drawn before it only places the pen.
     model.points = {Point(50, 50, 0), Point(10, 10), Point(20, 10)};
     Render();
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
+    EXPECT_EQ(At(10, 10), kLine.Value());
     EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
@@ -366,16 +359,16 @@ TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
     EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
 }
 
-TEST_F(HighlightTest, StrokeStartNeverJoinsThePointBeforeIt) {
+// A stroke start never joins the point before it, and a dot is left out wherever the next
+// point is selected.
+TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
     model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
     model.points[1].selected = 1;
     model.points[2].selected = 1;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 32);
     EXPECT_EQ(At(25, 30), kBackground.Value());
-}
 
-TEST_F(HighlightTest, HeadLeavesItsDotOutWheneverTheNextPointIsSelected) {
     model.points = {Start(10, 10), Start(40, 10), Point(70, 10)};
     model.points[0].selected = 1;
     model.points[1].selected = 1;

@@ -27,19 +27,5 @@ TEST(ScalePreview, ShowsWhatTheReleaseCommits) {
     }
 }
 
-TEST(ScalePreview, TruncatesTowardZeroAndHoldsToTheModelRange) {
-    SelectionState selection;
-    selection.scaleFactor = 0.5f;
-    EXPECT_EQ(ScaledPosition(3, 0, selection), (PixelPoint{1, 0}));
-    EXPECT_EQ(ScaledPosition(-3, 0, selection), (PixelPoint{-1, 0}));
-    EXPECT_EQ(ScaledPosition(0, 3, selection), (PixelPoint{0, 1}));
-    EXPECT_EQ(ScaledPosition(0, -3, selection), (PixelPoint{0, -1}));
-    selection.scaleFactor = 0.0f;
-    selection.scaleCentreX = 7;
-    selection.scaleCentreY = -4;
-    EXPECT_EQ(ScaledPosition(100, 100, selection), (PixelPoint{7, -4}));
-    EXPECT_EQ(HeldToModelRange({-40000, 30001}), (PixelPoint{-30000, 30000}));
-}
-
 }  // namespace
 }  // namespace zef

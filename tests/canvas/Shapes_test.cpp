@@ -61,14 +61,11 @@ TEST(AddRectangleTest, OneClosedStrokeFromAnyCornerInEitherDirection) {
         starts.insert({first, step});
     }
     EXPECT_EQ(starts.size(), 8u);
-}
 
-TEST(AddRectangleTest, ZeroSizeLeavesALoneStrokeStart) {
     Model model;
     Random random(3);
     AddRectangle(model, random, {7, 7}, {7, 7}, false);
-    ASSERT_EQ(model.points.size(), 1u);
-    EXPECT_EQ(model.points[0].kind, kStrokeStart);
+    EXPECT_THAT(Positions(model), ElementsAre(CanvasPoint{7, 7})) << "zero size: a lone start";
 }
 
 // The filling that follows the outline of a filled rectangle; when the outline ends where
@@ -81,14 +78,11 @@ std::vector<CanvasPoint> Filling(CanvasPoint anchor, CanvasPoint sample, std::ui
     return Positions(model, joined ? 4 : 5);
 }
 
-TEST(AddRectangleTest, SmallFilledRectangleGetsItsDiagonal) {
+TEST(AddRectangleTest, SmallFilledRectangleGetsItsDiagonalALargerOneZigZagHatching) {
     for (std::uint32_t seed = 1; seed <= 8; ++seed) {
         EXPECT_THAT(Filling({0, 30}, {20, 0}, seed),
                     ElementsAre(CanvasPoint{20, 0}, CanvasPoint{0, 30}));
     }
-}
-
-TEST(AddRectangleTest, LargerFilledRectangleGetsZigZagHatching) {
     EXPECT_THAT(Filling({0, 0}, {30, 30}, 5), ElementsAre(CanvasPoint{30, 0}, CanvasPoint{0, 30}));
     const std::vector<CanvasPoint> hatching = Filling({100, 60}, {0, 0}, 5);
     EXPECT_THAT(hatching, ElementsAre(CanvasPoint{30, 0}, CanvasPoint{0, 30}, CanvasPoint{60, 0},

@@ -54,28 +54,24 @@ TEST(RefreshToolModeTest, VtrModeDisablesTheToolbarAndShowsTheProgressBar) {
     EXPECT_TRUE(Pressed(view.toolbar, kVtrButton));
 }
 
-TEST(RefreshToolModeTest, MoveAndScaleModeLeaveTheEnablingAlone) {
+TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedoUnlessMoveOrScaleModeIsOn) {
     Model model = TwoSelectedPoints();
-    SelectionState selection{.selectionExists = true, .scaleMode = true};
-    const ToolModeView view = RefreshToolMode(kToolRangeSelection, false, model, selection);
-    for (ButtonEnabling enabling : view.enabling) {
-        EXPECT_EQ(enabling, ButtonEnabling::kKeep);
-    }
-    EXPECT_FALSE(view.progressBar.visible);
-    EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
-    EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
-}
-
-TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedo) {
-    Model model;
     SelectionState selection;
-    const ToolModeView view = RefreshToolMode(kToolStraightLine, false, model, selection);
+    ToolModeView view = RefreshToolMode(kToolStraightLine, false, model, selection);
     for (int command = 0; command < kToolbarCommandCount; ++command) {
         EXPECT_EQ(view.enabling[command],
                   command == 25 || command == 26 ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
             << command;
     }
     EXPECT_FALSE(view.progressBar.visible);
+
+    selection = {.selectionExists = true, .scaleMode = true};
+    view = RefreshToolMode(kToolRangeSelection, false, model, selection);
+    for (ButtonEnabling enabling : view.enabling) {
+        EXPECT_EQ(enabling, ButtonEnabling::kKeep);
+    }
+    EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
+    EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
 }
 
 TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {

@@ -19,13 +19,6 @@ using test::P;
 using test::PointsOf;
 using test::S;
 
-TEST(SelectionCommandsTest, SelectAllOnAnEmptyModelStillMakesASelection) {
-    Model model;
-    SelectionState selection;
-    EXPECT_TRUE(SelectAll(model, selection).refreshToolbar);
-    EXPECT_TRUE(selection.selectionExists);
-}
-
 TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) {
     Model model = ModelOf({{0, 0, S, true}, {5, 5, kStrokeContinuation, false}});
     SelectionState selection;
@@ -38,6 +31,10 @@ TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) 
     EXPECT_TRUE(InvertSelection(model, selection).refreshToolbar);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{5, 5}));
     EXPECT_FALSE(selection.selectionExists);
+
+    Model empty;
+    EXPECT_TRUE(SelectAll(empty, selection).refreshToolbar);
+    EXPECT_TRUE(selection.selectionExists) << "select all on an empty model still selects";
 }
 
 TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStrokeStarts) {
@@ -153,30 +150,26 @@ TEST(StraightenSelectionTest, CollapsesAChainAndKeepsStrokeEnds) {
                                              P{60, 0, 2, true}));
     EXPECT_EQ(result.snapshots, 1);
     EXPECT_TRUE(result.updateTitle);
+
+    Model unselected = ModelOf({{0, 0, S}, {10, 0}});
+    StraightenSelection(unselected);
+    EXPECT_EQ(unselected.points.size(), 2u);
+    EXPECT_TRUE(unselected.document.modified) << "marked modified even when nothing goes";
 }
 
-TEST(StraightenSelectionTest, MarksTheModelModifiedEvenWhenNothingGoes) {
-    Model model = ModelOf({{0, 0, S}, {10, 0}});
-    StraightenSelection(model);
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_TRUE(model.document.modified);
-}
-
-TEST(RemoveLastLineTest, TakesAStrokeApartFromItsEnd) {
+TEST(RemoveLastLineTest, TakesAStrokeApartFromItsEndAndAnEmptyModelOnlyAsksForASnapshot) {
     Model model = ModelOf({{0, 0, S}, {1, 0}, {5, 5, S}, {6, 6}, {7, 7}});
     EXPECT_EQ(RemoveLastLine(model).snapshots, 1);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{1, 0}, P{5, 5, S}, P{6, 6}));
     RemoveLastLine(model);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{1, 0}));
     EXPECT_TRUE(model.document.modified);
-}
 
-TEST(RemoveLastLineTest, EmptyModelOnlyAsksForASnapshot) {
-    Model model;
-    const EditResult result = RemoveLastLine(model);
+    Model empty;
+    const EditResult result = RemoveLastLine(empty);
     EXPECT_EQ(result.snapshots, 1);
     EXPECT_FALSE(result.updateTitle);
-    EXPECT_FALSE(model.document.modified);
+    EXPECT_FALSE(empty.document.modified);
 }
 
 TEST(MoveSelectionTest, MovesSelectedPointsWithinTheLimits) {
@@ -202,6 +195,13 @@ TEST(ScaleSelectionTest, ScalesAboutTheCentreTruncatingTowardZero) {
     selection = {.scaleFactor = 1.5f};
     ScaleSelection(model, selection);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{-1, 0, S, true}, P{1, 0, 2, true}));
+
+    // Factor one leaves every point where it was, though the round trip through angle and
+    // radius lands just short of -59 here.
+    model = ModelOf({{-60, -59, S, true}});
+    selection = {};
+    ScaleSelection(model, selection);
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{-60, -59, S, true}));
 }
 
 TEST(ScaleSelectionTest, ClampsAndCollapses) {
@@ -213,14 +213,6 @@ TEST(ScaleSelectionTest, ClampsAndCollapses) {
     selection = {.scaleFactor = 0.0f, .scaleCentreX = 40, .scaleCentreY = 50};
     ScaleSelection(model, selection);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{40, 50, S, true}, P{40, 50, 2, true}));
-}
-
-TEST(ScaleSelectionTest, FactorOneLeavesEveryPointWhereItWas) {
-    // The round trip through angle and radius lands just short of -59 here.
-    Model model = ModelOf({{-60, -59, S, true}});
-    SelectionState selection;
-    ScaleSelection(model, selection);
-    EXPECT_THAT(PointsOf(model), ElementsAre(P{-60, -59, S, true}));
 }
 
 }  // namespace
