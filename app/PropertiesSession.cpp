@@ -114,13 +114,8 @@ void PropertiesSession::UseStandardColourScheme() {
 }
 
 PropertiesControls PropertiesSession::UseDefaultSettings() {
-    ModelProperties& properties = editor_.model().properties;
-    properties.shakeStrength = kDefaults.shakeStrength;
-    properties.vtrSpeed = kDefaults.vtrSpeed;
-    properties.lineWidth = kDefaults.lineWidth;
-    properties.noShadow = kDefaults.noShadow;
-    UseStandardColourScheme();
-    return ControlsFor(properties, kDefaults.canvasWidth, kDefaults.canvasHeight);
+    PutInForce(kDefaults);
+    return ControlsFor(editor_.model().properties, kDefaults.canvasWidth, kDefaults.canvasHeight);
 }
 
 PropertiesVerdict PropertiesSession::Ok(std::string_view width, std::string_view height) {
@@ -143,15 +138,19 @@ PropertiesVerdict PropertiesSession::Ok(std::string_view width, std::string_view
 }
 
 void PropertiesSession::Cancel() {
-    ModelProperties& properties = editor_.model().properties;
-    properties.shakeStrength = opened_.shakeStrength;
-    properties.vtrSpeed = opened_.vtrSpeed;
-    properties.noShadow = opened_.noShadow;
-    properties.lineWidth = opened_.lineWidth;
-    SetSlotColour(kLineSlot, opened_.lineColour);
-    SetSlotColour(kShadowSlot, opened_.shadowColour);
-    SetSlotColour(kBackgroundSlot, opened_.backgroundColour);
+    PutInForce(opened_);
     StopReplay();
+}
+
+void PropertiesSession::PutInForce(const ModelProperties& source) {
+    ModelProperties& properties = editor_.model().properties;
+    properties.shakeStrength = source.shakeStrength;
+    properties.vtrSpeed = source.vtrSpeed;
+    properties.noShadow = source.noShadow;
+    properties.lineWidth = source.lineWidth;
+    SetSlotColour(kLineSlot, source.lineColour);
+    SetSlotColour(kShadowSlot, source.shadowColour);
+    SetSlotColour(kBackgroundSlot, source.backgroundColour);
 }
 
 void PropertiesSession::StopReplay() {

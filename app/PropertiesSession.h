@@ -91,6 +91,8 @@ class PropertiesSession {
     void Cancel();
 
   private:
+    // Everything but the canvas size from `source`, the pens rebuilt at its line width.
+    void PutInForce(const ModelProperties& source);
     void StopReplay();
 
     Editor& editor_;
