@@ -2,7 +2,6 @@
 
 #include <fstream>
 
-#include "AppTexts.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
 #include "UnsignedNumber.h"
@@ -87,14 +86,6 @@ std::string FirstFileWritten(const ExportRequest& request, ExportFormat format) 
 
 bool FileCanBeOpened(const std::string& path) {
     return std::ifstream(path, std::ios::binary).is_open();
-}
-
-std::string OverwriteQuestion(const std::string& path) {
-    const std::string_view format = texts::kOverwriteQuestion;
-    const std::size_t at = format.find("%s");
-    std::string text(format.substr(0, at));
-    text.append(path).append(format.substr(at + 2));
-    return text;
 }
 
 FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed) {

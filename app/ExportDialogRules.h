@@ -65,7 +65,6 @@ SaveCheck CheckForSave(const ExportForm& form, ExportFormat format);
 // be opened: the GIF, base0000.bmp, or base.bmp for the still image.
 std::string FirstFileWritten(const ExportRequest& request, ExportFormat format);
 bool FileCanBeOpened(const std::string& path);
-std::string OverwriteQuestion(const std::string& path);
 
 // The save dialog Browse shows, starting from the path edit's text, which the shared record
 // keeps; the caller clears the record's folder and takes the path when the user confirms.

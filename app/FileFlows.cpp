@@ -103,12 +103,9 @@ bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
     if (!std::filesystem::exists(path, error)) {
         return true;
     }
-    const std::string_view format = texts::kOverwriteQuestion;
-    const std::size_t at = format.find("%s");
-    std::string text(format.substr(0, at));
-    text.append(path).append(format.substr(at + 2));
-    return shell_.ShowMessage({text, texts::kAppCaption, MessageButtons::kYesNoDefaultNo,
-                               MessageIcon::kNone, owner}) == MessageAnswer::kYes;
+    return shell_.ShowMessage({OverwriteQuestion(path), texts::kAppCaption,
+                               MessageButtons::kYesNoDefaultNo, MessageIcon::kNone, owner}) ==
+           MessageAnswer::kYes;
 }
 
 void FileFlows::Close(ShellWindow owner) {

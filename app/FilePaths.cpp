@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "AppTexts.h"
 #include "ModelFile.h"
 
 namespace zef {
@@ -35,6 +36,14 @@ std::string WithCurrentEnding(std::string name) {
         name += kCurrentEnding;
     }
     return name;
+}
+
+std::string OverwriteQuestion(std::string_view path) {
+    const std::string_view format = texts::kOverwriteQuestion;
+    const std::size_t at = format.find("%s");
+    std::string text(format.substr(0, at));
+    text.append(path).append(format.substr(at + 2));
+    return text;
 }
 
 }  // namespace zef

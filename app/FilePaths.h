@@ -21,4 +21,7 @@ std::string InCurrentFormat(std::string name);
 // unless the name ends in exactly that, in this letter case.
 std::string WithCurrentEnding(std::string name);
 
+// The question asked before the file at `path` is replaced, naming the path.
+std::string OverwriteQuestion(std::string_view path);
+
 }  // namespace zef

@@ -11,6 +11,7 @@
 #include "ExportRun.h"
 #include "ExportTexts.h"
 #include "FileChooser.h"
+#include "FilePaths.h"
 
 namespace zef::ui {
 namespace {
