@@ -76,10 +76,13 @@ fs::path ChooseSettingsPath(const fs::path& executableFolder, bool executableFol
     return configHome / kFolderName / kFileName;
 }
 
+bool ProgramFolderIsWritable(const fs::path& executableFolder) {
+    return ::access(executableFolder.c_str(), W_OK) == 0;
+}
+
 fs::path SettingsFilePath(const fs::path& executableFolder) {
-    const bool writable = ::access(executableFolder.c_str(), W_OK) == 0;
-    return ChooseSettingsPath(executableFolder, writable, Environment("XDG_CONFIG_HOME"),
-                              HomeFolder());
+    return ChooseSettingsPath(executableFolder, ProgramFolderIsWritable(executableFolder),
+                              Environment("XDG_CONFIG_HOME"), HomeFolder());
 }
 
 SettingsRecord ReadSettingsFile(const fs::path& path) {

@@ -1,7 +1,7 @@
 #include "Program.h"
 
 #include <QDateTime>
-#include <QFileInfo>
+#include <QFile>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -36,12 +36,13 @@ bool Set(const char* variable) {
 // The open and save dialogs start beside the program when it may write there (a copy
 // unpacked somewhere), else in the user's documents (an installed program).
 std::string DialogStartFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QString folder =
-        QFileInfo(programFolder).isWritable()
-            ? programFolder
-            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFile::encodeName(folder).toStdString();
+    const std::string programFolder =
+        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return ProgramFolderIsWritable(programFolder)
+               ? programFolder
+               : QFile::encodeName(
+                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                     .toStdString();
 }
 
 PixelRect ToPixelRect(const QRect& rect) {
