@@ -192,31 +192,38 @@ std::vector<std::int64_t> ReadBmp(const std::string& path, std::int32_t& width,
     return pixels;
 }
 
-TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrame) {
+TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite) {
     struct Case {
         std::int32_t kind;
         std::int32_t width;
         bool antiAliasing;
         std::vector<std::string> files;
+        int failingFile = 0;  // the flush of this file fails (from 1)
     };
     const Case cases[] = {
         {kExportShaking, 61, false, {"walk0000", "walk0001", "walk0002", "walk0003", "walk0004"}},
         {kExportStill, 30, true, {"walk"}},
         {kExportVtr, 60, false, {"walk0000", "walk0001", "walk0002"}},
+        {kExportShaking, 60, false, {"walk0000", "walk0001"}, 3},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.kind);
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.failingFile);
         test::TempFolder folder;
         TestScene scene;
         TestScene twin;
         const std::vector<test::ShownFrame> expected =
             test::RenderedFrames(twin, c.kind, c.width, 20, c.antiAliasing, false, 0, 6);
+        int files = 0;
+        FileOps ops = SystemFileOps();
+        ops.flush = [&files, &c](int fd) { return ++files == c.failingFile ? -1 : ::fsync(fd); };
         RecordingProgress progress;
         const ExportResult result = ExportBmpSequence(
             scene.View(), {folder.PathOf("walk"), c.kind, c.width, 20, c.antiAliasing, false, 0, 6},
-            progress);
-        ASSERT_TRUE(result.Succeeded());
+            progress, ops);
+        EXPECT_EQ(result.outcome,
+                  c.failingFile ? ExportOutcome::kWriteFailed : ExportOutcome::kDone);
         ASSERT_EQ(FilesIn(folder), c.files.size());
+        EXPECT_EQ(progress.steps, static_cast<int>(c.files.size()));
         for (std::size_t i = 0; i < c.files.size(); ++i) {
             std::int32_t width = 0, height = 0;
             EXPECT_EQ(ReadBmp(folder.PathOf(c.files[i] + ".bmp"), width, height),
@@ -224,8 +231,10 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrame) {
             EXPECT_EQ(width, c.width);
             EXPECT_EQ(height, 20);
         }
-        EXPECT_EQ(progress.statuses,
-                  (std::vector<std::string>{texts::kExportPreparing, texts::kExportFinished}));
+        if (!c.failingFile) {
+            EXPECT_EQ(progress.statuses,
+                      (std::vector<std::string>{texts::kExportPreparing, texts::kExportFinished}));
+        }
         EXPECT_EQ(scene.model.document.shakingOn, 1);
     }
 }
@@ -246,21 +255,6 @@ TEST(ExportBmpSequenceTest, TheStillImageHasNoJitterAndLeavesTheReplayAlone) {
     }
     EXPECT_TRUE(scene.renderer.VtrMode());
     EXPECT_EQ(scene.renderer.ReplayLength(), 40u);  // one frame of the replay drawn
-}
-
-TEST(ExportBmpSequenceTest, StopsAtTheFirstFileThatCannotBeWritten) {
-    test::TempFolder folder;
-    TestScene scene;
-    int files = 0;
-    FileOps ops = SystemFileOps();
-    ops.flush = [&files](int fd) { return ++files == 3 ? -1 : ::fsync(fd); };
-    RecordingProgress progress;
-    const ExportResult result = ExportBmpSequence(
-        scene.View(), {folder.PathOf("w"), kExportShaking, 60, 40, false, false, 5, 6}, progress,
-        ops);
-    EXPECT_EQ(result.outcome, ExportOutcome::kWriteFailed);
-    EXPECT_EQ(FilesIn(folder), 2u);
-    EXPECT_EQ(progress.steps, 2);
 }
 
 TEST(BmpFileTest, Bytes) {
