@@ -10,9 +10,8 @@
 namespace zef {
 namespace {
 
-constexpr std::uint32_t kBackground = 0x009CEE;
-constexpr std::uint32_t kShadow = 0x00488A;
-constexpr std::uint32_t kLine = 0x000000;
+// Background, shadow and line.
+const std::vector<std::uint32_t> kPens{0x009CEE, 0x00488A, 0x000000};
 
 struct Frame {
     std::vector<std::uint8_t> indices;
@@ -27,6 +26,7 @@ Frame F(std::string_view digits, std::uint32_t delay) {
     }
     return frame;
 }
+
 struct Sequence {
     std::int32_t width;
     std::int32_t height;
@@ -34,24 +34,6 @@ struct Sequence {
     bool transparent;  // colour 0 shows nothing
     std::vector<Frame> frames;
 };
-
-std::vector<test::ShownFrame> Expected(const Sequence& sequence) {
-    if (sequence.frames.empty()) {
-        const auto size = static_cast<std::size_t>(sequence.width * sequence.height);
-        return {{std::vector<std::int64_t>(size, test::kClear), 0}};
-    }
-    std::vector<test::ShownFrame> shown;
-    for (const Frame& frame : sequence.frames) {
-        test::ShownFrame picture{{}, frame.delay};
-        for (const std::uint8_t index : frame.indices) {
-            picture.pixels.push_back(sequence.transparent && index == 0
-                                         ? test::kClear
-                                         : std::int64_t{sequence.colours[index]});
-        }
-        shown.push_back(std::move(picture));
-    }
-    return test::Merge(std::move(shown));
-}
 
 std::vector<std::uint8_t> AllIndices(int shift) {
     std::vector<std::uint8_t> indices;
@@ -68,8 +50,6 @@ std::vector<std::uint32_t> ManyColours() {
     }
     return colours;
 }
-
-const std::vector<std::uint32_t> kPens{kBackground, kShadow, kLine};
 
 TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
     const Sequence sequences[] = {
@@ -102,9 +82,22 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         const std::string path = folder.PathOf("out.gif");
         AnimatedGifWriter writer(path, sequence.width, sequence.height,
                                  Palette::Exact(sequence.colours),
-                                 sequence.transparent ? std::optional(kBackground) : std::nullopt);
+                                 sequence.transparent ? std::optional(kPens[0]) : std::nullopt);
+        std::vector<test::ShownFrame> shown;
         for (const Frame& frame : sequence.frames) {
             ASSERT_TRUE(writer.Add(frame.indices, frame.delay));
+            shown.push_back({{}, frame.delay});
+            for (const std::uint8_t index : frame.indices) {
+                shown.back().pixels.push_back(sequence.transparent && index == 0
+                                                  ? test::kClear
+                                                  : std::int64_t{sequence.colours[index]});
+            }
+        }
+        if (shown.empty()) {
+            shown.push_back(
+                {std::vector<std::int64_t>(
+                     static_cast<std::size_t>(sequence.width * sequence.height), test::kClear),
+                 0});
         }
         ASSERT_TRUE(writer.Finish());
         const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
@@ -112,7 +105,7 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         EXPECT_TRUE(decoded->loops);
         EXPECT_EQ(decoded->width, sequence.width);
         EXPECT_EQ(decoded->height, sequence.height);
-        EXPECT_EQ(decoded->frames, Expected(sequence));
+        EXPECT_EQ(decoded->frames, test::Merge(std::move(shown)));
     }
 }
 
