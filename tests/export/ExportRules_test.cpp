@@ -65,7 +65,7 @@ TEST(ExportRulesTest, PreviewTexts) {
     }
 }
 
-TEST(ExportRulesTest, Paths) {
+TEST(ExportRulesTest, PathsFieldsSizesAndStoredOptions) {
     EXPECT_EQ(GifPathFor("x.GIF"), "x.GIF.gif");
     EXPECT_EQ(GifPathFor("gif"), "gif.gif");
     EXPECT_EQ(GifPathFor("/a/b.gif"), "/a/b.gif");
@@ -77,9 +77,6 @@ TEST(ExportRulesTest, Paths) {
     EXPECT_EQ(BmpFileName("walk", kExportStill, 0), "walk.bmp");
     EXPECT_EQ(ProposedExportPath("/a/b.zfm", ".gif"), "/a/b.gif");
     EXPECT_EQ(ProposedExportPath("", ".bmp"), "");
-}
-
-TEST(ExportRulesTest, DialogFields) {
     EXPECT_EQ(ParseSide(" 640"), 640);
     EXPECT_EQ(ParseSide("0"), std::nullopt);
     EXPECT_EQ(ParseSide("-5"), std::nullopt);
@@ -92,18 +89,12 @@ TEST(ExportRulesTest, DialogFields) {
     EXPECT_EQ(ProportionalSide("12a", 800, 600), 9);
     EXPECT_EQ(ProportionalSide("a12", 800, 600), std::nullopt);
     EXPECT_EQ(ProportionalSide("12", 0, 600), std::nullopt);
-}
-
-TEST(ExportRulesTest, FrameSizes) {
     EXPECT_TRUE(FrameSizeCanBeHad(1, 1));
     EXPECT_TRUE(FrameSizeCanBeHad(16384, 16384));  // 1 GiB exactly
     EXPECT_FALSE(FrameSizeCanBeHad(16384, 16385));
     EXPECT_FALSE(FrameSizeCanBeHad(65536, 1));
     EXPECT_FALSE(FrameSizeCanBeHad(0, 10));
     EXPECT_FALSE(FrameSizeCanBeHad(10, -3));
-}
-
-TEST(ExportRulesTest, StoredOptionsKeepTheSmoothnessAsDelay) {
     ExportOptions options;
     StoreExportOptions(options, kExportVtr, 1, 1, 9, 13);
     EXPECT_EQ(options.smoothness, 5);

@@ -6,6 +6,14 @@
 #include <cstring>
 
 namespace zef::test {
+namespace {
+
+bool IsLoop(const ExtensionBlock& block) {
+    return block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
+           std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0;
+}
+
+}  // namespace
 
 std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames) {
     std::vector<ShownFrame> merged;
@@ -34,13 +42,8 @@ std::optional<DecodedGif> DecodeGif(const std::string& path) {
     std::vector<ShownFrame> frames;
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
-        for (int e = 0; e < image.ExtensionBlockCount; ++e) {
-            const ExtensionBlock& block = image.ExtensionBlocks[e];
-            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
-                std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0) {
-                decoded.loops = true;
-            }
-        }
+        decoded.loops |= std::any_of(image.ExtensionBlocks,
+                                     image.ExtensionBlocks + image.ExtensionBlockCount, IsLoop);
         GraphicsControlBlock control{};
         DGifSavedExtensionToGCB(gif, i, &control);
         const GifImageDesc& d = image.ImageDesc;
@@ -64,11 +67,8 @@ std::optional<DecodedGif> DecodeGif(const std::string& path) {
         }
     }
     // The loop extension giflib keeps among the trailing blocks of a file without images.
-    for (int e = 0; e < gif->ExtensionBlockCount; ++e) {
-        const ExtensionBlock& block = gif->ExtensionBlocks[e];
-        decoded.loops |= block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
-                         std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0;
-    }
+    decoded.loops |=
+        std::any_of(gif->ExtensionBlocks, gif->ExtensionBlocks + gif->ExtensionBlockCount, IsLoop);
     decoded.frames = Merge(std::move(frames));
     DGifCloseFile(gif, &error);
     return decoded;

@@ -10,22 +10,22 @@
 namespace zef {
 namespace {
 
-constexpr std::uint32_t kBackground = 0x009CEE;
-constexpr std::uint32_t kShadow = 0x00488A;
-constexpr std::uint32_t kLine = 0x000000;
+// Background, shadow and line.
+const std::vector<std::uint32_t> kPens{0x009CEE, 0x00488A, 0x000000};
 
 struct Frame {
-    // The indices as digits: "0120" for 0, 1, 2, 0.
-    Frame(std::string_view digits, std::uint32_t shownFor) : delay(shownFor) {
-        for (const char digit : digits) {
-            indices.push_back(static_cast<std::uint8_t>(digit - '0'));
-        }
-    }
-    Frame(std::vector<std::uint8_t> all, std::uint32_t shownFor)
-        : indices(std::move(all)), delay(shownFor) {}
     std::vector<std::uint8_t> indices;
     std::uint32_t delay;
 };
+
+// Indices as digits: "0120" for 0, 1, 2, 0.
+Frame F(std::string_view digits, std::uint32_t delay) {
+    Frame frame{{}, delay};
+    for (const char digit : digits) {
+        frame.indices.push_back(static_cast<std::uint8_t>(digit - '0'));
+    }
+    return frame;
+}
 
 struct Sequence {
     std::int32_t width;
@@ -35,28 +35,10 @@ struct Sequence {
     std::vector<Frame> frames;
 };
 
-std::vector<test::ShownFrame> Expected(const Sequence& sequence) {
-    if (sequence.frames.empty()) {
-        const auto size = static_cast<std::size_t>(sequence.width * sequence.height);
-        return {{std::vector<std::int64_t>(size, test::kClear), 0}};
-    }
-    std::vector<test::ShownFrame> shown;
-    for (const Frame& frame : sequence.frames) {
-        test::ShownFrame picture{{}, frame.delay};
-        for (const std::uint8_t index : frame.indices) {
-            picture.pixels.push_back(sequence.transparent && index == 0
-                                         ? test::kClear
-                                         : std::int64_t{sequence.colours[index]});
-        }
-        shown.push_back(std::move(picture));
-    }
-    return test::Merge(std::move(shown));
-}
-
 std::vector<std::uint8_t> AllIndices(int shift) {
-    std::vector<std::uint8_t> indices(256);
+    std::vector<std::uint8_t> indices;
     for (int i = 0; i < 256; ++i) {
-        indices[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((i * 7 + shift) % 256);
+        indices.push_back(static_cast<std::uint8_t>((i * 7 + shift) % 256));
     }
     return indices;
 }
@@ -69,27 +51,29 @@ std::vector<std::uint32_t> ManyColours() {
     return colours;
 }
 
-const std::vector<std::uint32_t> kPens{kBackground, kShadow, kLine};
-
 TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
     const Sequence sequences[] = {
         // Equal neighbours are merged.
-        {4, 2, kPens, false, {{"00000000", 6}, {"00000000", 6}, {"01200000", 6}, {"00000000", 6}}},
+        {4,
+         2,
+         kPens,
+         false,
+         {F("00000000", 6), F("00000000", 6), F("01200000", 6), F("00000000", 6)}},
         // A drawn pixel turns transparent.
-        {4, 1, kPens, true, {{"0200", 6}, {"0020", 6}, {"0000", 6}, {"1111", 6}}},
+        {4, 1, kPens, true, {F("0200", 6), F("0020", 6), F("0000", 6), F("1111", 6)}},
         // Clearing reaches beyond the change before.
-        {8, 1, kPens, true, {{"20000000", 5}, {"20000001", 5}, {"00000001", 5}}},
+        {8, 1, kPens, true, {F("20000000", 5), F("20000001", 5), F("00000001", 5)}},
         // Long showings are split.
-        {2, 2, kPens, false, {{"1111", 40000}, {"1111", 40000}, {"1211", 10}}},
+        {2, 2, kPens, false, {F("1111", 40000), F("1111", 40000), F("1211", 10)}},
         // A long transparent showing before a clearing.
-        {2, 1, kPens, true, {{"22", 65535}, {"22", 65535}, {"02", 7}}},
+        {2, 1, kPens, true, {F("22", 65535), F("22", 65535), F("02", 7)}},
         // A full palette has no spare index.
         {16,
          16,
          ManyColours(),
          false,
          {{AllIndices(0), 6}, {AllIndices(1), 6}, {AllIndices(1), 6}, {AllIndices(9), 6}}},
-        {3, 3, kPens, false, {{"012210000", 9}}},
+        {3, 3, kPens, false, {F("012210000", 9)}},
         {3, 3, kPens, false, {}},  // no frames
     };
     for (const Sequence& sequence : sequences) {
@@ -98,9 +82,22 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         const std::string path = folder.PathOf("out.gif");
         AnimatedGifWriter writer(path, sequence.width, sequence.height,
                                  Palette::Exact(sequence.colours),
-                                 sequence.transparent ? std::optional(kBackground) : std::nullopt);
+                                 sequence.transparent ? std::optional(kPens[0]) : std::nullopt);
+        std::vector<test::ShownFrame> shown;
         for (const Frame& frame : sequence.frames) {
             ASSERT_TRUE(writer.Add(frame.indices, frame.delay));
+            shown.push_back({{}, frame.delay});
+            for (const std::uint8_t index : frame.indices) {
+                shown.back().pixels.push_back(sequence.transparent && index == 0
+                                                  ? test::kClear
+                                                  : std::int64_t{sequence.colours[index]});
+            }
+        }
+        if (shown.empty()) {
+            shown.push_back(
+                {std::vector<std::int64_t>(
+                     static_cast<std::size_t>(sequence.width * sequence.height), test::kClear),
+                 0});
         }
         ASSERT_TRUE(writer.Finish());
         const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
@@ -108,7 +105,7 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         EXPECT_TRUE(decoded->loops);
         EXPECT_EQ(decoded->width, sequence.width);
         EXPECT_EQ(decoded->height, sequence.height);
-        EXPECT_EQ(decoded->frames, Expected(sequence));
+        EXPECT_EQ(decoded->frames, test::Merge(std::move(shown)));
     }
 }
 

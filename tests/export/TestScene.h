@@ -20,15 +20,18 @@ struct TestScene {
     Random random{77};
     SelectionState selection;
 
-    TestScene() {
+    // The pens in slot order (line, shadow, background); the model's own when none are given.
+    explicit TestScene(std::int32_t lineWidth = 3, std::vector<Colour> pens = {}) {
         ModelProperties& p = model.properties;
         p.canvasWidth = 60;
         p.canvasHeight = 40;
-        p.lineWidth = 3;
-        const Colour colours[] = {p.lineColour, p.shadowColour, p.backgroundColour};
+        p.lineWidth = lineWidth;
+        if (pens.empty()) {
+            pens = {p.lineColour, p.shadowColour, p.backgroundColour};
+        }
         for (int slot = 0; slot < 3; ++slot) {
-            renderer.SetColourSlot(p, slot, colours[slot].red, colours[slot].green,
-                                   colours[slot].blue, p.lineWidth);
+            const Colour& c = pens[static_cast<std::size_t>(slot)];
+            renderer.SetColourSlot(p, slot, c.red, c.green, c.blue, p.lineWidth);
         }
         const int strokes[][6] = {
             {5, 5, 50, 8, 55, 30}, {10, 35, 20, 12, 30, 36}, {40, 20, 41, 21, 44, 20}};
@@ -46,7 +49,6 @@ struct RecordingProgress : ExportProgress {
     std::vector<std::string> statuses;
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
     int steps = 0;
-    int pumps = 0;
     std::vector<RenderReport> reports;
 
     void SetStatusText(const std::string& text) override { statuses.push_back(text); }
@@ -54,7 +56,7 @@ struct RecordingProgress : ExportProgress {
         ranges.emplace_back(low, high);
     }
     void StepProgress() override { ++steps; }
-    void PumpOneEvent() override { ++pumps; }
+    void PumpOneEvent() override {}
     void FrameRendered(const RenderReport& report) override { reports.push_back(report); }
 };
 

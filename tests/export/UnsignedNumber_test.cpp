@@ -30,11 +30,5 @@ TEST(UnsignedNumberTest, ReadsLeadingDigitsAfterBlanks) {
     }
 }
 
-TEST(UnsignedNumberTest, NegativeAsSigned32FromTheTopBitAndShownUnsigned) {
-    EXPECT_FALSE(IsNegativeAsSigned32(2147483647u));
-    EXPECT_TRUE(IsNegativeAsSigned32(2147483648u));
-    EXPECT_EQ(UnsignedNumberText(-1), "4294967295");
-}
-
 }  // namespace
 }  // namespace zef::test
