@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <sys/stat.h>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
