@@ -16,16 +16,35 @@ namespace zef::test {
 // moves between frames, since the canvas works on the position each frame samples.
 class EditorTest : public ::testing::Test {
   protected:
-    EditorTest();
+    EditorTest() { editor.Start("", folder.path().string() + "/"); }
 
     void Frame() { editor.FrameTick(); }
-    void MoveTo(std::int32_t x, std::int32_t y);
-    void Press(std::int32_t x, std::int32_t y);
-    void Release(std::int32_t x, std::int32_t y);
-    void Drag(CanvasPoint from, CanvasPoint to);
+    void At(std::int32_t x, std::int32_t y) {
+        shell.pointer = {x, y};
+        Frame();
+    }
+    void MoveTo(std::int32_t x, std::int32_t y) {
+        At(x, y);
+        editor.MouseMove();
+    }
+    void Press(std::int32_t x, std::int32_t y) {
+        At(x, y);
+        shell.leftButton = true;
+        editor.LeftButtonDown();
+    }
+    void Release(std::int32_t x, std::int32_t y) {
+        At(x, y);
+        shell.leftButton = false;
+        editor.LeftButtonUp();
+    }
+    void Drag(CanvasPoint from, CanvasPoint to) {
+        Press(from.x, from.y);
+        MoveTo(to.x, to.y);
+        Release(to.x, to.y);
+    }
 
     // A file in the test's own folder.
-    std::string PathOf(const std::string& name) const;
+    std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
     // Writes a model of the given points (strokes start at kind 1) in the current format.
     void WriteModel(const std::string& path, const std::vector<PointImage>& points,
                     const ModelProperties& properties = {}) const;
@@ -38,7 +57,11 @@ class EditorTest : public ::testing::Test {
     TempFolder folder;
 };
 
-PointImage Start(std::int32_t x, std::int32_t y);
-PointImage Continue(std::int32_t x, std::int32_t y);
+inline PointImage Start(std::int32_t x, std::int32_t y) {
+    return {x, y, kStrokeStart, 0, 0, 0};
+}
+inline PointImage Continue(std::int32_t x, std::int32_t y) {
+    return {x, y, kStrokeContinuation, 0, 0, 0};
+}
 
 }  // namespace zef::test

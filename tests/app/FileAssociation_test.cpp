@@ -89,6 +89,8 @@ class FileAssociationTest : public ::testing::Test {
 };
 
 TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
+    EXPECT_TRUE(RemoveFileAssociation(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "removing unregistered leaves nothing";
     Write("applications/org.example.zeftool.desktop", "[Desktop Entry]\n");
     ASSERT_TRUE(
         RegisterFileAssociation(folder.path(), {"/old place/zeftool", "<mime-info/>", "<svg/>"}));
@@ -113,11 +115,6 @@ TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
     }
     EXPECT_FALSE(Exists(kMimeAppsList));
     EXPECT_TRUE(Exists("applications/org.example.zeftool.desktop"));
-}
-
-TEST_F(FileAssociationTest, RemovingWithoutRegisteringLeavesNothing) {
-    EXPECT_TRUE(RemoveFileAssociation(folder.path()));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST_F(FileAssociationTest, ALinkedListStaysALink) {

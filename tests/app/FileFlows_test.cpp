@@ -67,7 +67,7 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
     EXPECT_TRUE(ReadModelFile(older, {}).model) << "the older file still opens";
 }
 
-TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
+TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNothing) {
     shell.chosenFiles.push_back(PathOf("Big.ZFM"));
     editor.Command(11);
     EXPECT_EQ(shell.caption, Titled("Big.ZFM.zfm"));
@@ -77,18 +77,16 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessItIsExactlyThere) {
     editor.Command(11);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
 
-    shell.chosenFiles.push_back(std::nullopt);
-    editor.Command(1);
-    EXPECT_TRUE(shell.fileDialogs.back().initialDirectory.empty());
-    shell.fileDialogs.pop_back();
+    EXPECT_TRUE(shell.fileDialogs.back().overwritePrompt);
 
-    const FileDialog& dialog = shell.fileDialogs.back();
-    EXPECT_EQ(dialog.kind, FileDialogKind::kSave);
-    EXPECT_EQ(dialog.title, texts::kSaveDialogTitle);
-    EXPECT_TRUE(dialog.overwritePrompt);
-    EXPECT_TRUE(dialog.initialPath.empty());
-    ASSERT_EQ(dialog.filters.size(), 1u);
-    EXPECT_EQ(dialog.filters[0].pattern, "*.zfm");
+    // A failed write keeps the flag, the path and the title.
+    Drag({10, 10}, {40, 40});
+    std::filesystem::remove_all(folder.path());
+    editor.Command(4);
+    EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
+    EXPECT_EQ(shell.caption, Titled("plain.zfm", true));
 }
 
 // The save dialog asked about "old" only; "old.zfm" is replaced only when the user agrees.
@@ -167,7 +165,6 @@ TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
         editor.Command(0);
         ASSERT_TRUE(Asked());
         EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
-        EXPECT_EQ(shell.messages.front().caption, texts::kAppCaption);
         if (failure != nullptr) {
             ASSERT_EQ(shell.messages.size(), 2u);
             EXPECT_EQ(shell.messages[1].text, failure);
@@ -202,16 +199,14 @@ TEST_F(SaveChangesTest, NoMakesTheNewModelHoweverThePropertiesDialogCloses) {
     EXPECT_EQ(shell.caption, kClean);
 }
 
-TEST_F(SaveChangesTest, YesSavesFirst) {
-    shell.answers.push_back(MessageAnswer::kYes);
-    shell.chosenFiles.push_back(PathOf("kept"));
-    editor.Command(0);
-    EXPECT_TRUE(std::filesystem::exists(PathOf("kept.zfm")));
-    EXPECT_TRUE(model.points.empty());
-    EXPECT_EQ(shell.caption, kClean);
-}
+TEST_F(SaveChangesTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
+    WriteModel(PathOf("other.zfm"), {Start(1, 1), Continue(2, 9), Continue(3, 3)});
+    shell.answers.push_back(MessageAnswer::kCancel);
+    editor.PathHandedOver(PathOf("other.zfm"));
+    EXPECT_EQ(shell.foregrounds, 1);
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(shell.caption, kDirty);
 
-TEST_F(SaveChangesTest, CloseEndsTheProgramOnlyWhenNothingIsLost) {
     shell.answers.push_back(MessageAnswer::kCancel);
     editor.KeyDown(Key::kEscape, ShellWindow::kCanvas);
     EXPECT_EQ(shell.messages.back().owner, ShellWindow::kCanvas);
@@ -226,38 +221,6 @@ TEST_F(SaveChangesTest, CloseEndsTheProgramOnlyWhenNothingIsLost) {
     shell.answers.push_back(MessageAnswer::kNo);
     editor.CloseRequested();
     EXPECT_EQ(shell.quits, 1);
-}
-
-TEST_F(SaveChangesTest, HandedOverFileIsNotOpenedAfterCancel) {
-    WriteModel(PathOf("other.zfm"), {Start(1, 1), Continue(2, 9), Continue(3, 3)});
-    shell.answers.push_back(MessageAnswer::kCancel);
-    editor.PathHandedOver(PathOf("other.zfm"));
-    EXPECT_EQ(shell.foregrounds, 1);
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(shell.caption, kDirty);
-}
-
-TEST_F(FileFlowsTest, FailedWriteKeepsFlagPathAndTitle) {
-    shell.chosenFiles.push_back(PathOf("m"));
-    editor.Command(11);
-    Drag({10, 10}, {40, 40});
-    std::filesystem::remove_all(folder.path());
-    editor.Command(4);
-    EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
-    EXPECT_TRUE(model.document.modified);
-    EXPECT_EQ(model.document.path, PathOf("m.zfm"));
-    EXPECT_EQ(shell.caption, Titled("m.zfm", true));
-}
-
-TEST_F(FileFlowsTest, LongPathsAndTitlesWorkWhole) {
-    const std::string name = std::string(240, 'n') + ".zfm";
-    const std::string sub = PathOf(std::string(200, 'd'));
-    std::filesystem::create_directories(sub);
-    const std::string path = sub + "/" + name;
-    WriteModel(path, {Start(3, 3), Continue(30, 30)});
-    editor.PathHandedOver(path);
-    EXPECT_EQ(model.document.path, path);
-    EXPECT_EQ(shell.caption, Titled(name));
 }
 
 TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlone) {
@@ -323,7 +286,7 @@ TEST_F(FileFlowsTest, LoadResetsToolModesAndExportOptionsAndFitsTheCanvas) {
     EXPECT_TRUE(shell.enabled[25]);
 }
 
-TEST_F(FileFlowsTest, DropOpensTheFirstFileOnly) {
+TEST_F(FileFlowsTest, DropOpensTheFirstFileOnlyAndLongPathsOpenWhole) {
     WriteModel(PathOf("one.zfm"), {Start(1, 1), Continue(9, 9)});
     WriteModel(PathOf("two.zfm"), {Start(2, 2), Continue(8, 8), Continue(1, 8)});
     const std::vector<std::string> dropped = {PathOf("one.zfm"), PathOf("two.zfm"),
@@ -332,18 +295,16 @@ TEST_F(FileFlowsTest, DropOpensTheFirstFileOnly) {
     EXPECT_EQ(model.document.path, PathOf("one.zfm"));
     EXPECT_EQ(model.points.size(), 2u);
     EXPECT_EQ(shell.foregrounds, 1);
-}
 
-TEST_F(FileFlowsTest, CommandLinePathOpensWithItsQuotesRemoved) {
-    const std::string path = PathOf("with blank.zfm");
-    WriteModel(path, {Start(1, 1), Continue(9, 9)});
-    FakeShell otherShell;
-    Editor other(otherShell, 1);
-    other.Start("\"" + path + "\"", "");
-    EXPECT_EQ(other.model().document.path, path);
-    EXPECT_EQ(other.history().Size(), 1u);
-    EXPECT_FALSE(otherShell.enabled[25]);
-    EXPECT_FALSE(otherShell.enabled[26]);
+    // Long paths and titles work whole.
+    const std::string name = std::string(240, 'n') + ".zfm";
+    const std::string sub = PathOf(std::string(200, 'd'));
+    std::filesystem::create_directories(sub);
+    const std::string path = sub + "/" + name;
+    WriteModel(path, {Start(3, 3), Continue(30, 30)});
+    editor.PathHandedOver(path);
+    EXPECT_EQ(model.document.path, path);
+    EXPECT_EQ(shell.caption, Titled(name));
 }
 
 TEST_F(FileFlowsTest, ExportOfAnEmptyModelIsRefused) {

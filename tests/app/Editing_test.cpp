@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include "CommandTable.h"
+#include "EditorTest.h"
+
+namespace zef::test {
+namespace {
+
+TEST(CommandTableTest, BothIdsOfARowAreOneCommandAndOtherIdsNone) {
+    for (const Command& command : Commands()) {
+        EXPECT_EQ(FindCommand(command.id), &command);
+        if (command.acceleratorId != 0) {
+            EXPECT_EQ(FindCommand(command.acceleratorId), &command);
+        }
+    }
+    EXPECT_EQ(FindCommand(1111)->id, 1);
+    EXPECT_EQ(FindCommand(40029)->id, 27);
+    for (int id : {-1, 28, 39, 40005, 40010, 40025, 40030, 1110}) {
+        EXPECT_EQ(FindCommand(id), nullptr) << id;
+    }
+    EXPECT_FALSE(TooltipFor(28)) << "tooltips for the toolbar ids only";
+}
+
+using CommandsTest = EditorTest;
+
+TEST_F(CommandsTest, SelectionCommandsNeedTheRangeToolWithASelection) {
+    Drag({10, 10}, {60, 10});
+    Drag({60, 10}, {60, 60});
+    const auto points = model.points;
+    for (int id : {5, 6, 24, 27, 40008, 40016, 40024, 40029}) {
+        editor.Command(id);
+    }
+    EXPECT_EQ(model.points.size(), points.size());
+    EXPECT_FALSE(editor.selection().moveMode);
+    EXPECT_FALSE(editor.selection().scaleMode);
+
+    editor.Command(20);
+    editor.Command(24);
+    EXPECT_EQ(model.points.size(), points.size());
+
+    editor.Command(21);
+    editor.Command(24);
+    EXPECT_TRUE(model.points.empty());
+}
+
+TEST_F(CommandsTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKeys) {
+    Drag({10, 10}, {60, 10});
+    editor.Command(7);
+    ASSERT_TRUE(editor.renderer().VtrMode());
+    for (int id : {25, 40026, 21, 22, 23}) {
+        editor.Command(id);
+    }
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_EQ(editor.interaction().tool, kToolStraightLine);
+
+    editor.Command(40017);
+    EXPECT_EQ(editor.interaction().tool, kToolRectangle);
+    editor.Command(20);
+    EXPECT_EQ(editor.interaction().tool, kToolRangeSelection);
+
+    editor.Command(7);
+    editor.Command(40026);
+    EXPECT_TRUE(model.points.empty());
+    editor.Command(40028);
+    EXPECT_EQ(model.points.size(), 2u);
+}
+
+TEST_F(CommandsTest, ToolbarFollowsEveryModeChange) {
+    Drag({10, 10}, {60, 10});
+    editor.Command(17);
+    EXPECT_TRUE(shell.pressed[17]);
+    EXPECT_FALSE(shell.pressed[2]);
+
+    editor.Command(21);
+    EXPECT_TRUE(shell.pressed[20]);
+    EXPECT_FALSE(shell.pressed[17]);
+    for (int id : {5, 6, 24, 27}) {
+        EXPECT_TRUE(shell.enabled[id]) << id;
+    }
+
+    editor.Command(5);
+    EXPECT_TRUE(shell.pressed[5]);
+    EXPECT_EQ(shell.cursor, CursorShape::kFourWayMove);
+    editor.Command(6);
+    EXPECT_FALSE(shell.pressed[5]);
+    EXPECT_TRUE(shell.pressed[6]);
+    EXPECT_EQ(shell.cursor, CursorShape::kHorizontalResize);
+    editor.Command(6);
+    EXPECT_FALSE(shell.pressed[6]);
+
+    editor.Command(7);
+    EXPECT_TRUE(shell.pressed[7]);
+    EXPECT_TRUE(shell.progressShown);
+    EXPECT_FALSE(shell.enabled[0]);
+    EXPECT_TRUE(shell.enabled[24]) << "the selection buttons follow the selection in VTR mode";
+
+    editor.Command(7);
+    EXPECT_FALSE(shell.progressShown);
+    EXPECT_TRUE(shell.enabled[0]);
+
+    editor.Command(2);
+    EXPECT_TRUE(shell.pressed[2]);
+    EXPECT_FALSE(editor.selection().selectionExists);
+    EXPECT_FALSE(shell.enabled[24]);
+    EXPECT_EQ(shell.cursor, CursorShape::kArrow);
+
+    editor.Command(15);
+    EXPECT_FALSE(shell.pressed[15]);
+    EXPECT_EQ(model.document.shakingOn, 0);
+}
+
+TEST_F(CommandsTest, RangeCursorFollowsCtrlAndShift) {
+    editor.Command(20);
+    EXPECT_EQ(shell.cursor, CursorShape::kRangeCross);
+    shell.ctrl = true;
+    editor.KeyDown(Key::kCtrl);
+    EXPECT_EQ(shell.cursor, CursorShape::kRangePlus);
+    shell.shift = true;
+    editor.KeyDown(Key::kShift);
+    EXPECT_EQ(shell.cursor, CursorShape::kRangePlus);
+    shell.ctrl = false;
+    editor.KeyUp(Key::kCtrl);
+    EXPECT_EQ(shell.cursor, CursorShape::kRangeMinus);
+}
+
+using DrawingTest = EditorTest;
+using PointList = std::vector<CanvasPoint>;
+
+std::vector<std::uint8_t> Kinds(const Model& model) {
+    std::vector<std::uint8_t> kinds;
+    for (const PointRecord& point : model.points) {
+        kinds.push_back(point.kind);
+    }
+    return kinds;
+}
+
+TEST_F(DrawingTest, StraightLineWithRightClickCornersThenAStrokeOnItsTail) {
+    Press(10, 10);
+    EXPECT_EQ(shell.confinedTo, ConfineArea::kCanvasClient);
+    MoveTo(50, 10);
+    editor.RightButtonDown();
+    MoveTo(50, 80);
+    editor.RightButtonDown();
+    Release(90, 80);
+    EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 10}, {50, 80}, {90, 80}}));
+    EXPECT_EQ(editor.history().Size(), 2u);
+    EXPECT_FALSE(shell.confinedTo);
+
+    Drag({90, 80}, {70, 10});
+    EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2, 2, 2}));
+}
+
+// The range tool's drag selects through the canvas; Ctrl adds to the selection.
+TEST_F(DrawingTest, RangeSelectionThenDeleteAndStraighten) {
+    WriteModel(PathOf("m.zfm"), {Start(10, 10), Continue(20, 10), Continue(30, 10), Start(0, 50),
+                                 Continue(10, 51), Continue(20, 50)});
+    editor.settings().openInVtr = 0;
+    editor.PathHandedOver(PathOf("m.zfm"));
+    editor.Command(20);
+    Drag({10, 5}, {30, 15});
+    EXPECT_TRUE(shell.enabled[24]);
+    shell.ctrl = true;
+    Drag({25, 5}, {35, 15});
+
+    editor.Command(40024);
+    EXPECT_EQ(Points(), (PointList{{0, 50}, {10, 51}, {20, 50}}));
+    EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2}));
+    EXPECT_FALSE(editor.selection().selectionExists);
+
+    editor.Command(21);
+    editor.Command(40029);
+    EXPECT_EQ(Points(), (PointList{{0, 50}, {20, 50}}));
+    EXPECT_EQ(editor.history().Size(), 4u);
+}
+
+TEST_F(DrawingTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
+    Drag({10, 10}, {40, 40});
+    const std::size_t entries = editor.history().Size();
+    shell.pointer = {0, 300};
+    editor.FrameDragStarted();
+    EXPECT_EQ(shell.confinedTo, ConfineArea::kMainBetweenBars);
+    shell.pointer = {-30, 300};
+    editor.FrameDragStep(FrameEdge::kLeft, {70, 50, 906, 656});
+    editor.CanvasSizeChanged(800, 600);
+    editor.FrameDragEnded();
+    EXPECT_EQ(Points(), (PointList{{40, 10}, {70, 40}}));
+    EXPECT_EQ(editor.history().Size(), entries + 1);
+    EXPECT_FALSE(editor.selection().moveAll);
+    EXPECT_FALSE(shell.confinedTo);
+}
+
+using PaintTest = EditorTest;
+
+TEST_F(PaintTest, FrameSamplesCountsAndPresentsUnlessAnExportRenders) {
+    Drag({10, 10}, {40, 40});
+    shell.pointer = {123, 45};
+    Frame();
+    EXPECT_EQ(editor.interaction().cursorSample, (CanvasPoint{123, 45}));
+    EXPECT_EQ(shell.panes[StatusPane::kPointCount], "선 갯수 : 2");
+    EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 600}));
+    const Bitmap& canvas = editor.renderer().Canvas();
+    EXPECT_EQ(canvas.Pixel(700, 500), kStandardBackgroundColour.Value());
+
+    // Neither timer runs while an export renders.
+    editor.SetExportRunning(true);
+    const int presents = shell.presents;
+    shell.pointer = {300, 300};
+    Frame();
+    editor.ShakeTick();
+    EXPECT_EQ(shell.presents, presents);
+    EXPECT_NE(editor.interaction().cursorSample, (CanvasPoint{300, 300}));
+    EXPECT_EQ(model.points[0].shakeDx, 0);
+    EXPECT_EQ(model.points[0].shakeDy, 0);
+
+    editor.SetExportRunning(false);
+    bool shaken = false;
+    for (int i = 0; i < 10 && !shaken; ++i) {
+        editor.ShakeTick();
+        shaken = model.points[0].shakeDx != 0 || model.points[0].shakeDy != 0;
+    }
+    EXPECT_TRUE(shaken);
+
+    // A size beyond the canvas, as a model file may hold, never reaches past the bitmap.
+    model.properties.canvasWidth = 5000;
+    model.properties.canvasHeight = -4;
+    Frame();
+    EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 0}));
+}
+
+TEST_F(PaintTest, ReplayStepsTheProgressBarAndEndsByItself) {
+    Drag({10, 10}, {110, 10});
+    editor.Command(7);
+    ASSERT_TRUE(shell.progressShown);
+    const std::string countBefore = shell.panes[StatusPane::kPointCount];
+    int frames = 0;
+    while (editor.renderer().VtrMode() && frames < 100) {
+        Frame();
+        ++frames;
+    }
+    EXPECT_EQ(frames, 4);
+    EXPECT_EQ(shell.CountCalls("StepProgress"), 4);
+    EXPECT_FALSE(shell.progressShown);
+    EXPECT_FALSE(shell.pressed[7]);
+    EXPECT_TRUE(shell.enabled[0]);
+    EXPECT_EQ(shell.panes[StatusPane::kPointCount], countBefore);
+}
+
+using UndoRedoTest = EditorTest;
+
+TEST_F(UndoRedoTest, ANewStrokeAfterUndoDropsTheRedoBranch) {
+    Drag({10, 10}, {40, 40});
+    editor.Command(25);
+    EXPECT_TRUE(model.points.empty());
+    EXPECT_FALSE(shell.enabled[25]);
+    EXPECT_TRUE(shell.enabled[26]);
+    Drag({50, 50}, {90, 90});
+    EXPECT_TRUE(shell.enabled[25]);
+    EXPECT_FALSE(shell.enabled[26]);
+    editor.Command(26);
+    EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{50, 50}, {90, 90}}));
+}
+
+TEST_F(UndoRedoTest, UndoRestoresCanvasSizeAndColoursAndSwitchesModesOff) {
+    Drag({10, 10}, {40, 40});
+    editor.FitCanvas(320, 240);
+    model.properties.lineWidth = 9;
+    editor.SetColourSlot(0, 255, 0, 0, 9);
+    editor.TakeSnapshot();
+    editor.Command(21);
+    editor.Command(5);
+    ASSERT_TRUE(editor.selection().moveMode);
+
+    editor.Command(40026);
+    EXPECT_FALSE(editor.selection().moveMode);
+    EXPECT_FALSE(shell.pressed[5]);
+    EXPECT_EQ(model.properties.canvasWidth, 800);
+    EXPECT_EQ(shell.CanvasClientSize(), (CanvasSize{800, 600}));
+    EXPECT_EQ(shell.panes[StatusPane::kCanvasSize], "800 Ⅹ 600");
+    EXPECT_EQ(model.properties.lineWidth, 4);
+    EXPECT_EQ(model.properties.lineColour, kStandardLineColour);
+    EXPECT_EQ(editor.renderer().Pens().Line().width, 4);
+    for (const PointRecord& point : model.points) {
+        EXPECT_EQ(point.selected, 0);
+    }
+
+    editor.Command(40028);
+    EXPECT_EQ(model.properties.canvasWidth, 320);
+    EXPECT_EQ(model.properties.lineColour, (Colour{255, 0, 0}));
+}
+
+TEST_F(UndoRedoTest, UndoAfterNewShowsTheOldModelUnderTheNewTitle) {
+    Drag({10, 10}, {40, 40});
+    shell.answers.push_back(MessageAnswer::kNo);
+    editor.Command(0);
+    editor.Command(25);
+    EXPECT_EQ(model.points.size(), 2u);
+    EXPECT_FALSE(model.document.modified);
+    EXPECT_EQ(shell.caption, "제프툴 1.39 -다온비 - [ 무제 ]");
+}
+
+TEST_F(UndoRedoTest, RemoveLastLineOnAnEmptyModelAddsAnEqualEntry) {
+    editor.Command(10);
+    EXPECT_EQ(editor.history().Size(), 2u);
+    editor.Command(25);
+    EXPECT_TRUE(model.points.empty());
+}
+
+}  // namespace
+}  // namespace zef::test
