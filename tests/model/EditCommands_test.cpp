@@ -111,13 +111,11 @@ TEST(StraightenSelectionTest, RemovesNearlyStraightShortCornersOnly) {
 }
 
 TEST(StraightenSelectionTest, CollapsesAChainAndKeepsStrokeEnds) {
-    Model model = ModelOf({{0, 0, S, true},
-                           {10, 0, 2, true},
-                           {20, 0, 2, true},
-                           {30, 0, 2, true},
-                           {40, 0, 2, true},
-                           {50, 0, S, true},
-                           {60, 0, 2, true}});
+    std::vector<P> chain;
+    for (int x = 0; x <= 60; x += 10) {
+        chain.push_back({x, 0, x % 50 == 0 ? S : kStrokeContinuation, true});
+    }
+    Model model = ModelOf(chain);
     const EditResult result = StraightenSelection(model);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S, true}, P{40, 0, 2, true}, P{50, 0, S, true},
                                              P{60, 0, 2, true}));
@@ -159,34 +157,30 @@ TEST(MoveSelectionTest, MovesSelectedPointsWithinTheLimits) {
 
 TEST(ScaleSelectionTest, ScalesAboutTheCentreTruncatingTowardZeroClampingAndCollapsing) {
     const struct {
-        std::vector<P> before;
         float factor;
-        std::int32_t centreX, centreY;
-        std::vector<P> after;
+        P centre;
+        std::vector<P> before, after;
     } cases[] = {
-        {{{110, 100, S, true}, {101, 90, 2, true}, {5, 5}},
-         2.0f,
-         100,
-         100,
+        {2.0f,
+         {100, 100},
+         {{110, 100, S, true}, {101, 90, 2, true}, {5, 5}},
          {{120, 100, S, true}, {102, 80, 2, true}, {5, 5}}},
-        {{{-1, 0, S, true}, {1, 0, 2, true}}, 1.5f, 0, 0, {{-1, 0, S, true}, {1, 0, 2, true}}},
+        {1.5f, {0, 0}, {{-1, 0, S, true}, {1, 0, 2, true}}, {{-1, 0, S, true}, {1, 0, 2, true}}},
         // The round trip through angle and radius lands just short of -59 here.
-        {{{-60, -59, S, true}}, 1.0f, 0, 0, {{-60, -59, S, true}}},
-        {{{20000, -20000, S, true}, {0, 3000, 2, true}},
-         100.0f,
-         0,
-         0,
+        {1.0f, {0, 0}, {{-60, -59, S, true}}, {{-60, -59, S, true}}},
+        {100.0f,
+         {0, 0},
+         {{20000, -20000, S, true}, {0, 3000, 2, true}},
          {{30000, -30000, S, true}, {0, 30000, 2, true}}},
-        {{{7, 8, S, true}, {0, 3000, 2, true}},
-         0.0f,
-         40,
-         50,
+        {0.0f,
+         {40, 50},
+         {{7, 8, S, true}, {0, 3, 2, true}},
          {{40, 50, S, true}, {40, 50, 2, true}}},
     };
     for (const auto& c : cases) {
         Model model = ModelOf(c.before);
         SelectionState selection{
-            .scaleFactor = c.factor, .scaleCentreX = c.centreX, .scaleCentreY = c.centreY};
+            .scaleFactor = c.factor, .scaleCentreX = c.centre.x, .scaleCentreY = c.centre.y};
         ScaleSelection(model, selection);
         EXPECT_EQ(PointsOf(model), c.after) << c.factor;
         EXPECT_EQ(selection.scaleFactor, 1.0f);

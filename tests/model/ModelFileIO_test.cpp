@@ -14,25 +14,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::vector<char> Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+Model TwoPointModel() {
+    Model model;
+    model.AppendPoint(1, 2, false);
+    model.AppendPoint(3, 4, true);
+    model.properties.vtrSpeed = 99;
+    return model;
+}
+
 class ModelFileIOTest : public ::testing::Test {
   protected:
     std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
-    static std::vector<char> Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), {}));
-    }
-
-    static Model TwoPointModel() {
-        Model model;
-        model.AppendPoint(1, 2, false);
-        model.AppendPoint(3, 4, true);
-        model.properties.vtrSpeed = 99;
-        return model;
     }
 
     test::TempFolder folder_;

@@ -14,14 +14,12 @@ TEST(AppendPoint, StartsContinuationsTailDuplicatesAndALoneStartMoved) {
     model.AppendPoint(10, 0, true);
     model.AppendPoint(20, 0, false);
     model.AppendPoint(30, 0, true);
-    ASSERT_EQ(model.points.size(), 4u);
-    EXPECT_EQ(model.points[2].kind, kStrokeStart);
-    EXPECT_EQ(model.points[3].kind, kStrokeContinuation);
-    EXPECT_EQ(model.points[3].selected, 0);
     model.document.modified = false;
     EXPECT_EQ(model.AppendPoint(30, 0, false), AppendResult::kUnchanged);
     EXPECT_EQ(model.AppendPoint(30, 0, true), AppendResult::kUnchanged);
-    EXPECT_EQ(model.points.size(), 4u);
+    ASSERT_EQ(model.points.size(), 4u);
+    EXPECT_EQ(model.points[2].kind, kStrokeStart);
+    EXPECT_EQ(model.points[3].kind, kStrokeContinuation);
     EXPECT_FALSE(model.document.modified);
 
     Model lone;
@@ -69,9 +67,6 @@ TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127OrClearedWhenOff
         }
         EXPECT_EQ(random.Next(), next) << "shaking off draws no numbers";
     }
-    Random random(1);
-    EXPECT_EQ(random.Next(), 16838);
-    EXPECT_EQ(random.Next(), 5758);
 }
 
 TEST(TotalPathLength, CountsContinuationsOnRawPositionsWithoutOverflow) {
@@ -86,11 +81,6 @@ TEST(TotalPathLength, CountsContinuationsOnRawPositionsWithoutOverflow) {
     odd.kind = 9;  // neither a start nor a continuation
     model.points.push_back(odd);
     EXPECT_DOUBLE_EQ(model.TotalPathLength(), 15.0);
-
-    Model headless;
-    headless.points.push_back(PointRecord{});
-    headless.points[0].kind = kStrokeContinuation;
-    EXPECT_DOUBLE_EQ(headless.TotalPathLength(), 0.0);
 
     Model extreme;
     extreme.AppendPoint(std::numeric_limits<std::int32_t>::min(), 0, false);
