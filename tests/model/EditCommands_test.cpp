@@ -18,13 +18,11 @@ using test::PointsOf;
 using test::S;
 
 TEST(SelectionCommandsTest, InvertFlipsEveryPointAndTracksWhetherAnyIsSelected) {
-    Model model = ModelOf({{0, 0, S, true}, {5, 5, kStrokeContinuation, false}});
-    SelectionState selection;
-    selection.selectionExists = true;
+    Model model = ModelOf({{0, 0, S, true}, {5, 5}});
+    SelectionState selection{.selectionExists = true};
     InvertSelection(model, selection);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S, false}, P{5, 5, 2, true}));
     EXPECT_TRUE(selection.selectionExists);
-
     SelectAll(model, selection);
     EXPECT_TRUE(InvertSelection(model, selection).refreshToolbar);
     EXPECT_THAT(PointsOf(model), ElementsAre(P{0, 0, S}, P{5, 5}));
