@@ -45,13 +45,11 @@ TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStro
         {{{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}},
          {{0, 0, S}, {10, 0}, {20, 0, S}, {30, 0}},
          1},
-        // The only segment of a stroke takes its start along.
-        {{{0, 0, S, true}, {10, 0, 2, true}, {50, 50, S}, {60, 60}}, {{50, 50, S}, {60, 60}}, 1},
         // The first segment of a longer stroke makes the next point its start.
         {{{1, 1, S}, {2, 2}, {0, 0, S, true}, {10, 0, 2, true}, {20, 0}},
          {{1, 1, S}, {2, 2}, {10, 0, S}, {20, 0}},
          1},
-        // A run of selected segments goes as a whole.
+        // A whole stroke of selected segments goes, start and all.
         {{{0, 0, S, true}, {1, 0, 2, true}, {2, 0, 2, true}, {3, 0, 2, true}, {9, 9, S}, {8, 8}},
          {{9, 9, S}, {8, 8}},
          1},
