@@ -12,19 +12,17 @@ Model Stroke(int x) {
     return model;
 }
 
-TEST(History, UndoAndRedoRestorePointsUnselectedAndHandBackTheProperties) {
+TEST(History, UndoRedoRestorePointsUnselectedWithPropertiesAndANewSnapshotDropsRedo) {
     History history;
     Model model;
-    EXPECT_EQ(history.Undo(model), nullptr) << "an empty history has nothing to go to";
+    EXPECT_EQ(history.Undo(model), nullptr);
     EXPECT_EQ(history.Redo(model), nullptr);
     history.TakeSnapshot(model);
     model = Stroke(5);
-    model.document.modified = true;
     model.document.path = "/tmp/a.zfm";
     model.points[0].shakeDx = -4;
     model.points[1].reserved = 9;
     model.properties.canvasWidth = 200;
-    model.properties.lineColour = {1, 2, 3};
     history.TakeSnapshot(model);
     model.points[0].selected = 1;
 
@@ -32,10 +30,8 @@ TEST(History, UndoAndRedoRestorePointsUnselectedAndHandBackTheProperties) {
     ASSERT_NE(back, nullptr);
     EXPECT_TRUE(model.points.empty());
     EXPECT_EQ(back->properties, ModelProperties{});
-    EXPECT_TRUE(model.document.modified) << "the document state is not the history's";
-    EXPECT_EQ(model.document.path, "/tmp/a.zfm");
+    EXPECT_EQ(model.document.path, "/tmp/a.zfm") << "the document state is not the history's";
     EXPECT_FALSE(history.CanUndo());
-    EXPECT_TRUE(history.CanRedo());
 
     const HistorySnapshot* forward = history.Redo(model);
     ASSERT_NE(forward, nullptr);
@@ -44,24 +40,14 @@ TEST(History, UndoAndRedoRestorePointsUnselectedAndHandBackTheProperties) {
     EXPECT_EQ(model.points[0].selected, 0);
     EXPECT_EQ(model.points[1].reserved, 9);
     EXPECT_EQ(forward->properties.canvasWidth, 200);
-    EXPECT_EQ(forward->properties.lineColour, (Colour{1, 2, 3}));
-    EXPECT_TRUE(history.CanUndo());
     EXPECT_FALSE(history.CanRedo());
-}
 
-TEST(History, ASnapshotAfterUndoDiscardsTheRedoBranch) {
-    History history;
-    Model model;
-    history.TakeSnapshot(model);
-    model = Stroke(1);
-    history.TakeSnapshot(model);
     history.Undo(model);
     model = Stroke(2);
     history.TakeSnapshot(model);
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(history.Size(), 2u);
     history.Undo(model);
-    EXPECT_TRUE(model.points.empty());
     history.Redo(model);
     EXPECT_EQ(model.points[0].x, 2) << "the first stroke is gone from the history";
 }

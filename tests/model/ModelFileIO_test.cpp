@@ -14,36 +14,40 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::vector<char> Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+Model TwoPointModel() {
+    Model model;
+    model.AppendPoint(1, 2, false);
+    model.AppendPoint(3, 4, true);
+    model.properties.vtrSpeed = 99;
+    return model;
+}
+
 class ModelFileIOTest : public ::testing::Test {
   protected:
     std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
-    static std::vector<char> Contents(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_.path()), {}));
-    }
-
-    static Model TwoPointModel() {
-        Model model;
-        model.AppendPoint(1, 2, false);
-        model.AppendPoint(3, 4, true);
-        model.properties.vtrSpeed = 99;
-        return model;
     }
 
     test::TempFolder folder_;
 };
 
 // A name as long as the file system allows takes a temporary name beside it.
-TEST_F(ModelFileIOTest, SavedModelLoadsBackAndASecondSaveReplacesIt) {
+TEST_F(ModelFileIOTest, SavesLoadBackReplaceTheOldFileKeepingItsPermissions) {
     for (const std::string& name : {std::string("그림 모델.zfm"), std::string(251, 'm') + ".zfm"}) {
         const std::string path = PathOf(name);
         ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+        ::chmod(path.c_str(), 0640);
         ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
+        struct stat info {};
+        ASSERT_EQ(::stat(path.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0640u) << "a save keeps the permissions";
         EXPECT_EQ(fs::file_size(path), 51u + 24u);
         const LoadResult result = ReadModelFile(path, ModelProperties{});
         ASSERT_TRUE(result.model);
@@ -52,22 +56,22 @@ TEST_F(ModelFileIOTest, SavedModelLoadsBackAndASecondSaveReplacesIt) {
         fs::remove(path);
         EXPECT_EQ(FilesInFolder(), 0u);
     }
+    EXPECT_FALSE(WriteModelFile(PathOf("no/such/folder.zfm"), TwoPointModel()));
 }
 
 TEST_F(ModelFileIOTest, MissingFileAndFolderCannotBeOpenedAndNameIsCheckedAfterwards) {
-    EXPECT_EQ(ReadModelFile(PathOf("none.zfm"), {}).failure, LoadFailure::kCannotOpen);
-    EXPECT_EQ(ReadModelFile(PathOf("none.txt"), {}).failure, LoadFailure::kCannotOpen);
     fs::create_directory(PathOf("folder.zfm"));
-    EXPECT_EQ(ReadModelFile(PathOf("folder.zfm"), {}).failure, LoadFailure::kCannotOpen);
     fs::create_directory(PathOf("folder.txt"));
-    EXPECT_EQ(ReadModelFile(PathOf("folder.txt"), {}).failure, LoadFailure::kNotModelFile)
-        << "the name is checked before anything is read";
-    const std::string wrongName = PathOf("model.txt");
-    ASSERT_TRUE(WriteModelFile(wrongName, TwoPointModel()));
-    EXPECT_EQ(ReadModelFile(wrongName, {}).failure, LoadFailure::kNotModelFile);
-    const std::string upper = PathOf("MODEL.ZFM");
-    ASSERT_TRUE(WriteModelFile(upper, TwoPointModel()));
-    EXPECT_TRUE(ReadModelFile(upper, {}).model);
+    ASSERT_TRUE(WriteModelFile(PathOf("model.txt"), TwoPointModel()));
+    // A missing .txt cannot be opened, yet a folder named .txt fails on its name: the name is
+    // checked only once the file is open.
+    for (const auto& [name, failure] : {std::pair{"none.zfm", LoadFailure::kCannotOpen},
+                                        {"none.txt", LoadFailure::kCannotOpen},
+                                        {"folder.zfm", LoadFailure::kCannotOpen},
+                                        {"folder.txt", LoadFailure::kNotModelFile},
+                                        {"model.txt", LoadFailure::kNotModelFile}}) {
+        EXPECT_EQ(ReadModelFile(PathOf(name), {}).failure, failure) << name;
+    }
 }
 
 TEST_F(ModelFileIOTest, AWriteThatFailsPartWayLeavesThePreviousFileByteIdentical) {
@@ -97,17 +101,6 @@ TEST_F(ModelFileIOTest, AWriteThatFailsPartWayLeavesThePreviousFileByteIdentical
     EXPECT_FALSE(WriteModelFile(path, bigger, unflushable));
     EXPECT_EQ(Contents(path), before);
     EXPECT_EQ(FilesInFolder(), 1u);
-}
-
-TEST_F(ModelFileIOTest, SaveIntoAMissingFolderFailsAndASaveKeepsThePermissions) {
-    EXPECT_FALSE(WriteModelFile(PathOf("no/such/folder.zfm"), TwoPointModel()));
-    const std::string path = PathOf("shared.zfm");
-    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
-    ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(WriteModelFile(path, TwoPointModel()));
-    struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 }  // namespace

@@ -3,52 +3,56 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
-
-#include "ModelTexts.h"
 
 namespace zef {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutInt(Bytes& bytes, std::int32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
+void PutInts(Bytes& bytes, std::initializer_list<std::int32_t> values) {
+    for (const std::int32_t value : values) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
+        }
     }
 }
 
-void PutPoint(Bytes& bytes, std::int32_t x, std::int32_t y, std::uint8_t kind, std::int8_t dx = 0,
-              std::int8_t dy = 0, std::uint8_t reserved = 0) {
-    PutInt(bytes, x);
-    PutInt(bytes, y);
-    bytes.insert(bytes.end(),
-                 {kind, static_cast<std::uint8_t>(dx), static_cast<std::uint8_t>(dy), reserved});
+// Two points: (-5, 70000) a start with offsets -3, 2 and reserved byte 0xAB, then (6, 7).
+void PutTwoPoints(Bytes& bytes) {
+    PutInts(bytes, {-5, 70000});
+    bytes.insert(bytes.end(), {kStrokeStart, 0xFD, 2, 0xAB});
+    PutInts(bytes, {6, 7});
+    bytes.insert(bytes.end(), {kStrokeContinuation, 0, 0, 0});
 }
 
-// A current-format file of the given version, holding the fields that version holds with
-// values unlike the standard ones, and two points.
+// A current-format file of the given version holding that version's fields with values
+// unlike the standard ones.
 Bytes FileOfVersion(std::int32_t version) {
     Bytes bytes{'Z', 'E', 'F', '2', 0, 9, 9, 9, 9, 9};
-    PutInt(bytes, version);
-    PutInt(bytes, 2);
+    PutInts(bytes, {version, 2});
     if (version >= 1) {
-        PutInt(bytes, 320);
-        PutInt(bytes, 240);
-        PutInt(bytes, 5);
+        PutInts(bytes, {320, 240, 5});
     }
     if (version >= 2) {
-        PutInt(bytes, 77);
+        PutInts(bytes, {77});
     }
     if (version >= 3) {
         bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7, 8, 9});
-        PutInt(bytes, 1);
+        PutInts(bytes, {1});
     }
     if (version >= 4) {
-        PutInt(bytes, 12);
+        PutInts(bytes, {12});
     }
-    PutPoint(bytes, -5, 70000, kStrokeStart, -3, 2, 0xAB);
-    PutPoint(bytes, 6, 7, kStrokeContinuation);
+    PutTwoPoints(bytes);
+    return bytes;
+}
+
+Bytes OlderFile() {
+    Bytes bytes;
+    PutInts(bytes, {2});
+    PutTwoPoints(bytes);
     return bytes;
 }
 
@@ -60,35 +64,24 @@ LoadResult Decode(const Bytes& bytes, ModelFormat format = ModelFormat::kCurrent
     return DecodeModel(bytes, format, current);
 }
 
-TEST(ModelFileLayout, EmptyModelWithStandardPropertiesIsTheFiftyOneKnownBytes) {
+TEST(ModelFileLayout, StandardEmptyModelBytesAndARoundTripOfEveryPersistentByte) {
     const Bytes expected{0x5A, 0x45, 0x46, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
                          0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x03, 0x00, 0x00,
                          0x58, 0x02, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x28, 0x00, 0x00,
                          0x00, 0x00, 0x00, 0x00, 0x8A, 0x48, 0x00, 0xEE, 0x9C, 0x00, 0x00,
                          0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00};
     EXPECT_EQ(EncodeModel(ModelProperties{}, {}), expected);
-}
 
-TEST(ModelFileLayout, WrittenFilesReadBackWithEveryPersistentByte) {
-    ModelProperties properties;
-    properties.canvasWidth = 333;
-    properties.lineColour = {10, 20, 30};
-    properties.noShadow = 1;
-    properties.lineWidth = 8;
+    const ModelProperties properties{.canvasWidth = 333, .lineColour = {10, 20, 30}};
     std::vector<PointRecord> points(3);
     points[0].x = -30000;
     points[0].shakeDx = -8;
     points[0].reserved = 200;
-    points[1].kind = kStrokeContinuation;
     points[1].y = 2147483647;
     points[1].selected = 1;
     points[2].kind = 77;
-    const Bytes bytes = EncodeModel(properties, points);
-    ASSERT_EQ(bytes.size(), 51u + 12u * 3u);
-
-    const LoadResult result = Decode(bytes);
+    const LoadResult result = Decode(EncodeModel(properties, points));
     ASSERT_TRUE(result.model);
-    EXPECT_EQ(result.model->version, 4);
     EXPECT_EQ(result.model->properties, properties);
     ASSERT_EQ(result.model->points.size(), 3u);
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -119,98 +112,72 @@ TEST(ModelFileVersions, EachVersionReadsItsFieldsAndTakesStandardValuesForTheRes
         EXPECT_EQ(p.noShadow, version >= 3 ? 1 : 0);
         EXPECT_EQ(p.lineWidth, version >= 4 ? 12 : 4);
         ASSERT_EQ(result.model->points.size(), 2u);
-        EXPECT_EQ(result.model->points[0].x, -5);
         EXPECT_EQ(result.model->points[0].y, 70000);
         EXPECT_EQ(result.model->points[0].shakeDx, -3);
         EXPECT_EQ(result.model->points[0].reserved, 0xAB);
         EXPECT_EQ(result.model->points[1].kind, kStrokeContinuation);
     }
+
+    // The older format keeps the current properties, on the largest canvas.
+    const LoadResult older = Decode(OlderFile(), ModelFormat::kOlder);
+    ASSERT_TRUE(older.model);
+    EXPECT_EQ(older.model->format, ModelFormat::kOlder);
+    EXPECT_EQ(older.model->properties, (ModelProperties{.shakeStrength = 6, .lineWidth = 10}));
+    ASSERT_EQ(older.model->points.size(), 2u);
+    EXPECT_EQ(older.model->points[0].reserved, 0xAB);
 }
 
-TEST(ModelFileVersions, OlderFormatKeepsTheCurrentPropertiesOnTheLargestCanvas) {
-    Bytes bytes;
-    PutInt(bytes, 1);
-    PutPoint(bytes, 4, 5, kStrokeStart, 1, 1, 3);
-    const LoadResult result = Decode(bytes, ModelFormat::kOlder);
-    ASSERT_TRUE(result.model);
-    EXPECT_EQ(result.model->format, ModelFormat::kOlder);
-    EXPECT_EQ(result.model->properties.shakeStrength, 6);
-    EXPECT_EQ(result.model->properties.lineWidth, 10);
-    EXPECT_EQ(result.model->properties.canvasWidth, 800);
-    EXPECT_EQ(result.model->properties.canvasHeight, 600);
-    ASSERT_EQ(result.model->points.size(), 1u);
-    EXPECT_EQ(result.model->points[0].reserved, 3);
-}
-
-TEST(ModelFileChecks, RejectsWhatIsNotAProperModel) {
-    Bytes wrongMagic = FileOfVersion(4);
-    wrongMagic[3] = '3';
-    Bytes noZero = FileOfVersion(4);
-    noZero[4] = 'x';
-    Bytes newer = FileOfVersion(4);
-    newer[10] = 5;
-    for (const auto& [bytes, failure] : {std::pair{wrongMagic, LoadFailure::kNotProperModel},
-                                         std::pair{noZero, LoadFailure::kNotProperModel},
-                                         std::pair{newer, LoadFailure::kNewerVersion},
-                                         std::pair{Bytes{}, LoadFailure::kNotProperModel}}) {
+TEST(ModelFileChecks, RejectsBadHeadersHugeCountsAndEveryTruncation) {
+    const auto withByte = [](std::size_t at, std::uint8_t value) {
+        Bytes bytes = FileOfVersion(4);
+        bytes[at] = value;
+        return bytes;
+    };
+    for (const auto& [bytes, failure] : {std::pair{withByte(3, '3'), LoadFailure::kNotProperModel},
+                                         {withByte(4, 'x'), LoadFailure::kNotProperModel},
+                                         {withByte(10, 5), LoadFailure::kNewerVersion}}) {
         const LoadResult result = Decode(bytes);
         EXPECT_FALSE(result.model);
         EXPECT_EQ(result.failure, failure);
     }
-    EXPECT_EQ(LoadFailureText(LoadFailure::kNewerVersion),
-              "보다 새 제프툴 모델 버젼이에요.       \n최신버젼으로 불러오시세요;;.");
-    EXPECT_EQ(LoadFailureText(LoadFailure::kCannotOpen), "");
-
     Bytes reserved = FileOfVersion(4);
     std::memset(reserved.data() + 5, 0xFF, 5);
     reserved.insert(reserved.end(), {1, 2, 3});
     EXPECT_TRUE(Decode(reserved).model) << "the five reserved bytes and any tail are ignored";
-}
 
-TEST(ModelFileChecks, CountsOfZeroOrLessGiveAnEmptyModelAndAHugeOneIsRejectedUnallocated) {
     for (const std::int32_t count : {0, -1, -2147483647 - 1, 2147483647}) {
         Bytes bytes = FileOfVersion(4);
         std::memcpy(bytes.data() + 14, &count, 4);
         const LoadResult result = Decode(bytes);
-        if (count > 0) {
-            EXPECT_FALSE(result.model);
-            EXPECT_EQ(result.failure, LoadFailure::kNotProperModel);
-        } else {
-            ASSERT_TRUE(result.model);
-            EXPECT_TRUE(result.model->points.empty());
-        }
+        ASSERT_EQ(result.model.has_value(), count <= 0) << count;
+        EXPECT_TRUE(count > 0 ? result.failure == LoadFailure::kNotProperModel
+                              : result.model->points.empty());
     }
-}
 
-TEST(ModelFileChecks, EveryTruncationIsRejectedUntilTheLastRecordIsWhole) {
-    for (const ModelFormat format : {ModelFormat::kCurrent, ModelFormat::kOlder}) {
-        Bytes whole;
-        if (format == ModelFormat::kCurrent) {
-            whole = FileOfVersion(4);
-        } else {
-            PutInt(whole, 2);
-            PutPoint(whole, 1, 2, kStrokeStart);
-            PutPoint(whole, 3, 4, kStrokeContinuation);
-        }
+    for (const auto& [whole, format] :
+         {std::pair{FileOfVersion(4), ModelFormat::kCurrent}, {OlderFile(), ModelFormat::kOlder}}) {
         for (std::size_t length = 0; length < whole.size(); ++length) {
-            const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length));
-            const LoadResult result = Decode(cut, format);
+            const LoadResult result = Decode(
+                Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)), format);
             EXPECT_FALSE(result.model) << length;
-            EXPECT_EQ(LoadFailureText(result.failure), texts::kNotProperModel) << length;
+            EXPECT_EQ(result.failure, LoadFailure::kNotProperModel) << length;
         }
         EXPECT_TRUE(Decode(whole, format).model);
     }
 }
 
 TEST(ModelFileNames, ExtensionChoosesTheFormatIgnoringCase) {
-    EXPECT_EQ(FormatOfName("/a/b.zfm"), ModelFormat::kCurrent);
-    EXPECT_EQ(FormatOfName("B.ZFM"), ModelFormat::kCurrent);
-    EXPECT_EQ(FormatOfName("c.zF2"), ModelFormat::kOlder);
-    EXPECT_EQ(FormatOfName(".zfm"), ModelFormat::kCurrent);
-    EXPECT_FALSE(FormatOfName("zfm"));
-    EXPECT_FALSE(FormatOfName("model.zfmx"));
-    EXPECT_FALSE(FormatOfName("model.zf3"));
-    EXPECT_FALSE(FormatOfName("그림.png"));
+    for (const auto& [name, format] :
+         {std::pair<const char*, std::optional<ModelFormat>>{"/a/b.zfm", ModelFormat::kCurrent},
+          {"B.ZFM", ModelFormat::kCurrent},
+          {"c.zF2", ModelFormat::kOlder},
+          {".zfm", ModelFormat::kCurrent},
+          {"zfm", std::nullopt},
+          {"model.zfmx", std::nullopt},
+          {"model.zf3", std::nullopt},
+          {"그림.png", std::nullopt}}) {
+        EXPECT_EQ(FormatOfName(name), format) << name;
+    }
 }
 
 }  // namespace
