@@ -233,7 +233,7 @@ TEST_F(CanvasInputTest, MoveDragFollowsThePointerUpToTheLimit) {
     EXPECT_EQ(host.Count("TakeSnapshot"), 1);
 }
 
-TEST_F(CanvasInputTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
+TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
     SetTool(kToolRangeSelection);
     model = ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
@@ -257,9 +257,8 @@ TEST_F(CanvasInputTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
     EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
     EXPECT_FALSE(selection.moveAll);
     EXPECT_FALSE(model.document.modified);
-}
 
-TEST_F(CanvasInputTest, TopEdgeFrameDragMovesEveryPointDown) {
+    // Dragging the top edge moves every point down; the right edge leaves them.
     model = ModelOf({{5, 7, S}});
     host.pointer = {500, 300};
     input.FrameDragStarted();
@@ -268,14 +267,6 @@ TEST_F(CanvasInputTest, TopEdgeFrameDragMovesEveryPointDown) {
     host.pointer = {520, 280};
     input.FrameDragStep(FrameEdge::kRight, {0, 0, 120, 100});
     EXPECT_THAT(Points(), ElementsAre(P{5, 19, S}));
-}
-
-TEST_F(CanvasInputTest, SizeFollowsTheClientAreaAndHasAFloor) {
-    input.SizeChanged(320, 240);
-    EXPECT_EQ(model.properties.canvasWidth, 320);
-    EXPECT_EQ(model.properties.canvasHeight, 240);
-    EXPECT_THAT(host.calls, ElementsAre("UpdateSizePane"));
-    EXPECT_EQ(input.MinimumWindowSize(), (CanvasSize{14, 16}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 
 #include "PixelArt.h"
 
@@ -300,17 +301,14 @@ TEST_F(OverlayTest, ShapeToolsFrameTheDragAndRangeSelectionDotsIt) {
 
 TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) {
     interaction.tool = kToolRectangle;
-    interaction.dragInProgress = false;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-    interaction.dragInProgress = true;
-    selection.moveMode = true;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-    selection.moveMode = false;
-    selection.scaleMode = true;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
+    for (const auto& [drag, move, scale] :
+         {std::tuple{false, false, false}, {true, true, false}, {true, false, true}}) {
+        interaction.dragInProgress = drag;
+        selection.moveMode = move;
+        selection.scaleMode = scale;
+        RenderWithOverlays();
+        EXPECT_EQ(RedPixels(), 0) << drag << move << scale;
+    }
 
     selection.scaleMode = false;
     model.points = {Start(10, 10), Point(30, 10)};

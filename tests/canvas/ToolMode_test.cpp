@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "CanvasTexts.h"
 #include "InteractionState.h"
 #include "model/PointList.h"
 
@@ -23,18 +20,6 @@ bool Pressed(const ToolbarState& state, int command) {
     }
     ADD_FAILURE() << "button " << command << " has no pressed state";
     return false;
-}
-
-TEST(ToolModeHintTest, ModesOverrideTheToolsHint) {
-    SelectionState selection;
-    EXPECT_EQ(std::string(ToolModeHint(kToolEllipse, false, selection)), "드래그로 원을 그려요");
-    EXPECT_STREQ(ToolModeHint(9, false, selection), texts::kToolHints[kToolStraightLine]);
-    selection.moveMode = true;
-    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kMoveModeHint);
-    selection.scaleMode = true;
-    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kScaleModeHint);
-    EXPECT_EQ(std::string(ToolModeHint(kToolRangeSelection, true, selection)),
-              "제프모델을 그린 순서로 재생해요.");
 }
 
 TEST(RefreshToolModeTest, VtrModeDisablesTheToolbarAndShowsTheProgressBar) {
@@ -74,7 +59,7 @@ TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedoUnlessMoveOrScaleMode
     EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
 }
 
-TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {
+TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionTheRangeToolKeepsIt) {
     Model model = TwoSelectedPoints();
     SelectionState selection{.selectionExists = true, .moveMode = true};
     const ToolbarState state = RefreshToolbarState(kToolFilledRectangle, false, model, selection);
@@ -88,19 +73,17 @@ TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {
     }
     EXPECT_TRUE(Pressed(state, 18));
     EXPECT_TRUE(Pressed(state, kShakingButton));
-}
 
-TEST(RefreshToolbarStateTest, RangeToolKeepsTheSelectionAndEnablesItsButtons) {
-    Model model = TwoSelectedPoints();
+    model = TwoSelectedPoints();
     model.document.shakingOn = 0;
-    SelectionState selection{.selectionExists = true, .moveMode = true};
-    const ToolbarState state = RefreshToolbarState(kToolRangeSelection, false, model, selection);
+    selection = {.selectionExists = true, .moveMode = true};
+    const ToolbarState range = RefreshToolbarState(kToolRangeSelection, false, model, selection);
     EXPECT_EQ(model.points[0].selected, 1);
-    EXPECT_EQ(state.enabled[0], (ButtonState{kMoveButton, true}));
-    EXPECT_EQ(state.enabled[3], (ButtonState{kStraightenButton, true}));
-    EXPECT_TRUE(Pressed(state, 20));
-    EXPECT_TRUE(Pressed(state, kMoveButton));
-    EXPECT_FALSE(Pressed(state, kShakingButton));
+    EXPECT_EQ(range.enabled[0], (ButtonState{kMoveButton, true}));
+    EXPECT_EQ(range.enabled[3], (ButtonState{kStraightenButton, true}));
+    EXPECT_TRUE(Pressed(range, 20));
+    EXPECT_TRUE(Pressed(range, kMoveButton));
+    EXPECT_FALSE(Pressed(range, kShakingButton));
 }
 
 TEST(CursorForTest, FollowsToolModesAndKeys) {
