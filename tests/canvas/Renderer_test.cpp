@@ -41,7 +41,10 @@ std::string Stacked(const std::string& pixels) {
 
 class RendererTest : public ::testing::Test {
   protected:
-    void SetUp() override { UseWidth(4); }
+    void SetUp() override {
+        UseWidth(4);
+        model.properties.noShadow = 1;
+    }
 
     void UseWidth(std::int32_t width) {
         ModelProperties& properties = model.properties;
@@ -82,6 +85,7 @@ TEST_F(RendererTest, EmptyModelFillsOnlyTheCanvasAreaAndCountsNoPoints) {
 
 TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     model.points = {Start(20, 20), Point(40, 20)};
+    model.properties.noShadow = 0;
     Render();
     // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
     EXPECT_EQ(Column(30, 16, 25, kLine), "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.");
@@ -122,7 +126,6 @@ TEST_F(RendererTest, NoShadowChoosesThePasses) {
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
     UseWidth(1);
-    model.properties.noShadow = 1;
     model.points = {Start(10, 10), Point(30, 10), Point(50, 50, 9), Point(30, 30)};
     model.points[0].shakeDx = 5;
     model.points[3].shakeDy = -2;
@@ -146,7 +149,6 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
 
 TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
     UseWidth(1);
-    model.properties.noShadow = 1;
     model.points = {Start(10, 20), Point(20, 20)};
     model.points[1].selected = 1;
     selection.scaleCentreX = 10;
@@ -171,7 +173,6 @@ class ReplayTest : public RendererTest {
   protected:
     void SetUp() override {
         UseWidth(1);
-        model.properties.noShadow = 1;
         // Two strokes of 20 and 40 pixels.
         model.points = {Start(10, 10), Point(30, 10), Start(10, 40), Point(50, 40)};
         model.document.drawnPointCount = 99;
@@ -262,7 +263,6 @@ class OverlayTest : public RendererTest {
   protected:
     void SetUp() override {
         UseWidth(1);
-        model.properties.noShadow = 1;
         interaction.dragInProgress = true;
         interaction.anchor = {10, 10};
         interaction.cursorSample = {30, 40};
@@ -320,15 +320,7 @@ TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) 
     EXPECT_EQ(renderer.Canvas(), frame);
 }
 
-class HighlightTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        RendererTest::SetUp();
-        model.properties.noShadow = 1;
-    }
-};
-
-TEST_F(HighlightTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLine) {
+TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
     model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
     model.points[1].selected = 1;
     model.points[1].shakeDx = 3;
@@ -343,10 +335,8 @@ TEST_F(HighlightTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLine) {
               "\n.######."
               "\n..####.."
               "\n........");
-}
 
-TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
-    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
+    model.points[1].shakeDx = 0;
     for (PointRecord& point : model.points) {
         point.selected = 1;
     }
@@ -359,7 +349,7 @@ TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
 
 // A stroke start never joins the point before it, and a dot is left out wherever the next
 // point is selected.
-TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
+TEST_F(RendererTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
     model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
     model.points[1].selected = 1;
     model.points[2].selected = 1;
@@ -376,7 +366,7 @@ TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoD
     EXPECT_EQ(RedPixels(), 32);
 }
 
-TEST_F(HighlightTest, ScaleModeHighlightsTheScaledPositions) {
+TEST_F(RendererTest, ScaleModeHighlightsTheScaledPositions) {
     model.points = {Start(10, 10), Point(20, 10)};
     model.points[1].selected = 1;
     selection.scaleMode = true;
