@@ -22,38 +22,32 @@ bool Pressed(const ToolbarState& state, int command) {
     return false;
 }
 
-TEST(RefreshToolModeTest, VtrModeDisablesTheToolbarAndShowsTheProgressBar) {
+TEST(RefreshToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
     Model model = TwoSelectedPoints();
     model.properties.vtrSpeed = 17;
     SelectionState selection;
-    const ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
+    ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
+    const ToolModeView drawing = RefreshToolMode(kToolStraightLine, false, model, selection);
     for (int command = 0; command < kToolbarCommandCount; ++command) {
-        const bool keeps =
-            command == 7 || command == 8 || command == 9 || command == 25 || command == 26;
-        EXPECT_EQ(view.enabling[command], keeps ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
+        const bool undoOrRedo = command == 25 || command == 26;
+        const bool playback = undoOrRedo || command == 7 || command == 8 || command == 9;
+        EXPECT_EQ(view.enabling[command],
+                  playback ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
+            << command;
+        EXPECT_EQ(drawing.enabling[command],
+                  undoOrRedo ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
             << command;
     }
     EXPECT_TRUE(view.progressBar.visible);
     EXPECT_EQ(view.progressBar.maximum, 50);
     EXPECT_EQ(view.progressBar.step, 17);
     EXPECT_TRUE(Pressed(view.toolbar, kVtrButton));
-}
-
-TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedoUnlessMoveOrScaleModeIsOn) {
-    Model model = TwoSelectedPoints();
-    SelectionState selection;
-    ToolModeView view = RefreshToolMode(kToolStraightLine, false, model, selection);
-    for (int command = 0; command < kToolbarCommandCount; ++command) {
-        EXPECT_EQ(view.enabling[command],
-                  command == 25 || command == 26 ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
-            << command;
-    }
-    EXPECT_FALSE(view.progressBar.visible);
+    EXPECT_FALSE(drawing.progressBar.visible);
 
     selection = {.selectionExists = true, .scaleMode = true};
     view = RefreshToolMode(kToolRangeSelection, false, model, selection);
     for (ButtonEnabling enabling : view.enabling) {
-        EXPECT_EQ(enabling, ButtonEnabling::kKeep);
+        EXPECT_EQ(enabling, ButtonEnabling::kKeep) << "move or scale mode keeps every button";
     }
     EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
     EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
