@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <tuple>
 
 #include "PixelArt.h"
@@ -29,16 +30,6 @@ PointRecord Start(std::int32_t x, std::int32_t y) {
     return Point(x, y, kStrokeStart);
 }
 
-// A column of PixelArt from its pixels top to bottom: "#.#" gives "\n#\n.\n#".
-std::string Stacked(const std::string& pixels) {
-    std::string column;
-    for (const char pixel : pixels) {
-        column += '\n';
-        column += pixel;
-    }
-    return column;
-}
-
 class RendererTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -56,9 +47,12 @@ class RendererTest : public ::testing::Test {
 
     RenderReport Render() { return renderer.RenderModel(model, selection); }
     std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
-    // Which of the rows first..last of column x carry `colour`.
+    // Which of the rows first..last of column x carry `colour`, top to bottom: "..##.".
     std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
-        return PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
+        std::string column =
+            PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
+        std::erase(column, '\n');
+        return column;
     }
     int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
     void RenderWithOverlays() {
@@ -88,15 +82,15 @@ TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     model.properties.noShadow = 0;
     Render();
     // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
-    EXPECT_EQ(Column(30, 16, 25, kLine), "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.");
-    EXPECT_EQ(Column(30, 16, 25, kShadow), "\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(Column(30, 16, 25, kLine), "..####....");
+    EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
     EXPECT_EQ(At(43, 21), kShadow.Value());
     EXPECT_EQ(At(44, 21), kBackground.Value());
 
     UseWidth(5);
     Render();
-    EXPECT_EQ(Column(30, 16, 26, kLine), "\n.\n.\n#\n#\n#\n#\n#\n.\n.\n.\n.");
-    EXPECT_EQ(Column(30, 16, 26, kShadow), "\n.\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(Column(30, 16, 26, kLine), "..#####....");
+    EXPECT_EQ(Column(30, 16, 26, kShadow), ".......##..");
     EXPECT_EQ(At(44, 22), kShadow.Value());
     EXPECT_EQ(At(45, 22), kBackground.Value());
 }
@@ -135,7 +129,7 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(At(15, 10), kLine.Value());
     // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
     // moved to.
-    EXPECT_EQ(Column(30, 9, 31, kLine), Stacked("." + std::string(19, '#') + "..."));
+    EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
 
@@ -274,7 +268,7 @@ TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
     model.points[0].shakeDx = 5;
     interaction.tool = kToolCurve;
     RenderWithOverlays();
-    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), Stacked(std::string(31, '#')));
+    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
 
     model.points.clear();
     interaction.tool = kToolStraightLine;
