@@ -61,22 +61,15 @@ class CanvasInputTest : public ::testing::Test {
   protected:
     void SetTool(int tool) { interaction.tool = tool; }
 
-    void Down(CanvasPoint at) {
+    // Sends the event with the pointer sampled at `at`.
+    void Send(void (CanvasInput::*event)(), CanvasPoint at) {
         interaction.cursorSample = at;
-        input.LeftButtonDown();
+        (input.*event)();
     }
-    void Move(CanvasPoint to) {
-        interaction.cursorSample = to;
-        input.MouseMove();
-    }
-    void Right(CanvasPoint at) {
-        interaction.cursorSample = at;
-        input.RightButtonDown();
-    }
-    void Up(CanvasPoint at) {
-        interaction.cursorSample = at;
-        input.LeftButtonUp();
-    }
+    void Down(CanvasPoint at) { Send(&CanvasInput::LeftButtonDown, at); }
+    void Move(CanvasPoint at) { Send(&CanvasInput::MouseMove, at); }
+    void Right(CanvasPoint at) { Send(&CanvasInput::RightButtonDown, at); }
+    void Up(CanvasPoint at) { Send(&CanvasInput::LeftButtonUp, at); }
 
     std::vector<P> Points() const { return test::PointsOf(model); }
 
