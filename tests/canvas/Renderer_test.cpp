@@ -230,7 +230,7 @@ TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
     EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
-TEST_F(ReplayTest, LastsAsLongAsTheModelsPathLengthWhateverKindsComeFirst) {
+TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
     // A continuation after a record of another kind has nothing drawn before it, yet the
     // replay charges its 100 pixels as the path length does: 110 in all.
     PointRecord other = Point(0, 0, 9);
@@ -241,9 +241,9 @@ TEST_F(ReplayTest, LastsAsLongAsTheModelsPathLengthWhateverKindsComeFirst) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
     EXPECT_EQ(Render(), (RenderReport{true, true}));
-}
 
-TEST_F(ReplayTest, PartialSegmentAtTheEdgeOfTheCoordinateRangeDoesNotOverflow) {
+    // A partial segment at the edge of the coordinate range does not overflow.
+    renderer.StartReplay();
     model.points = {Start(2147483647, 2147483647), Point(-2147483647 - 1, 0)};
     model.points[0].shakeDx = 3;
     model.points[0].shakeDy = 3;
