@@ -135,16 +135,7 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
 }
 
-TEST_F(CanvasInputTest, ReleaseElsewhereEndsTheDragOnTheNextMove) {
-    Down({10, 10});
-    host.leftButton = false;
-    Move({20, 30});
-    EXPECT_FALSE(interaction.dragInProgress);
-    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
-}
-
-TEST_F(CanvasInputTest, VtrModeStartsNoDrag) {
+TEST_F(CanvasInputTest, VtrModeStartsNoDragAndAReleaseElsewhereEndsOneOnTheNextMove) {
     host.vtr = true;
     Down({10, 10});
     EXPECT_FALSE(interaction.dragInProgress);
@@ -152,6 +143,14 @@ TEST_F(CanvasInputTest, VtrModeStartsNoDrag) {
     Up({20, 20});
     EXPECT_THAT(Points(), IsEmpty());
     EXPECT_EQ(host.Count("TakeSnapshot"), 0);
+
+    host.vtr = false;
+    Down({10, 10});
+    host.leftButton = false;
+    Move({20, 30});
+    EXPECT_FALSE(interaction.dragInProgress);
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
 }
 
 TEST_F(CanvasInputTest, ShapesAppearAtTheRelease) {
