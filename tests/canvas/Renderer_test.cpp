@@ -203,7 +203,7 @@ TEST_F(ReplayTest, PartialSegmentHeadsFromTheRawStartTowardsTheShakenEnd) {
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 8);
 }
 
-TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplay) {
+TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
     model.properties.vtrSpeed = 60;
     Render();
     // A budget of exactly the model's length still ends inside its last segment.
@@ -216,9 +216,8 @@ TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplay) {
     Render();
     EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
     EXPECT_EQ(model.document.drawnPointCount, 4);
-}
 
-TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
+    renderer.StartReplay();
     model.points.clear();
     EXPECT_EQ(Render(), (RenderReport{true, true}));
     EXPECT_FALSE(renderer.VtrMode());
@@ -263,7 +262,7 @@ class OverlayTest : public RendererTest {
     }
 };
 
-TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
+TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
     model.points = {Start(30, 10)};
     model.points[0].shakeDx = 5;
     interaction.tool = kToolCurve;
@@ -274,9 +273,7 @@ TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
     interaction.tool = kToolStraightLine;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);
-}
 
-TEST_F(OverlayTest, ShapeToolsFrameTheDragAndRangeSelectionDotsIt) {
     interaction.tool = kToolFilledRectangle;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
