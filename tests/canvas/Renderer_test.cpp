@@ -141,7 +141,7 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
-TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
+TEST_F(RendererTest, ScaleModeDrawsAndHighlightsSelectedPointsScaledAndHeldToTheModelRange) {
     UseWidth(1);
     model.points = {Start(10, 20), Point(20, 20)};
     model.points[1].selected = 1;
@@ -154,6 +154,9 @@ TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
     Render();
     EXPECT_EQ(At(30, 20), kLine.Value());
     EXPECT_EQ(At(31, 20), kBackground.Value());
+    renderer.DrawOverlays(model, selection, interaction);
+    EXPECT_EQ(At(30, 20), kPureRed) << "the highlight follows the scaled point";
+    EXPECT_EQ(At(20, 20), kLine.Value());
 
     // Scaled to (100010, 10020), held to (30000, 10020): the line turns steeper.
     model.points[1].y = 21;
@@ -355,18 +358,6 @@ TEST_F(RendererTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDo
     EXPECT_EQ(At(10, 10), kBackground.Value());
     EXPECT_EQ(At(40, 10), kPureRed);
     EXPECT_EQ(RedPixels(), 32);
-}
-
-TEST_F(RendererTest, ScaleModeHighlightsTheScaledPositions) {
-    model.points = {Start(10, 10), Point(20, 10)};
-    model.points[1].selected = 1;
-    selection.scaleMode = true;
-    selection.scaleCentreX = 10;
-    selection.scaleCentreY = 10;
-    selection.scaleFactor = 3.0f;
-    RenderWithOverlays();
-    EXPECT_EQ(At(40, 10), kPureRed);
-    EXPECT_EQ(At(20, 10), kLine.Value());
 }
 
 }  // namespace
