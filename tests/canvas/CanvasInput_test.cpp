@@ -61,22 +61,15 @@ class CanvasInputTest : public ::testing::Test {
   protected:
     void SetTool(int tool) { interaction.tool = tool; }
 
-    void Down(CanvasPoint at) {
+    // Sends the event with the pointer sampled at `at`.
+    void Send(void (CanvasInput::*event)(), CanvasPoint at) {
         interaction.cursorSample = at;
-        input.LeftButtonDown();
+        (input.*event)();
     }
-    void Move(CanvasPoint to) {
-        interaction.cursorSample = to;
-        input.MouseMove();
-    }
-    void Right(CanvasPoint at) {
-        interaction.cursorSample = at;
-        input.RightButtonDown();
-    }
-    void Up(CanvasPoint at) {
-        interaction.cursorSample = at;
-        input.LeftButtonUp();
-    }
+    void Down(CanvasPoint at) { Send(&CanvasInput::LeftButtonDown, at); }
+    void Move(CanvasPoint at) { Send(&CanvasInput::MouseMove, at); }
+    void Right(CanvasPoint at) { Send(&CanvasInput::RightButtonDown, at); }
+    void Up(CanvasPoint at) { Send(&CanvasInput::LeftButtonUp, at); }
 
     std::vector<P> Points() const { return test::PointsOf(model); }
 
@@ -142,16 +135,7 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
 }
 
-TEST_F(CanvasInputTest, ReleaseElsewhereEndsTheDragOnTheNextMove) {
-    Down({10, 10});
-    host.leftButton = false;
-    Move({20, 30});
-    EXPECT_FALSE(interaction.dragInProgress);
-    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
-}
-
-TEST_F(CanvasInputTest, VtrModeStartsNoDrag) {
+TEST_F(CanvasInputTest, VtrModeStartsNoDragAndAReleaseElsewhereEndsOneOnTheNextMove) {
     host.vtr = true;
     Down({10, 10});
     EXPECT_FALSE(interaction.dragInProgress);
@@ -159,6 +143,14 @@ TEST_F(CanvasInputTest, VtrModeStartsNoDrag) {
     Up({20, 20});
     EXPECT_THAT(Points(), IsEmpty());
     EXPECT_EQ(host.Count("TakeSnapshot"), 0);
+
+    host.vtr = false;
+    Down({10, 10});
+    host.leftButton = false;
+    Move({20, 30});
+    EXPECT_FALSE(interaction.dragInProgress);
+    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
+    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
 }
 
 TEST_F(CanvasInputTest, ShapesAppearAtTheRelease) {
@@ -233,7 +225,7 @@ TEST_F(CanvasInputTest, MoveDragFollowsThePointerUpToTheLimit) {
     EXPECT_EQ(host.Count("TakeSnapshot"), 1);
 }
 
-TEST_F(CanvasInputTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
+TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
     SetTool(kToolRangeSelection);
     model = ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
@@ -257,9 +249,8 @@ TEST_F(CanvasInputTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
     EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
     EXPECT_FALSE(selection.moveAll);
     EXPECT_FALSE(model.document.modified);
-}
 
-TEST_F(CanvasInputTest, TopEdgeFrameDragMovesEveryPointDown) {
+    // Dragging the top edge moves every point down; the right edge leaves them.
     model = ModelOf({{5, 7, S}});
     host.pointer = {500, 300};
     input.FrameDragStarted();
@@ -268,14 +259,6 @@ TEST_F(CanvasInputTest, TopEdgeFrameDragMovesEveryPointDown) {
     host.pointer = {520, 280};
     input.FrameDragStep(FrameEdge::kRight, {0, 0, 120, 100});
     EXPECT_THAT(Points(), ElementsAre(P{5, 19, S}));
-}
-
-TEST_F(CanvasInputTest, SizeFollowsTheClientAreaAndHasAFloor) {
-    input.SizeChanged(320, 240);
-    EXPECT_EQ(model.properties.canvasWidth, 320);
-    EXPECT_EQ(model.properties.canvasHeight, 240);
-    EXPECT_THAT(host.calls, ElementsAre("UpdateSizePane"));
-    EXPECT_EQ(input.MinimumWindowSize(), (CanvasSize{14, 16}));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using testing::PixelArt;
 
 constexpr std::uint32_t kInk = 0x0000FF;
 
-TEST(DrawRectangleOutline, OnePixelFrameIncludesBothCornersInEitherOrder) {
+TEST(DrawRectangleOutline, OnePixelFrameIncludesBothCornersWideSidesHaveRoundedCorners) {
     Bitmap forward(12, 8);
     DrawRectangleOutline(forward, {2, 1}, {8, 5}, Pen{kInk, 1});
     EXPECT_EQ(PixelArt(forward, {0, 0, 12, 8}, kInk),
@@ -30,9 +30,7 @@ TEST(DrawRectangleOutline, OnePixelFrameIncludesBothCornersInEitherOrder) {
     Bitmap backward(12, 8);
     DrawRectangleOutline(backward, {8, 5}, {2, 1}, Pen{kInk, 1});
     EXPECT_EQ(forward, backward);
-}
 
-TEST(DrawRectangleOutline, WideSidesAreThePenWidthWithRoundedCorners) {
     Bitmap bitmap(40, 30);
     DrawRectangleOutline(bitmap, {10, 10}, {30, 20}, Pen{kInk, 4});
     // A side on row 10 covers rows 8..11, like a width-4 line; the inside keeps clear.
@@ -70,16 +68,14 @@ TEST(DrawEllipseOutline, TouchesTheMiddleOfEachSideOfItsRectangle) {
     }
 }
 
-TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSides) {
+TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSidesFlatIsALineFarIsClipped) {
     Bitmap ellipse(40, 40);
     DrawEllipseOutline(ellipse, {10, 10}, {30, 30}, Pen{kInk, 4});
     Bitmap rectangle(40, 40);
     DrawRectangleOutline(rectangle, {10, 10}, {30, 30}, Pen{kInk, 4});
     EXPECT_EQ(PixelArt(ellipse, {20, 0, 1, 40}, kInk), PixelArt(rectangle, {20, 0, 1, 40}, kInk));
     EXPECT_EQ(PixelArt(ellipse, {0, 20, 40, 1}, kInk), PixelArt(rectangle, {0, 20, 40, 1}, kInk));
-}
 
-TEST(DrawEllipseOutline, FlatRectangleGivesALineAndFarOutlinesAreClipped) {
     Bitmap flat(30, 10);
     DrawEllipseOutline(flat, {5, 4}, {25, 4}, Pen{kInk, 1});
     EXPECT_EQ(PixelArt(flat, {0, 3, 30, 3}, kInk),
@@ -95,7 +91,7 @@ TEST(DrawEllipseOutline, FlatRectangleGivesALineAndFarOutlinesAreClipped) {
     EXPECT_EQ(PixelArt(huge, {15, 0, 1, 10}, kInk), "\n.\n.\n.\n#\n#\n#\n#\n.\n.\n.");
 }
 
-TEST(DrawDottedRectangle, PaintsEveryOtherPixelClockwiseAroundTheHalfOpenRectangle) {
+TEST(DrawDottedRectangle, EveryOtherPixelClockwiseAroundTheHalfOpenRectangleEvenWhenClipped) {
     Bitmap bitmap(10, 8);
     DrawDottedRectangle(bitmap, {8, 6}, {2, 2}, kInk);
     EXPECT_EQ(PixelArt(bitmap, {0, 0, 10, 8}, kInk),
@@ -107,13 +103,11 @@ TEST(DrawDottedRectangle, PaintsEveryOtherPixelClockwiseAroundTheHalfOpenRectang
               "\n...#.#.#.."
               "\n.........."
               "\n..........");
-}
 
-TEST(DrawDottedRectangle, EmptyRectangleDrawsNothingAndClippedEdgesKeepTheirDots) {
-    Bitmap bitmap(10, 8);
-    DrawDottedRectangle(bitmap, {3, 2}, {3, 7}, kInk);
-    DrawDottedRectangle(bitmap, {1, 4}, {9, 4}, kInk);
-    EXPECT_EQ(CountPixels(bitmap, kInk), 0);
+    Bitmap empty(10, 8);
+    DrawDottedRectangle(empty, {3, 2}, {3, 7}, kInk);
+    DrawDottedRectangle(empty, {1, 4}, {9, 4}, kInk);
+    EXPECT_EQ(CountPixels(empty, kInk), 0);
 
     // A frame cut by the bitmap's edges keeps the dots it has when drawn whole.
     Bitmap clipped(10, 8);

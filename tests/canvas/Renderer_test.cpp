@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <tuple>
 
 #include "PixelArt.h"
 
@@ -28,19 +30,12 @@ PointRecord Start(std::int32_t x, std::int32_t y) {
     return Point(x, y, kStrokeStart);
 }
 
-// A column of PixelArt from its pixels top to bottom: "#.#" gives "\n#\n.\n#".
-std::string Stacked(const std::string& pixels) {
-    std::string column;
-    for (const char pixel : pixels) {
-        column += '\n';
-        column += pixel;
-    }
-    return column;
-}
-
 class RendererTest : public ::testing::Test {
   protected:
-    void SetUp() override { UseWidth(4); }
+    void SetUp() override {
+        UseWidth(4);
+        model.properties.noShadow = 1;
+    }
 
     void UseWidth(std::int32_t width) {
         ModelProperties& properties = model.properties;
@@ -52,9 +47,12 @@ class RendererTest : public ::testing::Test {
 
     RenderReport Render() { return renderer.RenderModel(model, selection); }
     std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
-    // Which of the rows first..last of column x carry `colour`.
+    // Which of the rows first..last of column x carry `colour`, top to bottom: "..##.".
     std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
-        return PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
+        std::string column =
+            PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
+        std::erase(column, '\n');
+        return column;
     }
     int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
     void RenderWithOverlays() {
@@ -81,17 +79,18 @@ TEST_F(RendererTest, EmptyModelFillsOnlyTheCanvasAreaAndCountsNoPoints) {
 
 TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     model.points = {Start(20, 20), Point(40, 20)};
+    model.properties.noShadow = 0;
     Render();
     // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
-    EXPECT_EQ(Column(30, 16, 25, kLine), "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.");
-    EXPECT_EQ(Column(30, 16, 25, kShadow), "\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(Column(30, 16, 25, kLine), "..####....");
+    EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
     EXPECT_EQ(At(43, 21), kShadow.Value());
     EXPECT_EQ(At(44, 21), kBackground.Value());
 
     UseWidth(5);
     Render();
-    EXPECT_EQ(Column(30, 16, 26, kLine), "\n.\n.\n#\n#\n#\n#\n#\n.\n.\n.\n.");
-    EXPECT_EQ(Column(30, 16, 26, kShadow), "\n.\n.\n.\n.\n.\n.\n.\n#\n#\n.\n.");
+    EXPECT_EQ(Column(30, 16, 26, kLine), "..#####....");
+    EXPECT_EQ(Column(30, 16, 26, kShadow), ".......##..");
     EXPECT_EQ(At(44, 22), kShadow.Value());
     EXPECT_EQ(At(45, 22), kBackground.Value());
 }
@@ -121,7 +120,6 @@ TEST_F(RendererTest, NoShadowChoosesThePasses) {
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
     UseWidth(1);
-    model.properties.noShadow = 1;
     model.points = {Start(10, 10), Point(30, 10), Point(50, 50, 9), Point(30, 30)};
     model.points[0].shakeDx = 5;
     model.points[3].shakeDy = -2;
@@ -131,7 +129,7 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(At(15, 10), kLine.Value());
     // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
     // moved to.
-    EXPECT_EQ(Column(30, 9, 31, kLine), Stacked("." + std::string(19, '#') + "..."));
+    EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
 
@@ -143,9 +141,8 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
-TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
+TEST_F(RendererTest, ScaleModeDrawsAndHighlightsSelectedPointsScaledAndHeldToTheModelRange) {
     UseWidth(1);
-    model.properties.noShadow = 1;
     model.points = {Start(10, 20), Point(20, 20)};
     model.points[1].selected = 1;
     selection.scaleCentreX = 10;
@@ -157,6 +154,9 @@ TEST_F(RendererTest, ScaleModeDrawsSelectedPointsScaledAndHeldToTheModelRange) {
     Render();
     EXPECT_EQ(At(30, 20), kLine.Value());
     EXPECT_EQ(At(31, 20), kBackground.Value());
+    renderer.DrawOverlays(model, selection, interaction);
+    EXPECT_EQ(At(30, 20), kPureRed) << "the highlight follows the scaled point";
+    EXPECT_EQ(At(20, 20), kLine.Value());
 
     // Scaled to (100010, 10020), held to (30000, 10020): the line turns steeper.
     model.points[1].y = 21;
@@ -170,7 +170,6 @@ class ReplayTest : public RendererTest {
   protected:
     void SetUp() override {
         UseWidth(1);
-        model.properties.noShadow = 1;
         // Two strokes of 20 and 40 pixels.
         model.points = {Start(10, 10), Point(30, 10), Start(10, 40), Point(50, 40)};
         model.document.drawnPointCount = 99;
@@ -207,7 +206,7 @@ TEST_F(ReplayTest, PartialSegmentHeadsFromTheRawStartTowardsTheShakenEnd) {
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 8);
 }
 
-TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplay) {
+TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
     model.properties.vtrSpeed = 60;
     Render();
     // A budget of exactly the model's length still ends inside its last segment.
@@ -220,9 +219,8 @@ TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplay) {
     Render();
     EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
     EXPECT_EQ(model.document.drawnPointCount, 4);
-}
 
-TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
+    renderer.StartReplay();
     model.points.clear();
     EXPECT_EQ(Render(), (RenderReport{true, true}));
     EXPECT_FALSE(renderer.VtrMode());
@@ -234,7 +232,7 @@ TEST_F(ReplayTest, EmptyModelOrNoPassEndsTheReplayAtTheFirstFrame) {
     EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
-TEST_F(ReplayTest, LastsAsLongAsTheModelsPathLengthWhateverKindsComeFirst) {
+TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
     // A continuation after a record of another kind has nothing drawn before it, yet the
     // replay charges its 100 pixels as the path length does: 110 in all.
     PointRecord other = Point(0, 0, 9);
@@ -245,9 +243,9 @@ TEST_F(ReplayTest, LastsAsLongAsTheModelsPathLengthWhateverKindsComeFirst) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
     EXPECT_EQ(Render(), (RenderReport{true, true}));
-}
 
-TEST_F(ReplayTest, PartialSegmentAtTheEdgeOfTheCoordinateRangeDoesNotOverflow) {
+    // A partial segment at the edge of the coordinate range does not overflow.
+    renderer.StartReplay();
     model.points = {Start(2147483647, 2147483647), Point(-2147483647 - 1, 0)};
     model.points[0].shakeDx = 3;
     model.points[0].shakeDy = 3;
@@ -261,27 +259,24 @@ class OverlayTest : public RendererTest {
   protected:
     void SetUp() override {
         UseWidth(1);
-        model.properties.noShadow = 1;
         interaction.dragInProgress = true;
         interaction.anchor = {10, 10};
         interaction.cursorSample = {30, 40};
     }
 };
 
-TEST_F(OverlayTest, LineToolsStretchARedLineFromTheRawTail) {
+TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
     model.points = {Start(30, 10)};
     model.points[0].shakeDx = 5;
     interaction.tool = kToolCurve;
     RenderWithOverlays();
-    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), Stacked(std::string(31, '#')));
+    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
 
     model.points.clear();
     interaction.tool = kToolStraightLine;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);
-}
 
-TEST_F(OverlayTest, ShapeToolsFrameTheDragAndRangeSelectionDotsIt) {
     interaction.tool = kToolFilledRectangle;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
@@ -300,17 +295,14 @@ TEST_F(OverlayTest, ShapeToolsFrameTheDragAndRangeSelectionDotsIt) {
 
 TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) {
     interaction.tool = kToolRectangle;
-    interaction.dragInProgress = false;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-    interaction.dragInProgress = true;
-    selection.moveMode = true;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-    selection.moveMode = false;
-    selection.scaleMode = true;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
+    for (const auto& [drag, move, scale] :
+         {std::tuple{false, false, false}, {true, true, false}, {true, false, true}}) {
+        interaction.dragInProgress = drag;
+        selection.moveMode = move;
+        selection.scaleMode = scale;
+        RenderWithOverlays();
+        EXPECT_EQ(RedPixels(), 0) << drag << move << scale;
+    }
 
     selection.scaleMode = false;
     model.points = {Start(10, 10), Point(30, 10)};
@@ -322,15 +314,7 @@ TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) 
     EXPECT_EQ(renderer.Canvas(), frame);
 }
 
-class HighlightTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        RendererTest::SetUp();
-        model.properties.noShadow = 1;
-    }
-};
-
-TEST_F(HighlightTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLine) {
+TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
     model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
     model.points[1].selected = 1;
     model.points[1].shakeDx = 3;
@@ -345,10 +329,8 @@ TEST_F(HighlightTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLine) {
               "\n.######."
               "\n..####.."
               "\n........");
-}
 
-TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
-    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
+    model.points[1].shakeDx = 0;
     for (PointRecord& point : model.points) {
         point.selected = 1;
     }
@@ -361,7 +343,7 @@ TEST_F(HighlightTest, SelectedRunOfAStrokeShowsAsRedLinesWithoutDots) {
 
 // A stroke start never joins the point before it, and a dot is left out wherever the next
 // point is selected.
-TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
+TEST_F(RendererTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
     model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
     model.points[1].selected = 1;
     model.points[2].selected = 1;
@@ -376,18 +358,6 @@ TEST_F(HighlightTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoD
     EXPECT_EQ(At(10, 10), kBackground.Value());
     EXPECT_EQ(At(40, 10), kPureRed);
     EXPECT_EQ(RedPixels(), 32);
-}
-
-TEST_F(HighlightTest, ScaleModeHighlightsTheScaledPositions) {
-    model.points = {Start(10, 10), Point(20, 10)};
-    model.points[1].selected = 1;
-    selection.scaleMode = true;
-    selection.scaleCentreX = 10;
-    selection.scaleCentreY = 10;
-    selection.scaleFactor = 3.0f;
-    RenderWithOverlays();
-    EXPECT_EQ(At(40, 10), kPureRed);
-    EXPECT_EQ(At(20, 10), kLine.Value());
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "CanvasTexts.h"
 #include "InteractionState.h"
 #include "model/PointList.h"
 
@@ -25,56 +22,38 @@ bool Pressed(const ToolbarState& state, int command) {
     return false;
 }
 
-TEST(ToolModeHintTest, ModesOverrideTheToolsHint) {
-    SelectionState selection;
-    EXPECT_EQ(std::string(ToolModeHint(kToolEllipse, false, selection)), "드래그로 원을 그려요");
-    EXPECT_STREQ(ToolModeHint(9, false, selection), texts::kToolHints[kToolStraightLine]);
-    selection.moveMode = true;
-    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kMoveModeHint);
-    selection.scaleMode = true;
-    EXPECT_STREQ(ToolModeHint(kToolRangeSelection, false, selection), texts::kScaleModeHint);
-    EXPECT_EQ(std::string(ToolModeHint(kToolRangeSelection, true, selection)),
-              "제프모델을 그린 순서로 재생해요.");
-}
-
-TEST(RefreshToolModeTest, VtrModeDisablesTheToolbarAndShowsTheProgressBar) {
+TEST(RefreshToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
     Model model = TwoSelectedPoints();
     model.properties.vtrSpeed = 17;
     SelectionState selection;
-    const ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
+    ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
+    const ToolModeView drawing = RefreshToolMode(kToolStraightLine, false, model, selection);
     for (int command = 0; command < kToolbarCommandCount; ++command) {
-        const bool keeps =
-            command == 7 || command == 8 || command == 9 || command == 25 || command == 26;
-        EXPECT_EQ(view.enabling[command], keeps ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
+        const bool undoOrRedo = command == 25 || command == 26;
+        const bool playback = undoOrRedo || command == 7 || command == 8 || command == 9;
+        EXPECT_EQ(view.enabling[command],
+                  playback ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
+            << command;
+        EXPECT_EQ(drawing.enabling[command],
+                  undoOrRedo ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
             << command;
     }
     EXPECT_TRUE(view.progressBar.visible);
     EXPECT_EQ(view.progressBar.maximum, 50);
     EXPECT_EQ(view.progressBar.step, 17);
     EXPECT_TRUE(Pressed(view.toolbar, kVtrButton));
-}
-
-TEST(RefreshToolModeTest, OtherwiseEnablesAllButUndoAndRedoUnlessMoveOrScaleModeIsOn) {
-    Model model = TwoSelectedPoints();
-    SelectionState selection;
-    ToolModeView view = RefreshToolMode(kToolStraightLine, false, model, selection);
-    for (int command = 0; command < kToolbarCommandCount; ++command) {
-        EXPECT_EQ(view.enabling[command],
-                  command == 25 || command == 26 ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
-            << command;
-    }
-    EXPECT_FALSE(view.progressBar.visible);
+    EXPECT_FALSE(drawing.progressBar.visible);
 
     selection = {.selectionExists = true, .scaleMode = true};
     view = RefreshToolMode(kToolRangeSelection, false, model, selection);
     for (ButtonEnabling enabling : view.enabling) {
-        EXPECT_EQ(enabling, ButtonEnabling::kKeep);
+        EXPECT_EQ(enabling, ButtonEnabling::kKeep) << "move or scale mode keeps every button";
     }
     EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
     EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
 }
 
-TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {
+TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionTheRangeToolKeepsIt) {
     Model model = TwoSelectedPoints();
     SelectionState selection{.selectionExists = true, .moveMode = true};
     const ToolbarState state = RefreshToolbarState(kToolFilledRectangle, false, model, selection);
@@ -88,19 +67,17 @@ TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndItsButtons) {
     }
     EXPECT_TRUE(Pressed(state, 18));
     EXPECT_TRUE(Pressed(state, kShakingButton));
-}
 
-TEST(RefreshToolbarStateTest, RangeToolKeepsTheSelectionAndEnablesItsButtons) {
-    Model model = TwoSelectedPoints();
+    model = TwoSelectedPoints();
     model.document.shakingOn = 0;
-    SelectionState selection{.selectionExists = true, .moveMode = true};
-    const ToolbarState state = RefreshToolbarState(kToolRangeSelection, false, model, selection);
+    selection = {.selectionExists = true, .moveMode = true};
+    const ToolbarState range = RefreshToolbarState(kToolRangeSelection, false, model, selection);
     EXPECT_EQ(model.points[0].selected, 1);
-    EXPECT_EQ(state.enabled[0], (ButtonState{kMoveButton, true}));
-    EXPECT_EQ(state.enabled[3], (ButtonState{kStraightenButton, true}));
-    EXPECT_TRUE(Pressed(state, 20));
-    EXPECT_TRUE(Pressed(state, kMoveButton));
-    EXPECT_FALSE(Pressed(state, kShakingButton));
+    EXPECT_EQ(range.enabled[0], (ButtonState{kMoveButton, true}));
+    EXPECT_EQ(range.enabled[3], (ButtonState{kStraightenButton, true}));
+    EXPECT_TRUE(Pressed(range, 20));
+    EXPECT_TRUE(Pressed(range, kMoveButton));
+    EXPECT_FALSE(Pressed(range, kShakingButton));
 }
 
 TEST(CursorForTest, FollowsToolModesAndKeys) {
