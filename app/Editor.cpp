@@ -334,14 +334,7 @@ void Editor::ShowAppendOutOfMemory() {
 }
 
 void Editor::ApplyColourSlots() {
-    const ModelProperties properties = model_.properties;
-    const std::int32_t width = properties.lineWidth;
-    SetColourSlot(0, properties.lineColour.red, properties.lineColour.green,
-                  properties.lineColour.blue, width);
-    SetColourSlot(1, properties.shadowColour.red, properties.shadowColour.green,
-                  properties.shadowColour.blue, width);
-    SetColourSlot(2, properties.backgroundColour.red, properties.backgroundColour.green,
-                  properties.backgroundColour.blue, width);
+    renderer_.ApplyColourSlots(model_.properties);
 }
 
 void Editor::SetVtrMode(bool on) {

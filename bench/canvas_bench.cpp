@@ -17,21 +17,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-void UsePens(zef::Renderer& renderer, zef::Model& model) {
-    zef::ModelProperties& properties = model.properties;
-    const std::int32_t width = properties.lineWidth;
-    const zef::Colour line = properties.lineColour;
-    const zef::Colour shadow = properties.shadowColour;
-    const zef::Colour background = properties.backgroundColour;
-    renderer.SetColourSlot(properties, 0, line.red, line.green, line.blue, width);
-    renderer.SetColourSlot(properties, 1, shadow.red, shadow.green, shadow.blue, width);
-    renderer.SetColourSlot(properties, 2, background.red, background.green, background.blue, width);
-}
-
 void RenderFrames(benchmark::State& state, int count, std::int32_t width, const char* label) {
     zef::Model model = zef::bench::MakeStrokeModel(count, width);
     zef::Renderer renderer;
-    UsePens(renderer, model);
+    renderer.ApplyColourSlots(model.properties);
     const zef::SelectionState selection;
     for (auto _ : state) {
         benchmark::DoNotOptimize(renderer.RenderModel(model, selection));
@@ -95,7 +84,7 @@ void PaintWithQPainter(QImage& image, const zef::Model& model, const std::vector
 void RenderAgainstQPainter(benchmark::State& state) {
     zef::Model model = zef::bench::MakeStrokeModel(100'000, 4);
     zef::Renderer renderer;
-    UsePens(renderer, model);
+    renderer.ApplyColourSlots(model.properties);
     const zef::SelectionState selection;
     const std::vector<QPolygon> shadow = Strokes(model, model.properties.lineWidth / 2);
     const std::vector<QPolygon> line = Strokes(model, 0);

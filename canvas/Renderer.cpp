@@ -47,6 +47,14 @@ void Renderer::SetColourSlot(ModelProperties& properties, int slot, std::uint8_t
     pens_.SetColourSlot(properties, slot, Colour{red, green, blue}, width);
 }
 
+void Renderer::ApplyColourSlots(ModelProperties& properties) {
+    const ModelProperties from = properties;
+    const Colour colours[] = {from.lineColour, from.shadowColour, from.backgroundColour};
+    for (int slot = 0; slot < 3; ++slot) {
+        pens_.SetColourSlot(properties, slot, colours[slot], from.lineWidth);
+    }
+}
+
 RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection) {
     const ModelProperties& properties = model.properties;
     bitmap_.FillRectangle(0, 0, properties.canvasWidth, properties.canvasHeight,

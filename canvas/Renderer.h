@@ -21,6 +21,9 @@ class Renderer {
     // Sets a colour slot and the line width; see DrawingPens::SetColourSlot.
     void SetColourSlot(ModelProperties& properties, int slot, std::uint8_t red, std::uint8_t green,
                        std::uint8_t blue, std::int32_t width);
+    // Sets the three slots, line, shadow and background in that order, from the colours and
+    // the line width the properties hold.
+    void ApplyColourSlots(ModelProperties& properties);
 
     // Draws one frame of the model: the background over the canvas area, then the shadow
     // pass and the line pass as noShadow chooses. Outside replay mode it writes the number of

@@ -10,11 +10,7 @@ StandaloneScene::StandaloneScene(Model loaded, std::uint32_t seed)
     const CanvasSize canvas = LimitCanvasSize(p.canvasWidth, p.canvasHeight, {});
     p.canvasWidth = canvas.width;
     p.canvasHeight = canvas.height;
-    const Colour colours[] = {p.lineColour, p.shadowColour, p.backgroundColour};
-    for (int slot = 0; slot < 3; ++slot) {
-        renderer.SetColourSlot(p, slot, colours[slot].red, colours[slot].green, colours[slot].blue,
-                               p.lineWidth);
-    }
+    renderer.ApplyColourSlots(p);
 }
 
 }  // namespace zef
