@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,13 @@ class DialogTest : public ::testing::Test {
   protected:
     DialogTest();
     ~DialogTest() override;
+
+    template <typename Widget = QLineEdit>
+    static Widget* Find(QWidget& dialog, const char* name) {
+        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
 
     QStringList messages;
     FakeShell shell;

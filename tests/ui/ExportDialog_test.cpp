@@ -39,12 +39,6 @@ class ExportDialogTest : public DialogTest {
         dialog->show();
         return dialog;
     }
-    template <typename Widget = QLineEdit>
-    static Widget* Find(QDialog& dialog, const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     static QString Text(QDialog& dialog, const char* name) {
         return Find<QLabel>(dialog, name)->text();
     }

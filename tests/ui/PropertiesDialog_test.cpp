@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -5,6 +6,8 @@
 #include <QTest>
 
 #include "ColourPatch.h"
+#include "ColourPickerDialog.h"
+#include "ColourSlot.h"
 #include "DialogTest.h"
 #include "PropertiesDialog.h"
 
@@ -15,13 +18,7 @@ using namespace zef::ui;
 
 class PropertiesDialogTest : public DialogTest {
   protected:
-    template <typename Widget>
-    Widget* Find(PropertiesDialog& dialog, const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    void Size(PropertiesDialog& dialog, const char* width, const char* height) {
+    static void Size(PropertiesDialog& dialog, const char* width, const char* height) {
         Find<QLineEdit>(dialog, "widthEdit")->setText(QString::fromUtf8(width));
         Find<QLineEdit>(dialog, "heightEdit")->setText(QString::fromUtf8(height));
     }
@@ -95,6 +92,41 @@ TEST_F(PropertiesDialogTest, NewModelModeOffersNoCancelAndEscapeDoesOk) {
     };
     editor.Command(0);
     EXPECT_EQ(editor.model().properties.canvasWidth, 200);
+}
+
+using ColourPickerDialogTest = DialogTest;
+
+TEST_F(ColourPickerDialogTest, TypedValuesActUpTo255) {
+    ColourPickerDialog picker(editor, kLineSlot, nullptr);
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    QApplication::setActiveWindow(&picker);
+    auto* edit = picker.findChild<QLineEdit*>("redEdit");
+    auto* slider = picker.findChild<QSlider*>("redSlider");
+    edit->setFocus();
+    // Each as if pasted over the whole text.
+    for (const auto& [typed, position] : {std::pair{"300", 0}, {"255", 255}, {"", 255}}) {
+        edit->selectAll();
+        edit->insert(typed);
+        EXPECT_EQ(edit->text(), typed);
+        EXPECT_EQ(slider->value(), position) << typed;
+    }
+    EXPECT_EQ(picker.Working(), (Colour{255, 0, 0}));
+}
+
+TEST_F(ColourPickerDialogTest, SwatchPreviewAndCancel) {
+    const Colour shadow = editor.model().properties.shadowColour;
+    ColourPickerDialog picker(editor, kShadowSlot, nullptr);
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    QTest::mouseClick(picker.findChild<ColourPatch*>("swatch14"), Qt::LeftButton);
+    EXPECT_EQ(picker.findChild<QLineEdit*>("greenEdit")->text(), "127");
+    EXPECT_EQ(picker.findChild<QSlider*>("blueSlider")->value(), 127);
+    picker.findChild<QSlider*>("greenSlider")->setValue(200);
+    picker.findChild<ColourPatch*>("preview")->repaint();
+    EXPECT_EQ(editor.model().properties.shadowColour, (Colour{255, 200, 127}));
+    picker.reject();
+    EXPECT_EQ(picker.Working(), shadow);
 }
 
 }  // namespace

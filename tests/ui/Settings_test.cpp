@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QTest>
 #include <filesystem>
 
+#include "AssociationFiles.h"
+#include "FileAssociation.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "SettingsFile.h"
@@ -13,6 +17,7 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
+    ~SettingsTest() override { qunsetenv("XDG_DATA_HOME"); }
     std::filesystem::path File() const { return folder.path() / "Config.dat"; }
 
     TempFolder folder;
@@ -62,6 +67,29 @@ TEST_F(SettingsTest, FailedWriteIsToldAndShutdownGoesOn) {
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "zeftool: the settings could not be written to " + File().string() + "\n");
     EXPECT_TRUE(std::filesystem::is_directory(File()));
+}
+
+// The association as the settings dialog makes it, in a data home of the test's own.
+TEST_F(SettingsTest, RegisterWritesTheAssociationFilesAndRemoveTakesThemAway) {
+    qputenv("XDG_DATA_HOME", folder.path().string().c_str());
+    // Nothing registered: the desktop's caches are not made either.
+    ASSERT_TRUE(ui::RemoveAssociation());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    ASSERT_TRUE(ui::RegisterAssociation());
+    QFile entry(QString::fromStdString((folder.path() / kAssociationDesktopEntry).string()));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(entry.readAll().contains(
+        ("\nExec=\"" + QCoreApplication::applicationFilePath() + "\" %f\n").toUtf8()));
+    QFile package(QString::fromStdString((folder.path() / kAssociationMimePackage).string()));
+    ASSERT_TRUE(package.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(package.readAll().contains("<glob pattern=\"*.zfm\"/>"));
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / kAssociationTypeIcon));
+
+    ASSERT_TRUE(ui::RemoveAssociation());
+    for (const char* file :
+         {kAssociationMimePackage, kAssociationDesktopEntry, kAssociationTypeIcon, kMimeAppsList}) {
+        EXPECT_FALSE(std::filesystem::exists(folder.path() / file)) << file;
+    }
 }
 
 }  // namespace
