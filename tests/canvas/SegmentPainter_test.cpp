@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
 #include "PixelArt.h"
 #include "Random.h"
-#include "SegmentRunTable.h"
 
 namespace zef {
 namespace {
@@ -108,35 +106,6 @@ TEST(DrawSegment, WideSegmentsPaintExactlyThePixelsWithinHalfTheWidth) {
         }
     }
     EXPECT_GT(compared, 400 * 40 * 30 * 99 / 100);
-}
-
-TEST(SegmentPainter, PolylineFromTheRunTableIsTheUnionOfItsSegments) {
-    Random random(5);
-    for (const int width : {2, 4, 5, 20}) {
-        const SegmentRunTable table(width);
-        Bitmap joined(60, 50);
-        Bitmap separate(60, 50);
-        SegmentPainter painter(joined, Pen{kInk, width}, &table);
-        PixelPoint at{30, 25};
-        painter.MoveTo(at);
-        for (int step = 0; step < 300; ++step) {
-            // Steps of up to 45 pixels: most from the table, some beyond it, some leaving the
-            // bitmap.
-            const PixelPoint next{at.x + random.Next() % 91 - 45, at.y + random.Next() % 91 - 45};
-            if (step % 50 == 49) {
-                painter.MoveTo(next);
-            } else {
-                painter.LineTo(next);
-                DrawSegment(separate, at, next, Pen{kInk, width});
-            }
-            at = {std::clamp<std::int64_t>(next.x, -20, 80),
-                  std::clamp<std::int64_t>(next.y, -20, 70)};
-            if (at != next) {
-                painter.MoveTo(at);
-            }
-        }
-        EXPECT_EQ(joined, separate) << "width " << width;
-    }
 }
 
 TEST(DrawSegment, FarOutsideCoordinatesAreClippedExactlyAndHugeWidthsCoverTheBitmap) {

@@ -80,19 +80,5 @@ TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionTheRangeToolKeepsIt) 
     EXPECT_FALSE(Pressed(range, kShakingButton));
 }
 
-TEST(CursorForTest, FollowsToolModesAndKeys) {
-    SelectionState selection;
-    EXPECT_EQ(CursorFor(kToolCurve, selection, true, true), CursorShape::kArrow);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, false), CursorShape::kRangeCross);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false), CursorShape::kRangePlus);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, true), CursorShape::kRangePlus);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kRangeMinus);
-    selection.scaleMode = true;
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false),
-              CursorShape::kHorizontalResize);
-    selection = {.moveMode = true};
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kFourWayMove);
-}
-
 }  // namespace
 }  // namespace zef
