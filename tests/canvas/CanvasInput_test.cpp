@@ -122,29 +122,6 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
 }
 
-TEST_F(CanvasInputTest, RangeDragReplacesAddsToOrTakesFromTheSelection) {
-    SetTool(kToolRangeSelection);
-    model = ModelOf({{10, 10, S, true}, {50, 50}});
-    Down({40, 40});
-    EXPECT_EQ(model.points[0].selected, 0);
-    Up({60, 60});
-    EXPECT_EQ(model.points[1].selected, 1);
-    EXPECT_TRUE(selection.selectionExists);
-
-    host.ctrl = true;
-    Down({0, 0});
-    Up({20, 20});
-    EXPECT_EQ(model.points[0].selected + model.points[1].selected, 2);
-
-    host.shift = true;
-    Down({45, 45});
-    Up({55, 55});
-    EXPECT_EQ(model.points[0].selected, 1);
-    EXPECT_EQ(model.points[1].selected, 0);
-    EXPECT_EQ(host.Count("TakeSnapshot"), 0);
-    EXPECT_EQ(host.Count("RefreshToolbarState"), 4);
-}
-
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
     SetTool(kToolRangeSelection);
     model = ModelOf({{110, 100, S, true}});
@@ -189,16 +166,6 @@ TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
     EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
     EXPECT_FALSE(selection.moveAll);
     EXPECT_FALSE(model.document.modified);
-
-    // Dragging the top edge moves every point down; the right edge leaves them.
-    model = ModelOf({{5, 7, S}});
-    host.pointer = {500, 300};
-    input.FrameDragStarted();
-    host.pointer = {500, 288};
-    input.FrameDragStep(FrameEdge::kTopRight, {0, 0, 100, 100});
-    host.pointer = {520, 280};
-    input.FrameDragStep(FrameEdge::kRight, {0, 0, 120, 100});
-    EXPECT_THAT(Points(), ElementsAre(P{5, 19, S}));
 }
 
 }  // namespace

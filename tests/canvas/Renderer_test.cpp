@@ -74,13 +74,6 @@ TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
     EXPECT_EQ(At(43, 21), kShadow.Value());
     EXPECT_EQ(At(44, 21), kBackground.Value());
-
-    UseWidth(5);
-    Render();
-    EXPECT_EQ(Column(30, 16, 26, kLine), "..#####....");
-    EXPECT_EQ(Column(30, 16, 26, kShadow), ".......##..");
-    EXPECT_EQ(At(44, 22), kShadow.Value());
-    EXPECT_EQ(At(45, 22), kBackground.Value());
 }
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
@@ -97,13 +90,6 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
-
-    // A continuation with nothing drawn before it only places the pen.
-    model.points = {Point(50, 50, 0), Point(10, 10), Point(20, 10)};
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-    EXPECT_EQ(model.document.drawnPointCount, 3);
 }
 
 class ReplayTest : public RendererTest {
@@ -116,22 +102,6 @@ class ReplayTest : public RendererTest {
         renderer.StartReplay();
     }
 };
-
-TEST_F(ReplayTest, FirstFrameDrawsAPointThenTheBudgetEndsInsideAStrokesFirstSegment) {
-    model.properties.vtrSpeed = 30;
-    EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 1);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-    EXPECT_EQ(renderer.ReplayLength(), 30u);
-    EXPECT_EQ(model.document.drawnPointCount, 99) << "replay frames leave the count alone";
-
-    EXPECT_EQ(Render(), (RenderReport{true, false}));
-    // The first stroke costs 20; the jump to the second costs nothing; 10 are left.
-    EXPECT_EQ(At(30, 10), kLine.Value());
-    EXPECT_EQ(At(20, 40), kLine.Value());
-    EXPECT_EQ(At(21, 40), kBackground.Value());
-    EXPECT_EQ(renderer.ReplayLength(), 60u);
-}
 
 TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
     model.properties.vtrSpeed = 60;
@@ -146,17 +116,6 @@ TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithou
     Render();
     EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
     EXPECT_EQ(model.document.drawnPointCount, 4);
-
-    renderer.StartReplay();
-    model.points.clear();
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_FALSE(renderer.VtrMode());
-
-    model.points = {Start(10, 10), Point(30, 10)};
-    model.properties.noShadow = 2;
-    renderer.StartReplay();
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
 TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
