@@ -168,11 +168,6 @@ TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDot
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
     EXPECT_EQ(At(10, 40), kPureRed);
 
-    interaction.tool = kToolEllipse;
-    RenderWithOverlays();
-    EXPECT_EQ(At(20, 10), kPureRed);
-    EXPECT_EQ(At(10, 10), kBackground.Value());
-
     interaction.tool = kToolRangeSelection;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);

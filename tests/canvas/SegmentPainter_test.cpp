@@ -47,10 +47,6 @@ TEST(DrawSegment, OnePixelLineHasOnePixelPerStepAndBothEnds) {
               "\n...##...."
               "\n.....##.."
               "\n.......##");
-    const Bitmap steep = Drawn({3, 20}, {5, 2}, 1);
-    EXPECT_EQ(CountPixels(steep, kInk), 19);
-    EXPECT_EQ(steep.Pixel(3, 20), kInk);
-    EXPECT_EQ(steep.Pixel(5, 2), kInk);
 }
 
 // The definition of a wide pen's pixels, in whole numbers on a doubled grid: a pixel centre

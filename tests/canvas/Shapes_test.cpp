@@ -61,11 +61,6 @@ TEST(AddRectangleTest, OneClosedStrokeFromAnyCornerInEitherDirection) {
         starts.insert({first, step});
     }
     EXPECT_EQ(starts.size(), 8u);
-
-    Model model;
-    Random random(3);
-    AddRectangle(model, random, {7, 7}, {7, 7}, false);
-    EXPECT_THAT(Positions(model), ElementsAre(CanvasPoint{7, 7})) << "zero size: a lone start";
 }
 
 // The filling that follows the outline of a filled rectangle; when the outline ends where
