@@ -104,19 +104,6 @@ TEST_F(CanvasInputTest, StraightLineWithTwoRightClickCorners) {
     EXPECT_EQ(model.points.size(), 5u) << "right clicks add corners to straight lines only";
 }
 
-TEST_F(CanvasInputTest, ClickWithoutMovingLeavesTheListButTakesASnapshot) {
-    model = ModelOf({{0, 0, S}, {5, 5}});
-    for (int tool : {kToolStraightLine, kToolCurve}) {
-        SetTool(tool);
-        model.document.modified = false;
-        Down({100, 100});
-        Up({100, 100});
-        EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{5, 5}));
-        EXPECT_TRUE(model.document.modified);
-    }
-    EXPECT_EQ(host.Count("TakeSnapshot"), 2);
-}
-
 TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     SetTool(kToolCurve);
     Down({0, 0});
@@ -133,62 +120,6 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     Move({40, 17});
     Up({40, 17});
     EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
-}
-
-TEST_F(CanvasInputTest, VtrModeStartsNoDragAndAReleaseElsewhereEndsOneOnTheNextMove) {
-    host.vtr = true;
-    Down({10, 10});
-    EXPECT_FALSE(interaction.dragInProgress);
-    EXPECT_THAT(host.calls, ElementsAre("UpdateCursor"));
-    Up({20, 20});
-    EXPECT_THAT(Points(), IsEmpty());
-    EXPECT_EQ(host.Count("TakeSnapshot"), 0);
-
-    host.vtr = false;
-    Down({10, 10});
-    host.leftButton = false;
-    Move({20, 30});
-    EXPECT_FALSE(interaction.dragInProgress);
-    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{20, 30}));
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
-}
-
-TEST_F(CanvasInputTest, ShapesAppearAtTheRelease) {
-    SetTool(kToolFilledEllipse);
-    Down({0, 0});
-    Move({50, 50});
-    EXPECT_THAT(Points(), IsEmpty());
-    Up({100, 60});
-    EXPECT_EQ(model.points.size(), 15u);
-    SetTool(kToolRectangle);
-    Down({200, 200});
-    Up({210, 220});
-    EXPECT_EQ(model.points.size(), 20u);
-    EXPECT_EQ(host.Count("TakeSnapshot"), 2);
-    EXPECT_EQ(host.Count("UpdateTitle"), 2);
-}
-
-TEST_F(CanvasInputTest, RangeDragReplacesAddsToOrTakesFromTheSelection) {
-    SetTool(kToolRangeSelection);
-    model = ModelOf({{10, 10, S, true}, {50, 50}});
-    Down({40, 40});
-    EXPECT_EQ(model.points[0].selected, 0);
-    Up({60, 60});
-    EXPECT_EQ(model.points[1].selected, 1);
-    EXPECT_TRUE(selection.selectionExists);
-
-    host.ctrl = true;
-    Down({0, 0});
-    Up({20, 20});
-    EXPECT_EQ(model.points[0].selected + model.points[1].selected, 2);
-
-    host.shift = true;
-    Down({45, 45});
-    Up({55, 55});
-    EXPECT_EQ(model.points[0].selected, 1);
-    EXPECT_EQ(model.points[1].selected, 0);
-    EXPECT_EQ(host.Count("TakeSnapshot"), 0);
-    EXPECT_EQ(host.Count("RefreshToolbarState"), 4);
 }
 
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
@@ -208,20 +139,6 @@ TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
     Up({-50, 100});
     EXPECT_THAT(Points(), ElementsAre(P{100, 100, S, true}));
     EXPECT_EQ(selection.scaleFactor, 1.0f);
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
-}
-
-TEST_F(CanvasInputTest, MoveDragFollowsThePointerUpToTheLimit) {
-    SetTool(kToolRangeSelection);
-    model = ModelOf({{29990, 10, S, true}, {0, 0}});
-    selection = {.selectionExists = true, .moveMode = true};
-    Down({100, 100});
-    Move({120, 95});
-    EXPECT_THAT(Points(), ElementsAre(P{30000, 5, S, true}, P{0, 0}));
-    EXPECT_TRUE(model.document.modified);
-    Move({115, 95});
-    Up({115, 95});
-    EXPECT_THAT(Points(), ElementsAre(P{29995, 5, S, true}, P{0, 0}));
     EXPECT_EQ(host.Count("TakeSnapshot"), 1);
 }
 
@@ -249,16 +166,6 @@ TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
     EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
     EXPECT_FALSE(selection.moveAll);
     EXPECT_FALSE(model.document.modified);
-
-    // Dragging the top edge moves every point down; the right edge leaves them.
-    model = ModelOf({{5, 7, S}});
-    host.pointer = {500, 300};
-    input.FrameDragStarted();
-    host.pointer = {500, 288};
-    input.FrameDragStep(FrameEdge::kTopRight, {0, 0, 100, 100});
-    host.pointer = {520, 280};
-    input.FrameDragStep(FrameEdge::kRight, {0, 0, 120, 100});
-    EXPECT_THAT(Points(), ElementsAre(P{5, 19, S}));
 }
 
 }  // namespace

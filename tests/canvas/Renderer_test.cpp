@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 
 #include "PixelArt.h"
 
@@ -66,17 +65,6 @@ class RendererTest : public ::testing::Test {
     Renderer renderer;
 };
 
-TEST_F(RendererTest, EmptyModelFillsOnlyTheCanvasAreaAndCountsNoPoints) {
-    model.properties.canvasWidth = 100;
-    model.properties.canvasHeight = 50;
-    model.document.drawnPointCount = 12;
-    EXPECT_EQ(Render(), RenderReport{});
-    EXPECT_EQ(At(99, 49), kBackground.Value());
-    EXPECT_EQ(At(100, 10), 0u);
-    EXPECT_EQ(At(10, 50), 0u);
-    EXPECT_EQ(model.document.drawnPointCount, 0);
-}
-
 TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     model.points = {Start(20, 20), Point(40, 20)};
     model.properties.noShadow = 0;
@@ -86,36 +74,6 @@ TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
     EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
     EXPECT_EQ(At(43, 21), kShadow.Value());
     EXPECT_EQ(At(44, 21), kBackground.Value());
-
-    UseWidth(5);
-    Render();
-    EXPECT_EQ(Column(30, 16, 26, kLine), "..#####....");
-    EXPECT_EQ(Column(30, 16, 26, kShadow), ".......##..");
-    EXPECT_EQ(At(44, 22), kShadow.Value());
-    EXPECT_EQ(At(45, 22), kBackground.Value());
-}
-
-TEST_F(RendererTest, NoShadowChoosesThePasses) {
-    model.points = {Start(20, 20), Point(40, 30)};
-    model.document.drawnPointCount = 77;
-    model.properties.noShadow = 2;
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
-    EXPECT_EQ(model.document.drawnPointCount, 77) << "no pass ran, so nothing was counted";
-
-    model.properties.noShadow = 1;
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kShadow.Value()), 0);
-    EXPECT_GT(CountPixels(renderer.Canvas(), kLine.Value()), 0);
-    EXPECT_EQ(model.document.drawnPointCount, 2);
-
-    model.properties.noShadow = 0;
-    Render();
-    const Bitmap both = renderer.Canvas();
-    EXPECT_GT(CountPixels(both, kShadow.Value()), 0);
-    model.properties.noShadow = -1;
-    Render();
-    EXPECT_EQ(renderer.Canvas(), both);
 }
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
@@ -132,38 +90,6 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
     EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
-
-    // A continuation with nothing drawn before it only places the pen.
-    model.points = {Point(50, 50, 0), Point(10, 10), Point(20, 10)};
-    Render();
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 11);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-    EXPECT_EQ(model.document.drawnPointCount, 3);
-}
-
-TEST_F(RendererTest, ScaleModeDrawsAndHighlightsSelectedPointsScaledAndHeldToTheModelRange) {
-    UseWidth(1);
-    model.points = {Start(10, 20), Point(20, 20)};
-    model.points[1].selected = 1;
-    selection.scaleCentreX = 10;
-    selection.scaleCentreY = 20;
-    selection.scaleFactor = 2.0f;
-    Render();
-    EXPECT_EQ(At(25, 20), kBackground.Value()) << "scale mode is off";
-    selection.scaleMode = true;
-    Render();
-    EXPECT_EQ(At(30, 20), kLine.Value());
-    EXPECT_EQ(At(31, 20), kBackground.Value());
-    renderer.DrawOverlays(model, selection, interaction);
-    EXPECT_EQ(At(30, 20), kPureRed) << "the highlight follows the scaled point";
-    EXPECT_EQ(At(20, 20), kLine.Value());
-
-    // Scaled to (100010, 10020), held to (30000, 10020): the line turns steeper.
-    model.points[1].y = 21;
-    selection.scaleFactor = 10000.0f;
-    Render();
-    EXPECT_EQ(At(600, 217), kLine.Value());
-    EXPECT_EQ(At(600, 79), kBackground.Value());
 }
 
 class ReplayTest : public RendererTest {
@@ -176,35 +102,6 @@ class ReplayTest : public RendererTest {
         renderer.StartReplay();
     }
 };
-
-TEST_F(ReplayTest, FirstFrameDrawsAPointThenTheBudgetEndsInsideAStrokesFirstSegment) {
-    model.properties.vtrSpeed = 30;
-    EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 1);
-    EXPECT_EQ(At(10, 10), kLine.Value());
-    EXPECT_EQ(renderer.ReplayLength(), 30u);
-    EXPECT_EQ(model.document.drawnPointCount, 99) << "replay frames leave the count alone";
-
-    EXPECT_EQ(Render(), (RenderReport{true, false}));
-    // The first stroke costs 20; the jump to the second costs nothing; 10 are left.
-    EXPECT_EQ(At(30, 10), kLine.Value());
-    EXPECT_EQ(At(20, 40), kLine.Value());
-    EXPECT_EQ(At(21, 40), kBackground.Value());
-    EXPECT_EQ(renderer.ReplayLength(), 60u);
-}
-
-TEST_F(ReplayTest, PartialSegmentHeadsFromTheRawStartTowardsTheShakenEnd) {
-    model.points = {Start(10, 10), Point(30, 10)};
-    model.points[0].shakeDx = 3;
-    model.points[1].shakeDy = 20;
-    model.properties.vtrSpeed = 10;
-    Render();
-    Render();
-    // 45 degrees from (10, 10) towards (30, 30); 10 pixels, truncated, from the shaken start.
-    EXPECT_EQ(At(13, 10), kLine.Value());
-    EXPECT_EQ(At(20, 17), kLine.Value());
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 8);
-}
 
 TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
     model.properties.vtrSpeed = 60;
@@ -219,17 +116,6 @@ TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithou
     Render();
     EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
     EXPECT_EQ(model.document.drawnPointCount, 4);
-
-    renderer.StartReplay();
-    model.points.clear();
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_FALSE(renderer.VtrMode());
-
-    model.points = {Start(10, 10), Point(30, 10)};
-    model.properties.noShadow = 2;
-    renderer.StartReplay();
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
 TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
@@ -282,36 +168,10 @@ TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDot
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
     EXPECT_EQ(At(10, 40), kPureRed);
 
-    interaction.tool = kToolEllipse;
-    RenderWithOverlays();
-    EXPECT_EQ(At(20, 10), kPureRed);
-    EXPECT_EQ(At(10, 10), kBackground.Value());
-
     interaction.tool = kToolRangeSelection;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);
     EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");
-}
-
-TEST_F(OverlayTest, NoRubberBandWithoutADragInMoveOrScaleModeOrDuringTheReplay) {
-    interaction.tool = kToolRectangle;
-    for (const auto& [drag, move, scale] :
-         {std::tuple{false, false, false}, {true, true, false}, {true, false, true}}) {
-        interaction.dragInProgress = drag;
-        selection.moveMode = move;
-        selection.scaleMode = scale;
-        RenderWithOverlays();
-        EXPECT_EQ(RedPixels(), 0) << drag << move << scale;
-    }
-
-    selection.scaleMode = false;
-    model.points = {Start(10, 10), Point(30, 10)};
-    model.points[0].selected = 1;
-    renderer.StartReplay();
-    Render();
-    const Bitmap frame = renderer.Canvas();
-    renderer.DrawOverlays(model, selection, interaction);
-    EXPECT_EQ(renderer.Canvas(), frame);
 }
 
 TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
@@ -339,25 +199,6 @@ TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLi
     // A dot would reach a row beyond the width-4 line.
     EXPECT_NE(At(10, 12), kPureRed) << "no dot at the stroke's start";
     EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
-}
-
-// A stroke start never joins the point before it, and a dot is left out wherever the next
-// point is selected.
-TEST_F(RendererTest, StrokeStartsBreakTheRunAndHeadsBeforeSelectedPointsHaveNoDot) {
-    model.points = {Start(10, 10), Point(40, 10), Start(10, 50), Point(40, 50)};
-    model.points[1].selected = 1;
-    model.points[2].selected = 1;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 2 * 32);
-    EXPECT_EQ(At(25, 30), kBackground.Value());
-
-    model.points = {Start(10, 10), Start(40, 10), Point(70, 10)};
-    model.points[0].selected = 1;
-    model.points[1].selected = 1;
-    RenderWithOverlays();
-    EXPECT_EQ(At(10, 10), kBackground.Value());
-    EXPECT_EQ(At(40, 10), kPureRed);
-    EXPECT_EQ(RedPixels(), 32);
 }
 
 }  // namespace

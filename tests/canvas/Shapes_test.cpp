@@ -61,11 +61,6 @@ TEST(AddRectangleTest, OneClosedStrokeFromAnyCornerInEitherDirection) {
         starts.insert({first, step});
     }
     EXPECT_EQ(starts.size(), 8u);
-
-    Model model;
-    Random random(3);
-    AddRectangle(model, random, {7, 7}, {7, 7}, false);
-    EXPECT_THAT(Positions(model), ElementsAre(CanvasPoint{7, 7})) << "zero size: a lone start";
 }
 
 // The filling that follows the outline of a filled rectangle; when the outline ends where
@@ -113,13 +108,9 @@ TEST(AddEllipseTest, HasEightSegmentsClosesAndWhenFilledHatchesAlongTheDiagonal)
         clockwise.insert(cross > 0);
     }
     EXPECT_EQ(clockwise.size(), 2u);
-    Model small;
-    Random random(11);
-    AddEllipse(small, random, {0, 0}, {40, 40}, false);
-    EXPECT_EQ(small.points.size(), 9u) << "a small ellipse still has eight segments";
 
     Model model;
-    random.Seed(2);
+    Random random(2);
     AddEllipse(model, random, {0, 0}, {100, 60}, true);
     ASSERT_EQ(model.points.size(), 15u);
     EXPECT_EQ(model.points[9].kind, kStrokeStart);

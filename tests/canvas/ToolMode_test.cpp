@@ -43,17 +43,9 @@ TEST(RefreshToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAr
     EXPECT_EQ(view.progressBar.step, 17);
     EXPECT_TRUE(Pressed(view.toolbar, kVtrButton));
     EXPECT_FALSE(drawing.progressBar.visible);
-
-    selection = {.selectionExists = true, .scaleMode = true};
-    view = RefreshToolMode(kToolRangeSelection, false, model, selection);
-    for (ButtonEnabling enabling : view.enabling) {
-        EXPECT_EQ(enabling, ButtonEnabling::kKeep) << "move or scale mode keeps every button";
-    }
-    EXPECT_TRUE(Pressed(view.toolbar, kScaleButton));
-    EXPECT_FALSE(Pressed(view.toolbar, kMoveButton));
 }
 
-TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionTheRangeToolKeepsIt) {
+TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndPressesItsButtons) {
     Model model = TwoSelectedPoints();
     SelectionState selection{.selectionExists = true, .moveMode = true};
     const ToolbarState state = RefreshToolbarState(kToolFilledRectangle, false, model, selection);
@@ -67,31 +59,6 @@ TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionTheRangeToolKeepsIt) 
     }
     EXPECT_TRUE(Pressed(state, 18));
     EXPECT_TRUE(Pressed(state, kShakingButton));
-
-    model = TwoSelectedPoints();
-    model.document.shakingOn = 0;
-    selection = {.selectionExists = true, .moveMode = true};
-    const ToolbarState range = RefreshToolbarState(kToolRangeSelection, false, model, selection);
-    EXPECT_EQ(model.points[0].selected, 1);
-    EXPECT_EQ(range.enabled[0], (ButtonState{kMoveButton, true}));
-    EXPECT_EQ(range.enabled[3], (ButtonState{kStraightenButton, true}));
-    EXPECT_TRUE(Pressed(range, 20));
-    EXPECT_TRUE(Pressed(range, kMoveButton));
-    EXPECT_FALSE(Pressed(range, kShakingButton));
-}
-
-TEST(CursorForTest, FollowsToolModesAndKeys) {
-    SelectionState selection;
-    EXPECT_EQ(CursorFor(kToolCurve, selection, true, true), CursorShape::kArrow);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, false), CursorShape::kRangeCross);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false), CursorShape::kRangePlus);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, true), CursorShape::kRangePlus);
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kRangeMinus);
-    selection.scaleMode = true;
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, true, false),
-              CursorShape::kHorizontalResize);
-    selection = {.moveMode = true};
-    EXPECT_EQ(CursorFor(kToolRangeSelection, selection, false, true), CursorShape::kFourWayMove);
 }
 
 }  // namespace
