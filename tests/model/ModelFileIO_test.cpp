@@ -48,13 +48,11 @@ TEST_F(ModelFileIOTest, SavesLoadBackReplaceTheOldFileKeepingItsPermissions) {
         struct stat info {};
         ASSERT_EQ(::stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0640u) << "a save keeps the permissions";
-        EXPECT_EQ(fs::file_size(path), 51u + 24u);
         const LoadResult result = ReadModelFile(path, ModelProperties{});
         ASSERT_TRUE(result.model);
         EXPECT_EQ(result.model->properties.vtrSpeed, 99);
         EXPECT_EQ(result.model->points.size(), 2u);
     }
-    EXPECT_FALSE(WriteModelFile(PathOf("no/such/folder.zfm"), TwoPointModel()));
 }
 
 TEST_F(ModelFileIOTest, MissingFileAndFolderCannotBeOpenedAndNameIsCheckedAfterwards) {
