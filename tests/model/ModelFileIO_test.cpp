@@ -60,11 +60,9 @@ TEST_F(ModelFileIOTest, MissingFileAndFolderCannotBeOpenedAndNameIsCheckedAfterw
     fs::create_directory(PathOf("folder.txt"));
     // A missing .txt cannot be opened, yet a folder named .txt fails on its name: the name is
     // checked only once the file is open.
-    for (const auto& [name, failure] : {
-             std::pair{"none.txt", LoadFailure::kCannotOpen},
-             {"folder.zfm", LoadFailure::kCannotOpen},
-             {"folder.txt", LoadFailure::kNotModelFile},
-         }) {
+    for (const auto& [name, failure] : {std::pair{"none.txt", LoadFailure::kCannotOpen},
+                                        {"folder.zfm", LoadFailure::kCannotOpen},
+                                        {"folder.txt", LoadFailure::kNotModelFile}}) {
         EXPECT_EQ(ReadModelFile(PathOf(name), {}).failure, failure) << name;
     }
 }
