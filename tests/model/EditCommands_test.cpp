@@ -40,10 +40,6 @@ TEST(DeleteSelectedSegmentsTest, RemovesSegmentsWithBothEndsSelectedAndMendsStro
         {{{0, 0, S}, {10, 0, 2, true}, {20, 0, 2, true}, {30, 0}},
          {{0, 0, S}, {10, 0}, {20, 0, S}, {30, 0}},
          1},
-        // A whole stroke of selected segments goes, start and all.
-        {{{0, 0, S, true}, {1, 0, 2, true}, {2, 0, 2, true}, {3, 0, 2, true}, {9, 9, S}, {8, 8}},
-         {{9, 9, S}, {8, 8}},
-         1},
         // The selection spans the break between two strokes; only (3, 0) ends a selected
         // segment, the last of the list, which asks for a second snapshot.
         {{{0, 0, S}, {1, 0, 2, true}, {2, 0, S, true}, {3, 0, 2, true}}, {{0, 0, S}, {1, 0}}, 2},
