@@ -35,19 +35,14 @@ TEST(AppendPoint, StartsContinuationsTailDuplicatesAndALoneStartMoved) {
     EXPECT_EQ(lone.points[0].reserved, 7) << "a moved record keeps its reserved byte";
 }
 
-Model ModelOf(int count, int strength) {
-    Model model;
-    for (int i = 0; i < count; ++i) {
-        model.AppendPoint(i, i, i % 3 != 0);
-    }
-    model.properties.shakeStrength = strength;
-    return model;
-}
-
 TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127OrClearedWhenOff) {
     for (const auto& [strength, reach] :
-         {std::pair{8, 8}, {128, 127}, {std::numeric_limits<int>::max(), 127}, {-5, 0}}) {
-        Model model = ModelOf(2000, strength);
+         {std::pair{8, 8}, {std::numeric_limits<int>::max(), 127}, {-5, 0}}) {
+        Model model;
+        for (int i = 0; i < 2000; ++i) {
+            model.AppendPoint(i, i, i % 3 != 0);
+        }
+        model.properties.shakeStrength = strength;
         Random random(9);
         model.RegenerateShake(random);
         int lowest = 0, highest = 0;
