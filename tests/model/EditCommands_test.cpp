@@ -111,6 +111,18 @@ TEST(RemoveLastLineTest, TakesAStrokeApartFromItsEnd) {
     EXPECT_TRUE(model.document.modified);
 }
 
+TEST(MoveSelectionTest, MovesSelectedPointsWithinTheLimits) {
+    Model model = ModelOf({{29995, -29995, S, true}, {7, 7}});
+    SelectionState selection;
+    MoveSelection(model, selection, 10, -10);
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{30000, -30000, S, true}, P{7, 7}));
+
+    selection.moveAll = true;
+    MoveSelection(model, selection, -3, 2);
+    EXPECT_THAT(PointsOf(model), ElementsAre(P{29997, -29998, S, true}, P{4, 9}));
+    EXPECT_FALSE(model.document.modified);
+}
+
 TEST(ScaleSelectionTest, ScalesAboutTheCentreAndClamps) {
     const struct {
         float factor;
