@@ -33,18 +33,13 @@ TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameAndTheSceneIsKept) {
     };
     // The test model is 123.3 long: 3 frames of 40, then the end wait's frames.
     const Case cases[] = {
-        {"shaking", kExportShaking, 60, 40, false, false, 5, 12, 40, false, false, 0},
-        {"shaking, transparent", kExportShaking, 60, 40, false, true, 5, 12, 40, false, false, 0},
         {"shaking, a running replay goes on and completes", kExportShaking, 60, 40, false, false, 1,
          12, 40, true, false, 1},
+        {"shaking, transparent", kExportShaking, 60, 40, false, true, 5, 12, 40, false, false, 0},
         {"VTR", kExportVtr, 60, 40, false, false, 1, 12, 40, false, false, 1},
-        {"VTR ending before the drawing is complete", kExportVtr, 60, 40, false, false, 0, 12, 40,
-         false, true, 0},
         {"VTR, transparent, stretched", kExportVtr, 90, 50, false, true, 1, 6, 40, false, false, 1},
         {"VTR, anti-aliased, transparency ignored", kExportVtr, 45, 30, true, true, 1, 0, 40, false,
          false, 1},
-        {"shaking, anti-aliased at the model size", kExportShaking, 60, 40, true, false, 5, 12, 40,
-         false, false, 0},
         {"VTR without frames", kExportVtr, 60, 40, false, false, 0, 12, 1000, false, true, 0},
         {"many anti-aliased colours", kExportShaking, 41, 27, true, false, 5, 12, 40, false, false,
          0, true},
@@ -125,11 +120,8 @@ TEST(ExportAnimatedGifTest, RefusedSizesAndFailedWritesLeaveNothing) {
         ExportOutcome outcome;
     };
     const Case cases[] = {
-        {"too wide for a GIF", 65536, 10, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
         {"beyond 1 GiB", 20000, 20000, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
-        {"no width", 0, 40, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
         {"no model area", 60, 40, 0, 1 << 30, ExportOutcome::kNoWorkBuffer},
-        {"disk full at once", 60, 40, 60, 0, ExportOutcome::kWriteFailed},
         {"disk full part-way", 60, 40, 60, 100, ExportOutcome::kWriteFailed},
     };
     for (const Case& c : cases) {
@@ -203,8 +195,7 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite
     const Case cases[] = {
         {kExportShaking, 61, false, {"walk0000", "walk0001", "walk0002", "walk0003", "walk0004"}},
         {kExportStill, 30, true, {"walk"}},
-        {kExportVtr, 60, false, {"walk0000", "walk0001", "walk0002"}},
-        {kExportShaking, 60, false, {"walk0000", "walk0001"}, 3},
+        {kExportVtr, 60, false, {"walk0000", "walk0001"}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " " << c.failingFile);
