@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ExportOptions.h"
+#include "UnsignedNumber.h"
 
 namespace zef {
 namespace {
@@ -59,9 +60,8 @@ TEST(ExportRulesTest, PreviewTexts) {
     }
 }
 
-TEST(ExportRulesTest, PathsFieldsSizesAndStoredOptions) {
+TEST(ExportRulesTest, PathsFieldsNumbersSizesAndStoredOptions) {
     EXPECT_EQ(GifPathFor("x.GIF"), "x.GIF.gif");
-    EXPECT_EQ(GifPathFor("/a/b.gif"), "/a/b.gif");
     EXPECT_EQ(BmpBaseFor("walk.bmp"), "walk");
     EXPECT_EQ(BmpBaseFor("walk.BMP"), "walk.BMP");
     EXPECT_EQ(BmpFileName("walk", kExportShaking, 12345), "walk12345.bmp");
@@ -79,7 +79,16 @@ TEST(ExportRulesTest, PathsFieldsSizesAndStoredOptions) {
     EXPECT_TRUE(FrameSizeCanBeHad(16384, 16384));  // 1 GiB exactly
     EXPECT_FALSE(FrameSizeCanBeHad(16384, 16385));
     EXPECT_FALSE(FrameSizeCanBeHad(65536, 1));
-    EXPECT_FALSE(FrameSizeCanBeHad(10, -3));
+    for (const auto& [text, value] :
+         std::initializer_list<std::pair<const char*, std::optional<std::uint32_t>>>{
+             {"  \t 42", 42},
+             {"12px", 12},
+             {"00000000000000004294967295", 4294967295u},
+             {"", std::nullopt},
+             {"+5", std::nullopt},
+             {"4294967296", std::nullopt}}) {
+        EXPECT_EQ(ReadUnsignedNumber(text), value) << '"' << text << '"';
+    }
     ExportOptions options;
     StoreExportOptions(options, kExportVtr, 1, 1, 9, 13);
     EXPECT_EQ(options.smoothness, 5);

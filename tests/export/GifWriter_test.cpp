@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "GifDecode.h"
 #include "TempFolder.h"
+#include "TestScene.h"
 
 namespace zef {
 namespace {
