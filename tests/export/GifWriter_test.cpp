@@ -35,20 +35,14 @@ struct Sequence {
     std::vector<Frame> frames;
 };
 
-std::vector<std::uint8_t> AllIndices(int shift) {
-    std::vector<std::uint8_t> indices;
-    for (int i = 0; i < 256; ++i) {
-        indices.push_back(static_cast<std::uint8_t>((i * 7 + shift) % 256));
-    }
-    return indices;
-}
-
-std::vector<std::uint32_t> ManyColours() {
-    std::vector<std::uint32_t> colours;
+// 256 values i * step + shift, cut by mask.
+template <typename T>
+std::vector<T> Ramp(std::uint32_t step, std::uint32_t shift, std::uint32_t mask) {
+    std::vector<T> values;
     for (std::uint32_t i = 0; i < 256; ++i) {
-        colours.push_back(i * 0x010203u & 0xFFFFFF);
+        values.push_back(static_cast<T>((i * step + shift) & mask));
     }
-    return colours;
+    return values;
 }
 
 TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
@@ -62,9 +56,12 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         // A full palette has no spare index.
         {16,
          16,
-         ManyColours(),
+         Ramp<std::uint32_t>(0x010203, 0, 0xFFFFFF),
          false,
-         {{AllIndices(0), 6}, {AllIndices(1), 6}, {AllIndices(1), 6}, {AllIndices(9), 6}}},
+         {{Ramp<std::uint8_t>(7, 0, 0xFF), 6},
+          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
+          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
+          {Ramp<std::uint8_t>(7, 9, 0xFF), 6}}},
     };
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(&sequence - sequences);
