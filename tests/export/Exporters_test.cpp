@@ -33,18 +33,13 @@ TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameAndTheSceneIsKept) {
     };
     // The test model is 123.3 long: 3 frames of 40, then the end wait's frames.
     const Case cases[] = {
-        {"shaking", kExportShaking, 60, 40, false, false, 5, 12, 40, false, false, 0},
-        {"shaking, transparent", kExportShaking, 60, 40, false, true, 5, 12, 40, false, false, 0},
         {"shaking, a running replay goes on and completes", kExportShaking, 60, 40, false, false, 1,
          12, 40, true, false, 1},
+        {"shaking, transparent", kExportShaking, 60, 40, false, true, 5, 12, 40, false, false, 0},
         {"VTR", kExportVtr, 60, 40, false, false, 1, 12, 40, false, false, 1},
-        {"VTR ending before the drawing is complete", kExportVtr, 60, 40, false, false, 0, 12, 40,
-         false, true, 0},
         {"VTR, transparent, stretched", kExportVtr, 90, 50, false, true, 1, 6, 40, false, false, 1},
         {"VTR, anti-aliased, transparency ignored", kExportVtr, 45, 30, true, true, 1, 0, 40, false,
          false, 1},
-        {"shaking, anti-aliased at the model size", kExportShaking, 60, 40, true, false, 5, 12, 40,
-         false, false, 0},
         {"VTR without frames", kExportVtr, 60, 40, false, false, 0, 12, 1000, false, true, 0},
         {"many anti-aliased colours", kExportShaking, 41, 27, true, false, 5, 12, 40, false, false,
          0, true},
@@ -125,11 +120,8 @@ TEST(ExportAnimatedGifTest, RefusedSizesAndFailedWritesLeaveNothing) {
         ExportOutcome outcome;
     };
     const Case cases[] = {
-        {"too wide for a GIF", 65536, 10, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
         {"beyond 1 GiB", 20000, 20000, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
-        {"no width", 0, 40, 60, 1 << 30, ExportOutcome::kNoWorkBuffer},
         {"no model area", 60, 40, 0, 1 << 30, ExportOutcome::kNoWorkBuffer},
-        {"disk full at once", 60, 40, 60, 0, ExportOutcome::kWriteFailed},
         {"disk full part-way", 60, 40, 60, 100, ExportOutcome::kWriteFailed},
     };
     for (const Case& c : cases) {
@@ -203,14 +195,19 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite
     const Case cases[] = {
         {kExportShaking, 61, false, {"walk0000", "walk0001", "walk0002", "walk0003", "walk0004"}},
         {kExportStill, 30, true, {"walk"}},
-        {kExportVtr, 60, false, {"walk0000", "walk0001", "walk0002"}},
-        {kExportShaking, 60, false, {"walk0000", "walk0001"}, 3},
+        {kExportVtr, 60, false, {"walk0000", "walk0001"}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " " << c.failingFile);
         test::TempFolder folder;
         TestScene scene;
         TestScene twin;
+        if (c.kind == kExportStill) {  // strong jitter and a running replay
+            for (TestScene* s : {&scene, &twin}) {
+                s->model.properties.shakeStrength = 20;
+                s->renderer.StartReplay();
+            }
+        }
         const std::vector<test::ShownFrame> expected =
             test::RenderedFrames(twin, c.kind, c.width, 20, c.antiAliasing, false, 0, 6);
         int files = 0;
@@ -236,25 +233,15 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite
                       (std::vector<std::string>{texts::kExportPreparing, texts::kExportFinished}));
         }
         EXPECT_EQ(scene.model.document.shakingOn, 1);
+        if (c.kind == kExportStill) {  // no jitter; the replay goes on after one frame
+            for (const PointRecord& point : scene.model.points) {
+                EXPECT_EQ(point.shakeDx, 0);
+                EXPECT_EQ(point.shakeDy, 0);
+            }
+            EXPECT_TRUE(scene.renderer.VtrMode());
+            EXPECT_EQ(scene.renderer.ReplayLength(), 40u);
+        }
     }
-}
-
-TEST(ExportBmpSequenceTest, TheStillImageHasNoJitterAndLeavesTheReplayAlone) {
-    test::TempFolder folder;
-    TestScene scene;
-    scene.model.properties.shakeStrength = 20;
-    scene.renderer.StartReplay();
-    RecordingProgress progress;
-    ASSERT_TRUE(ExportBmpSequence(scene.View(),
-                                  {folder.PathOf("s"), kExportStill, 60, 40, false, false, 0, 6},
-                                  progress)
-                    .Succeeded());
-    for (const PointRecord& point : scene.model.points) {
-        EXPECT_EQ(point.shakeDx, 0);
-        EXPECT_EQ(point.shakeDy, 0);
-    }
-    EXPECT_TRUE(scene.renderer.VtrMode());
-    EXPECT_EQ(scene.renderer.ReplayLength(), 40u);  // one frame of the replay drawn
 }
 
 TEST(BmpFileTest, Bytes) {

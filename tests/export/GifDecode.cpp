@@ -1,4 +1,4 @@
-#include "GifDecode.h"
+#include "TestScene.h"
 
 #include <gif_lib.h>
 

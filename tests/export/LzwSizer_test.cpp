@@ -42,8 +42,7 @@ TEST(LzwSizerTest, TellsTheSizeGiflibWrites) {
         int runLength;  // pixels repeat in runs of up to this length
     };
     const Case cases[] = {
-        {1, 1, 1, 1},     {1, 64, 64, 3},   {2, 800, 60, 1},  {2, 400, 300, 12},
-        {3, 300, 200, 5}, {4, 640, 100, 2}, {8, 256, 256, 1}, {8, 500, 400, 40},
+        {1, 1, 1, 1}, {2, 800, 60, 1}, {3, 300, 200, 5}, {8, 256, 256, 1}, {8, 500, 400, 40},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.bits << " bits, " << c.width << "x" << c.height);
