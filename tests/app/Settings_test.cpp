@@ -113,28 +113,6 @@ class SettingsFileTest : public ::testing::Test {
     test::TempFolder folder_;
 };
 
-TEST_F(SettingsFileTest, AModelOpenAtExitBecomesTheEmptyModelOfTheNextStart) {
-    const fs::path path = PathOf("Config.dat");
-    const SettingsRecord firstStart = ReadSettingsFile(path);
-    EXPECT_EQ(firstStart, SettingsRecord{}) << "a missing file gives the defaults";
-
-    ModelProperties atExit;
-    atExit.canvasWidth = 320;
-    atExit.canvasHeight = 240;
-    atExit.backgroundColour = {255, 0, 0};
-    ASSERT_TRUE(WriteSettingsFile(
-        path, SettingsRecordAtExit(firstStart, WindowPosition{40, 50}, atExit, Settings{})));
-    EXPECT_EQ(fs::file_size(path), 52u);
-
-    ModelProperties nextModel;
-    Settings nextSettings{.openInVtr = 7};
-    const SettingsRecord nextStart = ReadSettingsFile(path);
-    ApplySettingsRecord(nextStart, nextModel, nextSettings);
-    EXPECT_EQ(nextModel, atExit);
-    EXPECT_EQ(nextSettings.openInVtr, 1);
-    EXPECT_EQ(nextStart.window, (WindowPosition{40, 50}));
-}
-
 TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFileAndAMissingFolderIsCreated) {
     const fs::path path = PathOf("config/zeftool/Config.dat");
     SettingsRecord before;
