@@ -6,42 +6,7 @@
 namespace zef::test {
 namespace {
 
-TEST(CommandTableTest, BothIdsOfARowAreOneCommandAndOtherIdsNone) {
-    for (const Command& command : Commands()) {
-        EXPECT_EQ(FindCommand(command.id), &command);
-        if (command.acceleratorId != 0) {
-            EXPECT_EQ(FindCommand(command.acceleratorId), &command);
-        }
-    }
-    EXPECT_EQ(FindCommand(1111)->id, 1);
-    EXPECT_EQ(FindCommand(40029)->id, 27);
-    for (int id : {-1, 28, 39, 40005, 40010, 40025, 40030, 1110}) {
-        EXPECT_EQ(FindCommand(id), nullptr) << id;
-    }
-    EXPECT_FALSE(TooltipFor(28)) << "tooltips for the toolbar ids only";
-}
-
 using CommandsTest = EditorTest;
-
-TEST_F(CommandsTest, SelectionCommandsNeedTheRangeToolWithASelection) {
-    Drag({10, 10}, {60, 10});
-    Drag({60, 10}, {60, 60});
-    const auto points = model.points;
-    for (int id : {5, 6, 24, 27, 40008, 40016, 40024, 40029}) {
-        editor.Command(id);
-    }
-    EXPECT_EQ(model.points.size(), points.size());
-    EXPECT_FALSE(editor.selection().moveMode);
-    EXPECT_FALSE(editor.selection().scaleMode);
-
-    editor.Command(20);
-    editor.Command(24);
-    EXPECT_EQ(model.points.size(), points.size());
-
-    editor.Command(21);
-    editor.Command(24);
-    EXPECT_TRUE(model.points.empty());
-}
 
 TEST_F(CommandsTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKeys) {
     Drag({10, 10}, {60, 10});
@@ -107,20 +72,6 @@ TEST_F(CommandsTest, ToolbarFollowsEveryModeChange) {
     editor.Command(15);
     EXPECT_FALSE(shell.pressed[15]);
     EXPECT_EQ(model.document.shakingOn, 0);
-}
-
-TEST_F(CommandsTest, RangeCursorFollowsCtrlAndShift) {
-    editor.Command(20);
-    EXPECT_EQ(shell.cursor, CursorShape::kRangeCross);
-    shell.ctrl = true;
-    editor.KeyDown(Key::kCtrl);
-    EXPECT_EQ(shell.cursor, CursorShape::kRangePlus);
-    shell.shift = true;
-    editor.KeyDown(Key::kShift);
-    EXPECT_EQ(shell.cursor, CursorShape::kRangePlus);
-    shell.ctrl = false;
-    editor.KeyUp(Key::kCtrl);
-    EXPECT_EQ(shell.cursor, CursorShape::kRangeMinus);
 }
 
 using DrawingTest = EditorTest;
@@ -227,38 +178,7 @@ TEST_F(PaintTest, FrameSamplesCountsAndPresentsUnlessAnExportRenders) {
     EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 0}));
 }
 
-TEST_F(PaintTest, ReplayStepsTheProgressBarAndEndsByItself) {
-    Drag({10, 10}, {110, 10});
-    editor.Command(7);
-    ASSERT_TRUE(shell.progressShown);
-    const std::string countBefore = shell.panes[StatusPane::kPointCount];
-    int frames = 0;
-    while (editor.renderer().VtrMode() && frames < 100) {
-        Frame();
-        ++frames;
-    }
-    EXPECT_EQ(frames, 4);
-    EXPECT_EQ(shell.CountCalls("StepProgress"), 4);
-    EXPECT_FALSE(shell.progressShown);
-    EXPECT_FALSE(shell.pressed[7]);
-    EXPECT_TRUE(shell.enabled[0]);
-    EXPECT_EQ(shell.panes[StatusPane::kPointCount], countBefore);
-}
-
 using UndoRedoTest = EditorTest;
-
-TEST_F(UndoRedoTest, ANewStrokeAfterUndoDropsTheRedoBranch) {
-    Drag({10, 10}, {40, 40});
-    editor.Command(25);
-    EXPECT_TRUE(model.points.empty());
-    EXPECT_FALSE(shell.enabled[25]);
-    EXPECT_TRUE(shell.enabled[26]);
-    Drag({50, 50}, {90, 90});
-    EXPECT_TRUE(shell.enabled[25]);
-    EXPECT_FALSE(shell.enabled[26]);
-    editor.Command(26);
-    EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{50, 50}, {90, 90}}));
-}
 
 TEST_F(UndoRedoTest, UndoRestoresCanvasSizeAndColoursAndSwitchesModesOff) {
     Drag({10, 10}, {40, 40});
@@ -286,23 +206,6 @@ TEST_F(UndoRedoTest, UndoRestoresCanvasSizeAndColoursAndSwitchesModesOff) {
     editor.Command(40028);
     EXPECT_EQ(model.properties.canvasWidth, 320);
     EXPECT_EQ(model.properties.lineColour, (Colour{255, 0, 0}));
-}
-
-TEST_F(UndoRedoTest, UndoAfterNewShowsTheOldModelUnderTheNewTitle) {
-    Drag({10, 10}, {40, 40});
-    shell.answers.push_back(MessageAnswer::kNo);
-    editor.Command(0);
-    editor.Command(25);
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_FALSE(model.document.modified);
-    EXPECT_EQ(shell.caption, "제프툴 1.39 -다온비 - [ 무제 ]");
-}
-
-TEST_F(UndoRedoTest, RemoveLastLineOnAnEmptyModelAddsAnEqualEntry) {
-    editor.Command(10);
-    EXPECT_EQ(editor.history().Size(), 2u);
-    editor.Command(25);
-    EXPECT_TRUE(model.points.empty());
 }
 
 }  // namespace

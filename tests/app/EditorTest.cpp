@@ -2,10 +2,8 @@
 
 namespace zef::test {
 
-void EditorTest::WriteModel(const std::string& path, const std::vector<PointImage>& points,
-                            const ModelProperties& properties) const {
+void EditorTest::WriteModel(const std::string& path, const std::vector<PointImage>& points) const {
     Model written;
-    written.properties = properties;
     for (const PointImage& image : points) {
         written.points.push_back(PointRecord{image});
     }

@@ -46,8 +46,7 @@ class EditorTest : public ::testing::Test {
     // A file in the test's own folder.
     std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
     // Writes a model of the given points (strokes start at kind 1) in the current format.
-    void WriteModel(const std::string& path, const std::vector<PointImage>& points,
-                    const ModelProperties& properties = {}) const;
+    void WriteModel(const std::string& path, const std::vector<PointImage>& points) const;
 
     std::vector<CanvasPoint> Points() const;
 

@@ -15,17 +15,6 @@ ExportForm ValidForm(const char* path, std::int32_t kind) {
     return {path, kind, kind == kExportShaking ? "x" : "0", 0, "400", "300", false, true};
 }
 
-TEST(ExportDialogRules, TheBmpDialogOpensOnTheRememberedStillImage) {
-    Model model;
-    model.document.path = "/a/b.zfm";
-    ExportOptions options{kExportStill, -1, 4, 1, 1};
-    const ExportForm form = OpeningForm(options, ExportFormat::kBmp, model);
-    EXPECT_EQ(std::tie(form.kind, form.path, form.endWait, form.transparent),
-              std::make_tuple(kExportStill, "/a/b.bmp", "4294967295", false));
-    model.document = {};
-    EXPECT_EQ(OpeningForm(options, ExportFormat::kGif, model).path, "");
-}
-
 // The first failing check names its message; the fields after it are not looked at.
 TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     const struct {
@@ -74,31 +63,6 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
                                   c.format == ExportFormat::kGif))
             << c.path;
     }
-}
-
-TEST(ExportDialogRules, TheOptionsRememberedAfterAnExportOrCancel) {
-    const ExportOptions before{kExportVtr, 7, 3, 0, 1};
-    const auto remembered = [](const ExportOptions& o) {
-        return std::make_tuple(o.kind, o.endWait, o.smoothness, o.antiAliasing,
-                               o.transparentBackground);
-    };
-    const struct {
-        ExportFormat format;
-        ExportRequest request;
-        std::tuple<int, int, int, int, int> after;
-    } exports[] = {
-        {ExportFormat::kGif, {"p", kExportShaking, 1, 1, true, false, 5, 6}, {0, 5, 12, 1, 0}},
-        {ExportFormat::kBmp, {"p", kExportVtr, 1, 1, false, false, 2, 10}, {1, 2, 8, 0, 1}},
-        {ExportFormat::kBmp, {"p", kExportStill, 1, 1, false, false, 5, 6}, {2, 7, 3, 0, 1}},
-    };
-    for (const auto& c : exports) {
-        ExportOptions options = before;
-        StoreAfterExport(options, c.request, c.format);
-        EXPECT_EQ(remembered(options), c.after) << c.request.kind;
-    }
-    ExportOptions options = before;
-    StoreOnCancel(options, ValidForm("p", kExportStill), ExportFormat::kBmp);
-    EXPECT_EQ(remembered(options), std::make_tuple(2, 0, 0, 0, 1));
 }
 
 // A dialog that notes whether the flag was set whenever the export let events through.

@@ -113,30 +113,6 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
     EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
 }
 
-TEST_F(FileFlowsTest, OpenDialogStartsInTheProgramFolderUntilAFileWasOpened) {
-    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(5, 5)});
-    shell.chosenFiles.push_back(std::nullopt);
-    editor.Command(1);
-    // Opening after a save in answer to the question: the dialog then shows the opened path.
-    Drag({10, 10}, {40, 40});
-    shell.chosenFiles.push_back(PathOf("m.zfm"));
-    shell.answers.push_back(MessageAnswer::kYes);
-    shell.chosenFiles.push_back(PathOf("saved"));
-    editor.Command(1);
-    ASSERT_TRUE(std::filesystem::exists(PathOf("saved.zfm")));
-    ASSERT_EQ(model.document.path, PathOf("m.zfm"));
-    shell.chosenFiles.push_back(std::nullopt);
-    editor.Command(1);
-
-    ASSERT_EQ(shell.fileDialogs.size(), 4u);
-    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, folder.path().string() + "/");
-    EXPECT_TRUE(shell.fileDialogs[0].mustExist);
-    EXPECT_EQ(shell.fileDialogs[0].filters.size(), 3u);
-    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, folder.path().string() + "/");
-    EXPECT_TRUE(shell.fileDialogs[3].initialDirectory.empty());
-    EXPECT_EQ(shell.fileDialogs[3].initialPath, PathOf("m.zfm"));
-}
-
 // The question before New, answered every way.
 class SaveChangesTest : public EditorTest {
   protected:
@@ -179,24 +155,6 @@ TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
         EXPECT_TRUE(model.document.path.empty());
         EXPECT_EQ(shell.caption, kDirty);
     }
-}
-
-TEST_F(SaveChangesTest, NoMakesTheNewModelHoweverThePropertiesDialogCloses) {
-    shell.answers.push_back(MessageAnswer::kNo);
-    bool markerSeen = false;
-    shell.dialogBehaviour = [&](DialogId) {
-        markerSeen = editor.NewModelMarker();
-        return DialogResult::kCancel;
-    };
-    model.document.shakingOn = 0;
-    editor.Command(0);
-    EXPECT_EQ(shell.dialogs, std::vector<DialogId>{DialogId::kProperties});
-    EXPECT_TRUE(markerSeen);
-    EXPECT_FALSE(editor.NewModelMarker());
-    EXPECT_TRUE(model.points.empty());
-    EXPECT_EQ(model.document.shakingOn, 1);
-    EXPECT_FALSE(model.document.modified);
-    EXPECT_EQ(shell.caption, kClean);
 }
 
 TEST_F(SaveChangesTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
@@ -259,67 +217,6 @@ TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlon
         EXPECT_EQ(model.points.size(), 2u);
         EXPECT_EQ(editor.history().Size(), entries);
     }
-}
-
-TEST_F(FileFlowsTest, LoadResetsToolModesAndExportOptionsAndFitsTheCanvas) {
-    ModelProperties properties;
-    properties.canvasWidth = 320;
-    properties.canvasHeight = 240;
-    properties.lineWidth = 7;
-    WriteModel(PathOf("m.zfm"), {Start(1, 1), Continue(9, 9)}, properties);
-    editor.settings().openInVtr = 0;
-    editor.Command(40006);
-    editor.Command(40008);
-    editor.exportOptions().endWait = 9;
-    model.document.shakingOn = 0;
-    const std::size_t entries = editor.history().Size();
-
-    editor.PathHandedOver(PathOf("m.zfm"));
-    EXPECT_EQ(editor.interaction().tool, kToolStraightLine);
-    EXPECT_FALSE(editor.selection().moveMode);
-    EXPECT_EQ(editor.exportOptions().endWait, 5);
-    EXPECT_EQ(model.document.shakingOn, 1);
-    EXPECT_EQ(model.properties.lineWidth, 7);
-    EXPECT_EQ(shell.CanvasClientSize(), (CanvasSize{320, 240}));
-    EXPECT_EQ(shell.panes[StatusPane::kCanvasSize], "320 Ⅹ 240");
-    EXPECT_EQ(editor.history().Size(), entries + 1);
-    EXPECT_TRUE(shell.enabled[25]);
-}
-
-TEST_F(FileFlowsTest, DropOpensTheFirstFileOnlyAndLongPathsOpenWhole) {
-    WriteModel(PathOf("one.zfm"), {Start(1, 1), Continue(9, 9)});
-    WriteModel(PathOf("two.zfm"), {Start(2, 2), Continue(8, 8), Continue(1, 8)});
-    const std::vector<std::string> dropped = {PathOf("one.zfm"), PathOf("two.zfm"),
-                                              PathOf("three.zfm")};
-    editor.FilesDropped(dropped);
-    EXPECT_EQ(model.document.path, PathOf("one.zfm"));
-    EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(shell.foregrounds, 1);
-
-    // Long paths and titles work whole.
-    const std::string name = std::string(240, 'n') + ".zfm";
-    const std::string sub = PathOf(std::string(200, 'd'));
-    std::filesystem::create_directories(sub);
-    const std::string path = sub + "/" + name;
-    WriteModel(path, {Start(3, 3), Continue(30, 30)});
-    editor.PathHandedOver(path);
-    EXPECT_EQ(model.document.path, path);
-    EXPECT_EQ(shell.caption, Titled(name));
-}
-
-TEST_F(FileFlowsTest, ExportOfAnEmptyModelIsRefused) {
-    editor.SetExportRunning(true);
-    editor.Command(12);
-    editor.Command(13);
-    EXPECT_TRUE(shell.dialogs.empty());
-    ASSERT_EQ(shell.messages.size(), 2u);
-    EXPECT_EQ(shell.messages[0].text, texts::kEmptyModel);
-    EXPECT_FALSE(editor.ExportRunning());
-
-    Drag({10, 10}, {20, 20});
-    editor.Command(12);
-    editor.Command(13);
-    EXPECT_EQ(shell.dialogs, (std::vector<DialogId>{DialogId::kGifExport, DialogId::kBmpExport}));
 }
 
 }  // namespace

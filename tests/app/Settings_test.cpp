@@ -73,40 +73,6 @@ TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
     }
 }
 
-TEST(SettingsRecordTest, AShortFileFillsOnlyItsFirstBytesAndALongerOneIsCutToTheRecord) {
-    const auto full = EncodeSettingsRecord(Unusual(3));
-    std::vector<std::uint8_t> longer(full.begin(), full.end());
-    longer.resize(80, 0x77);
-    EXPECT_EQ(DecodeSettingsRecord(longer), Unusual(3));
-
-    const SettingsRecord empty = DecodeSettingsRecord({});
-    EXPECT_EQ(empty.version, 0);
-    EXPECT_EQ(empty.openInVtr, 0);
-    EXPECT_EQ(empty.properties, ModelProperties{}) << "version 0 takes the model defaults";
-
-    const SettingsRecord upToHeight = DecodeSettingsRecord(std::span(full).first(36));
-    EXPECT_EQ(upToHeight.properties.canvasHeight, 240);
-    EXPECT_EQ(upToHeight.properties.backgroundColour, Colour{});
-    EXPECT_EQ(upToHeight.properties.lineWidth, 0);
-}
-
-TEST(SettingsRecordTest, TheExitKeepsTheUnusedBytesAndStoresTheCurrentState) {
-    const SettingsRecord read = Unusual(1);
-    const ModelProperties current = {.canvasWidth = 100, .lineWidth = 2};
-    const Settings vtrOff{.openInVtr = 0};
-
-    const SettingsRecord placed = SettingsRecordAtExit(read, WindowPosition{5, 6}, current, vtrOff);
-    EXPECT_EQ(placed.version, 3);
-    EXPECT_EQ(placed.window, (WindowPosition{5, 6}));
-    EXPECT_EQ(placed.openInVtr, 0);
-    EXPECT_EQ(placed.properties, current);
-    EXPECT_EQ(placed.unused, read.unused);
-    EXPECT_EQ(EncodeSettingsRecord(placed)[12], 0) << "open-in-VTR off is stored as 0";
-
-    EXPECT_EQ(SettingsRecordAtExit(read, std::nullopt, current, vtrOff).window, read.window)
-        << "a window system that does not tell the position gets the one it was given";
-}
-
 TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
     const std::int32_t extremes[] = {INT_MIN, -1, 0, INT_MAX};
     for (const std::int32_t value : extremes) {
@@ -147,28 +113,6 @@ class SettingsFileTest : public ::testing::Test {
     test::TempFolder folder_;
 };
 
-TEST_F(SettingsFileTest, AModelOpenAtExitBecomesTheEmptyModelOfTheNextStart) {
-    const fs::path path = PathOf("Config.dat");
-    const SettingsRecord firstStart = ReadSettingsFile(path);
-    EXPECT_EQ(firstStart, SettingsRecord{}) << "a missing file gives the defaults";
-
-    ModelProperties atExit;
-    atExit.canvasWidth = 320;
-    atExit.canvasHeight = 240;
-    atExit.backgroundColour = {255, 0, 0};
-    ASSERT_TRUE(WriteSettingsFile(
-        path, SettingsRecordAtExit(firstStart, WindowPosition{40, 50}, atExit, Settings{})));
-    EXPECT_EQ(fs::file_size(path), 52u);
-
-    ModelProperties nextModel;
-    Settings nextSettings{.openInVtr = 7};
-    const SettingsRecord nextStart = ReadSettingsFile(path);
-    ApplySettingsRecord(nextStart, nextModel, nextSettings);
-    EXPECT_EQ(nextModel, atExit);
-    EXPECT_EQ(nextSettings.openInVtr, 1);
-    EXPECT_EQ(nextStart.window, (WindowPosition{40, 50}));
-}
-
 TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFileAndAMissingFolderIsCreated) {
     const fs::path path = PathOf("config/zeftool/Config.dat");
     SettingsRecord before;
@@ -190,14 +134,6 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsThePreviousFileAndAMissingFolderIsCrea
     EXPECT_FALSE(WriteSettingsFile(path, after, failing));
     EXPECT_EQ(Contents(path), previous);
     EXPECT_EQ(std::distance(fs::directory_iterator(path.parent_path()), {}), 1);
-}
-
-TEST_F(SettingsFileTest, WhatIsNotAReadableRegularFileGivesTheDefaults) {
-    fs::create_directory(PathOf("folder"));
-    ASSERT_EQ(mkfifo(PathOf("pipe").c_str(), 0600), 0);
-    EXPECT_EQ(ReadSettingsFile(PathOf("folder")), SettingsRecord{});
-    EXPECT_EQ(ReadSettingsFile(PathOf("pipe")), SettingsRecord{}) << "and does not wait";
-    EXPECT_FALSE(WriteSettingsFile(PathOf("folder"), SettingsRecord{}));
 }
 
 TEST(SettingsLocationTest, BesideAWritableExecutableElseInTheUsersConfigurationFolder) {
