@@ -52,6 +52,24 @@ TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
     }
 }
 
+TEST(DesktopExecArgumentTest, QuotesAndEscapesEveryPath) {
+    const struct {
+        const char* path;
+        const char* written;
+    } cases[] = {
+        {"/usr/bin/zeftool", R"("/usr/bin/zeftool")"},
+        {"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
+        {R"(/a"b)", R"("/a\\"b")"},
+        {"/a$b`c", R"("/a\\$b\\`c")"},
+        {R"(/a\b)", R"("/a\\\\b")"},
+        {"/100%/x", R"("/100%%/x")"},
+        {"/a\nb\tc", R"("/a\nb\tc")"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DesktopExecArgument(c.path), c.written) << c.path;
+    }
+}
+
 class FileAssociationTest : public ::testing::Test {
   protected:
     std::filesystem::path Path(const char* relative) const { return folder.path() / relative; }
@@ -97,6 +115,16 @@ TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
     }
     EXPECT_FALSE(Exists(kMimeAppsList));
     EXPECT_TRUE(Exists("applications/org.example.zeftool.desktop"));
+}
+
+TEST_F(FileAssociationTest, ALinkedListStaysALink) {
+    Write("dotfiles/mimeapps.list", "[Default Applications]\n");
+    std::filesystem::create_directories(Path("applications"));
+    std::filesystem::create_symlink(Path("dotfiles/mimeapps.list"), Path(kMimeAppsList));
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/usr/bin/zeftool", "<mime-info/>", "<svg/>"}));
+    EXPECT_TRUE(std::filesystem::is_symlink(Path(kMimeAppsList)));
+    EXPECT_NE(Read("dotfiles/mimeapps.list").find(kOurs), std::string::npos);
 }
 
 }  // namespace
