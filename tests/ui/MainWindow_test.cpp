@@ -125,7 +125,15 @@ TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
     EXPECT_EQ(canvas.x(), (window.width() - canvas.width()) / 2);
 }
 
-TEST_F(MainWindowTest, DroppingThreeFilesOpensTheFirst) {
+TEST_F(MainWindowTest, AHandOverWaitsForTheExportAndADropOfThreeFilesOpensTheFirst) {
+    window.editor().SetExportRunning(true);
+    window.HandOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
+    window.editor().SetExportRunning(false);
+    window.StartTimers();
+    QTest::qWait(3 * ui::MainWindow::kFrameInterval);
+    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
+
     QList<QUrl> urls;
     for (const char* name : {"a.zfm", "b.zfm", "c.zfm"}) {
         std::filesystem::copy_file(ZEF_SAMPLE_MODEL, folder.PathOf(name));
@@ -139,16 +147,6 @@ TEST_F(MainWindowTest, DroppingThreeFilesOpensTheFirst) {
     QCoreApplication::sendEvent(&window, &drop);
     EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ a.zfm ]"));
     EXPECT_EQ(window.editor().model().document.path, folder.PathOf("a.zfm"));
-}
-
-TEST_F(MainWindowTest, HandOverWaitsUntilTheExportHasEnded) {
-    window.editor().SetExportRunning(true);
-    window.HandOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
-    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
-    window.editor().SetExportRunning(false);
-    window.StartTimers();
-    QTest::qWait(3 * ui::MainWindow::kFrameInterval);
-    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
 }
 
 // Answers the next message box with the button whose text holds `answer`, and keeps the
