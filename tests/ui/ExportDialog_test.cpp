@@ -50,8 +50,20 @@ class ExportDialogTest : public DialogTest {
     TempFolder folder;
 };
 
-TEST_F(ExportDialogTest, TheRememberedOptionsCarryFromOneDialogToTheNext) {
+TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioAndTheOptionsCarryToTheNextDialog) {
     auto bmp = Open(ExportFormat::kBmp);
+    QApplication::setActiveWindow(bmp.get());
+    QLineEdit* width = Find(*bmp, "widthEdit");
+    QLineEdit* height = Find(*bmp, "heightEdit");
+    width->setFocus();
+    width->clear();
+    QTest::keyClicks(width, "40");
+    EXPECT_EQ(height->text(), "30");
+    height->setText("7");
+    EXPECT_EQ(width->text(), "40");
+    EXPECT_EQ(Text(*bmp, "megabytesLabel"), "     0.001");  // 40 x 7 x 5 bytes
+    Find<QPushButton>(*bmp, "restoreSizeButton")->click();
+    EXPECT_EQ(width->text() + "x" + height->text(), "80x60");
     Find<QRadioButton>(*bmp, "stillRadio")->click();
     EXPECT_FALSE(Find(*bmp, "endWaitEdit")->isEnabled());
     bmp->reject();
@@ -68,22 +80,6 @@ TEST_F(ExportDialogTest, TheRememberedOptionsCarryFromOneDialogToTheNext) {
     EXPECT_TRUE(std::filesystem::exists(folder.PathOf("shake.gif")));
     EXPECT_EQ(editor.exportOptions().endWait, 5);
     EXPECT_EQ(Find<QSlider>(*Open(ExportFormat::kGif), "smoothnessSlider")->value(), 12);
-}
-
-TEST_F(ExportDialogTest, OnlyTheSideWithTheFocusKeepsTheRatio) {
-    auto bmp = Open(ExportFormat::kBmp);
-    QApplication::setActiveWindow(bmp.get());
-    QLineEdit* width = Find(*bmp, "widthEdit");
-    QLineEdit* height = Find(*bmp, "heightEdit");
-    width->setFocus();
-    width->clear();
-    QTest::keyClicks(width, "40");
-    EXPECT_EQ(height->text(), "30");
-    height->setText("7");
-    EXPECT_EQ(width->text(), "40");
-    EXPECT_EQ(Text(*bmp, "megabytesLabel"), "     0.001");  // 40 x 7 x 5 bytes
-    Find<QPushButton>(*bmp, "restoreSizeButton")->click();
-    EXPECT_EQ(width->text() + "x" + height->text(), "80x60");
 }
 
 TEST_F(ExportDialogTest, NoToTheOverwriteQuestionKeepsTheFileAndTheDialog) {

@@ -22,10 +22,6 @@ struct EditorState {
     std::size_t points;
     std::size_t selected;
     friend bool operator==(const EditorState&, const EditorState&) = default;
-    friend void PrintTo(const EditorState& s, std::ostream* out) {
-        *out << "tool " << s.tool << ", vtr " << s.vtr << ", shaking " << s.shaking << ", "
-             << s.points << " points, " << s.selected << " selected";
-    }
 };
 
 EditorState StateOf(ui::MainWindow& window) {
@@ -80,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, AcceleratorTest,
 
 class MainWindowTest : public WindowTest {};
 
-TEST_F(MainWindowTest, LineDrawnWithTheMouseLandsInTheModelAndOnTheCanvas) {
+TEST_F(MainWindowTest, StrokesDrawnWithTheMouseLandInTheModelHeldToTheCanvas) {
     Press({20, 30});
     MoveTo({120, 90});
     Release({120, 90});
@@ -95,12 +91,9 @@ TEST_F(MainWindowTest, LineDrawnWithTheMouseLandsInTheModelAndOnTheCanvas) {
     const Colour line = window.editor().model().properties.lineColour;
     EXPECT_EQ(window.canvas().PresentedFrame().pixelColor(70, 60),
               QColor(line.red, line.green, line.blue));
-}
 
-// The moves outside the canvas belong to the drag, held to its edge: the curve gains its
-// points there while the button is down, and both strokes end at the edge.
-TEST_F(MainWindowTest, DragOutsideTheCanvasKeepsTheStrokeOnIt) {
-    const auto& points = window.editor().model().points;
+    // The moves outside the canvas belong to the drag, held to its edge: the curve gains its
+    // points there while the button is down, and both strokes end at the edge.
     for (const auto& [tool, whileDown] : {std::pair{2, 1u}, std::pair{3, 2u}}) {
         window.editor().Command(tool);
         const std::size_t before = points.size();
