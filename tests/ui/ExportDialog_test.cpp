@@ -82,21 +82,19 @@ TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioAndTheOptionsCarryToTheNextD
     EXPECT_EQ(Find<QSlider>(*Open(ExportFormat::kGif), "smoothnessSlider")->value(), 12);
 }
 
-TEST_F(ExportDialogTest, NoToTheOverwriteQuestionKeepsTheFileAndTheDialog) {
-    const std::string first = folder.PathOf("walk0000.bmp");
-    std::ofstream(first) << "old";
+// While the frames are rendered the dialog cannot be left and the canvas rests.
+TEST_F(ExportDialogTest, AnExportAsksBeforeOverwritingAndWritesTheFilesShowingItsProgress) {
+    // No to the overwrite question keeps the file and the dialog.
     auto bmp = Open(ExportFormat::kBmp);
-    Set(*bmp, "pathEdit", folder.PathOf("walk.bmp"));
+    const std::string first = folder.PathOf("old0000.bmp");
+    std::ofstream(first) << "old";
+    Set(*bmp, "pathEdit", folder.PathOf("old.bmp"));
     Save(*bmp);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QString::fromStdString(first)));
     EXPECT_TRUE(bmp->isVisible() && Find<QPushButton>(*bmp, "saveButton")->isEnabled());
     EXPECT_EQ(std::filesystem::file_size(first), 3u);
-}
-
-// While the frames are rendered the dialog cannot be left and the canvas rests.
-TEST_F(ExportDialogTest, AnExportWritesTheFilesShowingItsProgress) {
-    auto bmp = Open(ExportFormat::kBmp);
+    messages.clear();
     Set(*bmp, "pathEdit", folder.PathOf("walk"));
     bool keptOpen = false;
     auto* progress = Find<QProgressBar>(*bmp, "progressBar");
