@@ -50,20 +50,15 @@ TEST_F(SettingsTest, NextStartHasTheLastModelsPropertiesAndTheRestoredPlace) {
     EXPECT_EQ(second.canvas().PresentedFrame().pixelColor(5, 5), QColor(255, 0, 0));
 }
 
-TEST_F(SettingsTest, PositionOffEveryScreenPlacesTheWindowOnThePrimaryScreen) {
+TEST_F(SettingsTest, APlaceOffEveryScreenGoesToThePrimaryAndAFailedWriteIsTold) {
+    std::filesystem::create_directory(File());
     SettingsRecord read;
     read.window = {-30000, 40000};
     ui::MainWindow window(1);
     ui::StartEditor(window, "", read);
     EXPECT_EQ(window.pos(), QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-}
-
-TEST_F(SettingsTest, FailedWriteIsToldAndShutdownGoesOn) {
-    std::filesystem::create_directory(File());
-    ui::MainWindow window(1);
-    ui::StartEditor(window, "", {});
     ::testing::internal::CaptureStderr();
-    ui::ShutDown(window, File(), {});
+    ui::ShutDown(window, File(), read);
     EXPECT_EQ(::testing::internal::GetCapturedStderr(),
               "zeftool: the settings could not be written to " + File().string() + "\n");
     EXPECT_TRUE(std::filesystem::is_directory(File()));
