@@ -33,6 +33,8 @@ TEST_F(PropertiesDialogTest, OkNamesTheFirstBadSideAndStaysOpen) {
         QStringList shown;
     } cases[] = {
         {"9", "601", {widthMessage}},
+        {"801", "600", {widthMessage}},
+        {"", "600", {widthMessage}},
         {"800", "601", {heightMessage}},
         {"10", "600", {}},
     };
@@ -110,6 +112,21 @@ TEST_F(ColourPickerDialogTest, TypedValuesActUpTo255) {
         EXPECT_EQ(slider->value(), position) << typed;
     }
     EXPECT_EQ(picker.Working(), (Colour{255, 0, 0}));
+}
+
+TEST_F(ColourPickerDialogTest, SwatchPreviewAndCancel) {
+    const Colour shadow = editor.model().properties.shadowColour;
+    ColourPickerDialog picker(editor, kShadowSlot, nullptr);
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    QTest::mouseClick(picker.findChild<ColourPatch*>("swatch14"), Qt::LeftButton);
+    EXPECT_EQ(picker.findChild<QLineEdit*>("greenEdit")->text(), "127");
+    EXPECT_EQ(picker.findChild<QSlider*>("blueSlider")->value(), 127);
+    picker.findChild<QSlider*>("greenSlider")->setValue(200);
+    picker.findChild<ColourPatch*>("preview")->repaint();
+    EXPECT_EQ(editor.model().properties.shadowColour, (Colour{255, 200, 127}));
+    picker.reject();
+    EXPECT_EQ(picker.Working(), shadow);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QPushButton>
+#include <QTest>
+#include <QUrl>
 
+#include "AboutDialog.h"
 #include "DialogTest.h"
 #include "SettingsDialog.h"
 
@@ -36,5 +41,44 @@ TEST_F(SmallDialogsTest, SettingsOkWritesTheBoxAndCancelNothing) {
     }
 }
 
+// Receives the addresses the links ask the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(SmallDialogsTest, AboutShowsTheVersionsAndLinksAsWideAsTheirText) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("mailto", &catcher, "Open");
+    QDesktopServices::setUrlHandler("https", &catcher, "Open");
+    AboutDialog dialog(100, nullptr);
+    dialog.show();
+    EXPECT_TRUE(dialog.findChild<QLabel*>("libraryVersionLine")
+                    ->text()
+                    .startsWith("zefimage Ver.1.00    "));
+    for (const char* name : {"mailLink", "distributorLink"}) {
+        auto* link = dialog.findChild<QLabel*>(name);
+        EXPECT_EQ(link->width(), link->fontMetrics().horizontalAdvance(link->text())) << name;
+        EXPECT_TRUE(link->font().underline()) << name;
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor) << name;
+        QTest::mouseClick(link, Qt::LeftButton);
+    }
+    QTest::mouseClick(dialog.findChild<QLabel*>("homeSiteAddress"), Qt::LeftButton);
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened[0].scheme(), "mailto");
+    EXPECT_EQ(catcher.opened[0].query(QUrl::FullyDecoded),
+              QString::fromUtf8("subject=제프툴에 대하여"));
+    EXPECT_EQ(catcher.opened[1].host(), "ko.example.org");
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("https");
+}
+
 }  // namespace
 }  // namespace zef::test
+
+#include "SmallDialogs_test.moc"
