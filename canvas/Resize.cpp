@@ -1,6 +1,7 @@
 #include "Resize.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zef {
 
@@ -58,6 +59,28 @@ struct Coverage {
     }
 };
 
+// The sums of each channel of `row` across the columns each target pixel covers, weighted by
+// the covered part of each source pixel: three sums a target column.
+void SumAcross(const std::uint32_t* row, const std::vector<Coverage>& columns,
+               std::int64_t targetWidth, std::vector<std::uint64_t>& sums) {
+    std::uint64_t* sum = sums.data();
+    for (const Coverage& column : columns) {
+        std::uint64_t red = 0;
+        std::uint64_t green = 0;
+        std::uint64_t blue = 0;
+        for (std::int64_t sx = column.first; sx <= column.last; ++sx) {
+            const std::uint64_t weight = column.Weight(sx, targetWidth);
+            const std::uint32_t pixel = row[sx];
+            red += weight * (pixel & 0xFFu);
+            green += weight * ((pixel >> 8) & 0xFFu);
+            blue += weight * ((pixel >> 16) & 0xFFu);
+        }
+        *sum++ = red;
+        *sum++ = green;
+        *sum++ = blue;
+    }
+}
+
 }  // namespace
 
 bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target) {
@@ -90,28 +113,38 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
     if (sourceWidth == 0 || sourceHeight == 0 || targetWidth == 0 || targetHeight == 0) {
         return false;
     }
+    // The weights are a column's times a row's, so each source row is summed across once per
+    // target column, and the target row adds those sums by the row's weight.
+    std::vector<Coverage> columns;
+    columns.reserve(static_cast<std::size_t>(targetWidth));
+    for (std::int64_t x = 0; x < targetWidth; ++x) {
+        columns.emplace_back(x, sourceWidth, targetWidth);
+    }
+    const auto channels = static_cast<std::size_t>(3 * targetWidth);
+    std::vector<std::uint64_t> across(channels);
+    std::vector<std::uint64_t> sums(channels);
+    std::int64_t acrossRow = -1;
     // Every target pixel covers sourceWidth x sourceHeight units of area.
     const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
     for (std::int64_t y = 0; y < targetHeight; ++y) {
         const Coverage down(y, sourceHeight, targetHeight);
+        std::fill(sums.begin(), sums.end(), 0);
+        for (std::int64_t sy = down.first; sy <= down.last; ++sy) {
+            if (sy != acrossRow) {
+                SumAcross(source.Row(static_cast<std::int32_t>(sy)), columns, targetWidth, across);
+                acrossRow = sy;
+            }
+            const std::uint64_t rowWeight = down.Weight(sy, targetHeight);
+            for (std::size_t i = 0; i < channels; ++i) {
+                sums[i] += rowWeight * across[i];
+            }
+        }
         std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
         for (std::int64_t x = 0; x < targetWidth; ++x) {
-            const Coverage across(x, sourceWidth, targetWidth);
-            std::uint64_t sums[3] = {0, 0, 0};
-            for (std::int64_t sy = down.first; sy <= down.last; ++sy) {
-                const std::uint64_t rowWeight = down.Weight(sy, targetHeight);
-                const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
-                for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
-                    const std::uint64_t weight = rowWeight * across.Weight(sx, targetWidth);
-                    const std::uint32_t pixel = from[sx];
-                    sums[0] += weight * (pixel & 0xFFu);
-                    sums[1] += weight * ((pixel >> 8) & 0xFFu);
-                    sums[2] += weight * ((pixel >> 16) & 0xFFu);
-                }
-            }
+            const std::uint64_t* sum = sums.data() + 3 * x;
             std::uint32_t mean = 0;
             for (int channel = 2; channel >= 0; --channel) {
-                mean = (mean << 8) | static_cast<std::uint32_t>((sums[channel] + area / 2) / area);
+                mean = (mean << 8) | static_cast<std::uint32_t>((sum[channel] + area / 2) / area);
             }
             to[x] = mean;
         }
