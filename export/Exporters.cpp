@@ -74,8 +74,10 @@ Palette PenPalette(const ModelProperties& properties) {
 }
 
 // Renders every frame once to count their colours, then puts the state back so that the
-// writing pass renders the very same frames.
+// writing pass renders the very same frames. The progress bar runs over both passes.
 Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& progress) {
+    progress.SetProgressRange(0, ProgressHigh(2 * count));
+    progress.SetStatusText(texts::kExportCountingColours);
     const FrameSource::State start = frames.Save();
     ColourCounter counter;
     Image image;
@@ -83,16 +85,19 @@ Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& pr
         progress.PumpOneEvent();
         frames.Next(image);
         counter.Add(image.colours.Pixels());
+        progress.StepProgress();
     }
+    progress.SetStatusText(texts::kExportPreparing);
     frames.Restore(start);
     return counter.MakePalette();
 }
 
 enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore };
 
+// Renders and writes the frames; the progress bar goes on from the colour pass, if any.
 Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest& request,
-              std::int64_t count, const Palette& palette, ExportProgress& progress,
-              const FileOps& ops) {
+              std::int64_t count, const Palette& palette, bool coloursCounted,
+              ExportProgress& progress, const FileOps& ops) {
     std::optional<std::uint32_t> transparent;
     if (request.transparent && !request.antiAliasing) {
         transparent = scene.model.properties.backgroundColour.Value();
@@ -107,7 +112,9 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
     if (!writer->Ok()) {
         return Pass::kWriteFailed;
     }
-    progress.SetProgressRange(0, ProgressHigh(count));
+    if (!coloursCounted) {
+        progress.SetProgressRange(0, ProgressHigh(count));
+    }
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
         progress.PumpOneEvent();
@@ -144,6 +151,7 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
             palette = PenPalette(scene.model.properties);
         }
         for (;;) {
+            const bool coloursCounted = !palette;
             if (!palette) {
                 try {
                     palette = CountColours(frames, count, progress);
@@ -151,7 +159,8 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     return {ExportOutcome::kNoAnimationInfo};
                 }
             }
-            switch (WriteGif(frames, scene, request, count, *palette, progress, ops)) {
+            switch (
+                WriteGif(frames, scene, request, count, *palette, coloursCounted, progress, ops)) {
                 case Pass::kWritten:
                     progress.SetStatusText(texts::kExportFinished);
                     return {ExportOutcome::kDone};
