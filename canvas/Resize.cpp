@@ -59,28 +59,6 @@ struct Coverage {
     }
 };
 
-// The sums of each channel of `row` across the columns each target pixel covers, weighted by
-// the covered part of each source pixel: three sums a target column.
-void SumAcross(const std::uint32_t* row, const std::vector<Coverage>& columns,
-               std::int64_t targetWidth, std::vector<std::uint64_t>& sums) {
-    std::uint64_t* sum = sums.data();
-    for (const Coverage& column : columns) {
-        std::uint64_t red = 0;
-        std::uint64_t green = 0;
-        std::uint64_t blue = 0;
-        for (std::int64_t sx = column.first; sx <= column.last; ++sx) {
-            const std::uint64_t weight = column.Weight(sx, targetWidth);
-            const std::uint32_t pixel = row[sx];
-            red += weight * (pixel & 0xFFu);
-            green += weight * ((pixel >> 8) & 0xFFu);
-            blue += weight * ((pixel >> 16) & 0xFFu);
-        }
-        *sum++ = red;
-        *sum++ = green;
-        *sum++ = blue;
-    }
-}
-
 }  // namespace
 
 bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target) {
@@ -113,40 +91,69 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
     if (sourceWidth == 0 || sourceHeight == 0 || targetWidth == 0 || targetHeight == 0) {
         return false;
     }
-    // The weights are a column's times a row's, so each source row is summed across once per
-    // target column, and the target row adds those sums by the row's weight.
-    std::vector<Coverage> columns;
-    columns.reserve(static_cast<std::size_t>(targetWidth));
+    // The weights are a row's times a column's: each target row first sums its source rows
+    // down every source column, channel by channel (at most 255 x sourceHeight, so 32 bits
+    // hold it), then each target pixel sums its columns across.
+    const auto width = static_cast<std::size_t>(sourceWidth);
+    std::vector<std::uint32_t> down(3 * width);
+    std::uint32_t* red = down.data();
+    std::uint32_t* green = red + width;
+    std::uint32_t* blue = green + width;
+    // Each target column's first source column and the weights of the ones it covers.
+    std::vector<std::pair<std::size_t, std::size_t>> columns;  // first column, first weight
+    std::vector<std::uint32_t> weights;
     for (std::int64_t x = 0; x < targetWidth; ++x) {
-        columns.emplace_back(x, sourceWidth, targetWidth);
+        const Coverage across(x, sourceWidth, targetWidth);
+        columns.emplace_back(static_cast<std::size_t>(across.first), weights.size());
+        for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
+            weights.push_back(static_cast<std::uint32_t>(across.Weight(sx, targetWidth)));
+        }
     }
-    const auto channels = static_cast<std::size_t>(3 * targetWidth);
-    std::vector<std::uint64_t> across(channels);
-    std::vector<std::uint64_t> sums(channels);
-    std::int64_t acrossRow = -1;
-    // Every target pixel covers sourceWidth x sourceHeight units of area.
+    columns.emplace_back(0, weights.size());
+    // Every target pixel covers sourceWidth x sourceHeight units of area. The rounded mean is
+    // taken by the reciprocal and set right by at most one.
     const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
+    const double reciprocal = 1.0 / static_cast<double>(area);
+    const auto mean = [&](std::uint64_t sum) {
+        const std::uint64_t rounded = sum + area / 2;
+        auto value = static_cast<std::uint64_t>(static_cast<std::int64_t>(
+            static_cast<double>(static_cast<std::int64_t>(rounded)) * reciprocal));
+        if (value * area > rounded) {
+            --value;
+        } else if ((value + 1) * area <= rounded) {
+            ++value;
+        }
+        return static_cast<std::uint32_t>(value);
+    };
     for (std::int64_t y = 0; y < targetHeight; ++y) {
-        const Coverage down(y, sourceHeight, targetHeight);
-        std::fill(sums.begin(), sums.end(), 0);
-        for (std::int64_t sy = down.first; sy <= down.last; ++sy) {
-            if (sy != acrossRow) {
-                SumAcross(source.Row(static_cast<std::int32_t>(sy)), columns, targetWidth, across);
-                acrossRow = sy;
-            }
-            const std::uint64_t rowWeight = down.Weight(sy, targetHeight);
-            for (std::size_t i = 0; i < channels; ++i) {
-                sums[i] += rowWeight * across[i];
+        const Coverage rows(y, sourceHeight, targetHeight);
+        std::fill(down.begin(), down.end(), 0);
+        for (std::int64_t sy = rows.first; sy <= rows.last; ++sy) {
+            const auto weight = static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
+            const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
+            for (std::size_t sx = 0; sx < width; ++sx) {
+                red[sx] += weight * (from[sx] & 0xFFu);
+                green[sx] += weight * ((from[sx] >> 8) & 0xFFu);
+                blue[sx] += weight * ((from[sx] >> 16) & 0xFFu);
             }
         }
         std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
-        for (std::int64_t x = 0; x < targetWidth; ++x) {
-            const std::uint64_t* sum = sums.data() + 3 * x;
-            std::uint32_t mean = 0;
-            for (int channel = 2; channel >= 0; --channel) {
-                mean = (mean << 8) | static_cast<std::uint32_t>((sum[channel] + area / 2) / area);
+        std::uint64_t last[3] = {0, 0, 0};
+        std::uint32_t lastMean = 0;
+        for (std::size_t x = 0; x + 1 < columns.size(); ++x) {
+            std::uint64_t sums[3] = {0, 0, 0};
+            std::size_t sx = columns[x].first;
+            for (std::size_t w = columns[x].second; w < columns[x + 1].second; ++w, ++sx) {
+                sums[0] += std::uint64_t{weights[w]} * red[sx];
+                sums[1] += std::uint64_t{weights[w]} * green[sx];
+                sums[2] += std::uint64_t{weights[w]} * blue[sx];
             }
-            to[x] = mean;
+            // Runs of one colour, most of a frame, are divided once.
+            if (sums[0] != last[0] || sums[1] != last[1] || sums[2] != last[2]) {
+                std::copy_n(sums, 3, last);
+                lastMean = mean(sums[2]) << 16 | mean(sums[1]) << 8 | mean(sums[0]);
+            }
+            *to++ = lastMean;
         }
     }
     return true;
