@@ -138,22 +138,45 @@ Palette Palette::Nearest(std::vector<std::uint32_t> colours) {
 
 ColourCounter::ColourCounter() : histogram_(32768) {}
 
-void ColourCounter::Add(std::span<const std::uint32_t> pixels) {
-    std::uint32_t last = ~0u;
-    for (const std::uint32_t colour : pixels) {
-        ++histogram_[Palette::Bin(colour)];
-        if (colour == last || overflowed_) {
+bool ColourCounter::Add(std::span<const std::uint32_t> pixels, std::uint8_t* indices) {
+    bool known = false;
+    std::uint32_t last = 0;
+    std::uint8_t lastIndex = 0;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const std::uint32_t colour = pixels[i];
+        if (overflowed_) {
+            ++histogram_[Palette::Bin(colour)];
             continue;
         }
-        last = colour;
-        if (std::find(exact_.begin(), exact_.end(), colour) == exact_.end()) {
-            exact_.push_back(colour);
-            if (exact_.size() > Palette::kMaxColours) {
-                overflowed_ = true;
-                exact_.clear();
+        if (!known || colour != last) {
+            auto found = std::find(exact_.begin(), exact_.end(), colour);
+            if (found == exact_.end()) {
+                if (exact_.size() == Palette::kMaxColours) {
+                    Overflow();
+                    ++histogram_[Palette::Bin(colour)];
+                    continue;
+                }
+                exact_.push_back(colour);
+                found = exact_.end() - 1;
             }
+            known = true;
+            last = colour;
+            lastIndex = static_cast<std::uint8_t>(found - exact_.begin());
+        }
+        ++counts_[lastIndex];
+        if (indices != nullptr) {
+            indices[i] = lastIndex;
         }
     }
+    return !overflowed_;
+}
+
+void ColourCounter::Overflow() {
+    for (std::size_t i = 0; i < exact_.size(); ++i) {
+        histogram_[Palette::Bin(exact_[i])] += counts_[i];
+    }
+    overflowed_ = true;
+    exact_.clear();
 }
 
 Palette ColourCounter::MakePalette() const {
