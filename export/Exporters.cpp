@@ -10,6 +10,7 @@
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
+#include "FramePasses.h"
 #include "FrameSource.h"
 #include "GifWriter.h"
 
@@ -73,29 +74,20 @@ Palette PenPalette(const ModelProperties& properties) {
     return Palette::Exact(std::move(colours));
 }
 
-// Renders every frame once to count their colours, then puts the state back so that the
-// writing pass renders the very same frames. The progress bar runs over both passes.
-Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& progress) {
+// Renders every frame once to count their colours; the writing pass takes the frames kept
+// then and renders the rest again. The progress bar runs over both passes.
+Palette CountColours(FramePasses& passes, std::int64_t count, ExportProgress& progress) {
     progress.SetProgressRange(0, ProgressHigh(2 * count));
     progress.SetStatusText(texts::kExportCountingColours);
-    const FrameSource::State start = frames.Save();
-    ColourCounter counter;
-    Image image;
-    for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
-        frames.Next(image);
-        counter.Add(image.colours.Pixels());
-        progress.StepProgress();
-    }
+    Palette palette = passes.CountColours(count, progress);
     progress.SetStatusText(texts::kExportPreparing);
-    frames.Restore(start);
-    return counter.MakePalette();
+    return palette;
 }
 
 enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore };
 
 // Renders and writes the frames; the progress bar goes on from the colour pass, if any.
-Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest& request,
+Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest& request,
               std::int64_t count, const Palette& palette, bool coloursCounted,
               ExportProgress& progress, const FileOps& ops) {
     std::optional<std::uint32_t> transparent;
@@ -118,8 +110,10 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
         progress.PumpOneEvent();
-        progress.FrameRendered(frames.Next(image));
-        if (!ImageConvert(image, palette)) {
+        RenderReport report;
+        const bool converted = frames.Next(image, palette, report);
+        progress.FrameRendered(report);
+        if (!converted) {
             return Pass::kPaletteMissed;
         }
         if (!writer->Add(image.indices, static_cast<std::uint32_t>(request.frameDelay))) {
@@ -145,7 +139,7 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
     try {
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
-        const FrameSource::State start = frames.Save();
+        FramePasses passes(frames);
         std::optional<Palette> palette;
         if (!request.antiAliasing) {
             palette = PenPalette(scene.model.properties);
@@ -154,13 +148,13 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
             const bool coloursCounted = !palette;
             if (!palette) {
                 try {
-                    palette = CountColours(frames, count, progress);
+                    palette = CountColours(passes, count, progress);
                 } catch (const std::bad_alloc&) {
                     return {ExportOutcome::kNoAnimationInfo};
                 }
             }
             switch (
-                WriteGif(frames, scene, request, count, *palette, coloursCounted, progress, ops)) {
+                WriteGif(passes, scene, request, count, *palette, coloursCounted, progress, ops)) {
                 case Pass::kWritten:
                     progress.SetStatusText(texts::kExportFinished);
                     return {ExportOutcome::kDone};
@@ -169,7 +163,7 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                 case Pass::kNoFrameStore:
                     return {ExportOutcome::kNoFrameStore};
                 case Pass::kPaletteMissed:
-                    frames.Restore(start);
+                    passes.Restart();
                     palette.reset();
                     break;
             }

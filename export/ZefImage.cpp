@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "Resize.h"
-
 namespace zef {
 
 Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixels) {
@@ -21,12 +19,6 @@ Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixel
         std::copy(source.begin(), source.end(), image.colours.Row(static_cast<std::int32_t>(row)));
     }
     return image;
-}
-
-void ImageResize(Image& image, std::int32_t width, std::int32_t height) {
-    Bitmap resized(width, height);
-    ResizeAreaAverage(image.colours, resized);
-    image.colours = std::move(resized);
 }
 
 bool ImageConvert(Image& image, const Palette& palette) {
