@@ -10,6 +10,7 @@
 #include "ModelFileIO.h"
 #include "ModelInfo.h"
 #include "ModelTexts.h"
+#include "ProgramIdentity.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr const char* kUsage =
     "                            [--aa] [--transparent] [--seed N]\n"
     "       zefcli bmp MODEL BASE [--vtr | --still] [--end-wait S] [--smoothness 0..12]\n"
     "                             [--size WxH] [--aa] [--seed N]\n"
-    "       zefcli --help\n";
+    "       zefcli --help | --version\n";
 
 constexpr const char* kHelp =
     "\n"
@@ -89,6 +90,10 @@ int main(int argc, char** argv) {
     if (command == "--help" && argc == 2) {
         std::fputs(kUsage, stdout);
         std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (command == "--version" && argc == 2) {
+        std::printf("zefcli %s\n", zef::kVersion);
         return 0;
     }
     if (command == "info" && argc == 3) {
