@@ -212,8 +212,10 @@ bool ExportDialog::MayReplace(const ExportRequest& request) {
     return question.exec() == QMessageBox::Yes;
 }
 
-// Cancel stays enabled to stop the export.
+// Cancel stays enabled to stop the export, but takes no focus: the focus leaving the disabled
+// controls would land on it, and a stray Enter or Space would then throw the export away.
 void ExportDialog::DisableControls() {
+    cancel_->setFocusPolicy(Qt::NoFocus);
     for (QWidget* control : std::vector<QWidget*>{
              path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_,
              antiAliasing_, noAntiAliasing_, transparent_, endWait_, restoreSize_}) {
