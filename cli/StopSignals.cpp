@@ -10,8 +10,8 @@ namespace {
 
 volatile std::sig_atomic_t caught = 0;
 
-void Note(int signal) {
-    caught = signal;
+void Note(int number) {
+    caught = number;
 }
 
 }  // namespace
@@ -22,8 +22,8 @@ void CatchStopSignals() {
     action.sa_handler = Note;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGINT, SIGTERM}) {
-        sigaction(signal, &action, nullptr);
+    for (const int number : {SIGINT, SIGTERM}) {
+        sigaction(number, &action, nullptr);
     }
 }
 

@@ -203,7 +203,7 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
     std::ofstream(out + "/x.gif") << "old";
     std::ofstream(out + "/walk0000.bmp") << "old";
     const std::map<std::string, std::string> before = Entries(out);
-    for (const auto& [command, name, size, signal] :
+    for (const auto& [command, name, size, stop] :
          {std::tuple{"gif", "x.gif", "800x600", SIGINT}, {"bmp", "walk", "240x180", SIGTERM}}) {
         SCOPED_TRACE(command);
         const std::string target = out + "/" + name;
@@ -222,11 +222,11 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
         while (!HasTemporaryFile(out) && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        kill(child, signal);
+        kill(child, stop);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+        EXPECT_EQ(WEXITSTATUS(status), 128 + stop);
         EXPECT_EQ(Entries(out), before);
         EXPECT_TRUE(Slurp(PathOf("stderr")).ends_with(std::string(texts::kExportCancelled) + "\n"));
     }
