@@ -41,7 +41,8 @@ constexpr const char* kHelp =
     "  --seed N         the jitter's random seed (default: from the clock)\n"
     "\n"
     "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
-    "(with the reason on standard error), 2 for a usage error.\n";
+    "(with the reason on standard error), 2 for a usage error, 130 or 143 when SIGINT or\n"
+    "SIGTERM stopped an export (leaving the files as they were).\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
