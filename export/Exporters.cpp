@@ -13,6 +13,7 @@
 #include "FramePasses.h"
 #include "FrameSource.h"
 #include "GifWriter.h"
+#include "StagedFiles.h"
 
 namespace zef {
 namespace {
@@ -74,17 +75,26 @@ Palette PenPalette(const ModelProperties& properties) {
     return Palette::Exact(std::move(colours));
 }
 
+ExportResult Cancelled(ExportProgress& progress) {
+    progress.SetStatusText(texts::kExportCancelled);
+    return {ExportOutcome::kCancelled};
+}
+
 // Renders every frame once to count their colours; the writing pass takes the frames kept
-// then and renders the rest again. The progress bar runs over both passes.
-Palette CountColours(FramePasses& passes, std::int64_t count, ExportProgress& progress) {
+// then and renders the rest again. The progress bar runs over both passes. Nothing when the
+// export is cancelled.
+std::optional<Palette> CountColours(FramePasses& passes, std::int64_t count,
+                                    ExportProgress& progress) {
     progress.SetProgressRange(0, ProgressHigh(2 * count));
     progress.SetStatusText(texts::kExportCountingColours);
-    Palette palette = passes.CountColours(count, progress);
-    progress.SetStatusText(texts::kExportPreparing);
+    std::optional<Palette> palette = passes.CountColours(count, progress);
+    if (palette) {
+        progress.SetStatusText(texts::kExportPreparing);
+    }
     return palette;
 }
 
-enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore };
+enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore, kCancelled };
 
 // Renders and writes the frames; the progress bar goes on from the colour pass, if any.
 Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest& request,
@@ -109,7 +119,9 @@ Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest
     }
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return Pass::kCancelled;
+        }
         RenderReport report;
         const bool converted = frames.Next(image, palette, report);
         progress.FrameRendered(report);
@@ -122,7 +134,9 @@ Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest
         progress.StepProgress();
     }
     progress.SetStatusText(texts::kExportWritingGif);
-    progress.PumpOneEvent();
+    if (!progress.KeepGoing()) {
+        return Pass::kCancelled;
+    }
     return writer->Finish() ? Pass::kWritten : Pass::kWriteFailed;
 }
 
@@ -152,6 +166,9 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                 } catch (const std::bad_alloc&) {
                     return {ExportOutcome::kNoAnimationInfo};
                 }
+                if (!palette) {
+                    return Cancelled(progress);
+                }
             }
             switch (
                 WriteGif(passes, scene, request, count, *palette, coloursCounted, progress, ops)) {
@@ -162,6 +179,8 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     return {ExportOutcome::kWriteFailed};
                 case Pass::kNoFrameStore:
                     return {ExportOutcome::kNoFrameStore};
+                case Pass::kCancelled:
+                    return Cancelled(progress);
                 case Pass::kPaletteMissed:
                     passes.Restart();
                     palette.reset();
@@ -185,20 +204,28 @@ ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& re
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
         progress.SetProgressRange(0, ProgressHigh(count));
+        StagedFiles files(ops);
         Image image;
         for (std::int64_t i = 0; i < count; ++i) {
-            progress.PumpOneEvent();
+            if (!progress.KeepGoing()) {
+                return Cancelled(progress);
+            }
             progress.FrameRendered(frames.Next(image));
             ImageConvert(image);
-            if (!WriteBmpFile(BmpFileName(request.path, request.kind, i), image, ops)) {
+            if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
                 return {ExportOutcome::kWriteFailed};
             }
             progress.StepProgress();
         }
+        if (!progress.KeepGoing()) {
+            return Cancelled(progress);
+        }
+        if (!files.Commit()) {
+            return {ExportOutcome::kWriteFailed};
+        }
     } catch (const std::bad_alloc&) {
         return {ExportOutcome::kNoWorkBuffer};
     }
-    progress.PumpOneEvent();
     progress.SetStatusText(texts::kExportFinished);
     return {ExportOutcome::kDone};
 }

@@ -13,14 +13,16 @@ constexpr std::size_t kLongestRun = 255;
 FramePasses::FramePasses(FrameSource& frames, std::size_t budget)
     : frames_(frames), budget_(budget), start_(frames.Save()) {}
 
-Palette FramePasses::CountColours(std::int64_t count, ExportProgress& progress) {
+std::optional<Palette> FramePasses::CountColours(std::int64_t count, ExportProgress& progress) {
     ColourCounter counter;
     Image image;
     std::vector<std::uint8_t> indices(frames_.FramePixels());
     bool exact = true;
     bool keeping = true;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return std::nullopt;
+        }
         if (keeping && runs_.size() + 2 * indices.size() > budget_) {
             keeping = false;
             rest_ = frames_.Save();

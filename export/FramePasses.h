@@ -25,9 +25,9 @@ class FramePasses {
     // `budget`: bytes the kept frames may take.
     explicit FramePasses(FrameSource& frames, std::size_t budget = kBudget);
 
-    // Renders `count` frames, stepping the progress once a frame, and makes their palette.
-    // Throws std::bad_alloc.
-    Palette CountColours(std::int64_t count, ExportProgress& progress);
+    // Renders `count` frames, stepping the progress once a frame, and makes their palette;
+    // nothing once the export is cancelled. Throws std::bad_alloc.
+    std::optional<Palette> CountColours(std::int64_t count, ExportProgress& progress);
     // The next frame of the writing pass into `image` as indices into `palette`; false when
     // a rendered frame holds a colour the palette lacks. Throws std::bad_alloc.
     bool Next(Image& image, const Palette& palette, RenderReport& report);
