@@ -64,8 +64,10 @@ struct CodeState {
 
 }  // namespace
 
-LzwEncoder::Table::Table(int bits) : bits_(bits), codes_(std::size_t{kTableSize} << bits) {
+LzwEncoder::Table::Table(int bits)
+    : bits_(bits), codes_(std::size_t{kTableSize} << bits), runs_(std::size_t{1} << bits) {
     added_.reserve(kTableSize);
+    Clear();
 }
 
 void LzwEncoder::Table::Clear() {
@@ -73,6 +75,9 @@ void LzwEncoder::Table::Clear() {
         codes_[entry] = 0;
     }
     added_.clear();
+    for (std::size_t pixel = 0; pixel < runs_.size(); ++pixel) {
+        runs_[pixel].assign(1, static_cast<std::uint16_t>(pixel));
+    }
 }
 
 void LzwEncoder::Table::Add(std::uint32_t prefix, std::uint8_t pixel, std::uint32_t code) {
@@ -80,13 +85,16 @@ void LzwEncoder::Table::Add(std::uint32_t prefix, std::uint8_t pixel, std::uint3
     if (codes_[entry] == 0) {
         codes_[entry] = static_cast<std::uint16_t>(code);
         added_.push_back(entry);
+        // Runs grow one pixel at a time, from the longest run of the pixel.
+        if (runs_[pixel].back() == prefix) {
+            runs_[pixel].push_back(static_cast<std::uint16_t>(code));
+        }
     }
 }
 
 LzwEncoder::LzwEncoder(int bitsPerPixel)
     : bits_(std::max(bitsPerPixel, 2)), clearCode_(1u << bits_), table_(bits_), trial_(bits_) {
-    path_.reserve(kTableSize);
-    next_.reserve(kTableSize);
+    tail_.reserve(kTableSize);
 }
 
 bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
@@ -97,20 +105,14 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     CodeState state = fresh;
     table_.Clear();
     state.Put(packer, clearCode_);
+    FindRuns(pixels);
     std::uint32_t untilTrial = 0;
     std::uint32_t trialWait = kTrialEvery;
-    path_.clear();
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
-        Extend(pixels, at, path_);
+        Walk(pixels, at);
         const std::size_t length = LookAhead(pixels, at);
-        const std::uint32_t code = path_[length - 1];
+        const std::uint32_t code = CodeOf(length);
         state.Put(packer, code);
-        // The string after the longest match was walked already; it goes on from there.
-        if (length == path_.size()) {
-            path_.swap(next_);
-        } else {
-            path_.clear();
-        }
         at += length;
         if (at == pixels.size()) {
             break;
@@ -123,7 +125,6 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
                 state.Put(packer, clearCode_);
                 state = fresh;
                 table_.Clear();
-                path_.clear();
                 trialWait = kTrialEvery;
             } else {
                 untilTrial = trialWait;
@@ -136,40 +137,72 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     return !packer.Over();
 }
 
-void LzwEncoder::Extend(std::span<const std::uint8_t> pixels, std::size_t at,
-                        std::vector<std::uint16_t>& path) const {
-    if (path.empty()) {
-        path.push_back(pixels[at]);
-    }
-    for (std::size_t i = at + path.size(); i < pixels.size(); ++i) {
-        const std::uint16_t code = table_.Find(path.back(), pixels[i]);
-        if (code == 0) {
-            break;
-        }
-        path.push_back(code);
+void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {
+    runAhead_.resize(pixels.size());
+    std::uint16_t run = 0;
+    for (std::size_t i = pixels.size(); i-- > 0;) {
+        run = i + 1 < pixels.size() && pixels[i] == pixels[i + 1]
+                  ? static_cast<std::uint16_t>(std::min(run + 1, static_cast<int>(kTableSize)))
+                  : 1;
+        runAhead_[i] = run;
     }
 }
 
-std::size_t LzwEncoder::MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const {
-    std::uint32_t code = pixels[at];
-    std::size_t i = at + 1;
+std::size_t LzwEncoder::RunPart(const Table& table, std::span<const std::uint8_t> pixels,
+                                std::size_t at, std::uint32_t& code) const {
+    const std::span<const std::uint16_t> runs = table.Runs(pixels[at]);
+    const std::size_t run = std::min<std::size_t>(runAhead_[at], runs.size());
+    code = runs[run - 1];
+    return run;
+}
+
+std::size_t LzwEncoder::Longest(const Table& table, std::span<const std::uint8_t> pixels,
+                                std::size_t at, std::uint32_t& code) const {
+    const std::size_t run = RunPart(table, pixels, at, code);
+    if (run < runAhead_[at]) {
+        return run;
+    }
+    std::size_t i = at + run;
     for (; i < pixels.size(); ++i) {
-        code = table_.Find(code, pixels[i]);
-        if (code == 0) {
+        const std::uint32_t longer = table.Find(code, pixels[i]);
+        if (longer == 0) {
             break;
         }
+        code = longer;
     }
     return i - at;
 }
 
-std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) {
-    const std::size_t longest = path_.size();
-    next_.clear();
-    if (at + longest < pixels.size()) {
-        Extend(pixels, at + longest, next_);
+void LzwEncoder::Walk(std::span<const std::uint8_t> pixels, std::size_t at) {
+    std::uint32_t code = 0;
+    run_ = RunPart(table_, pixels, at, code);
+    runPixel_ = pixels[at];
+    tail_.clear();
+    if (run_ < runAhead_[at]) {
+        return;  // the run goes on beyond the longest run the table holds
     }
+    for (std::size_t i = at + run_; i < pixels.size(); ++i) {
+        code = table_.Find(code, pixels[i]);
+        if (code == 0) {
+            break;
+        }
+        tail_.push_back(static_cast<std::uint16_t>(code));
+    }
+}
+
+std::uint32_t LzwEncoder::CodeOf(std::size_t length) const {
+    return length <= run_ ? table_.Runs(runPixel_)[length - 1] : tail_[length - run_ - 1];
+}
+
+std::size_t LzwEncoder::MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const {
+    std::uint32_t code = 0;
+    return at < pixels.size() ? Longest(table_, pixels, at, code) : 0;
+}
+
+std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const {
+    const std::size_t longest = run_ + tail_.size();
     std::size_t best = longest;
-    std::size_t reach = longest + next_.size() + kGainNeeded;
+    std::size_t reach = longest + MatchLength(pixels, at + longest) + kGainNeeded;
     for (std::size_t shorter = 1; shorter <= kShorterBy && shorter < longest; ++shorter) {
         const std::size_t length = longest - shorter;
         const std::size_t covered = length + MatchLength(pixels, at + length);
@@ -185,28 +218,19 @@ bool LzwEncoder::ClearPays(std::span<const std::uint8_t> pixels, std::size_t at)
     BitCounter fresh{kMaxWidth};  // the clear code
     CodeState state{bits_ + 1, clearCode_ + 2};
     trial_.Clear();
-    std::uint32_t current = pixels[at];
-    std::size_t end = at + 1;
-    for (; end < pixels.size() && !state.Full(); ++end) {
-        const std::uint8_t pixel = pixels[end];
-        if (const std::uint16_t code = trial_.Find(current, pixel); code != 0) {
-            current = code;
-            continue;
+    std::size_t end = at;
+    while (end < pixels.size() && !state.Full()) {
+        std::uint32_t code = 0;
+        end += Longest(trial_, pixels, end, code);
+        state.Put(fresh, code);
+        if (end < pixels.size()) {
+            trial_.Add(code, pixels[end], state.next++);
         }
-        state.Put(fresh, current);
-        trial_.Add(current, pixel, state.next++);
-        current = pixel;
     }
-    fresh.bits += static_cast<std::uint64_t>(state.width);
-    std::uint64_t kept = kMaxWidth;
-    current = pixels[at];
-    for (std::size_t i = at + 1; i < end; ++i) {
-        if (const std::uint16_t code = table_.Find(current, pixels[i]); code != 0) {
-            current = code;
-        } else {
-            kept += kMaxWidth;
-            current = pixels[i];
-        }
+    std::uint64_t kept = 0;
+    for (std::size_t i = at; i < end; kept += kMaxWidth) {
+        std::uint32_t code = 0;
+        i += Longest(table_, pixels, i, code);
     }
     return fresh.bits < kept;
 }

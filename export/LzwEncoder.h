@@ -36,22 +36,33 @@ class LzwEncoder {
         void Clear();
         // A string the table holds keeps its first code, under which its longer strings are.
         void Add(std::uint32_t prefix, std::uint8_t pixel, std::uint32_t code);
+        // The codes of the runs of `pixel` the table holds, by length: 1, 2, ...
+        std::span<const std::uint16_t> Runs(std::uint8_t pixel) const { return runs_[pixel]; }
 
       private:
         int bits_;
         std::vector<std::uint16_t> codes_;
         std::vector<std::uint32_t> added_;
+        std::vector<std::vector<std::uint16_t>> runs_;
     };
 
-    // Extends `path`, the codes by length of a string at `at` (from its first pixel when
-    // empty), as far as the table holds the string.
-    void Extend(std::span<const std::uint8_t> pixels, std::size_t at,
-                std::vector<std::uint16_t>& path) const;
+    // How many pixels from each one on are the same, at most 4096: a string that starts in a
+    // run is walked through the run at once.
+    void FindRuns(std::span<const std::uint8_t> pixels);
+    // The part of the longest match in `table` at `at` within its run, its code in `code`.
+    std::size_t RunPart(const Table& table, std::span<const std::uint8_t> pixels, std::size_t at,
+                        std::uint32_t& code) const;
+    // The length of the longest match in `table` at `at`, its code in `code`.
+    std::size_t Longest(const Table& table, std::span<const std::uint8_t> pixels, std::size_t at,
+                        std::uint32_t& code) const;
+    // The longest match at `at` into run_, runPixel_ and tail_.
+    void Walk(std::span<const std::uint8_t> pixels, std::size_t at);
+    // The code of the longest match's first `length` pixels.
+    std::uint32_t CodeOf(std::size_t length) const;
     std::size_t MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const;
-    // The length of the string to code at `at`, whose longest match is in path_: the longest,
-    // or one up to two pixels shorter when the string after it then reaches more than three
-    // pixels further. The string after the longest match is left in next_.
-    std::size_t LookAhead(std::span<const std::uint8_t> pixels, std::size_t at);
+    // The length of the string to code at `at`: the longest match, or one up to two pixels
+    // shorter when the string after it then reaches more than three pixels further.
+    std::size_t LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const;
     // Whether clearing before pixel `at` codes the pixels ahead in fewer bits than the full
     // table does, over as many pixels as a fresh table takes to fill.
     bool ClearPays(std::span<const std::uint8_t> pixels, std::size_t at);
@@ -60,8 +71,12 @@ class LzwEncoder {
     std::uint32_t clearCode_;
     Table table_;
     Table trial_;
-    std::vector<std::uint16_t> path_;
-    std::vector<std::uint16_t> next_;
+    std::vector<std::uint16_t> runAhead_;
+    // The longest match: a run of `run_` pixels runPixel_, then the codes of the longer
+    // strings by length.
+    std::size_t run_ = 0;
+    std::uint8_t runPixel_ = 0;
+    std::vector<std::uint16_t> tail_;
 };
 
 }  // namespace zef
