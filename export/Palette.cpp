@@ -139,34 +139,32 @@ Palette Palette::Nearest(std::vector<std::uint32_t> colours) {
 ColourCounter::ColourCounter() : histogram_(32768) {}
 
 bool ColourCounter::Add(std::span<const std::uint32_t> pixels, std::uint8_t* indices) {
-    bool known = false;
-    std::uint32_t last = 0;
-    std::uint8_t lastIndex = 0;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
+    // Run by run: one look-up a run of one colour.
+    for (std::size_t i = 0; i < pixels.size();) {
         const std::uint32_t colour = pixels[i];
-        if (overflowed_) {
-            ++histogram_[Palette::Bin(colour)];
-            continue;
+        const auto end = static_cast<std::size_t>(
+            std::find_if(pixels.begin() + static_cast<std::ptrdiff_t>(i), pixels.end(),
+                         [colour](std::uint32_t c) { return c != colour; }) -
+            pixels.begin());
+        const auto run = static_cast<std::uint32_t>(end - i);
+        auto found = std::find(exact_.begin(), exact_.end(), colour);
+        if (!overflowed_ && found == exact_.end() && exact_.size() == Palette::kMaxColours) {
+            Overflow();
         }
-        if (!known || colour != last) {
-            auto found = std::find(exact_.begin(), exact_.end(), colour);
+        if (overflowed_) {
+            histogram_[Palette::Bin(colour)] += run;
+        } else {
             if (found == exact_.end()) {
-                if (exact_.size() == Palette::kMaxColours) {
-                    Overflow();
-                    ++histogram_[Palette::Bin(colour)];
-                    continue;
-                }
                 exact_.push_back(colour);
                 found = exact_.end() - 1;
             }
-            known = true;
-            last = colour;
-            lastIndex = static_cast<std::uint8_t>(found - exact_.begin());
+            const auto index = static_cast<std::uint8_t>(found - exact_.begin());
+            counts_[index] += run;
+            if (indices != nullptr) {
+                std::fill(indices + i, indices + end, index);
+            }
         }
-        ++counts_[lastIndex];
-        if (indices != nullptr) {
-            indices[i] = lastIndex;
-        }
+        i = end;
     }
     return !overflowed_;
 }
