@@ -110,6 +110,11 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
         }
     }
     columns.emplace_back(0, weights.size());
+    // In a whole-number ratio across, every target column covers as many whole source columns:
+    // they are added as they are and weighed once at the end.
+    const bool wholeColumns = sourceWidth % targetWidth == 0;
+    const auto columnsEach = static_cast<std::size_t>(sourceWidth / targetWidth);
+    const std::uint64_t columnWeight = wholeColumns ? static_cast<std::uint64_t>(targetWidth) : 1;
     // Every target pixel covers sourceWidth x sourceHeight units of area. The rounded mean is
     // taken by the reciprocal and set right by at most one.
     const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
@@ -127,10 +132,26 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
     };
     for (std::int64_t y = 0; y < targetHeight; ++y) {
         const Coverage rows(y, sourceHeight, targetHeight);
+        // Rows of one weight, as in any whole-number ratio, are added as they are and weighed
+        // once at the end.
+        std::uint64_t rowWeight = rows.Weight(rows.first, targetHeight);
+        for (std::int64_t sy = rows.first + 1; sy <= rows.last; ++sy) {
+            if (rows.Weight(sy, targetHeight) != rowWeight) {
+                rowWeight = 1;
+            }
+        }
         std::fill(down.begin(), down.end(), 0);
         for (std::int64_t sy = rows.first; sy <= rows.last; ++sy) {
-            const auto weight = static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
             const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
+            if (rowWeight != 1) {
+                for (std::size_t sx = 0; sx < width; ++sx) {
+                    red[sx] += from[sx] & 0xFFu;
+                    green[sx] += (from[sx] >> 8) & 0xFFu;
+                    blue[sx] += (from[sx] >> 16) & 0xFFu;
+                }
+                continue;
+            }
+            const auto weight = static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
             for (std::size_t sx = 0; sx < width; ++sx) {
                 red[sx] += weight * (from[sx] & 0xFFu);
                 green[sx] += weight * ((from[sx] >> 8) & 0xFFu);
@@ -140,18 +161,28 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
         std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
         std::uint64_t last[3] = {0, 0, 0};
         std::uint32_t lastMean = 0;
+        const std::uint64_t weight = rowWeight * columnWeight;
         for (std::size_t x = 0; x + 1 < columns.size(); ++x) {
             std::uint64_t sums[3] = {0, 0, 0};
             std::size_t sx = columns[x].first;
-            for (std::size_t w = columns[x].second; w < columns[x + 1].second; ++w, ++sx) {
-                sums[0] += std::uint64_t{weights[w]} * red[sx];
-                sums[1] += std::uint64_t{weights[w]} * green[sx];
-                sums[2] += std::uint64_t{weights[w]} * blue[sx];
+            if (columnWeight != 1) {
+                for (const std::size_t end = sx + columnsEach; sx < end; ++sx) {
+                    sums[0] += red[sx];
+                    sums[1] += green[sx];
+                    sums[2] += blue[sx];
+                }
+            } else {
+                for (std::size_t w = columns[x].second; w < columns[x + 1].second; ++w, ++sx) {
+                    sums[0] += std::uint64_t{weights[w]} * red[sx];
+                    sums[1] += std::uint64_t{weights[w]} * green[sx];
+                    sums[2] += std::uint64_t{weights[w]} * blue[sx];
+                }
             }
             // Runs of one colour, most of a frame, are divided once.
             if (sums[0] != last[0] || sums[1] != last[1] || sums[2] != last[2]) {
                 std::copy_n(sums, 3, last);
-                lastMean = mean(sums[2]) << 16 | mean(sums[1]) << 8 | mean(sums[0]);
+                lastMean = mean(weight * sums[2]) << 16 | mean(weight * sums[1]) << 8 |
+                           mean(weight * sums[0]);
             }
             *to++ = lastMean;
         }
