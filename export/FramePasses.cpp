@@ -28,6 +28,7 @@ std::optional<Palette> FramePasses::CountColours(std::int64_t count, ExportProgr
             rest_ = frames_.Save();
         }
         const RenderReport report = frames_.Next(image);
+        indices.resize(image.colours.Pixels().size());
         exact = counter.Add(image.colours.Pixels(), keeping ? indices.data() : nullptr);
         keeping = keeping && exact;
         if (keeping) {
