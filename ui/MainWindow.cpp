@@ -379,7 +379,7 @@ void MainWindow::BuildToolbar() {
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
         action->setData(id);
-        action->setCheckable(true);
+        action->setCheckable(entry.kind == ButtonKind::kToggle);
         connect(action, &QAction::triggered, this, [this, action, id] {
             // A click must not change the pressed look by itself; the editor sets it.
             action->setChecked(pressed_[id]);
