@@ -13,6 +13,7 @@
 
 #include "AppTexts.h"
 #include "FilePaths.h"
+#include "ProgramIdentity.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
 
@@ -40,7 +41,7 @@ bool Set(const char* variable) {
 std::string DialogStartFolder() {
     const std::string programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    return ProgramFolderIsWritable(programFolder)
+    return ProgramFolderIsOwn(programFolder)
                ? programFolder
                : QFile::encodeName(
                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -80,8 +81,8 @@ bool HasDisplay() {
 void PrepareApplication(QApplication& application) {
     RegisterResources();
     QApplication::setApplicationName(QStringLiteral("zeftool"));
-    QApplication::setApplicationVersion(QStringLiteral("1.39"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeftool"));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kAppId));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeftool.svg")));
 
