@@ -108,7 +108,7 @@ bool CommitTemporary(int fd, bool written, const std::string& temporary, const s
     }
     const bool flushed = written && ops.flush(fd) == 0;
     const bool closed = ::close(fd) == 0;
-    if (!flushed || !closed || std::rename(temporary.c_str(), WriteTarget(path).c_str()) != 0) {
+    if (!flushed || !closed || !PlaceTemporary(temporary, path)) {
         std::remove(temporary.c_str());
         return false;
     }
@@ -120,6 +120,10 @@ void DiscardTemporary(int fd, const std::string& temporary) {
     if (!temporary.empty()) {
         std::remove(temporary.c_str());
     }
+}
+
+bool PlaceTemporary(const std::string& temporary, const std::string& path) {
+    return std::rename(temporary.c_str(), WriteTarget(path).c_str()) == 0;
 }
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,

@@ -44,5 +44,7 @@ bool CommitTemporary(int fd, bool written, const std::string& temporary, const s
                      const FileOps& ops);
 // The end of a write given up: the file is closed, a temporary file removed.
 void DiscardTemporary(int fd, const std::string& temporary);
+// Renames a finished temporary file over the target of the path. False when that fails.
+bool PlaceTemporary(const std::string& temporary, const std::string& path);
 
 }  // namespace zef
