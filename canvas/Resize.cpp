@@ -59,6 +59,49 @@ struct Coverage {
     }
 };
 
+// Resizes by a whole-number ratio both ways where a target pixel covers at most 257 source
+// pixels: a channel's sum then fits 16 bits, so the three add up side by side in one word.
+void ResizeByWholeRatio(const Bitmap& source, Bitmap& target) {
+    const auto across = static_cast<std::size_t>(source.Width() / target.Width());
+    const std::int32_t down = source.Height() / target.Height();
+    // Each source pixel weighs targetWidth x targetHeight of the area every target pixel
+    // covers, sourceWidth x sourceHeight.
+    const auto weight =
+        static_cast<std::uint64_t>(target.Width()) * static_cast<std::uint64_t>(target.Height());
+    const auto area =
+        static_cast<std::uint64_t>(source.Width()) * static_cast<std::uint64_t>(source.Height());
+    const auto mean = [&](std::uint64_t sums, int channel) {
+        return static_cast<std::uint32_t>(
+            (((sums >> (16 * channel)) & 0xFFFF) * weight + area / 2) / area);
+    };
+    std::vector<std::uint64_t> sums(static_cast<std::size_t>(source.Width()));
+    for (std::int32_t y = 0; y < target.Height(); ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (std::int32_t sy = y * down; sy < (y + 1) * down; ++sy) {
+            const std::uint32_t* from = source.Row(sy);
+            for (std::size_t sx = 0; sx < sums.size(); ++sx) {
+                const std::uint64_t pixel = from[sx];
+                sums[sx] += (pixel & 0xFF) | (pixel & 0xFF00) << 8 | (pixel & 0xFF0000) << 16;
+            }
+        }
+        std::uint32_t* to = target.Row(y);
+        std::uint64_t last = ~std::uint64_t{0};
+        std::uint32_t lastMean = 0;
+        for (std::size_t x = 0, sx = 0; x < static_cast<std::size_t>(target.Width()); ++x) {
+            std::uint64_t sum = 0;
+            for (const std::size_t end = sx + across; sx < end; ++sx) {
+                sum += sums[sx];
+            }
+            // Runs of one colour, most of a frame, are divided once.
+            if (sum != last) {
+                last = sum;
+                lastMean = mean(sum, 2) << 16 | mean(sum, 1) << 8 | mean(sum, 0);
+            }
+            to[x] = lastMean;
+        }
+    }
+}
+
 }  // namespace
 
 bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target) {
@@ -90,6 +133,11 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
     const std::int64_t targetHeight = target.Height();
     if (sourceWidth == 0 || sourceHeight == 0 || targetWidth == 0 || targetHeight == 0) {
         return false;
+    }
+    if (sourceWidth % targetWidth == 0 && sourceHeight % targetHeight == 0 &&
+        (sourceWidth / targetWidth) * (sourceHeight / targetHeight) <= 257) {
+        ResizeByWholeRatio(source, target);
+        return true;
     }
     // The weights are a row's times a column's: each target row first sums its source rows
     // down every source column, channel by channel (at most 255 x sourceHeight, so 32 bits

@@ -80,7 +80,8 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCovers) {
     EXPECT_EQ(PixelsOf(three), (Pixels{0, 45, 90}));
     // Whole-number and broken ratios both ways, against the mean taken pixel by pixel over
     // the covered area (each source pixel as targetWidth x targetHeight units).
-    const int sizes[][4] = {{4, 4, 2, 2}, {6, 3, 2, 3}, {5, 3, 2, 2}, {3, 5, 7, 2}, {9, 7, 4, 3}};
+    const int sizes[][4] = {{4, 4, 2, 2}, {6, 3, 2, 3}, {5, 3, 2, 2}, {3, 5, 7, 2},
+                            {9, 7, 4, 3}, {6, 5, 3, 2}, {5, 4, 2, 2}, {40, 20, 2, 1}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(size[0] * 1000 + size[1] * 100 + size[2] * 10 + size[3]);
         Bitmap from(size[0], size[1]);
