@@ -14,13 +14,6 @@
 
 namespace zef {
 
-namespace {
-
-constexpr int kUndoButton = 25;
-constexpr int kRedoButton = 26;
-
-}  // namespace
-
 Editor::Editor(Shell& shell, std::uint32_t seed)
     : shell_(shell),
       random_(seed),
@@ -45,13 +38,12 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     ShowHistoryButtons();
 }
 
-void Editor::Command(int id) {
-    const zef::Command* command = FindCommand(id);
-    if (command == nullptr || !GuardHolds(command->guard, {renderer_.VtrMode(), interaction_.tool,
-                                                           selection_.selectionExists})) {
-        return;
+void Editor::Command(CommandId id) {
+    const zef::Command& command = FindCommand(id);
+    if (GuardHolds(command.guard,
+                   {renderer_.VtrMode(), interaction_.tool, selection_.selectionExists})) {
+        command.run(*this);
     }
-    command->run(*this);
 }
 
 void Editor::FrameTick() {
@@ -351,8 +343,8 @@ void Editor::SetVtrMode(bool on) {
 }
 
 void Editor::ShowHistoryButtons() {
-    shell_.EnableCommand(kUndoButton, history_.CanUndo());
-    shell_.EnableCommand(kRedoButton, history_.CanRedo());
+    shell_.EnableCommand(CommandId::kUndo, history_.CanUndo());
+    shell_.EnableCommand(CommandId::kRedo, history_.CanRedo());
 }
 
 void Editor::StartDocument(DocumentIdentity identity) {

@@ -11,15 +11,20 @@ namespace zef {
 
 namespace {
 
+using C = CommandId;
+
 // The toolbar button of each tool, by tool id.
-constexpr std::array<int, 7> kToolButtons = {2, 3, 16, 17, 18, 19, 20};
+constexpr std::array<CommandId, 7> kToolButtons = {
+    C::kStraightLine,    C::kCurve,         C::kRectangle,      C::kEllipse,
+    C::kFilledRectangle, C::kFilledEllipse, C::kRangeSelection,
+};
 
 // Buttons whose enabling the tool modes never change.
-constexpr bool KeepsEnabling(int command, bool vtrMode) {
-    if (command == 25 || command == 26) {
+constexpr bool KeepsEnabling(CommandId command, bool vtrMode) {
+    if (command == C::kUndo || command == C::kRedo) {
         return true;
     }
-    return vtrMode && (command == kVtrButton || command == 8 || command == 9);
+    return vtrMode && (command == C::kVtr || command == C::kAbout || command == C::kSettings);
 }
 
 int ProgressMaximum(const Model& model) {
@@ -50,13 +55,13 @@ ToolbarState RefreshToolbarState(int tool, bool vtrMode, Model& model, Selection
     for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
         state.pressed[i] = {kToolButtons[i], static_cast<int>(i) == tool};
     }
-    state.pressed[7] = {kMoveButton, selection.moveMode};
-    state.pressed[8] = {kScaleButton, selection.scaleMode};
-    state.pressed[9] = {kVtrButton, vtrMode};
-    state.pressed[10] = {kShakingButton, model.document.shakingOn != 0};
+    state.pressed[7] = {C::kMove, selection.moveMode};
+    state.pressed[8] = {C::kScale, selection.scaleMode};
+    state.pressed[9] = {C::kVtr, vtrMode};
+    state.pressed[10] = {C::kShaking, model.document.shakingOn != 0};
     const bool exists = selection.selectionExists;
-    state.enabled = {ButtonState{kMoveButton, exists}, ButtonState{kScaleButton, exists},
-                     ButtonState{kDeleteButton, exists}, ButtonState{kStraightenButton, exists}};
+    state.enabled = {ButtonState{C::kMove, exists}, ButtonState{C::kScale, exists},
+                     ButtonState{C::kDeleteSelection, exists}, ButtonState{C::kStraighten, exists}};
     return state;
 }
 
@@ -64,11 +69,11 @@ ToolModeView RefreshToolMode(int tool, bool vtrMode, Model& model, SelectionStat
     ToolModeView view;
     view.hint = ToolModeHint(tool, vtrMode, selection);
     const bool modeHoldsToolbar = !vtrMode && (selection.moveMode || selection.scaleMode);
-    for (int command = 0; command < kToolbarCommandCount; ++command) {
-        if (modeHoldsToolbar || KeepsEnabling(command, vtrMode)) {
-            view.enabling[command] = ButtonEnabling::kKeep;
+    for (std::size_t i = 0; i < view.enabling.size(); ++i) {
+        if (modeHoldsToolbar || KeepsEnabling(static_cast<CommandId>(i), vtrMode)) {
+            view.enabling[i] = ButtonEnabling::kKeep;
         } else {
-            view.enabling[command] = vtrMode ? ButtonEnabling::kDisable : ButtonEnabling::kEnable;
+            view.enabling[i] = vtrMode ? ButtonEnabling::kDisable : ButtonEnabling::kEnable;
         }
     }
     if (vtrMode) {

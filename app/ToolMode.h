@@ -3,21 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "CommandId.h"
 #include "Model.h"
 #include "SelectionState.h"
 
 namespace zef {
-
-// Toolbar commands 0..39 are the ones the tool modes enable and disable.
-inline constexpr int kToolbarCommandCount = 40;
-
-// Toolbar buttons by command id.
-inline constexpr int kMoveButton = 5;
-inline constexpr int kScaleButton = 6;
-inline constexpr int kVtrButton = 7;
-inline constexpr int kShakingButton = 15;
-inline constexpr int kDeleteButton = 24;
-inline constexpr int kStraightenButton = 27;
 
 enum class CursorShape {
     kRangeCross,  // range selection
@@ -30,9 +20,9 @@ enum class CursorShape {
 
 enum class ButtonEnabling : std::uint8_t { kKeep, kEnable, kDisable };
 
-// One toolbar button's pressed or enabled state, by command id.
+// One toolbar button's pressed or enabled state.
 struct ButtonState {
-    int command = 0;
+    CommandId command = CommandId::kNewModel;
     bool on = false;
     friend constexpr bool operator==(const ButtonState&, const ButtonState&) = default;
 };
@@ -54,8 +44,8 @@ struct ProgressBarView {
 // What the user interface shows after a change of tool or mode. Apply `enabling` first: the
 // toolbar state that follows may enable the selection buttons again.
 struct ToolModeView {
-    const char* hint = nullptr;  // status bar pane 1
-    std::array<ButtonEnabling, kToolbarCommandCount> enabling{};
+    const char* hint = nullptr;                            // status bar pane 1
+    std::array<ButtonEnabling, kCommandCount> enabling{};  // by command
     ProgressBarView progressBar;
     ToolbarState toolbar;
 };
