@@ -17,8 +17,8 @@ constexpr std::array<Command, kCommandCount> kCommands{{
     {C::kNewModel, texts::kTipNew, G::kAlways, [](T& t) { t.NewModel(); }},
     {C::kOpen, texts::kTipOpen, G::kAlways, [](T& t) { t.Open(); }},
     {C::kStraightLine, texts::kTipStraightLine, G::kAlways,
-     [](T& t) { t.SelectTool(kToolStraightLine); }},
-    {C::kCurve, texts::kTipCurve, G::kAlways, [](T& t) { t.SelectTool(kToolCurve); }},
+     [](T& t) { t.SelectTool(Tool::kStraightLine); }},
+    {C::kCurve, texts::kTipCurve, G::kAlways, [](T& t) { t.SelectTool(Tool::kCurve); }},
     {C::kSave, texts::kTipSave, G::kAlways, [](T& t) { t.Save(); }},
     {C::kMove, texts::kTipMove, G::kRangeToolWithSelection, [](T& t) { t.ToggleMoveMode(); }},
     {C::kScale, texts::kTipScale, G::kRangeToolWithSelection, [](T& t) { t.ToggleScaleMode(); }},
@@ -31,12 +31,12 @@ constexpr std::array<Command, kCommandCount> kCommands{{
     {C::kBmpExport, texts::kTipBmpExport, G::kAlways, [](T& t) { t.ExportBmp(); }},
     {C::kProperties, texts::kTipProperties, G::kAlways, [](T& t) { t.ShowProperties(); }},
     {C::kShaking, texts::kTipShaking, G::kAlways, [](T& t) { t.ToggleShaking(); }},
-    {C::kRectangle, texts::kTipRectangle, G::kAlways, [](T& t) { t.SelectTool(kToolRectangle); }},
-    {C::kEllipse, texts::kTipEllipse, G::kAlways, [](T& t) { t.SelectTool(kToolEllipse); }},
+    {C::kRectangle, texts::kTipRectangle, G::kAlways, [](T& t) { t.SelectTool(Tool::kRectangle); }},
+    {C::kEllipse, texts::kTipEllipse, G::kAlways, [](T& t) { t.SelectTool(Tool::kEllipse); }},
     {C::kFilledRectangle, texts::kTipFilledRectangle, G::kAlways,
-     [](T& t) { t.SelectTool(kToolFilledRectangle); }},
+     [](T& t) { t.SelectTool(Tool::kFilledRectangle); }},
     {C::kFilledEllipse, texts::kTipFilledEllipse, G::kAlways,
-     [](T& t) { t.SelectTool(kToolFilledEllipse); }},
+     [](T& t) { t.SelectTool(Tool::kFilledEllipse); }},
     {C::kRangeSelection, texts::kTipRangeSelection, G::kAlways, [](T& t) { t.SelectRangeTool(); }},
     {C::kSelectAll, texts::kTipSelectAll, G::kVtrIdle, [](T& t) { t.SelectAll(); }},
     {C::kDeselect, texts::kTipDeselect, G::kVtrIdle, [](T& t) { t.SelectRangeTool(); }},
@@ -77,7 +77,7 @@ bool GuardHolds(CommandGuard guard, const CommandState& state) {
         case CommandGuard::kVtrIdle:
             return !state.vtrMode;
         case CommandGuard::kRangeToolWithSelection:
-            return state.tool == kToolRangeSelection && state.selectionExists;
+            return state.tool == Tool::kRangeSelection && state.selectionExists;
     }
     return false;
 }

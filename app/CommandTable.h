@@ -4,6 +4,7 @@
 
 #include "CommandId.h"
 #include "CommandTarget.h"
+#include "InteractionState.h"
 
 namespace zef {
 
@@ -17,7 +18,7 @@ enum class CommandGuard {
 // The state a guard is checked against.
 struct CommandState {
     bool vtrMode = false;
-    int tool = 0;
+    Tool tool = Tool::kStraightLine;
     bool selectionExists = false;
 };
 

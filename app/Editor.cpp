@@ -165,7 +165,8 @@ void Editor::ReportFrame(const RenderReport& report) {
 
 void Editor::RefreshToolMode() {
     ShowToolMode(shell_, statusTexts_,
-                 zef::RefreshToolMode(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+                 ToolModeViewFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+    RefreshToolbarState();
     UpdateCursor();
 }
 
@@ -190,25 +191,25 @@ void Editor::SaveAs() {
     fileFlows_.SaveAs();
 }
 
-void Editor::SelectTool(int tool) {
+void Editor::SelectTool(Tool tool) {
     interaction_.tool = tool;
     RefreshToolMode();
 }
 
 void Editor::SelectRangeTool() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::DeselectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::SelectAll() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::SelectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::InvertSelection() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::InvertSelection(model_, selection_));
     RefreshToolMode();
 }
@@ -321,8 +322,12 @@ void Editor::UpdateSizePane() {
 }
 
 void Editor::RefreshToolbarState() {
-    ShowToolbarState(shell_, zef::RefreshToolbarState(interaction_.tool, renderer_.VtrMode(),
-                                                      model_, selection_));
+    // Only the range selection tool keeps a selection and its move and scale modes.
+    if (interaction_.tool != Tool::kRangeSelection) {
+        zef::DeselectAll(model_, selection_);
+    }
+    ShowToolbarState(shell_,
+                     ToolbarStateFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
 }
 
 void Editor::ShowAppendOutOfMemory() {

@@ -100,7 +100,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void Open() override;
     void Save() override;
     void SaveAs() override;
-    void SelectTool(int tool) override;
+    void SelectTool(Tool tool) override;
     void SelectRangeTool() override;
     void SelectAll() override;
     void InvertSelection() override;

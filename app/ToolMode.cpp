@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "CanvasTexts.h"
-#include "EditCommands.h"
 #include "InteractionState.h"
+#include "ToolModeTexts.h"
 
 namespace zef {
 
@@ -13,7 +12,7 @@ namespace {
 
 using C = CommandId;
 
-// The toolbar button of each tool, by tool id.
+// The toolbar button of each tool, in the order of Tool.
 constexpr std::array<CommandId, 7> kToolButtons = {
     C::kStraightLine,    C::kCurve,         C::kRectangle,      C::kEllipse,
     C::kFilledRectangle, C::kFilledEllipse, C::kRangeSelection,
@@ -33,7 +32,7 @@ int ProgressMaximum(const Model& model) {
 
 }  // namespace
 
-const char* ToolModeHint(int tool, bool vtrMode, const SelectionState& selection) {
+const char* ToolModeHint(Tool tool, bool vtrMode, const SelectionState& selection) {
     if (vtrMode) {
         return texts::kVtrModeHint;
     }
@@ -43,29 +42,11 @@ const char* ToolModeHint(int tool, bool vtrMode, const SelectionState& selection
     if (selection.moveMode) {
         return texts::kMoveModeHint;
     }
-    const bool known = tool >= kToolStraightLine && tool <= kToolRangeSelection;
-    return texts::kToolHints[known ? tool : kToolStraightLine];
+    return texts::kToolHints[static_cast<std::size_t>(tool)];
 }
 
-ToolbarState RefreshToolbarState(int tool, bool vtrMode, Model& model, SelectionState& selection) {
-    if (tool != kToolRangeSelection) {
-        DeselectAll(model, selection);
-    }
-    ToolbarState state;
-    for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
-        state.pressed[i] = {kToolButtons[i], static_cast<int>(i) == tool};
-    }
-    state.pressed[7] = {C::kMove, selection.moveMode};
-    state.pressed[8] = {C::kScale, selection.scaleMode};
-    state.pressed[9] = {C::kVtr, vtrMode};
-    state.pressed[10] = {C::kShaking, model.document.shakingOn != 0};
-    const bool exists = selection.selectionExists;
-    state.enabled = {ButtonState{C::kMove, exists}, ButtonState{C::kScale, exists},
-                     ButtonState{C::kDeleteSelection, exists}, ButtonState{C::kStraighten, exists}};
-    return state;
-}
-
-ToolModeView RefreshToolMode(int tool, bool vtrMode, Model& model, SelectionState& selection) {
+ToolModeView ToolModeViewFor(Tool tool, bool vtrMode, const Model& model,
+                             const SelectionState& selection) {
     ToolModeView view;
     view.hint = ToolModeHint(tool, vtrMode, selection);
     const bool modeHoldsToolbar = !vtrMode && (selection.moveMode || selection.scaleMode);
@@ -79,12 +60,27 @@ ToolModeView RefreshToolMode(int tool, bool vtrMode, Model& model, SelectionStat
     if (vtrMode) {
         view.progressBar = {true, ProgressMaximum(model), CanvasReplayStep(model.properties)};
     }
-    view.toolbar = RefreshToolbarState(tool, vtrMode, model, selection);
     return view;
 }
 
-CursorShape CursorFor(int tool, const SelectionState& selection, bool ctrl, bool shift) {
-    if (tool != kToolRangeSelection) {
+ToolbarState ToolbarStateFor(Tool tool, bool vtrMode, const Model& model,
+                             const SelectionState& selection) {
+    ToolbarState state;
+    for (std::size_t i = 0; i < kToolButtons.size(); ++i) {
+        state.pressed[i] = {kToolButtons[i], static_cast<Tool>(i) == tool};
+    }
+    state.pressed[7] = {C::kMove, selection.moveMode};
+    state.pressed[8] = {C::kScale, selection.scaleMode};
+    state.pressed[9] = {C::kVtr, vtrMode};
+    state.pressed[10] = {C::kShaking, model.document.shakingOn != 0};
+    const bool exists = selection.selectionExists;
+    state.enabled = {ButtonState{C::kMove, exists}, ButtonState{C::kScale, exists},
+                     ButtonState{C::kDeleteSelection, exists}, ButtonState{C::kStraighten, exists}};
+    return state;
+}
+
+CursorShape CursorFor(Tool tool, const SelectionState& selection, bool ctrl, bool shift) {
+    if (tool != Tool::kRangeSelection) {
         return CursorShape::kArrow;
     }
     if (selection.moveMode) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "CommandId.h"
+#include "InteractionState.h"
 #include "Model.h"
 #include "SelectionState.h"
 
@@ -41,28 +42,29 @@ struct ProgressBarView {
     int step = 0;
 };
 
-// What the user interface shows after a change of tool or mode. Apply `enabling` first: the
-// toolbar state that follows may enable the selection buttons again.
+// What the user interface shows after a change of tool or mode, up to the toolbar state.
+// Show `enabling` first: the toolbar state that follows may enable the selection buttons
+// again.
 struct ToolModeView {
     const char* hint = nullptr;                            // status bar pane 1
     std::array<ButtonEnabling, kCommandCount> enabling{};  // by command
     ProgressBarView progressBar;
-    ToolbarState toolbar;
 };
 
-// The status hint: VTR mode, else scale mode, else move mode, else the tool's (an unknown
-// tool gets the straight line's).
-const char* ToolModeHint(int tool, bool vtrMode, const SelectionState& selection);
+// The status hint: VTR mode, else scale mode, else move mode, else the tool's.
+const char* ToolModeHint(Tool tool, bool vtrMode, const SelectionState& selection);
 
-// The toolbar state for the tool. Any tool but the range selection first clears the
-// selection and switches move and scale mode off.
-ToolbarState RefreshToolbarState(int tool, bool vtrMode, Model& model, SelectionState& selection);
+// Hint, toolbar enabling and progress bar after a change of tool or mode, from the selection
+// as the change left it.
+ToolModeView ToolModeViewFor(Tool tool, bool vtrMode, const Model& model,
+                             const SelectionState& selection);
 
-// Hint, toolbar and progress bar after a change of tool or mode; the caller updates the
-// cursor afterwards.
-ToolModeView RefreshToolMode(int tool, bool vtrMode, Model& model, SelectionState& selection);
+// The pressed and enabled buttons for the tool and the modes. Only the range selection tool
+// keeps a selection: for any other tool the caller clears it first.
+ToolbarState ToolbarStateFor(Tool tool, bool vtrMode, const Model& model,
+                             const SelectionState& selection);
 
 // The cursor for the tool and the modes, with Ctrl and Shift as they are held now.
-CursorShape CursorFor(int tool, const SelectionState& selection, bool ctrl, bool shift);
+CursorShape CursorFor(Tool tool, const SelectionState& selection, bool ctrl, bool shift);
 
 }  // namespace zef

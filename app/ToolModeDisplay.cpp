@@ -25,7 +25,6 @@ void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view) {
     }
     shell.ShowProgress(view.progressBar.visible);
     status.SetHint(view.hint);
-    ShowToolbarState(shell, view.toolbar);
 }
 
 }  // namespace zef

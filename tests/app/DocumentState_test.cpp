@@ -157,7 +157,7 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
 }
 
 TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
-    for (const int tool : {kToolStraightLine, kToolCurve}) {
+    for (const Tool tool : {Tool::kStraightLine, Tool::kCurve}) {
         Reopen("a.zfm");
         editor.interaction().tool = tool;
         for (const bool modified : {false, true}) {
@@ -167,7 +167,7 @@ TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
             Press(200, 200);
             EXPECT_EQ(shell.caption, Caption("a.zfm", true)) << "the start point is a change";
             Release(200, 200);
-            EXPECT_EQ(shell.caption, Caption("a.zfm", modified)) << tool;
+            EXPECT_EQ(shell.caption, Caption("a.zfm", modified)) << static_cast<int>(tool);
         }
     }
 }

@@ -17,12 +17,12 @@ TEST_F(CommandsTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKe
         editor.Command(id);
     }
     EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(editor.interaction().tool, kToolStraightLine);
+    EXPECT_EQ(editor.interaction().tool, Tool::kStraightLine);
 
     editor.Command(CommandId::kRectangle);
-    EXPECT_EQ(editor.interaction().tool, kToolRectangle);
+    EXPECT_EQ(editor.interaction().tool, Tool::kRectangle);
     editor.Command(CommandId::kRangeSelection);
-    EXPECT_EQ(editor.interaction().tool, kToolRangeSelection);
+    EXPECT_EQ(editor.interaction().tool, Tool::kRangeSelection);
 
     editor.Command(CommandId::kVtr);
     editor.Command(CommandId::kUndo);
@@ -66,9 +66,11 @@ TEST_F(CommandsTest, ToolbarFollowsEveryModeChange) {
     EXPECT_FALSE(shell.progressShown);
     EXPECT_TRUE(shell.enabled[CommandId::kNewModel]);
 
+    editor.Command(CommandId::kMove);
     editor.Command(CommandId::kStraightLine);
     EXPECT_TRUE(shell.pressed[CommandId::kStraightLine]);
-    EXPECT_FALSE(editor.selection().selectionExists);
+    EXPECT_FALSE(editor.selection().selectionExists || editor.selection().moveMode);
+    EXPECT_FALSE(model.points[0].selected || model.points[1].selected);
     EXPECT_FALSE(shell.enabled[CommandId::kDeleteSelection]);
     EXPECT_EQ(shell.cursor, CursorShape::kArrow);
 

@@ -22,12 +22,12 @@ bool Pressed(const ToolbarState& state, CommandId command) {
     return false;
 }
 
-TEST(RefreshToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
+TEST(ToolModeViewForTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
     Model model = TwoSelectedPoints();
     model.properties.vtrSpeed = 17;
     SelectionState selection;
-    ToolModeView view = RefreshToolMode(kToolCurve, true, model, selection);
-    const ToolModeView drawing = RefreshToolMode(kToolStraightLine, false, model, selection);
+    const ToolModeView view = ToolModeViewFor(Tool::kCurve, true, model, selection);
+    const ToolModeView drawing = ToolModeViewFor(Tool::kStraightLine, false, model, selection);
     for (int i = 0; i < kCommandCount; ++i) {
         const auto command = static_cast<CommandId>(i);
         const bool undoOrRedo = command == CommandId::kUndo || command == CommandId::kRedo;
@@ -41,16 +41,13 @@ TEST(RefreshToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAr
     EXPECT_TRUE(view.progressBar.visible);
     EXPECT_EQ(view.progressBar.maximum, 50);
     EXPECT_EQ(view.progressBar.step, 17);
-    EXPECT_TRUE(Pressed(view.toolbar, CommandId::kVtr));
+    EXPECT_TRUE(Pressed(ToolbarStateFor(Tool::kCurve, true, model, selection), CommandId::kVtr));
     EXPECT_FALSE(drawing.progressBar.visible);
 }
 
-TEST(RefreshToolbarStateTest, DrawingToolClearsTheSelectionAndPressesItsButtons) {
-    Model model = TwoSelectedPoints();
-    SelectionState selection{.selectionExists = true, .moveMode = true};
-    const ToolbarState state = RefreshToolbarState(kToolFilledRectangle, false, model, selection);
-    EXPECT_EQ(model.points[0].selected + model.points[1].selected, 0);
-    EXPECT_FALSE(selection.selectionExists || selection.moveMode);
+TEST(ToolbarStateForTest, DrawingToolPressesItsButtonsAndDisablesTheSelectionButtons) {
+    const ToolbarState state =
+        ToolbarStateFor(Tool::kFilledRectangle, false, TwoSelectedPoints(), SelectionState{});
     for (const ButtonState& button : state.enabled) {
         EXPECT_FALSE(button.on) << static_cast<int>(button.command);
     }

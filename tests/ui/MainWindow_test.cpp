@@ -21,7 +21,7 @@ const QString kCaption = QStringLiteral("제프툴 1.39 -다온비");
 
 // What a command changes, as the user sees it.
 struct EditorState {
-    int tool;
+    Tool tool;
     bool vtr;
     int shaking;
     std::size_t points;
