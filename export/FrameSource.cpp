@@ -22,6 +22,30 @@ PixelRect FrameSource::ModelArea(const ExportScene& scene) {
 }
 
 RenderReport FrameSource::Next(Image& image) {
+    const RenderReport report = Render(image);
+    if (antiAliasing_) {
+        ImageResize(image, width_, height_);
+    }
+    return report;
+}
+
+RenderReport FrameSource::Next(Image& image, std::vector<std::uint8_t>& alpha) {
+    const RenderReport report = Render(image);
+    const std::uint32_t clear = scene_.model.properties.backgroundColour.Value();
+    alpha.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    if (antiAliasing_) {
+        Bitmap resized(width_, height_);
+        ResizeAreaAverageClear(image.colours, clear, resized, alpha);
+        image.colours = std::move(resized);
+    } else {
+        std::transform(
+            image.colours.Pixels().begin(), image.colours.Pixels().end(), alpha.begin(),
+            [clear](std::uint32_t colour) -> std::uint8_t { return colour == clear ? 0 : 255; });
+    }
+    return report;
+}
+
+RenderReport FrameSource::Render(Image& image) {
     scene_.model.RegenerateShake(scene_.random);
     const RenderReport report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
     const Bitmap& canvas = scene_.renderer.Canvas();
@@ -33,9 +57,6 @@ RenderReport FrameSource::Next(Image& image) {
         StretchNearest(canvas, area_, frame_);
     }
     image = ImageFromDib({frame_.Width(), -frame_.Height(), 32}, frame_.Pixels());
-    if (antiAliasing_) {
-        ImageResize(image, width_, height_);
-    }
     return report;
 }
 

@@ -128,5 +128,24 @@ TEST_F(ExportDialogTest, AFailedExportEndsWithTheFailureMessage) {
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
 }
 
+TEST_F(ExportDialogTest, AWebpPathKeepsTheTransparencyBoxWithAntiAliasingAndWritesAWebp) {
+    auto gif = Open(ExportFormat::kGif);
+    auto* transparent = Find<QCheckBox>(*gif, "transparentCheck");
+    Find<QRadioButton>(*gif, "antiAliasingRadio")->click();
+    Set(*gif, "pathEdit", folder.PathOf("a.gif"));
+    EXPECT_FALSE(transparent->isEnabled());
+    Set(*gif, "pathEdit", folder.PathOf("a.WEBP"));
+    EXPECT_TRUE(transparent->isEnabled());
+    transparent->click();
+    Save(*gif);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kWebpSaved)});
+    std::ifstream in(folder.PathOf("a.WEBP"), std::ios::binary);
+    std::string riff(12, '\0');
+    in.read(riff.data(), 12);
+    EXPECT_EQ(riff.substr(8), "WEBP");
+    EXPECT_EQ(editor.exportOptions().transparentBackground, 1);
+    EXPECT_EQ(editor.exportOptions().antiAliasing, 1);
+}
+
 }  // namespace
 }  // namespace zef::test
