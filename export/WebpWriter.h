@@ -19,10 +19,10 @@ struct WebpCompression {
     std::optional<std::int32_t> lossyQuality;
 };
 
-// Writes an animated WebP that loops forever, one frame at a time: the encoder keeps only the
-// frame before and the compressed frames, so memory does not grow with the frame count the
-// way the frames would. A frame identical to the one before adds its delay to it. The file is
-// put in place whole by Finish; nothing is written before.
+// Writes an animated WebP that loops forever, one frame at a time: the writer and the encoder
+// keep only the frame before and the compressed frames, so memory grows with the file's size
+// and not with the frames. A frame identical to the one before adds its delay to it. The file
+// is put in place whole by Finish; nothing is written before.
 class AnimatedWebpWriter {
   public:
     // Throws std::bad_alloc when the frame buffers or the encoder cannot be had.
@@ -40,8 +40,8 @@ class AnimatedWebpWriter {
     // fits in milliseconds.
     bool Add(const Bitmap& colours, std::span<const std::uint8_t> alpha, std::uint32_t delay);
     // Puts the file in place at `path`; an animation without frames gets one transparent
-    // picture, and one picture is written as a still image. False, with the file at `path` as it was, when the encoder or
-    // the write failed.
+    // picture, and one picture is written as a still image. False, with the file at `path`
+    // as it was, when the encoder or the write failed.
     bool Finish(const std::string& path, const FileOps& ops = SystemFileOps());
 
   private:
