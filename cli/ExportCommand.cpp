@@ -7,11 +7,12 @@
 #include "Exporters.h"
 #include "ModelFileIO.h"
 #include "StandaloneScene.h"
+#include "StopSignals.h"
 
 namespace zef {
 namespace {
 
-// One line on standard error for every tenth of the frames written.
+// One line on standard error for every tenth of the frames written; a stop signal cancels.
 class TenthsProgress : public ExportProgress {
   public:
     explicit TenthsProgress(std::FILE* errors) : errors_(errors) {}
@@ -31,6 +32,7 @@ class TenthsProgress : public ExportProgress {
     }
     void PumpOneEvent() override {}
     void FrameRendered(const RenderReport&) override {}
+    bool CancelRequested() const override { return CaughtStopSignal() != 0; }
 
   private:
     std::FILE* errors_;
@@ -101,6 +103,7 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
                                 arguments.endWait,
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
+    CatchStopSignals();
     const ExportResult result =
         Export(format, scene.View(), request, progress, {arguments.lossyQuality});
     if (result.Succeeded()) {
@@ -111,7 +114,7 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
     }
     std::fprintf(errors, "zefcli: %s: %s\n", request.path.c_str(),
                  ClosingMessage(result.outcome, format));
-    return 1;
+    return result.outcome == ExportOutcome::kCancelled ? 128 + CaughtStopSignal() : 1;
 }
 
 }  // namespace zef

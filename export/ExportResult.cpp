@@ -42,12 +42,16 @@ const char* MemoryMessage(ExportOutcome outcome, ExportFormat format) {
             return texts.noAnimationInfo;
         case ExportOutcome::kDone:
         case ExportOutcome::kWriteFailed:
+        case ExportOutcome::kCancelled:
             break;
     }
     return nullptr;
 }
 
 const char* ClosingMessage(ExportOutcome outcome, ExportFormat format) {
+    if (outcome == ExportOutcome::kCancelled) {
+        return texts::kExportCancelled;
+    }
     const OutcomeTexts texts = TextsOf(format);
     return outcome == ExportOutcome::kDone ? texts.saved : texts.failed;
 }

@@ -12,7 +12,15 @@ namespace zef {
 //   viewer shows, the candidate boxes), or the WebP writer's frames and encoder;
 // - kNoAnimationInfo: the palette of the animation (the colour count over all frames) and the
 //   GIF encoder's state, or the WebP encoder's compressed frames.
-enum class ExportOutcome { kDone, kNoWorkBuffer, kNoFrameStore, kNoAnimationInfo, kWriteFailed };
+// kCancelled: stopped on request after a frame, with nothing of the export left behind.
+enum class ExportOutcome {
+    kDone,
+    kNoWorkBuffer,
+    kNoFrameStore,
+    kNoAnimationInfo,
+    kWriteFailed,
+    kCancelled
+};
 
 struct ExportResult {
     ExportOutcome outcome = ExportOutcome::kDone;
@@ -22,7 +30,8 @@ struct ExportResult {
 // The memory message an outcome is shown with first (owned by the main window, error icon),
 // or nullptr when there is none.
 const char* MemoryMessage(ExportOutcome outcome, ExportFormat format);
-// The message that closes an export: success or failure.
+// The message that closes an export: success, failure, or for a cancel the status text it
+// ends with.
 const char* ClosingMessage(ExportOutcome outcome, ExportFormat format);
 
 }  // namespace zef

@@ -12,6 +12,7 @@
 #include "ExportTexts.h"
 #include "FrameSource.h"
 #include "GifWriter.h"
+#include "StagedFiles.h"
 
 namespace zef {
 namespace {
@@ -73,14 +74,22 @@ Palette PenPalette(const ModelProperties& properties) {
     return Palette::Exact(std::move(colours));
 }
 
+ExportResult Cancelled(ExportProgress& progress) {
+    progress.SetStatusText(texts::kExportCancelled);
+    return {ExportOutcome::kCancelled};
+}
+
 // Renders every frame once to count their colours, then puts the state back so that the
-// writing pass renders the very same frames.
-Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& progress) {
+// writing pass renders the very same frames. Nothing when the export is cancelled.
+std::optional<Palette> CountColours(FrameSource& frames, std::int64_t count,
+                                    ExportProgress& progress) {
     const FrameSource::State start = frames.Save();
     ColourCounter counter;
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return std::nullopt;
+        }
         frames.Next(image);
         counter.Add(image.colours.Pixels());
     }
@@ -88,7 +97,7 @@ Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& pr
     return counter.MakePalette();
 }
 
-enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore };
+enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore, kCancelled };
 
 Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest& request,
               std::int64_t count, const Palette& palette, ExportProgress& progress,
@@ -110,7 +119,9 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
     progress.SetProgressRange(0, ProgressHigh(count));
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return Pass::kCancelled;
+        }
         progress.FrameRendered(frames.Next(image));
         if (!ImageConvert(image, palette)) {
             return Pass::kPaletteMissed;
@@ -121,7 +132,9 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
         progress.StepProgress();
     }
     progress.SetStatusText(texts::kExportWritingGif);
-    progress.PumpOneEvent();
+    if (!progress.KeepGoing()) {
+        return Pass::kCancelled;
+    }
     return writer->Finish() ? Pass::kWritten : Pass::kWriteFailed;
 }
 
@@ -142,7 +155,9 @@ ExportOutcome WriteWebp(FrameSource& frames, const ExportRequest& request, std::
     Image image;
     std::vector<std::uint8_t> alpha;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
         progress.FrameRendered(request.transparent ? frames.Next(image, alpha)
                                                    : frames.Next(image));
         if (!writer->Add(image.colours, alpha, static_cast<std::uint32_t>(request.frameDelay))) {
@@ -151,7 +166,9 @@ ExportOutcome WriteWebp(FrameSource& frames, const ExportRequest& request, std::
         progress.StepProgress();
     }
     progress.SetStatusText(texts::kExportWritingWebp);
-    progress.PumpOneEvent();
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
     return writer->Finish(request.path, ops) ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
 }
 
@@ -180,6 +197,9 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                 } catch (const std::bad_alloc&) {
                     return {ExportOutcome::kNoAnimationInfo};
                 }
+                if (!palette) {
+                    return Cancelled(progress);
+                }
             }
             switch (WriteGif(frames, scene, request, count, *palette, progress, ops)) {
                 case Pass::kWritten:
@@ -189,6 +209,8 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     return {ExportOutcome::kWriteFailed};
                 case Pass::kNoFrameStore:
                     return {ExportOutcome::kNoFrameStore};
+                case Pass::kCancelled:
+                    return Cancelled(progress);
                 case Pass::kPaletteMissed:
                     frames.Restore(start);
                     palette.reset();
@@ -213,6 +235,9 @@ ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& r
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
         const ExportOutcome outcome = WriteWebp(frames, request, count, progress, ops, compression);
+        if (outcome == ExportOutcome::kCancelled) {
+            return Cancelled(progress);
+        }
         if (outcome == ExportOutcome::kDone) {
             progress.SetStatusText(texts::kExportFinished);
         }
@@ -234,20 +259,28 @@ ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& re
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
         progress.SetProgressRange(0, ProgressHigh(count));
+        StagedFiles files(ops);
         Image image;
         for (std::int64_t i = 0; i < count; ++i) {
-            progress.PumpOneEvent();
+            if (!progress.KeepGoing()) {
+                return Cancelled(progress);
+            }
             progress.FrameRendered(frames.Next(image));
             ImageConvert(image);
-            if (!WriteBmpFile(BmpFileName(request.path, request.kind, i), image, ops)) {
+            if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
                 return {ExportOutcome::kWriteFailed};
             }
             progress.StepProgress();
         }
+        if (!progress.KeepGoing()) {
+            return Cancelled(progress);
+        }
+        if (!files.Commit()) {
+            return {ExportOutcome::kWriteFailed};
+        }
     } catch (const std::bad_alloc&) {
         return {ExportOutcome::kNoWorkBuffer};
     }
-    progress.PumpOneEvent();
     progress.SetStatusText(texts::kExportFinished);
     return {ExportOutcome::kDone};
 }

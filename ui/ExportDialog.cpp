@@ -81,7 +81,7 @@ void ExportDialog::Prepare() {
     }
     connect(browse_, &QPushButton::clicked, this, &ExportDialog::Browse);
     connect(save_, &QPushButton::clicked, this, &ExportDialog::Save);
-    connect(cancel_, &QPushButton::clicked, this, &ExportDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, &ExportDialog::CancelClicked);
     ShowPreview();
 }
 
@@ -186,6 +186,11 @@ void ExportDialog::Save() {
     PumpOneEvent();
     const ExportFormat format = FormatWritten(format_, request.path);
     const ExportResult result = RunExport(request, format);
+    if (result.outcome == ExportOutcome::kCancelled) {
+        exporting_ = false;
+        reject();
+        return;
+    }
     if (const char* memory = MemoryMessage(result.outcome, format)) {
         shell_.ShowMessage({memory, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError,
                             ShellWindow::kMain});
@@ -212,9 +217,12 @@ bool ExportDialog::MayReplace(const ExportRequest& request) {
     return question.exec() == QMessageBox::Yes;
 }
 
+// Cancel stays enabled to stop the export, but takes no focus: the focus leaving the disabled
+// controls would land on it, and a stray Enter or Space would then throw the export away.
 void ExportDialog::DisableControls() {
+    cancel_->setFocusPolicy(Qt::NoFocus);
     for (QWidget* control : std::vector<QWidget*>{
-             path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_, cancel_,
+             path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_,
              antiAliasing_, noAntiAliasing_, transparent_, endWait_, restoreSize_}) {
         if (control != nullptr) {
             control->setEnabled(false);
@@ -232,6 +240,16 @@ ExportResult ExportDialog::RunExport(const ExportRequest& request, ExportFormat 
             return RunBmpExport(editor_, request, *this);
     }
     return RunGifExport(editor_, request, *this);
+}
+
+// During an export the request is taken up after the frame in hand (CancelRequested); the
+// cancelled export then closes the dialog as Cancel does.
+void ExportDialog::CancelClicked() {
+    if (exporting_) {
+        cancelRequested_ = true;
+        return;
+    }
+    reject();
 }
 
 void ExportDialog::reject() {
@@ -262,5 +280,9 @@ void ExportDialog::PumpOneEvent() {
 
 // The editor takes each frame's report (RunGifExport, RunBmpExport).
 void ExportDialog::FrameRendered(const RenderReport&) {}
+
+bool ExportDialog::CancelRequested() const {
+    return cancelRequested_;
+}
 
 }  // namespace zef::ui

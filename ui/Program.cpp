@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ProgramIdentity.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
 
@@ -38,7 +39,7 @@ bool Set(const char* variable) {
 std::string DialogStartFolder() {
     const std::string programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    return ProgramFolderIsWritable(programFolder)
+    return ProgramFolderIsOwn(programFolder)
                ? programFolder
                : QFile::encodeName(
                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -78,8 +79,8 @@ bool HasDisplay() {
 void PrepareApplication(QApplication& application) {
     RegisterResources();
     QApplication::setApplicationName(QStringLiteral("zeftool"));
-    QApplication::setApplicationVersion(QStringLiteral("1.39"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeftool"));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kAppId));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeftool.svg")));
 
