@@ -118,6 +118,7 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
                          : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
     dialog.initialDirectory = record.initialDirectory;
+    dialog.endingFromFilter = Gif(format);
     return dialog;
 }
 

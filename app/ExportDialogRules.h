@@ -70,7 +70,8 @@ bool FileCanBeOpened(const std::string& path);
 
 // The save dialog Browse shows, starting from the path edit's text, which the shared record
 // keeps; the caller clears the record's folder and takes the path when the user confirms.
-// The GIF dialog's offers GIF and WebP files.
+// The GIF dialog's offers GIF and WebP files, and a name typed without an ending gets the
+// ending of the type chosen.
 FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed);
 
 // What the options become after an export: as the dialog used them, except that a still
