@@ -23,6 +23,11 @@ class FrameSource {
     // The part of the canvas a frame is taken from; empty when the model's size leaves none.
     static PixelRect ModelArea(const ExportScene& scene);
 
+    // The pixels of a frame at the output size.
+    std::size_t FramePixels() const {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
+
     // Renders the next frame into `image`, 32-bit at the output size. Throws std::bad_alloc.
     RenderReport Next(Image& image);
     // Renders the next frame like Next(image), with the model's background colour transparent:
@@ -42,9 +47,12 @@ class FrameSource {
     void Restore(const State& state);
 
   private:
-    // Renders the frame into `image`, at the output size or, with anti-aliasing, at the model
-    // size.
-    RenderReport Render(Image& image);
+    // Renders the next frame and answers the bitmap that holds it: at the output size, or with
+    // anti-aliasing at the model size (the canvas itself when the model takes all of it).
+    const Bitmap& Render(RenderReport& report);
+    // Resizes `source` by area averaging into the image, reusing its bitmap when it has the
+    // output size.
+    void ResizeInto(const Bitmap& source, Image& image) const;
 
     ExportScene scene_;
     PixelRect area_;
