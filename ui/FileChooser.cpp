@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <algorithm>
 
 namespace zef::ui {
 namespace {
@@ -10,6 +11,12 @@ QString FilterText(const FileFilter& filter) {
     QString patterns = QString::fromStdString(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     return QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.description), patterns);
+}
+
+// The ending of a filter's first pattern: "gif" for "*.gif".
+QString EndingOf(const FileFilter& filter) {
+    const QString pattern = QString::fromStdString(filter.pattern).section(QLatin1Char(';'), 0, 0);
+    return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
 }
 
 // The folder of the last choice, shared by every file dialog of the program.
@@ -37,6 +44,20 @@ std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) 
     chooser.setNameFilters(filters);
     if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size()) {
         chooser.selectNameFilter(filters[dialog.filterIndex - 1]);
+    }
+    if (dialog.endingFromFilter) {
+        // The dialog names the chosen filter with or without its patterns.
+        const auto takeEnding = [&chooser, &dialog] {
+            const QString chosen = chooser.selectedNameFilter();
+            const auto filter = std::find_if(
+                dialog.filters.begin(), dialog.filters.end(), [&chosen](const FileFilter& f) {
+                    return chosen.startsWith(QString::fromStdString(f.description));
+                });
+            chooser.setDefaultSuffix(filter == dialog.filters.end() ? QString()
+                                                                    : EndingOf(*filter));
+        };
+        takeEnding();
+        QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, takeEnding);
     }
     const QString directory = dialog.initialDirectory.empty()
                                   ? RememberedDirectory()
