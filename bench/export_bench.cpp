@@ -13,8 +13,7 @@
 
 namespace {
 
-const std::string kSample =
-    (std::filesystem::path(__FILE__).parent_path().parent_path() / "examples/house.zfm").string();
+const std::string kSample = ZEF_SAMPLE_MODEL;
 
 struct NoProgress : zef::ExportProgress {
     void SetStatusText(const std::string&) override {}
