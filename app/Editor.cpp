@@ -14,13 +14,6 @@
 
 namespace zef {
 
-namespace {
-
-constexpr int kUndoButton = 25;
-constexpr int kRedoButton = 26;
-
-}  // namespace
-
 Editor::Editor(Shell& shell, std::uint32_t seed)
     : shell_(shell),
       random_(seed),
@@ -45,13 +38,12 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     ShowHistoryButtons();
 }
 
-void Editor::Command(int id) {
-    const zef::Command* command = FindCommand(id);
-    if (command == nullptr || !GuardHolds(command->guard, {renderer_.VtrMode(), interaction_.tool,
-                                                           selection_.selectionExists})) {
-        return;
+void Editor::Command(CommandId id) {
+    const zef::Command& command = FindCommand(id);
+    if (GuardHolds(command.guard,
+                   {renderer_.VtrMode(), interaction_.tool, selection_.selectionExists})) {
+        command.run(*this);
     }
-    command->run(*this);
 }
 
 void Editor::FrameTick() {
@@ -173,7 +165,8 @@ void Editor::ReportFrame(const RenderReport& report) {
 
 void Editor::RefreshToolMode() {
     ShowToolMode(shell_, statusTexts_,
-                 zef::RefreshToolMode(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+                 ToolModeViewFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+    RefreshToolbarState();
     UpdateCursor();
 }
 
@@ -198,25 +191,25 @@ void Editor::SaveAs() {
     fileFlows_.SaveAs();
 }
 
-void Editor::SelectTool(int tool) {
+void Editor::SelectTool(Tool tool) {
     interaction_.tool = tool;
     RefreshToolMode();
 }
 
 void Editor::SelectRangeTool() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::DeselectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::SelectAll() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::SelectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::InvertSelection() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::InvertSelection(model_, selection_));
     RefreshToolMode();
 }
@@ -329,8 +322,12 @@ void Editor::UpdateSizePane() {
 }
 
 void Editor::RefreshToolbarState() {
-    ShowToolbarState(shell_, zef::RefreshToolbarState(interaction_.tool, renderer_.VtrMode(),
-                                                      model_, selection_));
+    // Only the range selection tool keeps a selection and its move and scale modes.
+    if (interaction_.tool != Tool::kRangeSelection) {
+        zef::DeselectAll(model_, selection_);
+    }
+    ShowToolbarState(shell_,
+                     ToolbarStateFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
 }
 
 void Editor::ShowAppendOutOfMemory() {
@@ -351,8 +348,8 @@ void Editor::SetVtrMode(bool on) {
 }
 
 void Editor::ShowHistoryButtons() {
-    shell_.EnableCommand(kUndoButton, history_.CanUndo());
-    shell_.EnableCommand(kRedoButton, history_.CanRedo());
+    shell_.EnableCommand(CommandId::kUndo, history_.CanUndo());
+    shell_.EnableCommand(CommandId::kRedo, history_.CanRedo());
 }
 
 void Editor::StartDocument(DocumentIdentity identity) {

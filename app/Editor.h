@@ -6,6 +6,7 @@
 
 #include "CanvasHost.h"
 #include "CanvasInput.h"
+#include "CommandId.h"
 #include "CommandTarget.h"
 #include "EditCommands.h"
 #include "EditorOperations.h"
@@ -41,8 +42,8 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     // and the first history entry.
     void Start(const std::string& commandLine, const std::string& executableDirectory);
 
-    // A toolbar id (0..27) or an accelerator id (40006..40029, 1111); others do nothing.
-    void Command(int id);
+    // A toolbar button or a key; does nothing unless the command's guard holds.
+    void Command(CommandId id);
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();
@@ -99,7 +100,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void Open() override;
     void Save() override;
     void SaveAs() override;
-    void SelectTool(int tool) override;
+    void SelectTool(Tool tool) override;
     void SelectRangeTool() override;
     void SelectAll() override;
     void InvertSelection() override;

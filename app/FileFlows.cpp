@@ -178,7 +178,7 @@ bool FileFlows::LoadModel(const std::string& path) {
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
 
     parts_.exportOptions.Reset();
-    parts_.interaction.tool = kToolStraightLine;
+    parts_.interaction.tool = Tool::kStraightLine;
     parts_.selection.moveMode = false;
     parts_.selection.scaleMode = false;
     model.document.shakingOn = 1;

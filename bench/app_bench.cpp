@@ -13,8 +13,8 @@ class NullShell : public zef::Shell {
   public:
     void SetCaption(const std::string&) override {}
     void SetStatusText(zef::StatusPane, const std::string&) override {}
-    void EnableCommand(int, bool) override {}
-    void PressCommand(int, bool) override {}
+    void EnableCommand(zef::CommandId, bool) override {}
+    void PressCommand(zef::CommandId, bool) override {}
     void ShowProgress(bool) override {}
     void SetProgressRange(std::int32_t, std::int32_t) override {}
     void SetProgressStep(std::int32_t) override {}

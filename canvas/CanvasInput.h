@@ -58,6 +58,8 @@ class CanvasInput {
     void FrameDragEnded();
 
   private:
+    // The left button's release ends the tool's drag at the sample.
+    void EndDrag(CanvasPoint sample);
     void Append(CanvasPoint point, bool connect);
     void Report(ShapeResult result);
     void MarkModified();

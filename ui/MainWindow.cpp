@@ -81,7 +81,7 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::CommitSessionData);
 }
 
-QAction* MainWindow::CommandAction(int id) const {
+QAction* MainWindow::CommandAction(CommandId id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
@@ -113,13 +113,13 @@ void MainWindow::SetStatusText(StatusPane pane, const std::string& text) {
     statusPanes_->Pane(pane).setText(FromUtf8(text));
 }
 
-void MainWindow::EnableCommand(int id, bool enabled) {
+void MainWindow::EnableCommand(CommandId id, bool enabled) {
     if (QAction* action = CommandAction(id)) {
         action->setEnabled(enabled);
     }
 }
 
-void MainWindow::PressCommand(int id, bool pressed) {
+void MainWindow::PressCommand(CommandId id, bool pressed) {
     if (QAction* action = CommandAction(id)) {
         pressed_[id] = pressed;
         action->setChecked(pressed);
@@ -369,16 +369,15 @@ CanvasPoint MainWindow::ScreenPointer() {
 
 void MainWindow::BuildToolbar() {
     for (const ToolbarEntry& entry : kToolbarEntries) {
-        if (entry.command == kSeparator) {
+        if (!entry.command) {
             toolbar_->addSeparator();
             continue;
         }
-        const int id = entry.command;
-        const QString tip = QString::fromUtf8(TooltipFor(id).value_or(""));
+        const CommandId id = *entry.command;
+        const QString tip = QString::fromUtf8(TooltipFor(id));
         QAction* action = toolbar_->addAction(
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
-        action->setData(id);
         action->setCheckable(entry.kind == ButtonKind::kToggle);
         connect(action, &QAction::triggered, this, [this, action, id] {
             // A click must not change the pressed look by itself; the editor sets it.
@@ -389,11 +388,14 @@ void MainWindow::BuildToolbar() {
     }
 }
 
+// The keys are shortcuts of their own rather than the toolbar actions' shortcuts: VTR mode
+// disables most buttons, a disabled action ignores its key, and the keys must still reach the
+// editor, whose command guards decide what runs.
 void MainWindow::BuildAccelerators() {
     for (const Accelerator& accelerator : kAccelerators) {
         auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        const int id = accelerator.id;
+        const CommandId id = accelerator.command;
         connect(shortcut, &QShortcut::activated, this,
                 [this, id] { RunFlow([this, id] { editor_.Command(id); }); });
     }

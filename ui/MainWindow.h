@@ -38,7 +38,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     QToolBar& toolbar() { return *toolbar_; }
     StatusPanes& statusPanes() { return *statusPanes_; }
     // The toolbar button of a command id 0..27.
-    QAction* CommandAction(int id) const;
+    QAction* CommandAction(CommandId id) const;
 
     void StartTimers();
     void StopTimers();
@@ -59,8 +59,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // The Shell.
     void SetCaption(const std::string& text) override;
     void SetStatusText(StatusPane pane, const std::string& text) override;
-    void EnableCommand(int id, bool enabled) override;
-    void PressCommand(int id, bool pressed) override;
+    void EnableCommand(CommandId id, bool enabled) override;
+    void PressCommand(CommandId id, bool pressed) override;
     void ShowProgress(bool shown) override;
     void SetProgressRange(std::int32_t low, std::int32_t high) override;
     void SetProgressStep(std::int32_t step) override;
@@ -134,8 +134,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     QToolBar* toolbar_;
     StatusPanes* statusPanes_;
     CanvasWidget* canvas_;
-    std::map<int, QAction*> actions_;
-    std::map<int, bool> pressed_;
+    std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, bool> pressed_;
     QTimer frameTimer_;
     QTimer shakeTimer_;
     int toolbarHeight_ = 0;

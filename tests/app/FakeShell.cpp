@@ -15,13 +15,14 @@ void FakeShell::SetStatusText(StatusPane pane, const std::string& text) {
     panes[pane] = text;
 }
 
-void FakeShell::EnableCommand(int id, bool on) {
-    calls.push_back("EnableCommand " + std::to_string(id) + (on ? " on" : " off"));
+void FakeShell::EnableCommand(CommandId id, bool on) {
+    calls.push_back("EnableCommand " + std::to_string(static_cast<int>(id)) +
+                    (on ? " on" : " off"));
     enabled[id] = on;
 }
 
-void FakeShell::PressCommand(int id, bool on) {
-    calls.push_back("PressCommand " + std::to_string(id) + (on ? " on" : " off"));
+void FakeShell::PressCommand(CommandId id, bool on) {
+    calls.push_back("PressCommand " + std::to_string(static_cast<int>(id)) + (on ? " on" : " off"));
     pressed[id] = on;
 }
 

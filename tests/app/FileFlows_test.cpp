@@ -29,19 +29,19 @@ TEST_F(FileFlowsTest, TitleFollowsDrawSaveLoadAndNew) {
     EXPECT_EQ(shell.captionsSet, captions + 1) << "the caption is sent only when it changes";
 
     shell.chosenFiles.push_back(PathOf("a"));
-    editor.Command(4);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.caption, Titled("a.zfm"));
     EXPECT_EQ(model.document.path, PathOf("a.zfm"));
     EXPECT_TRUE(std::filesystem::exists(PathOf("a.zfm")));
 
     Drag({60, 60}, {70, 90});
     shell.answers.push_back(MessageAnswer::kNo);
-    editor.Command(40009);
+    editor.Command(CommandId::kNewModel);
     EXPECT_EQ(shell.caption, kClean);
     EXPECT_TRUE(model.points.empty());
 
     shell.chosenFiles.push_back(PathOf("a.zfm"));
-    editor.Command(1111);
+    editor.Command(CommandId::kOpen);
     EXPECT_EQ(shell.caption, Titled("a.zfm"));
     EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{10, 10}, {50, 50}, {10, 10}}));
 }
@@ -59,7 +59,7 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
     editor.PathHandedOver(older);
     EXPECT_FALSE(editor.renderer().VtrMode()) << "opening in VTR mode is off";
     Drag({100, 100}, {120, 130});
-    editor.Command(40012);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.caption, Titled("OLD.zfm"));
     EXPECT_EQ(model.document.path, PathOf("OLD.zfm"));
     EXPECT_TRUE(ReadModelFile(PathOf("OLD.zfm"), {}).model);
@@ -69,12 +69,12 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
 
 TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNothing) {
     shell.chosenFiles.push_back(PathOf("Big.ZFM"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_EQ(shell.caption, Titled("Big.ZFM.zfm"));
     EXPECT_TRUE(std::filesystem::exists(PathOf("Big.ZFM.zfm")));
 
     shell.chosenFiles.push_back(PathOf("plain.zfm"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
 
     EXPECT_TRUE(shell.fileDialogs.back().overwritePrompt);
@@ -82,7 +82,7 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNot
     // A failed write keeps the flag, the path and the title.
     Drag({10, 10}, {40, 40});
     std::filesystem::remove_all(folder.path());
-    editor.Command(4);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
     EXPECT_TRUE(model.document.modified);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
@@ -98,7 +98,7 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
     for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
         shell.chosenFiles.push_back(PathOf("old"));
         shell.answers.push_back(answer);
-        editor.Command(11);
+        editor.Command(CommandId::kSaveAs);
         ASSERT_EQ(shell.messages.size(), 1u);
         EXPECT_EQ(shell.messages[0].text,
                   "『" + PathOf("old.zfm") + "』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?");
@@ -109,7 +109,7 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
         shell.messages.clear();
     }
     shell.chosenFiles.push_back(PathOf("old.zfm"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
 }
 
@@ -138,7 +138,7 @@ TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
         if (answer == MessageAnswer::kYes) {
             shell.chosenFiles.push_back(savedAs);
         }
-        editor.Command(0);
+        editor.Command(CommandId::kNewModel);
         ASSERT_TRUE(Asked());
         EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
         if (failure != nullptr) {
