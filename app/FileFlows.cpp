@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "AppTexts.h"
+#include "ExportTexts.h"
 #include "FilePaths.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
