@@ -21,6 +21,9 @@ PropertiesDialog::PropertiesDialog(Editor& editor, QWidget* parent)
       ui_(std::make_unique<Ui::PropertiesDialog>()),
       session_(editor) {
     ui_->setupUi(this);
+    ui_->lineWidthSlider->setRange(0, kLineWidthPositionMax);
+    ui_->shakeSlider->setRange(kShakePositionMin, kShakePositionMax);
+    ui_->speedSlider->setRange(kSpeedPositionMin, kSpeedPositionMax);
     setWindowTitle(FromUtf8(session_.Caption()));
     ui_->cancelButton->setEnabled(!session_.ForNewModel());
     ui_->lineSwatch->SetCaption(ui_->lineSwatch->accessibleName());
