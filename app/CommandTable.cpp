@@ -49,10 +49,6 @@ constexpr std::array<Command, 28> kCommands{{
 
 }  // namespace
 
-std::span<const Command> Commands() {
-    return kCommands;
-}
-
 const Command* FindCommand(int id) {
     for (const Command& command : kCommands) {
         if (command.id == id || (command.acceleratorId != 0 && command.acceleratorId == id)) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 
 #include "CommandTarget.h"
 
@@ -30,9 +29,6 @@ struct Command {
     CommandGuard guard;
     void (*run)(CommandTarget& target);
 };
-
-// Every command, in toolbar id order 0..27.
-std::span<const Command> Commands();
 
 // The command a toolbar id or an accelerator id stands for; nothing for any other id.
 const Command* FindCommand(int id);

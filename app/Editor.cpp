@@ -85,10 +85,6 @@ void Editor::RightButtonDown() {
     canvasInput_.RightButtonDown();
 }
 
-CanvasSize Editor::MinimumCanvasWindowSize() const {
-    return canvasInput_.MinimumWindowSize();
-}
-
 void Editor::FrameDragStarted() {
     canvasInput_.FrameDragStarted();
 }

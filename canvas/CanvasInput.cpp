@@ -157,12 +157,6 @@ void CanvasInput::RightButtonDown() {
     }
 }
 
-CanvasSize CanvasInput::MinimumWindowSize() const {
-    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
-    return {largest.width - (kMaxCanvasWidth - kMinCanvasSide),
-            largest.height - (kMaxCanvasHeight - kMinCanvasSide)};
-}
-
 void CanvasInput::FrameDragStarted() {
     DeselectAll(model_, selection_);
     host_.RefreshToolbarState();

@@ -47,9 +47,6 @@ class CanvasInput {
     void LeftButtonUp();
     void RightButtonDown();
 
-    // The smallest outer size of the canvas window: a client area of 10 x 10.
-    CanvasSize MinimumWindowSize() const;
-
     void FrameDragStarted();
     // One step of a frame drag: returns the proposed rectangle held to a client area of at
     // most 800 x 600; dragging the left or top edge moves every point so that the drawing
