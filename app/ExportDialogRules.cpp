@@ -96,7 +96,7 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     dialog.filters = {Gif(format) ? FileFilter{texts::kGifFilter, texts::kGifPattern}
                                   : FileFilter{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
-    dialog.initialDirectory = record.initialDirectory;
+    dialog.initialDirectory = record.StartDirectory();
     return dialog;
 }
 

@@ -47,13 +47,13 @@ void FileFlows::Open() {
                       {texts::kModelFilter, texts::kModelPattern},
                       {texts::kOlderModelFilter, texts::kOlderModelPattern}};
     dialog.initialPath = record_.path;
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     dialog.mustExist = true;
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return;
     }
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     if (OpenModelFile(*chosen)) {
         record_.initialDirectory.clear();
     }
@@ -80,13 +80,13 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     dialog.filters = {{texts::kModelFilter, texts::kModelPattern}};
     dialog.overwritePrompt = true;
     record_.path.clear();
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return false;
     }
     record_.initialDirectory.clear();
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     std::string path = WithCurrentEnding(*chosen);
     if (path != *chosen && !MayReplace(path, owner)) {
         return false;

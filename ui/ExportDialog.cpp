@@ -162,7 +162,7 @@ void ExportDialog::Browse() {
         return;
     }
     record.initialDirectory.clear();
-    record.path = *chosen;
+    record.Chose(*chosen);
     path_->setText(QFile::decodeName(chosen->c_str()));
 }
 

@@ -1,27 +1,22 @@
 #include "FileChooser.h"
 
-#include <QFile>
 #include <QFileDialog>
+
+#include "QtText.h"
 
 namespace zef::ui {
 namespace {
 
 QString FilterText(const FileFilter& filter) {
-    QString patterns = QString::fromStdString(filter.pattern);
+    QString patterns = FromUtf8(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.description), patterns);
-}
-
-// The folder of the last choice, shared by every file dialog of the program.
-QString& RememberedDirectory() {
-    static QString directory;
-    return directory;
+    return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
 }
 
 }  // namespace
 
 std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) {
-    QFileDialog chooser(&owner, QString::fromStdString(dialog.title));
+    QFileDialog chooser(&owner, FromUtf8(dialog.title));
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setOption(QFileDialog::HideNameFilterDetails);
     chooser.setOption(QFileDialog::ReadOnly, !dialog.hideReadOnly);
@@ -38,20 +33,16 @@ std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) 
     if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size()) {
         chooser.selectNameFilter(filters[dialog.filterIndex - 1]);
     }
-    const QString directory = dialog.initialDirectory.empty()
-                                  ? RememberedDirectory()
-                                  : QFile::decodeName(dialog.initialDirectory.c_str());
-    if (!directory.isEmpty()) {
-        chooser.setDirectory(directory);
+    if (!dialog.initialDirectory.empty()) {
+        chooser.setDirectory(FromLocalPath(dialog.initialDirectory));
     }
     if (!dialog.initialPath.empty()) {
-        chooser.selectFile(QFile::decodeName(dialog.initialPath.c_str()));
+        chooser.selectFile(FromLocalPath(dialog.initialPath));
     }
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    RememberedDirectory() = chooser.directory().absolutePath();
-    return QFile::encodeName(chooser.selectedFiles().front()).toStdString();
+    return LocalPath(chooser.selectedFiles().front());
 }
 
 }  // namespace zef::ui
