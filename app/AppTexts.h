@@ -12,6 +12,8 @@ inline constexpr const char* kPointCountFormat = "선 갯수 : %d";
 inline constexpr const char* kCanvasSizeFormat = "%d Ⅹ %d";
 
 inline constexpr const char* kSaveChangesQuestion = "변경된 파일을 저장하시겠어요?";
+inline constexpr const char* kSettingsNotSaved = "설정파일을 저장하지 못했어요;;.";
+inline constexpr const char* kUnexpectedError = "예상하지 못한 오류가 생겼어요;;.";
 inline constexpr const char* kOverwriteQuestion =
     "『%s』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?";
 

@@ -7,9 +7,9 @@
 
 namespace zef::ui {
 
-void ShowDialogMessage(QWidget* owner, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, FromUtf8(texts::kAppCaption), FromUtf8(text),
-                    QMessageBox::Ok, owner);
+void ShowDialogMessage(QWidget* owner, std::string_view text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    FromUtf8(texts::kAppCaption), FromUtf8(text), QMessageBox::Ok, owner);
     box.exec();
 }
 

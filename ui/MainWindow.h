@@ -125,9 +125,11 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // Runs one of the editor's flows for an event of the user unless the editor is busy.
     template <typename Work>
     void RunFlow(Work&& work);
-    // Runs editor work; no exception leaves it, an allocation failure is reported.
+    // Runs editor work; no exception leaves it. An allocation failure is reported as such,
+    // any other exception as an unexpected error.
     template <typename Work>
     void Guarded(Work&& work);
+    void ReportFailure(const char* text);
 
     QToolBar* toolbar_;
     StatusPanes* statusPanes_;

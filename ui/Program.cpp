@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "AppTexts.h"
+#include "FilePaths.h"
 #include "ProgramIdentity.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
@@ -123,7 +125,8 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
     // canvas size read.
     Editor& editor = window.editor();
     ApplySettingsRecord(read, editor.model().properties, editor.settings());
-    editor.Start(commandLine, DialogStartFolder());
+    // Made absolute as a hand-over's path is, so that the dialogs propose whole paths.
+    editor.Start(AbsolutePath(PathFromCommandLine(commandLine)), DialogStartFolder());
     window.activateWindow();
     window.canvas().setFocus();
     window.StartTimers();
@@ -142,6 +145,8 @@ void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
     if (!WriteSettingsFile(settingsFile, record)) {
         std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
                      settingsFile.c_str());
+        window.ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption, MessageButtons::kOk,
+                            MessageIcon::kError, ShellWindow::kMain});
     }
 }
 

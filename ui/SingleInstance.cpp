@@ -17,7 +17,6 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 namespace zef::ui {
@@ -187,9 +186,7 @@ HandOverOutcome SingleInstance::HandOver(const QString& meetingFolder, const std
     if (path.empty()) {
         return HandOverOutcome::kNoPath;
     }
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    const std::optional<HandOverBlock> block = EncodeHandOver(error ? path : absolute.string());
+    const std::optional<HandOverBlock> block = EncodeHandOver(AbsolutePath(path));
     if (!block) {
         return HandOverOutcome::kPathTooLong;
     }
