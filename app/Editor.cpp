@@ -1,6 +1,7 @@
 #include "Editor.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "AppTexts.h"
 #include "CanvasFit.h"
@@ -39,7 +40,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
     if (!opened) {
-        TakeSnapshot();
+        StartDocument({});
     }
     ShowHistoryButtons();
 }
@@ -148,9 +149,9 @@ void Editor::SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::
 }
 
 void Editor::TakeSnapshot() {
-    if (history_.TakeSnapshot(model_)) {
-        ShowHistoryButtons();
-    }
+    const bool recorded = history_.TakeSnapshot(model_);
+    ShowHistoryButtons();
+    FollowHistory(recorded);
 }
 
 void Editor::UpdateTitle() {
@@ -252,11 +253,15 @@ void Editor::RemoveLastLine() {
 }
 
 void Editor::Undo() {
-    StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this);
+    if (StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this)) {
+        FollowHistory(true);
+    }
 }
 
 void Editor::Redo() {
-    StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this);
+    if (StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this)) {
+        FollowHistory(true);
+    }
 }
 
 void Editor::ExportGif() {
@@ -346,11 +351,31 @@ void Editor::ShowHistoryButtons() {
     shell_.EnableCommand(kRedoButton, history_.CanRedo());
 }
 
+void Editor::StartDocument(DocumentIdentity identity) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity));
+    ShowHistoryButtons();
+    FollowHistory(recorded);
+}
+
+void Editor::DocumentSaved(DocumentIdentity identity) {
+    history_.DocumentSaved(model_, std::move(identity));
+    FollowHistory(true);
+}
+
+void Editor::FollowHistory(bool modelRecorded) {
+    DocumentState& document = model_.document;
+    const DocumentIdentity& identity = history_.CurrentDocument();
+    document.path = identity.path;
+    document.title = identity.title;
+    document.modified = !(modelRecorded && history_.CurrentIsSaved());
+    UpdateTitle();
+}
+
 void Editor::Apply(const EditResult& result) {
     if (result.refreshToolbar) {
         RefreshToolbarState();
     }
-    for (int i = 0; i < result.snapshots; ++i) {
+    if (result.snapshot) {
         TakeSnapshot();
     }
     if (result.updateTitle) {

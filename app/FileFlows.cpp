@@ -13,6 +13,15 @@
 
 namespace zef {
 
+namespace {
+
+DocumentIdentity NamedBy(std::string path) {
+    std::string title = FileTitleOf(path);
+    return {std::move(path), std::move(title)};
+}
+
+}  // namespace
+
 FileFlows::FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host)
     : parts_(parts), shell_(shell), host_(host) {}
 
@@ -29,14 +38,10 @@ void FileFlows::NewModel() {
     model.ClearPoints();
     host_.PaintCanvas();
     model.document.shakingOn = 1;
-    model.document.modified = false;
     model.document.drawnPointCount = 0;
-    model.document.title.clear();
-    model.document.path.clear();
     parts_.exportOptions.Reset();
-    host_.TakeSnapshot();
+    host_.StartDocument({});
     host_.RefreshToolMode();
-    host_.UpdateTitle();
 }
 
 void FileFlows::Open() {
@@ -68,7 +73,7 @@ bool FileFlows::Save(ShellWindow owner) {
     if (!SaveModel(path, owner)) {
         return false;
     }
-    NameDocument(std::move(path));
+    host_.DocumentSaved(NamedBy(std::move(path)));
     return true;
 }
 
@@ -94,7 +99,7 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     if (!SaveModel(path, owner)) {
         return false;
     }
-    NameDocument(std::move(path));
+    host_.DocumentSaved(NamedBy(std::move(path)));
     return true;
 }
 
@@ -150,7 +155,7 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     if (!asked || !LoadModel(path)) {
         return false;
     }
-    NameDocument(path);
+    host_.StartDocument(NamedBy(path));
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
@@ -179,7 +184,6 @@ bool FileFlows::LoadModel(const std::string& path) {
     parts_.selection.scaleMode = false;
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
-    host_.TakeSnapshot();
     return true;
 }
 
@@ -206,14 +210,6 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         default:
             return false;
     }
-}
-
-void FileFlows::NameDocument(std::string path) {
-    DocumentState& document = parts_.model.document;
-    document.title = FileTitleOf(path);
-    document.path = std::move(path);
-    document.modified = false;
-    host_.UpdateTitle();
 }
 
 void FileFlows::Report(const std::string& text, MessageIcon icon, ShellWindow owner) {
