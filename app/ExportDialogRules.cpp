@@ -11,8 +11,9 @@ namespace {
 
 constexpr std::int32_t kDefaultEndWait = 5;
 
+// The GIF dialog, which writes WebP files too.
 bool Gif(ExportFormat format) {
-    return format == ExportFormat::kGif;
+    return format != ExportFormat::kBmp;
 }
 
 // The kind Save and Cancel take: the GIF dialog knows only shaking and VTR.
@@ -21,6 +22,14 @@ std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
 }
 
 }  // namespace
+
+ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
+    return Gif(dialog) && NamesWebp(path) ? ExportFormat::kWebp : dialog;
+}
+
+bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
+    return !antiAliasing || NamesWebp(path);
+}
 
 ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model& model) {
     if (Gif(format) && options.kind == kExportStill) {
@@ -55,7 +64,17 @@ SaveCheck CheckForSave(const ExportForm& form, ExportFormat format) {
         return {std::nullopt, texts::kNoFileName};
     }
     ExportRequest request;
-    request.path = Gif(format) ? GifPathFor(form.path) : BmpBaseFor(form.path);
+    switch (FormatWritten(format, form.path)) {
+        case ExportFormat::kGif:
+            request.path = GifPathFor(form.path);
+            break;
+        case ExportFormat::kWebp:
+            request.path = form.path;
+            break;
+        case ExportFormat::kBmp:
+            request.path = BmpBaseFor(form.path);
+            break;
+    }
     request.kind = KindOf(form, format);
     if (request.kind != kExportStill) {
         const std::optional<std::int32_t> endWait = ParseNonNegative(form.endWait);
@@ -93,10 +112,13 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     FileDialog dialog;
     dialog.kind = FileDialogKind::kSave;
     dialog.title = Gif(format) ? texts::kGifBrowseTitle : texts::kBmpBrowseTitle;
-    dialog.filters = {Gif(format) ? FileFilter{texts::kGifFilter, texts::kGifPattern}
-                                  : FileFilter{texts::kBmpFilter, texts::kBmpPattern}};
+    dialog.filters = Gif(format)
+                         ? std::vector<FileFilter>{{texts::kGifFilter, texts::kGifPattern},
+                                                   {texts::kWebpFilter, texts::kWebpPattern}}
+                         : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
     dialog.initialDirectory = record.StartDirectory();
+    dialog.endingFromFilter = Gif(format);
     return dialog;
 }
 

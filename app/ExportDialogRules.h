@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "ExportFormat.h"
 #include "ExportOptions.h"
 #include "Exporters.h"
 #include "FileDialog.h"
@@ -11,8 +13,6 @@
 #include "Model.h"
 
 namespace zef {
-
-enum class ExportFormat { kGif, kBmp };
 
 // What the controls of an export dialog hold. `kind` is the checked kind radio: shaking,
 // VTR or (BMP only) the still image.
@@ -28,14 +28,16 @@ struct ExportForm {
     friend bool operator==(const ExportForm&, const ExportForm&) = default;
 };
 
+// What the GIF dialog writes for a path: a WebP when it ends in ".webp" in any case, else a
+// GIF. The BMP dialog writes BMP.
+ExportFormat FormatWritten(ExportFormat dialog, std::string_view path);
+
 // The end-wait edit takes input only while VTR is checked, and the transparency box only
-// without anti-aliasing.
+// without anti-aliasing, or with it for a WebP, which keeps every shade of an edge.
 constexpr bool EndWaitEnabled(std::int32_t kind) {
     return kind == kExportVtr;
 }
-constexpr bool TransparencyEnabled(bool antiAliasing) {
-    return !antiAliasing;
-}
+bool TransparencyEnabled(bool antiAliasing, std::string_view path);
 
 // The form a dialog opens with: the remembered options, the model's path with ".gif" or
 // ".bmp" in place of its last four characters (empty for an untitled model) and the model's
@@ -53,8 +55,8 @@ ExportPreview PreviewOf(const ExportForm& form, ExportFormat format, const Model
 
 // Save's reading of the form: the export to run, or the first validation message (empty
 // path, VTR end wait, width, height, in this order). The GIF path gets ".gif" unless it ends
-// in it; the BMP path loses a final ".bmp" and is the base name. A shaking end wait that is
-// not a number is 5; the still image reads neither the end wait nor the smoothness.
+// in it or names a WebP; the BMP path loses a final ".bmp" and is the base name. A shaking end wait
+// that is not a number is 5; the still image reads neither the end wait nor the smoothness.
 struct SaveCheck {
     std::optional<ExportRequest> request;
     const char* message = nullptr;
@@ -62,12 +64,14 @@ struct SaveCheck {
 SaveCheck CheckForSave(const ExportForm& form, ExportFormat format);
 
 // The first file the export will write, which the overwrite question asks about when it can
-// be opened: the GIF, base0000.bmp, or base.bmp for the still image.
+// be opened: the GIF or WebP, base0000.bmp, or base.bmp for the still image.
 std::string FirstFileWritten(const ExportRequest& request, ExportFormat format);
 bool FileCanBeOpened(const std::string& path);
 
 // The save dialog Browse shows, starting from the path edit's text, which the shared record
 // keeps; the caller clears the record's folder and takes the path when the user confirms.
+// The GIF dialog's offers GIF and WebP files, and a name typed without an ending gets the
+// ending of the type chosen.
 FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed);
 
 // What the options become after an export: as the dialog used them, except that a still

@@ -38,6 +38,11 @@ ExportResult RunGifExport(Editor& editor, const ExportRequest& request, ExportPr
     return ExportAnimatedGif(SceneOf(editor), request, progress);
 }
 
+ExportResult RunWebpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog) {
+    EditorProgress progress(editor, dialog);
+    return ExportAnimatedWebp(SceneOf(editor), request, progress);
+}
+
 ExportResult RunBmpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog) {
     EditorProgress progress(editor, dialog);
     return ExportBmpSequence(SceneOf(editor), request, progress);

@@ -13,6 +13,7 @@ namespace zef {
 // canvas (the VTR progress bar steps; the frame that completes the drawing ends VTR mode and
 // refreshes the tool mode).
 ExportResult RunGifExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
+ExportResult RunWebpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
 ExportResult RunBmpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
 
 }  // namespace zef

@@ -102,6 +102,15 @@ void ResizeByWholeRatio(const Bitmap& source, Bitmap& target) {
     }
 }
 
+// The colour value of channel sums over `weight`, each rounded to the nearest.
+std::uint32_t Mean(const std::uint64_t (&sums)[3], std::uint64_t weight) {
+    std::uint32_t mean = 0;
+    for (int channel = 2; channel >= 0; --channel) {
+        mean = (mean << 8) | static_cast<std::uint32_t>((sums[channel] + weight / 2) / weight);
+    }
+    return mean;
+}
+
 }  // namespace
 
 bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target) {
@@ -233,6 +242,49 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
                            mean(weight * sums[0]);
             }
             *to++ = lastMean;
+        }
+    }
+    return true;
+}
+
+bool ResizeAreaAverageClear(const Bitmap& source, std::uint32_t clear, Bitmap& target,
+                            std::span<std::uint8_t> alpha) {
+    const std::int64_t sourceWidth = source.Width();
+    const std::int64_t sourceHeight = source.Height();
+    const std::int64_t targetWidth = target.Width();
+    const std::int64_t targetHeight = target.Height();
+    if (sourceWidth == 0 || sourceHeight == 0 || targetWidth == 0 || targetHeight == 0 ||
+        alpha.size() != target.Pixels().size()) {
+        return false;
+    }
+    // Every target pixel covers sourceWidth x sourceHeight units of area; the clear pixels add
+    // to no sum and lower the alpha instead.
+    const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
+    for (std::int64_t y = 0; y < targetHeight; ++y) {
+        const Coverage down(y, sourceHeight, targetHeight);
+        std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
+        for (std::int64_t x = 0; x < targetWidth; ++x) {
+            const Coverage across(x, sourceWidth, targetWidth);
+            std::uint64_t sums[3] = {0, 0, 0};
+            std::uint64_t drawn = 0;
+            for (std::int64_t sy = down.first; sy <= down.last; ++sy) {
+                const std::uint64_t rowWeight = down.Weight(sy, targetHeight);
+                const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
+                for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
+                    const std::uint32_t pixel = from[sx];
+                    if (pixel == clear) {
+                        continue;
+                    }
+                    const std::uint64_t weight = rowWeight * across.Weight(sx, targetWidth);
+                    drawn += weight;
+                    sums[0] += weight * (pixel & 0xFFu);
+                    sums[1] += weight * ((pixel >> 8) & 0xFFu);
+                    sums[2] += weight * ((pixel >> 16) & 0xFFu);
+                }
+            }
+            alpha[static_cast<std::size_t>(y * targetWidth + x)] =
+                static_cast<std::uint8_t>((drawn * 255 + area / 2) / area);
+            to[x] = drawn == 0 ? clear : Mean(sums, drawn);
         }
     }
     return true;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "Bitmap.h"
 #include "PixelRect.h"
 
@@ -14,5 +17,13 @@ bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target);
 // of the source pixels it covers, weighted by the covered area, channel by channel and
 // rounded to the nearest value. False, and the target untouched, when either is empty.
 bool ResizeAreaAverage(const Bitmap& source, Bitmap& target);
+
+// Resizes like ResizeAreaAverage, with the pixels of colour `clear` counted as transparent
+// instead of averaged in: each target pixel's `alpha` (one byte a pixel, rows top to bottom)
+// is the share of its area the drawn pixels cover, 0..255 rounded, and its colour the mean of
+// those drawn pixels alone; a pixel without any drawn pixel is `clear` with alpha 0. False,
+// and the target untouched, when either is empty or `alpha` is not one byte a target pixel.
+bool ResizeAreaAverageClear(const Bitmap& source, std::uint32_t clear, Bitmap& target,
+                            std::span<std::uint8_t> alpha);
 
 }  // namespace zef

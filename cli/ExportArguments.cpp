@@ -22,7 +22,8 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
 
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments) {
-    const bool gif = command == "gif";
+    const bool webp = command == "webp";
+    const bool gif = command == "gif" || webp;
     if ((!gif && command != "bmp") || arguments.size() < 2) {
         return std::nullopt;
     }
@@ -52,6 +53,10 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             parsed.smoothness = value.value_or(0);
         } else if (option == "--size" && hasValue) {
             ok = ParseSize(arguments[++i], parsed);
+        } else if (webp && option == "--lossy" && hasValue) {
+            const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
+            ok = value && *value <= 100;
+            parsed.lossyQuality = value;
         } else if (option == "--seed" && hasValue) {
             parsed.seed = ReadUnsignedNumber(arguments[++i]);
             ok = parsed.seed.has_value();

@@ -8,7 +8,8 @@
 
 namespace zef {
 
-// The arguments of `zefcli gif` and `zefcli bmp`, with the export dialogs' defaults.
+// The arguments of `zefcli gif`, `zefcli webp` and `zefcli bmp`, with the export dialogs'
+// defaults.
 struct ExportArguments {
     std::string model;
     std::string out;  // as given; the path rules are applied when exporting
@@ -19,11 +20,12 @@ struct ExportArguments {
     std::optional<std::int32_t> height;
     bool antiAliasing = false;
     bool transparent = false;
-    std::optional<std::uint32_t> seed;  // from the clock when not given
+    std::optional<std::uint32_t> seed;         // from the clock when not given
+    std::optional<std::int32_t> lossyQuality;  // WebP only: 0..100; lossless when not given
 };
 
 // Reads the arguments after the command word; nothing when they do not fit the command
-// ("gif" or "bmp").
+// ("gif", "webp" or "bmp").
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments);
 

@@ -47,6 +47,31 @@ std::uint32_t ClockSeed() {
         std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
+std::string OutputPath(ExportFormat format, const std::string& out) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return WebpPathFor(out);
+        case ExportFormat::kBmp:
+            return BmpBaseFor(out);
+    }
+    return GifPathFor(out);
+}
+
+ExportResult Export(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
+                    ExportProgress& progress, WebpCompression compression) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return ExportAnimatedWebp(scene, request, progress, SystemFileOps(), compression);
+        case ExportFormat::kBmp:
+            return ExportBmpSequence(scene, request, progress);
+    }
+    return ExportAnimatedGif(scene, request, progress);
+}
+
 }  // namespace
 
 int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors) {
@@ -66,8 +91,10 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
     model.points = std::move(loaded.model->points);
     StandaloneScene scene(std::move(model), arguments.seed.value_or(ClockSeed()));
     const ModelProperties& properties = scene.model.properties;
-    const bool gif = command == "gif";
-    const ExportRequest request{gif ? GifPathFor(arguments.out) : BmpBaseFor(arguments.out),
+    const ExportFormat format = command == "gif"    ? ExportFormat::kGif
+                                : command == "webp" ? ExportFormat::kWebp
+                                                    : ExportFormat::kBmp;
+    const ExportRequest request{OutputPath(format, arguments.out),
                                 arguments.kind,
                                 arguments.width.value_or(properties.canvasWidth),
                                 arguments.height.value_or(properties.canvasHeight),
@@ -77,16 +104,16 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
     CatchStopSignals();
-    const ExportResult result = gif ? ExportAnimatedGif(scene.View(), request, progress)
-                                    : ExportBmpSequence(scene.View(), request, progress);
+    const ExportResult result =
+        Export(format, scene.View(), request, progress, {arguments.lossyQuality});
     if (result.Succeeded()) {
         return 0;
     }
-    if (const char* memory = MemoryMessage(result.outcome, gif)) {
+    if (const char* memory = MemoryMessage(result.outcome, format)) {
         std::fprintf(errors, "zefcli: %s\n", memory);
     }
     std::fprintf(errors, "zefcli: %s: %s\n", request.path.c_str(),
-                 ClosingMessage(result.outcome, gif));
+                 ClosingMessage(result.outcome, format));
     return result.outcome == ExportOutcome::kCancelled ? 128 + CaughtStopSignal() : 1;
 }
 

@@ -19,6 +19,7 @@ constexpr const char* kUsage =
     "       zefcli convert IN OUT\n"
     "       zefcli gif MODEL OUT [--vtr] [--end-wait S] [--smoothness 0..12] [--size WxH]\n"
     "                            [--aa] [--transparent] [--seed N]\n"
+    "       zefcli webp MODEL OUT [the gif options] [--lossy QUALITY]\n"
     "       zefcli bmp MODEL BASE [--vtr | --still] [--end-wait S] [--smoothness 0..12]\n"
     "                             [--size WxH] [--aa] [--seed N]\n"
     "       zefcli --help | --version\n";
@@ -28,6 +29,8 @@ constexpr const char* kHelp =
     "  info      the model's format, version, points, strokes, canvas and properties\n"
     "  convert   reads either model format and writes the current one\n"
     "  gif       writes an animated GIF; \".gif\" is appended unless OUT ends in it\n"
+    "  webp      writes an animated WebP, lossless unless --lossy; \".webp\" is appended\n"
+    "            unless OUT ends in it (in any case)\n"
     "  bmp       writes BASE0000.bmp, BASE0001.bmp, ... (BASE.bmp for --still); a final\n"
     "            \".bmp\" of BASE is removed first\n"
     "\n"
@@ -37,7 +40,9 @@ constexpr const char* kHelp =
     "  --smoothness N   0..12, the frame delay of --vtr is 18 - N hundredths (default 12)\n"
     "  --size WxH       the output size (default: the model's)\n"
     "  --aa             resize by area averaging (anti-aliasing)\n"
-    "  --transparent    the background colour shows as transparent (GIF without --aa)\n"
+    "  --transparent    the background colour shows as transparent (GIF without --aa;\n"
+    "                   WebP with --aa too, the edges of the lines partly transparent)\n"
+    "  --lossy Q        WebP: lossy compression at quality Q, 0..100 (default: lossless)\n"
     "  --seed N         the jitter's random seed (default: from the clock)\n"
     "\n"
     "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
@@ -103,7 +108,7 @@ int main(int argc, char** argv) {
     if (command == "convert" && argc == 4) {
         return Convert(argv[2], argv[3]);
     }
-    if (command == "gif" || command == "bmp") {
+    if (command == "gif" || command == "webp" || command == "bmp") {
         const std::vector<std::string_view> arguments(argv + 2, argv + argc);
         const std::optional<zef::ExportArguments> parsed =
             zef::ParseExportArguments(command, arguments);

@@ -3,15 +3,43 @@
 #include "ExportTexts.h"
 
 namespace zef {
+namespace {
 
-const char* MemoryMessage(ExportOutcome outcome, bool gif) {
+// A format's texts: the three memory messages, success and failure.
+struct OutcomeTexts {
+    const char* noWorkBuffer;
+    const char* noFrameStore;
+    const char* noAnimationInfo;
+    const char* saved;
+    const char* failed;
+};
+
+OutcomeTexts TextsOf(ExportFormat format) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return {texts::kWebpNoWorkBuffer, texts::kWebpNoFrameStore, texts::kWebpNoAnimationInfo,
+                    texts::kWebpSaved, texts::kWebpFailed};
+        case ExportFormat::kBmp:
+            return {texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer,
+                    texts::kBmpSaved, texts::kBmpFailed};
+    }
+    return {texts::kGifNoWorkBuffer, texts::kGifNoFrameStore, texts::kGifNoAnimationInfo,
+            texts::kGifSaved, texts::kGifFailed};
+}
+
+}  // namespace
+
+const char* MemoryMessage(ExportOutcome outcome, ExportFormat format) {
+    const OutcomeTexts texts = TextsOf(format);
     switch (outcome) {
         case ExportOutcome::kNoWorkBuffer:
-            return gif ? texts::kGifNoWorkBuffer : texts::kBmpNoWorkBuffer;
+            return texts.noWorkBuffer;
         case ExportOutcome::kNoFrameStore:
-            return gif ? texts::kGifNoFrameStore : texts::kBmpNoWorkBuffer;
+            return texts.noFrameStore;
         case ExportOutcome::kNoAnimationInfo:
-            return gif ? texts::kGifNoAnimationInfo : texts::kBmpNoWorkBuffer;
+            return texts.noAnimationInfo;
         case ExportOutcome::kDone:
         case ExportOutcome::kWriteFailed:
         case ExportOutcome::kCancelled:
@@ -20,14 +48,12 @@ const char* MemoryMessage(ExportOutcome outcome, bool gif) {
     return nullptr;
 }
 
-const char* ClosingMessage(ExportOutcome outcome, bool gif) {
-    if (outcome == ExportOutcome::kDone) {
-        return gif ? texts::kGifSaved : texts::kBmpSaved;
-    }
+const char* ClosingMessage(ExportOutcome outcome, ExportFormat format) {
     if (outcome == ExportOutcome::kCancelled) {
         return texts::kExportCancelled;
     }
-    return gif ? texts::kGifFailed : texts::kBmpFailed;
+    const OutcomeTexts texts = TextsOf(format);
+    return outcome == ExportOutcome::kDone ? texts.saved : texts.failed;
 }
 
 }  // namespace zef

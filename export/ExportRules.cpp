@@ -1,6 +1,7 @@
 #include "ExportRules.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -114,6 +115,19 @@ std::string ProposedExportPath(const std::string& modelPath, std::string_view ex
 
 std::string GifPathFor(const std::string& path) {
     return EndsWith(path, ".gif") ? path : path + ".gif";
+}
+
+bool NamesWebp(std::string_view path) {
+    constexpr std::string_view kEnding = ".webp";
+    return path.size() >= kEnding.size() &&
+           std::equal(kEnding.begin(), kEnding.end(), path.end() - kEnding.size(),
+                      [](char ending, char c) {
+                          return ending == std::tolower(static_cast<unsigned char>(c));
+                      });
+}
+
+std::string WebpPathFor(const std::string& path) {
+    return NamesWebp(path) ? path : path + ".webp";
 }
 
 std::string BmpBaseFor(const std::string& path) {

@@ -56,6 +56,10 @@ std::string ProposedExportPath(const std::string& modelPath, std::string_view ex
 
 // ".gif" appended unless the path ends in it (case-sensitive).
 std::string GifPathFor(const std::string& path);
+// Whether the path ends in ".webp", in any case.
+bool NamesWebp(std::string_view path);
+// ".webp" appended unless the path ends in it, in any case.
+std::string WebpPathFor(const std::string& path);
 // The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
 std::string BmpBaseFor(const std::string& path);
 // Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the

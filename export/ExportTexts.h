@@ -9,6 +9,7 @@ inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
 inline constexpr const char* kExportPreparing = "그림데이터 작성중………";
 inline constexpr const char* kExportCountingColours = "그림의 색을 세고 있어요………";
 inline constexpr const char* kExportWritingGif = "GIF파일을 저장중 ……… 장시간 걸려요 ………";
+inline constexpr const char* kExportWritingWebp = "WebP파일을 저장중 ……… 장시간 걸려요 ………";
 inline constexpr const char* kExportFinished = "작업종료!!";
 inline constexpr const char* kExportCancelled = "작업을 취소했어요.";
 inline constexpr const char* kExportReady = "위 내용을 확인해, 『저장』버튼을 클릭해 주세요.";
@@ -16,10 +17,16 @@ inline constexpr const char* kExportReady = "위 내용을 확인해, 『저장�
 inline constexpr const char* kGifNoWorkBuffer = "GIF저장시 작업화면용 메모리를 확보 못했어요;;";
 inline constexpr const char* kGifNoFrameStore = "GIF저장시 컷보기용 메모리를 확보 못했어요;;.";
 inline constexpr const char* kGifNoAnimationInfo = "GIF저장시 애니정보용 메모리를 확보 못했어요;;.";
+inline constexpr const char* kWebpNoWorkBuffer = "WebP저장시 작업화면용 메모리를 확보 못했어요;;";
+inline constexpr const char* kWebpNoFrameStore = "WebP저장시 컷보기용 메모리를 확보 못했어요;;.";
+inline constexpr const char* kWebpNoAnimationInfo =
+    "WebP저장시 애니정보용 메모리를 확보 못했어요;;.";
 inline constexpr const char* kBmpNoWorkBuffer = "BMP저장시 작업화면용 메모리를 확보 못했어요;;";
 
 inline constexpr const char* kGifSaved = "애니메이션GIF파일 저장을 성공했어요";
 inline constexpr const char* kGifFailed = "애니메이션GIF파일 저장을 실패했어요;;.";
+inline constexpr const char* kWebpSaved = "애니메이션WebP파일 저장을 성공했어요";
+inline constexpr const char* kWebpFailed = "애니메이션WebP파일 저장을 실패했어요;;.";
 inline constexpr const char* kBmpSaved = "일련BMP파일을 저장을 성공했어요";
 inline constexpr const char* kBmpFailed = "일련BMP파일 저장을 실패 했어요;;.";
 
@@ -31,8 +38,10 @@ inline constexpr const char* kBadWidth = "그림의 넓이값이 안맞아요";
 inline constexpr const char* kBadHeight = "그림의 높이값이 안맞아요";
 
 inline constexpr const char* kGifBrowseTitle = "애니메이션GIF파일 저장";
-inline constexpr const char* kGifFilter = "GIF파일(*.gif)    ";
+inline constexpr const char* kGifFilter = "애니메이션 GIF 파일 (*.gif)";
 inline constexpr const char* kGifPattern = "*.gif";
+inline constexpr const char* kWebpFilter = "애니메이션 WebP 파일 (*.webp)";
+inline constexpr const char* kWebpPattern = "*.webp";
 inline constexpr const char* kBmpBrowseTitle = "일련BMP파일 저장";
 inline constexpr const char* kBmpFilter = "BMP파일(*.bmp)    ";
 inline constexpr const char* kBmpPattern = "*.bmp";

@@ -140,6 +140,40 @@ Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest
     return writer->Finish() ? Pass::kWritten : Pass::kWriteFailed;
 }
 
+bool WebpFramesCanBeHad(const ExportScene& scene, const ExportRequest& request) {
+    return FramesCanBeHad(scene, request) && request.width <= AnimatedWebpWriter::kLargestSide &&
+           request.height <= AnimatedWebpWriter::kLargestSide;
+}
+
+ExportOutcome WriteWebp(FrameSource& frames, const ExportRequest& request, std::int64_t count,
+                        ExportProgress& progress, const FileOps& ops, WebpCompression compression) {
+    std::unique_ptr<AnimatedWebpWriter> writer;
+    try {
+        writer = std::make_unique<AnimatedWebpWriter>(request.width, request.height, compression);
+    } catch (const std::bad_alloc&) {
+        return ExportOutcome::kNoFrameStore;
+    }
+    progress.SetProgressRange(0, ProgressHigh(count));
+    Image image;
+    std::vector<std::uint8_t> alpha;
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
+        progress.FrameRendered(request.transparent ? frames.Next(image, alpha)
+                                                   : frames.Next(image));
+        if (!writer->Add(image.colours, alpha, static_cast<std::uint32_t>(request.frameDelay))) {
+            return ExportOutcome::kNoAnimationInfo;
+        }
+        progress.StepProgress();
+    }
+    progress.SetStatusText(texts::kExportWritingWebp);
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
+    return writer->Finish(request.path, ops) ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+}
+
 }  // namespace
 
 ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
@@ -187,6 +221,31 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     break;
             }
         }
+    } catch (const std::bad_alloc&) {
+        return {ExportOutcome::kNoWorkBuffer};
+    }
+}
+
+ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& request,
+                                ExportProgress& progress, const FileOps& ops,
+                                WebpCompression compression) {
+    const SavedProperties saved(scene.model);
+    scene.model.document.shakingOn = 1;
+    progress.SetStatusText(texts::kExportPreparing);
+    if (!WebpFramesCanBeHad(scene, request)) {
+        return {ExportOutcome::kNoWorkBuffer};
+    }
+    try {
+        FrameSource frames(scene, request.width, request.height, request.antiAliasing);
+        const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
+        const ExportOutcome outcome = WriteWebp(frames, request, count, progress, ops, compression);
+        if (outcome == ExportOutcome::kCancelled) {
+            return Cancelled(progress);
+        }
+        if (outcome == ExportOutcome::kDone) {
+            progress.SetStatusText(texts::kExportFinished);
+        }
+        return {outcome};
     } catch (const std::bad_alloc&) {
         return {ExportOutcome::kNoWorkBuffer};
     }

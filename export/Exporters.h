@@ -7,17 +7,18 @@
 #include "ExportProgress.h"
 #include "ExportResult.h"
 #include "ExportScene.h"
+#include "WebpWriter.h"
 
 namespace zef {
 
 // What an export dialog or zefcli asks for.
 struct ExportRequest {
-    std::string path;  // the GIF's path, or the base name of a BMP sequence
+    std::string path;  // the GIF's or WebP's path, or the base name of a BMP sequence
     std::int32_t kind = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool antiAliasing = false;
-    bool transparent = false;  // GIF without anti-aliasing only
+    bool transparent = false;  // GIF without anti-aliasing only; WebP with or without
     std::int32_t endWait = 5;
     std::int32_t frameDelay = 6;
 };
@@ -29,6 +30,14 @@ struct ExportRequest {
 // whatever was at the path as it was.
 ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
+
+// Renders the animation's frames as ExportAnimatedGif does and writes them as one animated
+// WebP at request.path, every colour kept unless the compression is lossy. With
+// request.transparent the background colour shows nothing; with anti-aliasing too, a pixel at
+// the edge of a line gets the opacity of its share of drawn pixels.
+ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& request,
+                                ExportProgress& progress, const FileOps& ops = SystemFileOps(),
+                                WebpCompression compression = {});
 
 // Renders the frames and writes each as an 8-bit BMP right away: base0000.bmp, base0001.bmp,
 // ... for kinds 0 and 1, base.bmp for the still image (kind 2, without jitter and without

@@ -22,13 +22,42 @@ PixelRect FrameSource::ModelArea(const ExportScene& scene) {
 }
 
 RenderReport FrameSource::Next(Image& image) {
+    RenderReport report;
+    const Bitmap& frame = Render(report);
+    if (antiAliasing_) {
+        ResizeInto(frame, image);
+    } else {
+        image = ImageFromDib({frame.Width(), -frame.Height(), 32}, frame.Pixels());
+    }
+    return report;
+}
+
+RenderReport FrameSource::Next(Image& image, std::vector<std::uint8_t>& alpha) {
+    RenderReport report;
+    const Bitmap& frame = Render(report);
+    const std::uint32_t clear = scene_.model.properties.backgroundColour.Value();
+    alpha.resize(FramePixels());
+    if (antiAliasing_) {
+        if (image.Width() != width_ || image.Height() != height_) {
+            image = Image{Bitmap(width_, height_), {}, {}};
+        }
+        ResizeAreaAverageClear(frame, clear, image.colours, alpha);
+    } else {
+        image = ImageFromDib({frame.Width(), -frame.Height(), 32}, frame.Pixels());
+        std::transform(
+            frame.Pixels().begin(), frame.Pixels().end(), alpha.begin(),
+            [clear](std::uint32_t colour) -> std::uint8_t { return colour == clear ? 0 : 255; });
+    }
+    return report;
+}
+
+const Bitmap& FrameSource::Render(RenderReport& report) {
     scene_.model.RegenerateShake(scene_.random);
-    const RenderReport report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
+    report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
     const Bitmap& canvas = scene_.renderer.Canvas();
     const bool wholeCanvas = canvas.Width() == area_.width && canvas.Height() == area_.height;
     if (antiAliasing_ && wholeCanvas) {
-        ResizeInto(canvas, image);
-        return report;
+        return canvas;
     }
     if (frame_.Width() == area_.width && frame_.Height() == area_.height) {
         for (std::int32_t y = 0; y < area_.height; ++y) {
@@ -37,12 +66,7 @@ RenderReport FrameSource::Next(Image& image) {
     } else {
         StretchNearest(canvas, area_, frame_);
     }
-    if (antiAliasing_) {
-        ResizeInto(frame_, image);
-    } else {
-        image = ImageFromDib({frame_.Width(), -frame_.Height(), 32}, frame_.Pixels());
-    }
-    return report;
+    return frame_;
 }
 
 void FrameSource::ResizeInto(const Bitmap& source, Image& image) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "Bitmap.h"
 #include "ExportScene.h"
@@ -29,6 +30,11 @@ class FrameSource {
 
     // Renders the next frame into `image`, 32-bit at the output size. Throws std::bad_alloc.
     RenderReport Next(Image& image);
+    // Renders the next frame like Next(image), with the model's background colour transparent:
+    // `alpha` gets the opacity of each pixel, 0 for the background and 255 for the rest, or
+    // with anti-aliasing the share of drawn pixels each covers (the resize counts the
+    // background as transparent instead of averaging it in). Throws std::bad_alloc.
+    RenderReport Next(Image& image, std::vector<std::uint8_t>& alpha);
 
     // The state a pass over the frames changes, so that a second pass renders the same
     // frames.
@@ -41,6 +47,9 @@ class FrameSource {
     void Restore(const State& state);
 
   private:
+    // Renders the next frame and answers the bitmap that holds it: at the output size, or with
+    // anti-aliasing at the model size (the canvas itself when the model takes all of it).
+    const Bitmap& Render(RenderReport& report);
     // Resizes `source` by area averaging into the image, reusing its bitmap when it has the
     // output size.
     void ResizeInto(const Bitmap& source, Image& image) const;

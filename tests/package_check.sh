@@ -12,7 +12,7 @@ fail() {
     exit 1
 }
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libgif7 fonts-nanum qt6-translations-l10n libqt6svg6; do
+for package in libqt6widgets6 libgif7 libwebp7 libwebpmux3 fonts-nanum qt6-translations-l10n libqt6svg6; do
     [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "it does not recommend qt6-wayland"

@@ -76,8 +76,8 @@ void ExportDialog::Prepare() {
     connect(height_, &QLineEdit::textChanged, this, [this] { SideTyped(height_, width_); });
     connect(restoreSize_, &QPushButton::clicked, this, &ExportDialog::RestoreSize);
     if (transparent_ != nullptr) {
-        connect(antiAliasing_, &QRadioButton::toggled, this,
-                [this](bool checked) { transparent_->setEnabled(TransparencyEnabled(checked)); });
+        connect(antiAliasing_, &QRadioButton::toggled, this, &ExportDialog::EnableTransparency);
+        connect(path_, &QLineEdit::textChanged, this, &ExportDialog::EnableTransparency);
     }
     connect(browse_, &QPushButton::clicked, this, &ExportDialog::Browse);
     connect(save_, &QPushButton::clicked, this, &ExportDialog::Save);
@@ -116,7 +116,7 @@ void ExportDialog::ShowForm(const ExportForm& form) {
     smoothness_->setValue(form.smoothness);
     (form.antiAliasing ? antiAliasing_ : noAntiAliasing_)->setChecked(true);
     if (transparent_ != nullptr) {
-        transparent_->setEnabled(TransparencyEnabled(form.antiAliasing));
+        transparent_->setEnabled(TransparencyEnabled(form.antiAliasing, form.path));
         transparent_->setChecked(form.transparent);
     }
 }
@@ -127,6 +127,11 @@ void ExportDialog::ShowPreview() {
     if (megabytes_ != nullptr) {
         megabytes_->setText(QString::fromStdString(preview.megabytes));
     }
+}
+
+void ExportDialog::EnableTransparency() {
+    transparent_->setEnabled(
+        TransparencyEnabled(antiAliasing_->isChecked(), LocalPath(path_->text())));
 }
 
 void ExportDialog::KindChosen() {
@@ -179,20 +184,20 @@ void ExportDialog::Save() {
     exporting_ = true;
     DisableControls();
     PumpOneEvent();
-    const ExportResult result = RunExport(request);
+    const ExportFormat format = FormatWritten(format_, request.path);
+    const ExportResult result = RunExport(request, format);
     if (result.outcome == ExportOutcome::kCancelled) {
         exporting_ = false;
         reject();
         return;
     }
-    const bool gif = format_ == ExportFormat::kGif;
-    if (const char* memory = MemoryMessage(result.outcome, gif)) {
+    if (const char* memory = MemoryMessage(result.outcome, format)) {
         shell_.ShowMessage({memory, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError,
                             ShellWindow::kMain});
     }
     shell_.BringToForeground();
     PumpOneEvent();
-    ShowDialogMessage(this, ClosingMessage(result.outcome, gif));
+    ShowDialogMessage(this, ClosingMessage(result.outcome, format));
     StoreAfterExport(editor_.exportOptions(), request, format_);
     exporting_ = false;
     accept();
@@ -225,9 +230,16 @@ void ExportDialog::DisableControls() {
     }
 }
 
-ExportResult ExportDialog::RunExport(const ExportRequest& request) {
-    return format_ == ExportFormat::kGif ? RunGifExport(editor_, request, *this)
-                                         : RunBmpExport(editor_, request, *this);
+ExportResult ExportDialog::RunExport(const ExportRequest& request, ExportFormat format) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return RunWebpExport(editor_, request, *this);
+        case ExportFormat::kBmp:
+            return RunBmpExport(editor_, request, *this);
+    }
+    return RunGifExport(editor_, request, *this);
 }
 
 // During an export the request is taken up after the frame in hand (CancelRequested); the

@@ -17,9 +17,9 @@
 
 namespace zef::ui {
 
-// What the GIF and BMP export dialogs share: the controls' interplay, Browse, Save with its
-// checks, the export with the status text and progress bar showing its progress, and Cancel,
-// which also stops a running export.
+// What the GIF (and WebP) and BMP export dialogs share: the controls' interplay, Browse, Save
+// with its checks, the export with the status text and progress bar showing its progress, and
+// Cancel, which also stops a running export.
 // Each dialog's form names its controls alike; the BMP form adds the still image and the size
 // estimate, the GIF form the transparency box.
 class ExportDialog : public QDialog, private ExportProgress {
@@ -44,6 +44,8 @@ class ExportDialog : public QDialog, private ExportProgress {
     void ShowForm(const ExportForm& form);
     void ShowPreview();
     void KindChosen();
+    // The transparency box follows the anti-aliasing choice and the path.
+    void EnableTransparency();
     // The side the user types into (it has the focus) sets the other in the model's ratio.
     void SideTyped(QLineEdit* typed, QLineEdit* other);
     void RestoreSize();
@@ -52,7 +54,8 @@ class ExportDialog : public QDialog, private ExportProgress {
     void CancelClicked();
     bool MayReplace(const ExportRequest& request);
     void DisableControls();
-    ExportResult RunExport(const ExportRequest& request);
+    // Runs the export of the format written: the GIF dialog writes WebP files too.
+    ExportResult RunExport(const ExportRequest& request, ExportFormat format);
 
     // The export's progress.
     void SetStatusText(const std::string& text) override;

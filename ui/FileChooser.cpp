@@ -1,6 +1,7 @@
 #include "FileChooser.h"
 
 #include <QFileDialog>
+#include <algorithm>
 
 #include "QtText.h"
 
@@ -11,6 +12,12 @@ QString FilterText(const FileFilter& filter) {
     QString patterns = FromUtf8(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
     return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
+}
+
+// The ending of a filter's first pattern: "gif" for "*.gif".
+QString EndingOf(const FileFilter& filter) {
+    const QString pattern = FromUtf8(filter.pattern).section(QLatin1Char(';'), 0, 0);
+    return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
 }
 
 }  // namespace
@@ -32,6 +39,20 @@ std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) 
     chooser.setNameFilters(filters);
     if (dialog.filterIndex >= 1 && dialog.filterIndex <= filters.size()) {
         chooser.selectNameFilter(filters[dialog.filterIndex - 1]);
+    }
+    if (dialog.endingFromFilter) {
+        // The dialog names the chosen filter with or without its patterns.
+        const auto takeEnding = [&chooser, &dialog] {
+            const QString chosen = chooser.selectedNameFilter();
+            const auto filter = std::find_if(dialog.filters.begin(), dialog.filters.end(),
+                                             [&chosen](const FileFilter& f) {
+                                                 return chosen.startsWith(FromUtf8(f.description));
+                                             });
+            chooser.setDefaultSuffix(filter == dialog.filters.end() ? QString()
+                                                                    : EndingOf(*filter));
+        };
+        takeEnding();
+        QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, takeEnding);
     }
     if (!dialog.initialDirectory.empty()) {
         chooser.setDirectory(FromLocalPath(dialog.initialDirectory));

@@ -65,6 +65,43 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     }
 }
 
+// The GIF dialog writes a WebP for a path ending in ".webp" in any case, and then keeps the
+// transparency box with anti-aliasing; Browse offers both.
+TEST(ExportDialogRules, TheGifDialogWritesWebpByThePathsEnding) {
+    const struct {
+        ExportFormat dialog;
+        const char* path;
+        ExportFormat written;
+        const char* requestPath;
+    } cases[] = {
+        {ExportFormat::kGif, "a.webp", ExportFormat::kWebp, "a.webp"},
+        {ExportFormat::kGif, "a.WebP", ExportFormat::kWebp, "a.WebP"},
+        {ExportFormat::kGif, "a.webp.gif", ExportFormat::kGif, "a.webp.gif"},
+        {ExportFormat::kGif, "webp", ExportFormat::kGif, "webp.gif"},
+        {ExportFormat::kBmp, "a.webp", ExportFormat::kBmp, "a.webp"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
+        ExportForm form = ValidForm(c.path, kExportVtr);
+        form.antiAliasing = true;
+        const ExportRequest request = *CheckForSave(form, c.dialog).request;
+        EXPECT_EQ(request.path, c.requestPath);
+        EXPECT_EQ(FirstFileWritten(request, c.dialog), c.dialog == ExportFormat::kBmp
+                                                           ? std::string(c.path) + "0000.bmp"
+                                                           : c.requestPath);
+        if (c.dialog == ExportFormat::kGif) {
+            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == ExportFormat::kWebp);
+            EXPECT_TRUE(TransparencyEnabled(false, c.path));
+        }
+    }
+    FileDialogRecord record;
+    const FileDialog browse = BrowseDialog(ExportFormat::kGif, record, "house.gif");
+    ASSERT_EQ(browse.filters.size(), 2u);
+    EXPECT_EQ(browse.filters[1].description, "애니메이션 WebP 파일 (*.webp)");
+    EXPECT_EQ(browse.filters[1].pattern, "*.webp");
+}
+
 // A dialog that notes whether the flag was set whenever the export let events through.
 struct DialogProgress : ExportProgress {
     explicit DialogProgress(Editor& e) : editor(e) {}
@@ -83,18 +120,19 @@ using ExportRunTest = EditorTest;
 TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
     struct Case {
         const char* name;
-        bool gif;
+        ExportFormat format;
         std::int32_t kind;
         std::int32_t width;
         long replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
         bool refreshed;
     };
     const Case cases[] = {
-        {"VTR", true, kExportVtr, 80, 4, true},
-        {"shaking", true, kExportShaking, 80, 0, false},
-        {"refused size", true, kExportVtr, 70000, 0, false},
-        {"BMP VTR", false, kExportVtr, 80, 4, true},
-        {"BMP still", false, kExportStill, 80, 0, false},
+        {"VTR", ExportFormat::kGif, kExportVtr, 80, 4, true},
+        {"shaking", ExportFormat::kGif, kExportShaking, 80, 0, false},
+        {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0, false},
+        {"WebP VTR", ExportFormat::kWebp, kExportVtr, 80, 4, true},
+        {"BMP VTR", ExportFormat::kBmp, kExportVtr, 80, 4, true},
+        {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -105,7 +143,9 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         DialogProgress dialog(editor);
         const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
         const ExportResult result =
-            c.gif ? RunGifExport(editor, request, dialog) : RunBmpExport(editor, request, dialog);
+            c.format == ExportFormat::kGif    ? RunGifExport(editor, request, dialog)
+            : c.format == ExportFormat::kWebp ? RunWebpExport(editor, request, dialog)
+                                              : RunBmpExport(editor, request, dialog);
         EXPECT_EQ(result.Succeeded(), c.width == 80);
         EXPECT_TRUE(dialog.flagAlwaysSet);
         EXPECT_FALSE(editor.ExportRunning());

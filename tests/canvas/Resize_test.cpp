@@ -132,5 +132,38 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCovers) {
     EXPECT_EQ(untouched.Pixel(1, 1), 7u);
 }
 
+TEST(ResizeAreaAverageClear, DrawnPixelsGiveTheAlphaOfTheirShareAndTheirOwnMean) {
+    constexpr std::uint32_t kClear = 0xFFFFFF;
+    struct Case {
+        const char* name;
+        std::int32_t sourceWidth, sourceHeight;
+        Pixels source;
+        std::int32_t width;
+        Pixels colours;
+        std::vector<std::uint8_t> alpha;
+    };
+    const Case cases[] = {
+        // A quarter drawn: 255 / 4 = 63.75 -> 64, in the drawn colour itself.
+        {"an edge pixel", 2, 2, {0x102030, kClear, kClear, kClear}, 1, {0x102030}, {64}},
+        // Three source pixels onto two: weights 2 and 1, then 1 and 2 (of 3).
+        {"drawn pixels of two colours", 3, 1, {0, 90, kClear}, 2, {30, 90}, {255, 85}},
+        {"nothing drawn", 2, 1, {kClear, kClear}, 1, {kClear}, {0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bitmap source(c.sourceWidth, c.sourceHeight);
+        std::copy(c.source.begin(), c.source.end(), source.Row(0));
+        Bitmap target(c.width, 1);
+        std::vector<std::uint8_t> alpha(c.alpha.size());
+        ASSERT_TRUE(ResizeAreaAverageClear(source, kClear, target, alpha));
+        EXPECT_EQ(PixelsOf(target), c.colours);
+        EXPECT_EQ(alpha, c.alpha);
+    }
+    Bitmap untouched(2, 1, 7);
+    std::vector<std::uint8_t> tooShort(1);
+    EXPECT_FALSE(ResizeAreaAverageClear(Row({1, 2}), kClear, untouched, tooShort));
+    EXPECT_EQ(untouched.Pixel(1, 0), 7u);
+}
+
 }  // namespace
 }  // namespace zef

@@ -125,6 +125,15 @@ TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
     EXPECT_EQ(Run("gif " + model + " " + PathOf("y.gif") + " --vtr --seed 5 --end-wait 5").status,
               0);
     EXPECT_EQ(Slurp(PathOf("y.gif")), bytes);
+    for (const char* out : {"w.WebP", "w2"}) {
+        const Outcome webp =
+            Run("webp " + model + " " + PathOf(out) + " --vtr --aa --transparent --seed 5");
+        EXPECT_EQ(webp.status, 0);
+        EXPECT_EQ(webp.err, first.err);
+    }
+    const std::string webp = Slurp(PathOf("w.WebP"));
+    EXPECT_EQ(webp.substr(8, 4), "WEBP");
+    EXPECT_EQ(Slurp(PathOf("w2.webp")), webp);
 
     EXPECT_EQ(Run("bmp " + model + " " + PathOf("walk.bmp") + " --seed 1").status, 0);
     EXPECT_TRUE(std::filesystem::exists(PathOf("walk0004.bmp")));
@@ -153,6 +162,7 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
           {"gif " + empty + PathOf("e"), texts::kEmptyModel},
           {"gif " + m + PathOf("h") + " --size 70000x10", texts::kGifNoWorkBuffer},
           {"gif " + m + PathOf("h") + " --size 70000x10", texts::kGifFailed},
+          {"webp " + m + PathOf("h") + " --size 16384x10", texts::kWebpNoWorkBuffer},
           {"bmp " + m + PathOf("no/folder/w"), texts::kBmpFailed}}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
@@ -165,13 +175,17 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
     }
     const std::string u = PathOf("u");
     EXPECT_EQ(Run("gif " + m).status, 2);
-    for (const char* options : {"gif --smoothness 13", "gif --size 0x5", "gif --size 5",
-                                "gif --end-wait -1", "gif --seed", "gif --bogus", "gif --vtr --vtr",
-                                "gif --still", "bmp --vtr --still", "bmp --transparent"}) {
+    for (const char* options :
+         {"gif --smoothness 13", "gif --size 0x5", "gif --size 5", "gif --end-wait -1",
+          "gif --seed", "gif --bogus", "gif --vtr --vtr", "gif --still", "bmp --vtr --still",
+          "bmp --transparent", "gif --lossy 50", "webp --lossy 101", "webp --lossy",
+          "webp --still"}) {
         const std::string o = options;
-        EXPECT_EQ(Run(o.substr(0, 3) + " " + m + u + o.substr(3)).status, 2) << options;
+        const std::size_t space = o.find(' ');
+        EXPECT_EQ(Run(o.substr(0, space) + " " + m + u + o.substr(space)).status, 2) << options;
     }
     EXPECT_FALSE(std::filesystem::exists(u + ".gif"));
+    EXPECT_FALSE(std::filesystem::exists(u + ".webp"));
 }
 
 // A folder's entries by name with their bytes.

@@ -283,24 +283,28 @@ TEST(ExportBmpSequenceTest, TheFilesAppearWithTheirFramesWhenAllAreWritten) {
 // but before anything is put in place; the GIF's colour count of anti-aliased frames stops as
 // well. The old files keep every byte.
 TEST(ExportCancelTest, ACancelAtAnyFrameLeavesTheFolderAsItWas) {
+    constexpr ExportFormat kGif = ExportFormat::kGif, kWebp = ExportFormat::kWebp,
+                           kBmp = ExportFormat::kBmp;
     struct Case {
-        bool gif;
+        ExportFormat format;
         std::int32_t kind;
         bool antiAliasing;
         std::size_t cancelAfter;
     };
     const Case cases[] = {
-        {true, kExportShaking, false, 0},  {true, kExportShaking, false, 1},
-        {true, kExportShaking, false, 3},  {true, kExportShaking, false, 5},
-        {true, kExportShaking, true, 0},   {true, kExportShaking, true, 5},
-        {false, kExportShaking, false, 1}, {false, kExportShaking, false, 3},
-        {false, kExportShaking, false, 5}, {false, kExportStill, false, 1},
+        {kGif, kExportShaking, false, 0},  {kGif, kExportShaking, false, 1},
+        {kGif, kExportShaking, false, 3},  {kGif, kExportShaking, false, 5},
+        {kGif, kExportShaking, true, 0},   {kGif, kExportShaking, true, 5},
+        {kWebp, kExportShaking, false, 0}, {kWebp, kExportShaking, true, 3},
+        {kWebp, kExportShaking, false, 5}, {kBmp, kExportShaking, false, 1},
+        {kBmp, kExportShaking, false, 3},  {kBmp, kExportShaking, false, 5},
+        {kBmp, kExportStill, false, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << c.gif << " " << c.kind << " " << c.antiAliasing << " " << c.cancelAfter);
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.format) << " " << c.kind << " "
+                                        << c.antiAliasing << " " << c.cancelAfter);
         test::TempFolder folder;
-        for (const char* name : {"a.gif", "walk.bmp", "walk0000.bmp", "walk0003.bmp"}) {
+        for (const char* name : {"a.gif", "a.webp", "walk.bmp", "walk0000.bmp", "walk0003.bmp"}) {
             std::ofstream(folder.PathOf(name)) << name << " as it was";
         }
         const std::map<std::string, std::string> before = Entries(folder);
@@ -308,10 +312,20 @@ TEST(ExportCancelTest, ACancelAtAnyFrameLeavesTheFolderAsItWas) {
         scene.model.document.shakingOn = 0;
         RecordingProgress progress;
         progress.cancelAfter = c.cancelAfter;
-        const ExportRequest request{
-            folder.PathOf(c.gif ? "a.gif" : "walk"), c.kind, 45, 30, c.antiAliasing, false, 5, 6};
-        const ExportResult result = c.gif ? ExportAnimatedGif(scene.View(), request, progress)
-                                          : ExportBmpSequence(scene.View(), request, progress);
+        const ExportRequest request{folder.PathOf(c.format == kGif    ? "a.gif"
+                                                  : c.format == kWebp ? "a.webp"
+                                                                      : "walk"),
+                                    c.kind,
+                                    45,
+                                    30,
+                                    c.antiAliasing,
+                                    false,
+                                    5,
+                                    6};
+        const ExportResult result =
+            c.format == kGif    ? ExportAnimatedGif(scene.View(), request, progress)
+            : c.format == kWebp ? ExportAnimatedWebp(scene.View(), request, progress)
+                                : ExportBmpSequence(scene.View(), request, progress);
         EXPECT_EQ(result.outcome, ExportOutcome::kCancelled);
         EXPECT_EQ(Entries(folder), before);
         EXPECT_EQ(progress.reports.size(), c.cancelAfter);

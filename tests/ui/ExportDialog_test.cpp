@@ -1,4 +1,6 @@
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -6,6 +8,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -174,6 +177,43 @@ TEST_F(ExportDialogTest, AFailedExportEndsWithTheFailureMessage) {
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_EQ(shell.messages[0].text, texts::kGifNoWorkBuffer);
     EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
+}
+
+TEST_F(ExportDialogTest, AWebpPathKeepsTheTransparencyBoxWithAntiAliasingAndWritesAWebp) {
+    auto gif = Open(ExportFormat::kGif);
+    auto* transparent = Find<QCheckBox>(*gif, "transparentCheck");
+    Find<QRadioButton>(*gif, "antiAliasingRadio")->click();
+    Set(*gif, "pathEdit", folder.PathOf("a.gif"));
+    EXPECT_FALSE(transparent->isEnabled());
+    Set(*gif, "pathEdit", folder.PathOf("a.WEBP"));
+    EXPECT_TRUE(transparent->isEnabled());
+    transparent->click();
+    Save(*gif);
+    EXPECT_EQ(messages, QStringList{QString::fromUtf8(texts::kWebpSaved)});
+    std::ifstream in(folder.PathOf("a.WEBP"), std::ios::binary);
+    std::string riff(12, '\0');
+    in.read(riff.data(), 12);
+    EXPECT_EQ(riff.substr(8), "WEBP");
+    EXPECT_EQ(editor.exportOptions().transparentBackground, 1);
+    EXPECT_EQ(editor.exportOptions().antiAliasing, 1);
+
+    // Browse: a name typed without an ending gets the ending of the type chosen.
+    gif = Open(ExportFormat::kGif);
+    for (const int type : {0, 1}) {
+        QTimer::singleShot(0, gif.get(), [this, type] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            if (type == 1) {
+                QTest::keyClick(Find<QComboBox>(*chooser, "fileTypeCombo"), Qt::Key_Down);
+            }
+            QLineEdit* name = Find(*chooser, "fileNameEdit");
+            name->setText(QString::fromStdString(folder.PathOf("anim")));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        Find<QPushButton>(*gif, "browseButton")->click();
+        EXPECT_EQ(Find(*gif, "pathEdit")->text().toStdString(),
+                  folder.PathOf(type == 0 ? "anim.gif" : "anim.webp"));
+    }
 }
 
 }  // namespace
