@@ -62,10 +62,6 @@ static_assert(InIdOrder());
 
 }  // namespace
 
-std::span<const Command> Commands() {
-    return kCommands;
-}
-
 const Command& FindCommand(CommandId id) {
     return kCommands[static_cast<std::size_t>(id)];
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 
 #include "CommandId.h"
 #include "CommandTarget.h"
@@ -30,9 +29,6 @@ struct Command {
     CommandGuard guard;
     void (*run)(CommandTarget& target);
 };
-
-// Every command, in the order of CommandId.
-std::span<const Command> Commands();
 
 const Command& FindCommand(CommandId id);
 

@@ -78,10 +78,6 @@ void Editor::RightButtonDown() {
     canvasInput_.RightButtonDown();
 }
 
-CanvasSize Editor::MinimumCanvasWindowSize() const {
-    return canvasInput_.MinimumWindowSize();
-}
-
 void Editor::FrameDragStarted() {
     canvasInput_.FrameDragStarted();
 }

@@ -54,7 +54,6 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void LeftButtonDown();
     void LeftButtonUp();
     void RightButtonDown();
-    CanvasSize MinimumCanvasWindowSize() const;
     void FrameDragStarted();
     FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
     void FrameDragEnded();

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "AppTexts.h"
+#include "ExportTexts.h"
 #include "FilePaths.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
@@ -51,13 +52,13 @@ void FileFlows::Open() {
                       {texts::kModelFilter, texts::kModelPattern},
                       {texts::kOlderModelFilter, texts::kOlderModelPattern}};
     dialog.initialPath = record_.path;
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     dialog.mustExist = true;
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return;
     }
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     if (OpenModelFile(*chosen)) {
         record_.initialDirectory.clear();
     }
@@ -84,13 +85,13 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     dialog.filters = {{texts::kModelFilter, texts::kModelPattern}};
     dialog.overwritePrompt = true;
     record_.path.clear();
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return false;
     }
     record_.initialDirectory.clear();
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     std::string path = WithCurrentEnding(*chosen);
     if (path != *chosen && !MayReplace(path, owner)) {
         return false;

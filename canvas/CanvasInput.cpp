@@ -13,15 +13,6 @@ constexpr int kCurveMovesPerPoint = 5;  // a curve gains a point after more move
 constexpr std::int64_t kCurveReachSquared = 400;  // or when the pointer is 20 pixels away
 constexpr float kScalePerPixel = 0.01f;
 
-bool DragsLeftEdge(FrameEdge edge) {
-    return edge == FrameEdge::kLeft || edge == FrameEdge::kTopLeft ||
-           edge == FrameEdge::kBottomLeft;
-}
-
-bool DragsTopEdge(FrameEdge edge) {
-    return edge == FrameEdge::kTop || edge == FrameEdge::kTopLeft || edge == FrameEdge::kTopRight;
-}
-
 std::int64_t SquaredDistance(CanvasPoint a, CanvasPoint b) {
     const std::int64_t dx = std::int64_t{b.x} - a.x;
     const std::int64_t dy = std::int64_t{b.y} - a.y;
@@ -166,12 +157,6 @@ void CanvasInput::RightButtonDown() {
     if (interaction_.dragInProgress && interaction_.tool == Tool::kStraightLine) {
         Append(interaction_.cursorSample, true);
     }
-}
-
-CanvasSize CanvasInput::MinimumWindowSize() const {
-    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
-    return {largest.width - (kMaxCanvasWidth - kMinCanvasSide),
-            largest.height - (kMaxCanvasHeight - kMinCanvasSide)};
 }
 
 void CanvasInput::FrameDragStarted() {

@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "FilePaths.h"
+#include "QtText.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -39,16 +39,15 @@ QByteArray Block(const HandOverBlock& block) {
 
 // A folder that this user owns and nobody else may enter, made when missing.
 bool PrivateFolder(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+    const std::string name = LocalPath(path);
+    if (::mkdir(name.c_str(), 0700) != 0 && errno != EEXIST) {
         return false;
     }
     struct stat info {};
-    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid()) {
+    if (::lstat(name.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
         return false;
     }
-    return (info.st_mode & 0077) == 0 || ::chmod(name.constData(), 0700) == 0;
+    return (info.st_mode & 0077) == 0 || ::chmod(name.c_str(), 0700) == 0;
 }
 
 // One second start's connection: its block, the answer, the optional activation token; then
@@ -95,7 +94,7 @@ class Reception : public QObject {
         }
         finished_ = true;
         if (path_) {
-            const QString path = QFile::decodeName(QByteArray::fromStdString(*path_));
+            const QString path = FromLocalPath(*path_);
             const QByteArray token = QByteArray::fromStdString(token_);
             SingleInstance* instance = &instance_;
             QMetaObject::invokeMethod(
@@ -221,8 +220,7 @@ int RunSecondStart(const QString& meetingFolder, const std::string& commandLine)
     const std::string_view message = SecondStartMessage(outcome);
     if (!message.empty()) {
         std::fprintf(stderr, "zeftool: %.*s\n", static_cast<int>(message.size()), message.data());
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
-                        QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+        QMessageBox box(QMessageBox::NoIcon, FromUtf8(texts::kAppCaption), FromUtf8(message),
                         QMessageBox::Ok);
         box.exec();
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgressStep.h"
+
 namespace zef::test {
 
 void FakeShell::SetCaption(const std::string& text) {
@@ -33,6 +35,7 @@ void FakeShell::ShowProgress(bool shown) {
 
 void FakeShell::SetProgressRange(std::int32_t low, std::int32_t high) {
     calls.push_back("SetProgressRange " + std::to_string(low) + " " + std::to_string(high));
+    progressLow = low;
     progressHigh = high;
 }
 
@@ -48,7 +51,7 @@ void FakeShell::SetProgressPosition(std::int32_t position) {
 
 void FakeShell::StepProgress() {
     calls.push_back("StepProgress");
-    progressPosition += progressStep;
+    progressPosition = SteppedProgress(progressPosition, progressStep, progressLow, progressHigh);
 }
 
 void FakeShell::SetCursorShape(CursorShape shape) {

@@ -67,6 +67,7 @@ class FakeShell : public Shell {
     std::map<CommandId, bool> enabled;
     std::map<CommandId, bool> pressed;
     bool progressShown = false;
+    std::int32_t progressLow = 0;
     std::int32_t progressHigh = 0;
     std::int32_t progressStep = 0;
     std::int32_t progressPosition = 0;

@@ -46,6 +46,21 @@ TEST_F(FileFlowsTest, TitleFollowsDrawSaveLoadAndNew) {
     EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{10, 10}, {50, 50}, {10, 10}}));
 }
 
+TEST_F(FileFlowsTest, OpenStartsInTheProgramFolderUntilAFileOpensThenInThatFilesFolder) {
+    std::filesystem::create_directory(PathOf("sub"));
+    WriteModel(PathOf("sub/a.zfm"), {Start(1, 1), Continue(5, 5)});
+    for (const std::optional<std::string>& chosen :
+         {std::optional(PathOf("sub/missing.zfm")), std::optional(PathOf("sub/a.zfm")),
+          std::optional<std::string>()}) {
+        shell.chosenFiles.push_back(chosen);
+        editor.Command(1);
+    }
+    ASSERT_EQ(shell.fileDialogs.size(), 3u);
+    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, PathOf(""));
+    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, PathOf("")) << "the open failed";
+    EXPECT_EQ(shell.fileDialogs[2].initialDirectory, PathOf("sub"));
+}
+
 TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
     editor.settings().openInVtr = 0;
     const std::string older = PathOf("OLD.ZF2");
