@@ -11,6 +11,7 @@ inline constexpr const char* kCanvasSizeFormat = "%d Ⅹ %d";
 
 inline constexpr const char* kSaveChangesQuestion = "변경된 파일을 저장하시겠어요?";
 inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
+inline constexpr const char* kRecoveryQuestion = "저장하지 못한 작업이 있어요. 복구할까요?";
 inline constexpr const char* kOverwriteQuestion =
     "『%s』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?";
 

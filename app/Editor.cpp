@@ -7,6 +7,7 @@
 #include "CommandTable.h"
 #include "FilePaths.h"
 #include "ModelTexts.h"
+#include "RecoveryOffer.h"
 #include "ToolMode.h"
 #include "ToolModeDisplay.h"
 #include "UndoRedo.h"
@@ -35,10 +36,11 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     RefreshToolMode();
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
+    const bool recovered = OfferLeftBehindWork(recovery_, shell_, fileFlows_);
     const std::string path = PathFromCommandLine(commandLine);
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
-    if (!opened) {
+    if (!recovered && !opened) {
         TakeSnapshot();
     }
     ShowHistoryButtons();
@@ -155,10 +157,12 @@ void Editor::TakeSnapshot() {
     if (history_.TakeSnapshot(model_)) {
         ShowHistoryButtons();
     }
+    NoteChange();
 }
 
 void Editor::UpdateTitle() {
     titleBar_.UpdateTitle(model_.document);
+    NoteChange();
 }
 
 void Editor::ReportFrame(const RenderReport& report) {
@@ -257,10 +261,12 @@ void Editor::RemoveLastLine() {
 
 void Editor::Undo() {
     StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this);
+    NoteChange();
 }
 
 void Editor::Redo() {
     StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this);
+    NoteChange();
 }
 
 void Editor::ExportGif() {
@@ -350,6 +356,10 @@ void Editor::ShowHistoryButtons() {
     shell_.EnableCommand(kRedoButton, history_.CanRedo());
 }
 
+void Editor::DiscardRecoveryCopy() {
+    recovery_.Discard();
+}
+
 void Editor::Apply(const EditResult& result) {
     if (result.refreshToolbar) {
         RefreshToolbarState();
@@ -360,6 +370,10 @@ void Editor::Apply(const EditResult& result) {
     if (result.updateTitle) {
         UpdateTitle();
     }
+}
+
+void Editor::NoteChange() {
+    recovery_.Changed(model_, RecoveryKeeper::Clock::now());
 }
 
 }  // namespace zef

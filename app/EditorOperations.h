@@ -21,6 +21,8 @@ class EditorOperations {
     virtual void SetVtrMode(bool on) = 0;
     // Enables the Undo and Redo buttons when there is an entry to go to.
     virtual void ShowHistoryButtons() = 0;
+    // Removes the recovery copy of changes the user chose not to save.
+    virtual void DiscardRecoveryCopy() = 0;
 };
 
 }  // namespace zef

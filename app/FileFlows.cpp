@@ -155,6 +155,21 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     return true;
 }
 
+bool FileFlows::OpenRecovered(RecoveryCopy work) {
+    if (!AskToSaveChanges(ShellWindow::kMain)) {
+        return false;
+    }
+    DocumentState& document = parts_.model.document;
+    document.path = std::move(work.path);
+    document.title = std::move(work.title);
+    document.modified = true;
+    TakeModel(work.properties, std::move(work.points));
+    host_.UpdateTitle();
+    host_.SetVtrMode(parts_.settings.openInVtr != 0);
+    host_.RefreshToolMode();
+    return true;
+}
+
 bool FileFlows::LoadModel(const std::string& path) {
     Model& model = parts_.model;
     LoadResult loaded = ReadModelFile(path, model.properties);
@@ -167,9 +182,15 @@ bool FileFlows::LoadModel(const std::string& path) {
         }
         return false;
     }
-    model.properties = loaded.model->properties;
+    TakeModel(loaded.model->properties, std::move(loaded.model->points));
+    return true;
+}
+
+void FileFlows::TakeModel(const ModelProperties& properties, std::vector<PointRecord> points) {
+    Model& model = parts_.model;
+    model.properties = properties;
     host_.ApplyColourSlots();
-    model.points = std::move(loaded.model->points);
+    model.points = std::move(points);
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
 
     parts_.exportOptions.Reset();
@@ -179,7 +200,6 @@ bool FileFlows::LoadModel(const std::string& path) {
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
     host_.TakeSnapshot();
-    return true;
 }
 
 bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
@@ -201,6 +221,7 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         case MessageAnswer::kYes:
             return Save(owner);
         case MessageAnswer::kNo:
+            host_.DiscardRecoveryCopy();
             return true;
         default:
             return false;

@@ -131,6 +131,7 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read) {
     window.StopTimers();
+    window.editor().recovery().Discard();
     std::optional<WindowPosition> restored;
     if (!WindowSystemPlacesWindows()) {
         restored = WindowPosition{window.x(), window.y()};

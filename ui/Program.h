@@ -37,8 +37,9 @@ std::filesystem::path SettingsFile();
 // canvas and starts the timers.
 void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read);
 
-// Stops the timers and writes the settings: the window's restored position and the current
-// model's properties. A failed write is told on standard error; the previous file stays.
+// Stops the timers, removes the recovery copy unless the program ends without asking, and
+// writes the settings: the window's restored position and the current model's properties. A
+// failed write is told on standard error; the previous file stays.
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read);
 

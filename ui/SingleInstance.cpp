@@ -2,8 +2,8 @@
 
 #include "AppTexts.h"
 #include "FilePaths.h"
+#include "PrivateFolder.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -36,20 +35,6 @@ std::span<const std::uint8_t> Bytes(const QByteArray& data) {
 
 QByteArray Block(const HandOverBlock& block) {
     return {reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())};
-}
-
-// A folder that this user owns and nobody else may enter, made when missing.
-bool PrivateFolder(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid()) {
-        return false;
-    }
-    return (info.st_mode & 0077) == 0 || ::chmod(name.constData(), 0700) == 0;
 }
 
 // One second start's connection: its block, the answer, the optional activation token; then
@@ -147,7 +132,7 @@ QString SingleInstance::MeetingFolder() {
     }
     const QString own =
         QDir::tempPath() + QStringLiteral("/zeftool-") + QString::number(::getuid());
-    return PrivateFolder(own) ? own : QString();
+    return MakePrivateFolder(QFile::encodeName(own).toStdString()) ? own : QString();
 }
 
 SingleInstance::SingleInstance(const QString& meetingFolder, QObject* parent)
