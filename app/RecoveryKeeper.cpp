@@ -1,6 +1,10 @@
 #include "RecoveryKeeper.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <exception>
+#include <functional>
 #include <utility>
 
 #include "RecoveryCopy.h"
@@ -8,8 +12,32 @@
 namespace zef {
 namespace {
 
+constexpr int kBackgroundNice = 19;
+
 RecoveryCopy CopyOf(const Model& model) {
     return {model.document.path, model.document.title, model.properties, model.points};
+}
+
+// The threads give way to the program's own, taking only the time the frames leave.
+void GiveWay() {
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kBackgroundNice);
+}
+
+RecoveryKeeper::Written WriteInBackground(const RecoveryFolder& folder, RecoveryCopy copy) {
+    GiveWay();
+    const bool written = folder.WriteCopy(EncodeRecoveryCopy(copy));
+    return {written, std::move(copy.points)};
+}
+
+// Every page of the memory is touched here, not when the points are copied in.
+std::vector<PointRecord> MakeRoom(std::size_t count) {
+    GiveWay();
+    return std::vector<PointRecord>(count);
+}
+
+template <typename Result>
+bool Running(const std::future<Result>& task) {
+    return task.valid() && task.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
 }
 
 }  // namespace
@@ -42,16 +70,16 @@ void RecoveryKeeper::Tick(const Model& model, Clock::time_point now) {
     if (!folder_ || sealed_) {
         return;
     }
-    if (Writing()) {
-        if (write_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-            return;
-        }
-        if (!FinishWrite()) {
-            // Tried again once editing pauses.
-            Changed(model, now);
-        }
+    if (Working()) {
+        return;
     }
-    if (firstChange_ && (now - lastChange_ >= kPause || now - *firstChange_ >= kLongest)) {
+    TakeRoom();
+    if (write_.valid() && !FinishWrite()) {
+        // Tried again once editing pauses.
+        Changed(model, now);
+    }
+    if (firstChange_ && (now - lastChange_ >= kPause || now - *firstChange_ >= kLongest) &&
+        RoomFor(model)) {
         StartWrite(model);
     }
 }
@@ -88,19 +116,37 @@ void RecoveryKeeper::Adopt(const std::string& copy) {
     }
 }
 
+bool RecoveryKeeper::Working() const {
+    return Running(making_) || Running(write_);
+}
+
 void RecoveryKeeper::Settle() {
-    if (Writing()) {
+    TakeRoom();
+    if (write_.valid()) {
         FinishWrite();
     }
 }
 
-// A model too large to copy now is tried again at the next tick.
+bool RecoveryKeeper::RoomFor(const Model& model) {
+    const std::size_t count = model.points.size();
+    if (count <= kSmallModel || count <= room_.capacity()) {
+        return true;
+    }
+    try {
+        making_ = std::async(std::launch::async, MakeRoom, count + count / 8);
+    } catch (const std::exception&) {
+    }
+    return false;
+}
+
+// A model that cannot be copied now is tried again at the next tick.
 void RecoveryKeeper::StartWrite(const Model& model) {
     try {
-        RecoveryCopy copy = CopyOf(model);
-        write_ = std::async(std::launch::async, [folder = folder_.get(), copy = std::move(copy)] {
-            return folder->WriteCopy(EncodeRecoveryCopy(copy));
-        });
+        room_.assign(model.points.begin(), model.points.end());
+        RecoveryCopy copy{model.document.path, model.document.title, model.properties,
+                          std::move(room_)};
+        write_ =
+            std::async(std::launch::async, WriteInBackground, std::cref(*folder_), std::move(copy));
     } catch (const std::exception&) {
         return;
     }
@@ -108,13 +154,24 @@ void RecoveryKeeper::StartWrite(const Model& model) {
 }
 
 bool RecoveryKeeper::FinishWrite() {
-    bool written = false;
+    Written result;
     try {
-        written = write_.get();
+        result = write_.get();
     } catch (const std::exception&) {
     }
-    upToDate_ = written && !firstChange_;
-    return written;
+    room_ = std::move(result.room);
+    upToDate_ = result.written && !firstChange_;
+    return result.written;
+}
+
+void RecoveryKeeper::TakeRoom() {
+    if (!making_.valid()) {
+        return;
+    }
+    try {
+        room_ = making_.get();
+    } catch (const std::exception&) {
+    }
 }
 
 }  // namespace zef

@@ -191,13 +191,20 @@ TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemoves
     keeper.Discard();
     EXPECT_FALSE(fs::exists(copy)) << "given up";
 
+    model.points.resize(RecoveryKeeper::kSmallModel + 1);
+    Edit(t0 + 46s);
+    keeper.Tick(model, t0 + 49s);
+    EXPECT_EQ(Written(), std::nullopt) << "the memory for a large model's copy comes first";
+    keeper.Tick(model, t0 + 50s);
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 2);
+
     Edit(t0 + 50s);
     keeper.Seal(model);
-    EXPECT_EQ(Written(), 19u) << "sealed without waiting for a tick";
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "sealed without waiting for a tick";
     model.document.modified = false;
     keeper.Changed(model, t0 + 51s);
     keeper.Discard();
-    EXPECT_EQ(Written(), 19u) << "kept whatever happens after the seal";
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "kept whatever happens after the seal";
 }
 
 // Editors started on a recovery folder where other instances left work behind.
