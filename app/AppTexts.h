@@ -1,9 +1,11 @@
 #pragma once
 
 // User-visible texts of the editor, used verbatim.
+#include "ProgramIdentity.h"
+
 namespace zef::texts {
 
-inline constexpr const char* kAppCaption = "제프툴 1.39 -다온비";
+inline constexpr const char* kAppCaption = "제프툴 " ZEF_VERSION " -다온비";
 inline constexpr const char* kUntitled = "무제";
 inline constexpr const char* kModifiedMarker = "* ";
 inline constexpr const char* kPointCountFormat = "선 갯수 : %d";
@@ -12,6 +14,8 @@ inline constexpr const char* kCanvasSizeFormat = "%d Ⅹ %d";
 inline constexpr const char* kSaveChangesQuestion = "변경된 파일을 저장하시겠어요?";
 inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
 inline constexpr const char* kRecoveryQuestion = "저장하지 못한 작업이 있어요. 복구할까요?";
+inline constexpr const char* kSettingsNotSaved = "설정파일을 저장하지 못했어요;;.";
+inline constexpr const char* kUnexpectedError = "예상하지 못한 오류가 생겼어요;;.";
 inline constexpr const char* kOverwriteQuestion =
     "『%s』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?";
 

@@ -57,7 +57,8 @@ std::string AssociationDesktopEntryText(std::string_view executable) {
                "Type=Application\n"
                "Name=제프툴\n") +
            exec +
-           "Icon=org.example.zeftool\n"
+           "Icon=" ZEF_APP_ID
+           "\n"
            "MimeType=" +
            kModelMimeType +
            ";\n"

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "ProgramIdentity.h"
+
 // The files that associate model files with the program on a Linux desktop, per user: a
 // shared-mime-info package giving "*.zfm" its own type, a desktop entry that opens a file of
 // that type with the running executable, and the type's icon. The package and the icon are
@@ -12,13 +14,13 @@ namespace zef {
 inline constexpr const char* kModelMimeType = "application/x-zeftool-model";
 // The desktop entry of the association, apart from the installed program's own entry, so
 // that removing the association never deletes an entry the user or an install made.
-inline constexpr const char* kAssociationDesktopId = "org.example.zeftool.association.desktop";
+inline constexpr const char* kAssociationDesktopId = ZEF_APP_ID ".association.desktop";
 
 // Paths under the data home ($XDG_DATA_HOME, by default ~/.local/share).
 inline constexpr const char* kAssociationMimePackage =
-    "mime/packages/org.example.zeftool.association.xml";
+    "mime/packages/" ZEF_APP_ID ".association.xml";
 inline constexpr const char* kAssociationDesktopEntry =
-    "applications/org.example.zeftool.association.desktop";
+    "applications/" ZEF_APP_ID ".association.desktop";
 inline constexpr const char* kAssociationTypeIcon =
     "icons/hicolor/scalable/mimetypes/application-x-zeftool-model.svg";
 // The folders whose caches the desktop's tools rebuild after a change.

@@ -74,8 +74,9 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
 // image leaves the end wait and smoothness as they were, and the BMP dialog, which has no
 // transparency box, leaves the transparency as it was.
 void StoreAfterExport(ExportOptions& options, const ExportRequest& request, ExportFormat format);
-// Cancel, the close box and Escape: the options as the controls show them, an end wait that
-// is not a number taken as 5 (the BMP dialog leaving the transparency as it was).
+// Cancel, the close box, Escape and a cancelled export: the options as the controls show
+// them, an end wait that is not a number taken as 5 (the BMP dialog leaving the transparency
+// as it was).
 void StoreOnCancel(ExportOptions& options, const ExportForm& form, ExportFormat format);
 
 }  // namespace zef

@@ -20,6 +20,7 @@ class EditorProgress : public ExportProgress {
     void StepProgress() override { dialog_.StepProgress(); }
     void PumpOneEvent() override { dialog_.PumpOneEvent(); }
     void FrameRendered(const RenderReport& report) override { editor_.ReportFrame(report); }
+    bool CancelRequested() const override { return dialog_.CancelRequested(); }
 
   private:
     Editor& editor_;

@@ -1,6 +1,8 @@
 #include "FilePaths.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "AppTexts.h"
 #include "ModelFile.h"
@@ -22,6 +24,13 @@ std::string PathFromCommandLine(std::string_view commandLine) {
     std::string path(commandLine);
     path.erase(std::remove(path.begin(), path.end(), '"'), path.end());
     return path;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute =
+        path.empty() ? std::filesystem::path() : std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
 }
 
 std::string InCurrentFormat(std::string name) {

@@ -12,6 +12,10 @@ std::string FileTitleOf(std::string_view path);
 // kept, so an unquoted path with blanks is one path too.
 std::string PathFromCommandLine(std::string_view commandLine);
 
+// The path made absolute against the working folder, as given when that can't be had; an
+// empty path stays empty.
+std::string AbsolutePath(const std::string& path);
+
 // The name a model read from an older file is saved under: its ".zf2" ending, in whatever
 // letter case, replaced by ".zfm", so that the older file stays as it is beside the new one.
 // Other names come back unchanged.

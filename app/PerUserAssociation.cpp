@@ -1,11 +1,11 @@
 #include "PerUserAssociation.h"
 
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <span>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "AssociationFiles.h"
 #include "AtomicFile.h"
@@ -14,25 +14,57 @@
 namespace zef {
 namespace {
 
-bool WriteText(const std::filesystem::path& path, std::string_view text) {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    return !error && WriteFileAtomically(path.string(), std::span(bytes, text.size()));
-}
+// What one file is to hold: a text, or nothing for a file deleted.
+struct FileState {
+    std::filesystem::path path;
+    std::optional<std::string> text;
+};
 
-// The text of a file, empty when there is none; nothing when it exists but can't be read.
-std::optional<std::string> ReadText(const std::filesystem::path& path) {
+// What the file at the path holds now; nothing when it exists but can't be read as a file.
+std::optional<FileState> CurrentState(const std::filesystem::path& path) {
     std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        return error ? std::nullopt : std::optional<std::string>(std::string());
+    const std::filesystem::file_type type = std::filesystem::status(path, error).type();
+    if (type == std::filesystem::file_type::not_found) {
+        return FileState{path, std::nullopt};
     }
-    std::ifstream file(path, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file.good() && !file.eof()) {
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error || type != std::filesystem::file_type::regular) {
         return std::nullopt;
     }
-    return text;
+    std::ifstream file(path, std::ios::binary);
+    std::string text(size, '\0');
+    if (!file.read(text.data(), static_cast<std::streamsize>(size))) {
+        return std::nullopt;
+    }
+    return FileState{path, std::move(text)};
+}
+
+bool Apply(const FileState& state) {
+    std::error_code error;
+    if (!state.text) {
+        std::filesystem::remove(state.path, error);
+        return !error;
+    }
+    std::filesystem::create_directories(state.path.parent_path(), error);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(state.text->data());
+    return !error && WriteFileAtomically(state.path.string(), std::span(bytes, state.text->size()));
+}
+
+// Brings the files to their states in order. When one can't be read or changed, the files
+// changed before it get back what they held, so that no half association is left.
+bool ApplyAll(const std::vector<FileState>& states) {
+    std::vector<FileState> before;
+    for (const FileState& state : states) {
+        std::optional<FileState> current = CurrentState(state.path);
+        if (!current || !Apply(state)) {
+            for (auto earlier = before.rbegin(); earlier != before.rend(); ++earlier) {
+                Apply(*earlier);
+            }
+            return false;
+        }
+        before.push_back(std::move(*current));
+    }
+    return true;
 }
 
 // A list kept elsewhere through a symbolic link is read and written where the link points,
@@ -44,45 +76,41 @@ std::filesystem::path ListPath(const std::filesystem::path& dataHome) {
     return error ? path : resolved;
 }
 
-bool Remove(const std::filesystem::path& path) {
-    std::error_code error;
-    std::filesystem::remove(path, error);
-    return !error;
-}
-
 }  // namespace
 
 bool RegisterFileAssociation(const std::filesystem::path& dataHome,
                              const AssociationSources& sources) {
-    const std::filesystem::path listPath = ListPath(dataHome);
-    const std::optional<std::string> list = ReadText(listPath);
-    return list && WriteText(dataHome / kAssociationMimePackage, sources.mimePackage) &&
-           WriteText(dataHome / kAssociationDesktopEntry,
-                     AssociationDesktopEntryText(sources.executable)) &&
-           WriteText(dataHome / kAssociationTypeIcon, sources.typeIcon) &&
-           WriteText(listPath,
-                     WithDefaultApplication(*list, kModelMimeType, kAssociationDesktopId));
-}
-
-bool RemoveFileAssociation(const std::filesystem::path& dataHome) {
-    bool removed = Remove(dataHome / kAssociationMimePackage);
-    removed = Remove(dataHome / kAssociationDesktopEntry) && removed;
-    removed = Remove(dataHome / kAssociationTypeIcon) && removed;
-
-    const std::filesystem::path listPath = ListPath(dataHome);
-    const std::optional<std::string> list = ReadText(listPath);
+    const std::optional<FileState> list = CurrentState(ListPath(dataHome));
     if (!list) {
         return false;
     }
+    return ApplyAll({
+        {dataHome / kAssociationMimePackage, std::string(sources.mimePackage)},
+        {dataHome / kAssociationDesktopEntry, AssociationDesktopEntryText(sources.executable)},
+        {dataHome / kAssociationTypeIcon, std::string(sources.typeIcon)},
+        {list->path,
+         WithDefaultApplication(list->text.value_or(""), kModelMimeType, kAssociationDesktopId)},
+    });
+}
+
+bool RemoveFileAssociation(const std::filesystem::path& dataHome) {
+    const std::optional<FileState> list = CurrentState(ListPath(dataHome));
+    if (!list) {
+        return false;
+    }
+    std::vector<FileState> states;
+    const std::string text = list->text.value_or("");
     const std::string edited =
-        WithoutDefaultApplication(*list, kModelMimeType, kAssociationDesktopId);
-    if (edited == *list) {
-        return removed;
+        WithoutDefaultApplication(text, kModelMimeType, kAssociationDesktopId);
+    if (edited != text) {
+        const bool empty = edited.find_first_not_of(" \t\r\n") == std::string::npos;
+        states.push_back({list->path, empty ? std::nullopt : std::optional(edited)});
     }
-    if (edited.find_first_not_of(" \t\r\n") == std::string::npos) {
-        return Remove(listPath) && removed;
+    for (const char* file :
+         {kAssociationMimePackage, kAssociationDesktopEntry, kAssociationTypeIcon}) {
+        states.push_back({dataHome / file, std::nullopt});
     }
-    return WriteText(listPath, edited) && removed;
+    return ApplyAll(states);
 }
 
 }  // namespace zef

@@ -172,12 +172,12 @@ bool RecoveryFolder::Adopt(const std::string& copy) const {
 }
 
 bool RecoveryFolder::WriteCopy(std::span<const std::uint8_t> bytes) const {
+    const FileOps ops = SystemFileOps();
     std::string temporary;
-    const int fd = CreateTemporaryBeside(copy_, temporary);
+    const int fd = CreateTemporaryBeside(copy_, temporary, ops);
     if (fd < 0) {
         return false;
     }
-    const FileOps ops = SystemFileOps();
     const bool written = ::fchmod(fd, 0600) == 0 && WriteAll(fd, bytes, ops);
     return CommitTemporary(fd, written, temporary, copy_, ops);
 }

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "ProgramIdentity.h"
+
 namespace zef {
 namespace {
 
@@ -76,12 +78,23 @@ fs::path ChooseSettingsPath(const fs::path& executableFolder, bool executableFol
     return configHome / kFolderName / kFileName;
 }
 
-bool ProgramFolderIsWritable(const fs::path& executableFolder) {
-    return ::access(executableFolder.c_str(), W_OK) == 0;
+bool IsSystemProgramFolder(const fs::path& executableFolder) {
+    const fs::path folder = executableFolder.lexically_normal();
+    for (const char* system : {ZEF_INSTALL_BINDIR, "/usr/bin", "/usr/local/bin", "/bin"}) {
+        if (folder == fs::path(system) || folder == fs::path(system) / "") {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ProgramFolderIsOwn(const fs::path& executableFolder) {
+    return !IsSystemProgramFolder(executableFolder) &&
+           ::access(executableFolder.c_str(), W_OK) == 0;
 }
 
 fs::path SettingsFilePath(const fs::path& executableFolder) {
-    return ChooseSettingsPath(executableFolder, ProgramFolderIsWritable(executableFolder),
+    return ChooseSettingsPath(executableFolder, ProgramFolderIsOwn(executableFolder),
                               Environment("XDG_CONFIG_HOME"), HomeFolder());
 }
 

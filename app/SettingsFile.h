@@ -17,8 +17,10 @@ std::filesystem::path ChooseSettingsPath(const std::filesystem::path& executable
                                          std::string_view xdgConfigHome, std::string_view home);
 
 // A program unpacked into a folder of its own, which it may write, keeps Config.dat there and
-// starts its file dialogs there; an installed one does neither.
-bool ProgramFolderIsWritable(const std::filesystem::path& executableFolder);
+// starts its file dialogs there; an installed one does neither, even when run by the
+// administrator, who may write the system's program folders.
+bool IsSystemProgramFolder(const std::filesystem::path& executableFolder);
+bool ProgramFolderIsOwn(const std::filesystem::path& executableFolder);
 
 // The same choice for this process and user, from the environment and the file system.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& executableFolder);

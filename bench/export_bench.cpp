@@ -22,6 +22,7 @@ struct NoProgress : zef::ExportProgress {
     void StepProgress() override {}
     void PumpOneEvent() override {}
     void FrameRendered(const zef::RenderReport&) override {}
+    bool CancelRequested() const override { return false; }
 };
 
 // Exports the sample as zefcli does with --seed 1.

@@ -7,11 +7,12 @@
 #include "Exporters.h"
 #include "ModelFileIO.h"
 #include "StandaloneScene.h"
+#include "StopSignals.h"
 
 namespace zef {
 namespace {
 
-// One line on standard error for every tenth of the frames written.
+// One line on standard error for every tenth of the frames written; a stop signal cancels.
 class TenthsProgress : public ExportProgress {
   public:
     explicit TenthsProgress(std::FILE* errors) : errors_(errors) {}
@@ -31,6 +32,7 @@ class TenthsProgress : public ExportProgress {
     }
     void PumpOneEvent() override {}
     void FrameRendered(const RenderReport&) override {}
+    bool CancelRequested() const override { return CaughtStopSignal() != 0; }
 
   private:
     std::FILE* errors_;
@@ -74,6 +76,7 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
                                 arguments.endWait,
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
+    CatchStopSignals();
     const ExportResult result = gif ? ExportAnimatedGif(scene.View(), request, progress)
                                     : ExportBmpSequence(scene.View(), request, progress);
     if (result.Succeeded()) {
@@ -84,7 +87,7 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
     }
     std::fprintf(errors, "zefcli: %s: %s\n", request.path.c_str(),
                  ClosingMessage(result.outcome, gif));
-    return 1;
+    return result.outcome == ExportOutcome::kCancelled ? 128 + CaughtStopSignal() : 1;
 }
 
 }  // namespace zef

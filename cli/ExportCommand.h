@@ -8,8 +8,9 @@
 namespace zef {
 
 // Exports the model as the GIF or BMP dialog would, printing a progress line for every
-// tenth of the frames and any failure on `errors`. Returns the exit status: 0 done, 1 when
-// the model cannot be read or exported.
+// tenth of the frames and any failure on `errors`. SIGINT and SIGTERM stop the export after
+// the frame in hand, leaving nothing half-written. Returns the exit status: 0 done, 1 when
+// the model cannot be read or exported, 128 + the signal's number when stopped.
 int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors);
 
 }  // namespace zef

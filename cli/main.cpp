@@ -10,6 +10,7 @@
 #include "ModelFileIO.h"
 #include "ModelInfo.h"
 #include "ModelTexts.h"
+#include "ProgramIdentity.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ constexpr const char* kUsage =
     "                            [--aa] [--transparent] [--seed N]\n"
     "       zefcli bmp MODEL BASE [--vtr | --still] [--end-wait S] [--smoothness 0..12]\n"
     "                             [--size WxH] [--aa] [--seed N]\n"
-    "       zefcli --help\n";
+    "       zefcli --help | --version\n";
 
 constexpr const char* kHelp =
     "\n"
@@ -40,7 +41,8 @@ constexpr const char* kHelp =
     "  --seed N         the jitter's random seed (default: from the clock)\n"
     "\n"
     "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
-    "(with the reason on standard error), 2 for a usage error.\n";
+    "(with the reason on standard error), 2 for a usage error, 130 or 143 when SIGINT or\n"
+    "SIGTERM stopped an export (leaving the files as they were).\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -89,6 +91,10 @@ int main(int argc, char** argv) {
     if (command == "--help" && argc == 2) {
         std::fputs(kUsage, stdout);
         std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (command == "--version" && argc == 2) {
+        std::printf("zefcli %s\n", zef::kVersion);
         return 0;
     }
     if (command == "info" && argc == 3) {

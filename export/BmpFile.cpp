@@ -57,8 +57,4 @@ std::vector<std::uint8_t> EncodeBmp(const Image& image) {
     return bytes;
 }
 
-bool WriteBmpFile(const std::string& path, const Image& image, const FileOps& ops) {
-    return WriteFileAtomically(path, EncodeBmp(image), ops);
-}
-
 }  // namespace zef

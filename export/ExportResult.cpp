@@ -14,6 +14,7 @@ const char* MemoryMessage(ExportOutcome outcome, bool gif) {
             return gif ? texts::kGifNoAnimationInfo : texts::kBmpNoWorkBuffer;
         case ExportOutcome::kDone:
         case ExportOutcome::kWriteFailed:
+        case ExportOutcome::kCancelled:
             break;
     }
     return nullptr;
@@ -22,6 +23,9 @@ const char* MemoryMessage(ExportOutcome outcome, bool gif) {
 const char* ClosingMessage(ExportOutcome outcome, bool gif) {
     if (outcome == ExportOutcome::kDone) {
         return gif ? texts::kGifSaved : texts::kBmpSaved;
+    }
+    if (outcome == ExportOutcome::kCancelled) {
+        return texts::kExportCancelled;
     }
     return gif ? texts::kGifFailed : texts::kBmpFailed;
 }

@@ -10,7 +10,15 @@ namespace zef {
 //   viewer shows, the candidate boxes);
 // - kNoAnimationInfo: the palette of the animation (the colour count over all frames) and the
 //   GIF encoder's state.
-enum class ExportOutcome { kDone, kNoWorkBuffer, kNoFrameStore, kNoAnimationInfo, kWriteFailed };
+// kCancelled: stopped on request after a frame, with nothing of the export left behind.
+enum class ExportOutcome {
+    kDone,
+    kNoWorkBuffer,
+    kNoFrameStore,
+    kNoAnimationInfo,
+    kWriteFailed,
+    kCancelled
+};
 
 struct ExportResult {
     ExportOutcome outcome = ExportOutcome::kDone;
@@ -20,7 +28,8 @@ struct ExportResult {
 // The memory message an outcome is shown with first (owned by the main window, error icon),
 // or nullptr when there is none.
 const char* MemoryMessage(ExportOutcome outcome, bool gif);
-// The message that closes an export: success or failure.
+// The message that closes an export: success, failure, or for a cancel the status text it
+// ends with.
 const char* ClosingMessage(ExportOutcome outcome, bool gif);
 
 }  // namespace zef

@@ -6,6 +6,7 @@ namespace zef::texts {
 inline constexpr const char* kExportPreparing = "그림데이터 작성중………";
 inline constexpr const char* kExportWritingGif = "GIF파일을 저장중 ……… 장시간 걸려요 ………";
 inline constexpr const char* kExportFinished = "작업종료!!";
+inline constexpr const char* kExportCancelled = "작업을 취소했어요.";
 inline constexpr const char* kExportReady = "위 내용을 확인해, 『저장』버튼을 클릭해 주세요.";
 
 inline constexpr const char* kGifNoWorkBuffer = "GIF저장시 작업화면용 메모리를 확보 못했어요;;";

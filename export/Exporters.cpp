@@ -12,6 +12,7 @@
 #include "ExportTexts.h"
 #include "FrameSource.h"
 #include "GifWriter.h"
+#include "StagedFiles.h"
 
 namespace zef {
 namespace {
@@ -73,14 +74,22 @@ Palette PenPalette(const ModelProperties& properties) {
     return Palette::Exact(std::move(colours));
 }
 
+ExportResult Cancelled(ExportProgress& progress) {
+    progress.SetStatusText(texts::kExportCancelled);
+    return {ExportOutcome::kCancelled};
+}
+
 // Renders every frame once to count their colours, then puts the state back so that the
-// writing pass renders the very same frames.
-Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& progress) {
+// writing pass renders the very same frames. Nothing when the export is cancelled.
+std::optional<Palette> CountColours(FrameSource& frames, std::int64_t count,
+                                    ExportProgress& progress) {
     const FrameSource::State start = frames.Save();
     ColourCounter counter;
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return std::nullopt;
+        }
         frames.Next(image);
         counter.Add(image.colours.Pixels());
     }
@@ -88,7 +97,7 @@ Palette CountColours(FrameSource& frames, std::int64_t count, ExportProgress& pr
     return counter.MakePalette();
 }
 
-enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore };
+enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore, kCancelled };
 
 Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest& request,
               std::int64_t count, const Palette& palette, ExportProgress& progress,
@@ -110,7 +119,9 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
     progress.SetProgressRange(0, ProgressHigh(count));
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
-        progress.PumpOneEvent();
+        if (!progress.KeepGoing()) {
+            return Pass::kCancelled;
+        }
         progress.FrameRendered(frames.Next(image));
         if (!ImageConvert(image, palette)) {
             return Pass::kPaletteMissed;
@@ -121,7 +132,9 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
         progress.StepProgress();
     }
     progress.SetStatusText(texts::kExportWritingGif);
-    progress.PumpOneEvent();
+    if (!progress.KeepGoing()) {
+        return Pass::kCancelled;
+    }
     return writer->Finish() ? Pass::kWritten : Pass::kWriteFailed;
 }
 
@@ -150,6 +163,9 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                 } catch (const std::bad_alloc&) {
                     return {ExportOutcome::kNoAnimationInfo};
                 }
+                if (!palette) {
+                    return Cancelled(progress);
+                }
             }
             switch (WriteGif(frames, scene, request, count, *palette, progress, ops)) {
                 case Pass::kWritten:
@@ -159,6 +175,8 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     return {ExportOutcome::kWriteFailed};
                 case Pass::kNoFrameStore:
                     return {ExportOutcome::kNoFrameStore};
+                case Pass::kCancelled:
+                    return Cancelled(progress);
                 case Pass::kPaletteMissed:
                     frames.Restore(start);
                     palette.reset();
@@ -182,20 +200,28 @@ ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& re
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
         progress.SetProgressRange(0, ProgressHigh(count));
+        StagedFiles files(ops);
         Image image;
         for (std::int64_t i = 0; i < count; ++i) {
-            progress.PumpOneEvent();
+            if (!progress.KeepGoing()) {
+                return Cancelled(progress);
+            }
             progress.FrameRendered(frames.Next(image));
             ImageConvert(image);
-            if (!WriteBmpFile(BmpFileName(request.path, request.kind, i), image, ops)) {
+            if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
                 return {ExportOutcome::kWriteFailed};
             }
             progress.StepProgress();
         }
+        if (!progress.KeepGoing()) {
+            return Cancelled(progress);
+        }
+        if (!files.Commit()) {
+            return {ExportOutcome::kWriteFailed};
+        }
     } catch (const std::bad_alloc&) {
         return {ExportOutcome::kNoWorkBuffer};
     }
-    progress.PumpOneEvent();
     progress.SetStatusText(texts::kExportFinished);
     return {ExportOutcome::kDone};
 }

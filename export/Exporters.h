@@ -24,13 +24,17 @@ struct ExportRequest {
 
 // Renders the animation's frames and writes them as one animated GIF at request.path. The
 // model's vtrSpeed and shakingOn are put back on every exit; the replay state is left as the
-// last frame left it. The transparent colour is the model's background colour.
+// last frame left it. The transparent colour is the model's background colour. A cancel, asked
+// for before any frame, after any or before the file is put in place, or a failure leaves
+// whatever was at the path as it was.
 ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
 
 // Renders the frames and writes each as an 8-bit BMP right away: base0000.bmp, base0001.bmp,
 // ... for kinds 0 and 1, base.bmp for the still image (kind 2, without jitter and without
-// touching the replay). Stops at the first file that cannot be written.
+// touching the replay). The files appear together once the last is written (StagedFiles): a
+// cancel or a file that cannot be written leaves every file under those names as it was,
+// unless a rename fails part-way, which leaves the frames before it in place.
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
 

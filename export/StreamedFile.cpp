@@ -1,9 +1,5 @@
 #include "StreamedFile.h"
 
-#include <unistd.h>
-
-#include <cstdio>
-
 namespace zef {
 namespace {
 
@@ -12,24 +8,29 @@ constexpr std::size_t kBufferSize = 1 << 16;
 }  // namespace
 
 StreamedFile::StreamedFile(const std::string& path, const FileOps& ops) : path_(path), ops_(ops) {
-    fd_ = CreateTemporaryBeside(path, temporary_);
+    fd_ = CreateTemporaryBeside(path, temporary_, ops_);
     ok_ = fd_ >= 0;
     buffer_.reserve(kBufferSize);
 }
 
 StreamedFile::~StreamedFile() {
     if (fd_ >= 0) {
-        ::close(fd_);
-        std::remove(temporary_.c_str());
+        DiscardTemporary(fd_, temporary_);
     }
 }
 
+// A target rewritten in place is not touched before Commit, so that a file given up leaves it as
+// it was: its bytes are all kept until then.
 bool StreamedFile::Write(const void* data, std::size_t size) {
-    if (buffer_.size() + size > kBufferSize && !Drain()) {
+    if (!ok_) {
+        return false;
+    }
+    const bool inPlace = temporary_.empty();
+    if (!inPlace && buffer_.size() + size > kBufferSize && !Drain()) {
         return false;
     }
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    if (size >= kBufferSize) {
+    if (!inPlace && size >= kBufferSize) {
         return WriteAll(bytes, size);
     }
     buffer_.insert(buffer_.end(), bytes, bytes + size);

@@ -10,8 +10,10 @@
 namespace zef {
 
 // A file written piece by piece under a temporary name beside its target and renamed into
-// place by Commit. Whatever goes wrong, nothing half-written is left: the destructor removes
-// the temporary file unless Commit succeeded, and the target keeps what it held before.
+// place by Commit, or rewritten in place by Commit where the target's folder takes no new file
+// (as WriteFileAtomically does). Whatever goes wrong before Commit, nothing half-written is
+// left: the destructor removes the temporary file unless Commit succeeded, and the target
+// keeps what it held before.
 class StreamedFile {
   public:
     StreamedFile(const std::string& path, const FileOps& ops = SystemFileOps());

@@ -18,7 +18,7 @@ icons)
     for size in 16 22 24 32 48 64 128 256; do
         dir=$here/icons/hicolor/${size}x${size}
         mkdir -p "$dir/apps" "$dir/mimetypes"
-        render "$here/icons/zeftool.svg" "$dir/apps/org.example.zeftool.png" "$size" "$size"
+        render "$here/icons/zeftool.svg" "$dir/apps/zeftool.png" "$size" "$size"
         render "$here/icons/zeftool-model.svg" \
             "$dir/mimetypes/application-x-zeftool-model.png" "$size" "$size"
     done

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Checks the desktop integration files and the resource list: the desktop entry and the AppStream
-# metainfo pass their validators, the MIME package compiles and gives "*.zfm" its type, and every
-# picture the editor and the install expect is present at its size.
+# metainfo, as a build made them in BUILD/res with the application id APP_ID, pass their
+# validators, the MIME package compiles and gives "*.zfm" its type, and every picture the editor
+# and the install expect is present at its size.
+#   res/validate.sh BUILD/res APP_ID
 set -euo pipefail
+[ $# -eq 2 ] || { echo "usage: $0 BUILD/res APP_ID" >&2; exit 2; }
+made=$(cd "$1" && pwd)
+id=$2
 cd "$(dirname "$0")"
 failed=0
 fail() {
@@ -10,21 +15,21 @@ fail() {
     failed=1
 }
 
-desktop-file-validate org.example.zeftool.desktop || fail "the desktop entry is not valid"
-appstreamcli validate --no-net --pedantic org.example.zeftool.metainfo.xml >/dev/null ||
-    fail "the metainfo is not valid (run: appstreamcli validate --no-net $PWD/org.example.zeftool.metainfo.xml)"
+desktop-file-validate "$made/$id.desktop" || fail "the desktop entry is not valid"
+appstreamcli validate --no-net --pedantic "$made/$id.metainfo.xml" >/dev/null ||
+    fail "the metainfo is not valid (run: appstreamcli validate --no-net $made/$id.metainfo.xml)"
 
 mime=$(mktemp -d)
 trap 'rm -rf "$mime"' EXIT
 mkdir -p "$mime/mime/packages"
-cp org.example.zeftool.xml "$mime/mime/packages/"
+cp zeftool.mime.xml "$mime/mime/packages/"
 if ! messages=$(XDG_DATA_HOME=$mime update-mime-database "$mime/mime" 2>&1) ||
     [ -n "$messages" ]; then
     fail "the MIME package does not compile: $messages"
 elif ! grep -qx '50:application/x-zeftool-model:\*\.zfm' "$mime/mime/globs2"; then
     fail "the MIME package does not give *.zfm the type application/x-zeftool-model"
 fi
-grep -qx 'MimeType=application/x-zeftool-model;' org.example.zeftool.desktop ||
+grep -qx 'MimeType=application/x-zeftool-model;' "$made/$id.desktop" ||
     fail "the desktop entry does not open application/x-zeftool-model"
 
 # The width and height of a PNG, from its header.
@@ -37,7 +42,7 @@ expect_png() {
     fi
 }
 for size in 16 22 24 32 48 64 128 256; do
-    expect_png "icons/hicolor/${size}x${size}/apps/org.example.zeftool.png" "${size}x${size}"
+    expect_png "icons/hicolor/${size}x${size}/apps/zeftool.png" "${size}x${size}"
     expect_png "icons/hicolor/${size}x${size}/mimetypes/application-x-zeftool-model.png" \
         "${size}x${size}"
 done

@@ -7,8 +7,9 @@
 
 namespace zef::ui {
 
-void ShowDialogMessage(QWidget* owner, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
+void ShowDialogMessage(QWidget* owner, std::string_view text, MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromUtf8(texts::kAppCaption),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                     QMessageBox::Ok, owner);
     box.exec();

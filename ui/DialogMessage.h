@@ -2,12 +2,15 @@
 
 #include <string_view>
 
+#include "MessageBox.h"
+
 class QWidget;
 
 namespace zef::ui {
 
 // A message owned by a dialog, under the program's caption, with an OK button; the dialog
 // stays open behind it.
-void ShowDialogMessage(QWidget* owner, std::string_view text);
+void ShowDialogMessage(QWidget* owner, std::string_view text,
+                       MessageIcon icon = MessageIcon::kNone);
 
 }  // namespace zef::ui

@@ -81,7 +81,7 @@ void ExportDialog::Prepare() {
     }
     connect(browse_, &QPushButton::clicked, this, &ExportDialog::Browse);
     connect(save_, &QPushButton::clicked, this, &ExportDialog::Save);
-    connect(cancel_, &QPushButton::clicked, this, &ExportDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, &ExportDialog::CancelClicked);
     ShowPreview();
 }
 
@@ -180,6 +180,11 @@ void ExportDialog::Save() {
     DisableControls();
     PumpOneEvent();
     const ExportResult result = RunExport(request);
+    if (result.outcome == ExportOutcome::kCancelled) {
+        exporting_ = false;
+        reject();
+        return;
+    }
     const bool gif = format_ == ExportFormat::kGif;
     if (const char* memory = MemoryMessage(result.outcome, gif)) {
         shell_.ShowMessage({memory, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError,
@@ -207,9 +212,12 @@ bool ExportDialog::MayReplace(const ExportRequest& request) {
     return question.exec() == QMessageBox::Yes;
 }
 
+// Cancel stays enabled to stop the export, but takes no focus: the focus leaving the disabled
+// controls would land on it, and a stray Enter or Space would then throw the export away.
 void ExportDialog::DisableControls() {
+    cancel_->setFocusPolicy(Qt::NoFocus);
     for (QWidget* control : std::vector<QWidget*>{
-             path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_, cancel_,
+             path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_,
              antiAliasing_, noAntiAliasing_, transparent_, endWait_, restoreSize_}) {
         if (control != nullptr) {
             control->setEnabled(false);
@@ -220,6 +228,16 @@ void ExportDialog::DisableControls() {
 ExportResult ExportDialog::RunExport(const ExportRequest& request) {
     return format_ == ExportFormat::kGif ? RunGifExport(editor_, request, *this)
                                          : RunBmpExport(editor_, request, *this);
+}
+
+// During an export the request is taken up after the frame in hand (CancelRequested); the
+// cancelled export then closes the dialog as Cancel does.
+void ExportDialog::CancelClicked() {
+    if (exporting_) {
+        cancelRequested_ = true;
+        return;
+    }
+    reject();
 }
 
 void ExportDialog::reject() {
@@ -250,5 +268,9 @@ void ExportDialog::PumpOneEvent() {
 
 // The editor takes each frame's report (RunGifExport, RunBmpExport).
 void ExportDialog::FrameRendered(const RenderReport&) {}
+
+bool ExportDialog::CancelRequested() const {
+    return cancelRequested_;
+}
 
 }  // namespace zef::ui

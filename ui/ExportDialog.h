@@ -18,7 +18,8 @@
 namespace zef::ui {
 
 // What the GIF and BMP export dialogs share: the controls' interplay, Browse, Save with its
-// checks, the export with the status text and progress bar showing its progress, and Cancel.
+// checks, the export with the status text and progress bar showing its progress, and Cancel,
+// which also stops a running export.
 // Each dialog's form names its controls alike; the BMP form adds the still image and the size
 // estimate, the GIF form the transparency box.
 class ExportDialog : public QDialog, private ExportProgress {
@@ -26,7 +27,7 @@ class ExportDialog : public QDialog, private ExportProgress {
     ~ExportDialog() override;
 
     // Cancel, the close box and Escape: the options are remembered and the dialog closes;
-    // while an export runs nothing happens.
+    // while an export runs nothing happens (Cancel stops the export instead).
     void reject() override;
 
   protected:
@@ -48,6 +49,7 @@ class ExportDialog : public QDialog, private ExportProgress {
     void RestoreSize();
     void Browse();
     void Save();
+    void CancelClicked();
     bool MayReplace(const ExportRequest& request);
     void DisableControls();
     ExportResult RunExport(const ExportRequest& request);
@@ -58,11 +60,13 @@ class ExportDialog : public QDialog, private ExportProgress {
     void StepProgress() override;
     void PumpOneEvent() override;
     void FrameRendered(const RenderReport& report) override;
+    bool CancelRequested() const override;
 
     Editor& editor_;
     Shell& shell_;
     ExportFormat format_;
     bool exporting_ = false;
+    bool cancelRequested_ = false;
 
     QLineEdit* path_ = nullptr;
     QPushButton* browse_ = nullptr;

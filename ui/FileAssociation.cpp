@@ -41,7 +41,7 @@ void RefreshCaches(const std::filesystem::path& dataHome) {
 bool RegisterAssociation() {
     const std::filesystem::path dataHome = DataHome();
     const QByteArray executable = QCoreApplication::applicationFilePath().toUtf8();
-    const QByteArray mimePackage = Resource(":/desktop/org.example.zeftool.xml");
+    const QByteArray mimePackage = Resource(":/desktop/model-type.xml");
     const QByteArray typeIcon = Resource(":/desktop/application-x-zeftool-model.svg");
     const bool registered =
         !mimePackage.isEmpty() && !typeIcon.isEmpty() &&

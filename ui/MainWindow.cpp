@@ -12,7 +12,7 @@
 #include <QShortcut>
 #include <QThread>
 #include <algorithm>
-#include <exception>
+#include <new>
 #include <vector>
 
 #include "Accelerators.h"
@@ -110,6 +110,7 @@ void MainWindow::HandOverPath(const QString& path, const QByteArray& activationT
 }
 
 void MainWindow::EndWithoutAsking() {
+    endingWithoutAsking_ = true;
     Guarded([this] { editor_.recovery().Seal(editor_.model()); });
     Quit();
 }
@@ -394,7 +395,7 @@ void MainWindow::BuildToolbar() {
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
         action->setData(id);
-        action->setCheckable(true);
+        action->setCheckable(entry.kind == ButtonKind::kToggle);
         connect(action, &QAction::triggered, this, [this, action, id] {
             // A click must not change the pressed look by itself; the editor sets it.
             action->setChecked(pressed_[id]);
@@ -483,15 +484,24 @@ template <typename Work>
 void MainWindow::Guarded(Work&& work) {
     try {
         work();
-    } catch (const std::exception&) {
-        if (reportingFailure_) {
-            return;
-        }
-        reportingFailure_ = true;
-        ShowMessage({texts::kAppendOutOfMemory, texts::kAppCaption, MessageButtons::kOk,
-                     MessageIcon::kError, ShellWindow::kMain});
-        reportingFailure_ = false;
+    } catch (const std::bad_alloc&) {
+        ReportFailure(texts::kAppendOutOfMemory);
+    } catch (...) {
+        ReportFailure(texts::kUnexpectedError);
     }
+}
+
+// The model stays as the last step that ended left it, and the editor goes on; a pointer held
+// by a drag is let go, so that the message can be answered.
+void MainWindow::ReportFailure(const char* text) {
+    if (reportingFailure_) {
+        return;
+    }
+    reportingFailure_ = true;
+    ReleasePointer();
+    ShowMessage(
+        {text, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError, ShellWindow::kMain});
+    reportingFailure_ = false;
 }
 
 }  // namespace zef::ui

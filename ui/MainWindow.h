@@ -45,6 +45,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void StopTimers();
     // Set once the close flow has decided that the program ends.
     bool QuitRequested() const { return quitRequested_; }
+    // Set once the program is told to end without asking anything.
+    bool EndingWithoutAsking() const { return endingWithoutAsking_; }
 
   public slots:
     // A path handed over by a second start: the window comes forward (with the desktop's
@@ -131,9 +133,11 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // Runs one of the editor's flows for an event of the user unless the editor is busy.
     template <typename Work>
     void RunFlow(Work&& work);
-    // Runs editor work; no exception leaves it, an allocation failure is reported.
+    // Runs editor work; no exception leaves it. An allocation failure is reported as such,
+    // any other exception as an unexpected error.
     template <typename Work>
     void Guarded(Work&& work);
+    void ReportFailure(const char* text);
 
     QToolBar* toolbar_;
     StatusPanes* statusPanes_;
@@ -149,6 +153,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     int flowDepth_ = 0;
     bool reportingFailure_ = false;
     bool quitRequested_ = false;
+    bool endingWithoutAsking_ = false;
     std::deque<std::string> pendingHandOvers_;
     Editor editor_;
 };

@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "AppTexts.h"
+#include "FilePaths.h"
+#include "ProgramIdentity.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
 
@@ -38,7 +41,7 @@ bool Set(const char* variable) {
 std::string DialogStartFolder() {
     const std::string programFolder =
         QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
-    return ProgramFolderIsWritable(programFolder)
+    return ProgramFolderIsOwn(programFolder)
                ? programFolder
                : QFile::encodeName(
                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -78,8 +81,8 @@ bool HasDisplay() {
 void PrepareApplication(QApplication& application) {
     RegisterResources();
     QApplication::setApplicationName(QStringLiteral("zeftool"));
-    QApplication::setApplicationVersion(QStringLiteral("1.39"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.zeftool"));
+    QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kAppId));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeftool.svg")));
 
@@ -122,7 +125,8 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
     // canvas size read.
     Editor& editor = window.editor();
     ApplySettingsRecord(read, editor.model().properties, editor.settings());
-    editor.Start(commandLine, DialogStartFolder());
+    // Made absolute as a hand-over's path is, so that the dialogs propose whole paths.
+    editor.Start(AbsolutePath(PathFromCommandLine(commandLine)), DialogStartFolder());
     window.activateWindow();
     window.canvas().setFocus();
     window.StartTimers();
@@ -139,9 +143,15 @@ void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
     Editor& editor = window.editor();
     const SettingsRecord record =
         SettingsRecordAtExit(read, restored, editor.model().properties, editor.settings());
-    if (!WriteSettingsFile(settingsFile, record)) {
-        std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
-                     settingsFile.c_str());
+    if (WriteSettingsFile(settingsFile, record)) {
+        return;
+    }
+    std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
+                 settingsFile.c_str());
+    // Nobody may be there to close a message when the session or the terminal ends.
+    if (!window.EndingWithoutAsking()) {
+        window.ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption, MessageButtons::kOk,
+                            MessageIcon::kError, ShellWindow::kMain});
     }
 }
 

@@ -33,13 +33,14 @@ std::filesystem::path SettingsFile();
 
 // Places the window where the settings read at start-up say (unless the window system places
 // windows itself; on the primary screen when that place is off every screen) and shows it,
-// applies the settings to the editor, starts the editor on the command line's file, focuses the
-// canvas and starts the timers.
+// applies the settings to the editor, starts the editor on the command line's file (by its
+// absolute path), focuses the canvas and starts the timers.
 void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read);
 
 // Stops the timers, removes the recovery copy unless the program ends without asking, and
 // writes the settings: the window's restored position and the current model's properties. A
-// failed write is told on standard error; the previous file stays.
+// failed write is told on standard error and, unless the program ends without asking, in a
+// message with the error icon; the previous file stays.
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read);
 

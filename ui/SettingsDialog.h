@@ -12,7 +12,8 @@ class SettingsDialog;
 namespace zef::ui {
 
 // The settings dialog: the open-in-VTR setting, written by OK only, and the two buttons that
-// register and remove the file association at once, whatever the dialog's end.
+// register and remove the file association at once, whatever the dialog's end, and tell
+// whether it was done.
 class SettingsDialog : public QDialog {
     Q_OBJECT
 

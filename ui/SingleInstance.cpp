@@ -16,7 +16,6 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 namespace zef::ui {
@@ -173,9 +172,7 @@ HandOverOutcome SingleInstance::HandOver(const QString& meetingFolder, const std
     if (path.empty()) {
         return HandOverOutcome::kNoPath;
     }
-    std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    const std::optional<HandOverBlock> block = EncodeHandOver(error ? path : absolute.string());
+    const std::optional<HandOverBlock> block = EncodeHandOver(AbsolutePath(path));
     if (!block) {
         return HandOverOutcome::kPathTooLong;
     }

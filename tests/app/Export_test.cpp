@@ -73,6 +73,7 @@ struct DialogProgress : ExportProgress {
     void StepProgress() override {}
     void PumpOneEvent() override { flagAlwaysSet = flagAlwaysSet && editor.ExportRunning(); }
     void FrameRendered(const RenderReport&) override {}
+    bool CancelRequested() const override { return false; }
     Editor& editor;
     bool flagAlwaysSet = true;
 };

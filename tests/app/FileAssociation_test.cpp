@@ -117,6 +117,23 @@ TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
     EXPECT_TRUE(Exists("applications/org.example.zeftool.desktop"));
 }
 
+// A folder where the icon goes makes both the icon's write and its removal fail part-way.
+TEST_F(FileAssociationTest, AFailedChangeLeavesTheAssociationAsItWas) {
+    ASSERT_TRUE(
+        RegisterFileAssociation(folder.path(), {"/old place/zeftool", "<mime-info/>", "<svg/>"}));
+    std::filesystem::remove(Path(kAssociationTypeIcon));
+    Write((std::string(kAssociationTypeIcon) + "/blocked").c_str(), "");
+    const auto files = [this] {
+        return Read(kAssociationMimePackage) + Read(kAssociationDesktopEntry) + Read(kMimeAppsList);
+    };
+    const std::string before = files();
+    EXPECT_FALSE(
+        RegisterFileAssociation(folder.path(), {"/new place/zeftool", "<mime-info2/>", "<svg/>"}));
+    EXPECT_EQ(files(), before);
+    EXPECT_FALSE(RemoveFileAssociation(folder.path()));
+    EXPECT_EQ(files(), before);
+}
+
 TEST_F(FileAssociationTest, ALinkedListStaysALink) {
     Write("dotfiles/mimeapps.list", "[Default Applications]\n");
     std::filesystem::create_directories(Path("applications"));

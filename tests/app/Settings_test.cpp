@@ -153,6 +153,12 @@ TEST(SettingsLocationTest, BesideAWritableExecutableElseInTheUsersConfigurationF
         EXPECT_EQ(ChooseSettingsPath("/opt/zef", c.writable, c.xdgConfigHome, "/home/u"),
                   fs::path(c.expected));
     }
+    // A packaged program run by the administrator leaves nothing in the system's folders.
+    for (const char* installed : {"/usr/bin", "/usr/bin/", "/usr/local/bin"}) {
+        EXPECT_TRUE(IsSystemProgramFolder(installed)) << installed;
+    }
+    EXPECT_FALSE(IsSystemProgramFolder("/opt/zef"));
+    EXPECT_FALSE(IsSystemProgramFolder("/usr/bin/zef"));
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <fcntl.h>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -45,6 +52,23 @@ class ZefcliTest : public ::testing::Test {
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    // Two strokes on a 50 x 30 canvas.
+    std::string WriteSmallModel() const {
+        Model small;
+        small.properties.canvasWidth = 50;
+        small.properties.canvasHeight = 30;
+        for (const auto& [x, y, connect] : {std::tuple{5, 5, false},
+                                            {45, 8, true},
+                                            {40, 25, true},
+                                            {8, 25, false},
+                                            {20, 10, true}}) {
+            small.AppendPoint(x, y, connect);
+        }
+        const std::string path = PathOf("m.zfm");
+        EXPECT_TRUE(WriteModelFile(path, small));
         return path;
     }
 
@@ -91,16 +115,7 @@ TEST_F(ZefcliTest, InfoDescribesOlderAndCurrentFilesWithTheCanvasHeldAsTheWindow
 }
 
 TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
-    // Two strokes on a 50 x 30 canvas.
-    Model small;
-    small.properties.canvasWidth = 50;
-    small.properties.canvasHeight = 30;
-    for (const auto& [x, y, connect] :
-         {std::tuple{5, 5, false}, {45, 8, true}, {40, 25, true}, {8, 25, false}, {20, 10, true}}) {
-        small.AppendPoint(x, y, connect);
-    }
-    const std::string model = PathOf("m.zfm");
-    ASSERT_TRUE(WriteModelFile(model, small));
+    const std::string model = WriteSmallModel();
     const Outcome first = Run("gif " + model + " " + PathOf("x.GIF") + " --vtr --seed 5");
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.err,
@@ -158,6 +173,63 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
         EXPECT_EQ(Run(o.substr(0, 3) + " " + m + u + o.substr(3)).status, 2) << options;
     }
     EXPECT_FALSE(std::filesystem::exists(u + ".gif"));
+}
+
+// A folder's entries by name with their bytes.
+std::map<std::string, std::string> Entries(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        entries[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return entries;
+}
+
+bool HasTemporaryFile(const std::string& folder) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with(".zeftool-")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A signal that reaches a long export once it has started writing stops it: the exit status
+// names the signal and the folder holds what it held.
+TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
+    const std::string model = WriteSmallModel();
+    const std::string out = PathOf("out");
+    std::filesystem::create_directory(out);
+    std::ofstream(out + "/x.gif") << "old";
+    std::ofstream(out + "/walk0000.bmp") << "old";
+    const std::map<std::string, std::string> before = Entries(out);
+    for (const auto& [command, name, size, stop] :
+         {std::tuple{"gif", "x.gif", "800x600", SIGINT}, {"bmp", "walk", "240x180", SIGTERM}}) {
+        SCOPED_TRACE(command);
+        const std::string target = out + "/" + name;
+        const char* argv[] = {ZEFCLI_PROGRAM, command, model.c_str(), target.c_str(), "--vtr",
+                              "--end-wait",   "100",   "--size",      size,           nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, PathOf("stderr").c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t child = 0;
+        ASSERT_EQ(posix_spawn(&child, ZEFCLI_PROGRAM, &actions, nullptr,
+                              const_cast<char* const*>(argv), environ),
+                  0);
+        posix_spawn_file_actions_destroy(&actions);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (!HasTemporaryFile(out) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        kill(child, stop);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 128 + stop);
+        EXPECT_EQ(Entries(out), before);
+        EXPECT_TRUE(Slurp(PathOf("stderr")).ends_with(std::string(texts::kExportCancelled) + "\n"));
+    }
 }
 
 }  // namespace

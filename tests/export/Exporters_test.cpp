@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "BmpFile.h"
 #include "ExportTexts.h"
@@ -184,25 +185,48 @@ std::vector<std::int64_t> ReadBmp(const std::string& path, std::int32_t& width,
     return pixels;
 }
 
-TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite) {
+// A folder's entries by name: a file's bytes, or "/" for a folder.
+std::map<std::string, std::string> Entries(const test::TempFolder& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        entries[entry.path().filename().string()] =
+            entry.is_directory() ? "/" : std::string{std::istreambuf_iterator<char>(in), {}};
+    }
+    return entries;
+}
+
+// walk0002.bmp holds something of its own before every export.
+TEST(ExportBmpSequenceTest, TheFilesAppearWithTheirFramesWhenAllAreWritten) {
     struct Case {
+        const char* name;
         std::int32_t kind;
         std::int32_t width;
         bool antiAliasing;
-        std::vector<std::string> files;
-        int failingFile = 0;  // the flush of this file fails (from 1)
+        std::size_t placed;  // the frames that end under their names
+        ExportOutcome outcome = ExportOutcome::kDone;
+        int failingFlush = 0;      // of this file, from 1
+        bool renameFails = false;  // walk0001.bmp is a folder that is not empty
     };
     const Case cases[] = {
-        {kExportShaking, 61, false, {"walk0000", "walk0001", "walk0002", "walk0003", "walk0004"}},
-        {kExportStill, 30, true, {"walk"}},
-        {kExportVtr, 60, false, {"walk0000", "walk0001"}, 3},
+        {"shaking", kExportShaking, 61, false, 5},
+        {"still, strong jitter and a running replay", kExportStill, 30, true, 1},
+        {"a flush fails", kExportVtr, 60, false, 0, ExportOutcome::kWriteFailed, 3},
+        {"a rename fails part-way", kExportShaking, 60, false, 1, ExportOutcome::kWriteFailed, 0,
+         true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.kind << " " << c.failingFile);
+        SCOPED_TRACE(c.name);
         test::TempFolder folder;
+        const std::string base = folder.PathOf("walk");
+        std::ofstream(folder.PathOf("walk0002.bmp")) << "old";
+        if (c.renameFails) {
+            std::filesystem::create_directories(folder.PathOf("walk0001.bmp/x"));
+        }
+        const std::map<std::string, std::string> before = Entries(folder);
         TestScene scene;
         TestScene twin;
-        if (c.kind == kExportStill) {  // strong jitter and a running replay
+        if (c.kind == kExportStill) {
             for (TestScene* s : {&scene, &twin}) {
                 s->model.properties.shakeStrength = 20;
                 s->renderer.StartReplay();
@@ -210,25 +234,28 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite
         }
         const std::vector<test::ShownFrame> expected =
             test::RenderedFrames(twin, c.kind, c.width, 20, c.antiAliasing, false, 0, 6);
-        int files = 0;
+        int flushes = 0;
         FileOps ops = SystemFileOps();
-        ops.flush = [&files, &c](int fd) { return ++files == c.failingFile ? -1 : ::fsync(fd); };
+        ops.flush = [&flushes, &c](int fd) {
+            return ++flushes == c.failingFlush ? -1 : ::fsync(fd);
+        };
         RecordingProgress progress;
         const ExportResult result = ExportBmpSequence(
-            scene.View(), {folder.PathOf("walk"), c.kind, c.width, 20, c.antiAliasing, false, 0, 6},
-            progress, ops);
-        EXPECT_EQ(result.outcome,
-                  c.failingFile ? ExportOutcome::kWriteFailed : ExportOutcome::kDone);
-        ASSERT_EQ(FilesIn(folder), c.files.size());
-        EXPECT_EQ(progress.steps, static_cast<int>(c.files.size()));
-        for (std::size_t i = 0; i < c.files.size(); ++i) {
+            scene.View(), {base, c.kind, c.width, 20, c.antiAliasing, false, 0, 6}, progress, ops);
+        EXPECT_EQ(result.outcome, c.outcome);
+
+        std::map<std::string, std::string> after = Entries(folder);
+        std::map<std::string, std::string> untouched = before;
+        for (std::size_t i = 0; i < c.placed; ++i) {
+            const std::string name = BmpFileName("walk", c.kind, static_cast<std::int64_t>(i));
             std::int32_t width = 0, height = 0;
-            EXPECT_EQ(ReadBmp(folder.PathOf(c.files[i] + ".bmp"), width, height),
-                      expected[i].pixels);
-            EXPECT_EQ(width, c.width);
-            EXPECT_EQ(height, 20);
+            EXPECT_EQ(ReadBmp(folder.PathOf(name), width, height), expected[i].pixels);
+            EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, 20));
+            after.erase(name);
+            untouched.erase(name);
         }
-        if (!c.failingFile) {
+        EXPECT_EQ(after, untouched);
+        if (c.outcome == ExportOutcome::kDone) {
             EXPECT_EQ(progress.statuses,
                       (std::vector<std::string>{texts::kExportPreparing, texts::kExportFinished}));
         }
@@ -241,6 +268,48 @@ TEST(ExportBmpSequenceTest, EachFileHoldsItsRenderedFrameUpToTheFirstFailedWrite
             EXPECT_TRUE(scene.renderer.VtrMode());
             EXPECT_EQ(scene.renderer.ReplayLength(), 40u);
         }
+    }
+}
+
+// A cancel stops after the frame in hand, before the first frame, or once the last is written
+// but before anything is put in place; the GIF's colour count of anti-aliased frames stops as
+// well. The old files keep every byte.
+TEST(ExportCancelTest, ACancelAtAnyFrameLeavesTheFolderAsItWas) {
+    struct Case {
+        bool gif;
+        std::int32_t kind;
+        bool antiAliasing;
+        std::size_t cancelAfter;
+    };
+    const Case cases[] = {
+        {true, kExportShaking, false, 0},  {true, kExportShaking, false, 1},
+        {true, kExportShaking, false, 3},  {true, kExportShaking, false, 5},
+        {true, kExportShaking, true, 0},   {true, kExportShaking, true, 5},
+        {false, kExportShaking, false, 1}, {false, kExportShaking, false, 3},
+        {false, kExportShaking, false, 5}, {false, kExportStill, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.gif << " " << c.kind << " " << c.antiAliasing << " " << c.cancelAfter);
+        test::TempFolder folder;
+        for (const char* name : {"a.gif", "walk.bmp", "walk0000.bmp", "walk0003.bmp"}) {
+            std::ofstream(folder.PathOf(name)) << name << " as it was";
+        }
+        const std::map<std::string, std::string> before = Entries(folder);
+        TestScene scene;
+        scene.model.document.shakingOn = 0;
+        RecordingProgress progress;
+        progress.cancelAfter = c.cancelAfter;
+        const ExportRequest request{
+            folder.PathOf(c.gif ? "a.gif" : "walk"), c.kind, 45, 30, c.antiAliasing, false, 5, 6};
+        const ExportResult result = c.gif ? ExportAnimatedGif(scene.View(), request, progress)
+                                          : ExportBmpSequence(scene.View(), request, progress);
+        EXPECT_EQ(result.outcome, ExportOutcome::kCancelled);
+        EXPECT_EQ(Entries(folder), before);
+        EXPECT_EQ(progress.reports.size(), c.cancelAfter);
+        EXPECT_EQ(progress.statuses.back(), texts::kExportCancelled);
+        EXPECT_EQ(scene.model.document.shakingOn, 0);
+        EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
     }
 }
 

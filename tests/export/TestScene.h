@@ -68,12 +68,14 @@ struct TestScene {
     ExportScene View() { return {model, renderer, random, selection}; }
 };
 
-// Records what an export shows.
+// Records what an export shows, and asks for a cancel once `cancelAfter` frames went into
+// the file.
 struct RecordingProgress : ExportProgress {
     std::vector<std::string> statuses;
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
     int steps = 0;
     std::vector<RenderReport> reports;
+    std::optional<std::size_t> cancelAfter;
 
     void SetStatusText(const std::string& text) override { statuses.push_back(text); }
     void SetProgressRange(std::int32_t low, std::int32_t high) override {
@@ -82,6 +84,7 @@ struct RecordingProgress : ExportProgress {
     void StepProgress() override { ++steps; }
     void PumpOneEvent() override {}
     void FrameRendered(const RenderReport& report) override { reports.push_back(report); }
+    bool CancelRequested() const override { return cancelAfter && reports.size() >= *cancelAfter; }
 };
 
 // The frames an export of `kind` should show, rendered from a scene in the same state: new

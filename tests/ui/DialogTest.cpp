@@ -7,11 +7,12 @@
 
 namespace zef::test {
 
-// Notes the text of every message box as it is shown and presses its OK (or the default
+// Notes the text and icon of every message box as it is shown and presses its OK (or the default
 // button of a question) once the box runs.
 class DialogTest::MessageAnswerer : public QObject {
   public:
-    explicit MessageAnswerer(QStringList& messages) : messages_(messages) {
+    MessageAnswerer(QStringList& messages, QList<QMessageBox::Icon>& icons)
+        : messages_(messages), icons_(icons) {
         QApplication::instance()->installEventFilter(this);
     }
 
@@ -20,6 +21,7 @@ class DialogTest::MessageAnswerer : public QObject {
         auto* box = qobject_cast<QMessageBox*>(watched);
         if (box != nullptr && event->type() == QEvent::Show) {
             messages_.append(box->text());
+            icons_.append(box->icon());
             QAbstractButton* answer = box->button(QMessageBox::Ok);
             QTimer::singleShot(0, answer != nullptr ? answer : box->defaultButton(),
                                &QAbstractButton::click);
@@ -29,9 +31,10 @@ class DialogTest::MessageAnswerer : public QObject {
 
   private:
     QStringList& messages_;
+    QList<QMessageBox::Icon>& icons_;
 };
 
-DialogTest::DialogTest() : answerer_(new MessageAnswerer(messages)) {
+DialogTest::DialogTest() : answerer_(new MessageAnswerer(messages, icons)) {
     editor.Start("", "/tmp/");
 }
 

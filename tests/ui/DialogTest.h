@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,9 @@
 
 namespace zef::test {
 
-// An editor on a fake shell for a dialog to work on, and the texts of the message boxes the
-// dialog showed, each answered with OK (a question with its default) as soon as it appears.
+// An editor on a fake shell for a dialog to work on, and the texts and icons of the message
+// boxes the dialog showed, each answered with OK (a question with its default) as soon as it
+// appears.
 class DialogTest : public ::testing::Test {
   protected:
     DialogTest();
@@ -26,6 +29,7 @@ class DialogTest : public ::testing::Test {
     }
 
     QStringList messages;
+    QList<QMessageBox::Icon> icons;
     FakeShell shell;
     Editor editor{shell, 1};
 

@@ -82,7 +82,8 @@ TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioAndTheOptionsCarryToTheNextD
     EXPECT_EQ(Find<QSlider>(*Open(ExportFormat::kGif), "smoothnessSlider")->value(), 12);
 }
 
-// While the frames are rendered the dialog cannot be left and the canvas rests.
+// While the frames are rendered no key and not the close box stop the export, and the canvas
+// rests.
 TEST_F(ExportDialogTest, AnExportAsksBeforeOverwritingAndWritesTheFilesShowingItsProgress) {
     // No to the overwrite question keeps the file and the dialog.
     auto bmp = Open(ExportFormat::kBmp);
@@ -100,10 +101,14 @@ TEST_F(ExportDialogTest, AnExportAsksBeforeOverwritingAndWritesTheFilesShowingIt
     auto* progress = Find<QProgressBar>(*bmp, "progressBar");
     QObject::connect(progress, &QProgressBar::valueChanged, bmp.get(), [&](int value) {
         if (value == 1) {
-            QTest::keyClick(bmp.get(), Qt::Key_Escape);
+            QWidget* focused = bmp->focusWidget() != nullptr ? bmp->focusWidget() : bmp.get();
+            for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
+                QTest::keyClick(focused, key);
+            }
             bmp->close();
             keptOpen = bmp->isVisible() && editor.ExportRunning() &&
-                       !Find<QPushButton>(*bmp, "cancelButton")->isEnabled();
+                       Find<QPushButton>(*bmp, "cancelButton")->isEnabled() &&
+                       !Find<QPushButton>(*bmp, "saveButton")->isEnabled();
         }
     });
     Save(*bmp);
@@ -114,6 +119,49 @@ TEST_F(ExportDialogTest, AnExportAsksBeforeOverwritingAndWritesTheFilesShowingIt
     EXPECT_EQ(progress->value(), 5);
     EXPECT_FALSE(bmp->isVisible() || editor.ExportRunning());
     EXPECT_EQ(shell.foregrounds, 1);
+}
+
+// Cancel stops the export after the frame in hand and closes the dialog without a message,
+// the options remembered as Cancel remembers them: the slider's smoothness, which a finished
+// shaking or still-image export would not keep.
+TEST_F(ExportDialogTest, CancelDuringAnExportLeavesTheFolderAsItWas) {
+    struct Case {
+        ExportFormat format;
+        const char* kind;
+        std::int32_t kindValue;
+        int cancelAt;
+    };
+    const Case cases[] = {
+        {ExportFormat::kGif, "vtrRadio", kExportVtr, 1},
+        {ExportFormat::kBmp, "stillRadio", kExportStill, 1},
+        {ExportFormat::kBmp, "shakingRadio", kExportShaking, 5},
+    };
+    const std::string old = folder.PathOf("walk0003.bmp");
+    std::ofstream(old) << "old";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        auto dialog = Open(c.format);
+        Find<QRadioButton>(*dialog, c.kind)->click();
+        Find<QSlider>(*dialog, "smoothnessSlider")->setValue(3);
+        Set(*dialog, "pathEdit", folder.PathOf(c.format == ExportFormat::kGif ? "a.gif" : "walk"));
+        auto* progress = Find<QProgressBar>(*dialog, "progressBar");
+        QObject::connect(progress, &QProgressBar::valueChanged, dialog.get(), [&](int value) {
+            if (value == c.cancelAt) {
+                QTest::mouseClick(Find<QPushButton>(*dialog, "cancelButton"), Qt::LeftButton);
+            }
+        });
+        Save(*dialog);
+        EXPECT_TRUE(messages.isEmpty());
+        EXPECT_FALSE(dialog->isVisible() || editor.ExportRunning());
+        EXPECT_EQ(Text(*dialog, "statusLabel"), QString::fromUtf8(texts::kExportCancelled));
+        EXPECT_EQ(progress->value(), c.cancelAt);
+        EXPECT_EQ(editor.exportOptions().kind, c.kindValue);
+        EXPECT_EQ(editor.exportOptions().smoothness, 3);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+        std::string content;
+        std::ifstream(old) >> content;
+        EXPECT_EQ(content, "old");
+    }
 }
 
 TEST_F(ExportDialogTest, AFailedExportEndsWithTheFailureMessage) {

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -6,6 +7,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
+#include <set>
 
 #include "WindowTest.h"
 
@@ -194,6 +196,24 @@ TEST_F(MainWindowTest, TheToolbarOpensEachDialogOverTheWindow) {
         window.editor().Command(c.command);
         EXPECT_EQ(title, QString::fromUtf8(c.title));
         EXPECT_TRUE(ownedByWindow) << c.command;
+    }
+}
+
+// The buttons the program shows pressed are toggles; every other one is announced as a plain
+// button.
+TEST_F(MainWindowTest, OnlyTheButtonsShownPressedAreToggles) {
+    const std::set<int> toggles = {2, 3, 5, 6, 7, 15, 16, 17, 18, 19, 20};
+    for (int id = 0; id < 28; ++id) {
+        QAction* action = window.CommandAction(id);
+        if (action == nullptr) {
+            continue;
+        }
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(window.toolbar().widgetForAction(action));
+        ASSERT_NE(button, nullptr) << id;
+        const bool toggle = toggles.contains(id);
+        EXPECT_EQ(button->state().checkable, toggle) << id;
+        EXPECT_EQ(button->role(), toggle ? QAccessible::CheckBox : QAccessible::Button) << id;
     }
 }
 
