@@ -28,7 +28,7 @@ class RecoveryKeeper {
     RecoveryKeeper() = default;
     RecoveryKeeper(const RecoveryKeeper&) = delete;
     RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
-    // Waits for a write in flight.
+    // Waits for the work of its threads.
     ~RecoveryKeeper();
 
     // Keeps this instance's copy in `folder` from now on; false when it cannot be used there.
