@@ -1,6 +1,7 @@
 #include "Editor.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "AppTexts.h"
 #include "CanvasFit.h"
@@ -41,7 +42,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
     if (!recovered && !opened) {
-        TakeSnapshot();
+        StartDocument({});
     }
     ShowHistoryButtons();
 }
@@ -154,10 +155,9 @@ void Editor::SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::
 }
 
 void Editor::TakeSnapshot() {
-    if (history_.TakeSnapshot(model_)) {
-        ShowHistoryButtons();
-    }
-    NoteChange();
+    const bool recorded = history_.TakeSnapshot(model_);
+    ShowHistoryButtons();
+    FollowHistory(recorded);
 }
 
 void Editor::UpdateTitle() {
@@ -260,13 +260,15 @@ void Editor::RemoveLastLine() {
 }
 
 void Editor::Undo() {
-    StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this);
-    NoteChange();
+    if (StepHistory(HistoryStep::kUndo, history_, model_, selection_, *this)) {
+        FollowHistory(true);
+    }
 }
 
 void Editor::Redo() {
-    StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this);
-    NoteChange();
+    if (StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this)) {
+        FollowHistory(true);
+    }
 }
 
 void Editor::ExportGif() {
@@ -360,11 +362,37 @@ void Editor::DiscardRecoveryCopy() {
     recovery_.Discard();
 }
 
+void Editor::StartDocument(DocumentIdentity identity) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity));
+    ShowHistoryButtons();
+    FollowHistory(recorded);
+}
+
+void Editor::StartRecoveredDocument(DocumentIdentity identity) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity), false);
+    ShowHistoryButtons();
+    FollowHistory(recorded);
+}
+
+void Editor::DocumentSaved(DocumentIdentity identity) {
+    history_.DocumentSaved(model_, std::move(identity));
+    FollowHistory(true);
+}
+
+void Editor::FollowHistory(bool modelRecorded) {
+    DocumentState& document = model_.document;
+    const DocumentIdentity& identity = history_.CurrentDocument();
+    document.path = identity.path;
+    document.title = identity.title;
+    document.modified = !(modelRecorded && history_.CurrentIsSaved());
+    UpdateTitle();
+}
+
 void Editor::Apply(const EditResult& result) {
     if (result.refreshToolbar) {
         RefreshToolbarState();
     }
-    for (int i = 0; i < result.snapshots; ++i) {
+    if (result.snapshot) {
         TakeSnapshot();
     }
     if (result.updateTitle) {

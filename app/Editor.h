@@ -71,6 +71,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void FitCanvas(std::int32_t width, std::int32_t height) override;
     void SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
                        std::int32_t width);
+    // Records the model in the history; the document state follows.
     void TakeSnapshot() override;
     void UpdateTitle() override;
     void RefreshToolMode() override;
@@ -140,10 +141,20 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void SetVtrMode(bool on) override;
     void ShowHistoryButtons() override;
     void DiscardRecoveryCopy() override;
+    void StartDocument(DocumentIdentity identity) override;
+    void StartRecoveredDocument(DocumentIdentity identity) override;
+    void DocumentSaved(DocumentIdentity identity) override;
+
+    // The document state after every snapshot, undo, redo, load, New and save: the path and
+    // title of the history's current document, and the modified flag, clear only when the
+    // model is what the current entry recorded and that entry is the document's saved state.
+    // Edits under way set the flag themselves; this is where it is settled.
+    void FollowHistory(bool modelRecorded);
 
     // Carries out what an editing command left to its caller.
     void Apply(const EditResult& result);
-    // Tells the recovery keeper that the model or its modified flag may have changed.
+    // Tells the recovery keeper that the model or its modified flag may have changed: every
+    // snapshot, undo, redo, load, New and save and every edit under way refreshes the title.
     void NoteChange();
 
     Shell& shell_;

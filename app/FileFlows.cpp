@@ -12,6 +12,15 @@
 
 namespace zef {
 
+namespace {
+
+DocumentIdentity NamedBy(std::string path) {
+    std::string title = FileTitleOf(path);
+    return {std::move(path), std::move(title)};
+}
+
+}  // namespace
+
 FileFlows::FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host)
     : parts_(parts), shell_(shell), host_(host) {}
 
@@ -28,14 +37,10 @@ void FileFlows::NewModel() {
     model.ClearPoints();
     host_.PaintCanvas();
     model.document.shakingOn = 1;
-    model.document.modified = false;
     model.document.drawnPointCount = 0;
-    model.document.title.clear();
-    model.document.path.clear();
     parts_.exportOptions.Reset();
-    host_.TakeSnapshot();
+    host_.StartDocument({});
     host_.RefreshToolMode();
-    host_.UpdateTitle();
 }
 
 void FileFlows::Open() {
@@ -67,7 +72,7 @@ bool FileFlows::Save(ShellWindow owner) {
     if (!SaveModel(path, owner)) {
         return false;
     }
-    NameDocument(std::move(path));
+    host_.DocumentSaved(NamedBy(std::move(path)));
     return true;
 }
 
@@ -93,7 +98,7 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     if (!SaveModel(path, owner)) {
         return false;
     }
-    NameDocument(std::move(path));
+    host_.DocumentSaved(NamedBy(std::move(path)));
     return true;
 }
 
@@ -149,7 +154,7 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     if (!asked || !LoadModel(path)) {
         return false;
     }
-    NameDocument(path);
+    host_.StartDocument(NamedBy(path));
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
@@ -159,12 +164,8 @@ bool FileFlows::OpenRecovered(RecoveryCopy work) {
     if (!AskToSaveChanges(ShellWindow::kMain)) {
         return false;
     }
-    DocumentState& document = parts_.model.document;
-    document.path = std::move(work.path);
-    document.title = std::move(work.title);
-    document.modified = true;
     TakeModel(work.properties, std::move(work.points));
-    host_.UpdateTitle();
+    host_.StartRecoveredDocument({std::move(work.path), std::move(work.title)});
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
@@ -199,7 +200,6 @@ void FileFlows::TakeModel(const ModelProperties& properties, std::vector<PointRe
     parts_.selection.scaleMode = false;
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
-    host_.TakeSnapshot();
 }
 
 bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
@@ -226,14 +226,6 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         default:
             return false;
     }
-}
-
-void FileFlows::NameDocument(std::string path) {
-    DocumentState& document = parts_.model.document;
-    document.title = FileTitleOf(path);
-    document.path = std::move(path);
-    document.modified = false;
-    host_.UpdateTitle();
 }
 
 void FileFlows::Report(const std::string& text, MessageIcon icon, ShellWindow owner) {

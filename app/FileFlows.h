@@ -62,9 +62,9 @@ class FileFlows {
 
   private:
     // Replaces the model by the file's; false, after the failure's message, when it cannot
-    // be read, and nothing of the model has changed then.
+    // be read, and nothing of the model has changed then. The caller starts its document.
     bool LoadModel(const std::string& path);
-    // Makes the points and properties the current model's, as a load does, and records them.
+    // Makes the points and properties the current model's, as a load does.
     void TakeModel(const ModelProperties& properties, std::vector<PointRecord> points);
     // Writes the model; false, after the failure's message, when it could not be written.
     bool SaveModel(const std::string& path, ShellWindow owner);
@@ -73,9 +73,6 @@ class FileFlows {
     bool AskToSaveChanges(ShellWindow owner);
     // True when nothing is at `path`, or the user agrees to replace it.
     bool MayReplace(const std::string& path, ShellWindow owner);
-    // The model is now the file's at `path`, as written or read: its path, its title (the
-    // file name), no unsaved changes, and the caption to match.
-    void NameDocument(std::string path);
     void Report(const std::string& text, MessageIcon icon, ShellWindow owner = ShellWindow::kMain);
 
     FileFlowParts parts_;

@@ -132,8 +132,6 @@ PropertiesVerdict PropertiesSession::Ok(std::string_view width, std::string_view
         editor_.TakeSnapshot();
     }
     StopReplay();
-    editor_.model().document.modified = true;
-    editor_.UpdateTitle();
     return PropertiesVerdict::kAccepted;
 }
 

@@ -84,8 +84,8 @@ class PropertiesSession {
     PropertiesControls UseDefaultSettings();
 
     // Checks the size edits, width first; when both are good, sizes the canvas, records the
-    // change in the history (not for a new model), stops the replay and marks the model
-    // modified.
+    // change in the history (not for a new model; the modified flag follows the history) and
+    // stops the replay.
     PropertiesVerdict Ok(std::string_view width, std::string_view height);
     // Restores what the dialog copied when it opened and stops the replay.
     void Cancel();

@@ -2,11 +2,11 @@
 
 namespace zef {
 
-void StepHistory(HistoryStep step, History& history, Model& model, SelectionState& selection,
+bool StepHistory(HistoryStep step, History& history, Model& model, SelectionState& selection,
                  EditorOperations& operations) {
     const bool undo = step == HistoryStep::kUndo;
     if (undo ? !history.CanUndo() : !history.CanRedo()) {
-        return;
+        return false;
     }
     selection.moveMode = false;
     selection.scaleMode = false;
@@ -14,7 +14,7 @@ void StepHistory(HistoryStep step, History& history, Model& model, SelectionStat
 
     const HistorySnapshot* entry = undo ? history.Undo(model) : history.Redo(model);
     if (entry == nullptr) {
-        return;
+        return false;
     }
     const ModelProperties& restored = entry->properties;
     ModelProperties& properties = model.properties;
@@ -32,6 +32,7 @@ void StepHistory(HistoryStep step, History& history, Model& model, SelectionStat
     properties.backgroundColour = restored.backgroundColour;
     operations.ApplyColourSlots();
     operations.ShowHistoryButtons();
+    return true;
 }
 
 }  // namespace zef

@@ -65,6 +65,11 @@ void GifShake(benchmark::State& state) {
 }
 BENCHMARK(GifShake)->Unit(benchmark::kMillisecond);
 
+void GifVtrSmall(benchmark::State& state) {
+    ExportSample(state, "gif_vtr_400x300_ms", zef::kExportVtr, 400, 300, false);
+}
+BENCHMARK(GifVtrSmall)->Unit(benchmark::kMillisecond);
+
 void GifVtrAntiAliased(benchmark::State& state) {
     ExportSample(state, "gif_vtr_aa_400x300_ms", zef::kExportVtr, 400, 300, true);
 }

@@ -77,7 +77,10 @@ RenderReport Renderer::RenderModel(Model& model, const SelectionState& selection
         return {};
     }
     if (!reachedEnd) {
-        replayLength_ += static_cast<std::uint32_t>(properties.vtrSpeed);
+        const std::uint64_t grown =
+            std::uint64_t{replayLength_} + static_cast<std::uint32_t>(CanvasReplayStep(properties));
+        replayLength_ = static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(grown, std::numeric_limits<std::uint32_t>::max()));
         return {.stepProgressBar = true, .replayCompleted = false};
     }
     vtrMode_ = false;

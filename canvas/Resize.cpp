@@ -1,6 +1,7 @@
 #include "Resize.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zef {
 
@@ -58,6 +59,49 @@ struct Coverage {
     }
 };
 
+// Resizes by a whole-number ratio both ways where a target pixel covers at most 257 source
+// pixels: a channel's sum then fits 16 bits, so the three add up side by side in one word.
+void ResizeByWholeRatio(const Bitmap& source, Bitmap& target) {
+    const auto across = static_cast<std::size_t>(source.Width() / target.Width());
+    const std::int32_t down = source.Height() / target.Height();
+    // Each source pixel weighs targetWidth x targetHeight of the area every target pixel
+    // covers, sourceWidth x sourceHeight.
+    const auto weight =
+        static_cast<std::uint64_t>(target.Width()) * static_cast<std::uint64_t>(target.Height());
+    const auto area =
+        static_cast<std::uint64_t>(source.Width()) * static_cast<std::uint64_t>(source.Height());
+    const auto mean = [&](std::uint64_t sums, int channel) {
+        return static_cast<std::uint32_t>(
+            (((sums >> (16 * channel)) & 0xFFFF) * weight + area / 2) / area);
+    };
+    std::vector<std::uint64_t> sums(static_cast<std::size_t>(source.Width()));
+    for (std::int32_t y = 0; y < target.Height(); ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        for (std::int32_t sy = y * down; sy < (y + 1) * down; ++sy) {
+            const std::uint32_t* from = source.Row(sy);
+            for (std::size_t sx = 0; sx < sums.size(); ++sx) {
+                const std::uint64_t pixel = from[sx];
+                sums[sx] += (pixel & 0xFF) | (pixel & 0xFF00) << 8 | (pixel & 0xFF0000) << 16;
+            }
+        }
+        std::uint32_t* to = target.Row(y);
+        std::uint64_t last = ~std::uint64_t{0};
+        std::uint32_t lastMean = 0;
+        for (std::size_t x = 0, sx = 0; x < static_cast<std::size_t>(target.Width()); ++x) {
+            std::uint64_t sum = 0;
+            for (const std::size_t end = sx + across; sx < end; ++sx) {
+                sum += sums[sx];
+            }
+            // Runs of one colour, most of a frame, are divided once.
+            if (sum != last) {
+                last = sum;
+                lastMean = mean(sum, 2) << 16 | mean(sum, 1) << 8 | mean(sum, 0);
+            }
+            to[x] = lastMean;
+        }
+    }
+}
+
 }  // namespace
 
 bool StretchNearest(const Bitmap& source, PixelRect region, Bitmap& target) {
@@ -90,30 +134,105 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
     if (sourceWidth == 0 || sourceHeight == 0 || targetWidth == 0 || targetHeight == 0) {
         return false;
     }
-    // Every target pixel covers sourceWidth x sourceHeight units of area.
+    if (sourceWidth % targetWidth == 0 && sourceHeight % targetHeight == 0 &&
+        (sourceWidth / targetWidth) * (sourceHeight / targetHeight) <= 257) {
+        ResizeByWholeRatio(source, target);
+        return true;
+    }
+    // The weights are a row's times a column's: each target row first sums its source rows
+    // down every source column, channel by channel (at most 255 x sourceHeight, so 32 bits
+    // hold it), then each target pixel sums its columns across.
+    const auto width = static_cast<std::size_t>(sourceWidth);
+    std::vector<std::uint32_t> down(3 * width);
+    std::uint32_t* red = down.data();
+    std::uint32_t* green = red + width;
+    std::uint32_t* blue = green + width;
+    // Each target column's first source column and the weights of the ones it covers.
+    std::vector<std::pair<std::size_t, std::size_t>> columns;  // first column, first weight
+    std::vector<std::uint32_t> weights;
+    for (std::int64_t x = 0; x < targetWidth; ++x) {
+        const Coverage across(x, sourceWidth, targetWidth);
+        columns.emplace_back(static_cast<std::size_t>(across.first), weights.size());
+        for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
+            weights.push_back(static_cast<std::uint32_t>(across.Weight(sx, targetWidth)));
+        }
+    }
+    columns.emplace_back(0, weights.size());
+    // In a whole-number ratio across, every target column covers as many whole source columns:
+    // they are added as they are and weighed once at the end.
+    const bool wholeColumns = sourceWidth % targetWidth == 0;
+    const auto columnsEach = static_cast<std::size_t>(sourceWidth / targetWidth);
+    const std::uint64_t columnWeight = wholeColumns ? static_cast<std::uint64_t>(targetWidth) : 1;
+    // Every target pixel covers sourceWidth x sourceHeight units of area. The rounded mean is
+    // taken by the reciprocal and set right by at most one.
     const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
+    const double reciprocal = 1.0 / static_cast<double>(area);
+    const auto mean = [&](std::uint64_t sum) {
+        const std::uint64_t rounded = sum + area / 2;
+        auto value = static_cast<std::uint64_t>(static_cast<std::int64_t>(
+            static_cast<double>(static_cast<std::int64_t>(rounded)) * reciprocal));
+        if (value * area > rounded) {
+            --value;
+        } else if ((value + 1) * area <= rounded) {
+            ++value;
+        }
+        return static_cast<std::uint32_t>(value);
+    };
     for (std::int64_t y = 0; y < targetHeight; ++y) {
-        const Coverage down(y, sourceHeight, targetHeight);
+        const Coverage rows(y, sourceHeight, targetHeight);
+        // Rows of one weight, as in any whole-number ratio, are added as they are and weighed
+        // once at the end.
+        std::uint64_t rowWeight = rows.Weight(rows.first, targetHeight);
+        for (std::int64_t sy = rows.first + 1; sy <= rows.last; ++sy) {
+            if (rows.Weight(sy, targetHeight) != rowWeight) {
+                rowWeight = 1;
+            }
+        }
+        std::fill(down.begin(), down.end(), 0);
+        for (std::int64_t sy = rows.first; sy <= rows.last; ++sy) {
+            const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
+            if (rowWeight != 1) {
+                for (std::size_t sx = 0; sx < width; ++sx) {
+                    red[sx] += from[sx] & 0xFFu;
+                    green[sx] += (from[sx] >> 8) & 0xFFu;
+                    blue[sx] += (from[sx] >> 16) & 0xFFu;
+                }
+                continue;
+            }
+            const auto weight = static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
+            for (std::size_t sx = 0; sx < width; ++sx) {
+                red[sx] += weight * (from[sx] & 0xFFu);
+                green[sx] += weight * ((from[sx] >> 8) & 0xFFu);
+                blue[sx] += weight * ((from[sx] >> 16) & 0xFFu);
+            }
+        }
         std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
-        for (std::int64_t x = 0; x < targetWidth; ++x) {
-            const Coverage across(x, sourceWidth, targetWidth);
+        std::uint64_t last[3] = {0, 0, 0};
+        std::uint32_t lastMean = 0;
+        const std::uint64_t weight = rowWeight * columnWeight;
+        for (std::size_t x = 0; x + 1 < columns.size(); ++x) {
             std::uint64_t sums[3] = {0, 0, 0};
-            for (std::int64_t sy = down.first; sy <= down.last; ++sy) {
-                const std::uint64_t rowWeight = down.Weight(sy, targetHeight);
-                const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
-                for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
-                    const std::uint64_t weight = rowWeight * across.Weight(sx, targetWidth);
-                    const std::uint32_t pixel = from[sx];
-                    sums[0] += weight * (pixel & 0xFFu);
-                    sums[1] += weight * ((pixel >> 8) & 0xFFu);
-                    sums[2] += weight * ((pixel >> 16) & 0xFFu);
+            std::size_t sx = columns[x].first;
+            if (columnWeight != 1) {
+                for (const std::size_t end = sx + columnsEach; sx < end; ++sx) {
+                    sums[0] += red[sx];
+                    sums[1] += green[sx];
+                    sums[2] += blue[sx];
+                }
+            } else {
+                for (std::size_t w = columns[x].second; w < columns[x + 1].second; ++w, ++sx) {
+                    sums[0] += std::uint64_t{weights[w]} * red[sx];
+                    sums[1] += std::uint64_t{weights[w]} * green[sx];
+                    sums[2] += std::uint64_t{weights[w]} * blue[sx];
                 }
             }
-            std::uint32_t mean = 0;
-            for (int channel = 2; channel >= 0; --channel) {
-                mean = (mean << 8) | static_cast<std::uint32_t>((sums[channel] + area / 2) / area);
+            // Runs of one colour, most of a frame, are divided once.
+            if (sums[0] != last[0] || sums[1] != last[1] || sums[2] != last[2]) {
+                std::copy_n(sums, 3, last);
+                lastMean = mean(weight * sums[2]) << 16 | mean(weight * sums[1]) << 8 |
+                           mean(weight * sums[0]);
             }
-            to[x] = mean;
+            *to++ = lastMean;
         }
     }
     return true;

@@ -72,7 +72,7 @@ ToolModeView RefreshToolMode(int tool, bool vtrMode, Model& model, SelectionStat
         }
     }
     if (vtrMode) {
-        view.progressBar = {true, ProgressMaximum(model), model.properties.vtrSpeed};
+        view.progressBar = {true, ProgressMaximum(model), CanvasReplayStep(model.properties)};
     }
     view.toolbar = RefreshToolbarState(tool, vtrMode, model, selection);
     return view;

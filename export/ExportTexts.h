@@ -4,6 +4,7 @@
 namespace zef::texts {
 
 inline constexpr const char* kExportPreparing = "그림데이터 작성중………";
+inline constexpr const char* kExportCountingColours = "그림의 색을 세고 있어요………";
 inline constexpr const char* kExportWritingGif = "GIF파일을 저장중 ……… 장시간 걸려요 ………";
 inline constexpr const char* kExportFinished = "작업종료!!";
 inline constexpr const char* kExportCancelled = "작업을 취소했어요.";

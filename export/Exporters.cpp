@@ -10,6 +10,7 @@
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
+#include "FramePasses.h"
 #include "FrameSource.h"
 #include "GifWriter.h"
 #include "StagedFiles.h"
@@ -79,29 +80,26 @@ ExportResult Cancelled(ExportProgress& progress) {
     return {ExportOutcome::kCancelled};
 }
 
-// Renders every frame once to count their colours, then puts the state back so that the
-// writing pass renders the very same frames. Nothing when the export is cancelled.
-std::optional<Palette> CountColours(FrameSource& frames, std::int64_t count,
+// Renders every frame once to count their colours; the writing pass takes the frames kept
+// then and renders the rest again. The progress bar runs over both passes. Nothing when the
+// export is cancelled.
+std::optional<Palette> CountColours(FramePasses& passes, std::int64_t count,
                                     ExportProgress& progress) {
-    const FrameSource::State start = frames.Save();
-    ColourCounter counter;
-    Image image;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return std::nullopt;
-        }
-        frames.Next(image);
-        counter.Add(image.colours.Pixels());
+    progress.SetProgressRange(0, ProgressHigh(2 * count));
+    progress.SetStatusText(texts::kExportCountingColours);
+    std::optional<Palette> palette = passes.CountColours(count, progress);
+    if (palette) {
+        progress.SetStatusText(texts::kExportPreparing);
     }
-    frames.Restore(start);
-    return counter.MakePalette();
+    return palette;
 }
 
 enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore, kCancelled };
 
-Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest& request,
-              std::int64_t count, const Palette& palette, ExportProgress& progress,
-              const FileOps& ops) {
+// Renders and writes the frames; the progress bar goes on from the colour pass, if any.
+Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest& request,
+              std::int64_t count, const Palette& palette, bool coloursCounted,
+              ExportProgress& progress, const FileOps& ops) {
     std::optional<std::uint32_t> transparent;
     if (request.transparent && !request.antiAliasing) {
         transparent = scene.model.properties.backgroundColour.Value();
@@ -116,14 +114,18 @@ Pass WriteGif(FrameSource& frames, const ExportScene& scene, const ExportRequest
     if (!writer->Ok()) {
         return Pass::kWriteFailed;
     }
-    progress.SetProgressRange(0, ProgressHigh(count));
+    if (!coloursCounted) {
+        progress.SetProgressRange(0, ProgressHigh(count));
+    }
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
         if (!progress.KeepGoing()) {
             return Pass::kCancelled;
         }
-        progress.FrameRendered(frames.Next(image));
-        if (!ImageConvert(image, palette)) {
+        RenderReport report;
+        const bool converted = frames.Next(image, palette, report);
+        progress.FrameRendered(report);
+        if (!converted) {
             return Pass::kPaletteMissed;
         }
         if (!writer->Add(image.indices, static_cast<std::uint32_t>(request.frameDelay))) {
@@ -151,15 +153,16 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
     try {
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
-        const FrameSource::State start = frames.Save();
+        FramePasses passes(frames);
         std::optional<Palette> palette;
         if (!request.antiAliasing) {
             palette = PenPalette(scene.model.properties);
         }
         for (;;) {
+            const bool coloursCounted = !palette;
             if (!palette) {
                 try {
-                    palette = CountColours(frames, count, progress);
+                    palette = CountColours(passes, count, progress);
                 } catch (const std::bad_alloc&) {
                     return {ExportOutcome::kNoAnimationInfo};
                 }
@@ -167,7 +170,8 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                     return Cancelled(progress);
                 }
             }
-            switch (WriteGif(frames, scene, request, count, *palette, progress, ops)) {
+            switch (
+                WriteGif(passes, scene, request, count, *palette, coloursCounted, progress, ops)) {
                 case Pass::kWritten:
                     progress.SetStatusText(texts::kExportFinished);
                     return {ExportOutcome::kDone};
@@ -178,7 +182,7 @@ ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& re
                 case Pass::kCancelled:
                     return Cancelled(progress);
                 case Pass::kPaletteMissed:
-                    frames.Restore(start);
+                    passes.Restart();
                     palette.reset();
                     break;
             }

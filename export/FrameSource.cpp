@@ -25,6 +25,11 @@ RenderReport FrameSource::Next(Image& image) {
     scene_.model.RegenerateShake(scene_.random);
     const RenderReport report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
     const Bitmap& canvas = scene_.renderer.Canvas();
+    const bool wholeCanvas = canvas.Width() == area_.width && canvas.Height() == area_.height;
+    if (antiAliasing_ && wholeCanvas) {
+        ResizeInto(canvas, image);
+        return report;
+    }
     if (frame_.Width() == area_.width && frame_.Height() == area_.height) {
         for (std::int32_t y = 0; y < area_.height; ++y) {
             std::copy_n(canvas.Row(y), area_.width, frame_.Row(y));
@@ -32,11 +37,19 @@ RenderReport FrameSource::Next(Image& image) {
     } else {
         StretchNearest(canvas, area_, frame_);
     }
-    image = ImageFromDib({frame_.Width(), -frame_.Height(), 32}, frame_.Pixels());
     if (antiAliasing_) {
-        ImageResize(image, width_, height_);
+        ResizeInto(frame_, image);
+    } else {
+        image = ImageFromDib({frame_.Width(), -frame_.Height(), 32}, frame_.Pixels());
     }
     return report;
+}
+
+void FrameSource::ResizeInto(const Bitmap& source, Image& image) const {
+    if (image.Width() != width_ || image.Height() != height_) {
+        image = Image{Bitmap(width_, height_), {}, {}};
+    }
+    ResizeAreaAverage(source, image.colours);
 }
 
 FrameSource::State FrameSource::Save() const {

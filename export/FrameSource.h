@@ -22,6 +22,11 @@ class FrameSource {
     // The part of the canvas a frame is taken from; empty when the model's size leaves none.
     static PixelRect ModelArea(const ExportScene& scene);
 
+    // The pixels of a frame at the output size.
+    std::size_t FramePixels() const {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
+
     // Renders the next frame into `image`, 32-bit at the output size. Throws std::bad_alloc.
     RenderReport Next(Image& image);
 
@@ -36,6 +41,10 @@ class FrameSource {
     void Restore(const State& state);
 
   private:
+    // Resizes `source` by area averaging into the image, reusing its bitmap when it has the
+    // output size.
+    void ResizeInto(const Bitmap& source, Image& image) const;
+
     ExportScene scene_;
     PixelRect area_;
     std::int32_t width_;

@@ -3,6 +3,7 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <new>
@@ -59,8 +60,8 @@ bool CandidateTrial::Due() {
     return true;
 }
 
-void CandidateTrial::Weighed(std::uint64_t bytes, std::uint64_t plainBytes) {
-    rest_ = bytes < plainBytes ? 0 : std::min(std::max(1, 2 * rest_), kLongestRest);
+void CandidateTrial::Weighed(bool smaller) {
+    rest_ = smaller ? 0 : std::min(std::max(1, 2 * rest_), kLongestRest);
     wait_ = rest_;
 }
 
@@ -97,7 +98,7 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
     }
     ColorMapObject* colours = MakeColourMap(palette, !transparent_ && colourCount_ < 256);
     if (colours != nullptr) {
-        sizer_.emplace(colours->BitsPerPixel);
+        lzw_.emplace(colours->BitsPerPixel);
     }
     int error = 0;
     gif_ = EGifOpen(&file_, WriteToFile, &error);
@@ -241,21 +242,22 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
     return static_cast<std::uint8_t>(free - used.begin());
 }
 
-bool AnimatedGifWriter::Encode(const PixelBox& box, std::span<std::uint8_t> pixels) {
+bool AnimatedGifWriter::PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes) {
     scratch_.clear();
-    const int width = box.right - box.left;
-    if (EGifPutImageDesc(encoder_, box.left, box.top, width, box.bottom - box.top, false,
-                         nullptr) != GIF_OK) {
+    if (EGifPutImageDesc(encoder_, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                         false, nullptr) != GIF_OK) {
         return ok_ = false;
     }
-    for (std::int32_t y = 0; y < box.bottom - box.top; ++y) {
-        GifPixelType* row =
-            pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        if (EGifPutLine(encoder_, row, width) != GIF_OK) {
+    std::array<GifByteType, 256> block{};
+    for (std::size_t at = 0; at < codes.size(); at += 255) {
+        const std::size_t length = std::min<std::size_t>(255, codes.size() - at);
+        block[0] = static_cast<GifByteType>(length);
+        std::memcpy(block.data() + 1, codes.data() + at, length);
+        if (EGifPutCodeNext(encoder_, block.data()) != GIF_OK) {
             return ok_ = false;
         }
     }
-    return true;
+    return EGifPutCodeNext(encoder_, nullptr) == GIF_OK || (ok_ = false);
 }
 
 void AnimatedGifWriter::CopyBox(const PixelBox& box) {
@@ -281,40 +283,34 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     if (!ok_) {
         return;
     }
-    // The candidates, by the size giflib will give them: the box as it is, the box with
-    // unchanged pixels as the key (transparent), and the whole frame where the box covers at
-    // least half of it. A candidate far behind is weighed again only after a few frames.
+    // The candidates, each coded: the box as it is, the box with unchanged pixels as the key
+    // (transparent), and the whole frame where the box covers at least half of it. A
+    // candidate stops coding as soon as it is no smaller than the best before it, and one
+    // that lost is weighed again only after a few frames.
     enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
     CopyBox(box);
+    lzw_->Encode(candidate_, boxCodes_);
+    const std::vector<std::uint8_t>* codes = &boxCodes_;
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     const PixelBox whole{0, 0, width_, height_};
-    const bool weighKeyed = key && keyedTrial_.Due();
-    const bool weighWhole =
-        disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due();
-    if (weighKeyed || weighWhole) {
-        std::uint64_t smallest = sizer_->ImageBytes(candidate_);
-        const std::uint64_t plain = smallest;
-        if (weighKeyed) {
-            KeyBox(box, *key);
-            const std::uint64_t keyed = sizer_->ImageBytes(keyed_);
-            keyedTrial_.Weighed(keyed, plain);
-            if (keyed < smallest) {
-                smallest = keyed;
-                choice = Choice::kKeyedBox;
-            }
-        }
-        if (weighWhole) {
-            const std::uint64_t wholeBytes = sizer_->ImageBytes(pending_);
-            wholeTrial_.Weighed(wholeBytes, plain);
-            if (wholeBytes < smallest) {
-                choice = Choice::kWhole;
-            }
+    if (key && keyedTrial_.Due()) {
+        KeyBox(box, *key);
+        const bool smaller = lzw_->Encode(keyed_, keyedCodes_, codes->size() - 1);
+        keyedTrial_.Weighed(smaller);
+        if (smaller) {
+            codes = &keyedCodes_;
+            choice = Choice::kKeyedBox;
         }
     }
-    const bool encoded = choice == Choice::kWhole      ? Encode(whole, pending_)
-                         : choice == Choice::kKeyedBox ? Encode(box, keyed_)
-                                                       : Encode(box, candidate_);
-    if (!encoded) {
+    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due()) {
+        const bool smaller = lzw_->Encode(pending_, wholeCodes_, codes->size() - 1);
+        wholeTrial_.Weighed(smaller);
+        if (smaller) {
+            codes = &wholeCodes_;
+            choice = Choice::kWhole;
+        }
+    }
+    if (!PutImage(choice == Choice::kWhole ? whole : box, *codes)) {
         return;
     }
     const std::optional<std::uint8_t> transparency =
@@ -339,8 +335,9 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
 
 void AnimatedGifWriter::WriteEmptyPicture() {
     const std::uint8_t control[4] = {1, 0, 0, 0};
-    std::uint8_t pixel = 0;
-    ok_ = Encode({0, 0, 1, 1}, {&pixel, 1}) &&
+    const std::uint8_t pixel = 0;
+    lzw_->Encode({&pixel, 1}, boxCodes_);
+    ok_ = PutImage({0, 0, 1, 1}, boxCodes_) &&
           EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(scratch_.data(), scratch_.size());
 }

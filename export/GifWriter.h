@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AtomicFile.h"
-#include "LzwSizer.h"
+#include "LzwEncoder.h"
 #include "Palette.h"
 #include "StreamedFile.h"
 #include "ZefImage.h"
@@ -28,12 +28,12 @@ struct PixelBox {
     friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
-// Whether a frame candidate is worth weighing: one that came out no smaller than the plain
-// box rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
+// Whether a frame candidate is worth weighing: one that came out no smaller than the best
+// before it rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
 class CandidateTrial {
   public:
     bool Due();
-    void Weighed(std::uint64_t bytes, std::uint64_t plainBytes);
+    void Weighed(bool smaller);
 
   private:
     static constexpr int kLongestRest = 16;
@@ -73,8 +73,9 @@ class AnimatedGifWriter {
     // One transparent pixel shown for no time.
     void WriteEmptyPicture();
     void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
-    // Encodes `pixels` as the image `box` into scratch_, giflib's image descriptor and data.
-    bool Encode(const PixelBox& box, std::span<std::uint8_t> pixels);
+    // The image `box` of these codes into scratch_: giflib's image descriptor, then the codes
+    // in giflib's blocks.
+    bool PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes);
     PixelBox ChangedBox() const;
     // The box's pixels into candidate_, and into keyed_ with the unchanged ones as `key`.
     void CopyBox(const PixelBox& box);
@@ -101,11 +102,14 @@ class AnimatedGifWriter {
     bool hasPending_ = false;
     std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
-    std::optional<LzwSizer> sizer_;
+    std::optional<LzwEncoder> lzw_;
     CandidateTrial keyedTrial_;
     CandidateTrial wholeTrial_;
     std::vector<std::uint8_t> candidate_;
     std::vector<std::uint8_t> keyed_;
+    std::vector<std::uint8_t> boxCodes_;
+    std::vector<std::uint8_t> keyedCodes_;
+    std::vector<std::uint8_t> wholeCodes_;
     std::vector<std::uint8_t> scratch_;
 };
 

@@ -138,22 +138,43 @@ Palette Palette::Nearest(std::vector<std::uint32_t> colours) {
 
 ColourCounter::ColourCounter() : histogram_(32768) {}
 
-void ColourCounter::Add(std::span<const std::uint32_t> pixels) {
-    std::uint32_t last = ~0u;
-    for (const std::uint32_t colour : pixels) {
-        ++histogram_[Palette::Bin(colour)];
-        if (colour == last || overflowed_) {
-            continue;
+bool ColourCounter::Add(std::span<const std::uint32_t> pixels, std::uint8_t* indices) {
+    // Run by run: one look-up a run of one colour.
+    for (std::size_t i = 0; i < pixels.size();) {
+        const std::uint32_t colour = pixels[i];
+        const auto end = static_cast<std::size_t>(
+            std::find_if(pixels.begin() + static_cast<std::ptrdiff_t>(i), pixels.end(),
+                         [colour](std::uint32_t c) { return c != colour; }) -
+            pixels.begin());
+        const auto run = static_cast<std::uint32_t>(end - i);
+        auto found = std::find(exact_.begin(), exact_.end(), colour);
+        if (!overflowed_ && found == exact_.end() && exact_.size() == Palette::kMaxColours) {
+            Overflow();
         }
-        last = colour;
-        if (std::find(exact_.begin(), exact_.end(), colour) == exact_.end()) {
-            exact_.push_back(colour);
-            if (exact_.size() > Palette::kMaxColours) {
-                overflowed_ = true;
-                exact_.clear();
+        if (overflowed_) {
+            histogram_[Palette::Bin(colour)] += run;
+        } else {
+            if (found == exact_.end()) {
+                exact_.push_back(colour);
+                found = exact_.end() - 1;
+            }
+            const auto index = static_cast<std::uint8_t>(found - exact_.begin());
+            counts_[index] += run;
+            if (indices != nullptr) {
+                std::fill(indices + i, indices + end, index);
             }
         }
+        i = end;
     }
+    return !overflowed_;
+}
+
+void ColourCounter::Overflow() {
+    for (std::size_t i = 0; i < exact_.size(); ++i) {
+        histogram_[Palette::Bin(exact_[i])] += counts_[i];
+    }
+    overflowed_ = true;
+    exact_.clear();
 }
 
 Palette ColourCounter::MakePalette() const {

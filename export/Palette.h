@@ -56,19 +56,25 @@ class Palette {
     std::shared_ptr<const std::array<std::uint8_t, 32768>> nearest_;
 };
 
-// Counts the colours of frames: exactly while there are at most 256 of them, and always in a
-// histogram of 15-bit bins from which a shared palette is cut when there are more.
+// Counts the colours of frames: exactly while there are at most 256 of them, then in a
+// histogram of 15-bit bins from which a shared palette is cut.
 class ColourCounter {
   public:
     ColourCounter();
-    void Add(std::span<const std::uint32_t> pixels);
+    // Adds the pixels. While there are at most 256 colours, each pixel's index into the
+    // exact palette goes to `indices`, if given, one a pixel; false once there are more.
+    bool Add(std::span<const std::uint32_t> pixels, std::uint8_t* indices = nullptr);
     // The exact palette of every colour added, in the order first seen, or a shared palette
     // cut from the histogram by median cut.
     Palette MakePalette() const;
 
   private:
-    std::vector<std::uint32_t> histogram_;
+    // Leaves exact counting: the colours counted so far go to the histogram.
+    void Overflow();
+
+    std::vector<std::uint32_t> histogram_;  // once there are more than 256 colours
     std::vector<std::uint32_t> exact_;
+    std::array<std::uint32_t, Palette::kMaxColours> counts_{};  // of each of exact_
     bool overflowed_ = false;
 };
 

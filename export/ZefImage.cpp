@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "Resize.h"
-
 namespace zef {
 
 Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixels) {
@@ -23,29 +21,22 @@ Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixel
     return image;
 }
 
-void ImageResize(Image& image, std::int32_t width, std::int32_t height) {
-    Bitmap resized(width, height);
-    ResizeAreaAverage(image.colours, resized);
-    image.colours = std::move(resized);
-}
-
 bool ImageConvert(Image& image, const Palette& palette) {
     const std::span<const std::uint32_t> pixels = image.colours.Pixels();
     std::vector<std::uint8_t> indices(pixels.size());
-    std::uint32_t last = 0;
-    std::uint8_t lastIndex = 0;
-    bool known = false;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (!known || pixels[i] != last) {
-            const std::optional<std::uint8_t> index = palette.Find(pixels[i]);
-            if (!index) {
-                return false;
-            }
-            last = pixels[i];
-            lastIndex = *index;
-            known = true;
+    // Run by run: one look-up a run of one colour.
+    for (std::size_t i = 0; i < pixels.size();) {
+        const std::optional<std::uint8_t> index = palette.Find(pixels[i]);
+        if (!index) {
+            return false;
         }
-        indices[i] = lastIndex;
+        const std::size_t end = static_cast<std::size_t>(
+            std::find_if(pixels.begin() + static_cast<std::ptrdiff_t>(i), pixels.end(),
+                         [colour = pixels[i]](std::uint32_t c) { return c != colour; }) -
+            pixels.begin());
+        std::fill(indices.begin() + static_cast<std::ptrdiff_t>(i),
+                  indices.begin() + static_cast<std::ptrdiff_t>(end), *index);
+        i = end;
     }
     image.indices = std::move(indices);
     image.palette.assign(palette.Colours().begin(), palette.Colours().end());

@@ -38,9 +38,6 @@ struct Image {
 // when the copy cannot be had.
 Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixels);
 
-// Resizes the image to width x height by area averaging. Throws std::bad_alloc.
-void ImageResize(Image& image, std::int32_t width, std::int32_t height);
-
 // Makes the image 8-bit indexed into `palette`. False, and the image unchanged, when the
 // palette is exact and misses one of the image's colours. Throws std::bad_alloc.
 bool ImageConvert(Image& image, const Palette& palette);

@@ -129,7 +129,6 @@ EditResult DeleteSelectedSegments(Model& model, SelectionState& selection) {
     std::vector<PointRecord>& points = model.points;
     const std::size_t count = points.size();
     std::size_t kept = 0;
-    int snapshots = 1;
     for (std::size_t i = 0; i < count; ++i) {
         PointRecord point = points[i];
         const bool qualifies = point.selected == 1 && point.kind == kStrokeContinuation &&
@@ -142,7 +141,6 @@ EditResult DeleteSelectedSegments(Model& model, SelectionState& selection) {
         if (i + 1 == count) {
             points[kept++] = point;
             kept = DropLastLine(points, kept);
-            ++snapshots;
             break;
         }
         const bool previousIsStart = points[kept - 1].kind == kStrokeStart;
@@ -156,7 +154,7 @@ EditResult DeleteSelectedSegments(Model& model, SelectionState& selection) {
     }
     points.resize(kept);
     EditResult result = DeselectAll(model, selection);
-    result.snapshots = snapshots;
+    result.snapshot = true;
     result.updateTitle = true;
     return result;
 }
@@ -176,16 +174,16 @@ EditResult StraightenSelection(Model& model) {
     }
     points.resize(kept);
     model.document.modified = true;
-    return {.snapshots = 1, .updateTitle = true};
+    return {.snapshot = true, .updateTitle = true};
 }
 
 EditResult RemoveLastLine(Model& model) {
     if (model.points.empty()) {
-        return {.snapshots = 1};
+        return {.snapshot = true};
     }
     model.points.resize(DropLastLine(model.points, model.points.size()));
     model.document.modified = true;
-    return {.snapshots = 1, .updateTitle = true};
+    return {.snapshot = true, .updateTitle = true};
 }
 
 void MoveSelection(Model& model, const SelectionState& selection, std::int32_t dx,

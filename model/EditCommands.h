@@ -10,7 +10,7 @@ namespace zef {
 // What the caller of an editing command has to do afterwards; the commands themselves record
 // no snapshots and touch no user interface.
 struct EditResult {
-    int snapshots = 0;            // history snapshots to record now, each of the model as it is
+    bool snapshot = false;        // record the model in the history now
     bool updateTitle = false;     // the window title may have changed
     bool refreshToolbar = false;  // the selection or the modes changed
 };
@@ -26,8 +26,8 @@ EditResult InvertSelection(Model& model, SelectionState& selection);
 
 // Deletes every segment whose two points are selected, in one pass over the points. A stroke
 // that loses a middle segment is split in two; a stroke start left without its segment goes
-// too. Deleting the list's last segment goes through RemoveLastLine, which asks for a
-// snapshot of its own. Ends with DeselectAll.
+// too. Deleting the list's last segment ends as RemoveLastLine does. One snapshot in every
+// case. Ends with DeselectAll.
 EditResult DeleteSelectedSegments(Model& model, SelectionState& selection);
 
 // Removes each selected point inside a stroke whose incoming and outgoing directions, in

@@ -15,7 +15,8 @@ namespace zef {
 // texts::kAppendOutOfMemory after kOutOfMemory.
 enum class AppendResult { kUnchanged, kAppended, kOutOfMemory };
 
-// The document state beside the model; not stored in files or snapshots.
+// The document state beside the model; not stored in files. The editor sets the path, the
+// title and the modified flag from the history (History.h), which knows them per document.
 struct DocumentState {
     bool modified = false;
     std::string path;   // full path of the current file; empty for an untitled model

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "Colour.h"
@@ -25,5 +26,12 @@ struct ModelProperties {
 
     friend constexpr bool operator==(const ModelProperties&, const ModelProperties&) = default;
 };
+
+// The path pixels a replay frame on the canvas adds: vtrSpeed, but at least 1, so that a
+// speed below 1 (possible from a file or the settings) still ends the replay. The stored
+// value stays as it is.
+constexpr std::int32_t CanvasReplayStep(const ModelProperties& properties) {
+    return std::max(properties.vtrSpeed, 1);
+}
 
 }  // namespace zef

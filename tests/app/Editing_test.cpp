@@ -124,6 +124,19 @@ TEST_F(DrawingTest, RangeSelectionThenDeleteAndStraighten) {
     EXPECT_EQ(editor.history().Size(), 4u);
 }
 
+TEST_F(DrawingTest, DeletingTheLastSegmentIsOneUndoStep) {
+    Drag({10, 10}, {50, 50});
+    Drag({50, 50}, {90, 10});
+    const std::size_t entries = editor.history().Size();
+    editor.Command(20);
+    Drag({45, 5}, {100, 60});
+    editor.Command(40024);
+    EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 50}}));
+    EXPECT_EQ(editor.history().Size(), entries + 1);
+    editor.Command(40026);
+    EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 50}, {90, 10}}));
+}
+
 TEST_F(DrawingTest, LeftEdgeFrameDragKeepsTheDrawingStill) {
     Drag({10, 10}, {40, 40});
     const std::size_t entries = editor.history().Size();
@@ -176,6 +189,24 @@ TEST_F(PaintTest, FrameSamplesCountsAndPresentsUnlessAnExportRenders) {
     model.properties.canvasHeight = -4;
     Frame();
     EXPECT_EQ(shell.lastPresented, (CanvasSize{800, 0}));
+}
+
+// A speed below 1 from a file replays at one pixel a frame and stays as it was.
+TEST_F(PaintTest, ReplayAtSpeedZeroEnds) {
+    Model written;
+    written.properties.vtrSpeed = 0;
+    written.points = {PointRecord{Start(0, 0)}, PointRecord{Continue(10, 0)}};
+    ASSERT_TRUE(WriteModelFile(PathOf("slow.zfm"), written));
+    editor.PathHandedOver(PathOf("slow.zfm"));
+    ASSERT_TRUE(editor.renderer().VtrMode());
+    EXPECT_EQ(shell.progressStep, 1);
+    for (int frame = 0; frame < 12; ++frame) {
+        Frame();
+    }
+    EXPECT_FALSE(editor.renderer().VtrMode());
+    EXPECT_TRUE(shell.enabled[0]) << "the toolbar is back";
+    editor.Command(40012);
+    EXPECT_EQ(ReadModelFile(PathOf("slow.zfm"), {}).model->properties.vtrSpeed, 0);
 }
 
 using UndoRedoTest = EditorTest;

@@ -78,6 +78,53 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCovers) {
     Bitmap three(3, 1);
     ASSERT_TRUE(ResizeAreaAverage(Row({0, 90}), three));
     EXPECT_EQ(PixelsOf(three), (Pixels{0, 45, 90}));
+    // Whole-number and broken ratios both ways, against the mean taken pixel by pixel over
+    // the covered area (each source pixel as targetWidth x targetHeight units).
+    const int sizes[][4] = {{4, 4, 2, 2}, {6, 3, 2, 3}, {5, 3, 2, 2}, {3, 5, 7, 2},
+                            {9, 7, 4, 3}, {6, 5, 3, 2}, {5, 4, 2, 2}, {40, 20, 2, 1}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(size[0] * 1000 + size[1] * 100 + size[2] * 10 + size[3]);
+        Bitmap from(size[0], size[1]);
+        std::uint32_t seed = 12345;
+        for (std::int32_t y = 0; y < size[1]; ++y) {
+            for (std::int32_t x = 0; x < size[0]; ++x) {
+                seed = seed * 1103515245u + 12345u;
+                from.Row(y)[x] = (seed >> 8) & 0xFFFFFF;
+            }
+        }
+        Bitmap to(size[2], size[3]);
+        ASSERT_TRUE(ResizeAreaAverage(from, to));
+        const std::int64_t sw = size[0], sh = size[1], tw = size[2], th = size[3];
+        for (std::int64_t y = 0; y < th; ++y) {
+            for (std::int64_t x = 0; x < tw; ++x) {
+                std::uint64_t sums[3] = {0, 0, 0};
+                for (std::int64_t sy = 0; sy < sh; ++sy) {
+                    for (std::int64_t sx = 0; sx < sw; ++sx) {
+                        const std::int64_t across =
+                            std::min((x + 1) * sw, (sx + 1) * tw) - std::max(x * sw, sx * tw);
+                        const std::int64_t down =
+                            std::min((y + 1) * sh, (sy + 1) * th) - std::max(y * sh, sy * th);
+                        if (across > 0 && down > 0) {
+                            for (int c = 0; c < 3; ++c) {
+                                sums[c] += static_cast<std::uint64_t>(across * down) *
+                                           ((from.Pixel(static_cast<std::int32_t>(sx),
+                                                        static_cast<std::int32_t>(sy)) >>
+                                             (8 * c)) &
+                                            0xFF);
+                            }
+                        }
+                    }
+                }
+                std::uint32_t mean = 0;
+                for (int c = 2; c >= 0; --c) {
+                    const auto area = static_cast<std::uint64_t>(sw * sh);
+                    mean = mean << 8 | static_cast<std::uint32_t>((sums[c] + area / 2) / area);
+                }
+                EXPECT_EQ(to.Pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)),
+                          mean);
+            }
+        }
+    }
     Bitmap empty(0, 0);
     Bitmap untouched(2, 2, 7);
     EXPECT_FALSE(ResizeAreaAverage(empty, untouched));

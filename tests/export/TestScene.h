@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -74,6 +75,7 @@ struct RecordingProgress : ExportProgress {
     std::vector<std::string> statuses;
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
     int steps = 0;
+    std::map<std::string, int> stepsUnder;  // by the status text shown at the step
     std::vector<RenderReport> reports;
     std::optional<std::size_t> cancelAfter;
 
@@ -81,7 +83,10 @@ struct RecordingProgress : ExportProgress {
     void SetProgressRange(std::int32_t low, std::int32_t high) override {
         ranges.emplace_back(low, high);
     }
-    void StepProgress() override { ++steps; }
+    void StepProgress() override {
+        ++steps;
+        ++stepsUnder[statuses.empty() ? std::string() : statuses.back()];
+    }
     void PumpOneEvent() override {}
     void FrameRendered(const RenderReport& report) override { reports.push_back(report); }
     bool CancelRequested() const override { return cancelAfter && reports.size() >= *cancelAfter; }

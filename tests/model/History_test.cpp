@@ -37,5 +37,27 @@ TEST(History, UndoRedoRestorePointsUnselectedWithProperties) {
     EXPECT_FALSE(history.CanRedo());
 }
 
+// Jitter does not make a drawing differ; a save while an edit is under way leaves no entry
+// clean, since none holds what was written.
+TEST(History, AnEntryIsTheSavedStateOnlyWhileItHoldsWhatTheFileHolds) {
+    History history;
+    Model model;
+    model.AppendPoint(1, 1, false);
+    model.AppendPoint(5, 5, true);
+    history.StartDocument(model, {"/tmp/a.zfm", "a.zfm"});
+    EXPECT_TRUE(history.CurrentIsSaved());
+    model.points[0].shakeDx = 3;
+    history.TakeSnapshot(model);
+    EXPECT_TRUE(history.CurrentIsSaved());
+
+    model.AppendPoint(9, 9, false);
+    history.DocumentSaved(model, {"/tmp/b.zfm", "b.zfm"});
+    EXPECT_EQ(history.CurrentDocument().title, "b.zfm");
+    EXPECT_FALSE(history.CurrentIsSaved());
+    history.Undo(model);
+    EXPECT_FALSE(history.CurrentIsSaved());
+    EXPECT_EQ(history.CurrentDocument().path, "/tmp/b.zfm");
+}
+
 }  // namespace
 }  // namespace zef

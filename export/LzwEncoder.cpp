@@ -1,0 +1,238 @@
+#include "LzwEncoder.h"
+
+#include <algorithm>
+
+namespace zef {
+namespace {
+
+constexpr std::uint32_t kTableSize = 4096;
+constexpr int kMaxWidth = 12;
+// Codes written between two trials of a fresh table while the table is full: at first, and
+// at most after trials the fresh table lost.
+constexpr std::uint32_t kTrialEvery = 256;
+constexpr std::uint32_t kLongestTrialWait = 4096;
+// The look-ahead tries strings this many pixels shorter than the longest match at most, and
+// takes one only when it and the string after it cover more than this many pixels beyond
+// what the longest match and the string after it cover: a shorter string adds an entry the
+// table already holds, a code spent for nothing, which the gain has to make up for.
+constexpr std::size_t kShorterBy = 2;
+constexpr std::size_t kGainNeeded = 3;
+
+struct BitCounter {
+    std::uint64_t bits = 0;
+    void Put(std::uint32_t, int width) { bits += static_cast<std::uint64_t>(width); }
+};
+
+struct BitPacker {
+    std::vector<std::uint8_t>& data;
+    std::size_t limit;
+    std::uint64_t pending = 0;
+    int pendingBits = 0;
+
+    bool Over() const { return data.size() > limit; }
+    void Put(std::uint32_t code, int width) {
+        pending |= std::uint64_t{code} << pendingBits;
+        pendingBits += width;
+        while (pendingBits >= 8) {
+            data.push_back(static_cast<std::uint8_t>(pending));
+            pending >>= 8;
+            pendingBits -= 8;
+        }
+    }
+    void Flush() {
+        if (pendingBits > 0) {
+            data.push_back(static_cast<std::uint8_t>(pending));
+        }
+    }
+};
+
+// The width of the next code and the next code to be added, as giflib keeps them: a code
+// widens the codes after it once the next code no longer fits.
+struct CodeState {
+    int width;
+    std::uint32_t next;
+
+    bool Full() const { return next >= kTableSize; }
+    template <typename Sink>
+    void Put(Sink& sink, std::uint32_t code) {
+        sink.Put(code, width);
+        if (next >= (1u << width) && width < kMaxWidth) {
+            ++width;
+        }
+    }
+};
+
+}  // namespace
+
+LzwEncoder::Table::Table(int bits)
+    : bits_(bits), codes_(std::size_t{kTableSize} << bits), runs_(std::size_t{1} << bits) {
+    added_.reserve(kTableSize);
+    Clear();
+}
+
+void LzwEncoder::Table::Clear() {
+    for (const std::uint32_t entry : added_) {
+        codes_[entry] = 0;
+    }
+    added_.clear();
+    for (std::size_t pixel = 0; pixel < runs_.size(); ++pixel) {
+        runs_[pixel].assign(1, static_cast<std::uint16_t>(pixel));
+    }
+}
+
+void LzwEncoder::Table::Add(std::uint32_t prefix, std::uint8_t pixel, std::uint32_t code) {
+    const std::uint32_t entry = prefix << bits_ | pixel;
+    if (codes_[entry] == 0) {
+        codes_[entry] = static_cast<std::uint16_t>(code);
+        added_.push_back(entry);
+        // Runs grow one pixel at a time, from the longest run of the pixel.
+        if (runs_[pixel].back() == prefix) {
+            runs_[pixel].push_back(static_cast<std::uint16_t>(code));
+        }
+    }
+}
+
+LzwEncoder::LzwEncoder(int bitsPerPixel)
+    : bits_(std::max(bitsPerPixel, 2)), clearCode_(1u << bits_), table_(bits_), trial_(bits_) {
+    tail_.reserve(kTableSize);
+}
+
+bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
+                        std::size_t limit) {
+    data.clear();
+    BitPacker packer{data, limit};
+    const CodeState fresh{bits_ + 1, clearCode_ + 2};
+    CodeState state = fresh;
+    table_.Clear();
+    state.Put(packer, clearCode_);
+    FindRuns(pixels);
+    std::uint32_t untilTrial = 0;
+    std::uint32_t trialWait = kTrialEvery;
+    for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
+        Walk(pixels, at);
+        const std::size_t length = LookAhead(pixels, at);
+        const std::uint32_t code = CodeOf(length);
+        state.Put(packer, code);
+        at += length;
+        if (at == pixels.size()) {
+            break;
+        }
+        if (!state.Full()) {
+            table_.Add(code, pixels[at], state.next++);
+            untilTrial = 1;
+        } else if (--untilTrial == 0) {
+            if (ClearPays(pixels, at)) {
+                state.Put(packer, clearCode_);
+                state = fresh;
+                table_.Clear();
+                trialWait = kTrialEvery;
+            } else {
+                untilTrial = trialWait;
+                trialWait = std::min(2 * trialWait, kLongestTrialWait);
+            }
+        }
+    }
+    state.Put(packer, clearCode_ + 1);
+    packer.Flush();
+    return !packer.Over();
+}
+
+void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {
+    runAhead_.resize(pixels.size());
+    std::uint16_t run = 0;
+    for (std::size_t i = pixels.size(); i-- > 0;) {
+        run = i + 1 < pixels.size() && pixels[i] == pixels[i + 1]
+                  ? static_cast<std::uint16_t>(std::min(run + 1, static_cast<int>(kTableSize)))
+                  : 1;
+        runAhead_[i] = run;
+    }
+}
+
+std::size_t LzwEncoder::RunPart(const Table& table, std::span<const std::uint8_t> pixels,
+                                std::size_t at, std::uint32_t& code) const {
+    const std::span<const std::uint16_t> runs = table.Runs(pixels[at]);
+    const std::size_t run = std::min<std::size_t>(runAhead_[at], runs.size());
+    code = runs[run - 1];
+    return run;
+}
+
+std::size_t LzwEncoder::Longest(const Table& table, std::span<const std::uint8_t> pixels,
+                                std::size_t at, std::uint32_t& code) const {
+    const std::size_t run = RunPart(table, pixels, at, code);
+    if (run < runAhead_[at]) {
+        return run;
+    }
+    std::size_t i = at + run;
+    for (; i < pixels.size(); ++i) {
+        const std::uint32_t longer = table.Find(code, pixels[i]);
+        if (longer == 0) {
+            break;
+        }
+        code = longer;
+    }
+    return i - at;
+}
+
+void LzwEncoder::Walk(std::span<const std::uint8_t> pixels, std::size_t at) {
+    std::uint32_t code = 0;
+    run_ = RunPart(table_, pixels, at, code);
+    runPixel_ = pixels[at];
+    tail_.clear();
+    if (run_ < runAhead_[at]) {
+        return;  // the run goes on beyond the longest run the table holds
+    }
+    for (std::size_t i = at + run_; i < pixels.size(); ++i) {
+        code = table_.Find(code, pixels[i]);
+        if (code == 0) {
+            break;
+        }
+        tail_.push_back(static_cast<std::uint16_t>(code));
+    }
+}
+
+std::uint32_t LzwEncoder::CodeOf(std::size_t length) const {
+    return length <= run_ ? table_.Runs(runPixel_)[length - 1] : tail_[length - run_ - 1];
+}
+
+std::size_t LzwEncoder::MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const {
+    std::uint32_t code = 0;
+    return at < pixels.size() ? Longest(table_, pixels, at, code) : 0;
+}
+
+std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const {
+    const std::size_t longest = run_ + tail_.size();
+    std::size_t best = longest;
+    std::size_t reach = longest + MatchLength(pixels, at + longest) + kGainNeeded;
+    for (std::size_t shorter = 1; shorter <= kShorterBy && shorter < longest; ++shorter) {
+        const std::size_t length = longest - shorter;
+        const std::size_t covered = length + MatchLength(pixels, at + length);
+        if (covered > reach) {
+            best = length;
+            reach = covered;
+        }
+    }
+    return best;
+}
+
+bool LzwEncoder::ClearPays(std::span<const std::uint8_t> pixels, std::size_t at) {
+    BitCounter fresh{kMaxWidth};  // the clear code
+    CodeState state{bits_ + 1, clearCode_ + 2};
+    trial_.Clear();
+    std::size_t end = at;
+    while (end < pixels.size() && !state.Full()) {
+        std::uint32_t code = 0;
+        end += Longest(trial_, pixels, end, code);
+        state.Put(fresh, code);
+        if (end < pixels.size()) {
+            trial_.Add(code, pixels[end], state.next++);
+        }
+    }
+    std::uint64_t kept = 0;
+    for (std::size_t i = at; i < end; kept += kMaxWidth) {
+        std::uint32_t code = 0;
+        i += Longest(table_, pixels, i, code);
+    }
+    return fresh.bits < kept;
+}
+
+}  // namespace zef

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace zef {
+
+// The GIF's LZW encoder. It codes the longest string the table holds, except that it ends a
+// string a pixel or two early where the string after it then reaches further. A full code
+// table is kept rather than cleared at once: it goes on coding without new entries, and the
+// encoder clears it only where a fresh table, tried on the pixels ahead until it would be
+// full itself, codes them in fewer bits. Code widths follow giflib's, so giflib and every
+// other reader decode the stream.
+class LzwEncoder {
+  public:
+    // bitsPerPixel as in the colour table, at least 1; codes take at least 2 bits a pixel.
+    explicit LzwEncoder(int bitsPerPixel);
+
+    // The image data after the minimum code size into `data`: the codes packed from the
+    // lowest bit, without the block lengths. False, with `data` cut short, as soon as the
+    // data grows past `limit` bytes.
+    bool Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
+                std::size_t limit = SIZE_MAX);
+
+  private:
+    // A code table by prefix and pixel; 0 marks a string it does not hold.
+    class Table {
+      public:
+        explicit Table(int bits);
+        std::uint16_t Find(std::uint32_t prefix, std::uint8_t pixel) const {
+            return codes_[prefix << bits_ | pixel];
+        }
+        // Empties the table, entry by entry as they were added.
+        void Clear();
+        // A string the table holds keeps its first code, under which its longer strings are.
+        void Add(std::uint32_t prefix, std::uint8_t pixel, std::uint32_t code);
+        // The codes of the runs of `pixel` the table holds, by length: 1, 2, ...
+        std::span<const std::uint16_t> Runs(std::uint8_t pixel) const { return runs_[pixel]; }
+
+      private:
+        int bits_;
+        std::vector<std::uint16_t> codes_;
+        std::vector<std::uint32_t> added_;
+        std::vector<std::vector<std::uint16_t>> runs_;
+    };
+
+    // How many pixels from each one on are the same, at most 4096: a string that starts in a
+    // run is walked through the run at once.
+    void FindRuns(std::span<const std::uint8_t> pixels);
+    // The part of the longest match in `table` at `at` within its run, its code in `code`.
+    std::size_t RunPart(const Table& table, std::span<const std::uint8_t> pixels, std::size_t at,
+                        std::uint32_t& code) const;
+    // The length of the longest match in `table` at `at`, its code in `code`.
+    std::size_t Longest(const Table& table, std::span<const std::uint8_t> pixels, std::size_t at,
+                        std::uint32_t& code) const;
+    // The longest match at `at` into run_, runPixel_ and tail_.
+    void Walk(std::span<const std::uint8_t> pixels, std::size_t at);
+    // The code of the longest match's first `length` pixels.
+    std::uint32_t CodeOf(std::size_t length) const;
+    std::size_t MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const;
+    // The length of the string to code at `at`: the longest match, or one up to two pixels
+    // shorter when the string after it then reaches more than three pixels further.
+    std::size_t LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const;
+    // Whether clearing before pixel `at` codes the pixels ahead in fewer bits than the full
+    // table does, over as many pixels as a fresh table takes to fill.
+    bool ClearPays(std::span<const std::uint8_t> pixels, std::size_t at);
+
+    int bits_;
+    std::uint32_t clearCode_;
+    Table table_;
+    Table trial_;
+    std::vector<std::uint16_t> runAhead_;
+    // The longest match: a run of `run_` pixels runPixel_, then the codes of the longer
+    // strings by length.
+    std::size_t run_ = 0;
+    std::uint8_t runPixel_ = 0;
+    std::vector<std::uint16_t> tail_;
+};
+
+}  // namespace zef
