@@ -8,6 +8,7 @@
 #include "CommandTable.h"
 #include "FilePaths.h"
 #include "ModelTexts.h"
+#include "RecoveryOffer.h"
 #include "ToolMode.h"
 #include "ToolModeDisplay.h"
 #include "UndoRedo.h"
@@ -29,10 +30,11 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     RefreshToolMode();
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
+    const bool recovered = OfferLeftBehindWork(recovery_, shell_, fileFlows_);
     const std::string path = PathFromCommandLine(commandLine);
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
-    if (!opened) {
+    if (!recovered && !opened) {
         StartDocument({});
     }
     ShowHistoryButtons();
@@ -148,6 +150,7 @@ void Editor::TakeSnapshot() {
 
 void Editor::UpdateTitle() {
     titleBar_.UpdateTitle(model_.document);
+    NoteChange();
 }
 
 void Editor::ReportFrame(const RenderReport& report) {
@@ -348,8 +351,18 @@ void Editor::ShowHistoryButtons() {
     shell_.EnableCommand(CommandId::kRedo, history_.CanRedo());
 }
 
+void Editor::DiscardRecoveryCopy() {
+    recovery_.Discard();
+}
+
 void Editor::StartDocument(DocumentIdentity identity) {
     const bool recorded = history_.StartDocument(model_, std::move(identity));
+    ShowHistoryButtons();
+    FollowHistory(recorded);
+}
+
+void Editor::StartRecoveredDocument(DocumentIdentity identity) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity), false);
     ShowHistoryButtons();
     FollowHistory(recorded);
 }
@@ -378,6 +391,10 @@ void Editor::Apply(const EditResult& result) {
     if (result.updateTitle) {
         UpdateTitle();
     }
+}
+
+void Editor::NoteChange() {
+    recovery_.Changed(model_, RecoveryKeeper::Clock::now());
 }
 
 }  // namespace zef

@@ -161,6 +161,17 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     return true;
 }
 
+bool FileFlows::OpenRecovered(RecoveryCopy work) {
+    if (!AskToSaveChanges(ShellWindow::kMain)) {
+        return false;
+    }
+    TakeModel(work.properties, std::move(work.points));
+    host_.StartRecoveredDocument({std::move(work.path), std::move(work.title)});
+    host_.SetVtrMode(parts_.settings.openInVtr != 0);
+    host_.RefreshToolMode();
+    return true;
+}
+
 bool FileFlows::LoadModel(const std::string& path) {
     Model& model = parts_.model;
     LoadResult loaded = ReadModelFile(path, model.properties);
@@ -173,9 +184,15 @@ bool FileFlows::LoadModel(const std::string& path) {
         }
         return false;
     }
-    model.properties = loaded.model->properties;
+    TakeModel(loaded.model->properties, std::move(loaded.model->points));
+    return true;
+}
+
+void FileFlows::TakeModel(const ModelProperties& properties, std::vector<PointRecord> points) {
+    Model& model = parts_.model;
+    model.properties = properties;
     host_.ApplyColourSlots();
-    model.points = std::move(loaded.model->points);
+    model.points = std::move(points);
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
 
     parts_.exportOptions.Reset();
@@ -184,7 +201,6 @@ bool FileFlows::LoadModel(const std::string& path) {
     parts_.selection.scaleMode = false;
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
-    return true;
 }
 
 bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
@@ -206,6 +222,7 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         case MessageAnswer::kYes:
             return Save(owner);
         case MessageAnswer::kNo:
+            host_.DiscardRecoveryCopy();
             return true;
         default:
             return false;

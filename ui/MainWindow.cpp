@@ -78,6 +78,8 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
     shakeTimer_.setTimerType(Qt::PreciseTimer);
     shakeTimer_.setInterval(kShakeInterval);
     connect(&shakeTimer_, &QTimer::timeout, this, &MainWindow::ShakeTick);
+    recoveryTimer_.setInterval(kRecoveryInterval);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::RecoveryTick);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::CommitSessionData);
 }
 
@@ -89,11 +91,13 @@ QAction* MainWindow::CommandAction(CommandId id) const {
 void MainWindow::StartTimers() {
     frameTimer_.start();
     shakeTimer_.start();
+    recoveryTimer_.start();
 }
 
 void MainWindow::StopTimers() {
     frameTimer_.stop();
     shakeTimer_.stop();
+    recoveryTimer_.stop();
 }
 
 void MainWindow::HandOverPath(const QString& path, const QByteArray& activationToken) {
@@ -103,6 +107,12 @@ void MainWindow::HandOverPath(const QString& path, const QByteArray& activationT
     }
     pendingHandOvers_.push_back(LocalPath(path));
     RunPendingHandOvers();
+}
+
+void MainWindow::EndWithoutAsking() {
+    endingWithoutAsking_ = true;
+    Guarded([this] { editor_.recovery().Seal(editor_.model()); });
+    Quit();
 }
 
 void MainWindow::SetCaption(const std::string& text) {
@@ -151,9 +161,11 @@ void MainWindow::SetCursorShape(CursorShape shape) {
 }
 
 MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
-    QMessageBox message(
-        box.icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
-        FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton, &OwnerWidget(box.owner));
+    const QMessageBox::Icon icon = box.icon == MessageIcon::kError      ? QMessageBox::Critical
+                                   : box.icon == MessageIcon::kQuestion ? QMessageBox::Question
+                                                                        : QMessageBox::NoIcon;
+    QMessageBox message(icon, FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton,
+                        &OwnerWidget(box.owner));
     switch (box.buttons) {
         case MessageButtons::kOk:
             message.setStandardButtons(QMessageBox::Ok);
@@ -166,6 +178,10 @@ MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
             message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             message.setDefaultButton(QMessageBox::No);
             message.setEscapeButton(QMessageBox::No);
+            break;
+        case MessageButtons::kYesNo:
+            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            message.setDefaultButton(QMessageBox::Yes);
             break;
     }
     switch (message.exec()) {
@@ -425,6 +441,11 @@ void MainWindow::ShakeTick() {
     if (!reportingFailure_) {
         Guarded([this] { editor_.ShakeTick(); });
     }
+}
+
+// Apart from the frame ticks: the model is copied here, and written on a thread of its own.
+void MainWindow::RecoveryTick() {
+    Guarded([this] { editor_.recovery().Tick(editor_.model(), RecoveryKeeper::Clock::now()); });
 }
 
 void MainWindow::RunPendingHandOvers() {

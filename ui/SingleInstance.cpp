@@ -2,9 +2,9 @@
 
 #include "AppTexts.h"
 #include "FilePaths.h"
+#include "PrivateFolder.h"
 #include "QtText.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -35,19 +34,6 @@ std::span<const std::uint8_t> Bytes(const QByteArray& data) {
 
 QByteArray Block(const HandOverBlock& block) {
     return {reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())};
-}
-
-// A folder that this user owns and nobody else may enter, made when missing.
-bool PrivateFolder(const QString& path) {
-    const std::string name = LocalPath(path);
-    if (::mkdir(name.c_str(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat info {};
-    if (::lstat(name.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
-        return false;
-    }
-    return (info.st_mode & 0077) == 0 || ::chmod(name.c_str(), 0700) == 0;
 }
 
 // One second start's connection: its block, the answer, the optional activation token; then
@@ -145,7 +131,7 @@ QString SingleInstance::MeetingFolder() {
     }
     const QString own =
         QDir::tempPath() + QStringLiteral("/zeftool-") + QString::number(::getuid());
-    return PrivateFolder(own) ? own : QString();
+    return MakePrivateFolder(LocalPath(own)) ? own : QString();
 }
 
 SingleInstance::SingleInstance(const QString& meetingFolder, QObject* parent)
