@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "ProgressStep.h"
-
 namespace zef::test {
 
 void FakeShell::SetCaption(const std::string& text) {
@@ -28,8 +26,7 @@ void FakeShell::ShowProgress(bool shown) {
     progressHides += shown ? 0 : 1;
 }
 
-void FakeShell::SetProgressRange(std::int32_t low, std::int32_t high) {
-    progressLow = low;
+void FakeShell::SetProgressRange(std::int32_t, std::int32_t high) {
     progressHigh = high;
 }
 
@@ -37,13 +34,10 @@ void FakeShell::SetProgressStep(std::int32_t step) {
     progressStep = step;
 }
 
-void FakeShell::SetProgressPosition(std::int32_t position) {
-    progressPosition = position;
-}
+void FakeShell::SetProgressPosition(std::int32_t) {}
 
 void FakeShell::StepProgress() {
     ++progressSteps;
-    progressPosition = SteppedProgress(progressPosition, progressStep, progressLow, progressHigh);
 }
 
 void FakeShell::SetCursorShape(CursorShape shape) {

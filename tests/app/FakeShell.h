@@ -67,10 +67,8 @@ class FakeShell : public Shell {
     std::map<CommandId, bool> enabled;
     std::map<CommandId, bool> pressed;
     bool progressShown = false;
-    std::int32_t progressLow = 0;
     std::int32_t progressHigh = 0;
     std::int32_t progressStep = 0;
-    std::int32_t progressPosition = 0;
     CursorShape cursor = CursorShape::kArrow;
     PixelRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
     MainLayout layout{806, 28 + 606 + 20, 28, 20};
