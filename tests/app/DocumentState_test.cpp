@@ -2,15 +2,10 @@
 
 #include <functional>
 
-#include "AppTexts.h"
 #include "EditorTest.h"
 
 namespace zef::test {
 namespace {
-
-std::string Caption(const std::string& title, bool modified) {
-    return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
-}
 
 // The caption names the file the shown drawing belongs to and tells whether it differs from
 // that file, however undo and redo cross Open, New and Save.
@@ -32,14 +27,6 @@ class DocumentStateTest : public EditorTest {
         shell.answers.push_back(MessageAnswer::kNo);
         shell.chosenFiles.push_back(PathOf(name));
         editor.Command(CommandId::kOpen);
-    }
-    std::vector<CanvasPoint> PointsIn(const std::string& name) const {
-        const LoadResult loaded = ReadModelFile(PathOf(name), {});
-        std::vector<CanvasPoint> points;
-        for (const PointRecord& point : loaded.model->points) {
-            points.push_back({point.x, point.y});
-        }
-        return points;
     }
     // Whether closing asks the save question; it is cancelled. Without a question the fake
     // shell only counts the quit.
@@ -145,6 +132,7 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
         ASSERT_EQ(shell.caption, Caption("a.zfm", false));
         shell.pointer = {c.pointerX.front(), 300};
         editor.FrameDragStarted();
+        EXPECT_EQ(shell.confinedTo, ConfineArea::kMainBetweenBars);
         for (const std::int32_t x : c.pointerX) {
             shell.pointer = {x, 300};
             editor.FrameDragStep(c.edge, {0, 0, 0, 0});
@@ -153,6 +141,7 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
         editor.CanvasSizeChanged(c.width, 600);
         editor.FrameDragEnded();
         EXPECT_EQ(shell.caption, Caption("a.zfm", c.modified)) << c.what;
+        EXPECT_FALSE(shell.confinedTo);
     }
 }
 
@@ -166,7 +155,9 @@ TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
             }
             Press(200, 200);
             EXPECT_EQ(shell.caption, Caption("a.zfm", true)) << "the start point is a change";
+            EXPECT_EQ(shell.confinedTo, ConfineArea::kCanvasClient);
             Release(200, 200);
+            EXPECT_FALSE(shell.confinedTo);
             EXPECT_EQ(shell.caption, Caption("a.zfm", modified)) << static_cast<int>(tool);
         }
     }

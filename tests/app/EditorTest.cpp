@@ -1,6 +1,17 @@
 #include "EditorTest.h"
 
 namespace zef::test {
+namespace {
+
+std::vector<CanvasPoint> PositionsOf(const std::vector<PointRecord>& points) {
+    std::vector<CanvasPoint> positions;
+    for (const PointRecord& point : points) {
+        positions.push_back({point.x, point.y});
+    }
+    return positions;
+}
+
+}  // namespace
 
 void EditorTest::WriteModel(const std::string& path, const std::vector<PointImage>& points) const {
     Model written;
@@ -11,11 +22,12 @@ void EditorTest::WriteModel(const std::string& path, const std::vector<PointImag
 }
 
 std::vector<CanvasPoint> EditorTest::Points() const {
-    std::vector<CanvasPoint> points;
-    for (const PointRecord& point : model.points) {
-        points.push_back({point.x, point.y});
-    }
-    return points;
+    return PositionsOf(model.points);
+}
+
+std::vector<CanvasPoint> EditorTest::PointsIn(const std::string& name) const {
+    const LoadResult loaded = ReadModelFile(PathOf(name), {});
+    return loaded.model ? PositionsOf(loaded.model->points) : std::vector<CanvasPoint>();
 }
 
 }  // namespace zef::test

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AppTexts.h"
 #include "Editor.h"
 #include "FakeShell.h"
 #include "ModelFileIO.h"
@@ -48,13 +49,20 @@ class EditorTest : public ::testing::Test {
     // Writes a model of the given points (strokes start at kind 1) in the current format.
     void WriteModel(const std::string& path, const std::vector<PointImage>& points) const;
 
+    // The positions of the shown drawing, or of the drawing a file in the folder holds.
     std::vector<CanvasPoint> Points() const;
+    std::vector<CanvasPoint> PointsIn(const std::string& name) const;
 
     FakeShell shell;
     Editor editor{shell, 12345};
     Model& model = editor.model();
     TempFolder folder;
 };
+
+// The main window's caption for a document of that title.
+inline std::string Caption(const std::string& title, bool modified = false) {
+    return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
+}
 
 inline PointImage Start(std::int32_t x, std::int32_t y) {
     return {x, y, kStrokeStart, 0, 0, 0};

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <tuple>
 
 #include "EditorTest.h"
@@ -123,7 +122,7 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         ExportFormat format;
         std::int32_t kind;
         std::int32_t width;
-        long replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
+        int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
         bool refreshed;
     };
     const Case cases[] = {
@@ -139,7 +138,7 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         model.ClearPoints();
         model.AppendPoint(10, 10, false);
         model.AppendPoint(110, 10, true);
-        shell.calls.clear();
+        shell.ClearRecord();
         DialogProgress dialog(editor);
         const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
         const ExportResult result =
@@ -149,10 +148,8 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         EXPECT_EQ(result.Succeeded(), c.width == 80);
         EXPECT_TRUE(dialog.flagAlwaysSet);
         EXPECT_FALSE(editor.ExportRunning());
-        EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "StepProgress"),
-                  c.replaySteps);
-        EXPECT_EQ(std::count(shell.calls.begin(), shell.calls.end(), "ShowProgress off"),
-                  c.refreshed ? 1 : 0);
+        EXPECT_EQ(shell.progressSteps, c.replaySteps);
+        EXPECT_EQ(shell.progressHides, c.refreshed ? 1 : 0);
         EXPECT_FALSE(editor.renderer().VtrMode());
     }
 }

@@ -2,65 +2,49 @@
 
 #include <gtest/gtest.h>
 
-#include "ProgressStep.h"
-
 namespace zef::test {
 
 void FakeShell::SetCaption(const std::string& text) {
-    calls.push_back("SetCaption " + text);
     caption = text;
     ++captionsSet;
 }
 
 void FakeShell::SetStatusText(StatusPane pane, const std::string& text) {
-    calls.push_back("SetStatusText " + std::to_string(static_cast<int>(pane)) + " " + text);
     panes[pane] = text;
 }
 
 void FakeShell::EnableCommand(CommandId id, bool on) {
-    calls.push_back("EnableCommand " + std::to_string(static_cast<int>(id)) +
-                    (on ? " on" : " off"));
     enabled[id] = on;
 }
 
 void FakeShell::PressCommand(CommandId id, bool on) {
-    calls.push_back("PressCommand " + std::to_string(static_cast<int>(id)) + (on ? " on" : " off"));
     pressed[id] = on;
 }
 
 void FakeShell::ShowProgress(bool shown) {
-    calls.push_back(shown ? "ShowProgress on" : "ShowProgress off");
     progressShown = shown;
+    progressHides += shown ? 0 : 1;
 }
 
-void FakeShell::SetProgressRange(std::int32_t low, std::int32_t high) {
-    calls.push_back("SetProgressRange " + std::to_string(low) + " " + std::to_string(high));
-    progressLow = low;
+void FakeShell::SetProgressRange(std::int32_t, std::int32_t high) {
     progressHigh = high;
 }
 
 void FakeShell::SetProgressStep(std::int32_t step) {
-    calls.push_back("SetProgressStep " + std::to_string(step));
     progressStep = step;
 }
 
-void FakeShell::SetProgressPosition(std::int32_t position) {
-    calls.push_back("SetProgressPosition " + std::to_string(position));
-    progressPosition = position;
-}
+void FakeShell::SetProgressPosition(std::int32_t) {}
 
 void FakeShell::StepProgress() {
-    calls.push_back("StepProgress");
-    progressPosition = SteppedProgress(progressPosition, progressStep, progressLow, progressHigh);
+    ++progressSteps;
 }
 
 void FakeShell::SetCursorShape(CursorShape shape) {
-    calls.push_back("SetCursorShape " + std::to_string(static_cast<int>(shape)));
     cursor = shape;
 }
 
 MessageAnswer FakeShell::ShowMessage(const MessageBox& box) {
-    calls.push_back("ShowMessage " + box.text);
     messages.push_back(box);
     if (box.buttons == MessageButtons::kOk) {
         return MessageAnswer::kOk;
@@ -75,7 +59,6 @@ MessageAnswer FakeShell::ShowMessage(const MessageBox& box) {
 }
 
 std::optional<std::string> FakeShell::ChooseFile(const FileDialog& dialog) {
-    calls.push_back("ChooseFile " + dialog.title);
     fileDialogs.push_back(dialog);
     if (chosenFiles.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << dialog.title;
@@ -87,7 +70,6 @@ std::optional<std::string> FakeShell::ChooseFile(const FileDialog& dialog) {
 }
 
 DialogResult FakeShell::RunDialog(DialogId dialog) {
-    calls.push_back("RunDialog " + std::to_string(static_cast<int>(dialog)));
     dialogs.push_back(dialog);
     return dialogBehaviour ? dialogBehaviour(dialog) : DialogResult::kCancel;
 }
@@ -97,8 +79,6 @@ MainLayout FakeShell::MainWindowLayout() {
 }
 
 void FakeShell::PlaceCanvas(const PixelRect& rect) {
-    calls.push_back("PlaceCanvas " + std::to_string(rect.x) + " " + std::to_string(rect.y) + " " +
-                    std::to_string(rect.width) + " " + std::to_string(rect.height));
     canvasRect = rect;
 }
 
@@ -111,16 +91,12 @@ CanvasSize FakeShell::CanvasFrameSize(CanvasSize client) {
 }
 
 void FakeShell::BringToForeground() {
-    calls.push_back("BringToForeground");
     ++foregrounds;
 }
 
-void FakeShell::PumpOneEvent() {
-    calls.push_back("PumpOneEvent");
-}
+void FakeShell::PumpOneEvent() {}
 
 void FakeShell::Quit() {
-    calls.push_back("Quit");
     ++quits;
 }
 
@@ -145,12 +121,10 @@ bool FakeShell::IsLeftButtonDown() {
 }
 
 void FakeShell::ConfinePointer(ConfineArea area) {
-    calls.push_back("ConfinePointer");
     confinedTo = area;
 }
 
 void FakeShell::ReleasePointer() {
-    calls.push_back("ReleasePointer");
     confinedTo.reset();
 }
 
@@ -159,16 +133,7 @@ void FakeShell::Present(const Bitmap&, CanvasSize visible) {
     lastPresented = visible;
 }
 
-int FakeShell::CountCalls(const std::string& prefix) const {
-    int count = 0;
-    for (const std::string& call : calls) {
-        count += call.starts_with(prefix) ? 1 : 0;
-    }
-    return count;
-}
-
 void FakeShell::ClearRecord() {
-    calls.clear();
     messages.clear();
     fileDialogs.clear();
     dialogs.clear();
@@ -176,6 +141,8 @@ void FakeShell::ClearRecord() {
     presents = 0;
     quits = 0;
     foregrounds = 0;
+    progressSteps = 0;
+    progressHides = 0;
 }
 
 }  // namespace zef::test

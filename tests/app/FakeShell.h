@@ -11,7 +11,7 @@
 
 namespace zef::test {
 
-// A Shell that records every call and answers questions and dialogs from a script. Its
+// A Shell that keeps what the program showed and answers questions and dialogs from a script. Its
 // canvas window has a sizing border of kBorder pixels on every side, and the main window's
 // client area holds an 800 x 600 canvas between a toolbar and a status bar.
 class FakeShell : public Shell {
@@ -67,17 +67,14 @@ class FakeShell : public Shell {
     std::map<CommandId, bool> enabled;
     std::map<CommandId, bool> pressed;
     bool progressShown = false;
-    std::int32_t progressLow = 0;
     std::int32_t progressHigh = 0;
     std::int32_t progressStep = 0;
-    std::int32_t progressPosition = 0;
     CursorShape cursor = CursorShape::kArrow;
     PixelRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
     MainLayout layout{806, 28 + 606 + 20, 28, 20};
     std::optional<ConfineArea> confinedTo;
 
     // What happened.
-    std::vector<std::string> calls;  // one line per call, such as "SetCaption <text>"
     std::vector<MessageBox> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<DialogId> dialogs;
@@ -85,9 +82,10 @@ class FakeShell : public Shell {
     int presents = 0;
     int quits = 0;
     int foregrounds = 0;
+    int progressSteps = 0;
+    int progressHides = 0;
     CanvasSize lastPresented{0, 0};
 
-    int CountCalls(const std::string& prefix) const;
     void ClearRecord();
 };
 

@@ -31,19 +31,19 @@ bool Write(const fs::path& path, std::string_view text, const FileOps& ops) {
 TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeepsTheOldBytes) {
     const struct {
         const char* what;
-        int temporaryError;  // 0: the temporary file is made
-        bool writeFails;
+        int temporaryError;     // 0: the temporary file is made
+        int writesBeforeError;  // -1: the write succeeds; else one byte a call until the error
         bool targetExists;
         bool saved;
         const char* after;  // nullptr: no target
     } cases[] = {
-        {"replaced", 0, false, true, true, "new"},
-        {"made behind a dangling link", 0, false, false, true, "new"},
-        {"write fails", 0, true, true, false, "older and longer"},
-        {"rewritten in place", EACCES, false, true, true, "new"},
-        {"in place, write fails", EACCES, true, true, false, "older and longer"},
-        {"in place, no target", EPERM, false, false, false, nullptr},
-        {"disk full", ENOSPC, false, true, false, "older and longer"},
+        {"replaced", 0, -1, true, true, "new"},
+        {"made behind a dangling link", 0, -1, false, true, "new"},
+        {"write fails part-way", 0, 2, true, false, "older and longer"},
+        {"rewritten in place", EACCES, -1, true, true, "new"},
+        {"in place, write fails", EACCES, 0, true, false, "older and longer"},
+        {"in place, no target", EPERM, -1, false, false, nullptr},
+        {"disk full", ENOSPC, -1, true, false, "older and longer"},
     };
     for (const auto& c : cases) {
         test::TempFolder folder;
@@ -63,10 +63,14 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
                 return -1;
             };
         }
-        if (c.writeFails) {
-            ops.write = [](int, const void*, std::size_t) -> ssize_t {
-                errno = EIO;
-                return -1;
+        if (c.writesBeforeError >= 0) {
+            ops.write = [left = c.writesBeforeError](int fd, const void* data,
+                                                     std::size_t) mutable -> ssize_t {
+                if (left-- == 0) {
+                    errno = EIO;
+                    return -1;
+                }
+                return ::write(fd, data, 1);
             };
         }
 
