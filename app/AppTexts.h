@@ -12,7 +12,7 @@ inline constexpr const char* kPointCountFormat = "선 갯수 : %d";
 inline constexpr const char* kCanvasSizeFormat = "%d Ⅹ %d";
 
 inline constexpr const char* kSaveChangesQuestion = "변경된 파일을 저장하시겠어요?";
-inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
+inline constexpr const char* kRecoveryQuestion = "저장하지 못한 작업이 있어요. 복구할까요?";
 inline constexpr const char* kSettingsNotSaved = "설정파일을 저장하지 못했어요;;.";
 inline constexpr const char* kUnexpectedError = "예상하지 못한 오류가 생겼어요;;.";
 inline constexpr const char* kOverwriteQuestion =

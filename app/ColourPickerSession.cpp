@@ -8,8 +8,6 @@ namespace zef {
 namespace {
 
 constexpr std::array<std::uint8_t, 3> kLevels{0, 127, 255};
-constexpr int kFirstSwatchId = 1042;
-constexpr int kHintId = 1053;
 constexpr std::uint32_t kLargestChannel = 255;
 
 // The byte of a channel in a colour, const or not.
@@ -32,20 +30,6 @@ Colour SwatchColour(int index) {
     return {kLevels[static_cast<std::size_t>(index % 3)],
             kLevels[static_cast<std::size_t>(index / 3 % 3)],
             kLevels[static_cast<std::size_t>(index / 9)]};
-}
-
-int SwatchId(int index) {
-    const int id = kFirstSwatchId + index;
-    return id < kHintId ? id : id + 1;
-}
-
-std::optional<int> SwatchIndexOf(int id) {
-    for (int index = 0; index < kSwatchCount; ++index) {
-        if (SwatchId(index) == id) {
-            return index;
-        }
-    }
-    return std::nullopt;
 }
 
 ColourPickerSession::ColourPickerSession(Editor& editor, int slot)

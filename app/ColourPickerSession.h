@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +16,6 @@ class Editor;
 inline constexpr int kSwatchCount = 27;
 inline constexpr int kSwatchColumns = 9;
 Colour SwatchColour(int index);
-// The control id of swatch i: 1042 + i up to swatch 10, 1043 + i after it (1053 is the hint).
-int SwatchId(int index);
-// The swatch with this control id, if one has it.
-std::optional<int> SwatchIndexOf(int id);
 
 enum class Channel { kRed, kGreen, kBlue };
 inline constexpr std::array<Channel, 3> kChannels{Channel::kRed, Channel::kGreen, Channel::kBlue};

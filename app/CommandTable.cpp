@@ -11,55 +11,59 @@ namespace {
 
 using T = CommandTarget;
 using G = CommandGuard;
+using C = CommandId;
 
-constexpr std::array<Command, 28> kCommands{{
-    {0, 40009, texts::kTipNew, G::kAlways, [](T& t) { t.NewModel(); }},
-    {1, 1111, texts::kTipOpen, G::kAlways, [](T& t) { t.Open(); }},
-    {2, 40014, texts::kTipStraightLine, G::kAlways, [](T& t) { t.SelectTool(kToolStraightLine); }},
-    {3, 40007, texts::kTipCurve, G::kAlways, [](T& t) { t.SelectTool(kToolCurve); }},
-    {4, 40012, texts::kTipSave, G::kAlways, [](T& t) { t.Save(); }},
-    {5, 40008, texts::kTipMove, G::kRangeToolWithSelection, [](T& t) { t.ToggleMoveMode(); }},
-    {6, 40016, texts::kTipScale, G::kRangeToolWithSelection, [](T& t) { t.ToggleScaleMode(); }},
-    {7, 40013, texts::kTipVtr, G::kAlways, [](T& t) { t.ToggleVtrMode(); }},
-    {8, 0, texts::kTipAbout, G::kAlways, [](T& t) { t.ShowAbout(); }},
-    {9, 0, texts::kTipSettings, G::kAlways, [](T& t) { t.ShowSettings(); }},
-    {10, 40027, texts::kTipRemoveLastLine, G::kAlways, [](T& t) { t.RemoveLastLine(); }},
-    {11, 0, texts::kTipSaveAs, G::kAlways, [](T& t) { t.SaveAs(); }},
-    {12, 0, texts::kTipGifExport, G::kAlways, [](T& t) { t.ExportGif(); }},
-    {13, 0, texts::kTipBmpExport, G::kAlways, [](T& t) { t.ExportBmp(); }},
-    {14, 40011, texts::kTipProperties, G::kAlways, [](T& t) { t.ShowProperties(); }},
-    {15, 40015, texts::kTipShaking, G::kAlways, [](T& t) { t.ToggleShaking(); }},
-    {16, 40017, texts::kTipRectangle, G::kAlways, [](T& t) { t.SelectTool(kToolRectangle); }},
-    {17, 40018, texts::kTipEllipse, G::kAlways, [](T& t) { t.SelectTool(kToolEllipse); }},
-    {18, 40020, texts::kTipFilledRectangle, G::kAlways,
-     [](T& t) { t.SelectTool(kToolFilledRectangle); }},
-    {19, 40019, texts::kTipFilledEllipse, G::kAlways,
-     [](T& t) { t.SelectTool(kToolFilledEllipse); }},
-    {20, 40023, texts::kTipRangeSelection, G::kAlways, [](T& t) { t.SelectRangeTool(); }},
-    {21, 40006, texts::kTipSelectAll, G::kVtrIdle, [](T& t) { t.SelectAll(); }},
-    {22, 40021, texts::kTipDeselect, G::kVtrIdle, [](T& t) { t.SelectRangeTool(); }},
-    {23, 40022, texts::kTipInvert, G::kVtrIdle, [](T& t) { t.InvertSelection(); }},
-    {24, 40024, texts::kTipDelete, G::kRangeToolWithSelection,
+constexpr std::array<Command, kCommandCount> kCommands{{
+    {C::kNewModel, texts::kTipNew, G::kAlways, [](T& t) { t.NewModel(); }},
+    {C::kOpen, texts::kTipOpen, G::kAlways, [](T& t) { t.Open(); }},
+    {C::kStraightLine, texts::kTipStraightLine, G::kAlways,
+     [](T& t) { t.SelectTool(Tool::kStraightLine); }},
+    {C::kCurve, texts::kTipCurve, G::kAlways, [](T& t) { t.SelectTool(Tool::kCurve); }},
+    {C::kSave, texts::kTipSave, G::kAlways, [](T& t) { t.Save(); }},
+    {C::kMove, texts::kTipMove, G::kRangeToolWithSelection, [](T& t) { t.ToggleMoveMode(); }},
+    {C::kScale, texts::kTipScale, G::kRangeToolWithSelection, [](T& t) { t.ToggleScaleMode(); }},
+    {C::kVtr, texts::kTipVtr, G::kAlways, [](T& t) { t.ToggleVtrMode(); }},
+    {C::kAbout, texts::kTipAbout, G::kAlways, [](T& t) { t.ShowAbout(); }},
+    {C::kSettings, texts::kTipSettings, G::kAlways, [](T& t) { t.ShowSettings(); }},
+    {C::kRemoveLastLine, texts::kTipRemoveLastLine, G::kAlways, [](T& t) { t.RemoveLastLine(); }},
+    {C::kSaveAs, texts::kTipSaveAs, G::kAlways, [](T& t) { t.SaveAs(); }},
+    {C::kGifExport, texts::kTipGifExport, G::kAlways, [](T& t) { t.ExportGif(); }},
+    {C::kBmpExport, texts::kTipBmpExport, G::kAlways, [](T& t) { t.ExportBmp(); }},
+    {C::kProperties, texts::kTipProperties, G::kAlways, [](T& t) { t.ShowProperties(); }},
+    {C::kShaking, texts::kTipShaking, G::kAlways, [](T& t) { t.ToggleShaking(); }},
+    {C::kRectangle, texts::kTipRectangle, G::kAlways, [](T& t) { t.SelectTool(Tool::kRectangle); }},
+    {C::kEllipse, texts::kTipEllipse, G::kAlways, [](T& t) { t.SelectTool(Tool::kEllipse); }},
+    {C::kFilledRectangle, texts::kTipFilledRectangle, G::kAlways,
+     [](T& t) { t.SelectTool(Tool::kFilledRectangle); }},
+    {C::kFilledEllipse, texts::kTipFilledEllipse, G::kAlways,
+     [](T& t) { t.SelectTool(Tool::kFilledEllipse); }},
+    {C::kRangeSelection, texts::kTipRangeSelection, G::kAlways, [](T& t) { t.SelectRangeTool(); }},
+    {C::kSelectAll, texts::kTipSelectAll, G::kVtrIdle, [](T& t) { t.SelectAll(); }},
+    {C::kDeselect, texts::kTipDeselect, G::kVtrIdle, [](T& t) { t.SelectRangeTool(); }},
+    {C::kInvertSelection, texts::kTipInvert, G::kVtrIdle, [](T& t) { t.InvertSelection(); }},
+    {C::kDeleteSelection, texts::kTipDelete, G::kRangeToolWithSelection,
      [](T& t) { t.DeleteSelectedSegments(); }},
-    {25, 40026, texts::kTipUndo, G::kVtrIdle, [](T& t) { t.Undo(); }},
-    {26, 40028, texts::kTipRedo, G::kVtrIdle, [](T& t) { t.Redo(); }},
-    {27, 40029, texts::kTipStraighten, G::kRangeToolWithSelection,
+    {C::kUndo, texts::kTipUndo, G::kVtrIdle, [](T& t) { t.Undo(); }},
+    {C::kRedo, texts::kTipRedo, G::kVtrIdle, [](T& t) { t.Redo(); }},
+    {C::kStraighten, texts::kTipStraighten, G::kRangeToolWithSelection,
      [](T& t) { t.StraightenSelection(); }},
 }};
 
-}  // namespace
-
-std::span<const Command> Commands() {
-    return kCommands;
-}
-
-const Command* FindCommand(int id) {
-    for (const Command& command : kCommands) {
-        if (command.id == id || (command.acceleratorId != 0 && command.acceleratorId == id)) {
-            return &command;
+// The table is indexed by id.
+constexpr bool InIdOrder() {
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        if (kCommands[i].id != static_cast<CommandId>(i)) {
+            return false;
         }
     }
-    return nullptr;
+    return true;
+}
+static_assert(InIdOrder());
+
+}  // namespace
+
+const Command& FindCommand(CommandId id) {
+    return kCommands[static_cast<std::size_t>(id)];
 }
 
 bool GuardHolds(CommandGuard guard, const CommandState& state) {
@@ -69,16 +73,13 @@ bool GuardHolds(CommandGuard guard, const CommandState& state) {
         case CommandGuard::kVtrIdle:
             return !state.vtrMode;
         case CommandGuard::kRangeToolWithSelection:
-            return state.tool == kToolRangeSelection && state.selectionExists;
+            return state.tool == Tool::kRangeSelection && state.selectionExists;
     }
     return false;
 }
 
-std::optional<const char*> TooltipFor(int id) {
-    if (id < 0 || id >= static_cast<int>(kCommands.size())) {
-        return std::nullopt;
-    }
-    return kCommands[static_cast<std::size_t>(id)].tooltip;
+const char* TooltipFor(CommandId id) {
+    return FindCommand(id).tooltip;
 }
 
 }  // namespace zef

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
-#include <span>
 
+#include "CommandId.h"
 #include "CommandTarget.h"
+#include "InteractionState.h"
 
 namespace zef {
 
@@ -17,29 +17,23 @@ enum class CommandGuard {
 // The state a guard is checked against.
 struct CommandState {
     bool vtrMode = false;
-    int tool = 0;
+    Tool tool = Tool::kStraightLine;
     bool selectionExists = false;
 };
 
-// One command of the main window: the toolbar id, the id its accelerator sends (0 for a
-// command without a key), the toolbar tooltip, the guard and what it does.
+// One command of the main window: its id, the toolbar tooltip (naming its key, if it has
+// one), the guard and what it does.
 struct Command {
-    int id;
-    int acceleratorId;
+    CommandId id;
     const char* tooltip;
     CommandGuard guard;
     void (*run)(CommandTarget& target);
 };
 
-// Every command, in toolbar id order 0..27.
-std::span<const Command> Commands();
-
-// The command a toolbar id or an accelerator id stands for; nothing for any other id.
-const Command* FindCommand(int id);
+const Command& FindCommand(CommandId id);
 
 bool GuardHolds(CommandGuard guard, const CommandState& state);
 
-// The tooltip of a toolbar id 0..27, or nothing.
-std::optional<const char*> TooltipFor(int id);
+const char* TooltipFor(CommandId id);
 
 }  // namespace zef

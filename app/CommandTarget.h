@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InteractionState.h"
+
 namespace zef {
 
 // The actions the commands of the main window run; the editor carries them out.
@@ -11,8 +13,8 @@ class CommandTarget {
     virtual void Open() = 0;
     virtual void Save() = 0;
     virtual void SaveAs() = 0;
-    virtual void SelectTool(int tool) = 0;  // a drawing tool
-    virtual void SelectRangeTool() = 0;     // the range selection tool, selection cleared
+    virtual void SelectTool(Tool tool) = 0;  // a drawing tool
+    virtual void SelectRangeTool() = 0;      // the range selection tool, selection cleared
     virtual void SelectAll() = 0;
     virtual void InvertSelection() = 0;
     virtual void ToggleMoveMode() = 0;

@@ -8,18 +8,12 @@
 #include "CommandTable.h"
 #include "FilePaths.h"
 #include "ModelTexts.h"
+#include "RecoveryOffer.h"
 #include "ToolMode.h"
 #include "ToolModeDisplay.h"
 #include "UndoRedo.h"
 
 namespace zef {
-
-namespace {
-
-constexpr int kUndoButton = 25;
-constexpr int kRedoButton = 26;
-
-}  // namespace
 
 Editor::Editor(Shell& shell, std::uint32_t seed)
     : shell_(shell),
@@ -36,22 +30,22 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     RefreshToolMode();
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
+    const bool recovered = OfferLeftBehindWork(recovery_, shell_, fileFlows_);
     const std::string path = PathFromCommandLine(commandLine);
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
-    if (!opened) {
+    if (!recovered && !opened) {
         StartDocument({});
     }
     ShowHistoryButtons();
 }
 
-void Editor::Command(int id) {
-    const zef::Command* command = FindCommand(id);
-    if (command == nullptr || !GuardHolds(command->guard, {renderer_.VtrMode(), interaction_.tool,
-                                                           selection_.selectionExists})) {
-        return;
+void Editor::Command(CommandId id) {
+    const zef::Command& command = FindCommand(id);
+    if (GuardHolds(command.guard,
+                   {renderer_.VtrMode(), interaction_.tool, selection_.selectionExists})) {
+        command.run(*this);
     }
-    command->run(*this);
 }
 
 void Editor::FrameTick() {
@@ -84,10 +78,6 @@ void Editor::LeftButtonUp() {
 
 void Editor::RightButtonDown() {
     canvasInput_.RightButtonDown();
-}
-
-CanvasSize Editor::MinimumCanvasWindowSize() const {
-    return canvasInput_.MinimumWindowSize();
 }
 
 void Editor::FrameDragStarted() {
@@ -160,6 +150,7 @@ void Editor::TakeSnapshot() {
 
 void Editor::UpdateTitle() {
     titleBar_.UpdateTitle(model_.document);
+    NoteChange();
 }
 
 void Editor::ReportFrame(const RenderReport& report) {
@@ -173,7 +164,8 @@ void Editor::ReportFrame(const RenderReport& report) {
 
 void Editor::RefreshToolMode() {
     ShowToolMode(shell_, statusTexts_,
-                 zef::RefreshToolMode(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+                 ToolModeViewFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+    RefreshToolbarState();
     UpdateCursor();
 }
 
@@ -198,25 +190,25 @@ void Editor::SaveAs() {
     fileFlows_.SaveAs();
 }
 
-void Editor::SelectTool(int tool) {
+void Editor::SelectTool(Tool tool) {
     interaction_.tool = tool;
     RefreshToolMode();
 }
 
 void Editor::SelectRangeTool() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::DeselectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::SelectAll() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::SelectAll(model_, selection_));
     RefreshToolMode();
 }
 
 void Editor::InvertSelection() {
-    interaction_.tool = kToolRangeSelection;
+    interaction_.tool = Tool::kRangeSelection;
     Apply(zef::InvertSelection(model_, selection_));
     RefreshToolMode();
 }
@@ -329,8 +321,12 @@ void Editor::UpdateSizePane() {
 }
 
 void Editor::RefreshToolbarState() {
-    ShowToolbarState(shell_, zef::RefreshToolbarState(interaction_.tool, renderer_.VtrMode(),
-                                                      model_, selection_));
+    // Only the range selection tool keeps a selection and its move and scale modes.
+    if (interaction_.tool != Tool::kRangeSelection) {
+        zef::DeselectAll(model_, selection_);
+    }
+    ShowToolbarState(shell_,
+                     ToolbarStateFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
 }
 
 void Editor::ShowAppendOutOfMemory() {
@@ -351,12 +347,22 @@ void Editor::SetVtrMode(bool on) {
 }
 
 void Editor::ShowHistoryButtons() {
-    shell_.EnableCommand(kUndoButton, history_.CanUndo());
-    shell_.EnableCommand(kRedoButton, history_.CanRedo());
+    shell_.EnableCommand(CommandId::kUndo, history_.CanUndo());
+    shell_.EnableCommand(CommandId::kRedo, history_.CanRedo());
+}
+
+void Editor::DiscardRecoveryCopy() {
+    recovery_.Discard();
 }
 
 void Editor::StartDocument(DocumentIdentity identity) {
     const bool recorded = history_.StartDocument(model_, std::move(identity));
+    ShowHistoryButtons();
+    FollowHistory(recorded);
+}
+
+void Editor::StartRecoveredDocument(DocumentIdentity identity) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity), false);
     ShowHistoryButtons();
     FollowHistory(recorded);
 }
@@ -385,6 +391,10 @@ void Editor::Apply(const EditResult& result) {
     if (result.updateTitle) {
         UpdateTitle();
     }
+}
+
+void Editor::NoteChange() {
+    recovery_.Changed(model_, RecoveryKeeper::Clock::now());
 }
 
 }  // namespace zef

@@ -6,6 +6,7 @@
 
 #include "CanvasHost.h"
 #include "CanvasInput.h"
+#include "CommandId.h"
 #include "CommandTarget.h"
 #include "EditCommands.h"
 #include "EditorOperations.h"
@@ -16,6 +17,7 @@
 #include "Key.h"
 #include "Model.h"
 #include "Random.h"
+#include "RecoveryKeeper.h"
 #include "Renderer.h"
 #include "SelectionState.h"
 #include "Settings.h"
@@ -37,12 +39,13 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     Editor& operator=(const Editor&) = delete;
 
     // The start of the program, after the settings have been read into the model properties
-    // and the settings: pens, canvas, toolbar, texts, then the file the command line names,
-    // and the first history entry.
+    // and the settings: pens, canvas, toolbar, texts, then the work other instances left
+    // unsaved (when the recovery keeper has a folder), the file the command line names, and the
+    // first history entry.
     void Start(const std::string& commandLine, const std::string& executableDirectory);
 
-    // A toolbar id (0..27) or an accelerator id (40006..40029, 1111); others do nothing.
-    void Command(int id);
+    // A toolbar button or a key; does nothing unless the command's guard holds.
+    void Command(CommandId id);
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();
@@ -53,7 +56,6 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void LeftButtonDown();
     void LeftButtonUp();
     void RightButtonDown();
-    CanvasSize MinimumCanvasWindowSize() const;
     void FrameDragStarted();
     FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
     void FrameDragEnded();
@@ -87,6 +89,8 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     Settings& settings() { return settings_; }
     FileDialogRecord& fileDialogRecord() { return fileFlows_.DialogRecord(); }
     Random& random() { return random_; }
+    // Keeps the recovery copy; ticked by a timer of its own, never inside a frame tick.
+    RecoveryKeeper& recovery() { return recovery_; }
     // Set by an export while it renders its own frames: the timers then do nothing.
     bool ExportRunning() const { return exportRunning_; }
     void SetExportRunning(bool running) { exportRunning_ = running; }
@@ -99,7 +103,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void Open() override;
     void Save() override;
     void SaveAs() override;
-    void SelectTool(int tool) override;
+    void SelectTool(Tool tool) override;
     void SelectRangeTool() override;
     void SelectAll() override;
     void InvertSelection() override;
@@ -136,7 +140,9 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void ApplyColourSlots() override;
     void SetVtrMode(bool on) override;
     void ShowHistoryButtons() override;
+    void DiscardRecoveryCopy() override;
     void StartDocument(DocumentIdentity identity) override;
+    void StartRecoveredDocument(DocumentIdentity identity) override;
     void DocumentSaved(DocumentIdentity identity) override;
 
     // The document state after every snapshot, undo, redo, load, New and save: the path and
@@ -147,6 +153,9 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
 
     // Carries out what an editing command left to its caller.
     void Apply(const EditResult& result);
+    // Tells the recovery keeper that the model or its modified flag may have changed: every
+    // snapshot, undo, redo, load, New and save and every edit under way refreshes the title.
+    void NoteChange();
 
     Shell& shell_;
     Random random_;
@@ -162,6 +171,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     StatusTexts statusTexts_;
     CanvasInput canvasInput_;
     FileFlows fileFlows_;
+    RecoveryKeeper recovery_;
 };
 
 }  // namespace zef

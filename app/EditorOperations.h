@@ -21,12 +21,17 @@ class EditorOperations {
     // The model now is a file just read, or a new untitled model: it starts a document of
     // that name in the history, unmodified, and the caption shows it.
     virtual void StartDocument(DocumentIdentity identity) = 0;
+    // The model now is recovered work of the file `identity` names (or untitled work): it
+    // starts a document of that name in the history, with its changes unsaved.
+    virtual void StartRecoveredDocument(DocumentIdentity identity) = 0;
     // The model was written to the file `identity` names, which the document is now called.
     virtual void DocumentSaved(DocumentIdentity identity) = 0;
     // Switches VTR mode; switched on, the replay starts from the beginning.
     virtual void SetVtrMode(bool on) = 0;
     // Enables the Undo and Redo buttons when there is an entry to go to.
     virtual void ShowHistoryButtons() = 0;
+    // Removes the recovery copy of changes the user chose not to save.
+    virtual void DiscardRecoveryCopy() = 0;
 };
 
 }  // namespace zef

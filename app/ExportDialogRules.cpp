@@ -117,7 +117,7 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
                                                    {texts::kWebpFilter, texts::kWebpPattern}}
                          : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
-    dialog.initialDirectory = record.initialDirectory;
+    dialog.initialDirectory = record.StartDirectory();
     dialog.endingFromFilter = Gif(format);
     return dialog;
 }

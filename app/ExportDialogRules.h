@@ -20,7 +20,7 @@ struct ExportForm {
     std::string path;
     std::int32_t kind = kExportShaking;
     std::string endWait;
-    std::int32_t smoothness = 12;
+    std::int32_t smoothness = kMaxSmoothness;
     std::string width;
     std::string height;
     bool antiAliasing = false;

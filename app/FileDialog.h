@@ -22,7 +22,7 @@ struct FileDialog {
     std::vector<FileFilter> filters;
     int filterIndex = 1;            // 1 = the first filter
     std::string initialPath;        // the path the dialog starts with; may be empty
-    std::string initialDirectory;   // empty: the directory the system remembers
+    std::string initialDirectory;   // empty: the directory the system offers
     bool mustExist = false;         // open: only an existing file can be chosen
     bool overwritePrompt = false;   // save: ask before replacing an existing file
     bool hideReadOnly = true;       // no read-only check box

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "AppTexts.h"
+#include "ExportTexts.h"
 #include "FilePaths.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
@@ -51,13 +52,13 @@ void FileFlows::Open() {
                       {texts::kModelFilter, texts::kModelPattern},
                       {texts::kOlderModelFilter, texts::kOlderModelPattern}};
     dialog.initialPath = record_.path;
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     dialog.mustExist = true;
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return;
     }
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     if (OpenModelFile(*chosen)) {
         record_.initialDirectory.clear();
     }
@@ -84,13 +85,13 @@ bool FileFlows::SaveAs(ShellWindow owner) {
     dialog.filters = {{texts::kModelFilter, texts::kModelPattern}};
     dialog.overwritePrompt = true;
     record_.path.clear();
-    dialog.initialDirectory = record_.initialDirectory;
+    dialog.initialDirectory = record_.StartDirectory();
     const std::optional<std::string> chosen = shell_.ChooseFile(dialog);
     if (!chosen) {
         return false;
     }
     record_.initialDirectory.clear();
-    record_.path = *chosen;
+    record_.Chose(*chosen);
     std::string path = WithCurrentEnding(*chosen);
     if (path != *chosen && !MayReplace(path, owner)) {
         return false;
@@ -160,6 +161,17 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     return true;
 }
 
+bool FileFlows::OpenRecovered(RecoveryCopy work) {
+    if (!AskToSaveChanges(ShellWindow::kMain)) {
+        return false;
+    }
+    TakeModel(work.properties, std::move(work.points));
+    host_.StartRecoveredDocument({std::move(work.path), std::move(work.title)});
+    host_.SetVtrMode(parts_.settings.openInVtr != 0);
+    host_.RefreshToolMode();
+    return true;
+}
+
 bool FileFlows::LoadModel(const std::string& path) {
     Model& model = parts_.model;
     LoadResult loaded = ReadModelFile(path, model.properties);
@@ -172,18 +184,23 @@ bool FileFlows::LoadModel(const std::string& path) {
         }
         return false;
     }
-    model.properties = loaded.model->properties;
+    TakeModel(loaded.model->properties, std::move(loaded.model->points));
+    return true;
+}
+
+void FileFlows::TakeModel(const ModelProperties& properties, std::vector<PointRecord> points) {
+    Model& model = parts_.model;
+    model.properties = properties;
     host_.ApplyColourSlots();
-    model.points = std::move(loaded.model->points);
+    model.points = std::move(points);
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
 
     parts_.exportOptions.Reset();
-    parts_.interaction.tool = kToolStraightLine;
+    parts_.interaction.tool = Tool::kStraightLine;
     parts_.selection.moveMode = false;
     parts_.selection.scaleMode = false;
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
-    return true;
 }
 
 bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
@@ -205,6 +222,7 @@ bool FileFlows::AskToSaveChanges(ShellWindow owner) {
         case MessageAnswer::kYes:
             return Save(owner);
         case MessageAnswer::kNo:
+            host_.DiscardRecoveryCopy();
             return true;
         default:
             return false;

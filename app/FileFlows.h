@@ -9,6 +9,7 @@
 #include "FileDialogRecord.h"
 #include "InteractionState.h"
 #include "Model.h"
+#include "RecoveryCopy.h"
 #include "SelectionState.h"
 #include "Settings.h"
 #include "Shell.h"
@@ -50,6 +51,10 @@ class FileFlows {
     // when it did not become the current model (the user cancelled, or the file could not be
     // read).
     bool OpenModelFile(const std::string& path);
+    // Makes recovered work the current model, under its own path and title and with its
+    // changes unsaved, after the question whether to save the current one; false when the
+    // user cancelled.
+    bool OpenRecovered(RecoveryCopy work);
 
     // While the properties dialog runs for a new model.
     bool NewModelMarker() const { return newModelMarker_; }
@@ -59,6 +64,8 @@ class FileFlows {
     // Replaces the model by the file's; false, after the failure's message, when it cannot
     // be read, and nothing of the model has changed then. The caller starts its document.
     bool LoadModel(const std::string& path);
+    // Makes the points and properties the current model's, as a load does.
+    void TakeModel(const ModelProperties& properties, std::vector<PointRecord> points);
     // Writes the model; false, after the failure's message, when it could not be written.
     bool SaveModel(const std::string& path, ShellWindow owner);
     // False when the operation that asks must stop: the user cancelled, or chose to save

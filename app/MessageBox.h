@@ -10,9 +10,10 @@ enum class MessageButtons {
     kOk,
     kYesNoCancel,
     kYesNoDefaultNo,  // Yes and No, with No as the default button
+    kYesNo,           // Yes and No, with Yes as the default button
 };
 
-enum class MessageIcon { kNone, kError };
+enum class MessageIcon { kNone, kError, kQuestion };
 
 // A message box to show: text, caption, buttons, icon and owner.
 struct MessageBox {

@@ -6,6 +6,7 @@
 
 #include "Bitmap.h"
 #include "CanvasLimits.h"
+#include "CommandId.h"
 #include "ConfineArea.h"
 #include "DialogId.h"
 #include "FileDialog.h"
@@ -29,9 +30,9 @@ class Shell {
     virtual void SetCaption(const std::string& text) = 0;
     virtual void SetStatusText(StatusPane pane, const std::string& text) = 0;
 
-    // Toolbar buttons, addressed by command id (0..39).
-    virtual void EnableCommand(int id, bool enabled) = 0;
-    virtual void PressCommand(int id, bool pressed) = 0;
+    // Toolbar buttons, addressed by their command.
+    virtual void EnableCommand(CommandId id, bool enabled) = 0;
+    virtual void PressCommand(CommandId id, bool pressed) = 0;
 
     // The VTR progress bar over the point-count pane.
     virtual void ShowProgress(bool shown) = 0;

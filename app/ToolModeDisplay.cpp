@@ -12,10 +12,10 @@ void ShowToolbarState(Shell& shell, const ToolbarState& state) {
 }
 
 void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view) {
-    for (int command = 0; command < kToolbarCommandCount; ++command) {
-        const ButtonEnabling enabling = view.enabling[static_cast<std::size_t>(command)];
-        if (enabling != ButtonEnabling::kKeep) {
-            shell.EnableCommand(command, enabling == ButtonEnabling::kEnable);
+    for (std::size_t i = 0; i < view.enabling.size(); ++i) {
+        if (view.enabling[i] != ButtonEnabling::kKeep) {
+            shell.EnableCommand(static_cast<CommandId>(i),
+                                view.enabling[i] == ButtonEnabling::kEnable);
         }
     }
     if (view.progressBar.visible) {
@@ -25,7 +25,6 @@ void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view) {
     }
     shell.ShowProgress(view.progressBar.visible);
     status.SetHint(view.hint);
-    ShowToolbarState(shell, view.toolbar);
 }
 
 }  // namespace zef

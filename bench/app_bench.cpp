@@ -1,9 +1,13 @@
-// Editor: one canvas frame, against drawing the model alone.
+// Editor: one canvas frame, against drawing the model alone; the recovery copy of a large
+// model, from the snapshot to the file on disk.
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include "BenchModels.h"
 #include "Editor.h"
+#include "RecoveryKeeper.h"
 #include "Shell.h"
 
 namespace {
@@ -13,8 +17,8 @@ class NullShell : public zef::Shell {
   public:
     void SetCaption(const std::string&) override {}
     void SetStatusText(zef::StatusPane, const std::string&) override {}
-    void EnableCommand(int, bool) override {}
-    void PressCommand(int, bool) override {}
+    void EnableCommand(zef::CommandId, bool) override {}
+    void PressCommand(zef::CommandId, bool) override {}
     void ShowProgress(bool) override {}
     void SetProgressRange(std::int32_t, std::int32_t) override {}
     void SetProgressStep(std::int32_t) override {}
@@ -69,5 +73,34 @@ void RenderModelHundredThousand(benchmark::State& state) {
     state.SetLabel("paint_canvas_render_alone_100k_ms");
 }
 BENCHMARK(RenderModelHundredThousand)->Unit(benchmark::kMillisecond);
+
+// The snapshot taken by the caller, then encoded and written, flushed to the disk, by the
+// keeper's thread, until the caller has the result.
+void RecoveryWriteMillion(benchmark::State& state) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "zef_bench_recovery";
+    zef::Model model = zef::bench::MakeStrokeModel(1'000'000);
+    model.document.modified = true;
+    {
+        zef::RecoveryKeeper keeper;
+        if (!keeper.UseFolder(folder)) {
+            state.SkipWithError("no recovery folder");
+        }
+        // The memory for the snapshot is made once, on the keeper's thread, before the first.
+        const zef::RecoveryKeeper::Clock::time_point changed{};
+        keeper.Changed(model, changed);
+        keeper.Tick(model, changed + zef::RecoveryKeeper::kLongest);
+        keeper.Settle();
+        for (auto _ : state) {
+            keeper.Changed(model, changed);
+            keeper.Tick(model, changed + zef::RecoveryKeeper::kLongest);
+            keeper.Settle();
+        }
+        keeper.Discard();
+    }
+    std::filesystem::remove_all(folder);
+    state.SetLabel("recovery_write_1m_ms");
+}
+BENCHMARK(RecoveryWriteMillion)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The editor on screen (offscreen platform): whole frame ticks of the main window, the pace of
-// the running editor's frame timer, the time from a start to the first frame shown, and a GIF
-// export from its dialog against zefcli's.
+// the running editor's frame timer, also while a large model's recovery copy is written, the
+// time from a start to the first frame shown, and a GIF export from its dialog against
+// zefcli's.
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +24,7 @@
 #include "GifExportDialog.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "RecoveryKeeper.h"
 
 namespace {
 
@@ -91,6 +93,52 @@ void TickIntervals(benchmark::State& state) {
     state.SetLabel("tick_interval_p99_ms");
 }
 BENCHMARK(TickIntervals)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
+
+// The longest interval between frames of the running editor while a recovery copy of
+// 1,000,000 points is taken and written, less the frame timer's interval. The editor shows the
+// sample model, whose frames fit the interval, so that what the copy costs the frames shows
+// alone; a timer like the editor's recovery timer ticks a keeper of the large model, due at once.
+// The intervals counted are those that end while the keeper's threads work: making the memory
+// for the copy, and writing it, the first of these intervals holding the snapshot taken on this
+// thread.
+void RecoveryTickStall(benchmark::State& state) {
+    Application();
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "zef_bench_recovery_stall";
+    zef::Model large = zef::bench::MakeStrokeModel(1'000'000);
+    large.document.modified = true;
+    for (auto _ : state) {
+        zef::ui::MainWindow window(1);
+        zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
+        zef::RecoveryKeeper keeper;
+        keeper.UseFolder(folder);
+        keeper.Changed(large, Clock::now() - zef::RecoveryKeeper::kLongest);
+        QTimer recoveryTimer;
+        recoveryTimer.setInterval(zef::ui::MainWindow::kRecoveryInterval);
+        QObject::connect(&recoveryTimer, &QTimer::timeout,
+                         [&] { keeper.Tick(large, Clock::now()); });
+        recoveryTimer.start();
+        double longest = 0;
+        QElapsedTimer clock;
+        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+            const bool working = keeper.Working();
+            if (clock.isValid() && working) {
+                longest = std::max(longest, static_cast<double>(clock.nsecsElapsed()) / 1e6);
+            }
+            clock.restart();
+            if (!working && std::filesystem::exists(keeper.Folder()->CopyPath())) {
+                QCoreApplication::exit(0);
+            }
+        });
+        QApplication::exec();
+        window.StopTimers();
+        keeper.Discard();
+        state.counters["value"] = longest - zef::ui::MainWindow::kFrameInterval;
+    }
+    std::filesystem::remove_all(folder);
+    state.SetLabel("recovery_tick_stall_ms");
+}
+BENCHMARK(RecoveryTickStall)->Iterations(1)->Repetitions(3)->Unit(benchmark::kMillisecond);
 
 // A fresh zeftool start-up in a process of its own, which reports the moment of its first
 // frame on the steady clock.

@@ -13,15 +13,6 @@ constexpr int kCurveMovesPerPoint = 5;  // a curve gains a point after more move
 constexpr std::int64_t kCurveReachSquared = 400;  // or when the pointer is 20 pixels away
 constexpr float kScalePerPixel = 0.01f;
 
-bool DragsLeftEdge(FrameEdge edge) {
-    return edge == FrameEdge::kLeft || edge == FrameEdge::kTopLeft ||
-           edge == FrameEdge::kBottomLeft;
-}
-
-bool DragsTopEdge(FrameEdge edge) {
-    return edge == FrameEdge::kTop || edge == FrameEdge::kTopLeft || edge == FrameEdge::kTopRight;
-}
-
 std::int64_t SquaredDistance(CanvasPoint a, CanvasPoint b) {
     const std::int64_t dx = std::int64_t{b.x} - a.x;
     const std::int64_t dy = std::int64_t{b.y} - a.y;
@@ -61,7 +52,7 @@ void CanvasInput::MouseMove() {
                       sample.y - interaction_.anchor.y);
         interaction_.anchor = sample;
         MarkModified();
-    } else if (interaction_.tool == kToolCurve) {
+    } else if (interaction_.tool == Tool::kCurve) {
         ++interaction_.curveMoveCounter;
         if (interaction_.curveMoveCounter > kCurveMovesPerPoint ||
             SquaredDistance(interaction_.anchor, sample) > kCurveReachSquared) {
@@ -89,21 +80,21 @@ void CanvasInput::LeftButtonDown() {
         interaction_.anchor = sample;
     } else {
         switch (interaction_.tool) {
-            case kToolStraightLine:
+            case Tool::kStraightLine:
                 Append(sample, false);
                 break;
-            case kToolCurve:
+            case Tool::kCurve:
                 Append(sample, false);
                 interaction_.anchor = sample;
                 interaction_.curveMoveCounter = 0;
                 break;
-            case kToolRectangle:
-            case kToolEllipse:
-            case kToolFilledRectangle:
-            case kToolFilledEllipse:
+            case Tool::kRectangle:
+            case Tool::kEllipse:
+            case Tool::kFilledRectangle:
+            case Tool::kFilledEllipse:
                 interaction_.anchor = sample;
                 break;
-            case kToolRangeSelection:
+            case Tool::kRangeSelection:
                 interaction_.anchor = sample;
                 if (!host_.CtrlHeld() && !host_.ShiftHeld()) {
                     DeselectAll(model_, selection_);
@@ -120,47 +111,52 @@ void CanvasInput::LeftButtonDown() {
 void CanvasInput::LeftButtonUp() {
     host_.UpdateCursor();
     host_.ReleasePointer();
-    const CanvasPoint sample = interaction_.cursorSample;
-    const int tool = interaction_.tool;
     if (selection_.scaleMode) {
         ScaleSelection(model_, selection_);
         host_.TakeSnapshot();
     } else if (selection_.moveMode) {
         host_.TakeSnapshot();
     } else if (interaction_.dragInProgress) {
-        if (tool == kToolStraightLine || tool == kToolCurve) {
+        EndDrag(interaction_.cursorSample);
+    }
+    interaction_.dragInProgress = false;
+}
+
+void CanvasInput::EndDrag(CanvasPoint sample) {
+    const Tool tool = interaction_.tool;
+    switch (tool) {
+        case Tool::kStraightLine:
+        case Tool::kCurve:
             Append(sample, true);
             // A click without moving leaves a lone stroke start; it goes again.
             if (!model_.points.empty() && model_.points.back().kind == kStrokeStart) {
                 model_.points.pop_back();
             }
             host_.TakeSnapshot();
-        } else if (tool == kToolRectangle || tool == kToolFilledRectangle) {
+            break;
+        case Tool::kRectangle:
+        case Tool::kFilledRectangle:
             Report(AddRectangle(model_, random_, interaction_.anchor, sample,
-                                tool == kToolFilledRectangle));
+                                tool == Tool::kFilledRectangle));
             host_.TakeSnapshot();
-        } else if (tool == kToolEllipse || tool == kToolFilledEllipse) {
+            break;
+        case Tool::kEllipse:
+        case Tool::kFilledEllipse:
             Report(AddEllipse(model_, random_, interaction_.anchor, sample,
-                              tool == kToolFilledEllipse));
+                              tool == Tool::kFilledEllipse));
             host_.TakeSnapshot();
-        } else if (tool == kToolRangeSelection) {
+            break;
+        case Tool::kRangeSelection:
             SelectInRectangle(model_, selection_, interaction_.anchor, sample, host_.ShiftHeld());
             host_.RefreshToolbarState();
-        }
+            break;
     }
-    interaction_.dragInProgress = false;
 }
 
 void CanvasInput::RightButtonDown() {
-    if (interaction_.dragInProgress && interaction_.tool == kToolStraightLine) {
+    if (interaction_.dragInProgress && interaction_.tool == Tool::kStraightLine) {
         Append(interaction_.cursorSample, true);
     }
-}
-
-CanvasSize CanvasInput::MinimumWindowSize() const {
-    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
-    return {largest.width - (kMaxCanvasWidth - kMinCanvasSide),
-            largest.height - (kMaxCanvasHeight - kMinCanvasSide)};
 }
 
 void CanvasInput::FrameDragStarted() {

@@ -8,29 +8,9 @@
 #include "Random.h"
 #include "SelectionState.h"
 #include "Shapes.h"
+#include "SizingFrame.h"
 
 namespace zef {
-
-// The edge or corner of the canvas window's sizing frame being dragged.
-enum class FrameEdge {
-    kLeft,
-    kRight,
-    kTop,
-    kTopLeft,
-    kTopRight,
-    kBottom,
-    kBottomLeft,
-    kBottomRight
-};
-
-// A window rectangle in screen coordinates; right and bottom are exclusive.
-struct FrameRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    friend constexpr bool operator==(const FrameRect&, const FrameRect&) = default;
-};
 
 // The mouse on the canvas: strokes, shapes, range selections, move and scale drags, and the
 // drag of the canvas window's sizing frame. Every position comes from the cursor sample of
@@ -47,9 +27,6 @@ class CanvasInput {
     void LeftButtonUp();
     void RightButtonDown();
 
-    // The smallest outer size of the canvas window: a client area of 10 x 10.
-    CanvasSize MinimumWindowSize() const;
-
     void FrameDragStarted();
     // One step of a frame drag: returns the proposed rectangle held to a client area of at
     // most 800 x 600; dragging the left or top edge moves every point so that the drawing
@@ -58,6 +35,8 @@ class CanvasInput {
     void FrameDragEnded();
 
   private:
+    // The left button's release ends the tool's drag at the sample.
+    void EndDrag(CanvasPoint sample);
     void Append(CanvasPoint point, bool connect);
     void Report(ShapeResult result);
     void MarkModified();

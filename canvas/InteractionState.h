@@ -4,15 +4,15 @@
 
 namespace zef {
 
-// Tool ids.
-enum Tool : int {
-    kToolStraightLine = 0,
-    kToolCurve = 1,
-    kToolRectangle = 2,
-    kToolEllipse = 3,
-    kToolFilledRectangle = 4,
-    kToolFilledEllipse = 5,
-    kToolRangeSelection = 6,
+// The tools of the toolbar.
+enum class Tool {
+    kStraightLine,
+    kCurve,
+    kRectangle,
+    kEllipse,
+    kFilledRectangle,
+    kFilledEllipse,
+    kRangeSelection,
 };
 
 struct CanvasPoint {
@@ -23,7 +23,7 @@ struct CanvasPoint {
 
 // The state of the mouse handling on the canvas; run-time only.
 struct InteractionState {
-    int tool = kToolStraightLine;
+    Tool tool = Tool::kStraightLine;
     bool dragInProgress = false;
     // Rectangle, ellipse and range selection: the button-down point; curve: the last point
     // added; move: the cursor sample at the previous step.

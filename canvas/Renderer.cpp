@@ -152,25 +152,23 @@ void Renderer::DrawRubberBand(const Model& model, const InteractionState& intera
     const PixelPoint anchor{interaction.anchor.x, interaction.anchor.y};
     const PixelPoint cursor{interaction.cursorSample.x, interaction.cursorSample.y};
     switch (interaction.tool) {
-        case kToolStraightLine:
-        case kToolCurve:
+        case Tool::kStraightLine:
+        case Tool::kCurve:
             if (!model.points.empty()) {
                 const PointRecord& tail = model.points.back();
                 DrawSegment(bitmap_, {tail.x, tail.y}, cursor, pens_.Red());
             }
             break;
-        case kToolRectangle:
-        case kToolFilledRectangle:
+        case Tool::kRectangle:
+        case Tool::kFilledRectangle:
             DrawRectangleOutline(bitmap_, anchor, cursor, pens_.Red());
             break;
-        case kToolEllipse:
-        case kToolFilledEllipse:
+        case Tool::kEllipse:
+        case Tool::kFilledEllipse:
             DrawEllipseOutline(bitmap_, anchor, cursor, pens_.Red());
             break;
-        case kToolRangeSelection:
+        case Tool::kRangeSelection:
             DrawDottedRectangle(bitmap_, anchor, cursor, pens_.Dotted().colour);
-            break;
-        default:
             break;
     }
 }

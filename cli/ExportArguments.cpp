@@ -49,7 +49,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             parsed.endWait = value.value_or(0);
         } else if (option == "--smoothness" && hasValue) {
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
-            ok = value && *value <= 12;
+            ok = value && *value <= kMaxSmoothness;
             parsed.smoothness = value.value_or(0);
         } else if (option == "--size" && hasValue) {
             ok = ParseSize(arguments[++i], parsed);

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "AppTexts.h"
 #include "ExportRules.h"
+#include "ExportTexts.h"
 #include "Exporters.h"
 #include "ModelFileIO.h"
 #include "StandaloneScene.h"

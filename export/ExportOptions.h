@@ -9,13 +9,17 @@ inline constexpr std::int32_t kExportShaking = 0;
 inline constexpr std::int32_t kExportVtr = 1;
 inline constexpr std::int32_t kExportStill = 2;  // BMP only
 
+// The smoothness of a VTR export runs from 0 to this; a frame shows for 18 - smoothness
+// hundredths of a second.
+inline constexpr std::int32_t kMaxSmoothness = 12;
+
 // The options shared by both export dialogs, so that each opens with the values used last.
 // They live for the run only and return to their defaults at start-up, for a new model and
 // after every successful load.
 struct ExportOptions {
     std::int32_t kind = kExportShaking;
-    std::int32_t endWait = 5;      // seconds the finished drawing stays at the end of a VTR run
-    std::int32_t smoothness = 12;  // 0..12
+    std::int32_t endWait = 5;  // seconds the finished drawing stays at the end of a VTR run
+    std::int32_t smoothness = kMaxSmoothness;
     std::int32_t antiAliasing = 0;
     std::int32_t transparentBackground = 0;
 
@@ -23,7 +27,7 @@ struct ExportOptions {
 };
 
 // Remembers what a dialog used: the smoothness is kept as 18 - frameDelay, so a shaking
-// export (delay 6) leaves it at 12.
+// export (delay 6) leaves it at kMaxSmoothness.
 void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t antiAliasing,
                         std::int32_t transparent, std::int32_t endWait, std::int32_t frameDelay);
 

@@ -3,6 +3,9 @@
 // User-visible texts of the exports, used verbatim.
 namespace zef::texts {
 
+// An export of a model without a single point is refused.
+inline constexpr const char* kEmptyModel = "제프모델이 아니에요;;.";
+
 inline constexpr const char* kExportPreparing = "그림데이터 작성중………";
 inline constexpr const char* kExportCountingColours = "그림의 색을 세고 있어요………";
 inline constexpr const char* kExportWritingGif = "GIF파일을 저장중 ……… 장시간 걸려요 ………";

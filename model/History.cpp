@@ -22,14 +22,14 @@ bool SameDrawing(const HistorySnapshot& entry, const ModelProperties& properties
 
 }  // namespace
 
-bool History::StartDocument(const Model& model, DocumentIdentity identity) {
+bool History::StartDocument(const Model& model, DocumentIdentity identity, bool saved) {
     documents_.push_back(std::move(identity));
     document_ = documents_.size() - 1;
     std::optional<HistorySnapshot> snapshot = SnapshotOf(model);
     if (!snapshot) {
         return false;
     }
-    snapshot->saved = true;
+    snapshot->saved = saved;
     Append(std::move(*snapshot));
     return true;
 }

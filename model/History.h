@@ -19,9 +19,10 @@ namespace zef {
 class History {
   public:
     // Starts a new document named `identity` (a file just read, or an untitled new model) and
-    // records the model as its first entry, which is its saved state. False when memory for
-    // the entry could not be had: the document is current all the same, without an entry.
-    bool StartDocument(const Model& model, DocumentIdentity identity);
+    // records the model as its first entry, which is its saved state unless `saved` is false
+    // (work recovered after a crash, which the file does not hold). False when memory for the
+    // entry could not be had: the document is current all the same, without an entry.
+    bool StartDocument(const Model& model, DocumentIdentity identity, bool saved = true);
 
     // Records the model as the new current and last entry of the current document (an
     // untitled one before any was started), discarding the entries redo could have reached.

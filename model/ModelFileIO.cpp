@@ -9,9 +9,7 @@
 #include <vector>
 
 namespace zef {
-namespace {
 
-// Reads the whole of an open regular file; false when it is not one or a read fails.
 bool ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -31,6 +29,8 @@ bool ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
     }
     return true;
 }
+
+namespace {
 
 // The name is checked before a byte is read: a file with any other ending is refused as it is,
 // however large.

@@ -7,6 +7,7 @@
 
 #include "AboutTexts.h"
 #include "AppTexts.h"
+#include "QtText.h"
 #include "ui_AboutDialog.h"
 
 namespace zef::ui {
@@ -24,7 +25,7 @@ void MakeLink(QLabel* label, const char* text) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, kLinkColour);
     label->setPalette(palette);
-    label->setText(QString::fromUtf8(text));
+    label->setText(FromUtf8(text));
     label->setCursor(Qt::PointingHandCursor);
     // From the top, and tall enough for the underline, which lies below the descent.
     const QFontMetrics metrics = label->fontMetrics();
@@ -39,12 +40,12 @@ void MakeLink(QLabel* label, const char* text) {
 AboutDialog::AboutDialog(std::uint32_t libraryVersion, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
     ui_->setupUi(this);
-    ui_->captionLine->setText(QString::fromUtf8(texts::kAppCaption));
-    ui_->libraryVersionLine->setText(QString::fromStdString(LibraryVersionLine(libraryVersion)));
-    ui_->authorCredit->setText(QString::fromUtf8(texts::kAuthorCredit));
-    ui_->homeSiteAddress->setText(QString::fromUtf8(texts::kHomeSiteAddress));
-    ui_->firstTesterCredit->setText(QString::fromUtf8(texts::kFirstTesterCredit));
-    ui_->secondTesterCredit->setText(QString::fromUtf8(texts::kSecondTesterCredit));
+    ui_->captionLine->setText(FromUtf8(texts::kAppCaption));
+    ui_->libraryVersionLine->setText(FromUtf8(LibraryVersionLine(libraryVersion)));
+    ui_->authorCredit->setText(FromUtf8(texts::kAuthorCredit));
+    ui_->homeSiteAddress->setText(FromUtf8(texts::kHomeSiteAddress));
+    ui_->firstTesterCredit->setText(FromUtf8(texts::kFirstTesterCredit));
+    ui_->secondTesterCredit->setText(FromUtf8(texts::kSecondTesterCredit));
     MakeLink(ui_->mailLink, texts::kMailAddress);
     MakeLink(ui_->distributorLink, texts::kDistributorAddress);
     ui_->mailLink->installEventFilter(this);
@@ -61,7 +62,7 @@ bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == ui_->mailLink) {
             QDesktopServices::openUrl(
-                QUrl(QString::fromStdString(MailLinkAddress(ui_->mailLink->text().toStdString()))));
+                QUrl(FromUtf8(MailLinkAddress(ToUtf8(ui_->mailLink->text())))));
         } else if (watched == ui_->distributorLink) {
             QDesktopServices::openUrl(QUrl(ui_->distributorLink->text()));
         }

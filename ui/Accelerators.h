@@ -3,42 +3,44 @@
 #include <QKeyCombination>
 #include <array>
 
+#include "CommandId.h"
+
 namespace zef::ui {
 
-// One key of the accelerator table and the accelerator id it sends.
+// One key and the command it runs.
 struct Accelerator {
     QKeyCombination key;
-    int id;
+    CommandId command;
 };
 
 // Plain keys are without modifiers. Enter of the keypad toggles VTR mode like Enter.
 inline constexpr std::array<Accelerator, 26> kAccelerators = {{
-    {Qt::CTRL | Qt::Key_N, 40009},
-    {Qt::CTRL | Qt::Key_O, 1111},
-    {QKeyCombination(Qt::Key_1), 40014},
-    {QKeyCombination(Qt::Key_2), 40007},
-    {Qt::CTRL | Qt::Key_S, 40012},
-    {QKeyCombination(Qt::Key_V), 40008},
-    {QKeyCombination(Qt::Key_Z), 40016},
-    {QKeyCombination(Qt::Key_Return), 40013},
-    {QKeyCombination(Qt::Key_Enter), 40013},
-    {Qt::SHIFT | Qt::Key_Z, 40027},
-    {Qt::CTRL | Qt::Key_P, 40011},
-    {QKeyCombination(Qt::Key_Y), 40015},
-    {QKeyCombination(Qt::Key_3), 40017},
-    {QKeyCombination(Qt::Key_4), 40018},
-    {QKeyCombination(Qt::Key_5), 40020},
-    {QKeyCombination(Qt::Key_6), 40019},
-    {QKeyCombination(Qt::Key_M), 40023},
-    {Qt::CTRL | Qt::Key_A, 40006},
-    {Qt::CTRL | Qt::Key_D, 40021},
-    {Qt::CTRL | Qt::Key_I, 40022},
-    {QKeyCombination(Qt::Key_Delete), 40024},
-    {Qt::CTRL | Qt::Key_Z, 40026},
-    {Qt::CTRL | Qt::Key_Y, 40028},
-    {QKeyCombination(Qt::Key_T), 40029},
-    {Qt::KeypadModifier | Qt::Key_Enter, 40013},
-    {Qt::KeypadModifier | Qt::Key_Delete, 40024},
+    {Qt::CTRL | Qt::Key_N, CommandId::kNewModel},
+    {Qt::CTRL | Qt::Key_O, CommandId::kOpen},
+    {QKeyCombination(Qt::Key_1), CommandId::kStraightLine},
+    {QKeyCombination(Qt::Key_2), CommandId::kCurve},
+    {Qt::CTRL | Qt::Key_S, CommandId::kSave},
+    {QKeyCombination(Qt::Key_V), CommandId::kMove},
+    {QKeyCombination(Qt::Key_Z), CommandId::kScale},
+    {QKeyCombination(Qt::Key_Return), CommandId::kVtr},
+    {QKeyCombination(Qt::Key_Enter), CommandId::kVtr},
+    {Qt::SHIFT | Qt::Key_Z, CommandId::kRemoveLastLine},
+    {Qt::CTRL | Qt::Key_P, CommandId::kProperties},
+    {QKeyCombination(Qt::Key_Y), CommandId::kShaking},
+    {QKeyCombination(Qt::Key_3), CommandId::kRectangle},
+    {QKeyCombination(Qt::Key_4), CommandId::kEllipse},
+    {QKeyCombination(Qt::Key_5), CommandId::kFilledRectangle},
+    {QKeyCombination(Qt::Key_6), CommandId::kFilledEllipse},
+    {QKeyCombination(Qt::Key_M), CommandId::kRangeSelection},
+    {Qt::CTRL | Qt::Key_A, CommandId::kSelectAll},
+    {Qt::CTRL | Qt::Key_D, CommandId::kDeselect},
+    {Qt::CTRL | Qt::Key_I, CommandId::kInvertSelection},
+    {QKeyCombination(Qt::Key_Delete), CommandId::kDeleteSelection},
+    {Qt::CTRL | Qt::Key_Z, CommandId::kUndo},
+    {Qt::CTRL | Qt::Key_Y, CommandId::kRedo},
+    {QKeyCombination(Qt::Key_T), CommandId::kStraighten},
+    {Qt::KeypadModifier | Qt::Key_Enter, CommandId::kVtr},
+    {Qt::KeypadModifier | Qt::Key_Delete, CommandId::kDeleteSelection},
 }};
 
 }  // namespace zef::ui

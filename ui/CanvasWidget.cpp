@@ -14,8 +14,6 @@ namespace zef::ui {
 
 namespace {
 
-// How far along an edge from a corner the corner's handle reaches.
-constexpr int kCornerReach = 16;
 const QColor kClassBackground(128, 128, 128);
 
 Qt::CursorShape EdgeCursor(FrameEdge edge) {
@@ -34,22 +32,6 @@ Qt::CursorShape EdgeCursor(FrameEdge edge) {
             return Qt::SizeBDiagCursor;
     }
     return Qt::ArrowCursor;
-}
-
-bool MovesLeft(FrameEdge edge) {
-    return edge == FrameEdge::kLeft || edge == FrameEdge::kTopLeft ||
-           edge == FrameEdge::kBottomLeft;
-}
-bool MovesRight(FrameEdge edge) {
-    return edge == FrameEdge::kRight || edge == FrameEdge::kTopRight ||
-           edge == FrameEdge::kBottomRight;
-}
-bool MovesTop(FrameEdge edge) {
-    return edge == FrameEdge::kTop || edge == FrameEdge::kTopLeft || edge == FrameEdge::kTopRight;
-}
-bool MovesBottom(FrameEdge edge) {
-    return edge == FrameEdge::kBottom || edge == FrameEdge::kBottomLeft ||
-           edge == FrameEdge::kBottomRight;
 }
 
 }  // namespace
@@ -117,8 +99,11 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     if (const auto edge = EdgeAt(event->position().toPoint())) {
         if (event->button() == Qt::LeftButton && !frameDrag_) {
             events_.FrameDragStarted();
+            const QPoint topLeft = mapToGlobal(QPoint(0, 0));
             frameDrag_ =
-                FrameDrag{*edge, QRect(mapToGlobal(QPoint(0, 0)), size()), events_.ScreenPointer()};
+                FrameDrag{*edge,
+                          {topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()},
+                          events_.ScreenPointer()};
         }
         return;
     }
@@ -172,26 +157,7 @@ void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
 }
 
 std::optional<FrameEdge> CanvasWidget::EdgeAt(QPoint position) const {
-    const bool onLeft = position.x() < kBorder;
-    const bool onRight = position.x() >= width() - kBorder;
-    const bool onTop = position.y() < kBorder;
-    const bool onBottom = position.y() >= height() - kBorder;
-    if (!onLeft && !onRight && !onTop && !onBottom) {
-        return std::nullopt;
-    }
-    const bool horizontalSide = onTop || onBottom;
-    const bool verticalSide = onLeft || onRight;
-    const bool left = onLeft || (horizontalSide && position.x() < kCornerReach);
-    const bool right = onRight || (horizontalSide && position.x() >= width() - kCornerReach);
-    const bool top = onTop || (verticalSide && position.y() < kCornerReach);
-    const bool bottom = onBottom || (verticalSide && position.y() >= height() - kCornerReach);
-    if (top) {
-        return left ? FrameEdge::kTopLeft : right ? FrameEdge::kTopRight : FrameEdge::kTop;
-    }
-    if (bottom) {
-        return left ? FrameEdge::kBottomLeft : right ? FrameEdge::kBottomRight : FrameEdge::kBottom;
-    }
-    return left ? FrameEdge::kLeft : FrameEdge::kRight;
+    return FrameEdgeAt({position.x(), position.y()}, {width(), height()}, kBorder);
 }
 
 // Moves the dragged edges with the pointer, keeps the client area at least 10 x 10, and
@@ -199,23 +165,9 @@ std::optional<FrameEdge> CanvasWidget::EdgeAt(QPoint position) const {
 void CanvasWidget::StepFrameDrag() {
     const FrameDrag& drag = *frameDrag_;
     const CanvasPoint pointer = events_.ScreenPointer();
-    const int dx = pointer.x - drag.startPointer.x;
-    const int dy = pointer.y - drag.startPointer.y;
-    const int smallest = kMinCanvasSide + 2 * kBorder;
-    const QRect start = drag.startRect;
-    FrameRect proposed{start.left(), start.top(), start.right() + 1, start.bottom() + 1};
-    if (MovesLeft(drag.edge)) {
-        proposed.left = std::min(proposed.left + dx, proposed.right - smallest);
-    }
-    if (MovesRight(drag.edge)) {
-        proposed.right = std::max(proposed.right + dx, proposed.left + smallest);
-    }
-    if (MovesTop(drag.edge)) {
-        proposed.top = std::min(proposed.top + dy, proposed.bottom - smallest);
-    }
-    if (MovesBottom(drag.edge)) {
-        proposed.bottom = std::max(proposed.bottom + dy, proposed.top + smallest);
-    }
+    const CanvasPoint travel{pointer.x - drag.startPointer.x, pointer.y - drag.startPointer.y};
+    const FrameRect proposed =
+        DraggedFrame(drag.edge, drag.startRect, travel, kMinCanvasSide + 2 * kBorder);
     const FrameRect taken = events_.FrameDragStep(drag.edge, proposed);
     const QPoint topLeft = parentWidget()->mapFromGlobal(QPoint(taken.left, taken.top));
     setGeometry(topLeft.x(), topLeft.y(), taken.right - taken.left, taken.bottom - taken.top);

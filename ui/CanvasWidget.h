@@ -8,6 +8,7 @@
 #include "Bitmap.h"
 #include "CanvasEvents.h"
 #include "CanvasLimits.h"
+#include "SizingFrame.h"
 #include "ToolMode.h"
 
 namespace zef::ui {
@@ -47,7 +48,7 @@ class CanvasWidget : public QWidget {
   private:
     struct FrameDrag {
         FrameEdge edge;
-        QRect startRect;  // screen coordinates
+        FrameRect startRect;
         CanvasPoint startPointer;
     };
 

@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 
 #include "ColourPatch.h"
+#include "QtText.h"
 #include "ui_ColourPickerDialog.h"
 
 namespace zef::ui {
@@ -29,7 +30,7 @@ ColourPickerDialog::ColourPickerDialog(Editor& editor, int slot, QWidget* parent
         });
         QLineEdit* edit = edits_[index];
         connect(edit, &QLineEdit::textChanged, this, [this, channel, edit](const QString& text) {
-            if (session_.EditChanged(channel, text.toStdString(), edit->hasFocus())) {
+            if (session_.EditChanged(channel, ToUtf8(text), edit->hasFocus())) {
                 ShowChannel(channel, true, false);
                 ColourChanged();
             }
@@ -65,7 +66,7 @@ void ColourPickerDialog::ShowChannel(Channel channel, bool inSlider, bool inEdit
     }
     if (inEdit) {
         const QSignalBlocker blocker(edits_[index]);
-        edits_[index]->setText(QString::fromStdString(session_.Text(channel)));
+        edits_[index]->setText(FromUtf8(session_.Text(channel)));
     }
 }
 

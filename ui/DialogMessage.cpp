@@ -1,17 +1,15 @@
 #include "DialogMessage.h"
 
 #include <QMessageBox>
-#include <QString>
 
 #include "AppTexts.h"
+#include "QtText.h"
 
 namespace zef::ui {
 
 void ShowDialogMessage(QWidget* owner, std::string_view text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QString::fromUtf8(texts::kAppCaption),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::Ok, owner);
+                    FromUtf8(texts::kAppCaption), FromUtf8(text), QMessageBox::Ok, owner);
     box.exec();
 }
 

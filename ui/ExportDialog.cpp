@@ -112,7 +112,7 @@ void ExportDialog::ShowForm(const ExportForm& form) {
     path_->setText(QFile::decodeName(form.path.c_str()));
     width_->setText(QString::fromStdString(form.width));
     height_->setText(QString::fromStdString(form.height));
-    smoothness_->setRange(0, 12);
+    smoothness_->setRange(0, kMaxSmoothness);
     smoothness_->setValue(form.smoothness);
     (form.antiAliasing ? antiAliasing_ : noAntiAliasing_)->setChecked(true);
     if (transparent_ != nullptr) {
@@ -167,7 +167,7 @@ void ExportDialog::Browse() {
         return;
     }
     record.initialDirectory.clear();
-    record.path = *chosen;
+    record.Chose(*chosen);
     path_->setText(QFile::decodeName(chosen->c_str()));
 }
 

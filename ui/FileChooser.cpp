@@ -1,34 +1,29 @@
 #include "FileChooser.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <algorithm>
+
+#include "QtText.h"
 
 namespace zef::ui {
 namespace {
 
 QString FilterText(const FileFilter& filter) {
-    QString patterns = QString::fromStdString(filter.pattern);
+    QString patterns = FromUtf8(filter.pattern);
     patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.description), patterns);
+    return QStringLiteral("%1 (%2)").arg(FromUtf8(filter.description), patterns);
 }
 
 // The ending of a filter's first pattern: "gif" for "*.gif".
 QString EndingOf(const FileFilter& filter) {
-    const QString pattern = QString::fromStdString(filter.pattern).section(QLatin1Char(';'), 0, 0);
+    const QString pattern = FromUtf8(filter.pattern).section(QLatin1Char(';'), 0, 0);
     return pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2) : QString();
-}
-
-// The folder of the last choice, shared by every file dialog of the program.
-QString& RememberedDirectory() {
-    static QString directory;
-    return directory;
 }
 
 }  // namespace
 
 std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) {
-    QFileDialog chooser(&owner, QString::fromStdString(dialog.title));
+    QFileDialog chooser(&owner, FromUtf8(dialog.title));
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setOption(QFileDialog::HideNameFilterDetails);
     chooser.setOption(QFileDialog::ReadOnly, !dialog.hideReadOnly);
@@ -49,30 +44,26 @@ std::optional<std::string> ChooseFile(QWidget& owner, const FileDialog& dialog) 
         // The dialog names the chosen filter with or without its patterns.
         const auto takeEnding = [&chooser, &dialog] {
             const QString chosen = chooser.selectedNameFilter();
-            const auto filter = std::find_if(
-                dialog.filters.begin(), dialog.filters.end(), [&chosen](const FileFilter& f) {
-                    return chosen.startsWith(QString::fromStdString(f.description));
-                });
+            const auto filter = std::find_if(dialog.filters.begin(), dialog.filters.end(),
+                                             [&chosen](const FileFilter& f) {
+                                                 return chosen.startsWith(FromUtf8(f.description));
+                                             });
             chooser.setDefaultSuffix(filter == dialog.filters.end() ? QString()
                                                                     : EndingOf(*filter));
         };
         takeEnding();
         QObject::connect(&chooser, &QFileDialog::filterSelected, &chooser, takeEnding);
     }
-    const QString directory = dialog.initialDirectory.empty()
-                                  ? RememberedDirectory()
-                                  : QFile::decodeName(dialog.initialDirectory.c_str());
-    if (!directory.isEmpty()) {
-        chooser.setDirectory(directory);
+    if (!dialog.initialDirectory.empty()) {
+        chooser.setDirectory(FromLocalPath(dialog.initialDirectory));
     }
     if (!dialog.initialPath.empty()) {
-        chooser.selectFile(QFile::decodeName(dialog.initialPath.c_str()));
+        chooser.selectFile(FromLocalPath(dialog.initialPath));
     }
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    RememberedDirectory() = chooser.directory().absolutePath();
-    return QFile::encodeName(chooser.selectedFiles().front()).toStdString();
+    return LocalPath(chooser.selectedFiles().front());
 }
 
 }  // namespace zef::ui

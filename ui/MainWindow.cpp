@@ -78,10 +78,12 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
     shakeTimer_.setTimerType(Qt::PreciseTimer);
     shakeTimer_.setInterval(kShakeInterval);
     connect(&shakeTimer_, &QTimer::timeout, this, &MainWindow::ShakeTick);
+    recoveryTimer_.setInterval(kRecoveryInterval);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::RecoveryTick);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::CommitSessionData);
 }
 
-QAction* MainWindow::CommandAction(int id) const {
+QAction* MainWindow::CommandAction(CommandId id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
 }
@@ -89,11 +91,13 @@ QAction* MainWindow::CommandAction(int id) const {
 void MainWindow::StartTimers() {
     frameTimer_.start();
     shakeTimer_.start();
+    recoveryTimer_.start();
 }
 
 void MainWindow::StopTimers() {
     frameTimer_.stop();
     shakeTimer_.stop();
+    recoveryTimer_.stop();
 }
 
 void MainWindow::HandOverPath(const QString& path, const QByteArray& activationToken) {
@@ -105,6 +109,12 @@ void MainWindow::HandOverPath(const QString& path, const QByteArray& activationT
     RunPendingHandOvers();
 }
 
+void MainWindow::EndWithoutAsking() {
+    endingWithoutAsking_ = true;
+    Guarded([this] { editor_.recovery().Seal(editor_.model()); });
+    Quit();
+}
+
 void MainWindow::SetCaption(const std::string& text) {
     setWindowTitle(FromUtf8(text));
 }
@@ -113,13 +123,13 @@ void MainWindow::SetStatusText(StatusPane pane, const std::string& text) {
     statusPanes_->Pane(pane).setText(FromUtf8(text));
 }
 
-void MainWindow::EnableCommand(int id, bool enabled) {
+void MainWindow::EnableCommand(CommandId id, bool enabled) {
     if (QAction* action = CommandAction(id)) {
         action->setEnabled(enabled);
     }
 }
 
-void MainWindow::PressCommand(int id, bool pressed) {
+void MainWindow::PressCommand(CommandId id, bool pressed) {
     if (QAction* action = CommandAction(id)) {
         pressed_[id] = pressed;
         action->setChecked(pressed);
@@ -151,9 +161,11 @@ void MainWindow::SetCursorShape(CursorShape shape) {
 }
 
 MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
-    QMessageBox message(
-        box.icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
-        FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton, &OwnerWidget(box.owner));
+    const QMessageBox::Icon icon = box.icon == MessageIcon::kError      ? QMessageBox::Critical
+                                   : box.icon == MessageIcon::kQuestion ? QMessageBox::Question
+                                                                        : QMessageBox::NoIcon;
+    QMessageBox message(icon, FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton,
+                        &OwnerWidget(box.owner));
     switch (box.buttons) {
         case MessageButtons::kOk:
             message.setStandardButtons(QMessageBox::Ok);
@@ -166,6 +178,10 @@ MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
             message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             message.setDefaultButton(QMessageBox::No);
             message.setEscapeButton(QMessageBox::No);
+            break;
+        case MessageButtons::kYesNo:
+            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            message.setDefaultButton(QMessageBox::Yes);
             break;
     }
     switch (message.exec()) {
@@ -369,16 +385,15 @@ CanvasPoint MainWindow::ScreenPointer() {
 
 void MainWindow::BuildToolbar() {
     for (const ToolbarEntry& entry : kToolbarEntries) {
-        if (entry.command == kSeparator) {
+        if (!entry.command) {
             toolbar_->addSeparator();
             continue;
         }
-        const int id = entry.command;
-        const QString tip = QString::fromUtf8(TooltipFor(id).value_or(""));
+        const CommandId id = *entry.command;
+        const QString tip = QString::fromUtf8(TooltipFor(id));
         QAction* action = toolbar_->addAction(
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
-        action->setData(id);
         action->setCheckable(entry.kind == ButtonKind::kToggle);
         connect(action, &QAction::triggered, this, [this, action, id] {
             // A click must not change the pressed look by itself; the editor sets it.
@@ -389,11 +404,14 @@ void MainWindow::BuildToolbar() {
     }
 }
 
+// The keys are shortcuts of their own rather than the toolbar actions' shortcuts: VTR mode
+// disables most buttons, a disabled action ignores its key, and the keys must still reach the
+// editor, whose command guards decide what runs.
 void MainWindow::BuildAccelerators() {
     for (const Accelerator& accelerator : kAccelerators) {
         auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
         shortcut->setContext(Qt::WindowShortcut);
-        const int id = accelerator.id;
+        const CommandId id = accelerator.command;
         connect(shortcut, &QShortcut::activated, this,
                 [this, id] { RunFlow([this, id] { editor_.Command(id); }); });
     }
@@ -423,6 +441,11 @@ void MainWindow::ShakeTick() {
     if (!reportingFailure_) {
         Guarded([this] { editor_.ShakeTick(); });
     }
+}
+
+// Apart from the frame ticks: the model is copied here, and written on a thread of its own.
+void MainWindow::RecoveryTick() {
+    Guarded([this] { editor_.recovery().Tick(editor_.model(), RecoveryKeeper::Clock::now()); });
 }
 
 void MainWindow::RunPendingHandOvers() {

@@ -21,15 +21,16 @@ class QSessionManager;
 namespace zef::ui {
 
 // The main window: toolbar, the canvas window between the bars, status bar, the accelerator
-// keys and the two timers. It shows and asks what the editor wants through the Shell, and
-// hands the editor the user's commands, the canvas's events, dropped files, the close request
-// and paths handed over by a second start.
+// keys and the timers (frames, shaking, and the recovery copy). It shows and asks what the editor
+// wants through the Shell, and hands the editor the user's commands, the canvas's events, dropped
+// files, the close request and paths handed over by a second start.
 class MainWindow : public QWidget, public Shell, private CanvasEvents {
     Q_OBJECT
 
   public:
     static constexpr int kFrameInterval = 30;  // milliseconds
     static constexpr int kShakeInterval = 60;
+    static constexpr int kRecoveryInterval = 1000;
 
     explicit MainWindow(std::uint32_t seed);
 
@@ -38,12 +39,14 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     QToolBar& toolbar() { return *toolbar_; }
     StatusPanes& statusPanes() { return *statusPanes_; }
     // The toolbar button of a command id 0..27.
-    QAction* CommandAction(int id) const;
+    QAction* CommandAction(CommandId id) const;
 
     void StartTimers();
     void StopTimers();
     // Set once the close flow has decided that the program ends.
     bool QuitRequested() const { return quitRequested_; }
+    // Set once the program is told to end without asking anything.
+    bool EndingWithoutAsking() const { return endingWithoutAsking_; }
 
   public slots:
     // A path handed over by a second start: the window comes forward (with the desktop's
@@ -51,6 +54,10 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // changes first. While a dialog is open or an export runs it waits until the editor is
     // idle again.
     void HandOverPath(const QString& path, const QByteArray& activationToken = {});
+    // The program is told to end (a signal of the system, the session or the terminal ending)
+    // and cannot ask to save changes: the recovery copy is brought up to date and kept, and
+    // the event loop ends.
+    void EndWithoutAsking();
 
   signals:
     void FramePresented();
@@ -59,8 +66,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // The Shell.
     void SetCaption(const std::string& text) override;
     void SetStatusText(StatusPane pane, const std::string& text) override;
-    void EnableCommand(int id, bool enabled) override;
-    void PressCommand(int id, bool pressed) override;
+    void EnableCommand(CommandId id, bool enabled) override;
+    void PressCommand(CommandId id, bool pressed) override;
     void ShowProgress(bool shown) override;
     void SetProgressRange(std::int32_t low, std::int32_t high) override;
     void SetProgressStep(std::int32_t step) override;
@@ -114,6 +121,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void CommitSessionData(QSessionManager& manager);
     void FrameTick();
     void ShakeTick();
+    void RecoveryTick();
     void RunPendingHandOvers();
     QWidget& OwnerWidget(ShellWindow owner);
     // The rectangle between the toolbar and the status bar, on the screen.
@@ -134,16 +142,18 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     QToolBar* toolbar_;
     StatusPanes* statusPanes_;
     CanvasWidget* canvas_;
-    std::map<int, QAction*> actions_;
-    std::map<int, bool> pressed_;
+    std::map<CommandId, QAction*> actions_;
+    std::map<CommandId, bool> pressed_;
     QTimer frameTimer_;
     QTimer shakeTimer_;
+    QTimer recoveryTimer_;
     int toolbarHeight_ = 0;
     int statusBarHeight_ = 0;
     std::optional<ConfineArea> confinedTo_;
     int flowDepth_ = 0;
     bool reportingFailure_ = false;
     bool quitRequested_ = false;
+    bool endingWithoutAsking_ = false;
     std::deque<std::string> pendingHandOvers_;
     Editor editor_;
 };

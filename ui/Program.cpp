@@ -135,6 +135,7 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read) {
     window.StopTimers();
+    window.editor().recovery().Discard();
     std::optional<WindowPosition> restored;
     if (!WindowSystemPlacesWindows()) {
         restored = WindowPosition{window.x(), window.y()};
@@ -142,9 +143,13 @@ void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
     Editor& editor = window.editor();
     const SettingsRecord record =
         SettingsRecordAtExit(read, restored, editor.model().properties, editor.settings());
-    if (!WriteSettingsFile(settingsFile, record)) {
-        std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
-                     settingsFile.c_str());
+    if (WriteSettingsFile(settingsFile, record)) {
+        return;
+    }
+    std::fprintf(stderr, "zeftool: the settings could not be written to %s\n",
+                 settingsFile.c_str());
+    // Nobody may be there to close a message when the session or the terminal ends.
+    if (!window.EndingWithoutAsking()) {
         window.ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption, MessageButtons::kOk,
                             MessageIcon::kError, ShellWindow::kMain});
     }

@@ -37,9 +37,10 @@ std::filesystem::path SettingsFile();
 // absolute path), focuses the canvas and starts the timers.
 void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read);
 
-// Stops the timers and writes the settings: the window's restored position and the current
-// model's properties. A failed write is told on standard error and in a message with the
-// error icon; the previous file stays.
+// Stops the timers, removes the recovery copy unless the program ends without asking, and
+// writes the settings: the window's restored position and the current model's properties. A
+// failed write is told on standard error and, unless the program ends without asking, in a
+// message with the error icon; the previous file stays.
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read);
 

@@ -4,16 +4,10 @@
 
 #include "ColourPickerDialog.h"
 #include "DialogMessage.h"
+#include "QtText.h"
 #include "ui_PropertiesDialog.h"
 
 namespace zef::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 PropertiesDialog::PropertiesDialog(Editor& editor, QWidget* parent)
     : QDialog(parent),
@@ -21,6 +15,9 @@ PropertiesDialog::PropertiesDialog(Editor& editor, QWidget* parent)
       ui_(std::make_unique<Ui::PropertiesDialog>()),
       session_(editor) {
     ui_->setupUi(this);
+    ui_->lineWidthSlider->setRange(0, kLineWidthPositionMax);
+    ui_->shakeSlider->setRange(kShakePositionMin, kShakePositionMax);
+    ui_->speedSlider->setRange(kSpeedPositionMin, kSpeedPositionMax);
     setWindowTitle(FromUtf8(session_.Caption()));
     ui_->cancelButton->setEnabled(!session_.ForNewModel());
     ui_->lineSwatch->SetCaption(ui_->lineSwatch->accessibleName());
@@ -67,7 +64,7 @@ PropertiesDialog::~PropertiesDialog() = default;
 
 void PropertiesDialog::accept() {
     const PropertiesVerdict verdict =
-        session_.Ok(ui_->widthEdit->text().toStdString(), ui_->heightEdit->text().toStdString());
+        session_.Ok(ToUtf8(ui_->widthEdit->text()), ToUtf8(ui_->heightEdit->text()));
     if (verdict != PropertiesVerdict::kAccepted) {
         ShowDialogMessage(this, MessageFor(verdict));
         return;
@@ -86,8 +83,8 @@ void PropertiesDialog::reject() {
 
 // Filling the controls is not the user's doing: it moves no trackbar's value into the model.
 void PropertiesDialog::ShowControls(const PropertiesControls& controls) {
-    ui_->widthEdit->setText(QString::fromStdString(controls.width));
-    ui_->heightEdit->setText(QString::fromStdString(controls.height));
+    ui_->widthEdit->setText(FromUtf8(controls.width));
+    ui_->heightEdit->setText(FromUtf8(controls.height));
     {
         const QSignalBlocker line(ui_->lineWidthSlider);
         const QSignalBlocker shake(ui_->shakeSlider);

@@ -2,20 +2,19 @@
 
 #include "AppTexts.h"
 #include "FilePaths.h"
+#include "PrivateFolder.h"
+#include "QtText.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -35,20 +34,6 @@ std::span<const std::uint8_t> Bytes(const QByteArray& data) {
 
 QByteArray Block(const HandOverBlock& block) {
     return {reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size())};
-}
-
-// A folder that this user owns and nobody else may enter, made when missing.
-bool PrivateFolder(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-        return false;
-    }
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
-        info.st_uid != ::getuid()) {
-        return false;
-    }
-    return (info.st_mode & 0077) == 0 || ::chmod(name.constData(), 0700) == 0;
 }
 
 // One second start's connection: its block, the answer, the optional activation token; then
@@ -95,7 +80,7 @@ class Reception : public QObject {
         }
         finished_ = true;
         if (path_) {
-            const QString path = QFile::decodeName(QByteArray::fromStdString(*path_));
+            const QString path = FromLocalPath(*path_);
             const QByteArray token = QByteArray::fromStdString(token_);
             SingleInstance* instance = &instance_;
             QMetaObject::invokeMethod(
@@ -146,7 +131,7 @@ QString SingleInstance::MeetingFolder() {
     }
     const QString own =
         QDir::tempPath() + QStringLiteral("/zeftool-") + QString::number(::getuid());
-    return PrivateFolder(own) ? own : QString();
+    return MakePrivateFolder(LocalPath(own)) ? own : QString();
 }
 
 SingleInstance::SingleInstance(const QString& meetingFolder, QObject* parent)
@@ -221,8 +206,7 @@ int RunSecondStart(const QString& meetingFolder, const std::string& commandLine)
     const std::string_view message = SecondStartMessage(outcome);
     if (!message.empty()) {
         std::fprintf(stderr, "zeftool: %.*s\n", static_cast<int>(message.size()), message.data());
-        QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
-                        QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
+        QMessageBox box(QMessageBox::NoIcon, FromUtf8(texts::kAppCaption), FromUtf8(message),
                         QMessageBox::Ok);
         box.exec();
     }

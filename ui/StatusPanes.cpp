@@ -1,5 +1,7 @@
 #include "StatusPanes.h"
 
+#include "ProgressStep.h"
+
 namespace zef::ui {
 
 namespace {
@@ -21,13 +23,8 @@ StatusPanes::StatusPanes(QWidget* parent) : QWidget(parent) {
 }
 
 void StatusPanes::Step() {
-    const std::int64_t low = progress_->minimum();
-    const std::int64_t high = progress_->maximum();
-    std::int64_t position = std::int64_t{progress_->value()} + step_;
-    if ((position < low || position > high) && high > low) {
-        position = low + (position - low) % (high - low);
-    }
-    progress_->setValue(static_cast<int>(std::clamp(position, low, high)));
+    progress_->setValue(
+        SteppedProgress(progress_->value(), step_, progress_->minimum(), progress_->maximum()));
 }
 
 QSize StatusPanes::sizeHint() const {

@@ -3,8 +3,10 @@
 
 #include "MainWindow.h"
 #include "Program.h"
+#include "RecoveryFolder.h"
 #include "SettingsFile.h"
 #include "SingleInstance.h"
+#include "UnixSignals.h"
 
 int main(int argc, char** argv) {
     if (!zef::ui::HasDisplay()) {
@@ -25,8 +27,13 @@ int main(int argc, char** argv) {
     zef::ui::MainWindow window(zef::ui::ClockSeed());
     QObject::connect(&instance, &zef::ui::SingleInstance::PathHandedOver, &window,
                      &zef::ui::MainWindow::HandOverPath);
+    zef::ui::UnixSignals unixSignals;
+    QObject::connect(&unixSignals, &zef::ui::UnixSignals::Received, &window,
+                     &zef::ui::MainWindow::EndWithoutAsking);
+    window.editor().recovery().UseFolder(zef::RecoveryFolderPath());
     zef::ui::StartEditor(window, commandLine, settings);
-    const int exitCode = QApplication::exec();
+    // A signal may have ended the program during the start's questions.
+    const int exitCode = window.QuitRequested() ? 0 : QApplication::exec();
     zef::ui::ShutDown(window, settingsFile, settings);
     return exitCode;
 }

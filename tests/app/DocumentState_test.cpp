@@ -31,7 +31,7 @@ class DocumentStateTest : public EditorTest {
     void OpenDiscarding(const std::string& name) {
         shell.answers.push_back(MessageAnswer::kNo);
         shell.chosenFiles.push_back(PathOf(name));
-        editor.Command(1111);
+        editor.Command(CommandId::kOpen);
     }
     std::vector<CanvasPoint> PointsIn(const std::string& name) const {
         const LoadResult loaded = ReadModelFile(PathOf(name), {});
@@ -77,21 +77,21 @@ TEST_F(DocumentStateTest, UndoAcrossOpenAndNewShowsAndSavesTheDocumentOfTheDrawi
          },
          Caption("a.zfm", true)},
         {"open b", [&] { OpenDiscarding("b.zfm"); }, Caption("b.zfm", false)},
-        {"undo into a", [&] { editor.Command(40026); }, Caption("a.zfm", true)},
-        {"save a", [&] { editor.Command(40012); }, Caption("a.zfm", false)},
-        {"undo to a as loaded", [&] { editor.Command(40026); }, Caption("a.zfm", true)},
-        {"undo into untitled", [&] { editor.Command(40026); }, Caption("무제", true)},
+        {"undo into a", [&] { editor.Command(CommandId::kUndo); }, Caption("a.zfm", true)},
+        {"save a", [&] { editor.Command(CommandId::kSave); }, Caption("a.zfm", false)},
+        {"undo to a as loaded", [&] { editor.Command(CommandId::kUndo); }, Caption("a.zfm", true)},
+        {"undo into untitled", [&] { editor.Command(CommandId::kUndo); }, Caption("무제", true)},
         {"save untitled as c",
          [&] {
              shell.chosenFiles.push_back(PathOf("c"));
-             editor.Command(40012);
+             editor.Command(CommandId::kSave);
          },
          Caption("c.zfm", false)},
-        {"undo to c empty", [&] { editor.Command(40026); }, Caption("c.zfm", true)},
-        {"redo to c as saved", [&] { editor.Command(40028); }, Caption("c.zfm", false)},
-        {"redo to a as loaded", [&] { editor.Command(40028); }, Caption("a.zfm", true)},
-        {"redo to a as saved", [&] { editor.Command(40028); }, Caption("a.zfm", false)},
-        {"redo to b", [&] { editor.Command(40028); }, Caption("b.zfm", false)},
+        {"undo to c empty", [&] { editor.Command(CommandId::kUndo); }, Caption("c.zfm", true)},
+        {"redo to c as saved", [&] { editor.Command(CommandId::kRedo); }, Caption("c.zfm", false)},
+        {"redo to a as loaded", [&] { editor.Command(CommandId::kRedo); }, Caption("a.zfm", true)},
+        {"redo to a as saved", [&] { editor.Command(CommandId::kRedo); }, Caption("a.zfm", false)},
+        {"redo to b", [&] { editor.Command(CommandId::kRedo); }, Caption("b.zfm", false)},
     };
     for (const Step& step : steps) {
         step.act();
@@ -109,19 +109,19 @@ TEST_F(DocumentStateTest, UndoAcrossOpenAndNewShowsAndSavesTheDocumentOfTheDrawi
 
 TEST_F(DocumentStateTest, NewThenUndoAndSavingOneFileTwiceKeepsOnlyTheLastSaveClean) {
     editor.PathHandedOver(PathOf("a.zfm"));
-    editor.Command(40009);
+    editor.Command(CommandId::kNewModel);
     EXPECT_EQ(shell.caption, Caption("무제", false));
-    editor.Command(40026);
+    editor.Command(CommandId::kUndo);
     EXPECT_EQ(shell.caption, Caption("a.zfm", false)) << "a.zfm still holds it";
 
     // The same file opened again and saved changed: the first opening's state is not what
     // the file holds any more.
-    editor.Command(40028);
+    editor.Command(CommandId::kRedo);
     editor.PathHandedOver(PathOf("a.zfm"));
     Drag({30, 30}, {40, 40});
-    editor.Command(40012);
+    editor.Command(CommandId::kSave);
     for (int i = 0; i < 3; ++i) {
-        editor.Command(40026);
+        editor.Command(CommandId::kUndo);
     }
     EXPECT_EQ(shell.caption, Caption("a.zfm", true));
 }
@@ -157,7 +157,7 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
 }
 
 TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
-    for (const int tool : {kToolStraightLine, kToolCurve}) {
+    for (const Tool tool : {Tool::kStraightLine, Tool::kCurve}) {
         Reopen("a.zfm");
         editor.interaction().tool = tool;
         for (const bool modified : {false, true}) {
@@ -167,7 +167,7 @@ TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
             Press(200, 200);
             EXPECT_EQ(shell.caption, Caption("a.zfm", true)) << "the start point is a change";
             Release(200, 200);
-            EXPECT_EQ(shell.caption, Caption("a.zfm", modified)) << tool;
+            EXPECT_EQ(shell.caption, Caption("a.zfm", modified)) << static_cast<int>(tool);
         }
     }
 }

@@ -10,67 +10,72 @@ using CommandsTest = EditorTest;
 
 TEST_F(CommandsTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKeys) {
     Drag({10, 10}, {60, 10});
-    editor.Command(7);
+    editor.Command(CommandId::kVtr);
     ASSERT_TRUE(editor.renderer().VtrMode());
-    for (int id : {25, 40026, 21, 22, 23}) {
+    for (CommandId id : {CommandId::kUndo, CommandId::kSelectAll, CommandId::kDeselect,
+                         CommandId::kInvertSelection}) {
         editor.Command(id);
     }
     EXPECT_EQ(model.points.size(), 2u);
-    EXPECT_EQ(editor.interaction().tool, kToolStraightLine);
+    EXPECT_EQ(editor.interaction().tool, Tool::kStraightLine);
 
-    editor.Command(40017);
-    EXPECT_EQ(editor.interaction().tool, kToolRectangle);
-    editor.Command(20);
-    EXPECT_EQ(editor.interaction().tool, kToolRangeSelection);
+    editor.Command(CommandId::kRectangle);
+    EXPECT_EQ(editor.interaction().tool, Tool::kRectangle);
+    editor.Command(CommandId::kRangeSelection);
+    EXPECT_EQ(editor.interaction().tool, Tool::kRangeSelection);
 
-    editor.Command(7);
-    editor.Command(40026);
+    editor.Command(CommandId::kVtr);
+    editor.Command(CommandId::kUndo);
     EXPECT_TRUE(model.points.empty());
-    editor.Command(40028);
+    editor.Command(CommandId::kRedo);
     EXPECT_EQ(model.points.size(), 2u);
 }
 
 TEST_F(CommandsTest, ToolbarFollowsEveryModeChange) {
     Drag({10, 10}, {60, 10});
-    editor.Command(17);
-    EXPECT_TRUE(shell.pressed[17]);
-    EXPECT_FALSE(shell.pressed[2]);
+    editor.Command(CommandId::kEllipse);
+    EXPECT_TRUE(shell.pressed[CommandId::kEllipse]);
+    EXPECT_FALSE(shell.pressed[CommandId::kStraightLine]);
 
-    editor.Command(21);
-    EXPECT_TRUE(shell.pressed[20]);
-    EXPECT_FALSE(shell.pressed[17]);
-    for (int id : {5, 6, 24, 27}) {
-        EXPECT_TRUE(shell.enabled[id]) << id;
+    editor.Command(CommandId::kSelectAll);
+    EXPECT_TRUE(shell.pressed[CommandId::kRangeSelection]);
+    EXPECT_FALSE(shell.pressed[CommandId::kEllipse]);
+    for (CommandId id : {CommandId::kMove, CommandId::kScale, CommandId::kDeleteSelection,
+                         CommandId::kStraighten}) {
+        EXPECT_TRUE(shell.enabled[id]) << static_cast<int>(id);
     }
 
-    editor.Command(5);
-    EXPECT_TRUE(shell.pressed[5]);
+    editor.Command(CommandId::kMove);
+    EXPECT_TRUE(shell.pressed[CommandId::kMove]);
     EXPECT_EQ(shell.cursor, CursorShape::kFourWayMove);
-    editor.Command(6);
-    EXPECT_FALSE(shell.pressed[5]);
-    EXPECT_TRUE(shell.pressed[6]);
+    editor.Command(CommandId::kScale);
+    EXPECT_FALSE(shell.pressed[CommandId::kMove]);
+    EXPECT_TRUE(shell.pressed[CommandId::kScale]);
     EXPECT_EQ(shell.cursor, CursorShape::kHorizontalResize);
-    editor.Command(6);
-    EXPECT_FALSE(shell.pressed[6]);
+    editor.Command(CommandId::kScale);
+    EXPECT_FALSE(shell.pressed[CommandId::kScale]);
 
-    editor.Command(7);
-    EXPECT_TRUE(shell.pressed[7]);
+    editor.Command(CommandId::kVtr);
+    EXPECT_TRUE(shell.pressed[CommandId::kVtr]);
     EXPECT_TRUE(shell.progressShown);
-    EXPECT_FALSE(shell.enabled[0]);
-    EXPECT_TRUE(shell.enabled[24]) << "the selection buttons follow the selection in VTR mode";
+    EXPECT_FALSE(shell.enabled[CommandId::kNewModel]);
+    EXPECT_TRUE(shell.enabled[CommandId::kDeleteSelection])
+        << "the selection buttons follow the selection in VTR mode";
 
-    editor.Command(7);
+    editor.Command(CommandId::kVtr);
     EXPECT_FALSE(shell.progressShown);
-    EXPECT_TRUE(shell.enabled[0]);
+    EXPECT_TRUE(shell.enabled[CommandId::kNewModel]);
 
-    editor.Command(2);
-    EXPECT_TRUE(shell.pressed[2]);
-    EXPECT_FALSE(editor.selection().selectionExists);
-    EXPECT_FALSE(shell.enabled[24]);
+    editor.Command(CommandId::kMove);
+    editor.Command(CommandId::kStraightLine);
+    EXPECT_TRUE(shell.pressed[CommandId::kStraightLine]);
+    EXPECT_FALSE(editor.selection().selectionExists || editor.selection().moveMode);
+    EXPECT_FALSE(model.points[0].selected || model.points[1].selected);
+    EXPECT_FALSE(shell.enabled[CommandId::kDeleteSelection]);
     EXPECT_EQ(shell.cursor, CursorShape::kArrow);
 
-    editor.Command(15);
-    EXPECT_FALSE(shell.pressed[15]);
+    editor.Command(CommandId::kShaking);
+    EXPECT_FALSE(shell.pressed[CommandId::kShaking]);
     EXPECT_EQ(model.document.shakingOn, 0);
 }
 
@@ -107,19 +112,19 @@ TEST_F(DrawingTest, RangeSelectionThenDeleteAndStraighten) {
                                  Continue(10, 51), Continue(20, 50)});
     editor.settings().openInVtr = 0;
     editor.PathHandedOver(PathOf("m.zfm"));
-    editor.Command(20);
+    editor.Command(CommandId::kRangeSelection);
     Drag({10, 5}, {30, 15});
-    EXPECT_TRUE(shell.enabled[24]);
+    EXPECT_TRUE(shell.enabled[CommandId::kDeleteSelection]);
     shell.ctrl = true;
     Drag({25, 5}, {35, 15});
 
-    editor.Command(40024);
+    editor.Command(CommandId::kDeleteSelection);
     EXPECT_EQ(Points(), (PointList{{0, 50}, {10, 51}, {20, 50}}));
     EXPECT_EQ(Kinds(model), (std::vector<std::uint8_t>{1, 2, 2}));
     EXPECT_FALSE(editor.selection().selectionExists);
 
-    editor.Command(21);
-    editor.Command(40029);
+    editor.Command(CommandId::kSelectAll);
+    editor.Command(CommandId::kStraighten);
     EXPECT_EQ(Points(), (PointList{{0, 50}, {20, 50}}));
     EXPECT_EQ(editor.history().Size(), 4u);
 }
@@ -128,12 +133,12 @@ TEST_F(DrawingTest, DeletingTheLastSegmentIsOneUndoStep) {
     Drag({10, 10}, {50, 50});
     Drag({50, 50}, {90, 10});
     const std::size_t entries = editor.history().Size();
-    editor.Command(20);
+    editor.Command(CommandId::kRangeSelection);
     Drag({45, 5}, {100, 60});
-    editor.Command(40024);
+    editor.Command(CommandId::kDeleteSelection);
     EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 50}}));
     EXPECT_EQ(editor.history().Size(), entries + 1);
-    editor.Command(40026);
+    editor.Command(CommandId::kUndo);
     EXPECT_EQ(Points(), (PointList{{10, 10}, {50, 50}, {90, 10}}));
 }
 
@@ -204,8 +209,8 @@ TEST_F(PaintTest, ReplayAtSpeedZeroEnds) {
         Frame();
     }
     EXPECT_FALSE(editor.renderer().VtrMode());
-    EXPECT_TRUE(shell.enabled[0]) << "the toolbar is back";
-    editor.Command(40012);
+    EXPECT_TRUE(shell.enabled[CommandId::kNewModel]) << "the toolbar is back";
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(ReadModelFile(PathOf("slow.zfm"), {}).model->properties.vtrSpeed, 0);
 }
 
@@ -217,13 +222,13 @@ TEST_F(UndoRedoTest, UndoRestoresCanvasSizeAndColoursAndSwitchesModesOff) {
     model.properties.lineWidth = 9;
     editor.SetColourSlot(0, 255, 0, 0, 9);
     editor.TakeSnapshot();
-    editor.Command(21);
-    editor.Command(5);
+    editor.Command(CommandId::kSelectAll);
+    editor.Command(CommandId::kMove);
     ASSERT_TRUE(editor.selection().moveMode);
 
-    editor.Command(40026);
+    editor.Command(CommandId::kUndo);
     EXPECT_FALSE(editor.selection().moveMode);
-    EXPECT_FALSE(shell.pressed[5]);
+    EXPECT_FALSE(shell.pressed[CommandId::kMove]);
     EXPECT_EQ(model.properties.canvasWidth, 800);
     EXPECT_EQ(shell.CanvasClientSize(), (CanvasSize{800, 600}));
     EXPECT_EQ(shell.panes[StatusPane::kCanvasSize], "800 Ⅹ 600");
@@ -234,7 +239,7 @@ TEST_F(UndoRedoTest, UndoRestoresCanvasSizeAndColoursAndSwitchesModesOff) {
         EXPECT_EQ(point.selected, 0);
     }
 
-    editor.Command(40028);
+    editor.Command(CommandId::kRedo);
     EXPECT_EQ(model.properties.canvasWidth, 320);
     EXPECT_EQ(model.properties.lineColour, (Colour{255, 0, 0}));
 }

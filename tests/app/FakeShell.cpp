@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgressStep.h"
+
 namespace zef::test {
 
 void FakeShell::SetCaption(const std::string& text) {
@@ -15,13 +17,14 @@ void FakeShell::SetStatusText(StatusPane pane, const std::string& text) {
     panes[pane] = text;
 }
 
-void FakeShell::EnableCommand(int id, bool on) {
-    calls.push_back("EnableCommand " + std::to_string(id) + (on ? " on" : " off"));
+void FakeShell::EnableCommand(CommandId id, bool on) {
+    calls.push_back("EnableCommand " + std::to_string(static_cast<int>(id)) +
+                    (on ? " on" : " off"));
     enabled[id] = on;
 }
 
-void FakeShell::PressCommand(int id, bool on) {
-    calls.push_back("PressCommand " + std::to_string(id) + (on ? " on" : " off"));
+void FakeShell::PressCommand(CommandId id, bool on) {
+    calls.push_back("PressCommand " + std::to_string(static_cast<int>(id)) + (on ? " on" : " off"));
     pressed[id] = on;
 }
 
@@ -32,6 +35,7 @@ void FakeShell::ShowProgress(bool shown) {
 
 void FakeShell::SetProgressRange(std::int32_t low, std::int32_t high) {
     calls.push_back("SetProgressRange " + std::to_string(low) + " " + std::to_string(high));
+    progressLow = low;
     progressHigh = high;
 }
 
@@ -47,7 +51,7 @@ void FakeShell::SetProgressPosition(std::int32_t position) {
 
 void FakeShell::StepProgress() {
     calls.push_back("StepProgress");
-    progressPosition += progressStep;
+    progressPosition = SteppedProgress(progressPosition, progressStep, progressLow, progressHigh);
 }
 
 void FakeShell::SetCursorShape(CursorShape shape) {

@@ -20,8 +20,8 @@ class FakeShell : public Shell {
 
     void SetCaption(const std::string& text) override;
     void SetStatusText(StatusPane pane, const std::string& text) override;
-    void EnableCommand(int id, bool enabled) override;
-    void PressCommand(int id, bool pressed) override;
+    void EnableCommand(CommandId id, bool enabled) override;
+    void PressCommand(CommandId id, bool pressed) override;
     void ShowProgress(bool shown) override;
     void SetProgressRange(std::int32_t low, std::int32_t high) override;
     void SetProgressStep(std::int32_t step) override;
@@ -64,9 +64,10 @@ class FakeShell : public Shell {
     // What the program showed, as the user would see it now.
     std::string caption;
     std::map<StatusPane, std::string> panes;
-    std::map<int, bool> enabled;
-    std::map<int, bool> pressed;
+    std::map<CommandId, bool> enabled;
+    std::map<CommandId, bool> pressed;
     bool progressShown = false;
+    std::int32_t progressLow = 0;
     std::int32_t progressHigh = 0;
     std::int32_t progressStep = 0;
     std::int32_t progressPosition = 0;

@@ -29,21 +29,36 @@ TEST_F(FileFlowsTest, TitleFollowsDrawSaveLoadAndNew) {
     EXPECT_EQ(shell.captionsSet, captions + 1) << "the caption is sent only when it changes";
 
     shell.chosenFiles.push_back(PathOf("a"));
-    editor.Command(4);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.caption, Titled("a.zfm"));
     EXPECT_EQ(model.document.path, PathOf("a.zfm"));
     EXPECT_TRUE(std::filesystem::exists(PathOf("a.zfm")));
 
     Drag({60, 60}, {70, 90});
     shell.answers.push_back(MessageAnswer::kNo);
-    editor.Command(40009);
+    editor.Command(CommandId::kNewModel);
     EXPECT_EQ(shell.caption, kClean);
     EXPECT_TRUE(model.points.empty());
 
     shell.chosenFiles.push_back(PathOf("a.zfm"));
-    editor.Command(1111);
+    editor.Command(CommandId::kOpen);
     EXPECT_EQ(shell.caption, Titled("a.zfm"));
     EXPECT_EQ(Points(), (std::vector<CanvasPoint>{{10, 10}, {50, 50}, {10, 10}}));
+}
+
+TEST_F(FileFlowsTest, OpenStartsInTheProgramFolderUntilAFileOpensThenInThatFilesFolder) {
+    std::filesystem::create_directory(PathOf("sub"));
+    WriteModel(PathOf("sub/a.zfm"), {Start(1, 1), Continue(5, 5)});
+    for (const std::optional<std::string>& chosen :
+         {std::optional(PathOf("sub/missing.zfm")), std::optional(PathOf("sub/a.zfm")),
+          std::optional<std::string>()}) {
+        shell.chosenFiles.push_back(chosen);
+        editor.Command(CommandId::kOpen);
+    }
+    ASSERT_EQ(shell.fileDialogs.size(), 3u);
+    EXPECT_EQ(shell.fileDialogs[0].initialDirectory, PathOf(""));
+    EXPECT_EQ(shell.fileDialogs[1].initialDirectory, PathOf("")) << "the open failed";
+    EXPECT_EQ(shell.fileDialogs[2].initialDirectory, PathOf("sub"));
 }
 
 TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
@@ -59,7 +74,7 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
     editor.PathHandedOver(older);
     EXPECT_FALSE(editor.renderer().VtrMode()) << "opening in VTR mode is off";
     Drag({100, 100}, {120, 130});
-    editor.Command(40012);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.caption, Titled("OLD.zfm"));
     EXPECT_EQ(model.document.path, PathOf("OLD.zfm"));
     EXPECT_TRUE(ReadModelFile(PathOf("OLD.zfm"), {}).model);
@@ -69,12 +84,12 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
 
 TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNothing) {
     shell.chosenFiles.push_back(PathOf("Big.ZFM"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_EQ(shell.caption, Titled("Big.ZFM.zfm"));
     EXPECT_TRUE(std::filesystem::exists(PathOf("Big.ZFM.zfm")));
 
     shell.chosenFiles.push_back(PathOf("plain.zfm"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
 
     EXPECT_TRUE(shell.fileDialogs.back().overwritePrompt);
@@ -82,7 +97,7 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNot
     // A failed write keeps the flag, the path and the title.
     Drag({10, 10}, {40, 40});
     std::filesystem::remove_all(folder.path());
-    editor.Command(4);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.messages.back().text, texts::kSaveFailed);
     EXPECT_TRUE(model.document.modified);
     EXPECT_EQ(model.document.path, PathOf("plain.zfm"));
@@ -98,7 +113,7 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
     for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
         shell.chosenFiles.push_back(PathOf("old"));
         shell.answers.push_back(answer);
-        editor.Command(11);
+        editor.Command(CommandId::kSaveAs);
         ASSERT_EQ(shell.messages.size(), 1u);
         EXPECT_EQ(shell.messages[0].text,
                   "『" + PathOf("old.zfm") + "』\n이 파일은 이미 존재 한걸요?     \n덮어 쓸까요?");
@@ -109,7 +124,7 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
         shell.messages.clear();
     }
     shell.chosenFiles.push_back(PathOf("old.zfm"));
-    editor.Command(11);
+    editor.Command(CommandId::kSaveAs);
     EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
 }
 
@@ -138,7 +153,7 @@ TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
         if (answer == MessageAnswer::kYes) {
             shell.chosenFiles.push_back(savedAs);
         }
-        editor.Command(0);
+        editor.Command(CommandId::kNewModel);
         ASSERT_TRUE(Asked());
         EXPECT_EQ(shell.messages.front().buttons, MessageButtons::kYesNoCancel);
         if (failure != nullptr) {

@@ -46,16 +46,16 @@ TEST_F(PropertiesTest, SpeedStartsTheReplayAndOkOrCancelStopItGivingTheToolbarBa
         session.SetSpeedPosition(90);
         EXPECT_TRUE(editor.renderer().VtrMode());
         EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
-        editor.Command(7);
-        editor.Command(7);
-        ASSERT_FALSE(shell.enabled[2]);
+        editor.Command(CommandId::kVtr);
+        editor.Command(CommandId::kVtr);
+        ASSERT_FALSE(shell.enabled[CommandId::kStraightLine]);
         if (ok) {
             EXPECT_EQ(session.Ok("800", "600"), PropertiesVerdict::kAccepted);
         } else {
             session.Cancel();
         }
         EXPECT_FALSE(editor.renderer().VtrMode()) << ok;
-        EXPECT_TRUE(shell.enabled[2]) << ok;
+        EXPECT_TRUE(shell.enabled[CommandId::kStraightLine]) << ok;
         EXPECT_FALSE(shell.progressShown) << ok;
     }
 }

@@ -89,12 +89,12 @@ TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
         editor.Start("", "/");
         editor.model().AppendPoint(10, 10, false);
         editor.model().AppendPoint(90, 50, true);
-        editor.Command(15);
+        editor.Command(CommandId::kShaking);
         for (int tick = 0; tick < 3; ++tick) {
             editor.ShakeTick();
             editor.FrameTick();
         }
-        editor.Command(7);
+        editor.Command(CommandId::kVtr);
         editor.FrameTick();
     }
 }

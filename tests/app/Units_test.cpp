@@ -6,6 +6,7 @@
 #include "CanvasFit.h"
 #include "FilePaths.h"
 #include "HandOverMessage.h"
+#include "ProgressStep.h"
 #include "WindowPlacement.h"
 
 namespace zef::test {
@@ -24,6 +25,20 @@ TEST(CanvasFitTest, CentresBetweenTheBarsTruncatingTowardZero) {
     EXPECT_EQ(CentredCanvas(layout, {327, 247}), (PixelRect{239, 28 + 202, 327, 247}));
     // Larger than the room: a negative position, truncated toward zero.
     EXPECT_EQ(CentredCanvas({400, 300, 28, 21}, {807, 607}), (PixelRect{-203, 28 - 178, 807, 607}));
+}
+
+TEST(ProgressStepTest, AStepPastTheEndStartsOverCarryingTheRest) {
+    const struct {
+        std::int32_t position, step, low, high, stepped;
+    } cases[] = {
+        {0, 10, 0, 100, 10},   {90, 10, 0, 100, 100}, {95, 10, 0, 100, 5},
+        {100, 10, 0, 100, 10}, {-1, 10, 0, 100, 9},   {25, 10, 20, 30, 25},
+        {5, -10, 0, 100, 0},   {0, 10, 0, 0, 0},      {2147483647, 10, 0, 2147483647, 10},
+    };
+    for (const auto& [position, step, low, high, stepped] : cases) {
+        EXPECT_EQ(SteppedProgress(position, step, low, high), stepped)
+            << position << " + " << step << " in " << low << ".." << high;
+    }
 }
 
 TEST(HandOverMessageTest, APathTravelsWholeOrNotAtAll) {

@@ -59,7 +59,7 @@ using test::S;
 
 class CanvasInputTest : public ::testing::Test {
   protected:
-    void SetTool(int tool) { interaction.tool = tool; }
+    void SetTool(Tool tool) { interaction.tool = tool; }
 
     // Sends the event with the pointer sampled at `at`.
     void Send(void (CanvasInput::*event)(), CanvasPoint at) {
@@ -98,14 +98,14 @@ TEST_F(CanvasInputTest, StraightLineWithTwoRightClickCorners) {
     EXPECT_EQ(host.Count("ReleasePointer"), 1);
     EXPECT_FALSE(interaction.dragInProgress);
 
-    SetTool(kToolCurve);
+    SetTool(Tool::kCurve);
     Down({10, 10});
     Right({30, 30});
     EXPECT_EQ(model.points.size(), 5u) << "right clicks add corners to straight lines only";
 }
 
 TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
-    SetTool(kToolCurve);
+    SetTool(Tool::kCurve);
     Down({0, 0});
     for (int i = 1; i <= 5; ++i) {
         Move({i, 0});
@@ -123,7 +123,7 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
 }
 
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
-    SetTool(kToolRangeSelection);
+    SetTool(Tool::kRangeSelection);
     model = ModelOf({{110, 100, S, true}});
     selection = {.selectionExists = true, .scaleMode = true};
     Down({100, 100});
@@ -143,7 +143,7 @@ TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
 }
 
 TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
-    SetTool(kToolRangeSelection);
+    SetTool(Tool::kRangeSelection);
     model = ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
     host.pointer = {500, 300};

@@ -154,21 +154,21 @@ class OverlayTest : public RendererTest {
 TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
     model.points = {Start(30, 10)};
     model.points[0].shakeDx = 5;
-    interaction.tool = kToolCurve;
+    interaction.tool = Tool::kCurve;
     RenderWithOverlays();
     EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
 
     model.points.clear();
-    interaction.tool = kToolStraightLine;
+    interaction.tool = Tool::kStraightLine;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);
 
-    interaction.tool = kToolFilledRectangle;
+    interaction.tool = Tool::kFilledRectangle;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
     EXPECT_EQ(At(10, 40), kPureRed);
 
-    interaction.tool = kToolRangeSelection;
+    interaction.tool = Tool::kRangeSelection;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 0);
     EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");

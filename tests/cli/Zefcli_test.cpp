@@ -14,7 +14,6 @@
 #include <tuple>
 #include <vector>
 
-#include "AppTexts.h"
 #include "ExportTexts.h"
 #include "ModelFile.h"
 #include "ModelFileIO.h"

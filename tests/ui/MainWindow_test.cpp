@@ -4,11 +4,14 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 #include <filesystem>
 #include <set>
 
+#include "Accelerators.h"
+#include "CommandTable.h"
 #include "WindowTest.h"
 
 namespace zef::test {
@@ -18,7 +21,7 @@ const QString kCaption = QStringLiteral("제프툴 1.39 -다온비");
 
 // What a command changes, as the user sees it.
 struct EditorState {
-    int tool;
+    Tool tool;
     bool vtr;
     int shaking;
     std::size_t points;
@@ -37,7 +40,7 @@ EditorState StateOf(ui::MainWindow& window) {
 
 struct Twin {
     QKeyCombination key;
-    int command;
+    CommandId command;
     bool selectFirst;  // the command needs the range tool with a selection
 };
 
@@ -50,7 +53,7 @@ TEST_P(AcceleratorTest, KeyAndToolbarButtonDoTheSame) {
         window.editor().settings().openInVtr = 0;
         window.editor().Start(ZEF_SAMPLE_MODEL, "");
         if (twin.selectFirst) {
-            window.editor().Command(21);
+            window.editor().Command(CommandId::kSelectAll);
         }
         window.canvas().setFocus();
         return StateOf(window);
@@ -68,13 +71,37 @@ TEST_P(AcceleratorTest, KeyAndToolbarButtonDoTheSame) {
     EXPECT_EQ(StateOf(byKey), StateOf(byButton));
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, AcceleratorTest,
-                         ::testing::Values(Twin{QKeyCombination(Qt::Key_3), 16, false},
-                                           Twin{QKeyCombination(Qt::Key_M), 20, true},
-                                           Twin{Qt::CTRL | Qt::Key_A, 21, false},
-                                           Twin{Qt::KeypadModifier | Qt::Key_Enter, 7, false},
-                                           Twin{Qt::SHIFT | Qt::Key_Z, 10, false},
-                                           Twin{QKeyCombination(Qt::Key_Delete), 24, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, AcceleratorTest,
+    ::testing::Values(Twin{QKeyCombination(Qt::Key_3), CommandId::kRectangle, false},
+                      Twin{QKeyCombination(Qt::Key_M), CommandId::kRangeSelection, true},
+                      Twin{Qt::CTRL | Qt::Key_A, CommandId::kSelectAll, false},
+                      Twin{Qt::KeypadModifier | Qt::Key_Enter, CommandId::kVtr, false},
+                      Twin{Qt::SHIFT | Qt::Key_Z, CommandId::kRemoveLastLine, false},
+                      Twin{QKeyCombination(Qt::Key_Delete), CommandId::kDeleteSelection, true}));
+
+// Each tooltip that names a key, in parentheses at its end, names a key that runs the
+// command; a command with keys names one of them.
+TEST(AcceleratorTableTest, TheKeyATooltipNamesRunsItsCommand) {
+    static const QRegularExpression named(QStringLiteral("\\(([^()]+)\\)$"));
+    for (int i = 0; i < kCommandCount; ++i) {
+        const auto id = static_cast<CommandId>(i);
+        const QString tip = QString::fromUtf8(TooltipFor(id));
+        std::vector<QKeySequence> keys;
+        for (const ui::Accelerator& accelerator : ui::kAccelerators) {
+            if (accelerator.command == id) {
+                keys.emplace_back(accelerator.key);
+            }
+        }
+        const QRegularExpressionMatch match = named.match(tip);
+        if (!match.hasMatch()) {
+            EXPECT_TRUE(keys.empty()) << tip.toStdString();
+            continue;
+        }
+        const QKeySequence key = QKeySequence::fromString(match.captured(1));
+        EXPECT_NE(std::find(keys.begin(), keys.end(), key), keys.end()) << tip.toStdString();
+    }
+}
 
 class MainWindowTest : public WindowTest {};
 
@@ -96,13 +123,14 @@ TEST_F(MainWindowTest, StrokesDrawnWithTheMouseLandInTheModelHeldToTheCanvas) {
 
     // The moves outside the canvas belong to the drag, held to its edge: the curve gains its
     // points there while the button is down, and both strokes end at the edge.
-    for (const auto& [tool, whileDown] : {std::pair{2, 1u}, std::pair{3, 2u}}) {
+    for (const auto& [tool, whileDown] :
+         {std::pair{CommandId::kStraightLine, 1u}, std::pair{CommandId::kCurve, 2u}}) {
         window.editor().Command(tool);
         const std::size_t before = points.size();
         Press({700, 500});
         MoveTo({2000, 1500});
         MoveTo({2100, 1600});
-        EXPECT_EQ(points.size() - before, whileDown) << tool;
+        EXPECT_EQ(points.size() - before, whileDown) << static_cast<int>(tool);
         Release({2100, 1600});
         const CanvasSize client = window.CanvasClientSize();
         EXPECT_EQ(points.back().x, client.width - 1);
@@ -179,41 +207,48 @@ TEST_F(MainWindowTest, CloseBoxAsksToSaveChangesWithKoreanButtons) {
 // Each command opens its dialog modally, owned by the main window.
 TEST_F(MainWindowTest, TheToolbarOpensEachDialogOverTheWindow) {
     const struct {
-        int command;
+        CommandId command;
         const char* title;
-    } cases[] = {{14, "제프모델의 등록정보"}, {9, "설정"}, {12, "애니메이션 GIF 파일 저장옵션"}};
+    } cases[] = {{CommandId::kProperties, "제프모델의 등록정보"},
+                 {CommandId::kSettings, "설정"},
+                 {CommandId::kGifExport, "애니메이션 GIF 파일 저장옵션"}};
     window.editor().model().AppendPoint(10, 10, false);  // the exports refuse an empty model
     for (const auto& c : cases) {
         QString title;
         int ownedByWindow = 0;
         QTimer::singleShot(100, &window, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr) << c.command;
+            ASSERT_NE(dialog, nullptr) << c.title;
             title = dialog->windowTitle();
             ownedByWindow = dialog->parentWidget() == &window;
             dialog->reject();
         });
         window.editor().Command(c.command);
         EXPECT_EQ(title, QString::fromUtf8(c.title));
-        EXPECT_TRUE(ownedByWindow) << c.command;
+        EXPECT_TRUE(ownedByWindow) << c.title;
     }
 }
 
 // The buttons the program shows pressed are toggles; every other one is announced as a plain
 // button.
 TEST_F(MainWindowTest, OnlyTheButtonsShownPressedAreToggles) {
-    const std::set<int> toggles = {2, 3, 5, 6, 7, 15, 16, 17, 18, 19, 20};
-    for (int id = 0; id < 28; ++id) {
+    using C = CommandId;
+    const std::set<C> toggles = {C::kStraightLine,  C::kCurve,         C::kMove,
+                                 C::kScale,         C::kVtr,           C::kShaking,
+                                 C::kRectangle,     C::kEllipse,       C::kFilledRectangle,
+                                 C::kFilledEllipse, C::kRangeSelection};
+    for (int i = 0; i < kCommandCount; ++i) {
+        const C id = static_cast<C>(i);
         QAction* action = window.CommandAction(id);
         if (action == nullptr) {
             continue;
         }
         QAccessibleInterface* button =
             QAccessible::queryAccessibleInterface(window.toolbar().widgetForAction(action));
-        ASSERT_NE(button, nullptr) << id;
+        ASSERT_NE(button, nullptr) << i;
         const bool toggle = toggles.contains(id);
-        EXPECT_EQ(button->state().checkable, toggle) << id;
-        EXPECT_EQ(button->role(), toggle ? QAccessible::CheckBox : QAccessible::Button) << id;
+        EXPECT_EQ(button->state().checkable, toggle) << i;
+        EXPECT_EQ(button->role(), toggle ? QAccessible::CheckBox : QAccessible::Button) << i;
     }
 }
 

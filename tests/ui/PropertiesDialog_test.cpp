@@ -90,7 +90,7 @@ TEST_F(PropertiesDialogTest, NewModelModeOffersNoCancelAndEscapeDoesOk) {
         EXPECT_FALSE(dialog.isVisible());
         return DialogResult::kOk;
     };
-    editor.Command(0);
+    editor.Command(CommandId::kNewModel);
     EXPECT_EQ(editor.model().properties.canvasWidth, 200);
 }
 

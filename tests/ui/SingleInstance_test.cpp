@@ -11,10 +11,14 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <future>
+#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "RecoveryCopy.h"
+#include "RecoveryFolder.h"
 #include "TempFolder.h"
 
 namespace zef::ui {
@@ -120,6 +124,7 @@ class SingleInstanceProcessTest : public ::testing::Test {
         environment_.insert("QT_QPA_PLATFORM", "offscreen");
         environment_.insert("XDG_RUNTIME_DIR", QString::fromStdString(Runtime()));
         environment_.insert("XDG_CONFIG_HOME", QString::fromStdString(folder_.PathOf("config")));
+        environment_.insert("XDG_STATE_HOME", QString::fromStdString(folder_.PathOf("state")));
         environment_.remove("XDG_ACTIVATION_TOKEN");
     }
     ~SingleInstanceProcessTest() override {
@@ -130,6 +135,7 @@ class SingleInstanceProcessTest : public ::testing::Test {
     }
 
     std::string Runtime() const { return folder_.PathOf("runtime"); }
+    fs::path Recovery() const { return folder_.path() / "state" / "zeftool" / "recovery"; }
     fs::path Model() const { return folder_.path() / "house.zfm"; }
 
     // Starts a process; a running one is awaited until it listens for second starts.
@@ -177,6 +183,49 @@ TEST_F(SingleInstanceProcessTest, ASecondStartHandsOverItsFileAndACrashedOneStop
     QProcess& next = Start({"house.zfm"}, true);
     EXPECT_TRUE(watch.OpenedWithin(5000)) << "it opened its file itself";
     EXPECT_EQ(next.state(), QProcess::Running);
+}
+
+std::vector<char> Bytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+int LockFiles(const fs::path& folder) {
+    int count = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        count += entry.path().extension() == ".lock" ? 1 : 0;
+    }
+    return count;
+}
+
+TEST_F(SingleInstanceProcessTest, ATermSignalDuringTheRecoveryQuestionKeepsTheWorkAndTheHandOver) {
+    std::string left;
+    {
+        const auto ended = RecoveryFolder::Open(Recovery());
+        RecoveryCopy work;
+        work.path = "/w/a.zfm";
+        work.title = "a.zfm";
+        work.points = {PointRecord{{7, 8, kStrokeStart, 1, 2, 3}}};
+        ASSERT_TRUE(ended && ended->WriteCopy(EncodeRecoveryCopy(work)));
+        left = ended->CopyPath();
+    }
+    const std::vector<char> bytes = Bytes(left);
+    QProcess& running = Start({}, true);
+    // The signals are turned into events before the instance takes its place in the folder.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return LockFiles(Recovery()) == 1; }, kStartMs));
+    OpenWatch watch(Model());
+    QProcess& second = Start({"house.zfm"}, false);
+    ASSERT_TRUE(second.waitForFinished(kStartMs));
+    EXPECT_EQ(second.exitCode(), 0) << "handed over";
+    EXPECT_FALSE(watch.OpenedWithin(1000)) << "the file waits for the question's answer";
+
+    running.terminate();
+    ASSERT_TRUE(running.waitForFinished(kStartMs));
+    EXPECT_EQ(running.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(running.exitCode(), 0);
+    EXPECT_FALSE(watch.OpenedWithin(0));
+    EXPECT_EQ(Bytes(left), bytes) << "neither answered nor lost: offered again at the next start";
+    EXPECT_EQ(LockFiles(Recovery()), 0);
 }
 
 }  // namespace

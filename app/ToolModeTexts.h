@@ -1,10 +1,12 @@
 #pragma once
 
-// User-visible texts of the canvas, used verbatim.
+#include <array>
+
+// The status hints of the tools and modes, used verbatim.
 namespace zef::texts {
 
-// Status hints of the tools, by tool id.
-inline constexpr const char* kToolHints[] = {
+// Status hints of the tools, in the order of Tool.
+inline constexpr std::array<const char*, 7> kToolHints = {
     "드래그로 직선을 그어요. 드래그중 우클릭하면 선을 바로 이어요.",
     "드래그로 곡선을 그어요. 단순한 선의 모임이니까 너무 남용하지 마세요.",
     "드래그로 직사각을 그려요",

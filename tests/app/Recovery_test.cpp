@@ -1,0 +1,294 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "AppTexts.h"
+#include "EditorTest.h"
+#include "RecoveryCopy.h"
+#include "RecoveryFolder.h"
+#include "RecoveryKeeper.h"
+
+namespace zef::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
+    RecoveryCopy work;
+    work.path = path;
+    work.title = path.empty() ? "" : fs::path(path).filename().string();
+    work.properties.canvasWidth = 321;
+    work.properties.lineColour = {1, 2, 3};
+    work.properties.vtrSpeed = 0;
+    for (const PointImage& image : images) {
+        work.points.push_back(PointRecord{image});
+    }
+    return work;
+}
+
+RecoveryCopy Sample() {
+    return Work("/home/u/그림 모델.zfm",
+                {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
+}
+
+std::vector<PointImage> Images(const std::vector<PointRecord>& points) {
+    return {points.begin(), points.end()};
+}
+
+void ExpectSameWork(const RecoveryCopy& read, const RecoveryCopy& written) {
+    EXPECT_EQ(read.path, written.path);
+    EXPECT_EQ(read.title, written.title);
+    EXPECT_EQ(read.properties, written.properties);
+    EXPECT_EQ(Images(read.points), Images(written.points));
+}
+
+std::vector<std::uint8_t> Bytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+fs::perms Permissions(const fs::path& path) {
+    return fs::symlink_status(path).permissions();
+}
+
+TEST(RecoveryCopyTest, ReadsBackExactlyAndRefusesEveryDamagedCopy) {
+    const std::vector<std::uint8_t> bytes = EncodeRecoveryCopy(Sample());
+    const std::optional<RecoveryCopy> read = DecodeRecoveryCopy(bytes);
+    ASSERT_TRUE(read);
+    ExpectSameWork(*read, Sample());
+
+    for (std::size_t size = 0; size < bytes.size(); ++size) {
+        EXPECT_FALSE(DecodeRecoveryCopy(std::span(bytes).first(size))) << "cut at " << size;
+    }
+    // The path's length is at 8, its text at 12; the title's length follows it.
+    const std::size_t pathSize = Sample().path.size();
+    const std::size_t model = 12 + pathSize + 4 + Sample().title.size();
+    const struct {
+        const char* what;
+        std::size_t at;
+        std::uint8_t value;
+    } damages[] = {{"magic", 0, 'X'},
+                   {"a path longer than any", 11, 0x80},
+                   {"a zero byte in the path", 12, 0},
+                   {"a zero byte in the title", 12 + pathSize + 4, 0},
+                   {"an older model version", model + 10, 3},
+                   {"a point count beyond the bytes", model + 14, 3}};
+    for (const auto& damage : damages) {
+        std::vector<std::uint8_t> damaged = bytes;
+        damaged[damage.at] = damage.value;
+        EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << damage.what;
+    }
+    std::vector<std::uint8_t> longer = bytes;
+    longer.push_back(0);
+    EXPECT_FALSE(DecodeRecoveryCopy(longer)) << "a byte more than the model holds";
+}
+
+class RecoveryFolderTest : public ::testing::Test {
+  protected:
+    fs::path Root() const { return folder_.path() / "state" / "zeftool" / "recovery"; }
+
+    // A copy of an instance that ended, last written `age` ago.
+    std::string LeaveBehind(const std::vector<std::uint8_t>& bytes, std::chrono::seconds age) {
+        const auto ended = RecoveryFolder::Open(Root());
+        EXPECT_TRUE(ended && ended->WriteCopy(bytes));
+        fs::last_write_time(ended->CopyPath(), fs::file_time_type::clock::now() - age);
+        return ended->CopyPath();
+    }
+
+    TempFolder folder_;
+};
+
+TEST_F(RecoveryFolderTest, OffersOnlyOwnCopiesOfEndedInstancesNewestFirst) {
+    const auto running = RecoveryFolder::Open(Root());
+    ASSERT_TRUE(running);
+    EXPECT_EQ(Permissions(Root()), fs::perms::owner_all);
+    ASSERT_TRUE(running->WriteCopy(EncodeRecoveryCopy(Sample())));
+    EXPECT_EQ(Permissions(running->CopyPath()), fs::perms::owner_read | fs::perms::owner_write);
+
+    const std::string older = LeaveBehind({1}, 60s);
+    const std::string newer = LeaveBehind({2}, 10s);
+    fs::create_symlink(older, Root() / "link.copy");
+    const std::string foreign = LeaveBehind({3}, 5s);
+    const bool foreignOwned = ::chown(foreign.c_str(), 4242, 4242) == 0;
+    if (!foreignOwned) {
+        fs::remove(foreign);
+    }
+
+    const auto started = RecoveryFolder::Open(Root());
+    ASSERT_TRUE(started);
+    EXPECT_EQ(started->LeftBehind(), (std::vector<std::string>{newer, older}))
+        << "not the running instance's copy, the link, nor another user's copy";
+    EXPECT_EQ(started->Read(newer), std::vector<std::uint8_t>{2});
+    EXPECT_FALSE(started->Read((Root() / "link.copy").string()));
+
+    started->SetAside(newer);
+    EXPECT_EQ(Bytes(newer + ".damaged"), std::vector<std::uint8_t>{2});
+    EXPECT_TRUE(started->Adopt(older));
+    EXPECT_EQ(Bytes(started->CopyPath()), std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(started->LeftBehind().empty());
+
+    fs::create_directory_symlink(Root(), folder_.path() / "linked");
+    EXPECT_FALSE(RecoveryFolder::Open(folder_.path() / "linked")) << "a folder reached by a link";
+    fs::permissions(Root(), fs::perms::group_read | fs::perms::others_exec, fs::perm_options::add);
+    EXPECT_TRUE(RecoveryFolder::Open(Root()));
+    EXPECT_EQ(Permissions(Root()), fs::perms::owner_all) << "looser bits are narrowed";
+}
+
+TEST(RecoveryLocationTest, UnderTheStateHomeElseInTheHomeFolder) {
+    EXPECT_EQ(ChooseRecoveryFolder("/s", "/home/u"), fs::path("/s/zeftool/recovery"));
+    EXPECT_EQ(ChooseRecoveryFolder("", "/home/u"),
+              fs::path("/home/u/.local/state/zeftool/recovery"));
+    EXPECT_EQ(ChooseRecoveryFolder("rel", "/home/u"),
+              fs::path("/home/u/.local/state/zeftool/recovery"));
+}
+
+TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemovesWhenDone) {
+    TempFolder folder;
+    RecoveryKeeper keeper;
+    ASSERT_TRUE(keeper.UseFolder(folder.path() / "recovery"));
+    const std::string copy = keeper.Folder()->CopyPath();
+    Model model;
+    model.document.modified = true;
+    const auto Written = [&]() -> std::optional<std::size_t> {
+        keeper.Settle();
+        const auto read = DecodeRecoveryCopy(Bytes(copy));
+        return read ? std::optional(read->points.size()) : std::nullopt;
+    };
+    const auto Edit = [&](RecoveryKeeper::Clock::time_point at) {
+        model.AppendPoint(static_cast<std::int32_t>(model.points.size()), 0, !model.points.empty());
+        keeper.Changed(model, at);
+    };
+    const RecoveryKeeper::Clock::time_point t0{1h};
+
+    Edit(t0);
+    keeper.Tick(model, t0 + 2s);
+    EXPECT_EQ(Written(), std::nullopt) << "editing has not paused long enough";
+    keeper.Tick(model, t0 + 3s);
+    EXPECT_EQ(Written(), 1u);
+
+    for (auto t = t0 + 10s; t < t0 + 40s; t += 2s) {
+        Edit(t);
+        keeper.Tick(model, t + 1s);
+        EXPECT_EQ(Written(), 1u) << "changes go on";
+    }
+    Edit(t0 + 40s);
+    keeper.Tick(model, t0 + 40s);
+    EXPECT_EQ(Written(), 17u) << "half a minute after the first change not in the copy";
+
+    model.document.modified = false;
+    keeper.Changed(model, t0 + 41s);
+    EXPECT_FALSE(fs::exists(copy)) << "saved";
+    model.document.modified = true;
+    Edit(t0 + 42s);
+    keeper.Tick(model, t0 + 45s);
+    EXPECT_EQ(Written(), 18u);
+    keeper.Discard();
+    EXPECT_FALSE(fs::exists(copy)) << "given up";
+
+    model.points.resize(RecoveryKeeper::kSmallModel + 1);
+    Edit(t0 + 46s);
+    keeper.Tick(model, t0 + 49s);
+    EXPECT_EQ(Written(), std::nullopt) << "the memory for a large model's copy comes first";
+    keeper.Tick(model, t0 + 50s);
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 2);
+
+    Edit(t0 + 50s);
+    keeper.Seal(model);
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "sealed without waiting for a tick";
+    model.document.modified = false;
+    keeper.Changed(model, t0 + 51s);
+    keeper.Discard();
+    EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "kept whatever happens after the seal";
+}
+
+// Editors started on a recovery folder where other instances left work behind.
+class RecoveryOfferTest : public RecoveryFolderTest {
+  protected:
+    void StartEditor() {
+        ASSERT_TRUE(editor_.recovery().UseFolder(Root()));
+        editor_.Start("", folder_.path().string());
+    }
+
+    int Questions() const {
+        int count = 0;
+        for (const MessageBox& box : shell_.messages) {
+            if (box.text == texts::kRecoveryQuestion) {
+                EXPECT_EQ(box.icon, MessageIcon::kQuestion);
+                EXPECT_EQ(box.buttons, MessageButtons::kYesNo);
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    FakeShell shell_;
+    Editor editor_{shell_, 1};
+    Model& model_ = editor_.model();
+};
+
+TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
+    const std::string original = folder_.PathOf("그림 모델.zfm");
+    ASSERT_TRUE(WriteModelFile(original, Model()));
+    const std::vector<std::uint8_t> originalBytes = Bytes(original);
+    const RecoveryCopy kept = Work(original, {{10, 20, kStrokeStart, 1, -1, 9}});
+    const std::string older = LeaveBehind(EncodeRecoveryCopy(kept), 60s);
+    const std::string refused = LeaveBehind(EncodeRecoveryCopy(Work("", {{1, 1}})), 30s);
+    std::vector<std::uint8_t> damagedBytes = EncodeRecoveryCopy(Sample());
+    damagedBytes.pop_back();
+    const std::string damaged = LeaveBehind(damagedBytes, 10s);
+
+    shell_.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
+    StartEditor();
+    EXPECT_EQ(Questions(), 2) << "none for the damaged copy";
+    EXPECT_TRUE(fs::exists(damaged + ".damaged"));
+    EXPECT_FALSE(fs::exists(refused));
+    EXPECT_FALSE(fs::exists(older));
+    const std::string copy = editor_.recovery().Folder()->CopyPath();
+    EXPECT_EQ(Bytes(copy), EncodeRecoveryCopy(kept)) << "the opened work's copy is this instance's";
+
+    EXPECT_EQ(Images(model_.points), Images(kept.points));
+    EXPECT_EQ(model_.properties, kept.properties);
+    EXPECT_EQ(shell_.caption, std::string(texts::kAppCaption) + " - [ 그림 모델.zfm * ]");
+    EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
+
+    editor_.Command(CommandId::kSave);
+    EXPECT_EQ(ReadModelFile(original, {}).model->points.size(), 1u);
+    EXPECT_FALSE(fs::exists(copy)) << "saved";
+}
+
+TEST_F(RecoveryOfferTest, TheCopyGoesWhenTheUserGivesUpTheChanges) {
+    StartEditor();
+    EXPECT_EQ(Questions(), 0);
+    const std::string copy = editor_.recovery().Folder()->CopyPath();
+    const std::string other = folder_.PathOf("other.zfm");
+    ASSERT_TRUE(WriteModelFile(other, Model()));
+    const struct {
+        const char* flow;
+        CommandId command;
+        std::optional<std::string> chosen;
+    } flows[] = {{"new", CommandId::kNewModel, std::nullopt}, {"open", CommandId::kOpen, other}};
+    for (const auto& flow : flows) {
+        model_.AppendPoint(5, 5, false);
+        editor_.UpdateTitle();
+        editor_.recovery().Tick(model_, RecoveryKeeper::Clock::now() + 1min);
+        editor_.recovery().Settle();
+        ASSERT_TRUE(fs::exists(copy)) << flow.flow;
+        shell_.answers = {MessageAnswer::kNo};
+        shell_.chosenFiles = {flow.chosen};
+        shell_.dialogBehaviour = [&](DialogId) {
+            EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No";
+            return DialogResult::kCancel;
+        };
+        editor_.Command(flow.command);
+        EXPECT_FALSE(fs::exists(copy)) << flow.flow;
+    }
+}
+
+}  // namespace
+}  // namespace zef::test
