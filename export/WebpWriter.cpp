@@ -1,31 +1,17 @@
 #include "WebpWriter.h"
 
+#include "WebpFrameCompressor.h"
+
 #include <malloc.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
 
 #include <algorithm>
 #include <limits>
-#include <new>
+#include <memory>
 
 namespace zef {
 namespace {
-
-// Every frame is a key frame, stored whole. In a trembling line drawing every line moves
-// from one frame to the next, and the difference from the frame before, its unchanged pixels
-// made transparent, compresses worse than the frame itself (by a third on the sample
-// replay); a key frame also takes one trial where a difference takes two or more.
-WebPAnimEncoderOptions EncoderOptions() {
-    WebPAnimEncoderOptions options;
-    WebPAnimEncoderOptionsInit(&options);
-    options.anim_params.loop_count = 0;
-    options.anim_params.bgcolor = 0;
-    options.minimize_size = 0;
-    options.kmin = 0;
-    options.kmax = 1;
-    options.allow_mixed = 0;
-    return options;
-}
 
 WebPConfig FrameConfig(const WebpCompression& compression) {
     WebPConfig config;
@@ -38,6 +24,9 @@ WebPConfig FrameConfig(const WebpCompression& compression) {
     }
     return config;
 }
+
+// The longest a WebP frame can show, in milliseconds.
+constexpr std::int64_t kLongestFrame = (1 << 24) - 1;
 
 // The encoder takes and frees several megabytes a frame. The allocator keeps them for the next
 // frame instead of handing them back to the system and faulting them in again, which took a
@@ -62,20 +51,13 @@ AnimatedWebpWriter::AnimatedWebpWriter(std::int32_t width, std::int32_t height,
                                        WebpCompression compression)
     : width_(width),
       height_(height),
-      compression_(compression),
       frame_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
       previous_(frame_.size()) {
     KeepFreedBlocks();
-    const WebPAnimEncoderOptions options = EncoderOptions();
-    encoder_ = WebPAnimEncoderNew(width, height, &options);
-    if (encoder_ == nullptr) {
-        throw std::bad_alloc();
-    }
+    compressor_ = std::make_unique<WebpFrameCompressor>(width, height, FrameConfig(compression));
 }
 
-AnimatedWebpWriter::~AnimatedWebpWriter() {
-    WebPAnimEncoderDelete(encoder_);
-}
+AnimatedWebpWriter::~AnimatedWebpWriter() = default;
 
 bool AnimatedWebpWriter::Add(const Bitmap& colours, std::span<const std::uint8_t> alpha,
                              std::uint32_t delay) {
@@ -83,47 +65,69 @@ bool AnimatedWebpWriter::Add(const Bitmap& colours, std::span<const std::uint8_t
     for (std::size_t i = 0; i < frame_.size(); ++i) {
         frame_[i] = Argb(pixels[i], alpha.empty() ? 0xFFu : alpha[i]);
     }
-    const bool repeated = hasPrevious_ && frame_ == previous_;
-    if (!repeated && !Encode(frame_)) {
-        return false;
-    }
-    timestamp_ += std::int64_t{delay} * 10;
-    return timestamp_ <= std::numeric_limits<int>::max();
-}
-
-// The encoder may work on the picture it is given, so the frame kept for the comparison is a
-// copy.
-bool AnimatedWebpWriter::Encode(std::vector<std::uint32_t>& argb) {
-    std::copy(argb.begin(), argb.end(), previous_.begin());
-    hasPrevious_ = true;
-    WebPPicture picture;
-    if (!WebPPictureInit(&picture)) {
-        return false;
-    }
-    picture.use_argb = 1;
-    picture.width = width_;
-    picture.height = height_;
-    picture.argb = argb.data();
-    picture.argb_stride = width_;
-    const WebPConfig config = FrameConfig(compression_);
-    return WebPAnimEncoderAdd(encoder_, &picture, static_cast<int>(timestamp_), &config) != 0;
-}
-
-bool AnimatedWebpWriter::Finish(const std::string& path, const FileOps& ops) {
-    if (!hasPrevious_) {
-        std::fill(frame_.begin(), frame_.end(), 0u);
-        if (!Encode(frame_)) {
+    const std::int64_t duration = std::int64_t{delay} * 10;
+    timestamp_ += duration;
+    if (!durations_.empty() && frame_ == previous_) {
+        durations_.back() += duration;
+    } else {
+        frame_.swap(previous_);
+        durations_.push_back(duration);
+        if (!compressor_->Compress(previous_)) {
             return false;
         }
     }
-    WebPData data;
-    WebPDataInit(&data);
-    const bool assembled =
-        WebPAnimEncoderAdd(encoder_, nullptr, static_cast<int>(timestamp_), nullptr) != 0 &&
-        WebPAnimEncoderAssemble(encoder_, &data) != 0;
-    const bool written = assembled && WriteFileAtomically(path, {data.bytes, data.size}, ops);
-    WebPDataClear(&data);
+    return timestamp_ <= std::numeric_limits<int>::max();
+}
+
+bool AnimatedWebpWriter::Finish(const std::string& path, const FileOps& ops) {
+    if (durations_.empty()) {
+        std::fill(frame_.begin(), frame_.end(), 0u);
+        durations_.push_back(0);
+        if (!compressor_->Compress(frame_)) {
+            return false;
+        }
+    }
+    if (!compressor_->Wait()) {
+        return false;
+    }
+    const std::vector<std::vector<std::uint8_t>>& pictures = compressor_->Pictures();
+    if (pictures.size() == 1) {
+        return WriteFileAtomically(path, pictures.front(), ops);
+    }
+    WebPData file;
+    WebPDataInit(&file);
+    const bool written = Assemble(file) && WriteFileAtomically(path, {file.bytes, file.size}, ops);
+    WebPDataClear(&file);
     return written;
+}
+
+// Every frame is stored whole, shown over a transparent canvas: in a trembling line drawing
+// every line moves from one frame to the next, and the difference from the frame before, its
+// unchanged pixels made transparent, compresses worse than the frame itself (by a third on the
+// sample replay). A frame longer than a WebP frame can show is stored as several showing the
+// same picture.
+bool AnimatedWebpWriter::Assemble(WebPData& file) const {
+    const std::unique_ptr<WebPMux, decltype(&WebPMuxDelete)> mux(WebPMuxNew(), WebPMuxDelete);
+    const WebPMuxAnimParams forever{0u, 0};
+    bool assembled = mux != nullptr &&
+                     WebPMuxSetCanvasSize(mux.get(), width_, height_) == WEBP_MUX_OK &&
+                     WebPMuxSetAnimationParams(mux.get(), &forever) == WEBP_MUX_OK;
+    const std::vector<std::vector<std::uint8_t>>& pictures = compressor_->Pictures();
+    for (std::size_t i = 0; assembled && i < pictures.size(); ++i) {
+        std::int64_t left = durations_[i];
+        do {
+            const std::int64_t duration = std::min(left, kLongestFrame);
+            WebPMuxFrameInfo frame{};
+            frame.bitstream = {pictures[i].data(), pictures[i].size()};
+            frame.duration = static_cast<int>(duration);
+            frame.id = WEBP_CHUNK_ANMF;
+            frame.dispose_method = WEBP_MUX_DISPOSE_NONE;
+            frame.blend_method = WEBP_MUX_NO_BLEND;
+            assembled = WebPMuxPushFrame(mux.get(), &frame, 0) == WEBP_MUX_OK;
+            left -= duration;
+        } while (assembled && left > 0);
+    }
+    return assembled && WebPMuxAssemble(mux.get(), &file) == WEBP_MUX_OK;
 }
 
 }  // namespace zef
