@@ -1,12 +1,16 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "ExportOptions.h"
 #include "ExportProgress.h"
 #include "ExportRules.h"
@@ -121,6 +125,20 @@ inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, std::int32_t kin
     }
     scene.model.properties.vtrSpeed = speed;
     return frames;
+}
+
+// The system's file operations, with writes failing once `allowed` bytes are written.
+inline FileOps WritesUpTo(std::size_t allowed) {
+    FileOps ops = SystemFileOps();
+    ops.write = [allowed, written = std::make_shared<std::size_t>(0)](int fd, const void* data,
+                                                                      std::size_t size) -> ssize_t {
+        if (*written + size > allowed) {
+            return -1;
+        }
+        *written += size;
+        return ::write(fd, data, size);
+    };
+    return ops;
 }
 
 inline std::size_t ColourCount(const std::vector<ShownFrame>& frames) {

@@ -169,20 +169,11 @@ TEST(ExportAnimatedWebpTest, RefusedSizesAndFailedWritesLeaveTheOldFile) {
         test::TempFolder folder;
         const std::string path = folder.PathOf("a.webp");
         std::ofstream(path) << "before";
-        std::size_t written = 0;
-        FileOps ops = SystemFileOps();
-        ops.write = [&written, &c](int fd, const void* data, std::size_t size) -> ssize_t {
-            if (written + size > c.writesAllowed) {
-                return -1;
-            }
-            written += size;
-            return ::write(fd, data, size);
-        };
         TestScene scene;
         test::RecordingProgress progress;
         EXPECT_EQ(
             ExportAnimatedWebp(scene.View(), {path, kExportVtr, c.width, 10, false, false, 1, 6},
-                               progress, ops)
+                               progress, test::WritesUpTo(c.writesAllowed))
                 .outcome,
             c.outcome);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
