@@ -53,7 +53,7 @@ TEST_F(FileFlowsTest, OpenStartsInTheProgramFolderUntilAFileOpensThenInThatFiles
          {std::optional(PathOf("sub/missing.zfm")), std::optional(PathOf("sub/a.zfm")),
           std::optional<std::string>()}) {
         shell.chosenFiles.push_back(chosen);
-        editor.Command(1);
+        editor.Command(CommandId::kOpen);
     }
     ASSERT_EQ(shell.fileDialogs.size(), 3u);
     EXPECT_EQ(shell.fileDialogs[0].initialDirectory, PathOf(""));

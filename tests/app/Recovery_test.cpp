@@ -257,7 +257,7 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
     EXPECT_EQ(shell_.caption, std::string(texts::kAppCaption) + " - [ 그림 모델.zfm * ]");
     EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
 
-    editor_.Command(40012);
+    editor_.Command(CommandId::kSave);
     EXPECT_EQ(ReadModelFile(original, {}).model->points.size(), 1u);
     EXPECT_FALSE(fs::exists(copy)) << "saved";
 }
@@ -270,9 +270,9 @@ TEST_F(RecoveryOfferTest, TheCopyGoesWhenTheUserGivesUpTheChanges) {
     ASSERT_TRUE(WriteModelFile(other, Model()));
     const struct {
         const char* flow;
-        int command;
+        CommandId command;
         std::optional<std::string> chosen;
-    } flows[] = {{"new", 40009, std::nullopt}, {"open", 1111, other}};
+    } flows[] = {{"new", CommandId::kNewModel, std::nullopt}, {"open", CommandId::kOpen, other}};
     for (const auto& flow : flows) {
         model_.AppendPoint(5, 5, false);
         editor_.UpdateTitle();
