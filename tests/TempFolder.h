@@ -3,6 +3,9 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 
 namespace zef::test {
@@ -27,5 +30,16 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// A folder's entries by name: a file's bytes, or "/" for a folder.
+inline std::map<std::string, std::string> Entries(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        entries[entry.path().filename().string()] =
+            entry.is_directory() ? "/" : std::string{std::istreambuf_iterator<char>(in), {}};
+    }
+    return entries;
+}
 
 }  // namespace zef::test

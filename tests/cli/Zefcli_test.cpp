@@ -8,7 +8,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -188,16 +187,6 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
     EXPECT_FALSE(std::filesystem::exists(u + ".webp"));
 }
 
-// A folder's entries by name with their bytes.
-std::map<std::string, std::string> Entries(const std::string& folder) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        entries[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
-    }
-    return entries;
-}
-
 bool HasTemporaryFile(const std::string& folder) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.path().filename().string().starts_with(".zeftool-")) {
@@ -215,7 +204,7 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
     std::filesystem::create_directory(out);
     std::ofstream(out + "/x.gif") << "old";
     std::ofstream(out + "/walk0000.bmp") << "old";
-    const std::map<std::string, std::string> before = Entries(out);
+    const auto before = test::Entries(out);
     for (const auto& [command, name, size, stop] :
          {std::tuple{"gif", "x.gif", "800x600", SIGINT}, {"bmp", "walk", "240x180", SIGTERM}}) {
         SCOPED_TRACE(command);
@@ -240,7 +229,7 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 128 + stop);
-        EXPECT_EQ(Entries(out), before);
+        EXPECT_EQ(test::Entries(out), before);
         EXPECT_TRUE(Slurp(PathOf("stderr")).ends_with(std::string(texts::kExportCancelled) + "\n"));
     }
 }

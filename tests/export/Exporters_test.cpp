@@ -17,11 +17,6 @@ namespace {
 using test::RecordingProgress;
 using test::TestScene;
 
-std::size_t FilesIn(const test::TempFolder& folder) {
-    return static_cast<std::size_t>(
-        std::distance(std::filesystem::directory_iterator(folder.path()), {}));
-}
-
 TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameAndTheSceneIsKept) {
     struct Case {
         const char* name;
@@ -92,7 +87,7 @@ TEST(ExportAnimatedGifTest, TheFileShowsEveryRenderedFrameAndTheSceneIsKept) {
                 }
             }
         }
-        EXPECT_EQ(FilesIn(folder), 1u);
+        EXPECT_EQ(test::Entries(folder.path()).size(), 1u);
 
         EXPECT_EQ(scene.model.properties.vtrSpeed, c.vtrSpeed);
         EXPECT_EQ(scene.model.document.shakingOn, 0);
@@ -140,21 +135,13 @@ TEST(ExportAnimatedGifTest, RefusedSizesAndFailedWritesLeaveNothing) {
         std::ofstream(path) << "before";
         TestScene scene;
         scene.model.properties.canvasWidth = c.canvasWidth;
-        std::size_t written = 0;
-        FileOps ops = SystemFileOps();
-        ops.write = [&written, &c](int fd, const void* data, std::size_t size) -> ssize_t {
-            if (written + size > c.writesAllowed) {
-                return -1;
-            }
-            written += size;
-            return ::write(fd, data, size);
-        };
         RecordingProgress progress;
         const ExportResult result = ExportAnimatedGif(
-            scene.View(), {path, kExportVtr, c.width, c.height, false, false, 5, 6}, progress, ops);
+            scene.View(), {path, kExportVtr, c.width, c.height, false, false, 5, 6}, progress,
+            test::WritesUpTo(c.writesAllowed));
         EXPECT_EQ(result.outcome, c.outcome);
         EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
-        EXPECT_EQ(FilesIn(folder), 1u);
+        EXPECT_EQ(test::Entries(folder.path()).size(), 1u);
         std::string content;
         std::ifstream(path) >> content;
         EXPECT_EQ(content, "before");
@@ -193,17 +180,6 @@ std::vector<std::int64_t> ReadBmp(const std::string& path, std::int32_t& width,
     return pixels;
 }
 
-// A folder's entries by name: a file's bytes, or "/" for a folder.
-std::map<std::string, std::string> Entries(const test::TempFolder& folder) {
-    std::map<std::string, std::string> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        entries[entry.path().filename().string()] =
-            entry.is_directory() ? "/" : std::string{std::istreambuf_iterator<char>(in), {}};
-    }
-    return entries;
-}
-
 // walk0002.bmp holds something of its own before every export.
 TEST(ExportBmpSequenceTest, TheFilesAppearWithTheirFramesWhenAllAreWritten) {
     struct Case {
@@ -231,7 +207,7 @@ TEST(ExportBmpSequenceTest, TheFilesAppearWithTheirFramesWhenAllAreWritten) {
         if (c.renameFails) {
             std::filesystem::create_directories(folder.PathOf("walk0001.bmp/x"));
         }
-        const std::map<std::string, std::string> before = Entries(folder);
+        const std::map<std::string, std::string> before = test::Entries(folder.path());
         TestScene scene;
         TestScene twin;
         if (c.kind == kExportStill) {
@@ -252,7 +228,7 @@ TEST(ExportBmpSequenceTest, TheFilesAppearWithTheirFramesWhenAllAreWritten) {
             scene.View(), {base, c.kind, c.width, 20, c.antiAliasing, false, 0, 6}, progress, ops);
         EXPECT_EQ(result.outcome, c.outcome);
 
-        std::map<std::string, std::string> after = Entries(folder);
+        std::map<std::string, std::string> after = test::Entries(folder.path());
         std::map<std::string, std::string> untouched = before;
         for (std::size_t i = 0; i < c.placed; ++i) {
             const std::string name = BmpFileName("walk", c.kind, static_cast<std::int64_t>(i));
@@ -307,7 +283,7 @@ TEST(ExportCancelTest, ACancelAtAnyFrameLeavesTheFolderAsItWas) {
         for (const char* name : {"a.gif", "a.webp", "walk.bmp", "walk0000.bmp", "walk0003.bmp"}) {
             std::ofstream(folder.PathOf(name)) << name << " as it was";
         }
-        const std::map<std::string, std::string> before = Entries(folder);
+        const std::map<std::string, std::string> before = test::Entries(folder.path());
         TestScene scene;
         scene.model.document.shakingOn = 0;
         RecordingProgress progress;
@@ -327,7 +303,7 @@ TEST(ExportCancelTest, ACancelAtAnyFrameLeavesTheFolderAsItWas) {
             : c.format == kWebp ? ExportAnimatedWebp(scene.View(), request, progress)
                                 : ExportBmpSequence(scene.View(), request, progress);
         EXPECT_EQ(result.outcome, ExportOutcome::kCancelled);
-        EXPECT_EQ(Entries(folder), before);
+        EXPECT_EQ(test::Entries(folder.path()), before);
         EXPECT_EQ(progress.reports.size(), c.cancelAfter);
         EXPECT_EQ(progress.statuses.back(), texts::kExportCancelled);
         EXPECT_EQ(scene.model.document.shakingOn, 0);

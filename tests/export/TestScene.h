@@ -1,12 +1,17 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "ExportOptions.h"
 #include "ExportProgress.h"
 #include "ExportRules.h"
@@ -92,13 +97,21 @@ struct RecordingProgress : ExportProgress {
     bool CancelRequested() const override { return cancelAfter && reports.size() >= *cancelAfter; }
 };
 
+// A pixel as a viewer shows it with its opacity: kClear where nothing shows, else the colour
+// value with the opacity in bits 24..31.
+inline std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
+    return alpha == 0 ? kClear : std::int64_t{colour | alpha << 24};
+}
+
 // The frames an export of `kind` should show, rendered from a scene in the same state: new
-// jitter every frame, a VTR replay from the start by the step; background pixels shown as
-// nothing when `transparent`.
+// jitter every frame, a VTR replay from the start by the step. When `transparent`, background
+// pixels show as nothing or, `withOpacity`, every pixel as Shown with the opacity the
+// renderer gives it.
 inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, std::int32_t kind,
                                               std::int32_t width, std::int32_t height,
                                               bool antiAliasing, bool transparent,
-                                              std::int32_t endWait, std::int32_t delay) {
+                                              std::int32_t endWait, std::int32_t delay,
+                                              bool withOpacity = false) {
     const std::int32_t speed = scene.model.properties.vtrSpeed;
     scene.model.document.shakingOn = kind == kExportStill ? 0 : 1;
     if (kind == kExportVtr) {
@@ -112,15 +125,33 @@ inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, std::int32_t kin
     std::vector<ShownFrame> frames;
     for (std::int64_t i = 0; i < count; ++i) {
         Image image;
-        source.Next(image);
+        std::vector<std::uint8_t> alpha;
+        withOpacity&& transparent ? source.Next(image, alpha) : source.Next(image);
         ShownFrame frame{{}, static_cast<std::uint32_t>(delay)};
-        for (const std::uint32_t colour : image.colours.Pixels()) {
-            frame.pixels.push_back(transparent && colour == clear ? kClear : colour);
+        const std::span<const std::uint32_t> colours = image.colours.Pixels();
+        for (std::size_t p = 0; p < colours.size(); ++p) {
+            frame.pixels.push_back(withOpacity ? Shown(colours[p], alpha.empty() ? 255 : alpha[p])
+                                   : transparent && colours[p] == clear ? kClear
+                                                                        : colours[p]);
         }
         frames.push_back(std::move(frame));
     }
     scene.model.properties.vtrSpeed = speed;
     return frames;
+}
+
+// The system's file operations, with writes failing once `allowed` bytes are written.
+inline FileOps WritesUpTo(std::size_t allowed) {
+    FileOps ops = SystemFileOps();
+    ops.write = [allowed, written = std::make_shared<std::size_t>(0)](int fd, const void* data,
+                                                                      std::size_t size) -> ssize_t {
+        if (*written + size > allowed) {
+            return -1;
+        }
+        *written += size;
+        return ::write(fd, data, size);
+    };
+    return ops;
 }
 
 inline std::size_t ColourCount(const std::vector<ShownFrame>& frames) {

@@ -19,12 +19,6 @@ namespace {
 using test::ShownFrame;
 using test::TestScene;
 
-// A pixel as a viewer shows it: kClear where nothing shows, else the colour value with the
-// opacity in bits 24..31.
-std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
-    return alpha == 0 ? test::kClear : std::int64_t{colour | alpha << 24};
-}
-
 struct DecodedWebp {
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -58,39 +52,12 @@ std::optional<DecodedWebp> DecodeWebp(const std::string& path) {
         previous = timestamp;
         for (std::size_t i = 0; i < std::size_t{info.canvas_width} * info.canvas_height; ++i) {
             const std::uint8_t* p = rgba + 4 * i;
-            frame.pixels.push_back(Shown(p[0] | p[1] << 8 | p[2] << 16, p[3]));
+            frame.pixels.push_back(test::Shown(p[0] | p[1] << 8 | p[2] << 16, p[3]));
         }
         decoded.frames.push_back(std::move(frame));
     }
     WebPAnimDecoderDelete(decoder);
     return decoded;
-}
-
-// The frames the export should show, rendered from a scene in the same state (as
-// test::RenderedFrames does), with the opacity the export gives each pixel.
-std::vector<ShownFrame> RenderedWebpFrames(TestScene& scene, const ExportRequest& request) {
-    const std::int32_t speed = scene.model.properties.vtrSpeed;
-    scene.model.document.shakingOn = 1;
-    if (request.kind == kExportVtr) {
-        scene.model.properties.vtrSpeed = ReplayStep(speed, request.frameDelay);
-        scene.renderer.StartReplay();
-    }
-    const std::int64_t count = FrameCount(request.kind, scene.model.TotalPathLength(), speed,
-                                          request.endWait, request.frameDelay);
-    FrameSource source(scene.View(), request.width, request.height, request.antiAliasing);
-    std::vector<ShownFrame> frames;
-    for (std::int64_t i = 0; i < count; ++i) {
-        Image image;
-        std::vector<std::uint8_t> alpha;
-        request.transparent ? source.Next(image, alpha) : source.Next(image);
-        ShownFrame frame{{}, static_cast<std::uint32_t>(request.frameDelay)};
-        const std::span<const std::uint32_t> colours = image.colours.Pixels();
-        for (std::size_t p = 0; p < colours.size(); ++p) {
-            frame.pixels.push_back(Shown(colours[p], alpha.empty() ? 255 : alpha[p]));
-        }
-        frames.push_back(std::move(frame));
-    }
-    return frames;
 }
 
 bool PartlyClear(const std::vector<ShownFrame>& frames) {
@@ -129,7 +96,9 @@ TEST(ExportAnimatedWebpTest, TheFileShowsEveryRenderedFrameWithItsDelayAndOpacit
         }
         const ExportRequest request{folder.PathOf("a.webp"), c.kind,        c.width,   c.height,
                                     c.antiAliasing,          c.transparent, c.endWait, c.delay};
-        const std::vector<ShownFrame> expected = test::Merge(RenderedWebpFrames(twin, request));
+        const std::vector<ShownFrame> expected =
+            test::Merge(test::RenderedFrames(twin, c.kind, c.width, c.height, c.antiAliasing,
+                                             c.transparent, c.endWait, c.delay, true));
         test::RecordingProgress progress;
         ASSERT_TRUE(ExportAnimatedWebp(scene.View(), request, progress).Succeeded());
 
@@ -170,20 +139,11 @@ TEST(ExportAnimatedWebpTest, RefusedSizesAndFailedWritesLeaveTheOldFile) {
         test::TempFolder folder;
         const std::string path = folder.PathOf("a.webp");
         std::ofstream(path) << "before";
-        std::size_t written = 0;
-        FileOps ops = SystemFileOps();
-        ops.write = [&written, &c](int fd, const void* data, std::size_t size) -> ssize_t {
-            if (written + size > c.writesAllowed) {
-                return -1;
-            }
-            written += size;
-            return ::write(fd, data, size);
-        };
         TestScene scene;
         test::RecordingProgress progress;
         EXPECT_EQ(
             ExportAnimatedWebp(scene.View(), {path, kExportVtr, c.width, 10, false, false, 1, 6},
-                               progress, ops)
+                               progress, test::WritesUpTo(c.writesAllowed))
                 .outcome,
             c.outcome);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);

@@ -124,10 +124,10 @@ TEST_F(ExportDialogTest, AnExportAsksBeforeOverwritingAndWritesTheFilesShowingIt
     EXPECT_EQ(shell.foregrounds, 1);
 }
 
-// Cancel stops the export after the frame in hand and closes the dialog without a message,
-// the options remembered as Cancel remembers them: the slider's smoothness, which a finished
-// shaking or still-image export would not keep.
-TEST_F(ExportDialogTest, CancelDuringAnExportLeavesTheFolderAsItWas) {
+// Cancel stops the export after the frame in hand and closes the dialog without a message
+// (what the folder keeps is the exporters' own matter), the options remembered as Cancel remembers
+// them: the slider's smoothness, which a finished shaking or still-image export would not keep.
+TEST_F(ExportDialogTest, CancelDuringAnExportClosesTheDialogSilently) {
     struct Case {
         ExportFormat format;
         const char* kind;
@@ -139,8 +139,6 @@ TEST_F(ExportDialogTest, CancelDuringAnExportLeavesTheFolderAsItWas) {
         {ExportFormat::kBmp, "stillRadio", kExportStill, 1},
         {ExportFormat::kBmp, "shakingRadio", kExportShaking, 5},
     };
-    const std::string old = folder.PathOf("walk0003.bmp");
-    std::ofstream(old) << "old";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
         auto dialog = Open(c.format);
@@ -160,10 +158,6 @@ TEST_F(ExportDialogTest, CancelDuringAnExportLeavesTheFolderAsItWas) {
         EXPECT_EQ(progress->value(), c.cancelAt);
         EXPECT_EQ(editor.exportOptions().kind, c.kindValue);
         EXPECT_EQ(editor.exportOptions().smoothness, 3);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-        std::string content;
-        std::ifstream(old) >> content;
-        EXPECT_EQ(content, "old");
     }
 }
 

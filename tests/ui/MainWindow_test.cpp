@@ -154,8 +154,7 @@ TEST_F(MainWindowTest, AHandOverWaitsForTheExportAndADropOfThreeFilesOpensTheFir
     EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
     window.editor().SetExportRunning(false);
     window.StartTimers();
-    QTest::qWait(3 * ui::MainWindow::kFrameInterval);
-    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
+    QTRY_COMPARE(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
 
     QList<QUrl> urls;
     for (const char* name : {"a.zfm", "b.zfm", "c.zfm"}) {
