@@ -165,8 +165,8 @@ TEST(AnimatedWebpWriterTest, AFrameLongerThanAWebpFrameCanShowKeepsItsTime) {
     ASSERT_TRUE(writer.Finish(path));
     const std::optional<DecodedWebp> decoded = DecodeWebp(path);
     ASSERT_TRUE(decoded);
-    const std::int64_t red = Shown(0x0000FF, 255);
-    const std::int64_t green = Shown(0x00FF00, 255);
+    const std::int64_t red = test::Shown(0x0000FF, 255);
+    const std::int64_t green = test::Shown(0x00FF00, 255);
     // The decoder's hundredths cut the 5 ms each part ends in.
     EXPECT_EQ(decoded->frames,
               (std::vector<ShownFrame>{
