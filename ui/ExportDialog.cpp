@@ -12,16 +12,13 @@
 #include "ExportTexts.h"
 #include "FileChooser.h"
 #include "FilePaths.h"
+#include "QtText.h"
 
 namespace zef::ui {
 namespace {
 
 QString Number(std::int64_t value) {
     return QString::number(value);
-}
-
-std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "FileChooser.h"
 #include "ModelTexts.h"
 #include "QtKeys.h"
+#include "QtText.h"
 #include "ToolbarLayout.h"
 
 namespace zef::ui {
@@ -30,15 +31,6 @@ namespace {
 
 const QColor kClientGrey(128, 128, 128);
 constexpr QSize kPictureSize(16, 15);
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// A file name as the editor takes it: the bytes the file system knows it by.
-std::string LocalPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 CanvasPoint Clamped(QPoint point, const QRect& area) {
     return {std::clamp(point.x(), area.left(), std::max(area.left(), area.right())),
