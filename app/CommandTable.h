@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "CommandId.h"
 #include "CommandTarget.h"
 #include "InteractionState.h"
