@@ -2,24 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QList>
-#include <QMessageBox>
-#include <QString>
-#include <QStringList>
+#include <QTest>
+#include <QtWidgets>
+#include <string>
+#include <vector>
 
 #include "Editor.h"
 #include "FakeShell.h"
+#include "TempFolder.h"
 
 namespace zef::test {
 
-// An editor on a fake shell for a dialog to work on, and the texts and icons of the message
-// boxes the dialog showed, each answered with OK (a question with its default) as soon as it
-// appears.
+// An editor on a fake shell and the message boxes shown, each answered with OK or its default.
 class DialogTest : public ::testing::Test {
   protected:
-    DialogTest();
-    ~DialogTest() override;
+    DialogTest() {
+        editor.Start("", "/tmp/");
+        QObject::connect(&answerer_, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                messages.push_back(box->text().toStdString());
+                icons.append(box->icon());
+                QAbstractButton* ok = box->button(QMessageBox::Ok);
+                (ok != nullptr ? ok : box->defaultButton())->click();
+            }
+        });
+        answerer_.start(0);
+    }
 
     template <typename Widget = QLineEdit>
     static Widget* Find(QWidget& dialog, const char* name) {
@@ -28,14 +36,14 @@ class DialogTest : public ::testing::Test {
         return widget;
     }
 
-    QStringList messages;
+    std::vector<std::string> messages;
     QList<QMessageBox::Icon> icons;
     FakeShell shell;
     Editor editor{shell, 1};
+    TempFolder folder;
 
   private:
-    class MessageAnswerer;
-    MessageAnswerer* answerer_;
+    QTimer answerer_;
 };
 
 }  // namespace zef::test

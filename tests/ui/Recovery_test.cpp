@@ -1,78 +1,56 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
-#include "FakeShell.h"
+#include "DialogTest.h"
 #include "MainWindow.h"
 #include "Program.h"
-#include "TempFolder.h"
 #include "UnixSignals.h"
 
-namespace zef::ui {
+namespace zef::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<PointImage> Images(const std::vector<PointRecord>& points) {
-    return {points.begin(), points.end()};
-}
+using RecoveryWindowTest = DialogTest;
 
-// A term signal to an editor with unsaved work: the work is kept for the next start, the
-// settings are written, and nothing is asked, also when the settings cannot be written.
-TEST(RecoveryWindowTest, ATermSignalKeepsTheUnsavedWorkAndAsksNothing) {
-    test::TempFolder folder;
+// A term signal asks nothing, not even about settings that cannot be written, and the unsaved
+// work is kept for the next start.
+TEST_F(RecoveryWindowTest, ATermSignalKeepsTheUnsavedWorkAndAsksNothing) {
     std::ofstream(folder.PathOf("file"));
-    const struct {
-        fs::path settings;
-        bool written;
-    } cases[] = {{folder.path() / "Config.dat", true},
-                 {folder.path() / "file" / "Config.dat", false}};
-    for (const auto& settings : cases) {
-        SCOPED_TRACE(settings.settings);
-        const fs::path recovery = folder.path() / (settings.written ? "kept" : "kept too");
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable);
+        const fs::path settings = folder.path() / (writable ? "" : "file") / "Config.dat";
+        const fs::path recovery = folder.path() / (writable ? "kept" : "kept too");
         std::vector<PointImage> drawn;
         {
-            MainWindow window(1);
+            ui::MainWindow window(1);
             ASSERT_TRUE(window.editor().recovery().UseFolder(recovery));
-            UnixSignals unixSignals;
-            QObject::connect(&unixSignals, &UnixSignals::Received, &window,
-                             &MainWindow::EndWithoutAsking);
-            StartEditor(window, "", {});
+            ui::UnixSignals unixSignals;
+            QObject::connect(&unixSignals, &ui::UnixSignals::Received, &window,
+                             &ui::MainWindow::EndWithoutAsking);
+            ui::StartEditor(window, "", {});
             Model& model = window.editor().model();
             model.AppendPoint(10, 20, false);
             model.AppendPoint(30, 40, true);
             window.editor().UpdateTitle();
-            drawn = Images(model.points);
-
+            drawn = {model.points.begin(), model.points.end()};
             std::raise(SIGTERM);
             ASSERT_TRUE(QTest::qWaitFor([&] { return window.QuitRequested(); }, 5000));
-            bool asked = false;
-            QTimer answerer;
-            QObject::connect(&answerer, &QTimer::timeout, [&] {
-                if (QWidget* box = QApplication::activeModalWidget()) {
-                    asked = true;
-                    box->close();
-                }
-            });
-            answerer.start(50);
-            ShutDown(window, settings.settings, {});
-            EXPECT_FALSE(asked);
-            EXPECT_EQ(fs::exists(settings.settings), settings.written);
+            ui::ShutDown(window, settings, {});
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(fs::exists(settings), writable);
         }
-        test::FakeShell shell;
-        shell.answers = {MessageAnswer::kYes};
-        Editor next(shell, 1);
+        FakeShell nextShell;
+        nextShell.answers = {MessageAnswer::kYes};
+        Editor next(nextShell, 1);
         ASSERT_TRUE(next.recovery().UseFolder(recovery));
         next.Start("", folder.path().string());
-        EXPECT_EQ(Images(next.model().points), drawn);
+        EXPECT_EQ(std::vector<PointImage>(next.model().points.begin(), next.model().points.end()),
+                  drawn);
         EXPECT_TRUE(next.model().document.modified);
     }
 }
 
 }  // namespace
-}  // namespace zef::ui
+}  // namespace zef::test

@@ -1,5 +1,4 @@
-// The Qt tests run on the offscreen platform under one application, prepared as zeftool
-// prepares its own.
+// One application for all the Qt tests, prepared as zeftool prepares its own.
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,41 @@
+#include "AboutDialog.h"
+#include "DialogTest.h"
+
+namespace zef::test {
+namespace {
+
+using AboutDialogTest = DialogTest;
+
+// Receives the addresses the links ask the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    QList<QUrl> opened;
+
+  public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+// The mail and distributor links open their addresses; the home site's address is plain text.
+TEST_F(AboutDialogTest, TheLinksOpenTheirAddresses) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("mailto", &catcher, "Open");
+    QDesktopServices::setUrlHandler("https", &catcher, "Open");
+    ui::AboutDialog dialog(100, nullptr);
+    dialog.show();
+    for (const char* name : {"mailLink", "distributorLink", "homeSiteAddress"}) {
+        QTest::mouseClick(Find<QLabel>(dialog, name), Qt::LeftButton);
+    }
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened[0].query(QUrl::FullyDecoded),
+              QString::fromUtf8("subject=제프툴에 대하여"));
+    EXPECT_EQ(catcher.opened[1].host(), "ko.example.org");
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("https");
+}
+
+}  // namespace
+}  // namespace zef::test
+
+#include "AboutDialog_test.moc"
