@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <vector>
+
+#include "ModelFileIO.h"
+#include "TempFolder.h"
 
 namespace zef {
 namespace {
@@ -20,82 +25,52 @@ void PutInts(Bytes& bytes, std::initializer_list<std::int32_t> values) {
 }
 
 // Two points: (-5, 70000) a start with offsets -3, 2 and reserved byte 0xAB, then (6, 7).
-void PutTwoPoints(Bytes& bytes) {
-    PutInts(bytes, {-5, 70000});
-    bytes.insert(bytes.end(), {kStrokeStart, 0xFD, 2, 0xAB});
-    PutInts(bytes, {6, 7});
-    bytes.insert(bytes.end(), {kStrokeContinuation, 0, 0, 0});
-}
+const std::vector<PointRecord> kTwoPoints{{{-5, 70000, kStrokeStart, -3, 2, 0xAB}, 0},
+                                          {{6, 7, kStrokeContinuation, 0, 0, 0}, 0}};
+const Bytes kTwoPointBytes{
+    0xFB, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, kStrokeStart,        0xFD, 2, 0xAB,
+    6,    0,    0,    0,    7,    0,    0,    0,    kStrokeContinuation, 0,    0, 0};
 
-// A current-format file of the given version holding that version's fields with values
-// unlike the standard ones.
+// A current-format file of the given version holding the leading header fields that version
+// has, with values unlike the standard ones.
 Bytes FileOfVersion(std::int32_t version) {
-    Bytes bytes{'Z', 'E', 'F', '2', 0, 9, 9, 9, 9, 9};
+    Bytes fields;
+    PutInts(fields, {320, 240, 5, 77});
+    fields.insert(fields.end(), {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    PutInts(fields, {1, 12});
+    const std::ptrdiff_t held[] = {0, 12, 16, 29, 33};  // bytes of those fields, by version
+    Bytes bytes{'Z', 'E', 'F', '2', 0, 0, 0, 0, 0, 0};
     PutInts(bytes, {version, 2});
-    if (version >= 1) {
-        PutInts(bytes, {320, 240, 5});
-    }
-    if (version >= 2) {
-        PutInts(bytes, {77});
-    }
-    if (version >= 3) {
-        bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7, 8, 9});
-        PutInts(bytes, {1});
-    }
-    if (version >= 4) {
-        PutInts(bytes, {12});
-    }
-    PutTwoPoints(bytes);
+    bytes.insert(bytes.end(), fields.begin(), fields.begin() + held[std::clamp(version, 0, 4)]);
+    bytes.insert(bytes.end(), kTwoPointBytes.begin(), kTwoPointBytes.end());
     return bytes;
 }
 
 Bytes OlderFile() {
-    Bytes bytes;
-    PutInts(bytes, {2});
-    PutTwoPoints(bytes);
+    Bytes bytes{2, 0, 0, 0};
+    bytes.insert(bytes.end(), kTwoPointBytes.begin(), kTwoPointBytes.end());
     return bytes;
 }
 
+// The properties of the drawing open while a file is read.
+const ModelProperties kOpen{.canvasWidth = 100, .shakeStrength = 6, .lineWidth = 10};
+
 LoadResult Decode(const Bytes& bytes, ModelFormat format = ModelFormat::kCurrent) {
-    ModelProperties current;
-    current.shakeStrength = 6;
-    current.lineWidth = 10;
-    current.canvasWidth = 100;
-    return DecodeModel(bytes, format, current);
+    return DecodeModel(bytes, format, kOpen);
 }
 
-TEST(ModelFileLayout, StandardEmptyModelBytesAndARoundTripOfEveryPersistentByte) {
-    const Bytes expected{0x5A, 0x45, 0x46, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
-                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x03, 0x00, 0x00,
-                         0x58, 0x02, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x28, 0x00, 0x00,
-                         0x00, 0x00, 0x00, 0x00, 0x8A, 0x48, 0x00, 0xEE, 0x9C, 0x00, 0x00,
-                         0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00};
-    EXPECT_EQ(EncodeModel(ModelProperties{}, {}), expected);
-
-    const ModelProperties properties{.canvasWidth = 333, .lineColour = {10, 20, 30}};
-    std::vector<PointRecord> points(3);
-    points[0].x = -30000;
-    points[0].shakeDx = -8;
-    points[0].reserved = 200;
-    points[1].y = 2147483647;
-    points[1].selected = 1;
-    points[2].kind = 77;
-    const LoadResult result = Decode(EncodeModel(properties, points));
+// The reader is held to the hand-written files of the other tests, the writer to the reader.
+TEST(ModelFileLayout, EncodingWhatAFileHoldsGivesItsBytesBack) {
+    const Bytes file = FileOfVersion(4);
+    const LoadResult result = Decode(file);
     ASSERT_TRUE(result.model);
-    EXPECT_EQ(result.model->properties, properties);
-    ASSERT_EQ(result.model->points.size(), 3u);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        EXPECT_EQ(static_cast<const PointImage&>(result.model->points[i]),
-                  static_cast<const PointImage&>(points[i]));
-        EXPECT_EQ(result.model->points[i].selected, 0);
-    }
+    EXPECT_EQ(EncodeModel(result.model->properties, result.model->points), file);
 }
 
 TEST(ModelFileVersions, EachVersionReadsItsFieldsAndTakesStandardValuesForTheRest) {
     const ModelProperties standard;
     for (std::int32_t version = -3; version <= 4; ++version) {
         SCOPED_TRACE(version);
-
         const LoadResult result = Decode(FileOfVersion(version));
         ASSERT_TRUE(result.model);
         const ModelProperties& p = result.model->properties;
@@ -109,23 +84,19 @@ TEST(ModelFileVersions, EachVersionReadsItsFieldsAndTakesStandardValuesForTheRes
         EXPECT_EQ(p.backgroundColour, (version >= 3 ? Colour{7, 8, 9} : kStandardBackgroundColour));
         EXPECT_EQ(p.noShadow, version >= 3 ? 1 : 0);
         EXPECT_EQ(p.lineWidth, version >= 4 ? 12 : 4);
-        ASSERT_EQ(result.model->points.size(), 2u);
-        EXPECT_EQ(result.model->points[0].y, 70000);
-        EXPECT_EQ(result.model->points[0].shakeDx, -3);
-        EXPECT_EQ(result.model->points[0].reserved, 0xAB);
-        EXPECT_EQ(result.model->points[1].kind, kStrokeContinuation);
+        EXPECT_EQ(result.model->points, kTwoPoints);
     }
 
-    // The older format keeps the current properties, on the largest canvas.
+    // The older format keeps the open drawing's properties, on the largest canvas.
     const LoadResult older = Decode(OlderFile(), ModelFormat::kOlder);
     ASSERT_TRUE(older.model);
     EXPECT_EQ(older.model->format, ModelFormat::kOlder);
     EXPECT_EQ(older.model->properties, (ModelProperties{.shakeStrength = 6, .lineWidth = 10}));
-    ASSERT_EQ(older.model->points.size(), 2u);
-    EXPECT_EQ(older.model->points[0].reserved, 0xAB);
+    EXPECT_EQ(older.model->points, kTwoPoints);
 }
 
-TEST(ModelFileChecks, RejectsABadHeaderHugeCountsAndEveryTruncation) {
+TEST(ModelFileChecks, RejectsABadHeaderANewerVersionHugeCountsAndEveryTruncation) {
+    EXPECT_EQ(Decode(FileOfVersion(5)).failure, LoadFailure::kNewerVersion);
     Bytes badHeader = FileOfVersion(4);
     badHeader[4] = 'x';
     EXPECT_EQ(Decode(badHeader).failure, LoadFailure::kNotProperModel);
@@ -156,13 +127,34 @@ TEST(ModelFileChecks, RejectsABadHeaderHugeCountsAndEveryTruncation) {
 }
 
 TEST(ModelFileNames, ExtensionChoosesTheFormatIgnoringCase) {
-    for (const auto& [name, format] : {
-             std::pair<const char*, std::optional<ModelFormat>>{"/a/b.zfm", ModelFormat::kCurrent},
-             {"c.zF2", ModelFormat::kOlder},
-             {"zfm", std::nullopt},
-             {"model.zfmx", std::nullopt},
-         }) {
-        EXPECT_EQ(FormatOfName(name), format) << name;
+    EXPECT_EQ(FormatOfName("/a/b.zfm"), ModelFormat::kCurrent);
+    EXPECT_EQ(FormatOfName("c.zF2"), ModelFormat::kOlder);
+    for (const char* name : {"zfm", "model.zfmx"}) {
+        EXPECT_EQ(FormatOfName(name), std::nullopt) << name;
+    }
+}
+
+// A name as long as the file system allows still takes a temporary name beside it. A folder
+// named .txt fails on its name: the name is checked only once the file is open.
+TEST(ModelFileIO, WritesUnderAnyNameAndReadingTellsWhyItFailed) {
+    test::TempFolder folder;
+    const LoadResult stored = Decode(FileOfVersion(4));
+    ASSERT_TRUE(stored.model);
+    const Model model{stored.model->points, stored.model->properties, {}};
+    for (const std::string& name : {std::string("그림 모델.zfm"), std::string(251, 'm') + ".zfm"}) {
+        ASSERT_TRUE(WriteModelFile(folder.PathOf(name), model)) << name;
+        const LoadResult result = ReadModelFile(folder.PathOf(name), {});
+        ASSERT_TRUE(result.model);
+        EXPECT_EQ(result.model->properties, model.properties);
+        EXPECT_EQ(result.model->points, model.points);
+    }
+
+    std::filesystem::create_directory(folder.PathOf("folder.zfm"));
+    std::filesystem::create_directory(folder.PathOf("folder.txt"));
+    for (const auto& [name, failure] : {std::pair{"none.txt", LoadFailure::kCannotOpen},
+                                        {"folder.zfm", LoadFailure::kCannotOpen},
+                                        {"folder.txt", LoadFailure::kNotModelFile}}) {
+        EXPECT_EQ(ReadModelFile(folder.PathOf(name), {}).failure, failure) << name;
     }
 }
 
