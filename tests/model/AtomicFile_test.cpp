@@ -53,16 +53,14 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
                 return -1;
             };
         }
-        if (c.writesBeforeError >= 0) {
-            ops.write = [left = c.writesBeforeError](int fd, const void* data,
-                                                     std::size_t) mutable -> ssize_t {
-                if (left-- == 0) {
-                    errno = EIO;
-                    return -1;
-                }
-                return ::write(fd, data, 1);
-            };
-        }
+        ops.write = [left = c.writesBeforeError](int fd, const void* data,
+                                                 std::size_t size) mutable -> ssize_t {
+            if (left-- == 0) {
+                errno = EIO;
+                return -1;
+            }
+            return ::write(fd, data, left < 0 ? size : 1);
+        };
 
         EXPECT_EQ(WriteFileAtomically(link.string(), bytes, ops), c.saved) << c.what;
         EXPECT_TRUE(fs::is_symlink(link)) << c.what;
