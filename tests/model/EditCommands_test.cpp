@@ -8,13 +8,8 @@
 
 #include "model/PointList.h"
 
-namespace zef {
+namespace zef::test {
 namespace {
-
-using test::ModelOf;
-using test::P;
-using test::PointsOf;
-using test::S;
 
 using Edit = std::function<void(Model&, SelectionState&)>;
 
@@ -22,11 +17,9 @@ Edit OnModel(EditResult (*edit)(Model&)) {
     return [edit](Model& model, SelectionState&) { edit(model); };
 }
 
-Edit Moved(std::int32_t dx, std::int32_t dy, bool all) {
-    return [=](Model& model, SelectionState& selection) {
-        selection.moveAll = all;
-        MoveSelection(model, selection, dx, dy);
-    };
+Edit Moved(std::int32_t dx, std::int32_t dy) {
+    return
+        [=](Model& model, SelectionState& selection) { MoveSelection(model, selection, dx, dy); };
 }
 
 Edit Scaled(float factor, std::int32_t centre) {
@@ -73,11 +66,10 @@ TEST(EditCommandsTest, EachEditLeavesTheExpectedPoints) {
          true,
          {{0, 0, S}, {1, 0}, {5, 5, S}, {6, 6}},
          {{0, 0, S}, {1, 0}}},
-        {Moved(10, -10, false),
+        {Moved(10, -10),
          false,
          {{29995, -29995, S, true}, {7, 7}},
          {{30000, -30000, S, true}, {7, 7}}},
-        {Moved(-3, 2, true), false, {{0, 0, S, true}, {7, 7}}, {{-3, 2, S, true}, {4, 9}}},
         {Scaled(2.0f, 100),
          false,
          {{110, 100, S, true}, {101, 90, 2, true}, {20000, -20000, 2, true}, {5, 5}},
@@ -121,4 +113,4 @@ TEST(StraightenSelectionTest, RemovesNearlyStraightShortCornersOnly) {
 }
 
 }  // namespace
-}  // namespace zef
+}  // namespace zef::test
