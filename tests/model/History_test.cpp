@@ -27,8 +27,7 @@ TEST(History, UndoRedoRestorePointsUnselectedAndLeaveTheDocumentState) {
     EXPECT_EQ(model.points[0].selected, 0);
 }
 
-// Jitter does not make a drawing differ; a save while an edit is under way leaves no entry
-// clean, since none holds what was written.
+// Jitter is no change; a save made while an edit is under way leaves no entry clean.
 TEST(History, AnEntryIsTheSavedStateOnlyWhileItHoldsWhatTheFileHolds) {
     History history;
     Model model;
