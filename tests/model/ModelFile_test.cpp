@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
 #include "ModelFileIO.h"
@@ -30,14 +31,14 @@ Bytes FileOfVersion(std::int32_t version) {
     const std::ptrdiff_t held[] = {0, 12, 16, 29, 33};  // bytes of those fields, by version
     Bytes bytes{'Z', 'E', 'F', '2', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
     std::memcpy(bytes.data() + 10, &version, 4);
-    bytes.insert(bytes.end(), fields.begin(), fields.begin() + held[std::clamp(version, 0, 4)]);
-    bytes.insert(bytes.end(), kTwoPointBytes.begin(), kTwoPointBytes.end());
+    std::copy_n(fields.begin(), held[std::clamp(version, 0, 4)], std::back_inserter(bytes));
+    std::ranges::copy(kTwoPointBytes, std::back_inserter(bytes));
     return bytes;
 }
 
 Bytes OlderFile() {
     Bytes bytes{2, 0, 0, 0};
-    bytes.insert(bytes.end(), kTwoPointBytes.begin(), kTwoPointBytes.end());
+    std::ranges::copy(kTwoPointBytes, std::back_inserter(bytes));
     return bytes;
 }
 
