@@ -11,12 +11,11 @@ TEST(History, UndoRedoRestorePointsUnselectedAndLeaveTheDocumentState) {
     EXPECT_EQ(history.Undo(model), nullptr);
     EXPECT_EQ(history.Redo(model), nullptr);
     history.TakeSnapshot(model);
-    model.points = {{{5, 0, kStrokeStart, -4, 0, 0}, 0},
+    model.points = {{{5, 0, kStrokeStart, -4, 0, 0}, 1},
                     {{5, 10, kStrokeContinuation, 0, 0, 9}, 0}};
     model.document.path = "/tmp/a.zfm";
     history.TakeSnapshot(model);
     const std::vector<PointRecord> taken = model.points;
-    model.points[0].selected = 1;
 
     ASSERT_NE(history.Undo(model), nullptr);
     EXPECT_TRUE(model.points.empty());
