@@ -26,7 +26,6 @@ namespace zef::test {
 namespace {
 
 using ::testing::HasSubstr;
-using namespace std::string_literals;
 
 struct Outcome {
     int status = -1;
@@ -83,8 +82,9 @@ TEST_F(ZefcliTest, InfoDescribesOlderAndCurrentFilesWithTheCanvasHeldAsTheWindow
     EXPECT_EQ(Run("info " + PathOf("new.zfm")).out, "format: zfm\nversion: 4\n" + described);
 
     for (const auto& [width, canvas] : {std::pair{5000, "800x10"}, {0, "800x600"}}) {
-        ASSERT_TRUE(WriteModelFile(PathOf("c.zfm"),
-                                   Model{.properties = {.canvasWidth = width, .canvasHeight = 3}}));
+        Model model;
+        model.properties = {.canvasWidth = width, .canvasHeight = 3};
+        ASSERT_TRUE(WriteModelFile(PathOf("c.zfm"), model));
         EXPECT_THAT(Run("info " + PathOf("c.zfm")).out,
                     HasSubstr("canvas: " + std::string(canvas)));
     }
@@ -135,11 +135,11 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
         EXPECT_THAT(outcome.err, HasSubstr(message)) << arguments;
     }
     const std::string u = PathOf("u"), gif = "gif " + m + u, bmp = "bmp " + m + u;
-    for (const std::string& arguments :
-         {""s, "info"s, "info a b"s, "convert a"s, "draw x"s, "gif " + m, gif + " --smoothness 13",
-          gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
-          gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
-          gif + " --lossy 50", "webp " + m + u + " --lossy 101"}) {
+    for (const std::string& arguments : std::initializer_list<std::string>{
+             "", "info", "info a b", "convert a", "draw x", "gif " + m, gif + " --smoothness 13",
+             gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
+             gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
+             gif + " --lossy 50", "webp " + m + u + " --lossy 101"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr("usage")) << arguments;
