@@ -31,6 +31,12 @@ class TempFolder {
     std::filesystem::path path_;
 };
 
+// A file's bytes; empty when it cannot be read.
+inline std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 // A folder's entries by name: a file's bytes, or "/" for a folder.
 inline std::map<std::string, std::string> Entries(const std::filesystem::path& folder) {
     std::map<std::string, std::string> entries;

@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // Both targets are reached through links; the second one's folder takes no new file.
 TEST(StagedFilesTest, LinkedAndInPlaceTargetsChangeOnlyAtCommitAndKeepTheirLinks) {
     test::TempFolder folder;
@@ -42,12 +37,12 @@ TEST(StagedFilesTest, LinkedAndInPlaceTargetsChangeOnlyAtCommitAndKeepTheirLinks
         ASSERT_TRUE(files.Add(folder.PathOf("a.bmp"), bytes));
         ASSERT_TRUE(files.Add(folder.PathOf("b.bmp"), bytes));
         for (const char* name : {"a.bmp", "b.bmp"}) {
-            EXPECT_EQ(Contents(folder.path() / "real" / name), "old") << name;
+            EXPECT_EQ(test::Contents(folder.path() / "real" / name), "old") << name;
         }
         ASSERT_TRUE(files.Commit());
     }
     for (const char* name : {"a.bmp", "b.bmp"}) {
-        EXPECT_EQ(Contents(folder.path() / "real" / name), "new") << name;
+        EXPECT_EQ(test::Contents(folder.path() / "real" / name), "new") << name;
         EXPECT_TRUE(fs::is_symlink(folder.path() / name)) << name;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "real"), {}), 2);

@@ -2,145 +2,93 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <optional>
+#include <filesystem>
+#include <iterator>
 #include <vector>
+
+#include "ModelFileIO.h"
+#include "TempFolder.h"
 
 namespace zef {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutInts(Bytes& bytes, std::initializer_list<std::int32_t> values) {
-    for (const std::int32_t value : values) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            bytes.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift));
-        }
-    }
-}
-
 // Two points: (-5, 70000) a start with offsets -3, 2 and reserved byte 0xAB, then (6, 7).
-void PutTwoPoints(Bytes& bytes) {
-    PutInts(bytes, {-5, 70000});
-    bytes.insert(bytes.end(), {kStrokeStart, 0xFD, 2, 0xAB});
-    PutInts(bytes, {6, 7});
-    bytes.insert(bytes.end(), {kStrokeContinuation, 0, 0, 0});
-}
+const std::vector<PointRecord> kTwoPoints{{{-5, 70000, kStrokeStart, -3, 2, 0xAB}, 0},
+                                          {{6, 7, kStrokeContinuation, 0, 0, 0}, 0}};
+const Bytes kTwoPointBytes{
+    0xFB, 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00, kStrokeStart,        0xFD, 2, 0xAB,
+    6,    0,    0,    0,    7,    0,    0,    0,    kStrokeContinuation, 0,    0, 0};
 
-// A current-format file of the given version holding that version's fields with values
-// unlike the standard ones.
+// A current-format file of the given version with the header fields it has: the canvas
+// 320 x 240 and shake 5, replay speed 77, three colours and the shadow off, line width 12.
 Bytes FileOfVersion(std::int32_t version) {
-    Bytes bytes{'Z', 'E', 'F', '2', 0, 9, 9, 9, 9, 9};
-    PutInts(bytes, {version, 2});
-    if (version >= 1) {
-        PutInts(bytes, {320, 240, 5});
-    }
-    if (version >= 2) {
-        PutInts(bytes, {77});
-    }
-    if (version >= 3) {
-        bytes.insert(bytes.end(), {1, 2, 3, 4, 5, 6, 7, 8, 9});
-        PutInts(bytes, {1});
-    }
-    if (version >= 4) {
-        PutInts(bytes, {12});
-    }
-    PutTwoPoints(bytes);
+    const Bytes fields{0x40, 1, 0, 0, 240, 0, 0, 0, 5, 0, 0, 0, 77, 0, 0, 0, 1,
+                       2,    3, 4, 5, 6,   7, 8, 9, 1, 0, 0, 0, 12, 0, 0, 0};
+    const std::ptrdiff_t held[] = {0, 12, 16, 29, 33};  // bytes of those fields, by version
+    Bytes bytes{'Z', 'E', 'F', '2', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
+    std::memcpy(bytes.data() + 10, &version, 4);
+    std::copy_n(fields.begin(), held[std::clamp(version, 0, 4)], std::back_inserter(bytes));
+    std::ranges::copy(kTwoPointBytes, std::back_inserter(bytes));
     return bytes;
 }
 
 Bytes OlderFile() {
-    Bytes bytes;
-    PutInts(bytes, {2});
-    PutTwoPoints(bytes);
+    Bytes bytes{2, 0, 0, 0};
+    std::ranges::copy(kTwoPointBytes, std::back_inserter(bytes));
     return bytes;
 }
 
+// The properties of the drawing open while a file is read.
+const ModelProperties kOpen{.canvasWidth = 100, .shakeStrength = 6, .lineWidth = 10};
+
 LoadResult Decode(const Bytes& bytes, ModelFormat format = ModelFormat::kCurrent) {
-    ModelProperties current;
-    current.shakeStrength = 6;
-    current.lineWidth = 10;
-    current.canvasWidth = 100;
-    return DecodeModel(bytes, format, current);
-}
-
-TEST(ModelFileLayout, StandardEmptyModelBytesAndARoundTripOfEveryPersistentByte) {
-    const Bytes expected{0x5A, 0x45, 0x46, 0x32, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04,
-                         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x03, 0x00, 0x00,
-                         0x58, 0x02, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x28, 0x00, 0x00,
-                         0x00, 0x00, 0x00, 0x00, 0x8A, 0x48, 0x00, 0xEE, 0x9C, 0x00, 0x00,
-                         0x00, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00};
-    EXPECT_EQ(EncodeModel(ModelProperties{}, {}), expected);
-
-    const ModelProperties properties{.canvasWidth = 333, .lineColour = {10, 20, 30}};
-    std::vector<PointRecord> points(3);
-    points[0].x = -30000;
-    points[0].shakeDx = -8;
-    points[0].reserved = 200;
-    points[1].y = 2147483647;
-    points[1].selected = 1;
-    points[2].kind = 77;
-    const LoadResult result = Decode(EncodeModel(properties, points));
-    ASSERT_TRUE(result.model);
-    EXPECT_EQ(result.model->properties, properties);
-    ASSERT_EQ(result.model->points.size(), 3u);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        EXPECT_EQ(static_cast<const PointImage&>(result.model->points[i]),
-                  static_cast<const PointImage&>(points[i]));
-        EXPECT_EQ(result.model->points[i].selected, 0);
-    }
+    return DecodeModel(bytes, format, kOpen);
 }
 
 TEST(ModelFileVersions, EachVersionReadsItsFieldsAndTakesStandardValuesForTheRest) {
-    const ModelProperties standard;
     for (std::int32_t version = -3; version <= 4; ++version) {
         SCOPED_TRACE(version);
-
         const LoadResult result = Decode(FileOfVersion(version));
         ASSERT_TRUE(result.model);
         const ModelProperties& p = result.model->properties;
         EXPECT_EQ(result.model->version, version);
-        EXPECT_EQ(p.canvasWidth, version >= 1 ? 320 : standard.canvasWidth);
-        EXPECT_EQ(p.canvasHeight, version >= 1 ? 240 : standard.canvasHeight);
-        EXPECT_EQ(p.shakeStrength, version >= 1 ? 5 : standard.shakeStrength);
-        EXPECT_EQ(p.vtrSpeed, version >= 2 ? 77 : standard.vtrSpeed);
+        EXPECT_EQ(p.canvasWidth, version >= 1 ? 320 : 800);
+        EXPECT_EQ(p.canvasHeight, version >= 1 ? 240 : 600);
+        EXPECT_EQ(p.shakeStrength, version >= 1 ? 5 : 3);
+        EXPECT_EQ(p.vtrSpeed, version >= 2 ? 77 : 40);
         EXPECT_EQ(p.lineColour, (version >= 3 ? Colour{1, 2, 3} : kStandardLineColour));
         EXPECT_EQ(p.shadowColour, (version >= 3 ? Colour{4, 5, 6} : kStandardShadowColour));
         EXPECT_EQ(p.backgroundColour, (version >= 3 ? Colour{7, 8, 9} : kStandardBackgroundColour));
         EXPECT_EQ(p.noShadow, version >= 3 ? 1 : 0);
         EXPECT_EQ(p.lineWidth, version >= 4 ? 12 : 4);
-        ASSERT_EQ(result.model->points.size(), 2u);
-        EXPECT_EQ(result.model->points[0].y, 70000);
-        EXPECT_EQ(result.model->points[0].shakeDx, -3);
-        EXPECT_EQ(result.model->points[0].reserved, 0xAB);
-        EXPECT_EQ(result.model->points[1].kind, kStrokeContinuation);
+        EXPECT_EQ(result.model->points, kTwoPoints);
     }
 
-    // The older format keeps the current properties, on the largest canvas.
+    // The older format keeps the open drawing's properties, on the largest canvas.
     const LoadResult older = Decode(OlderFile(), ModelFormat::kOlder);
     ASSERT_TRUE(older.model);
     EXPECT_EQ(older.model->format, ModelFormat::kOlder);
     EXPECT_EQ(older.model->properties, (ModelProperties{.shakeStrength = 6, .lineWidth = 10}));
-    ASSERT_EQ(older.model->points.size(), 2u);
-    EXPECT_EQ(older.model->points[0].reserved, 0xAB);
+    EXPECT_EQ(older.model->points, kTwoPoints);
 }
 
-TEST(ModelFileChecks, RejectsABadHeaderHugeCountsAndEveryTruncation) {
-    Bytes badHeader = FileOfVersion(4);
-    badHeader[4] = 'x';
-    EXPECT_EQ(Decode(badHeader).failure, LoadFailure::kNotProperModel);
-    Bytes reserved = FileOfVersion(4);
-    std::memset(reserved.data() + 5, 0xFF, 5);
-    reserved.insert(reserved.end(), {1, 2, 3});
-    EXPECT_TRUE(Decode(reserved).model) << "the five reserved bytes and any tail are ignored";
-
-    for (const std::int32_t count : {0, -2147483647 - 1, 2147483647}) {
+TEST(ModelFileChecks, RejectsABadHeaderANewerVersionHugeCountsAndEveryTruncation) {
+    EXPECT_EQ(Decode(FileOfVersion(5)).failure, LoadFailure::kNewerVersion);
+    // Four bytes at an offset over the magic, the reserved bytes or the point count, and the
+    // points read then, -1 when refused; with a count of 0 the points are an ignored tail.
+    const int cases[][3] = {{4, -1, -1}, {5, -1, 2},         {6, -1, 2},
+                            {14, 0, 0},  {14, INT32_MIN, 0}, {14, INT32_MAX, -1}};
+    for (const auto& [at, value, points] : cases) {
         Bytes bytes = FileOfVersion(4);
-        std::memcpy(bytes.data() + 14, &count, 4);
+        std::memcpy(bytes.data() + at, &value, 4);
         const LoadResult result = Decode(bytes);
-        ASSERT_EQ(result.model.has_value(), count <= 0) << count;
-        EXPECT_TRUE(count > 0 ? result.failure == LoadFailure::kNotProperModel
-                              : result.model->points.empty());
+        EXPECT_TRUE(result.model || result.failure == LoadFailure::kNotProperModel);
+        EXPECT_EQ(result.model ? static_cast<int>(result.model->points.size()) : -1, points)
+            << at << ": " << value;
     }
 
     for (const auto& [whole, format] :
@@ -155,15 +103,29 @@ TEST(ModelFileChecks, RejectsABadHeaderHugeCountsAndEveryTruncation) {
     }
 }
 
-TEST(ModelFileNames, ExtensionChoosesTheFormatIgnoringCase) {
-    for (const auto& [name, format] : {
-             std::pair<const char*, std::optional<ModelFormat>>{"/a/b.zfm", ModelFormat::kCurrent},
-             {"c.zF2", ModelFormat::kOlder},
-             {"zfm", std::nullopt},
-             {"model.zfmx", std::nullopt},
-         }) {
-        EXPECT_EQ(FormatOfName(name), format) << name;
+// A name as long as the file system allows still takes a temporary name beside it. The
+// ending is checked, ignoring case, only once the file is open.
+TEST(ModelFileIO, WritesWhatItReadsUnderAnyNameAndTellsWhyAReadFailed) {
+    test::TempFolder folder;
+    const Bytes file = FileOfVersion(4);
+    const LoadResult stored = Decode(file);
+    ASSERT_TRUE(stored.model);
+    const Model model{stored.model->points, stored.model->properties, {}};
+    for (const std::string& name : {std::string("그림 모델.zfm"), std::string(251, 'm') + ".zfm"}) {
+        ASSERT_TRUE(WriteModelFile(folder.PathOf(name), model)) << name;
+        EXPECT_EQ(test::Contents(folder.PathOf(name)), std::string(file.begin(), file.end()));
+        EXPECT_TRUE(ReadModelFile(folder.PathOf(name), {}).model) << name;
     }
+
+    EXPECT_EQ(ReadModelFile(folder.PathOf("none.txt"), {}).failure, LoadFailure::kCannotOpen);
+    for (const auto& [name, failure] : {std::pair{"folder.ZF2", LoadFailure::kCannotOpen},
+                                        {"folder.txt", LoadFailure::kNotModelFile},
+                                        {"folder.zfmx", LoadFailure::kNotModelFile}}) {
+        std::filesystem::create_directory(folder.PathOf(name));
+        EXPECT_EQ(ReadModelFile(folder.PathOf(name), {}).failure, failure) << name;
+    }
+    EXPECT_EQ(FormatOfName("c.zF2"), ModelFormat::kOlder);
+    EXPECT_EQ(FormatOfName("zfm"), std::nullopt);
 }
 
 }  // namespace

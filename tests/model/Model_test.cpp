@@ -2,37 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
-namespace zef {
+#include "model/PointList.h"
+
+namespace zef::test {
 namespace {
 
+// A lone start moved keeps only its reserved byte.
 TEST(AppendPoint, StartsContinuationsTailDuplicatesAndALoneStartMoved) {
     Model model;
     EXPECT_EQ(model.AppendPoint(0, 0, false), AppendResult::kAppended);
-    EXPECT_TRUE(model.document.modified);
     model.AppendPoint(10, 0, true);
     model.AppendPoint(20, 0, false);
-    model.AppendPoint(30, 0, true);
+    model.points.back() = {{20, 0, kStrokeStart, 3, 0, 7}, 1};
+    model.AppendPoint(30, 0, false);
+    model.AppendPoint(40, 0, true);
+    EXPECT_TRUE(model.document.modified);
     model.document.modified = false;
-    EXPECT_EQ(model.AppendPoint(30, 0, false), AppendResult::kUnchanged);
-    EXPECT_EQ(model.AppendPoint(30, 0, true), AppendResult::kUnchanged);
-    ASSERT_EQ(model.points.size(), 4u);
-    EXPECT_EQ(model.points[2].kind, kStrokeStart);
-    EXPECT_EQ(model.points[3].kind, kStrokeContinuation);
+    EXPECT_EQ(model.AppendPoint(40, 0, false), AppendResult::kUnchanged);
+    EXPECT_EQ(PointsOf(model), (std::vector<P>{{0, 0, S}, {10, 0}, {30, 0, S}, {40, 0}}));
+    EXPECT_EQ(model.points[2], (PointImage{30, 0, kStrokeStart, 0, 0, 7}));
     EXPECT_FALSE(model.document.modified);
-
-    Model lone;
-    lone.AppendPoint(1, 1, false);
-    lone.points.back().reserved = 7;
-    lone.points.back().shakeDx = 3;
-    lone.points.back().selected = 1;
-    lone.AppendPoint(2, 2, false);
-    ASSERT_EQ(lone.points.size(), 1u);
-    EXPECT_EQ(lone.points[0].x, 2);
-    EXPECT_EQ(lone.points[0].shakeDx, 0);
-    EXPECT_EQ(lone.points[0].selected, 0);
-    EXPECT_EQ(lone.points[0].reserved, 7) << "a moved record keeps its reserved byte";
 }
 
 TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127OrClearedWhenOff) {
@@ -45,43 +37,30 @@ TEST(RegenerateShake, OffsetsReachBothEndsOfTheStrengthHeldTo127OrClearedWhenOff
         model.properties.shakeStrength = strength;
         Random random(9);
         model.RegenerateShake(random);
-        int lowest = 0, highest = 0;
+        std::vector<int> offsets;
         for (const PointRecord& point : model.points) {
-            lowest = std::min({lowest, int{point.shakeDx}, int{point.shakeDy}});
-            highest = std::max({highest, int{point.shakeDx}, int{point.shakeDy}});
+            offsets.insert(offsets.end(), {point.shakeDx, point.shakeDy});
         }
-        EXPECT_EQ(lowest, -reach) << strength;
-        EXPECT_EQ(highest, reach) << strength;
-        EXPECT_EQ(model.properties.shakeStrength, strength);
+        const auto [lowest, highest] = std::ranges::minmax(offsets);
+        EXPECT_EQ(std::pair(lowest, highest), std::pair(-reach, reach)) << strength;
 
         model.document.shakingOn = 0;
-        const int next = Random(random).Next();
         model.RegenerateShake(random);
-        for (const PointRecord& point : model.points) {
-            ASSERT_EQ(point.shakeDx | point.shakeDy, 0);
-        }
-        EXPECT_EQ(random.Next(), next) << "shaking off draws no numbers";
+        EXPECT_TRUE(std::all_of(model.points.begin(), model.points.end(),
+                                [](const PointRecord& p) { return (p.shakeDx | p.shakeDy) == 0; }));
     }
 }
 
 TEST(TotalPathLength, CountsContinuationsOnRawPositionsWithoutOverflow) {
-    Model model;
-    model.AppendPoint(0, 0, false);
-    model.AppendPoint(3, 4, true);       // 5
-    model.AppendPoint(100, 100, false);  // the jump between strokes costs nothing
-    model.AppendPoint(100, 110, true);   // 10
+    // 5, a jump between strokes for nothing, 10; the kind 9 is neither start nor continuation.
+    Model model = ModelOf({{0, 0, S}, {3, 4}, {100, 100, S}, {100, 110}, {1000, 0, 9}});
     model.points[1].shakeDx = 50;
-    PointRecord odd;
-    odd.x = 1000;
-    odd.kind = 9;  // neither a start nor a continuation
-    model.points.push_back(odd);
     EXPECT_DOUBLE_EQ(model.TotalPathLength(), 15.0);
 
-    Model extreme;
-    extreme.AppendPoint(std::numeric_limits<std::int32_t>::min(), 0, false);
-    extreme.AppendPoint(std::numeric_limits<std::int32_t>::max(), 0, true);
-    EXPECT_DOUBLE_EQ(extreme.TotalPathLength(), 4294967295.0);
+    using Limits = std::numeric_limits<std::int32_t>;
+    EXPECT_DOUBLE_EQ(ModelOf({{Limits::min(), 0, S}, {Limits::max(), 0}}).TotalPathLength(),
+                     4294967295.0);
 }
 
 }  // namespace
-}  // namespace zef
+}  // namespace zef::test

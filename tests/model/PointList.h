@@ -27,12 +27,7 @@ inline void PrintTo(const P& p, std::ostream* os) {
 inline Model ModelOf(const std::vector<P>& points) {
     Model model;
     for (const P& p : points) {
-        PointRecord record;
-        record.x = p.x;
-        record.y = p.y;
-        record.kind = p.kind;
-        record.selected = p.selected ? 1 : 0;
-        model.points.push_back(record);
+        model.points.push_back({{p.x, p.y, p.kind, 0, 0, 0}, p.selected});
     }
     return model;
 }
