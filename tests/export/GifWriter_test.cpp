@@ -81,7 +81,7 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
             }
         }
         ASSERT_TRUE(writer.Finish());
-        const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
+        const std::optional<test::DecodedAnimation> decoded = test::DecodeGif(path);
         ASSERT_TRUE(decoded);
         EXPECT_TRUE(decoded->loops);
         EXPECT_EQ(decoded->width, sequence.width);

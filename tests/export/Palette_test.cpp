@@ -27,5 +27,22 @@ TEST(PaletteTest, UpTo256ColoursAreKeptExactlyInTheOrderSeen) {
     EXPECT_TRUE(image.indices.empty());
 }
 
+TEST(PaletteTest, MoreThan256ColoursEachTakeAnEntryNearItself) {
+    std::vector<std::uint32_t> pixels;
+    for (std::uint32_t i = 0; i < 4096; ++i) {  // every fourth step of each channel
+        pixels.push_back((i & 0xF) * 0x11 | (i >> 4 & 0xF) * 0x1100 | (i >> 8) * 0x110000);
+    }
+    ColourCounter counter;
+    counter.Add(pixels);
+    const Palette palette = counter.MakePalette();
+    ASSERT_FALSE(palette.IsExact());
+    for (const std::uint32_t colour : pixels) {
+        const std::uint32_t entry = palette.Colours()[*palette.Find(colour)];
+        for (const int shift : {0, 8, 16}) {
+            EXPECT_NEAR(colour >> shift & 0xFF, entry >> shift & 0xFF, 48) << colour;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zef

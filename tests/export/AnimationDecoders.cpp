@@ -1,9 +1,12 @@
 #include "TestScene.h"
 
 #include <gif_lib.h>
+#include <webp/demux.h>
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace zef::test {
 namespace {
@@ -27,7 +30,7 @@ std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames) {
     return merged;
 }
 
-std::optional<DecodedGif> DecodeGif(const std::string& path) {
+std::optional<DecodedAnimation> DecodeGif(const std::string& path) {
     int error = 0;
     GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
     if (gif == nullptr) {
@@ -37,7 +40,7 @@ std::optional<DecodedGif> DecodeGif(const std::string& path) {
         DGifCloseFile(gif, &error);
         return std::nullopt;
     }
-    DecodedGif decoded{gif->SWidth, gif->SHeight, false, {}};
+    DecodedAnimation decoded{gif->SWidth, gif->SHeight, false, {}};
     std::vector<std::int64_t> canvas(static_cast<std::size_t>(gif->SWidth) * gif->SHeight, kClear);
     std::vector<ShownFrame> frames;
     for (int i = 0; i < gif->ImageCount; ++i) {
@@ -71,6 +74,39 @@ std::optional<DecodedGif> DecodeGif(const std::string& path) {
         std::any_of(gif->ExtensionBlocks, gif->ExtensionBlocks + gif->ExtensionBlockCount, IsLoop);
     decoded.frames = Merge(std::move(frames));
     DGifCloseFile(gif, &error);
+    return decoded;
+}
+
+std::optional<DecodedAnimation> DecodeWebp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    const WebPData data{bytes.data(), bytes.size()};
+    WebPAnimDecoderOptions options;
+    WebPAnimDecoderOptionsInit(&options);
+    options.color_mode = MODE_RGBA;
+    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
+    if (decoder == nullptr) {
+        return std::nullopt;
+    }
+    WebPAnimInfo info;
+    WebPAnimDecoderGetInfo(decoder, &info);
+    DecodedAnimation decoded{static_cast<std::int32_t>(info.canvas_width),
+                             static_cast<std::int32_t>(info.canvas_height),
+                             info.loop_count == 0,
+                             {}};
+    std::uint8_t* rgba = nullptr;
+    int previous = 0;
+    int timestamp = 0;
+    while (WebPAnimDecoderGetNext(decoder, &rgba, &timestamp)) {
+        ShownFrame& frame = decoded.frames.emplace_back(
+            ShownFrame{{}, static_cast<std::uint32_t>(timestamp - previous) / 10});
+        previous = timestamp;
+        for (std::size_t i = 0; i < std::size_t{info.canvas_width} * info.canvas_height; ++i) {
+            const std::uint8_t* p = rgba + 4 * i;
+            frame.pixels.push_back(Shown(p[0] | p[1] << 8 | p[2] << 16, p[3]));
+        }
+    }
+    WebPAnimDecoderDelete(decoder);
     return decoded;
 }
 
