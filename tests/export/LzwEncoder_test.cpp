@@ -4,51 +4,33 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
+#include <filesystem>
 #include <functional>
-#include <optional>
 
 #include "Random.h"
+#include "TempFolder.h"
+#include "TestScene.h"
 
 namespace zef {
 namespace {
 
-struct Memory {
-    std::vector<std::uint8_t> bytes;
-    std::size_t read = 0;
-};
-
-int Append(GifFileType* gif, const GifByteType* data, int size) {
-    auto& bytes = static_cast<Memory*>(gif->UserData)->bytes;
-    bytes.insert(bytes.end(), data, data + size);
-    return size;
-}
-
-int Read(GifFileType* gif, GifByteType* data, int size) {
-    auto* memory = static_cast<Memory*>(gif->UserData);
-    const std::size_t count =
-        std::min(static_cast<std::size_t>(size), memory->bytes.size() - memory->read);
-    std::memcpy(data, memory->bytes.data() + memory->read, count);
-    memory->read += count;
-    return static_cast<int>(count);
-}
-
-// A GIF of one image of the pixels, its data written by giflib's EGifPutLine or, given
-// `codes`, the encoder's codes in giflib's blocks.
-Memory GifOf(int bits, int width, const std::vector<std::uint8_t>& pixels,
-             const std::vector<std::uint8_t>* codes) {
-    Memory gif;
+// Writes a GIF of one image of the pixels, colour i being the colour value i, its data
+// written by giflib's EGifPutLine or, given `codes`, the encoder's codes in giflib's blocks.
+void WriteGif(const std::string& path, int bits, int width, std::vector<std::uint8_t> pixels,
+              const std::vector<std::uint8_t>* codes) {
     int error = 0;
-    GifFileType* file = EGifOpen(&gif, Append, &error);
+    GifFileType* file = EGifOpenFileName(path.c_str(), false, &error);
     std::vector<GifColorType> colours(std::size_t{1} << bits);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        colours[i].Red = static_cast<GifByteType>(i);
+    }
     ColorMapObject* map = GifMakeMapObject(1 << bits, colours.data());
     const int height = static_cast<int>(pixels.size()) / width;
     EGifPutScreenDesc(file, width, height, bits, 0, map);
     EGifPutImageDesc(file, 0, 0, width, height, false, nullptr);
     if (codes == nullptr) {
-        std::vector<std::uint8_t> rows = pixels;
         for (int y = 0; y < height; ++y) {
-            EGifPutLine(file, rows.data() + static_cast<std::size_t>(y) * width, width);
+            EGifPutLine(file, pixels.data() + static_cast<std::size_t>(y) * width, width);
         }
     } else {
         for (std::size_t at = 0; at < codes->size(); at += 255) {
@@ -62,25 +44,6 @@ Memory GifOf(int bits, int width, const std::vector<std::uint8_t>& pixels,
     }
     EGifCloseFile(file, &error);
     GifFreeMapObject(map);
-    return gif;
-}
-
-// The pixels giflib decodes, or nothing when it refuses the file.
-std::optional<std::vector<std::uint8_t>> Decoded(Memory gif) {
-    int error = 0;
-    GifFileType* file = DGifOpen(&gif, Read, &error);
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<std::vector<std::uint8_t>> pixels;
-    if (DGifSlurp(file) == GIF_OK && file->ImageCount == 1) {
-        const SavedImage& image = file->SavedImages[0];
-        pixels.emplace(image.RasterBits,
-                       image.RasterBits + static_cast<std::size_t>(image.ImageDesc.Width) *
-                                              image.ImageDesc.Height);
-    }
-    DGifCloseFile(file, &error);
-    return pixels;
 }
 
 // width x height pixels, each made from its place and a random number.
@@ -123,13 +86,20 @@ TEST(LzwEncoderTest, GiflibDecodesEveryPixelOfHardImages) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        test::TempFolder folder;
         LzwEncoder encoder(c.bits);
         std::vector<std::uint8_t> codes;
         ASSERT_TRUE(encoder.Encode(c.pixels, codes));
-        EXPECT_EQ(Decoded(GifOf(c.bits, c.width, c.pixels, &codes)), c.pixels);
+        WriteGif(folder.PathOf("codes.gif"), c.bits, c.width, c.pixels, &codes);
+        const std::optional<test::DecodedAnimation> decoded =
+            test::DecodeGif(folder.PathOf("codes.gif"));
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->frames,
+                  (std::vector<test::ShownFrame>{{{c.pixels.begin(), c.pixels.end()}, 0}}));
         if (c.smallerThanGiflib) {
-            EXPECT_LT(GifOf(c.bits, c.width, c.pixels, &codes).bytes.size(),
-                      GifOf(c.bits, c.width, c.pixels, nullptr).bytes.size());
+            WriteGif(folder.PathOf("giflib.gif"), c.bits, c.width, c.pixels, nullptr);
+            EXPECT_LT(std::filesystem::file_size(folder.PathOf("codes.gif")),
+                      std::filesystem::file_size(folder.PathOf("giflib.gif")));
         }
         std::vector<std::uint8_t> again;
         EXPECT_FALSE(encoder.Encode(c.pixels, again, codes.size() - 1));
