@@ -124,21 +124,18 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
         RecordingProgress progress;
         ASSERT_TRUE(Export(c.format, scene, request, progress).Succeeded());
         ASSERT_EQ(test::Entries(folder.path()).size(), c.format == kBmp ? rendered.size() : 1u);
-        const std::optional<test::DecodedAnimation> decoded =
-            c.format == kGif    ? test::DecodeGif(request.path)
-            : c.format == kWebp ? test::DecodeWebp(request.path)
-                                : ReadBmps(request, rendered.size());
-        ASSERT_TRUE(decoded);
-        EXPECT_EQ(std::make_pair(decoded->width, decoded->height),
-                  std::make_pair(c.width, c.height));
-        EXPECT_TRUE(decoded->loops || expected.size() < 2 || c.format == kBmp);
+        // One WebP picture is a still image.
+        const bool loops = c.format == kGif || (c.format == kWebp && expected.size() > 1);
         if (expected.empty()) {
             expected.push_back({std::vector<std::int64_t>(std::size_t{60} * 40, test::kClear), 0});
         }
+        EXPECT_EQ(c.format == kGif    ? test::DecodeGif(request.path)
+                  : c.format == kWebp ? test::DecodeWebp(request.path)
+                                      : ReadBmps(request, rendered.size()),
+                  (test::DecodedAnimation{c.width, c.height, loops, expected}));
         if (c.format == kWebp) {
-            EXPECT_EQ(PartlyClear(decoded->frames), c.antiAliasing && c.transparent);
+            EXPECT_EQ(PartlyClear(expected), c.antiAliasing && c.transparent);
         }
-        EXPECT_EQ(decoded->frames, expected);
 
         EXPECT_EQ(scene.model.properties.vtrSpeed, c.vtrSpeed);
         EXPECT_EQ(scene.model.document.shakingOn, 0);

@@ -35,6 +35,7 @@ struct DecodedAnimation {
     std::int32_t height = 0;
     bool loops = false;  // shown over and over
     std::vector<ShownFrame> frames;
+    friend bool operator==(const DecodedAnimation&, const DecodedAnimation&) = default;
 };
 
 // Decodes a GIF with giflib and composites its frames as a viewer does (transparent index,
