@@ -33,10 +33,7 @@ std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames) {
 std::optional<DecodedAnimation> DecodeGif(const std::string& path) {
     int error = 0;
     GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
-    if (gif == nullptr) {
-        return std::nullopt;
-    }
-    if (DGifSlurp(gif) != GIF_OK || gif->SColorMap == nullptr) {
+    if (gif == nullptr || DGifSlurp(gif) != GIF_OK || gif->SColorMap == nullptr) {
         DGifCloseFile(gif, &error);
         return std::nullopt;
     }
@@ -54,12 +51,11 @@ std::optional<DecodedAnimation> DecodeGif(const std::string& path) {
         for (int y = 0; y < d.Height; ++y) {
             for (int x = 0; x < d.Width; ++x) {
                 const int index = image.RasterBits[y * d.Width + x];
-                if (index == control.TransparentColor) {
-                    continue;
-                }
                 const GifColorType c = map->Colors[index];
-                canvas[static_cast<std::size_t>((d.Top + y) * gif->SWidth + d.Left + x)] =
-                    c.Red + 256 * c.Green + 65536 * c.Blue;
+                if (index != control.TransparentColor) {
+                    canvas[static_cast<std::size_t>((d.Top + y) * gif->SWidth + d.Left + x)] =
+                        c.Red + 256 * c.Green + 65536 * c.Blue;
+                }
             }
         }
         frames.push_back({canvas, static_cast<std::uint32_t>(control.DelayTime)});

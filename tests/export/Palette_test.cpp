@@ -29,7 +29,7 @@ TEST(PaletteTest, UpTo256ColoursAreKeptExactlyInTheOrderSeen) {
 
 TEST(PaletteTest, MoreThan256ColoursEachTakeAnEntryNearItself) {
     std::vector<std::uint32_t> pixels;
-    for (std::uint32_t i = 0; i < 4096; ++i) {  // every fourth step of each channel
+    for (std::uint32_t i = 0; i < 4096; ++i) {  // sixteen levels of each channel
         pixels.push_back((i & 0xF) * 0x11 | (i >> 4 & 0xF) * 0x1100 | (i >> 8) * 0x110000);
     }
     ColourCounter counter;

@@ -65,9 +65,9 @@ struct TestScene {
         if (pens.empty()) {
             pens = {p.lineColour, p.shadowColour, p.backgroundColour};
         }
-        for (int slot = 0; slot < 3; ++slot) {
-            const Colour& c = pens[static_cast<std::size_t>(slot)];
-            renderer.SetColourSlot(p, slot, c.red, c.green, c.blue, p.lineWidth);
+        for (std::size_t slot = 0; slot < 3; ++slot) {
+            const Colour& c = pens[slot];
+            renderer.SetColourSlot(p, static_cast<int>(slot), c.red, c.green, c.blue, lineWidth);
         }
         const int strokes[][6] = {
             {5, 5, 50, 8, 55, 30}, {10, 35, 20, 12, 30, 36}, {40, 20, 41, 21, 44, 20}};
