@@ -46,7 +46,6 @@ TEST(ExportRulesTest, PreviewTexts) {
     };
     const Case cases[] = {
         {kExportShaking, "abc", "500", "400", "5", {"5", "     0.954"}},
-        {kExportVtr, " 5 ", "100", "100", "108", {"108", "     1.030"}},
         {kExportVtr, "-1", "100", "100", "***", {"***", "***"}},
         {kExportVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as signed
         {kExportVtr, "5x", "100", "100", "108", {"108", "     1.030"}},   // digits up to the x
@@ -79,13 +78,9 @@ TEST(ExportRulesTest, PathsFieldsNumbersSizesAndStoredOptions) {
     EXPECT_TRUE(FrameSizeCanBeHad(16384, 16384));  // 1 GiB exactly
     EXPECT_FALSE(FrameSizeCanBeHad(16384, 16385));
     EXPECT_FALSE(FrameSizeCanBeHad(65536, 1));
-    for (const auto& [text, value] :
-         std::initializer_list<std::pair<const char*, std::optional<std::uint32_t>>>{
-             {"  \t 42", 42},
-             {"00000000000000004294967295", 4294967295u},
-             {"4294967296", std::nullopt}}) {
-        EXPECT_EQ(ReadUnsignedNumber(text), value) << '"' << text << '"';
-    }
+    EXPECT_EQ(ReadUnsignedNumber("  \t 42"), 42u);
+    EXPECT_EQ(ReadUnsignedNumber("00000000000000004294967295"), 4294967295u);
+    EXPECT_EQ(ReadUnsignedNumber("4294967296"), std::nullopt);
     ExportOptions options;
     StoreExportOptions(options, kExportVtr, 1, 1, 9, 13);
     EXPECT_EQ(options.smoothness, 5);

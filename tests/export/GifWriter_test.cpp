@@ -51,18 +51,20 @@ Sequence Made(int width, int height, const std::vector<std::uint32_t>& colours,
     return {width, height, colours, false, {frame}};
 }
 
-// 256 values i * step + shift, cut by mask.
-template <typename T>
-std::vector<T> Ramp(std::uint32_t step, std::uint32_t shift, std::uint32_t mask) {
-    std::vector<T> values;
+// 256 indices i * 7 + shift, shown for 6.
+Frame Ramp(std::uint32_t shift) {
+    Frame frame{{}, 6};
     for (std::uint32_t i = 0; i < 256; ++i) {
-        values.push_back(static_cast<T>((i * step + shift) & mask));
+        frame.indices.push_back(static_cast<std::uint8_t>(i * 7 + shift));
     }
-    return values;
+    return frame;
 }
 
 TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
-    const std::vector<std::uint32_t> full = Ramp<std::uint32_t>(0x010203, 0, 0xFFFFFF);
+    std::vector<std::uint32_t> full;
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        full.push_back(i * 0x010203 & 0xFFFFFF);
+    }
     const std::vector<std::uint32_t> two{0, 1};
     const Sequence sequences[] = {
         // Equal neighbours are merged; a drawn pixel turns transparent.
@@ -72,14 +74,7 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         // Long showings are split, also before a clearing.
         {2, 1, kPens, true, {F("22", 65535), F("22", 65535), F("02", 7)}},
         // A full palette has no spare index.
-        {16,
-         16,
-         full,
-         false,
-         {{Ramp<std::uint8_t>(7, 0, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 9, 0xFF), 6}}},
+        {16, 16, full, false, {Ramp(0), Ramp(1), Ramp(1), Ramp(9)}},
         // Hard on the LZW codes: one pixel, two, a single colour, noise, sixteen colours of their
         // own every 10,000 pixels (a full code table soon helps nothing), slanted lines two
         // pixels wide with their shadows.
