@@ -9,15 +9,6 @@
 #include <iterator>
 
 namespace zef::test {
-namespace {
-
-bool IsLoop(const ExtensionBlock& block) {
-    return block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
-           std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0;
-}
-
-}  // namespace
-
 std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames) {
     std::vector<ShownFrame> merged;
     for (ShownFrame& frame : frames) {
@@ -37,13 +28,17 @@ std::optional<DecodedAnimation> DecodeGif(const std::string& path) {
         DGifCloseFile(gif, &error);
         return std::nullopt;
     }
+    const auto isLoop = [](const ExtensionBlock& block) {
+        return block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11 &&
+               std::memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0;
+    };
     DecodedAnimation decoded{gif->SWidth, gif->SHeight, false, {}};
     std::vector<std::int64_t> canvas(static_cast<std::size_t>(gif->SWidth) * gif->SHeight, kClear);
     std::vector<ShownFrame> frames;
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
         decoded.loops |= std::any_of(image.ExtensionBlocks,
-                                     image.ExtensionBlocks + image.ExtensionBlockCount, IsLoop);
+                                     image.ExtensionBlocks + image.ExtensionBlockCount, isLoop);
         GraphicsControlBlock control{};
         DGifSavedExtensionToGCB(gif, i, &control);
         const GifImageDesc& d = image.ImageDesc;
@@ -67,7 +62,7 @@ std::optional<DecodedAnimation> DecodeGif(const std::string& path) {
     }
     // The loop extension giflib keeps among the trailing blocks of a file without images.
     decoded.loops |=
-        std::any_of(gif->ExtensionBlocks, gif->ExtensionBlocks + gif->ExtensionBlockCount, IsLoop);
+        std::any_of(gif->ExtensionBlocks, gif->ExtensionBlocks + gif->ExtensionBlockCount, isLoop);
     decoded.frames = Merge(std::move(frames));
     DGifCloseFile(gif, &error);
     return decoded;
@@ -91,8 +86,7 @@ std::optional<DecodedAnimation> DecodeWebp(const std::string& path) {
                              info.loop_count == 0,
                              {}};
     std::uint8_t* rgba = nullptr;
-    int previous = 0;
-    int timestamp = 0;
+    int previous = 0, timestamp = 0;
     while (WebPAnimDecoderGetNext(decoder, &rgba, &timestamp)) {
         ShownFrame& frame = decoded.frames.emplace_back(
             ShownFrame{{}, static_cast<std::uint32_t>(timestamp - previous) / 10});

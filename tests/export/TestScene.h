@@ -10,12 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
 #include "ExportFormat.h"
 #include "ExportOptions.h"
-#include "ExportProgress.h"
 #include "ExportRules.h"
-#include "ExportScene.h"
 #include "Exporters.h"
 #include "FrameSource.h"
 
