@@ -38,10 +38,7 @@ TEST(ExportRulesTest, PreviewTexts) {
     // Model length 1000 at speed 40, smoothness 12.
     struct Case {
         std::int32_t kind;
-        const char* endWait;
-        const char* width;
-        const char* height;
-        const char* gifCount;
+        std::string_view endWait, width, height, gifCount;
         BmpPreview bmp;
     };
     const Case cases[] = {

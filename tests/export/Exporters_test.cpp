@@ -40,15 +40,12 @@ test::DecodedAnimation ReadBmps(const ExportRequest& request, std::size_t count)
         std::ifstream in(BmpFileName(request.path, request.kind, static_cast<std::int64_t>(i)),
                          std::ios::binary);
         const std::vector<std::uint8_t> b{std::istreambuf_iterator<char>(in), {}};
-        const auto u32 = [&b](std::size_t at) {
-            return static_cast<std::int32_t>(b[at] | b[at + 1] << 8 | b[at + 2] << 16 |
-                                             b[at + 3] << 24);
-        };
-        read.width = u32(18);
-        read.height = u32(22);
+        const auto u16 = [&b](std::size_t at) { return b[at] | b[at + 1] << 8; };
+        read.width = u16(18);
+        read.height = u16(22);
         ShownFrame& frame = read.frames.emplace_back();
         for (std::int32_t y = read.height - 1; y >= 0; --y) {  // stored bottom row first
-            const std::uint8_t* row = b.data() + u32(10) + y * ((read.width + 3) / 4 * 4);
+            const std::uint8_t* row = b.data() + u16(10) + y * ((read.width + 3) / 4 * 4);
             for (std::int32_t x = 0; x < read.width; ++x) {
                 const std::uint8_t* entry = b.data() + 54 + 4 * row[x];
                 frame.pixels.push_back(entry[2] | entry[1] << 8 | entry[0] << 16);
@@ -66,10 +63,9 @@ bool PartlyClear(const std::vector<ShownFrame>& frames) {
     });
 }
 
-// Rows of each format: shaking, a transparent and stretched one, anti-aliased, without frames
-// (one clear picture). A running replay goes on through a shaking or still export. With
-// anti-aliasing a GIF's colours are counted first: the bar runs once over both passes, each
-// under its own status text. A still image is not jittered.
+// Shaking, transparent and stretched, anti-aliased, no frames (one clear picture); a running
+// replay goes on through a shaking or still export. An anti-aliased GIF's colours are counted
+// first: the bar runs once over both passes, each under its own status text.
 TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     struct Case {
         ExportFormat format;
@@ -94,8 +90,7 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         test::TempFolder folder;
-        TestScene scene;
-        TestScene twin;
+        TestScene scene, twin;
         for (TestScene* s : {&scene, &twin}) {
             s->model.properties.vtrSpeed = c.vtrSpeed;
             s->model.properties.shakeStrength = c.shakeStrength;
@@ -150,11 +145,9 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     }
 }
 
-// A cancel stops after the frame in hand, before the first frame, or once the last is written
-// but before anything is put in place; the GIF's colour count of anti-aliased frames stops as
-// well. Refused: beyond 1 GiB, no model area, wider than a WebP. Writes fail with the disk full
-// part-way, or when the first BMP cannot be renamed over walk0000.bmp, a folder that is not
-// empty. Every old file keeps its bytes.
+// A cancel before the first frame, after the frame in hand (an anti-aliased GIF's colour count
+// too) or after the last; refused sizes (beyond 1 GiB, no model area, wider than a WebP); the
+// disk full part-way; the first BMP not renamed over walk0000.bmp, a folder that is not empty.
 TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
     struct Case {
         ExportFormat format;

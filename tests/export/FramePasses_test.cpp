@@ -25,8 +25,7 @@ TEST(FramePassesTest, TheWritingPassGetsTheRenderedFramesKeptOrNot) {
     const std::int64_t count = 6;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        test::TestScene scene(c.lineWidth, c.pens);
-        test::TestScene twin(c.lineWidth, c.pens);
+        test::TestScene scene(c.lineWidth, c.pens), twin(c.lineWidth, c.pens);
         for (test::TestScene* s : {&scene, &twin}) {
             s->model.document.shakingOn = 1;
             s->renderer.StartReplay();

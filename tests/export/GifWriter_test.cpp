@@ -37,8 +37,7 @@ struct Sequence {
     std::vector<Frame> frames;
 };
 
-// One picture of width x height indices shown for 6, each made from its place and a random
-// number.
+// One picture of indices shown for 6, each made from its place and a random number.
 Sequence Made(int width, int height, const std::vector<std::uint32_t>& colours,
               const std::function<int(int x, int y, int random)>& index) {
     Random random(7);

@@ -28,8 +28,7 @@ struct ShownFrame {
 };
 
 struct DecodedAnimation {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
+    std::int32_t width = 0, height = 0;
     bool loops = false;  // shown over and over
     std::vector<ShownFrame> frames;
     friend bool operator==(const DecodedAnimation&, const DecodedAnimation&) = default;
@@ -77,8 +76,7 @@ struct TestScene {
     ExportScene View() { return {model, renderer, random, selection}; }
 };
 
-// Records what an export shows, and asks for a cancel once `cancelAfter` frames went into
-// the file.
+// Records what an export shows, and asks for a cancel once `cancelAfter` frames are rendered.
 struct RecordingProgress : ExportProgress {
     std::vector<std::string> statuses;
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
@@ -107,9 +105,8 @@ inline std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
 }
 
 // The frames an export of `request` as `format` should show, rendered from a scene in the same
-// state: new jitter every frame, a VTR replay from the start by the step. A WebP shows every
-// pixel Shown with the opacity the renderer gives it; a transparent GIF without anti-aliasing
-// shows nothing for the background; a BMP shows no delay.
+// state: new jitter every frame, a VTR replay from the start by the step. WebP pixels are Shown;
+// a transparent GIF without anti-aliasing shows no background; a BMP shows no delay.
 inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, const ExportRequest& request,
                                               ExportFormat format) {
     const std::int32_t speed = scene.model.properties.vtrSpeed;
