@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string_view>
 
+#include "Random.h"
 #include "TempFolder.h"
 #include "TestScene.h"
 
@@ -28,24 +31,40 @@ Frame F(std::string_view digits, std::uint32_t delay) {
 }
 
 struct Sequence {
-    std::int32_t width;
-    std::int32_t height;
+    std::int32_t width, height;
     std::vector<std::uint32_t> colours;
     bool transparent;  // colour 0 shows nothing
     std::vector<Frame> frames;
 };
 
-// 256 values i * step + shift, cut by mask.
-template <typename T>
-std::vector<T> Ramp(std::uint32_t step, std::uint32_t shift, std::uint32_t mask) {
-    std::vector<T> values;
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        values.push_back(static_cast<T>((i * step + shift) & mask));
+// One picture of indices shown for 6, each made from its place and a random number.
+Sequence Made(int width, int height, const std::vector<std::uint32_t>& colours,
+              const std::function<int(int x, int y, int random)>& index) {
+    Random random(7);
+    Frame frame{{}, 6};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            frame.indices.push_back(static_cast<std::uint8_t>(index(x, y, random.Next())));
+        }
     }
-    return values;
+    return {width, height, colours, false, {frame}};
+}
+
+// 256 indices i * 7 + shift, shown for 6.
+Frame Ramp(std::uint32_t shift) {
+    Frame frame{{}, 6};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        frame.indices.push_back(static_cast<std::uint8_t>(i * 7 + shift));
+    }
+    return frame;
 }
 
 TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
+    std::vector<std::uint32_t> full;
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        full.push_back(i * 0x010203 & 0xFFFFFF);
+    }
+    const std::vector<std::uint32_t> two{0, 1};
     const Sequence sequences[] = {
         // Equal neighbours are merged; a drawn pixel turns transparent.
         {4, 1, kPens, true, {F("0200", 6), F("0200", 6), F("0020", 6), F("0000", 6), F("1111", 6)}},
@@ -54,14 +73,17 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         // Long showings are split, also before a clearing.
         {2, 1, kPens, true, {F("22", 65535), F("22", 65535), F("02", 7)}},
         // A full palette has no spare index.
-        {16,
-         16,
-         Ramp<std::uint32_t>(0x010203, 0, 0xFFFFFF),
-         false,
-         {{Ramp<std::uint8_t>(7, 0, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 1, 0xFF), 6},
-          {Ramp<std::uint8_t>(7, 9, 0xFF), 6}}},
+        {16, 16, full, false, {Ramp(0), Ramp(1), Ramp(1), Ramp(9)}},
+        // Hard on the LZW codes: one pixel, two, a single colour, noise, sixteen colours of their
+        // own every 10,000 pixels (a full code table soon helps nothing), slanted lines two
+        // pixels wide with their shadows.
+        {1, 1, two, false, {F("1", 6)}},
+        {2, 1, full, false, {{{255, 255}, 6}}},
+        Made(600, 600, two, [](int, int, int) { return 0; }),
+        Made(256, 128, full, [](int, int, int r) { return r; }),
+        Made(1000, 100, full, [](int, int y, int r) { return (y / 10 * 16 + r % 16) % 256; }),
+        Made(400, 300, kPens,
+             [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); }),
     };
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(&sequence - sequences);
@@ -81,12 +103,9 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
             }
         }
         ASSERT_TRUE(writer.Finish());
-        const std::optional<test::DecodedGif> decoded = test::DecodeGif(path);
-        ASSERT_TRUE(decoded);
-        EXPECT_TRUE(decoded->loops);
-        EXPECT_EQ(decoded->width, sequence.width);
-        EXPECT_EQ(decoded->height, sequence.height);
-        EXPECT_EQ(decoded->frames, test::Merge(std::move(shown)));
+        EXPECT_EQ(test::DecodeGif(path),
+                  (test::DecodedAnimation{sequence.width, sequence.height, true,
+                                          test::Merge(std::move(shown))}));
     }
 }
 

@@ -7,7 +7,8 @@
 namespace zef {
 namespace {
 
-TEST(PaletteTest, UpTo256ColoursAreKeptExactlyInTheOrderSeen) {
+// Up to 256 colours are kept exactly in the order seen; more each take an entry near itself.
+TEST(PaletteTest, ExactUpTo256ColoursAndNearBeyond) {
     ColourCounter counter;
     std::vector<std::uint32_t> pixels;
     for (std::uint32_t i = 0; i < 255; ++i) {
@@ -25,6 +26,20 @@ TEST(PaletteTest, UpTo256ColoursAreKeptExactlyInTheOrderSeen) {
     Image image{Bitmap(2, 1, 0x050506), {}, {}};
     EXPECT_FALSE(ImageConvert(image, palette));
     EXPECT_TRUE(image.indices.empty());
+
+    pixels = {0x123456};
+    for (std::uint32_t i = 0; i < 4096; ++i) {  // sixteen levels of each channel
+        pixels.push_back((i & 0xF) * 0x11 | (i >> 4 & 0xF) * 0x1100 | (i >> 8) * 0x110000);
+    }
+    counter.Add(pixels);
+    const Palette shared = counter.MakePalette();
+    ASSERT_FALSE(shared.IsExact());
+    for (const std::uint32_t colour : pixels) {
+        const std::uint32_t entry = shared.Colours()[*shared.Find(colour)];
+        for (const int shift : {0, 8, 16}) {
+            EXPECT_NEAR(colour >> shift & 0xFF, entry >> shift & 0xFF, 48) << colour;
+        }
+    }
 }
 
 }  // namespace

@@ -6,16 +6,14 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
+#include "ExportFormat.h"
 #include "ExportOptions.h"
-#include "ExportProgress.h"
 #include "ExportRules.h"
-#include "ExportScene.h"
+#include "Exporters.h"
 #include "FrameSource.h"
 
 namespace zef::test {
@@ -29,16 +27,20 @@ struct ShownFrame {
     friend bool operator==(const ShownFrame&, const ShownFrame&) = default;
 };
 
-struct DecodedGif {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    bool loops = false;
-    std::vector<ShownFrame> frames;  // consecutive equal pictures merged, delays added
+struct DecodedAnimation {
+    std::int32_t width = 0, height = 0;
+    bool loops = false;  // shown over and over
+    std::vector<ShownFrame> frames;
+    friend bool operator==(const DecodedAnimation&, const DecodedAnimation&) = default;
 };
 
 // Decodes a GIF with giflib and composites its frames as a viewer does (transparent index,
-// disposals 1 and 2); nothing when giflib cannot read it.
-std::optional<DecodedGif> DecodeGif(const std::string& path);
+// disposals 1 and 2), consecutive equal pictures merged; nothing when giflib cannot read it.
+std::optional<DecodedAnimation> DecodeGif(const std::string& path);
+
+// Decodes a WebP with libwebp's animation decoder, every frame composited, its pixels Shown
+// and its delays in hundredths; nothing when libwebp cannot read it.
+std::optional<DecodedAnimation> DecodeWebp(const std::string& path);
 
 // Merges consecutive equal pictures, adding their delays.
 std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames);
@@ -59,9 +61,9 @@ struct TestScene {
         if (pens.empty()) {
             pens = {p.lineColour, p.shadowColour, p.backgroundColour};
         }
-        for (int slot = 0; slot < 3; ++slot) {
-            const Colour& c = pens[static_cast<std::size_t>(slot)];
-            renderer.SetColourSlot(p, slot, c.red, c.green, c.blue, p.lineWidth);
+        for (std::size_t slot = 0; slot < 3; ++slot) {
+            const Colour& c = pens[slot];
+            renderer.SetColourSlot(p, static_cast<int>(slot), c.red, c.green, c.blue, lineWidth);
         }
         const int strokes[][6] = {
             {5, 5, 50, 8, 55, 30}, {10, 35, 20, 12, 30, 36}, {40, 20, 41, 21, 44, 20}};
@@ -74,8 +76,7 @@ struct TestScene {
     ExportScene View() { return {model, renderer, random, selection}; }
 };
 
-// Records what an export shows, and asks for a cancel once `cancelAfter` frames went into
-// the file.
+// Records what an export shows, and asks for a cancel once `cancelAfter` frames are rendered.
 struct RecordingProgress : ExportProgress {
     std::vector<std::string> statuses;
     std::vector<std::pair<std::int32_t, std::int32_t>> ranges;
@@ -103,38 +104,37 @@ inline std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
     return alpha == 0 ? kClear : std::int64_t{colour | alpha << 24};
 }
 
-// The frames an export of `kind` should show, rendered from a scene in the same state: new
-// jitter every frame, a VTR replay from the start by the step. When `transparent`, background
-// pixels show as nothing or, `withOpacity`, every pixel as Shown with the opacity the
-// renderer gives it.
-inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, std::int32_t kind,
-                                              std::int32_t width, std::int32_t height,
-                                              bool antiAliasing, bool transparent,
-                                              std::int32_t endWait, std::int32_t delay,
-                                              bool withOpacity = false) {
+// The frames an export of `request` as `format` should show, rendered from a scene in the same
+// state: new jitter every frame, a VTR replay from the start by the step. WebP pixels are Shown;
+// a transparent GIF without anti-aliasing shows no background; a BMP shows no delay.
+inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, const ExportRequest& request,
+                                              ExportFormat format) {
     const std::int32_t speed = scene.model.properties.vtrSpeed;
-    scene.model.document.shakingOn = kind == kExportStill ? 0 : 1;
-    if (kind == kExportVtr) {
-        scene.model.properties.vtrSpeed = ReplayStep(speed, delay);
+    scene.model.document.shakingOn = request.kind == kExportStill ? 0 : 1;
+    if (request.kind == kExportVtr) {
+        scene.model.properties.vtrSpeed = ReplayStep(speed, request.frameDelay);
         scene.renderer.StartReplay();
     }
-    const std::int64_t count =
-        FrameCount(kind, scene.model.TotalPathLength(), speed, endWait, delay);
-    FrameSource source(scene.View(), width, height, antiAliasing);
-    const auto clear = std::int64_t{scene.model.properties.backgroundColour.Value()};
-    std::vector<ShownFrame> frames;
-    for (std::int64_t i = 0; i < count; ++i) {
+    const std::int64_t count = FrameCount(request.kind, scene.model.TotalPathLength(), speed,
+                                          request.endWait, request.frameDelay);
+    FrameSource source(scene.View(), request.width, request.height, request.antiAliasing);
+    const bool webp = format == ExportFormat::kWebp;
+    const bool clearBackground =
+        format == ExportFormat::kGif && request.transparent && !request.antiAliasing;
+    const std::uint32_t background = scene.model.properties.backgroundColour.Value();
+    const auto delay =
+        static_cast<std::uint32_t>(format == ExportFormat::kBmp ? 0 : request.frameDelay);
+    std::vector<ShownFrame> frames(static_cast<std::size_t>(count), {{}, delay});
+    for (ShownFrame& frame : frames) {
         Image image;
         std::vector<std::uint8_t> alpha;
-        withOpacity&& transparent ? source.Next(image, alpha) : source.Next(image);
-        ShownFrame frame{{}, static_cast<std::uint32_t>(delay)};
+        webp&& request.transparent ? source.Next(image, alpha) : source.Next(image);
         const std::span<const std::uint32_t> colours = image.colours.Pixels();
         for (std::size_t p = 0; p < colours.size(); ++p) {
-            frame.pixels.push_back(withOpacity ? Shown(colours[p], alpha.empty() ? 255 : alpha[p])
-                                   : transparent && colours[p] == clear ? kClear
-                                                                        : colours[p]);
+            frame.pixels.push_back(webp ? Shown(colours[p], alpha.empty() ? 255 : alpha[p])
+                                   : clearBackground && colours[p] == background ? kClear
+                                                                                 : colours[p]);
         }
-        frames.push_back(std::move(frame));
     }
     scene.model.properties.vtrSpeed = speed;
     return frames;
@@ -152,14 +152,6 @@ inline FileOps WritesUpTo(std::size_t allowed) {
         return ::write(fd, data, size);
     };
     return ops;
-}
-
-inline std::size_t ColourCount(const std::vector<ShownFrame>& frames) {
-    std::set<std::int64_t> colours;
-    for (const ShownFrame& frame : frames) {
-        colours.insert(frame.pixels.begin(), frame.pixels.end());
-    }
-    return colours.size();
 }
 
 }  // namespace zef::test
