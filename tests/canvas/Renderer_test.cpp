@@ -4,30 +4,23 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "PixelArt.h"
+#include "model/PointList.h"
 
 namespace zef {
 namespace {
 
+using test::P;
+using test::S;
 using testing::CountPixels;
 using testing::PixelArt;
 
+constexpr std::uint8_t C = kStrokeContinuation;
 constexpr Colour kLine{10, 20, 30};
 constexpr Colour kShadow{200, 100, 50};
 constexpr Colour kBackground{1, 2, 3};
-
-PointRecord Point(std::int32_t x, std::int32_t y, std::uint8_t kind = kStrokeContinuation) {
-    PointRecord point;
-    point.x = x;
-    point.y = y;
-    point.kind = kind;
-    return point;
-}
-
-PointRecord Start(std::int32_t x, std::int32_t y) {
-    return Point(x, y, kStrokeStart);
-}
 
 class RendererTest : public ::testing::Test {
   protected:
@@ -37,14 +30,19 @@ class RendererTest : public ::testing::Test {
     }
 
     void UseWidth(std::int32_t width) {
-        ModelProperties& properties = model.properties;
-        renderer.SetColourSlot(properties, 0, kLine.red, kLine.green, kLine.blue, width);
-        renderer.SetColourSlot(properties, 1, kShadow.red, kShadow.green, kShadow.blue, width);
-        renderer.SetColourSlot(properties, 2, kBackground.red, kBackground.green, kBackground.blue,
-                               width);
+        const Colour slots[] = {kLine, kShadow, kBackground};
+        for (int slot = 0; slot < 3; ++slot) {
+            const Colour& c = slots[slot];
+            renderer.SetColourSlot(model.properties, slot, c.red, c.green, c.blue, width);
+        }
     }
 
+    void Draw(const std::vector<P>& points) { model.points = test::ModelOf(points).points; }
     RenderReport Render() { return renderer.RenderModel(model, selection); }
+    void RenderWithOverlays() {
+        Render();
+        renderer.DrawOverlays(model, selection, interaction);
+    }
     std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
     // Which of the rows first..last of column x carry `colour`, top to bottom: "..##.".
     std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
@@ -54,10 +52,6 @@ class RendererTest : public ::testing::Test {
         return column;
     }
     int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
-    void RenderWithOverlays() {
-        Render();
-        renderer.DrawOverlays(model, selection, interaction);
-    }
 
     Model model;
     SelectionState selection;
@@ -66,7 +60,7 @@ class RendererTest : public ::testing::Test {
 };
 
 TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
-    model.points = {Start(20, 20), Point(40, 20)};
+    Draw({{20, 20, S}, {40, 20}});
     model.properties.noShadow = 0;
     Render();
     // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
@@ -78,7 +72,7 @@ TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
     UseWidth(1);
-    model.points = {Start(10, 10), Point(30, 10), Point(50, 50, 9), Point(30, 30)};
+    Draw({{10, 10, S}, {30, 10}, {50, 50, 9}, {30, 30}});
     model.points[0].shakeDx = 5;
     model.points[3].shakeDy = -2;
     Render();
@@ -88,81 +82,57 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
     // moved to.
     EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
-    EXPECT_EQ(At(50, 50), kBackground.Value());
     EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
 }
 
-class ReplayTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        UseWidth(1);
-        // Two strokes of 20 and 40 pixels.
-        model.points = {Start(10, 10), Point(30, 10), Start(10, 40), Point(50, 40)};
-        model.document.drawnPointCount = 99;
-        renderer.StartReplay();
+TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
+    UseWidth(1);
+    // The continuation after a record of another kind has nothing drawn before it, yet the
+    // replay charges its 100 pixels as the path length does.
+    Draw({{0, 0, 9}, {100, 0}, {10, 40, S}, {50, 40}});
+    model.document.drawnPointCount = 99;
+    model.properties.vtrSpeed = 35;
+    ASSERT_DOUBLE_EQ(model.TotalPathLength(), 140.0);
+    renderer.StartReplay();
+    for (int frame = 0; frame < 4; ++frame) {
+        EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
-};
-
-TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
-    model.properties.vtrSpeed = 60;
-    Render();
-    // A budget of exactly the model's length still ends inside its last segment.
+    EXPECT_EQ(PixelArt(renderer.Canvas(), {8, 40, 10, 1}, kLine.Value()), "\n..######..");
+    // A length of exactly the path's still ends inside its last segment.
     EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_TRUE(renderer.VtrMode());
     EXPECT_EQ(Render(), (RenderReport{true, true}));
     EXPECT_FALSE(renderer.VtrMode());
-    EXPECT_EQ(renderer.ReplayLength(), 120u);
+    EXPECT_EQ(model.document.drawnPointCount, 99);
     const Bitmap last = renderer.Canvas();
     Render();
     EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
-    EXPECT_EQ(model.document.drawnPointCount, 4);
-}
-
-TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
-    // A continuation after a record of another kind has nothing drawn before it, yet the
-    // replay charges its 100 pixels as the path length does: 110 in all.
-    PointRecord other = Point(0, 0, 9);
-    model.points = {other, Point(100, 0), Start(0, 10), Point(10, 10)};
-    model.properties.vtrSpeed = 50;
-    ASSERT_DOUBLE_EQ(model.TotalPathLength(), 110.0);
-    for (int frame = 0; frame < 3; ++frame) {
-        EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
-    }
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
 
     // A partial segment at the edge of the coordinate range does not overflow.
     renderer.StartReplay();
-    model.points = {Start(2147483647, 2147483647), Point(-2147483647 - 1, 0)};
+    Draw({{2147483647, 2147483647, S}, {-2147483647 - 1, 0}});
     model.points[0].shakeDx = 3;
     model.points[0].shakeDy = 3;
-    model.properties.vtrSpeed = 10;
     Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
 }
 
-class OverlayTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        UseWidth(1);
-        interaction.dragInProgress = true;
-        interaction.anchor = {10, 10};
-        interaction.cursorSample = {30, 40};
-    }
-};
+TEST_F(RendererTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
+    UseWidth(1);
+    interaction.dragInProgress = true;
+    interaction.anchor = {10, 10};
+    interaction.cursorSample = {30, 40};
+    interaction.tool = Tool::kStraightLine;
+    RenderWithOverlays();
+    EXPECT_EQ(RedPixels(), 0) << "no line without a point to start from";
 
-TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
-    model.points = {Start(30, 10)};
+    Draw({{30, 10, S}});
     model.points[0].shakeDx = 5;
     interaction.tool = Tool::kCurve;
     RenderWithOverlays();
     EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
 
     model.points.clear();
-    interaction.tool = Tool::kStraightLine;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-
     interaction.tool = Tool::kFilledRectangle;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
@@ -170,30 +140,23 @@ TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDot
 
     interaction.tool = Tool::kRangeSelection;
     RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
     EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");
 }
 
 TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
-    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
-    model.points[1].selected = 1;
+    Draw({{10, 10, S}, {40, 10, C, true}, {40, 40}});
     model.points[1].shakeDx = 3;
     RenderWithOverlays();
     EXPECT_EQ(RedPixels(), 32) << "the disc of width 6";
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {39, 6, 8, 8}, kPureRed),
-              "\n........"
-              "\n..####.."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n..####.."
-              "\n........");
+    EXPECT_EQ(PixelArt(renderer.Canvas(), {40, 7, 6, 6}, kPureRed),
+              "\n.####."
+              "\n######"
+              "\n######"
+              "\n######"
+              "\n######"
+              "\n.####.");
 
-    model.points[1].shakeDx = 0;
-    for (PointRecord& point : model.points) {
-        point.selected = 1;
-    }
+    Draw({{10, 10, S, true}, {40, 10, C, true}, {40, 40, C, true}});
     RenderWithOverlays();
     EXPECT_EQ(At(20, 9), kPureRed);
     // A dot would reach a row beyond the width-4 line.
