@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,7 +15,6 @@ namespace {
 
 using test::P;
 using test::S;
-using testing::CountPixels;
 using testing::PixelArt;
 
 constexpr std::uint8_t C = kStrokeContinuation;
@@ -51,7 +51,9 @@ class RendererTest : public ::testing::Test {
         std::erase(column, '\n');
         return column;
     }
-    int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
+    std::int64_t RedPixels() const {
+        return std::ranges::count(renderer.Canvas().Pixels(), kPureRed);
+    }
 
     Model model;
     SelectionState selection;
@@ -82,7 +84,7 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
     // moved to.
     EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
+    EXPECT_EQ(std::ranges::count(renderer.Canvas().Pixels(), kLine.Value()), 16 + 18);
 }
 
 TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
@@ -114,7 +116,7 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     model.points[0].shakeDy = 3;
     Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
+    EXPECT_EQ(std::ranges::count(renderer.Canvas().Pixels(), kBackground.Value()), 800 * 600);
 }
 
 TEST_F(RendererTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
