@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "PixelArt.h"
+#include "OutlineRaster.h"
+#include "SegmentPainter.h"
 #include "model/PointList.h"
 
 namespace zef {
@@ -15,12 +14,26 @@ namespace {
 
 using test::P;
 using test::S;
-using testing::PixelArt;
 
 constexpr std::uint8_t C = kStrokeContinuation;
 constexpr Colour kLine{10, 20, 30};
 constexpr Colour kShadow{200, 100, 50};
 constexpr Colour kBackground{1, 2, 3};
+constexpr Pen kThinLine{kLine.Value(), 1};
+
+struct Segment {
+    PixelPoint from, to;
+    Pen pen;
+};
+
+// The canvas as the segment painter draws the segments, in order, over the background.
+Bitmap Picture(const std::vector<Segment>& segments) {
+    Bitmap bitmap(800, 600, kBackground.Value());
+    for (const auto& [from, to, pen] : segments) {
+        DrawSegment(bitmap, from, to, pen);
+    }
+    return bitmap;
+}
 
 class RendererTest : public ::testing::Test {
   protected:
@@ -39,20 +52,10 @@ class RendererTest : public ::testing::Test {
 
     void Draw(const std::vector<P>& points) { model.points = test::ModelOf(points).points; }
     RenderReport Render() { return renderer.RenderModel(model, selection); }
-    void RenderWithOverlays() {
+    const Bitmap& RenderWithOverlays() {
         Render();
         renderer.DrawOverlays(model, selection, interaction);
-    }
-    std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
-    // Which of the rows first..last of column x carry `colour`, top to bottom: "..##.".
-    std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
-        std::string column =
-            PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
-        std::erase(column, '\n');
-        return column;
-    }
-    std::int64_t RedPixels() const {
-        return std::ranges::count(renderer.Canvas().Pixels(), kPureRed);
+        return renderer.Canvas();
     }
 
     Model model;
@@ -61,15 +64,12 @@ class RendererTest : public ::testing::Test {
     Renderer renderer;
 };
 
-TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
+TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRightUnderTheLine) {
     Draw({{20, 20, S}, {40, 20}});
     model.properties.noShadow = 0;
     Render();
-    // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
-    EXPECT_EQ(Column(30, 16, 25, kLine), "..####....");
-    EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
-    EXPECT_EQ(At(43, 21), kShadow.Value());
-    EXPECT_EQ(At(44, 21), kBackground.Value());
+    EXPECT_EQ(renderer.Canvas(), Picture({{{22, 22}, {42, 22}, Pen{kShadow.Value(), 4}},
+                                          {{20, 20}, {40, 20}, Pen{kLine.Value(), 4}}}));
 }
 
 TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
@@ -79,12 +79,9 @@ TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipp
     model.points[3].shakeDy = -2;
     Render();
     EXPECT_EQ(model.document.drawnPointCount, 4);
-    EXPECT_EQ(At(14, 10), kBackground.Value());
-    EXPECT_EQ(At(15, 10), kLine.Value());
-    // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
-    // moved to.
-    EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
-    EXPECT_EQ(std::ranges::count(renderer.Canvas().Pixels(), kLine.Value()), 16 + 18);
+    // The record of kind 9 is neither drawn to nor moved to.
+    EXPECT_EQ(renderer.Canvas(),
+              Picture({{{15, 10}, {30, 10}, kThinLine}, {{30, 10}, {30, 28}, kThinLine}}));
 }
 
 TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
@@ -99,15 +96,13 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     for (int frame = 0; frame < 4; ++frame) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {8, 40, 10, 1}, kLine.Value()), "\n..######..");
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {15, 40}, kThinLine}}));
     // A length of exactly the path's still ends inside its last segment.
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(Render(), (RenderReport{true, true}));
     EXPECT_FALSE(renderer.VtrMode());
     EXPECT_EQ(model.document.drawnPointCount, 99);
-    const Bitmap last = renderer.Canvas();
-    Render();
-    EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {50, 40}, kThinLine}}));
 
     // A partial segment at the edge of the coordinate range does not overflow.
     renderer.StartReplay();
@@ -116,54 +111,44 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     model.points[0].shakeDy = 3;
     Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_EQ(std::ranges::count(renderer.Canvas().Pixels(), kBackground.Value()), 800 * 600);
+    EXPECT_EQ(renderer.Canvas(), Picture({}));
 }
 
-TEST_F(RendererTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
+TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCursor) {
     UseWidth(1);
     interaction.dragInProgress = true;
     interaction.anchor = {10, 10};
     interaction.cursorSample = {30, 40};
     interaction.tool = Tool::kStraightLine;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0) << "no line without a point to start from";
+    EXPECT_EQ(RenderWithOverlays(), Picture({})) << "no line without a point to start from";
 
     Draw({{30, 10, S}});
-    model.points[0].shakeDx = 5;
-    interaction.tool = Tool::kCurve;
-    RenderWithOverlays();
-    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
-
-    model.points.clear();
-    interaction.tool = Tool::kFilledRectangle;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
-    EXPECT_EQ(At(10, 40), kPureRed);
-
-    interaction.tool = Tool::kRangeSelection;
-    RenderWithOverlays();
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");
+    model.points[0].shakeDx = 5;  // the line leaves the point itself
+    const Pen red{kPureRed, 1};
+    Bitmap bands[] = {Picture({{{30, 10}, {30, 40}, red}}), Picture({}), Picture({}), Picture({})};
+    DrawRectangleOutline(bands[1], {10, 10}, {30, 40}, red);
+    DrawEllipseOutline(bands[2], {10, 10}, {30, 40}, red);
+    DrawDottedRectangle(bands[3], {10, 10}, {30, 40}, kBlack);
+    const Tool tools[] = {Tool::kCurve, Tool::kFilledRectangle, Tool::kEllipse,
+                          Tool::kRangeSelection};
+    for (int i = 0; i < 4; ++i) {
+        interaction.tool = tools[i];
+        EXPECT_EQ(RenderWithOverlays(), bands[i]) << i;
+    }
 }
 
 TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
+    const Pen line{kLine.Value(), 4};
+    const Pen red{kPureRed, 4};
     Draw({{10, 10, S}, {40, 10, C, true}, {40, 40}});
     model.points[1].shakeDx = 3;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 32) << "the disc of width 6";
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {40, 7, 6, 6}, kPureRed),
-              "\n.####."
-              "\n######"
-              "\n######"
-              "\n######"
-              "\n######"
-              "\n.####.");
+    EXPECT_EQ(RenderWithOverlays(), Picture({{{10, 10}, {43, 10}, line},
+                                             {{43, 10}, {40, 40}, line},
+                                             {{43, 10}, {43, 10}, Pen{kPureRed, 6}}}));
 
     Draw({{10, 10, S, true}, {40, 10, C, true}, {40, 40, C, true}});
-    RenderWithOverlays();
-    EXPECT_EQ(At(20, 9), kPureRed);
-    // A dot would reach a row beyond the width-4 line.
-    EXPECT_NE(At(10, 12), kPureRed) << "no dot at the stroke's start";
-    EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
+    EXPECT_EQ(RenderWithOverlays(),
+              Picture({{{10, 10}, {40, 10}, red}, {{40, 10}, {40, 40}, red}}));
 }
 
 }  // namespace
