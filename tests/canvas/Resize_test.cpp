@@ -55,84 +55,73 @@ TEST(StretchNearest, TakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
     EXPECT_FALSE(StretchNearest(Gradient(4, 4), {0, 0, 4, 4}, empty));
 }
 
-// The rounded mean, channel by channel, of what target pixel (x, y) covers when each source
-// pixel is cut into targetWidth x targetHeight units and each target pixel spans
-// sourceWidth x sourceHeight of them.
-std::uint32_t CoveredMean(const Bitmap& source, const Bitmap& target, std::int32_t x,
-                          std::int32_t y) {
-    const std::int32_t sw = source.Width(), sh = source.Height();
-    const std::uint64_t area = static_cast<std::uint64_t>(sw) * static_cast<std::uint64_t>(sh);
+// What target pixel (x, y) covers when each source pixel is cut into targetWidth x
+// targetHeight units and each target pixel spans sourceWidth x sourceHeight of them: the
+// rounded mean of its units, channel by channel, leaving out those of colour `clear`, and
+// the number of units taken.
+struct Covered {
     std::uint32_t mean = 0;
+    std::uint64_t units = 0;
+};
+Covered CoveredMean(const Bitmap& source, const Bitmap& target, std::int32_t x, std::int32_t y,
+                    std::uint32_t clear) {
+    const std::int32_t sw = source.Width(), sh = source.Height();
+    Covered covered;
     for (int shift = 16; shift >= 0; shift -= 8) {
         std::uint64_t sum = 0;
+        covered.units = 0;
         for (std::int32_t v = y * sh; v < (y + 1) * sh; ++v) {
             for (std::int32_t u = x * sw; u < (x + 1) * sw; ++u) {
-                sum += source.Pixel(u / target.Width(), v / target.Height()) >> shift & 0xFF;
+                const std::uint32_t pixel = source.Pixel(u / target.Width(), v / target.Height());
+                sum += pixel == clear ? 0 : pixel >> shift & 0xFF;
+                covered.units += pixel == clear ? 0 : 1;
             }
         }
-        mean = mean << 8 | static_cast<std::uint32_t>((sum + area / 2) / area);
+        const std::uint64_t units = std::max<std::uint64_t>(covered.units, 1);
+        covered.mean = covered.mean << 8 | static_cast<std::uint32_t>((sum + units / 2) / units);
     }
-    return mean;
+    return covered;
 }
 
-TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCovers) {
+TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsDrawnPart) {
+    constexpr std::uint32_t kClear = 0xFFFFFF;
+    constexpr std::uint32_t kNone = 0x1000000;  // no pixel has it
     // Whole-number and broken ratios, shrinking and growing.
     const int sizes[][4] = {{4, 4, 2, 2}, {6, 3, 2, 3}, {5, 3, 2, 2}, {3, 5, 7, 2},
-                            {9, 7, 4, 3}, {6, 5, 3, 2}, {5, 4, 2, 2}, {40, 20, 2, 1}};
+                            {9, 7, 4, 3}, {3, 2, 6, 5}, {5, 4, 2, 2}, {40, 20, 2, 1}};
     std::uint32_t seed = 12345;
     for (const auto& size : sizes) {
         SCOPED_TRACE(size[0] * 1000 + size[1] * 100 + size[2] * 10 + size[3]);
         Bitmap source(size[0], size[1]);
         std::generate_n(source.Row(0), size[0] * size[1], [&] {
             seed = seed * 1103515245u + 12345u;
-            return seed >> 8;
+            return seed % 3 == 0 ? kClear : seed >> 8;
         });
-        Bitmap target(size[2], size[3]);
-        ASSERT_TRUE(ResizeAreaAverage(source, target));
+        Bitmap mixed(size[2], size[3]);
+        Bitmap drawn(size[2], size[3]);
+        std::vector<std::uint8_t> alpha(static_cast<std::size_t>(size[2] * size[3]));
+        ASSERT_TRUE(ResizeAreaAverage(source, mixed));
+        ASSERT_TRUE(ResizeAreaAverageClear(source, kClear, drawn, alpha));
+        const auto area = static_cast<std::uint64_t>(size[0] * size[1]);
         for (std::int32_t y = 0; y < size[3]; ++y) {
             for (std::int32_t x = 0; x < size[2]; ++x) {
-                EXPECT_EQ(target.Pixel(x, y), CoveredMean(source, target, x, y)) << x << "," << y;
+                SCOPED_TRACE(x * 100 + y);
+                EXPECT_EQ(mixed.Pixel(x, y), CoveredMean(source, mixed, x, y, kNone).mean);
+                const Covered part = CoveredMean(source, drawn, x, y, kClear);
+                EXPECT_EQ(drawn.Pixel(x, y), part.units > 0 ? part.mean : kClear);
+                EXPECT_EQ(alpha[static_cast<std::size_t>(y * size[2] + x)],
+                          (part.units * 255 + area / 2) / area);
             }
         }
     }
     Bitmap empty(0, 0);
-    Bitmap untouched(2, 2, 7);
+    Bitmap untouched(2, 1, 7);
+    std::vector<std::uint8_t> alpha(2);
     EXPECT_FALSE(ResizeAreaAverage(empty, untouched));
     EXPECT_FALSE(ResizeAreaAverage(untouched, empty));
-    EXPECT_EQ(untouched.Pixel(1, 1), 7u);
-}
-
-TEST(ResizeAreaAverageClear, DrawnPixelsGiveTheAlphaOfTheirShareAndTheirOwnMean) {
-    constexpr std::uint32_t kClear = 0xFFFFFF;
-    struct Case {
-        const char* name;
-        std::int32_t sourceWidth, sourceHeight;
-        Pixels source;
-        std::int32_t width;
-        Pixels colours;
-        std::vector<std::uint8_t> alpha;
-    };
-    const Case cases[] = {
-        // A quarter drawn: 255 / 4 = 63.75 -> 64, in the drawn colour itself.
-        {"an edge pixel", 2, 2, {0x102030, kClear, kClear, kClear}, 1, {0x102030}, {64}},
-        // Three source pixels onto two: weights 2 and 1, then 1 and 2 (of 3).
-        {"drawn pixels of two colours", 3, 1, {0, 90, kClear}, 2, {30, 90}, {255, 85}},
-        {"nothing drawn", 2, 1, {kClear, kClear}, 1, {kClear}, {0}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Bitmap source(c.sourceWidth, c.sourceHeight);
-        std::copy(c.source.begin(), c.source.end(), source.Row(0));
-        Bitmap target(c.width, 1);
-        std::vector<std::uint8_t> alpha(c.alpha.size());
-        ASSERT_TRUE(ResizeAreaAverageClear(source, kClear, target, alpha));
-        EXPECT_EQ(PixelsOf(target), c.colours);
-        EXPECT_EQ(alpha, c.alpha);
-    }
-    Bitmap untouched(2, 1, 7);
-    std::vector<std::uint8_t> tooShort(1);
-    EXPECT_FALSE(ResizeAreaAverageClear(Gradient(2, 1), kClear, untouched, tooShort));
-    EXPECT_EQ(untouched.Pixel(1, 0), 7u);
+    EXPECT_FALSE(ResizeAreaAverageClear(empty, kClear, untouched, alpha));
+    EXPECT_FALSE(ResizeAreaAverageClear(Gradient(2, 1), kClear, untouched, {alpha.data(), 1}));
+    EXPECT_EQ(PixelsOf(untouched), (Pixels{7, 7}));
 }
 
 }  // namespace
