@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "PixelArt.h"
+#include "SegmentPainter.h"
 
 namespace zef {
 namespace {
@@ -15,31 +17,21 @@ using testing::PixelArt;
 
 constexpr std::uint32_t kInk = 0x0000FF;
 
-TEST(DrawRectangleOutline, OnePixelFrameIncludesBothCornersWideSidesHaveRoundedCorners) {
-    Bitmap forward(7, 5);
-    DrawRectangleOutline(forward, {1, 1}, {5, 3}, Pen{kInk, 1});
-    EXPECT_EQ(PixelArt(forward, {0, 0, 7, 5}, kInk),
-              "\n......."
-              "\n.#####."
-              "\n.#...#."
-              "\n.#####."
-              "\n.......");
-    Bitmap backward(7, 5);
-    DrawRectangleOutline(backward, {5, 3}, {1, 1}, Pen{kInk, 1});
-    EXPECT_EQ(forward, backward);
-
-    Bitmap bitmap(40, 30);
-    DrawRectangleOutline(bitmap, {10, 10}, {30, 20}, Pen{kInk, 4});
-    // A side on row 10 covers rows 8..11, like a width-4 line; the inside keeps clear.
-    EXPECT_EQ(PixelArt(bitmap, {20, 6, 1, 18}, kInk),
-              "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.\n.\n.\n#\n#\n#\n#\n.\n.");
-    EXPECT_EQ(PixelArt(bitmap, {6, 7, 6, 6}, kInk),
-              "\n......"
-              "\n...###"
-              "\n..####"
-              "\n..####"
-              "\n..####"
-              "\n..####");
+TEST(DrawRectangleOutline, FourSegmentsFromCornerToCornerSpannedEitherWay) {
+    for (const std::int32_t width : {1, 4}) {
+        const Pen pen{kInk, width};
+        Bitmap sides(40, 30);
+        DrawSegment(sides, {10, 10}, {30, 10}, pen);
+        DrawSegment(sides, {30, 10}, {30, 20}, pen);
+        DrawSegment(sides, {30, 20}, {10, 20}, pen);
+        DrawSegment(sides, {10, 20}, {10, 10}, pen);
+        for (const auto& [corner, opposite] : {std::pair{PixelPoint{10, 10}, PixelPoint{30, 20}},
+                                               {PixelPoint{30, 10}, PixelPoint{10, 20}}}) {
+            Bitmap bitmap(40, 30);
+            DrawRectangleOutline(bitmap, corner, opposite, pen);
+            EXPECT_EQ(bitmap, sides) << width << " from " << corner.x;
+        }
+    }
 }
 
 TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSidesFlatIsALineFarIsClipped) {
