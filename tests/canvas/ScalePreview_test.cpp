@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EditCommands.h"
+#include "model/PointList.h"
 
 namespace zef {
 namespace {
@@ -11,18 +12,13 @@ namespace {
 TEST(ScalePreview, ShowsWhatTheReleaseCommits) {
     for (const float factor : {0.0f, 0.37f, 1.0f, 1.5f, 2.0f, 7.25f}) {
         for (const auto& [x, y] : {std::pair{-60, -59}, {110, 100}, {3, 997}, {-29000, 29500}}) {
-            SelectionState selection;
-            selection.scaleCentreX = 100;
-            selection.scaleCentreY = 100;
-            selection.scaleFactor = factor;
+            SelectionState selection{
+                .scaleFactor = factor, .scaleCentreX = 100, .scaleCentreY = 100};
             const PixelPoint preview = HeldToModelRange(ScaledPosition(x, y, selection));
-
-            Model model;
-            model.AppendPoint(x, y, false);
-            model.points[0].selected = 1;
+            Model model = test::ModelOf({{x, y, test::S, true}});
             ScaleSelection(model, selection);
-            EXPECT_EQ(preview.x, model.points[0].x) << factor << " " << x << "," << y;
-            EXPECT_EQ(preview.y, model.points[0].y) << factor << " " << x << "," << y;
+            EXPECT_EQ(preview, (PixelPoint{model.points[0].x, model.points[0].y}))
+                << factor << " " << x << "," << y;
         }
     }
 }
