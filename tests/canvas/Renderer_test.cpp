@@ -64,34 +64,29 @@ class RendererTest : public ::testing::Test {
     Renderer renderer;
 };
 
-TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRightUnderTheLine) {
-    Draw({{20, 20, S}, {40, 20}});
-    model.properties.noShadow = 0;
-    Render();
-    EXPECT_EQ(renderer.Canvas(), Picture({{{22, 22}, {42, 22}, Pen{kShadow.Value(), 4}},
-                                          {{20, 20}, {40, 20}, Pen{kLine.Value(), 4}}}));
-}
-
-TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
-    UseWidth(1);
-    Draw({{10, 10, S}, {30, 10}, {50, 50, 9}, {30, 30}});
+TEST_F(RendererTest, ShadowPassHalfTheWidthLowerRightThenLinePassBothWithTheShake) {
+    Draw({{20, 20, S}, {40, 20}, {50, 50, 9}, {40, 50}});
     model.points[0].shakeDx = 5;
     model.points[3].shakeDy = -2;
+    model.properties.noShadow = 0;
     Render();
     EXPECT_EQ(model.document.drawnPointCount, 4);
     // The record of kind 9 is neither drawn to nor moved to.
-    EXPECT_EQ(renderer.Canvas(),
-              Picture({{{15, 10}, {30, 10}, kThinLine}, {{30, 10}, {30, 28}, kThinLine}}));
+    const Pen shadow{kShadow.Value(), 4};
+    const Pen line{kLine.Value(), 4};
+    EXPECT_EQ(renderer.Canvas(), Picture({{{27, 22}, {42, 22}, shadow},
+                                          {{42, 22}, {42, 50}, shadow},
+                                          {{25, 20}, {40, 20}, line},
+                                          {{40, 20}, {40, 48}, line}}));
 }
 
 TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
     UseWidth(1);
     // The continuation after a record of another kind has nothing drawn before it, yet the
-    // replay charges its 100 pixels as the path length does.
+    // replay charges its 100 pixels as the path length does: 140 in all.
     Draw({{0, 0, 9}, {100, 0}, {10, 40, S}, {50, 40}});
     model.document.drawnPointCount = 99;
     model.properties.vtrSpeed = 35;
-    ASSERT_DOUBLE_EQ(model.TotalPathLength(), 140.0);
     renderer.StartReplay();
     for (int frame = 0; frame < 4; ++frame) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
