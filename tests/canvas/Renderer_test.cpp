@@ -19,7 +19,8 @@ constexpr std::uint8_t C = kStrokeContinuation;
 constexpr Colour kLine{10, 20, 30};
 constexpr Colour kShadow{200, 100, 50};
 constexpr Colour kBackground{1, 2, 3};
-constexpr Pen kThinLine{kLine.Value(), 1};
+constexpr Pen kWideLine{kLine.Value(), 4};
+constexpr Pen kWideRed{kPureRed, 4};
 
 struct Segment {
     PixelPoint from, to;
@@ -38,16 +39,12 @@ Bitmap Picture(const std::vector<Segment>& segments) {
 class RendererTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        UseWidth(4);
-        model.properties.noShadow = 1;
-    }
-
-    void UseWidth(std::int32_t width) {
         const Colour slots[] = {kLine, kShadow, kBackground};
         for (int slot = 0; slot < 3; ++slot) {
             const Colour& c = slots[slot];
-            renderer.SetColourSlot(model.properties, slot, c.red, c.green, c.blue, width);
+            renderer.SetColourSlot(model.properties, slot, c.red, c.green, c.blue, 4);
         }
+        model.properties.noShadow = 1;
     }
 
     void Draw(const std::vector<P>& points) { model.points = test::ModelOf(points).points; }
@@ -73,15 +70,13 @@ TEST_F(RendererTest, ShadowPassHalfTheWidthLowerRightThenLinePassBothWithTheShak
     EXPECT_EQ(model.document.drawnPointCount, 4);
     // The record of kind 9 is neither drawn to nor moved to.
     const Pen shadow{kShadow.Value(), 4};
-    const Pen line{kLine.Value(), 4};
     EXPECT_EQ(renderer.Canvas(), Picture({{{27, 22}, {42, 22}, shadow},
                                           {{42, 22}, {42, 50}, shadow},
-                                          {{25, 20}, {40, 20}, line},
-                                          {{40, 20}, {40, 48}, line}}));
+                                          {{25, 20}, {40, 20}, kWideLine},
+                                          {{40, 20}, {40, 48}, kWideLine}}));
 }
 
 TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
-    UseWidth(1);
     // The continuation after a record of another kind has nothing drawn before it, yet the
     // replay charges its 100 pixels as the path length does: 140 in all.
     Draw({{0, 0, 9}, {100, 0}, {10, 40, S}, {50, 40}});
@@ -91,13 +86,13 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     for (int frame = 0; frame < 4; ++frame) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
-    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {15, 40}, kThinLine}}));
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {15, 40}, kWideLine}}));
     // A length of exactly the path's still ends inside its last segment.
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(Render(), (RenderReport{true, true}));
     EXPECT_FALSE(renderer.VtrMode());
     EXPECT_EQ(model.document.drawnPointCount, 99);
-    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {50, 40}, kThinLine}}));
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {50, 40}, kWideLine}}));
 
     // A partial segment at the edge of the coordinate range does not overflow.
     renderer.StartReplay();
@@ -110,7 +105,6 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
 }
 
 TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCursor) {
-    UseWidth(1);
     interaction.dragInProgress = true;
     interaction.anchor = {10, 10};
     interaction.cursorSample = {30, 40};
@@ -119,10 +113,10 @@ TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCu
 
     Draw({{30, 10, S}});
     model.points[0].shakeDx = 5;  // the line leaves the point itself
-    const Pen red{kPureRed, 1};
-    Bitmap bands[] = {Picture({{{30, 10}, {30, 40}, red}}), Picture({}), Picture({}), Picture({})};
-    DrawRectangleOutline(bands[1], {10, 10}, {30, 40}, red);
-    DrawEllipseOutline(bands[2], {10, 10}, {30, 40}, red);
+    Bitmap bands[] = {Picture({{{30, 10}, {30, 40}, kWideRed}}), Picture({}), Picture({}),
+                      Picture({})};
+    DrawRectangleOutline(bands[1], {10, 10}, {30, 40}, kWideRed);
+    DrawEllipseOutline(bands[2], {10, 10}, {30, 40}, kWideRed);
     DrawDottedRectangle(bands[3], {10, 10}, {30, 40}, kBlack);
     const Tool tools[] = {Tool::kCurve, Tool::kFilledRectangle, Tool::kEllipse,
                           Tool::kRangeSelection};
@@ -133,17 +127,15 @@ TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCu
 }
 
 TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
-    const Pen line{kLine.Value(), 4};
-    const Pen red{kPureRed, 4};
     Draw({{10, 10, S}, {40, 10, C, true}, {40, 40}});
     model.points[1].shakeDx = 3;
-    EXPECT_EQ(RenderWithOverlays(), Picture({{{10, 10}, {43, 10}, line},
-                                             {{43, 10}, {40, 40}, line},
+    EXPECT_EQ(RenderWithOverlays(), Picture({{{10, 10}, {43, 10}, kWideLine},
+                                             {{43, 10}, {40, 40}, kWideLine},
                                              {{43, 10}, {43, 10}, Pen{kPureRed, 6}}}));
 
     Draw({{10, 10, S, true}, {40, 10, C, true}, {40, 40, C, true}});
     EXPECT_EQ(RenderWithOverlays(),
-              Picture({{{10, 10}, {40, 10}, red}, {{40, 10}, {40, 40}, red}}));
+              Picture({{{10, 10}, {40, 10}, kWideRed}, {{40, 10}, {40, 40}, kWideRed}}));
 }
 
 }  // namespace
