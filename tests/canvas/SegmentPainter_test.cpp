@@ -107,8 +107,6 @@ TEST(SegmentPainter, WideLinesPaintExactlyThePixelsWithinHalfTheWidthOfEitherSeg
 }
 
 TEST(DrawSegment, FarOutsideCoordinatesAreClippedExactlyAndHugeWidthsCoverTheBitmap) {
-    EXPECT_EQ(Drawn({-30000, 10}, {30000, 10}, 4), Drawn({-10, 10}, {50, 10}, 4));
-
     constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min() - 300LL;
     constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max() + 300LL;
     EXPECT_EQ(Drawn({kLow, kLow}, {kHigh, kHigh}, 5), Drawn({-40, -40}, {60, 60}, 5));
