@@ -7,14 +7,6 @@
 namespace zef {
 namespace {
 
-std::vector<int> Selected(const Model& model) {
-    std::vector<int> flags;
-    for (const PointRecord& point : model.points) {
-        flags.push_back(point.selected);
-    }
-    return flags;
-}
-
 TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideFramingAddsAndShiftTakesAway) {
     struct Case {
         bool preselected;  // the first, second and last point
@@ -37,7 +29,11 @@ TEST(SelectInRectangleTest, LeftAndTopEdgesAreInsideFramingAddsAndShiftTakesAway
         }
         SelectionState selection{.selectionExists = true};
         SelectInRectangle(model, selection, c.from, c.to, c.subtract);
-        EXPECT_EQ(Selected(model), c.selected) << c.from.x << "," << c.from.y;
+        std::vector<int> selected;
+        for (const PointRecord& point : model.points) {
+            selected.push_back(point.selected);
+        }
+        EXPECT_EQ(selected, c.selected) << c.from.x << "," << c.from.y;
         EXPECT_EQ(selection.selectionExists, c.exists);
     }
 }
