@@ -27,32 +27,32 @@ Pixels PixelsOf(const Bitmap& bitmap) {
 }
 
 TEST(StretchNearest, TakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
+    const Bitmap source = Gradient(8, 6);
     struct Case {
-        std::int32_t sourceWidth, sourceHeight;
         PixelRect region;
         std::int32_t width, height;
         Pixels expected;
     };
     const Case cases[] = {
-        {8, 6, {4, 2, 3, 2}, 3, 2, {0x204, 0x205, 0x206, 0x304, 0x305, 0x306}},
-        {4, 2, {0, 0, 4, 1}, 2, 1, {1, 3}},
-        {4, 2, {2, 0, 1, 2}, 1, 4, {0x002, 0x002, 0x102, 0x102}},
-        {4, 4, {2, 2, 100, 100}, 2, 2, {0x202, 0x203, 0x302, 0x303}},
+        {{4, 2, 3, 2}, 3, 2, {0x204, 0x205, 0x206, 0x304, 0x305, 0x306}},
+        {{0, 0, 4, 1}, 2, 1, {1, 3}},
+        {{2, 0, 1, 2}, 1, 4, {0x002, 0x002, 0x102, 0x102}},
+        {{6, 4, 100, 100}, 2, 2, {0x406, 0x407, 0x506, 0x507}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.region.x * 100 + c.region.y);
         Bitmap target(c.width, c.height);
-        ASSERT_TRUE(StretchNearest(Gradient(c.sourceWidth, c.sourceHeight), c.region, target));
+        ASSERT_TRUE(StretchNearest(source, c.region, target));
         EXPECT_EQ(PixelsOf(target), c.expected);
     }
 
     Bitmap untouched(2, 2, 0xABCDEF);
-    for (const PixelRect region : {PixelRect{4, 0, 3, 3}, {-5, -5, 5, 5}, {0, 0, 0, 4}}) {
-        EXPECT_FALSE(StretchNearest(Gradient(4, 4), region, untouched));
+    for (const PixelRect region : {PixelRect{8, 0, 3, 3}, {-5, -5, 5, 5}, {0, 0, 0, 4}}) {
+        EXPECT_FALSE(StretchNearest(source, region, untouched));
     }
     EXPECT_EQ(PixelsOf(untouched), Pixels(4, 0xABCDEF));
     Bitmap empty(0, 3);
-    EXPECT_FALSE(StretchNearest(Gradient(4, 4), {0, 0, 4, 4}, empty));
+    EXPECT_FALSE(StretchNearest(source, {0, 0, 4, 4}, empty));
 }
 
 // What target pixel (x, y) covers when each source pixel is cut into targetWidth x
@@ -119,7 +119,6 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsD
     std::vector<std::uint8_t> alpha(2);
     EXPECT_FALSE(ResizeAreaAverage(empty, untouched));
     EXPECT_FALSE(ResizeAreaAverage(untouched, empty));
-    EXPECT_FALSE(ResizeAreaAverageClear(empty, kClear, untouched, alpha));
     EXPECT_FALSE(ResizeAreaAverageClear(Gradient(2, 1), kClear, untouched, {alpha.data(), 1}));
     EXPECT_EQ(PixelsOf(untouched), (Pixels{7, 7}));
 }
