@@ -14,15 +14,23 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// Records every call by name; the left button is held, no modifier key.
-class RecordingHost : public CanvasHost {
-  public:
-    CanvasPoint pointer;
-    std::vector<std::string> calls;
+using test::ModelOf;
+using test::P;
+using test::S;
 
-    int Count(const std::string& name) const {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+// Sends the canvas events and stands for the window: records every call by name, with the
+// left button held and no modifier key.
+class CanvasInputTest : public ::testing::Test, public CanvasHost {
+  protected:
+    // Sends the event with the pointer sampled at `at`.
+    void Send(void (CanvasInput::*event)(), CanvasPoint at) {
+        interaction.cursorSample = at;
+        (input.*event)();
     }
+    void Down(CanvasPoint at) { Send(&CanvasInput::LeftButtonDown, at); }
+    void Move(CanvasPoint at) { Send(&CanvasInput::MouseMove, at); }
+    void Right(CanvasPoint at) { Send(&CanvasInput::RightButtonDown, at); }
+    void Up(CanvasPoint at) { Send(&CanvasInput::LeftButtonUp, at); }
 
     bool LeftButtonHeld() const override { return true; }
     bool CtrlHeld() const override { return false; }
@@ -45,32 +53,14 @@ class RecordingHost : public CanvasHost {
         calls.push_back("FitCanvas " + std::to_string(width) + " " + std::to_string(height));
     }
     void ShowAppendOutOfMemory() override { calls.push_back("ShowAppendOutOfMemory"); }
-};
 
-using test::ModelOf;
-using test::P;
-using test::S;
-
-class CanvasInputTest : public ::testing::Test {
-  protected:
-    // Sends the event with the pointer sampled at `at`.
-    void Send(void (CanvasInput::*event)(), CanvasPoint at) {
-        interaction.cursorSample = at;
-        (input.*event)();
-    }
-    void Down(CanvasPoint at) { Send(&CanvasInput::LeftButtonDown, at); }
-    void Move(CanvasPoint at) { Send(&CanvasInput::MouseMove, at); }
-    void Right(CanvasPoint at) { Send(&CanvasInput::RightButtonDown, at); }
-    void Up(CanvasPoint at) { Send(&CanvasInput::LeftButtonUp, at); }
-
-    std::vector<P> Points() const { return test::PointsOf(model); }
-
+    CanvasPoint pointer;
+    std::vector<std::string> calls;
     Model model;
     SelectionState selection;
     InteractionState interaction;
     Random random{9};
-    RecordingHost host;
-    CanvasInput input{model, selection, interaction, random, host};
+    CanvasInput input{model, selection, interaction, random, *this};
 };
 
 TEST_F(CanvasInputTest, StraightLineTakesARightClickCornerAtEachNewPlace) {
@@ -81,8 +71,8 @@ TEST_F(CanvasInputTest, StraightLineTakesARightClickCornerAtEachNewPlace) {
     Right({50, 50});
     Right({50, 50});
     Up({10, 50});
-    EXPECT_THAT(Points(), ElementsAre(P{10, 10, S}, P{50, 10}, P{50, 50}, P{10, 50}));
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+    EXPECT_THAT(test::PointsOf(model), ElementsAre(P{10, 10, S}, P{50, 10}, P{50, 50}, P{10, 50}));
+    EXPECT_EQ(std::ranges::count(calls, "TakeSnapshot"), 1);
     EXPECT_FALSE(interaction.dragInProgress);
 
     interaction.tool = Tool::kCurve;
@@ -102,7 +92,7 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
     Move({18, 17});  // the same frame's sample again
     Move({40, 17});
     Up({40, 17});
-    EXPECT_THAT(Points(), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
+    EXPECT_THAT(test::PointsOf(model), ElementsAre(P{0, 0, S}, P{6, 0}, P{18, 17}, P{40, 17}));
 }
 
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
@@ -119,28 +109,28 @@ TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
     Move({-50, 100});
     EXPECT_EQ(selection.scaleFactor, 0.0f);
     Up({-50, 100});
-    EXPECT_THAT(Points(), ElementsAre(P{100, 100, S, true}));
-    EXPECT_EQ(host.Count("TakeSnapshot"), 1);
+    EXPECT_THAT(test::PointsOf(model), ElementsAre(P{100, 100, S, true}));
+    EXPECT_EQ(std::ranges::count(calls, "TakeSnapshot"), 1);
 }
 
 TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
     interaction.tool = Tool::kRangeSelection;
     model = ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
-    host.pointer = {500, 300};
+    pointer = {500, 300};
     input.FrameDragStarted();
     EXPECT_FALSE(selection.selectionExists);
 
-    host.pointer = {480, 290};
+    pointer = {480, 290};
     input.FrameDragStep(FrameEdge::kLeft, {480, 100, 1290, 700});
-    host.pointer = {470, 280};
+    pointer = {470, 280};
     const FrameRect held = input.FrameDragStep(FrameEdge::kBottomLeft, {470, 100, 1290, 710});
     EXPECT_EQ(held, (FrameRect{470, 100, 1274, 706}));
-    EXPECT_THAT(Points(), ElementsAre(P{35, 7, S}, P{130, 200}));
+    EXPECT_THAT(test::PointsOf(model), ElementsAre(P{35, 7, S}, P{130, 200}));
 
-    host.calls.clear();
+    calls.clear();
     input.FrameDragEnded();
-    EXPECT_THAT(host.calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
+    EXPECT_THAT(calls, ElementsAre("FitCanvas 0 0", "ReleasePointer", "TakeSnapshot"));
     EXPECT_FALSE(selection.moveAll);
 }
 
