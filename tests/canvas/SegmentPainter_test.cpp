@@ -40,22 +40,17 @@ TEST(DrawSegment, OnePixelLineHasOnePixelPerStepAndBothEnds) {
 // 1 inside, 0 exactly on the edge, -1 outside.
 int ReferenceCoverage(std::int64_t px, std::int64_t py, PixelPoint a, PixelPoint b, int width) {
     const std::int64_t shift = width % 2 == 0 ? 1 : 0;
-    const std::int64_t ax = 2 * a.x - shift, ay = 2 * a.y - shift;
     const std::int64_t dx = 2 * (b.x - a.x), dy = 2 * (b.y - a.y);
-    const std::int64_t ux = 2 * px - ax, uy = 2 * py - ay;
-    const std::int64_t lengthSquared = dx * dx + dy * dy;
-    const std::int64_t along = ux * dx + uy * dy;
-    const std::int64_t radiusSquared = static_cast<std::int64_t>(width) * width;
-    std::int64_t distance = 0;
-    std::int64_t limit = radiusSquared;
-    if (lengthSquared == 0 || along <= 0) {
-        distance = ux * ux + uy * uy;
-    } else if (along >= lengthSquared) {
+    const std::int64_t ux = 2 * (px - a.x) + shift, uy = 2 * (py - a.y) + shift;
+    const std::int64_t lengthSquared = dx * dx + dy * dy, along = ux * dx + uy * dy;
+    std::int64_t distance = ux * ux + uy * uy;  // to a, unless b or the line is nearer
+    std::int64_t limit = std::int64_t{width} * width;
+    if (lengthSquared > 0 && along >= lengthSquared) {
         distance = (ux - dx) * (ux - dx) + (uy - dy) * (uy - dy);
-    } else {
+    } else if (along > 0) {
         const std::int64_t cross = ux * dy - uy * dx;
         distance = cross * cross;
-        limit = radiusSquared * lengthSquared;
+        limit *= lengthSquared;
     }
     return distance < limit ? 1 : distance == limit ? 0 : -1;
 }
