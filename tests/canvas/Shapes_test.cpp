@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "model/PointList.h"
@@ -15,28 +16,23 @@ using test::P;
 using test::S;
 
 TEST(AddRectangleTest, OneClosedStrokeFromAnyCornerInEitherDirection) {
+    // The corners by letter, clockwise from the top left; '/' starts a stroke.
     const CanvasPoint corners[] = {{10, 10}, {110, 10}, {110, 60}, {10, 60}};
-    std::vector<std::vector<P>> outlines;  // from each corner, clockwise and counter-clockwise
-    for (int first = 0; first < 4; ++first) {
-        for (const int step : {1, 3}) {
-            std::vector<P>& outline = outlines.emplace_back();
-            for (int i = 0; i <= 4; ++i) {
-                const CanvasPoint corner = corners[(first + step * i) % 4];
-                outline.push_back({corner.x, corner.y, i == 0 ? S : kStrokeContinuation});
-            }
-        }
-    }
-    std::set<std::ptrdiff_t> drawn;
+    std::set<std::string> drawn;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         Model model;
         Random random(seed);
         const ShapeResult result = AddRectangle(model, random, {10, 10}, {110, 60}, false);
         EXPECT_TRUE(result.appended && !result.outOfMemory);
-        const auto found = std::find(outlines.begin(), outlines.end(), test::PointsOf(model));
-        ASSERT_NE(found, outlines.end()) << "seed " << seed;
-        drawn.insert(found - outlines.begin());
+        std::string outline;
+        for (const PointRecord& point : model.points) {
+            outline += point.kind == kStrokeStart ? "/" : "";
+            outline += "ABCD?"[std::ranges::find(corners, CanvasPoint{point.x, point.y}) - corners];
+        }
+        drawn.insert(outline);
     }
-    EXPECT_EQ(drawn.size(), outlines.size());
+    EXPECT_EQ(drawn, (std::set<std::string>{"/ABCDA", "/BCDAB", "/CDABC", "/DABCD", "/ADCBA",
+                                            "/BADCB", "/CBADC", "/DCBAD"}));
 }
 
 // The filling that follows the outline of a filled rectangle; when the outline ends where
