@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "OutlineRaster.h"
@@ -22,13 +23,8 @@ constexpr Colour kBackground{1, 2, 3};
 constexpr Pen kWideLine{kLine.Value(), 4};
 constexpr Pen kWideRed{kPureRed, 4};
 
-struct Segment {
-    PixelPoint from, to;
-    Pen pen;
-};
-
 // The canvas as the segment painter draws the segments, in order, over the background.
-Bitmap Picture(const std::vector<Segment>& segments) {
+Bitmap Picture(const std::vector<std::tuple<PixelPoint, PixelPoint, Pen>>& segments) {
     Bitmap bitmap(800, 600, kBackground.Value());
     for (const auto& [from, to, pen] : segments) {
         DrawSegment(bitmap, from, to, pen);
@@ -90,7 +86,6 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     // A length of exactly the path's still ends inside its last segment.
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_FALSE(renderer.VtrMode());
     EXPECT_EQ(model.document.drawnPointCount, 99);
     EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {50, 40}, kWideLine}}));
 

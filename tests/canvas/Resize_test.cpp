@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace zef {
@@ -59,28 +60,26 @@ TEST(StretchNearest, TakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
 // targetHeight units and each target pixel spans sourceWidth x sourceHeight of them: the
 // rounded mean of its units, channel by channel, leaving out those of colour `clear`, and
 // the number of units taken.
-struct Covered {
+std::pair<std::uint32_t, std::uint64_t> CoveredMean(const Bitmap& source, const Bitmap& target,
+                                                    std::int32_t x, std::int32_t y,
+                                                    std::uint32_t clear) {
+    const std::int32_t sw = source.Width(), sh = source.Height();
     std::uint32_t mean = 0;
     std::uint64_t units = 0;
-};
-Covered CoveredMean(const Bitmap& source, const Bitmap& target, std::int32_t x, std::int32_t y,
-                    std::uint32_t clear) {
-    const std::int32_t sw = source.Width(), sh = source.Height();
-    Covered covered;
     for (int shift = 16; shift >= 0; shift -= 8) {
         std::uint64_t sum = 0;
-        covered.units = 0;
+        units = 0;
         for (std::int32_t v = y * sh; v < (y + 1) * sh; ++v) {
             for (std::int32_t u = x * sw; u < (x + 1) * sw; ++u) {
                 const std::uint32_t pixel = source.Pixel(u / target.Width(), v / target.Height());
                 sum += pixel == clear ? 0 : pixel >> shift & 0xFF;
-                covered.units += pixel == clear ? 0 : 1;
+                units += pixel == clear ? 0 : 1;
             }
         }
-        const std::uint64_t units = std::max<std::uint64_t>(covered.units, 1);
-        covered.mean = covered.mean << 8 | static_cast<std::uint32_t>((sum + units / 2) / units);
+        const std::uint64_t taken = std::max<std::uint64_t>(units, 1);
+        mean = mean << 8 | static_cast<std::uint32_t>((sum + taken / 2) / taken);
     }
-    return covered;
+    return {mean, units};
 }
 
 TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsDrawnPart) {
@@ -106,11 +105,11 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsD
         for (std::int32_t y = 0; y < size[3]; ++y) {
             for (std::int32_t x = 0; x < size[2]; ++x) {
                 SCOPED_TRACE(x * 100 + y);
-                EXPECT_EQ(mixed.Pixel(x, y), CoveredMean(source, mixed, x, y, kNone).mean);
-                const Covered part = CoveredMean(source, drawn, x, y, kClear);
-                EXPECT_EQ(drawn.Pixel(x, y), part.units > 0 ? part.mean : kClear);
+                EXPECT_EQ(mixed.Pixel(x, y), CoveredMean(source, mixed, x, y, kNone).first);
+                const auto [mean, units] = CoveredMean(source, drawn, x, y, kClear);
+                EXPECT_EQ(drawn.Pixel(x, y), units > 0 ? mean : kClear);
                 EXPECT_EQ(alpha[static_cast<std::size_t>(y * size[2] + x)],
-                          (part.units * 255 + area / 2) / area);
+                          (units * 255 + area / 2) / area);
             }
         }
     }
