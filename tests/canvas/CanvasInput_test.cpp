@@ -96,7 +96,6 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
 }
 
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
-    interaction.tool = Tool::kRangeSelection;
     model = ModelOf({{110, 100, S, true}});
     selection = {.selectionExists = true, .scaleMode = true};
     Down({100, 100});
@@ -114,7 +113,6 @@ TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
 }
 
 TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
-    interaction.tool = Tool::kRangeSelection;
     model = ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
     pointer = {500, 300};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -131,6 +132,26 @@ TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLi
     Draw({{10, 10, S, true}, {40, 10, C, true}, {40, 40, C, true}});
     EXPECT_EQ(RenderWithOverlays(),
               Picture({{{10, 10}, {40, 10}, kWideRed}, {{40, 10}, {40, 40}, kWideRed}}));
+}
+
+TEST_F(RendererTest, PensTakeTheWidthOnlyWhenTheirSlotIsSetAndOtherSlotsOnlySetTheWidth) {
+    const DrawingPens& pens = renderer.Pens();
+    ModelProperties& properties = model.properties;
+    renderer.SetColourSlot(properties, 0, 1, 2, 3, 6);
+    EXPECT_EQ(pens.Line(), (Pen{0x030201, 6}));
+    EXPECT_EQ(pens.Shadow(), (Pen{kShadow.Value(), 4}));
+    EXPECT_EQ(pens.WideRed(), (Pen{kPureRed, 8}));
+
+    properties.lineWidth = 10;
+    renderer.SetColourSlot(properties, 0, 1, 2, 3, 6);
+    EXPECT_EQ(pens.Line(), (Pen{0x030201, 10})) << "6 is the width of the previous call";
+    renderer.SetColourSlot(properties, 3, 9, 9, 9, 12);
+    EXPECT_EQ(properties.lineWidth, 12);
+    EXPECT_EQ(pens.Red().width, 12);
+    EXPECT_EQ(properties.lineColour, (Colour{1, 2, 3}));
+    constexpr std::int32_t kWidest = std::numeric_limits<std::int32_t>::max();
+    renderer.SetColourSlot(properties, 0, 1, 2, 3, kWidest - 1);
+    EXPECT_EQ(pens.WideRed().width, kWidest) << "the wide red pen of the widest line";
 }
 
 }  // namespace
