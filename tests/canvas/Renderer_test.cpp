@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "EditCommands.h"
 #include "OutlineRaster.h"
 #include "SegmentPainter.h"
 #include "model/PointList.h"
@@ -36,12 +37,11 @@ Bitmap Picture(const std::vector<std::tuple<PixelPoint, PixelPoint, Pen>>& segme
 class RendererTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        const Colour slots[] = {kLine, kShadow, kBackground};
-        for (int slot = 0; slot < 3; ++slot) {
-            const Colour& c = slots[slot];
-            renderer.SetColourSlot(model.properties, slot, c.red, c.green, c.blue, 4);
-        }
+        model.properties.lineColour = kLine;
+        model.properties.shadowColour = kShadow;
+        model.properties.backgroundColour = kBackground;
         model.properties.noShadow = 1;
+        renderer.ApplyColourSlots(model.properties);
     }
 
     void Draw(const std::vector<P>& points) { model.points = test::ModelOf(points).points; }
@@ -98,6 +98,21 @@ TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt
     Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(renderer.Canvas(), Picture({}));
+}
+
+// The points a scale drag holds are drawn where its release puts them.
+TEST_F(RendererTest, ScaleModeDrawsTheSelectedPointsWhereTheReleaseCommitsThem) {
+    for (const float factor : {0.0f, 0.37f, 1.5f, 7.25f}) {
+        Draw({{-60, -59, S, true}, {110, 100, C, true}, {-29000, 29500, C, true}, {3, 997}});
+        selection = {
+            .scaleMode = true, .scaleFactor = factor, .scaleCentreX = 100, .scaleCentreY = 100};
+        Render();
+        const Bitmap preview = renderer.Canvas();
+        ScaleSelection(model, selection);
+        selection.scaleMode = false;
+        Render();
+        EXPECT_EQ(renderer.Canvas(), preview) << factor;
+    }
 }
 
 TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCursor) {
