@@ -29,40 +29,29 @@ Pixels PixelsOf(const Bitmap& bitmap) {
 
 TEST(StretchNearest, TakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
     const Bitmap source = Gradient(8, 6);
-    struct Case {
+    const struct {
         PixelRect region;
         std::int32_t width, height;
         Pixels expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{4, 2, 3, 2}, 3, 2, {0x204, 0x205, 0x206, 0x304, 0x305, 0x306}},
         {{0, 0, 4, 1}, 2, 1, {1, 3}},
         {{2, 0, 1, 2}, 1, 4, {0x002, 0x002, 0x102, 0x102}},
         {{6, 4, 100, 100}, 2, 2, {0x406, 0x407, 0x506, 0x507}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.region.x * 100 + c.region.y);
         Bitmap target(c.width, c.height);
         ASSERT_TRUE(StretchNearest(source, c.region, target));
         EXPECT_EQ(PixelsOf(target), c.expected);
     }
-
-    Bitmap untouched(2, 2, 0xABCDEF);
-    for (const PixelRect region : {PixelRect{8, 0, 3, 3}, {-5, -5, 5, 5}, {0, 0, 0, 4}}) {
-        EXPECT_FALSE(StretchNearest(source, region, untouched));
-    }
-    EXPECT_EQ(PixelsOf(untouched), Pixels(4, 0xABCDEF));
-    Bitmap empty(0, 3);
-    EXPECT_FALSE(StretchNearest(source, {0, 0, 4, 4}, empty));
 }
 
-// What target pixel (x, y) covers when each source pixel is cut into targetWidth x
-// targetHeight units and each target pixel spans sourceWidth x sourceHeight of them: the
-// rounded mean of its units, channel by channel, leaving out those of colour `clear`, and
-// the number of units taken.
-std::pair<std::uint32_t, std::uint64_t> CoveredMean(const Bitmap& source, const Bitmap& target,
-                                                    std::int32_t x, std::int32_t y,
-                                                    std::uint32_t clear) {
+// The rounded mean, channel by channel, of the units target pixel (x, y) covers, leaving out
+// those of colour `clear`, and their number; a source pixel is targetWidth x targetHeight
+// units, a target pixel sourceWidth x sourceHeight of them.
+auto CoveredMean(const Bitmap& source, const Bitmap& target, std::int32_t x, std::int32_t y,
+                 std::uint32_t clear) {
     const std::int32_t sw = source.Width(), sh = source.Height();
     std::uint32_t mean = 0;
     std::uint64_t units = 0;
@@ -79,7 +68,7 @@ std::pair<std::uint32_t, std::uint64_t> CoveredMean(const Bitmap& source, const 
         const std::uint64_t taken = std::max<std::uint64_t>(units, 1);
         mean = mean << 8 | static_cast<std::uint32_t>((sum + taken / 2) / taken);
     }
-    return {mean, units};
+    return std::pair{mean, units};
 }
 
 TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsDrawnPart) {
@@ -113,12 +102,20 @@ TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsD
             }
         }
     }
+}
+
+TEST(Resize, NothingToTakeOrNowhereToPutItFailsAndLeavesTheTargetAlone) {
+    const Bitmap source = Gradient(8, 6);
     Bitmap empty(0, 0);
     Bitmap untouched(2, 1, 7);
-    std::vector<std::uint8_t> alpha(2);
+    for (const PixelRect region : {PixelRect{8, 0, 3, 3}, {-5, -5, 5, 5}, {0, 0, 0, 4}}) {
+        EXPECT_FALSE(StretchNearest(source, region, untouched));
+    }
+    EXPECT_FALSE(StretchNearest(source, {0, 0, 4, 4}, empty));
     EXPECT_FALSE(ResizeAreaAverage(empty, untouched));
-    EXPECT_FALSE(ResizeAreaAverage(untouched, empty));
-    EXPECT_FALSE(ResizeAreaAverageClear(Gradient(2, 1), kClear, untouched, {alpha.data(), 1}));
+    EXPECT_FALSE(ResizeAreaAverage(source, empty));
+    std::vector<std::uint8_t> tooShort(1);
+    EXPECT_FALSE(ResizeAreaAverageClear(source, 0xFFFFFF, untouched, tooShort));
     EXPECT_EQ(PixelsOf(untouched), (Pixels{7, 7}));
 }
 
