@@ -66,9 +66,8 @@ TEST_F(RendererTest, ShadowPassHalfTheWidthLowerRightThenLinePassBothWithTheShak
     Render();
     EXPECT_EQ(model.document.drawnPointCount, 4);
     // The record of kind 9 is neither drawn to nor moved to.
-    const Pen shadow{kShadow.Value(), 4};
-    EXPECT_EQ(renderer.Canvas(), Picture({{{27, 22}, {42, 22}, shadow},
-                                          {{42, 22}, {42, 50}, shadow},
+    EXPECT_EQ(renderer.Canvas(), Picture({{{27, 22}, {42, 22}, Pen{kShadow.Value(), 4}},
+                                          {{42, 22}, {42, 50}, Pen{kShadow.Value(), 4}},
                                           {{25, 20}, {40, 20}, kWideLine},
                                           {{40, 20}, {40, 48}, kWideLine}}));
 }
@@ -119,8 +118,7 @@ TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCu
     interaction.dragInProgress = true;
     interaction.anchor = {10, 10};
     interaction.cursorSample = {30, 40};
-    interaction.tool = Tool::kStraightLine;
-    EXPECT_EQ(RenderWithOverlays(), Picture({})) << "no line without a point to start from";
+    EXPECT_EQ(RenderWithOverlays(), Picture({})) << "a straight line needs a point to start from";
 
     Draw({{30, 10, S}});
     model.points[0].shakeDx = 5;  // the line leaves the point itself
@@ -151,21 +149,20 @@ TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLi
 
 TEST_F(RendererTest, PensTakeTheWidthOnlyWhenTheirSlotIsSetAndOtherSlotsOnlySetTheWidth) {
     const DrawingPens& pens = renderer.Pens();
-    ModelProperties& properties = model.properties;
-    renderer.SetColourSlot(properties, 0, 1, 2, 3, 6);
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, 6);
     EXPECT_EQ(pens.Line(), (Pen{0x030201, 6}));
     EXPECT_EQ(pens.Shadow(), (Pen{kShadow.Value(), 4}));
     EXPECT_EQ(pens.WideRed(), (Pen{kPureRed, 8}));
 
-    properties.lineWidth = 10;
-    renderer.SetColourSlot(properties, 0, 1, 2, 3, 6);
+    model.properties.lineWidth = 10;
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, 6);
     EXPECT_EQ(pens.Line(), (Pen{0x030201, 10})) << "6 is the width of the previous call";
-    renderer.SetColourSlot(properties, 3, 9, 9, 9, 12);
-    EXPECT_EQ(properties.lineWidth, 12);
+    renderer.SetColourSlot(model.properties, 3, 9, 9, 9, 12);
+    EXPECT_EQ(model.properties.lineWidth, 12);
     EXPECT_EQ(pens.Red().width, 12);
-    EXPECT_EQ(properties.lineColour, (Colour{1, 2, 3}));
+    EXPECT_EQ(model.properties.lineColour, (Colour{1, 2, 3}));
     constexpr std::int32_t kWidest = std::numeric_limits<std::int32_t>::max();
-    renderer.SetColourSlot(properties, 0, 1, 2, 3, kWidest - 1);
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, kWidest - 1);
     EXPECT_EQ(pens.WideRed().width, kWidest) << "the wide red pen of the widest line";
 }
 
