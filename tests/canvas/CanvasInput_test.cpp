@@ -14,12 +14,10 @@ namespace {
 
 using ::testing::ElementsAre;
 
-using test::ModelOf;
 using test::P;
 using test::S;
 
-// Sends the canvas events and stands for the window: records every call by name, with the
-// left button held and no modifier key.
+// Stands for the window: records every call by name; the left button is held, no modifier key.
 class CanvasInputTest : public ::testing::Test, public CanvasHost {
   protected:
     // Sends the event with the pointer sampled at `at`.
@@ -96,7 +94,7 @@ TEST_F(CanvasInputTest, CurveGainsAPointOnEverySixthMoveOrBeyondTwentyPixels) {
 }
 
 TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
-    model = ModelOf({{110, 100, S, true}});
+    model = test::ModelOf({{110, 100, S, true}});
     selection = {.selectionExists = true, .scaleMode = true};
     Down({100, 100});
     Move({100, 140});
@@ -113,7 +111,7 @@ TEST_F(CanvasInputTest, ScaleDragSetsTheFactorFromTheHorizontalDistance) {
 }
 
 TEST_F(CanvasInputTest, LeftAndTopEdgeFrameDragsKeepTheDrawingStill) {
-    model = ModelOf({{5, 7, S, true}, {100, 200}});
+    model = test::ModelOf({{5, 7, S, true}, {100, 200}});
     selection.selectionExists = true;
     pointer = {500, 300};
     input.FrameDragStarted();

@@ -59,10 +59,8 @@ TEST(SegmentPainter, WideLinesPaintExactlyThePixelsWithinHalfTheWidthOfEitherSeg
     Random random(11);
     std::map<int, SegmentRunTable> tables;
     int compared = 0;
+    const auto near = [&] { return PixelPoint{random.Next() % 60 - 10, random.Next() % 50 - 10}; };
     for (int round = 0; round < 400; ++round) {
-        const auto near = [&] {
-            return PixelPoint{random.Next() % 60 - 10, random.Next() % 50 - 10};
-        };
         const PixelPoint a = near();
         // Every fourth line reaches far out, which takes the clipping path.
         const int reach = round % 4 == 0 ? 6000 : 60;
