@@ -6,46 +6,28 @@
 #include <limits>
 
 #include "PixelArt.h"
+#include "SegmentPainter.h"
 
 namespace zef {
 namespace {
 
-using testing::CountPixels;
 using testing::PixelArt;
 
 constexpr std::uint32_t kInk = 0x0000FF;
 
-TEST(DrawRectangleOutline, OnePixelFrameIncludesBothCornersWideSidesHaveRoundedCorners) {
-    Bitmap forward(12, 8);
-    DrawRectangleOutline(forward, {2, 1}, {8, 5}, Pen{kInk, 1});
-    EXPECT_EQ(PixelArt(forward, {0, 0, 12, 8}, kInk),
-              "\n............"
-              "\n..#######..."
-              "\n..#.....#..."
-              "\n..#.....#..."
-              "\n..#.....#..."
-              "\n..#######..."
-              "\n............"
-              "\n............");
-    Bitmap backward(12, 8);
-    DrawRectangleOutline(backward, {8, 5}, {2, 1}, Pen{kInk, 1});
-    EXPECT_EQ(forward, backward);
-
+TEST(DrawRectangleOutline, IsItsFourSidesDrawnAsSegmentsFromCornerToCorner) {
+    const Pen pen{kInk, 4};
+    Bitmap sides(40, 30);
+    DrawSegment(sides, {10, 10}, {30, 10}, pen);
+    DrawSegment(sides, {30, 10}, {30, 20}, pen);
+    DrawSegment(sides, {30, 20}, {10, 20}, pen);
+    DrawSegment(sides, {10, 20}, {10, 10}, pen);
     Bitmap bitmap(40, 30);
-    DrawRectangleOutline(bitmap, {10, 10}, {30, 20}, Pen{kInk, 4});
-    // A side on row 10 covers rows 8..11, like a width-4 line; the inside keeps clear.
-    EXPECT_EQ(PixelArt(bitmap, {20, 6, 1, 18}, kInk),
-              "\n.\n.\n#\n#\n#\n#\n.\n.\n.\n.\n.\n.\n#\n#\n#\n#\n.\n.");
-    EXPECT_EQ(PixelArt(bitmap, {6, 7, 6, 6}, kInk),
-              "\n......"
-              "\n...###"
-              "\n..####"
-              "\n..####"
-              "\n..####"
-              "\n..####");
+    DrawRectangleOutline(bitmap, {30, 20}, {10, 10}, pen);
+    EXPECT_EQ(bitmap, sides);
 }
 
-TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSidesFlatIsALineFarIsClipped) {
+TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSidesAndAHugeOneIsClipped) {
     Bitmap ellipse(40, 40);
     DrawEllipseOutline(ellipse, {10, 10}, {30, 30}, Pen{kInk, 4});
     Bitmap rectangle(40, 40);
@@ -55,29 +37,22 @@ TEST(DrawEllipseOutline, WideOutlineIsAsThickAsTheRectanglesSidesFlatIsALineFarI
 
     constexpr std::int64_t kFar = std::numeric_limits<std::int32_t>::max();
     Bitmap huge(30, 20);
-    DrawEllipseOutline(huge, {-kFar, -kFar}, {kFar, kFar}, Pen{kInk, 20});
-    EXPECT_EQ(CountPixels(huge, kInk), 0) << "the outline passes far around the bitmap";
     DrawEllipseOutline(huge, {-kFar, 5}, {kFar, 2 * kFar}, Pen{kInk, 4});
     EXPECT_EQ(PixelArt(huge, {15, 0, 1, 10}, kInk), "\n.\n.\n.\n#\n#\n#\n#\n.\n.\n.");
 }
 
 TEST(DrawDottedRectangle, EveryOtherPixelClockwiseAroundTheHalfOpenRectangleEvenWhenClipped) {
-    Bitmap bitmap(10, 8);
-    DrawDottedRectangle(bitmap, {8, 6}, {2, 2}, kInk);
-    EXPECT_EQ(PixelArt(bitmap, {0, 0, 10, 8}, kInk),
-              "\n.........."
-              "\n.........."
-              "\n..#.#.#..."
-              "\n.......#.."
-              "\n..#......."
-              "\n...#.#.#.."
-              "\n.........."
-              "\n..........");
-
-    Bitmap empty(10, 8);
-    DrawDottedRectangle(empty, {3, 2}, {3, 7}, kInk);
-    DrawDottedRectangle(empty, {1, 4}, {9, 4}, kInk);
-    EXPECT_EQ(CountPixels(empty, kInk), 0);
+    Bitmap bitmap(8, 6);
+    DrawDottedRectangle(bitmap, {7, 5}, {1, 1}, kInk);
+    DrawDottedRectangle(bitmap, {2, 1}, {2, 6}, kInk);
+    DrawDottedRectangle(bitmap, {0, 3}, {8, 3}, kInk);
+    EXPECT_EQ(PixelArt(bitmap, {0, 0, 8, 6}, kInk),
+              "\n........"
+              "\n.#.#.#.."
+              "\n......#."
+              "\n.#......"
+              "\n..#.#.#."
+              "\n........");
 
     // Far out, too: the right edge's pixel on row y is the frame's pixel 40005 + 40000 + y.
     Bitmap far(10, 8);

@@ -20,12 +20,4 @@ inline std::string PixelArt(const Bitmap& bitmap, PixelRect region, std::uint32_
     return art;
 }
 
-inline int CountPixels(const Bitmap& bitmap, std::uint32_t colour) {
-    int count = 0;
-    for (const std::uint32_t pixel : bitmap.Pixels()) {
-        count += pixel == colour ? 1 : 0;
-    }
-    return count;
-}
-
 }  // namespace zef::testing

@@ -3,60 +3,53 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
+#include <limits>
+#include <tuple>
+#include <vector>
 
-#include "PixelArt.h"
+#include "EditCommands.h"
+#include "OutlineRaster.h"
+#include "SegmentPainter.h"
+#include "model/PointList.h"
 
 namespace zef {
 namespace {
 
-using testing::CountPixels;
-using testing::PixelArt;
+using test::P;
+using test::S;
 
+constexpr std::uint8_t C = kStrokeContinuation;
 constexpr Colour kLine{10, 20, 30};
 constexpr Colour kShadow{200, 100, 50};
 constexpr Colour kBackground{1, 2, 3};
+constexpr Pen kWideLine{kLine.Value(), 4};
+constexpr Pen kWideRed{kPureRed, 4};
 
-PointRecord Point(std::int32_t x, std::int32_t y, std::uint8_t kind = kStrokeContinuation) {
-    PointRecord point;
-    point.x = x;
-    point.y = y;
-    point.kind = kind;
-    return point;
-}
-
-PointRecord Start(std::int32_t x, std::int32_t y) {
-    return Point(x, y, kStrokeStart);
+// The canvas as the segment painter draws the segments, in order, over the background.
+Bitmap Picture(const std::vector<std::tuple<PixelPoint, PixelPoint, Pen>>& segments) {
+    Bitmap bitmap(800, 600, kBackground.Value());
+    for (const auto& [from, to, pen] : segments) {
+        DrawSegment(bitmap, from, to, pen);
+    }
+    return bitmap;
 }
 
 class RendererTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        UseWidth(4);
+        model.properties.lineColour = kLine;
+        model.properties.shadowColour = kShadow;
+        model.properties.backgroundColour = kBackground;
         model.properties.noShadow = 1;
+        renderer.ApplyColourSlots(model.properties);
     }
 
-    void UseWidth(std::int32_t width) {
-        ModelProperties& properties = model.properties;
-        renderer.SetColourSlot(properties, 0, kLine.red, kLine.green, kLine.blue, width);
-        renderer.SetColourSlot(properties, 1, kShadow.red, kShadow.green, kShadow.blue, width);
-        renderer.SetColourSlot(properties, 2, kBackground.red, kBackground.green, kBackground.blue,
-                               width);
-    }
-
+    void Draw(const std::vector<P>& points) { model.points = test::ModelOf(points).points; }
     RenderReport Render() { return renderer.RenderModel(model, selection); }
-    std::uint32_t At(std::int32_t x, std::int32_t y) const { return renderer.Canvas().Pixel(x, y); }
-    // Which of the rows first..last of column x carry `colour`, top to bottom: "..##.".
-    std::string Column(std::int32_t x, std::int32_t first, std::int32_t last, Colour colour) const {
-        std::string column =
-            PixelArt(renderer.Canvas(), {x, first, 1, last - first + 1}, colour.Value());
-        std::erase(column, '\n');
-        return column;
-    }
-    int RedPixels() const { return CountPixels(renderer.Canvas(), kPureRed); }
-    void RenderWithOverlays() {
+    const Bitmap& RenderWithOverlays() {
         Render();
         renderer.DrawOverlays(model, selection, interaction);
+        return renderer.Canvas();
     }
 
     Model model;
@@ -65,140 +58,112 @@ class RendererTest : public ::testing::Test {
     Renderer renderer;
 };
 
-TEST_F(RendererTest, ShadowLiesHalfTheLineWidthToTheLowerRight) {
-    model.points = {Start(20, 20), Point(40, 20)};
-    model.properties.noShadow = 0;
-    Render();
-    // Width 4: the line covers rows 18..21, its shadow rows 20..23 under it.
-    EXPECT_EQ(Column(30, 16, 25, kLine), "..####....");
-    EXPECT_EQ(Column(30, 16, 25, kShadow), "......##..");
-    EXPECT_EQ(At(43, 21), kShadow.Value());
-    EXPECT_EQ(At(44, 21), kBackground.Value());
-}
-
-TEST_F(RendererTest, PointsAreDrawnWithTheirShakeAndOddRecordsAreCountedButSkipped) {
-    UseWidth(1);
-    model.points = {Start(10, 10), Point(30, 10), Point(50, 50, 9), Point(30, 30)};
+TEST_F(RendererTest, ShadowPassHalfTheWidthLowerRightThenLinePassBothWithTheShake) {
+    Draw({{20, 20, S}, {40, 20}, {50, 50, 9}, {40, 50}});
     model.points[0].shakeDx = 5;
     model.points[3].shakeDy = -2;
+    model.properties.noShadow = 0;
     Render();
     EXPECT_EQ(model.document.drawnPointCount, 4);
-    EXPECT_EQ(At(14, 10), kBackground.Value());
-    EXPECT_EQ(At(15, 10), kLine.Value());
-    // The pen goes on from (30, 10) to (30, 28): the record of kind 9 is neither drawn to nor
-    // moved to.
-    EXPECT_EQ(Column(30, 9, 31, kLine), "." + std::string(19, '#') + "...");
-    EXPECT_EQ(At(50, 50), kBackground.Value());
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kLine.Value()), 16 + 18);
+    // The record of kind 9 is neither drawn to nor moved to.
+    EXPECT_EQ(renderer.Canvas(), Picture({{{27, 22}, {42, 22}, Pen{kShadow.Value(), 4}},
+                                          {{42, 22}, {42, 50}, Pen{kShadow.Value(), 4}},
+                                          {{25, 20}, {40, 20}, kWideLine},
+                                          {{40, 20}, {40, 48}, kWideLine}}));
 }
 
-class ReplayTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        UseWidth(1);
-        // Two strokes of 20 and 40 pixels.
-        model.points = {Start(10, 10), Point(30, 10), Start(10, 40), Point(50, 40)};
-        model.document.drawnPointCount = 99;
-        renderer.StartReplay();
-    }
-};
-
-TEST_F(ReplayTest, FrameThatDrawsTheWholeModelEndsTheReplayAtOnceIfEmptyOrWithoutAPass) {
-    model.properties.vtrSpeed = 60;
-    Render();
-    // A budget of exactly the model's length still ends inside its last segment.
-    EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_TRUE(renderer.VtrMode());
-    EXPECT_EQ(Render(), (RenderReport{true, true}));
-    EXPECT_FALSE(renderer.VtrMode());
-    EXPECT_EQ(renderer.ReplayLength(), 120u);
-    const Bitmap last = renderer.Canvas();
-    Render();
-    EXPECT_EQ(renderer.Canvas(), last) << "the last frame shows the whole model";
-    EXPECT_EQ(model.document.drawnPointCount, 4);
-}
-
-TEST_F(ReplayTest, LastsAsLongAsThePathLengthAndCutsSegmentsAtTheRangeEdgeSafely) {
-    // A continuation after a record of another kind has nothing drawn before it, yet the
-    // replay charges its 100 pixels as the path length does: 110 in all.
-    PointRecord other = Point(0, 0, 9);
-    model.points = {other, Point(100, 0), Start(0, 10), Point(10, 10)};
-    model.properties.vtrSpeed = 50;
-    ASSERT_DOUBLE_EQ(model.TotalPathLength(), 110.0);
-    for (int frame = 0; frame < 3; ++frame) {
+TEST_F(RendererTest, ReplayDrawsThePathLengthSoFarAndEndsTheFrameAfterReachingIt) {
+    // The continuation after a record of another kind has nothing drawn before it, yet the
+    // replay charges its 100 pixels as the path length does: 140 in all.
+    Draw({{0, 0, 9}, {100, 0}, {10, 40, S}, {50, 40}});
+    model.document.drawnPointCount = 99;
+    model.properties.vtrSpeed = 35;
+    renderer.StartReplay();
+    for (int frame = 0; frame < 4; ++frame) {
         EXPECT_EQ(Render(), (RenderReport{true, false})) << frame;
     }
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {15, 40}, kWideLine}}));
+    // A length of exactly the path's still ends inside its last segment.
+    EXPECT_EQ(Render(), (RenderReport{true, false}));
     EXPECT_EQ(Render(), (RenderReport{true, true}));
+    EXPECT_EQ(model.document.drawnPointCount, 99);
+    EXPECT_EQ(renderer.Canvas(), Picture({{{10, 40}, {50, 40}, kWideLine}}));
 
     // A partial segment at the edge of the coordinate range does not overflow.
     renderer.StartReplay();
-    model.points = {Start(2147483647, 2147483647), Point(-2147483647 - 1, 0)};
+    Draw({{2147483647, 2147483647, S}, {-2147483647 - 1, 0}});
     model.points[0].shakeDx = 3;
     model.points[0].shakeDy = 3;
-    model.properties.vtrSpeed = 10;
     Render();
     EXPECT_EQ(Render(), (RenderReport{true, false}));
-    EXPECT_EQ(CountPixels(renderer.Canvas(), kBackground.Value()), 800 * 600);
+    EXPECT_EQ(renderer.Canvas(), Picture({}));
 }
 
-class OverlayTest : public RendererTest {
-  protected:
-    void SetUp() override {
-        UseWidth(1);
-        interaction.dragInProgress = true;
-        interaction.anchor = {10, 10};
-        interaction.cursorSample = {30, 40};
+// The points a scale drag holds are drawn where its release puts them.
+TEST_F(RendererTest, ScaleModeDrawsTheSelectedPointsWhereTheReleaseCommitsThem) {
+    for (const float factor : {0.0f, 0.37f, 1.5f, 7.25f}) {
+        Draw({{-60, -59, S, true}, {110, 100, C, true}, {-29000, 29500, C, true}, {3, 997}});
+        selection = {
+            .scaleMode = true, .scaleFactor = factor, .scaleCentreX = 100, .scaleCentreY = 100};
+        Render();
+        const Bitmap preview = renderer.Canvas();
+        ScaleSelection(model, selection);
+        selection.scaleMode = false;
+        Render();
+        EXPECT_EQ(renderer.Canvas(), preview) << factor;
     }
-};
+}
 
-TEST_F(OverlayTest, LineToolsStretchARedLineShapeToolsAFrameAndRangeSelectionDots) {
-    model.points = {Start(30, 10)};
-    model.points[0].shakeDx = 5;
-    interaction.tool = Tool::kCurve;
-    RenderWithOverlays();
-    EXPECT_EQ(Column(30, 10, 40, Colour{255, 0, 0}), std::string(31, '#'));
+TEST_F(RendererTest, EachToolStretchesItsShapeFromTheAnchorOrTheLastPointToTheCursor) {
+    interaction.dragInProgress = true;
+    interaction.anchor = {10, 10};
+    interaction.cursorSample = {30, 40};
+    EXPECT_EQ(RenderWithOverlays(), Picture({})) << "a straight line needs a point to start from";
 
-    model.points.clear();
-    interaction.tool = Tool::kStraightLine;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-
-    interaction.tool = Tool::kFilledRectangle;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 2 * 21 + 2 * 29);
-    EXPECT_EQ(At(10, 40), kPureRed);
-
-    interaction.tool = Tool::kRangeSelection;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 0);
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {10, 10, 6, 1}, kBlack), "\n#.#.#.");
+    Draw({{30, 10, S}});
+    model.points[0].shakeDx = 5;  // the line leaves the point itself
+    Bitmap bands[] = {Picture({{{30, 10}, {30, 40}, kWideRed}}), Picture({}), Picture({}),
+                      Picture({})};
+    DrawRectangleOutline(bands[1], {10, 10}, {30, 40}, kWideRed);
+    DrawEllipseOutline(bands[2], {10, 10}, {30, 40}, kWideRed);
+    DrawDottedRectangle(bands[3], {10, 10}, {30, 40}, kBlack);
+    const Tool tools[] = {Tool::kCurve, Tool::kFilledRectangle, Tool::kEllipse,
+                          Tool::kRangeSelection};
+    for (int i = 0; i < 4; ++i) {
+        interaction.tool = tools[i];
+        EXPECT_EQ(RenderWithOverlays(), bands[i]) << i;
+    }
 }
 
 TEST_F(RendererTest, LoneSelectedPointIsADotTwoPixelsWiderThanTheLineARunIsRedLines) {
-    model.points = {Start(10, 10), Point(40, 10), Point(40, 40)};
-    model.points[1].selected = 1;
+    Draw({{10, 10, S}, {40, 10, C, true}, {40, 40}});
     model.points[1].shakeDx = 3;
-    RenderWithOverlays();
-    EXPECT_EQ(RedPixels(), 32) << "the disc of width 6";
-    EXPECT_EQ(PixelArt(renderer.Canvas(), {39, 6, 8, 8}, kPureRed),
-              "\n........"
-              "\n..####.."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n.######."
-              "\n..####.."
-              "\n........");
+    EXPECT_EQ(RenderWithOverlays(), Picture({{{10, 10}, {43, 10}, kWideLine},
+                                             {{43, 10}, {40, 40}, kWideLine},
+                                             {{43, 10}, {43, 10}, Pen{kPureRed, 6}}}));
 
-    model.points[1].shakeDx = 0;
-    for (PointRecord& point : model.points) {
-        point.selected = 1;
-    }
-    RenderWithOverlays();
-    EXPECT_EQ(At(20, 9), kPureRed);
-    // A dot would reach a row beyond the width-4 line.
-    EXPECT_NE(At(10, 12), kPureRed) << "no dot at the stroke's start";
-    EXPECT_NE(At(40, 42), kPureRed) << "no dot at its end";
+    Draw({{10, 10, S, true}, {40, 10, C, true}, {40, 40, C, true}});
+    EXPECT_EQ(RenderWithOverlays(),
+              Picture({{{10, 10}, {40, 10}, kWideRed}, {{40, 10}, {40, 40}, kWideRed}}));
+}
+
+TEST_F(RendererTest, PensTakeTheWidthOnlyWhenTheirSlotIsSetAndOtherSlotsOnlySetTheWidth) {
+    const DrawingPens& pens = renderer.Pens();
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, 6);
+    EXPECT_EQ(pens.Line(), (Pen{0x030201, 6}));
+    EXPECT_EQ(pens.Shadow(), (Pen{kShadow.Value(), 4}));
+    EXPECT_EQ(pens.WideRed(), (Pen{kPureRed, 8}));
+
+    model.properties.lineWidth = 10;
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, 6);
+    EXPECT_EQ(pens.Line(), (Pen{0x030201, 10})) << "6 is the width of the previous call";
+    renderer.SetColourSlot(model.properties, 3, 9, 9, 9, 12);
+    EXPECT_EQ(model.properties.lineWidth, 12);
+    EXPECT_EQ(pens.Red().width, 12);
+    EXPECT_EQ(model.properties.lineColour, (Colour{1, 2, 3}));
+    constexpr std::int32_t kWidest = std::numeric_limits<std::int32_t>::max();
+    renderer.SetColourSlot(model.properties, 0, 1, 2, 3, kWidest - 1);
+    EXPECT_EQ(pens.WideRed().width, kWidest) << "the wide red pen of the widest line";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace zef {
@@ -22,147 +23,100 @@ Bitmap Gradient(std::int32_t width, std::int32_t height) {
     return bitmap;
 }
 
-Bitmap Row(const Pixels& pixels) {
-    Bitmap bitmap(static_cast<std::int32_t>(pixels.size()), 1);
-    std::copy(pixels.begin(), pixels.end(), bitmap.Row(0));
-    return bitmap;
-}
-
 Pixels PixelsOf(const Bitmap& bitmap) {
     return {bitmap.Pixels().begin(), bitmap.Pixels().end()};
 }
 
-TEST(StretchNearest, CopiesRepeatsOrTakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
-    struct Case {
-        std::int32_t sourceWidth, sourceHeight;
+TEST(StretchNearest, TakesThePixelUnderEachCentreOfTheRegionCutToTheSource) {
+    const Bitmap source = Gradient(8, 6);
+    const struct {
         PixelRect region;
         std::int32_t width, height;
         Pixels expected;
+    } cases[] = {
+        {{4, 2, 3, 2}, 3, 2, {0x204, 0x205, 0x206, 0x304, 0x305, 0x306}},
+        {{0, 0, 4, 1}, 2, 1, {1, 3}},
+        {{2, 0, 1, 2}, 1, 4, {0x002, 0x002, 0x102, 0x102}},
+        {{6, 4, 100, 100}, 2, 2, {0x406, 0x407, 0x506, 0x507}},
     };
-    const Case cases[] = {
-        {8, 6, {4, 2, 3, 2}, 3, 2, {0x204, 0x205, 0x206, 0x304, 0x305, 0x306}},
-        {4, 2, {0, 0, 4, 1}, 8, 1, {0, 0, 1, 1, 2, 2, 3, 3}},
-        {4, 2, {0, 0, 4, 1}, 2, 1, {1, 3}},
-        {4, 2, {2, 0, 1, 2}, 1, 4, {0x002, 0x002, 0x102, 0x102}},
-        {4, 4, {2, 2, 100, 100}, 2, 2, {0x202, 0x203, 0x302, 0x303}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.region.x * 100 + c.region.y);
         Bitmap target(c.width, c.height);
-        ASSERT_TRUE(StretchNearest(Gradient(c.sourceWidth, c.sourceHeight), c.region, target));
+        ASSERT_TRUE(StretchNearest(source, c.region, target));
         EXPECT_EQ(PixelsOf(target), c.expected);
     }
-
-    const Bitmap source = Gradient(4, 4);
-    Bitmap untouched(2, 2, 0xABCDEF);
-    EXPECT_FALSE(StretchNearest(source, {4, 0, 3, 3}, untouched));
-    EXPECT_FALSE(StretchNearest(source, {-5, -5, 5, 5}, untouched));
-    EXPECT_FALSE(StretchNearest(source, {0, 0, 0, 4}, untouched));
-    EXPECT_EQ(PixelsOf(untouched), Pixels(4, 0xABCDEF));
-    Bitmap empty(0, 3);
-    EXPECT_FALSE(StretchNearest(source, {0, 0, 4, 4}, empty));
 }
 
-TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCovers) {
-    Bitmap source(2, 2);
-    source.Row(0)[0] = 0x0000FF;
-    source.Row(0)[1] = 0x00FF00;
-    source.Row(1)[0] = 0xFF0000;
-    source.Row(1)[1] = 0x000001;
-    Bitmap target(1, 1);
-    ASSERT_TRUE(ResizeAreaAverage(source, target));
-    // Red (255 + 1) / 4 = 64, green 255 / 4 = 63.75 -> 64, blue 63.75 -> 64; no channel
-    // spills into another.
-    EXPECT_EQ(target.Pixel(0, 0), 0x404040u);
+// The rounded mean, channel by channel, of the units target pixel (x, y) covers, leaving out
+// those of colour `clear`, and their number; a source pixel is targetWidth x targetHeight
+// units, a target pixel sourceWidth x sourceHeight of them.
+auto CoveredMean(const Bitmap& source, const Bitmap& target, std::int32_t x, std::int32_t y,
+                 std::uint32_t clear) {
+    const std::int32_t sw = source.Width(), sh = source.Height();
+    std::uint32_t mean = 0;
+    std::uint64_t units = 0;
+    for (int shift = 16; shift >= 0; shift -= 8) {
+        std::uint64_t sum = 0;
+        units = 0;
+        for (std::int32_t v = y * sh; v < (y + 1) * sh; ++v) {
+            for (std::int32_t u = x * sw; u < (x + 1) * sw; ++u) {
+                const std::uint32_t pixel = source.Pixel(u / target.Width(), v / target.Height());
+                sum += pixel == clear ? 0 : pixel >> shift & 0xFF;
+                units += pixel == clear ? 0 : 1;
+            }
+        }
+        const std::uint64_t taken = std::max<std::uint64_t>(units, 1);
+        mean = mean << 8 | static_cast<std::uint32_t>((sum + taken / 2) / taken);
+    }
+    return std::pair{mean, units};
+}
 
-    Bitmap three(3, 1);
-    ASSERT_TRUE(ResizeAreaAverage(Row({0, 90}), three));
-    EXPECT_EQ(PixelsOf(three), (Pixels{0, 45, 90}));
-    // Whole-number and broken ratios both ways, against the mean taken pixel by pixel over
-    // the covered area (each source pixel as targetWidth x targetHeight units).
+TEST(ResizeAreaAverage, EachTargetPixelIsTheRoundedMeanOfTheAreaItCoversOrOfItsDrawnPart) {
+    constexpr std::uint32_t kClear = 0xFFFFFF;
+    constexpr std::uint32_t kNone = 0x1000000;  // no pixel has it
+    // Whole-number and broken ratios, shrinking and growing.
     const int sizes[][4] = {{4, 4, 2, 2}, {6, 3, 2, 3}, {5, 3, 2, 2}, {3, 5, 7, 2},
-                            {9, 7, 4, 3}, {6, 5, 3, 2}, {5, 4, 2, 2}, {40, 20, 2, 1}};
+                            {9, 7, 4, 3}, {3, 2, 6, 5}, {5, 4, 2, 2}, {40, 20, 2, 1}};
+    std::uint32_t seed = 12345;
     for (const auto& size : sizes) {
         SCOPED_TRACE(size[0] * 1000 + size[1] * 100 + size[2] * 10 + size[3]);
-        Bitmap from(size[0], size[1]);
-        std::uint32_t seed = 12345;
-        for (std::int32_t y = 0; y < size[1]; ++y) {
-            for (std::int32_t x = 0; x < size[0]; ++x) {
-                seed = seed * 1103515245u + 12345u;
-                from.Row(y)[x] = (seed >> 8) & 0xFFFFFF;
-            }
-        }
-        Bitmap to(size[2], size[3]);
-        ASSERT_TRUE(ResizeAreaAverage(from, to));
-        const std::int64_t sw = size[0], sh = size[1], tw = size[2], th = size[3];
-        for (std::int64_t y = 0; y < th; ++y) {
-            for (std::int64_t x = 0; x < tw; ++x) {
-                std::uint64_t sums[3] = {0, 0, 0};
-                for (std::int64_t sy = 0; sy < sh; ++sy) {
-                    for (std::int64_t sx = 0; sx < sw; ++sx) {
-                        const std::int64_t across =
-                            std::min((x + 1) * sw, (sx + 1) * tw) - std::max(x * sw, sx * tw);
-                        const std::int64_t down =
-                            std::min((y + 1) * sh, (sy + 1) * th) - std::max(y * sh, sy * th);
-                        if (across > 0 && down > 0) {
-                            for (int c = 0; c < 3; ++c) {
-                                sums[c] += static_cast<std::uint64_t>(across * down) *
-                                           ((from.Pixel(static_cast<std::int32_t>(sx),
-                                                        static_cast<std::int32_t>(sy)) >>
-                                             (8 * c)) &
-                                            0xFF);
-                            }
-                        }
-                    }
-                }
-                std::uint32_t mean = 0;
-                for (int c = 2; c >= 0; --c) {
-                    const auto area = static_cast<std::uint64_t>(sw * sh);
-                    mean = mean << 8 | static_cast<std::uint32_t>((sums[c] + area / 2) / area);
-                }
-                EXPECT_EQ(to.Pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)),
-                          mean);
+        Bitmap source(size[0], size[1]);
+        std::generate_n(source.Row(0), size[0] * size[1], [&] {
+            seed = seed * 1103515245u + 12345u;
+            return seed % 3 == 0 ? kClear : seed >> 8;
+        });
+        Bitmap mixed(size[2], size[3]);
+        Bitmap drawn(size[2], size[3]);
+        std::vector<std::uint8_t> alpha(static_cast<std::size_t>(size[2] * size[3]));
+        ASSERT_TRUE(ResizeAreaAverage(source, mixed));
+        ASSERT_TRUE(ResizeAreaAverageClear(source, kClear, drawn, alpha));
+        const auto area = static_cast<std::uint64_t>(size[0] * size[1]);
+        for (std::int32_t y = 0; y < size[3]; ++y) {
+            for (std::int32_t x = 0; x < size[2]; ++x) {
+                SCOPED_TRACE(x * 100 + y);
+                EXPECT_EQ(mixed.Pixel(x, y), CoveredMean(source, mixed, x, y, kNone).first);
+                const auto [mean, units] = CoveredMean(source, drawn, x, y, kClear);
+                EXPECT_EQ(drawn.Pixel(x, y), units > 0 ? mean : kClear);
+                EXPECT_EQ(alpha[static_cast<std::size_t>(y * size[2] + x)],
+                          (units * 255 + area / 2) / area);
             }
         }
     }
-    Bitmap empty(0, 0);
-    Bitmap untouched(2, 2, 7);
-    EXPECT_FALSE(ResizeAreaAverage(empty, untouched));
-    EXPECT_FALSE(ResizeAreaAverage(source, empty));
-    EXPECT_EQ(untouched.Pixel(1, 1), 7u);
 }
 
-TEST(ResizeAreaAverageClear, DrawnPixelsGiveTheAlphaOfTheirShareAndTheirOwnMean) {
-    constexpr std::uint32_t kClear = 0xFFFFFF;
-    struct Case {
-        const char* name;
-        std::int32_t sourceWidth, sourceHeight;
-        Pixels source;
-        std::int32_t width;
-        Pixels colours;
-        std::vector<std::uint8_t> alpha;
-    };
-    const Case cases[] = {
-        // A quarter drawn: 255 / 4 = 63.75 -> 64, in the drawn colour itself.
-        {"an edge pixel", 2, 2, {0x102030, kClear, kClear, kClear}, 1, {0x102030}, {64}},
-        // Three source pixels onto two: weights 2 and 1, then 1 and 2 (of 3).
-        {"drawn pixels of two colours", 3, 1, {0, 90, kClear}, 2, {30, 90}, {255, 85}},
-        {"nothing drawn", 2, 1, {kClear, kClear}, 1, {kClear}, {0}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Bitmap source(c.sourceWidth, c.sourceHeight);
-        std::copy(c.source.begin(), c.source.end(), source.Row(0));
-        Bitmap target(c.width, 1);
-        std::vector<std::uint8_t> alpha(c.alpha.size());
-        ASSERT_TRUE(ResizeAreaAverageClear(source, kClear, target, alpha));
-        EXPECT_EQ(PixelsOf(target), c.colours);
-        EXPECT_EQ(alpha, c.alpha);
-    }
+TEST(Resize, NothingToTakeOrNowhereToPutItFailsAndLeavesTheTargetAlone) {
+    const Bitmap source = Gradient(8, 6);
+    Bitmap empty(0, 0);
     Bitmap untouched(2, 1, 7);
+    for (const PixelRect region : {PixelRect{8, 0, 3, 3}, {-5, -5, 5, 5}, {0, 0, 0, 4}}) {
+        EXPECT_FALSE(StretchNearest(source, region, untouched));
+    }
+    EXPECT_FALSE(StretchNearest(source, {0, 0, 4, 4}, empty));
+    EXPECT_FALSE(ResizeAreaAverage(empty, untouched));
+    EXPECT_FALSE(ResizeAreaAverage(source, empty));
     std::vector<std::uint8_t> tooShort(1);
-    EXPECT_FALSE(ResizeAreaAverageClear(Row({1, 2}), kClear, untouched, tooShort));
-    EXPECT_EQ(untouched.Pixel(1, 0), 7u);
+    EXPECT_FALSE(ResizeAreaAverageClear(source, 0xFFFFFF, untouched, tooShort));
+    EXPECT_EQ(PixelsOf(untouched), (Pixels{7, 7}));
 }
 
 }  // namespace
