@@ -84,7 +84,7 @@ std::vector<std::uint8_t> Kinds(const Model& model) {
 
 // The range tool's drag selects through the canvas; Ctrl adds to the selection.
 TEST_F(DrawingTest, RangeSelectionThenDeleteAndStraighten) {
-    WriteModel(PathOf("m.zfm"), {Start(10, 10), Continue(20, 10), Continue(30, 10), Start(0, 50),
+    WriteModel("m.zfm", {Start(10, 10), Continue(20, 10), Continue(30, 10), Start(0, 50),
                                  Continue(10, 51), Continue(20, 50)});
     editor.settings().openInVtr = 0;
     editor.PathHandedOver(PathOf("m.zfm"));

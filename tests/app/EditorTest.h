@@ -13,6 +13,16 @@
 
 namespace zef::test {
 
+using PointList = std::vector<CanvasPoint>;
+
+inline PointList PositionsOf(const std::vector<PointRecord>& points) {
+    PointList positions;
+    for (const PointRecord& point : points) {
+        positions.push_back({point.x, point.y});
+    }
+    return positions;
+}
+
 // An editor started with an empty model on a fake shell, and the user's hands: the pointer
 // moves between frames, since the canvas works on the position each frame samples.
 class EditorTest : public ::testing::Test {
@@ -20,38 +30,42 @@ class EditorTest : public ::testing::Test {
     EditorTest() { editor.Start("", folder.path().string() + "/"); }
 
     void Frame() { editor.FrameTick(); }
-    void At(std::int32_t x, std::int32_t y) {
+    void Press(std::int32_t x, std::int32_t y) {
         shell.pointer = {x, y};
         Frame();
-    }
-    void MoveTo(std::int32_t x, std::int32_t y) {
-        At(x, y);
-        editor.MouseMove();
-    }
-    void Press(std::int32_t x, std::int32_t y) {
-        At(x, y);
         shell.leftButton = true;
         editor.LeftButtonDown();
     }
     void Release(std::int32_t x, std::int32_t y) {
-        At(x, y);
+        shell.pointer = {x, y};
+        Frame();
         shell.leftButton = false;
         editor.LeftButtonUp();
     }
     void Drag(CanvasPoint from, CanvasPoint to) {
         Press(from.x, from.y);
-        MoveTo(to.x, to.y);
+        shell.pointer = to;
+        Frame();
+        editor.MouseMove();
         Release(to.x, to.y);
     }
 
     // A file in the test's own folder.
     std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
-    // Writes a model of the given points (strokes start at kind 1) in the current format.
-    void WriteModel(const std::string& path, const std::vector<PointImage>& points) const;
-
+    // Writes a model of the given points in the current format.
+    void WriteModel(const std::string& name, const std::vector<PointImage>& points) const {
+        Model written;
+        for (const PointImage& image : points) {
+            written.points.push_back(PointRecord{image});
+        }
+        ASSERT_TRUE(WriteModelFile(PathOf(name), written));
+    }
     // The positions of the shown drawing, or of the drawing a file in the folder holds.
-    std::vector<CanvasPoint> Points() const;
-    std::vector<CanvasPoint> PointsIn(const std::string& name) const;
+    PointList Points() const { return PositionsOf(model.points); }
+    PointList PointsIn(const std::string& name) const {
+        const LoadResult loaded = ReadModelFile(PathOf(name), {});
+        return loaded.model ? PositionsOf(loaded.model->points) : PointList();
+    }
 
     FakeShell shell;
     Editor editor{shell, 12345};

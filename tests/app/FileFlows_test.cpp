@@ -13,7 +13,7 @@ using FileFlowsTest = EditorTest;
 
 TEST_F(FileFlowsTest, OpenStartsInTheProgramFolderUntilAFileOpensThenInThatFilesFolder) {
     std::filesystem::create_directory(PathOf("sub"));
-    WriteModel(PathOf("sub/a.zfm"), {Start(1, 1), Continue(5, 5)});
+    WriteModel("sub/a.zfm", {Start(1, 1), Continue(5, 5)});
     for (const std::optional<std::string>& chosen :
          {std::optional(PathOf("sub/missing.zfm")), std::optional(PathOf("sub/a.zfm")),
           std::optional<std::string>()}) {
@@ -76,7 +76,7 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNot
 
 // The save dialog asked about "old" only; "old.zfm" is replaced only when the user agrees.
 TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
-    WriteModel(PathOf("old.zfm"), {Start(1, 1), Continue(5, 5)});
+    WriteModel("old.zfm", {Start(1, 1), Continue(5, 5)});
     const auto size = std::filesystem::file_size(PathOf("old.zfm"));
     Drag({10, 10}, {50, 50});
     Drag({60, 60}, {70, 90});
@@ -143,7 +143,7 @@ TEST_F(SaveChangesTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
 }
 
 TEST_F(SaveChangesTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
-    WriteModel(PathOf("other.zfm"), {Start(1, 1), Continue(2, 9), Continue(3, 3)});
+    WriteModel("other.zfm", {Start(1, 1), Continue(2, 9), Continue(3, 3)});
     shell.answers.push_back(MessageAnswer::kCancel);
     editor.PathHandedOver(PathOf("other.zfm"));
     EXPECT_EQ(shell.foregrounds, 1);
@@ -167,7 +167,7 @@ TEST_F(SaveChangesTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
 }
 
 TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlone) {
-    WriteModel(PathOf("good.zfm"), {Start(1, 1), Continue(100, 1)});
+    WriteModel("good.zfm", {Start(1, 1), Continue(100, 1)});
     editor.PathHandedOver(PathOf("good.zfm"));
     ASSERT_TRUE(editor.renderer().VtrMode());
     EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
