@@ -20,9 +20,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
-    RecoveryCopy work;
-    work.path = path;
-    work.title = path.empty() ? "" : fs::path(path).filename().string();
+    RecoveryCopy work{path, path.empty() ? "" : fs::path(path).filename().string(), {}, {}};
     work.properties.canvasWidth = 321;
     work.properties.lineColour = {1, 2, 3};
     work.properties.vtrSpeed = 0;
@@ -32,20 +30,12 @@ RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
     return work;
 }
 
-RecoveryCopy Sample() {
-    return Work("/home/u/그림 모델.zfm",
-                {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
-}
+const RecoveryCopy kSample =
+    Work("/home/u/그림 모델.zfm",
+         {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
 
 std::vector<PointImage> Images(const std::vector<PointRecord>& points) {
     return {points.begin(), points.end()};
-}
-
-void ExpectSameWork(const RecoveryCopy& read, const RecoveryCopy& written) {
-    EXPECT_EQ(read.path, written.path);
-    EXPECT_EQ(read.title, written.title);
-    EXPECT_EQ(read.properties, written.properties);
-    EXPECT_EQ(Images(read.points), Images(written.points));
 }
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {
@@ -57,18 +47,22 @@ fs::perms Permissions(const fs::path& path) {
     return fs::symlink_status(path).permissions();
 }
 
+// What was read back shows in its bytes written again.
 TEST(RecoveryCopyTest, ReadsBackExactlyAndRefusesEveryDamagedCopy) {
-    const std::vector<std::uint8_t> bytes = EncodeRecoveryCopy(Sample());
+    const std::vector<std::uint8_t> bytes = EncodeRecoveryCopy(kSample);
     const std::optional<RecoveryCopy> read = DecodeRecoveryCopy(bytes);
     ASSERT_TRUE(read);
-    ExpectSameWork(*read, Sample());
+    EXPECT_EQ(EncodeRecoveryCopy(*read), bytes);
+    EXPECT_EQ(read->title, "그림 모델.zfm");
 
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         EXPECT_FALSE(DecodeRecoveryCopy(std::span(bytes).first(size))) << "cut at " << size;
     }
+    std::vector<std::uint8_t> longer = bytes;
+    longer.push_back(0);
+    EXPECT_FALSE(DecodeRecoveryCopy(longer)) << "a byte more than the model holds";
     // The path's length is at 8, its text at 12; the title's length follows it.
-    const std::size_t pathSize = Sample().path.size();
-    const std::size_t model = 12 + pathSize + 4 + Sample().title.size();
+    const std::size_t title = 12 + kSample.path.size() + 4;
     const struct {
         const char* what;
         std::size_t at;
@@ -76,17 +70,13 @@ TEST(RecoveryCopyTest, ReadsBackExactlyAndRefusesEveryDamagedCopy) {
     } damages[] = {{"magic", 0, 'X'},
                    {"a path longer than any", 11, 0x80},
                    {"a zero byte in the path", 12, 0},
-                   {"a zero byte in the title", 12 + pathSize + 4, 0},
-                   {"an older model version", model + 10, 3},
-                   {"a point count beyond the bytes", model + 14, 3}};
+                   {"a zero byte in the title", title, 0},
+                   {"an older model version", title + kSample.title.size() + 10, 3}};
     for (const auto& damage : damages) {
         std::vector<std::uint8_t> damaged = bytes;
         damaged[damage.at] = damage.value;
         EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << damage.what;
     }
-    std::vector<std::uint8_t> longer = bytes;
-    longer.push_back(0);
-    EXPECT_FALSE(DecodeRecoveryCopy(longer)) << "a byte more than the model holds";
 }
 
 class RecoveryFolderTest : public ::testing::Test {
@@ -108,15 +98,14 @@ TEST_F(RecoveryFolderTest, OffersOnlyOwnCopiesOfEndedInstancesNewestFirst) {
     const auto running = RecoveryFolder::Open(Root());
     ASSERT_TRUE(running);
     EXPECT_EQ(Permissions(Root()), fs::perms::owner_all);
-    ASSERT_TRUE(running->WriteCopy(EncodeRecoveryCopy(Sample())));
+    ASSERT_TRUE(running->WriteCopy(EncodeRecoveryCopy(kSample)));
     EXPECT_EQ(Permissions(running->CopyPath()), fs::perms::owner_read | fs::perms::owner_write);
 
     const std::string older = LeaveBehind({1}, 60s);
     const std::string newer = LeaveBehind({2}, 10s);
     fs::create_symlink(older, Root() / "link.copy");
     const std::string foreign = LeaveBehind({3}, 5s);
-    const bool foreignOwned = ::chown(foreign.c_str(), 4242, 4242) == 0;
-    if (!foreignOwned) {
+    if (::chown(foreign.c_str(), 4242, 4242) != 0) {
         fs::remove(foreign);
     }
 
@@ -142,10 +131,7 @@ TEST_F(RecoveryFolderTest, OffersOnlyOwnCopiesOfEndedInstancesNewestFirst) {
 
 TEST(RecoveryLocationTest, UnderTheStateHomeElseInTheHomeFolder) {
     EXPECT_EQ(ChooseRecoveryFolder("/s", "/home/u"), fs::path("/s/zeftool/recovery"));
-    EXPECT_EQ(ChooseRecoveryFolder("", "/home/u"),
-              fs::path("/home/u/.local/state/zeftool/recovery"));
-    EXPECT_EQ(ChooseRecoveryFolder("rel", "/home/u"),
-              fs::path("/home/u/.local/state/zeftool/recovery"));
+    EXPECT_EQ(ChooseRecoveryFolder("rel", "/home/u"), "/home/u/.local/state/zeftool/recovery");
 }
 
 TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemovesWhenDone) {
@@ -175,8 +161,8 @@ TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemoves
     for (auto t = t0 + 10s; t < t0 + 40s; t += 2s) {
         Edit(t);
         keeper.Tick(model, t + 1s);
-        EXPECT_EQ(Written(), 1u) << "changes go on";
     }
+    EXPECT_EQ(Written(), 1u) << "changes go on";
     Edit(t0 + 40s);
     keeper.Tick(model, t0 + 40s);
     EXPECT_EQ(Written(), 17u) << "half a minute after the first change not in the copy";
@@ -239,9 +225,7 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
     const RecoveryCopy kept = Work(original, {{10, 20, kStrokeStart, 1, -1, 9}});
     const std::string older = LeaveBehind(EncodeRecoveryCopy(kept), 60s);
     const std::string refused = LeaveBehind(EncodeRecoveryCopy(Work("", {{1, 1}})), 30s);
-    std::vector<std::uint8_t> damagedBytes = EncodeRecoveryCopy(Sample());
-    damagedBytes.pop_back();
-    const std::string damaged = LeaveBehind(damagedBytes, 10s);
+    const std::string damaged = LeaveBehind({'X'}, 10s);
 
     shell_.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
     StartEditor();
@@ -254,7 +238,7 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
 
     EXPECT_EQ(Images(model_.points), Images(kept.points));
     EXPECT_EQ(model_.properties, kept.properties);
-    EXPECT_EQ(shell_.caption, std::string(texts::kAppCaption) + " - [ 그림 모델.zfm * ]");
+    EXPECT_EQ(shell_.caption, Caption("그림 모델.zfm", true));
     EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
 
     editor_.Command(CommandId::kSave);
@@ -262,32 +246,23 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
     EXPECT_FALSE(fs::exists(copy)) << "saved";
 }
 
+// The save question is the one place changes are given up.
 TEST_F(RecoveryOfferTest, TheCopyGoesWhenTheUserGivesUpTheChanges) {
     StartEditor();
     EXPECT_EQ(Questions(), 0);
     const std::string copy = editor_.recovery().Folder()->CopyPath();
-    const std::string other = folder_.PathOf("other.zfm");
-    ASSERT_TRUE(WriteModelFile(other, Model()));
-    const struct {
-        const char* flow;
-        CommandId command;
-        std::optional<std::string> chosen;
-    } flows[] = {{"new", CommandId::kNewModel, std::nullopt}, {"open", CommandId::kOpen, other}};
-    for (const auto& flow : flows) {
-        model_.AppendPoint(5, 5, false);
-        editor_.UpdateTitle();
-        editor_.recovery().Tick(model_, RecoveryKeeper::Clock::now() + 1min);
-        editor_.recovery().Settle();
-        ASSERT_TRUE(fs::exists(copy)) << flow.flow;
-        shell_.answers = {MessageAnswer::kNo};
-        shell_.chosenFiles = {flow.chosen};
-        shell_.dialogBehaviour = [&](DialogId) {
-            EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No";
-            return DialogResult::kCancel;
-        };
-        editor_.Command(flow.command);
-        EXPECT_FALSE(fs::exists(copy)) << flow.flow;
-    }
+    model_.AppendPoint(5, 5, false);
+    editor_.UpdateTitle();
+    editor_.recovery().Tick(model_, RecoveryKeeper::Clock::now() + 1min);
+    editor_.recovery().Settle();
+    ASSERT_TRUE(fs::exists(copy));
+    shell_.answers = {MessageAnswer::kNo};
+    shell_.dialogBehaviour = [&](DialogId) {
+        EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No";
+        return DialogResult::kCancel;
+    };
+    editor_.Command(CommandId::kNewModel);
+    EXPECT_EQ(shell_.dialogs.size(), 1u);
 }
 
 }  // namespace
