@@ -2,62 +2,52 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "InteractionState.h"
 #include "model/PointList.h"
 
 namespace zef {
 namespace {
 
-Model TwoSelectedPoints() {
-    return test::ModelOf({{0, 0, kStrokeStart, true}, {30, 40, kStrokeContinuation, true}});
-}
+using C = CommandId;
 
-bool Pressed(const ToolbarState& state, CommandId command) {
-    for (const ButtonState& button : state.pressed) {
-        if (button.command == command) {
-            return button.on;
+std::vector<C> On(const auto& buttons) {
+    std::vector<C> on;
+    for (const ButtonState& button : buttons) {
+        if (button.on) {
+            on.push_back(button.command);
         }
     }
-    ADD_FAILURE() << "button " << static_cast<int>(command) << " has no pressed state";
-    return false;
+    return on;
 }
 
-TEST(ToolModeViewForTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
-    Model model = TwoSelectedPoints();
+TEST(ToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
+    Model model = test::ModelOf({{0, 0, kStrokeStart, true}, {30, 40, kStrokeContinuation, true}});
     model.properties.vtrSpeed = 17;
-    SelectionState selection;
-    const ToolModeView view = ToolModeViewFor(Tool::kCurve, true, model, selection);
-    const ToolModeView drawing = ToolModeViewFor(Tool::kStraightLine, false, model, selection);
+    const ToolModeView view = ToolModeViewFor(Tool::kCurve, true, model, {});
+    const ToolModeView drawing = ToolModeViewFor(Tool::kStraightLine, false, model, {});
     for (int i = 0; i < kCommandCount; ++i) {
-        const auto command = static_cast<CommandId>(i);
-        const bool undoOrRedo = command == CommandId::kUndo || command == CommandId::kRedo;
-        const bool playback = undoOrRedo || command == CommandId::kVtr ||
-                              command == CommandId::kAbout || command == CommandId::kSettings;
+        const auto command = static_cast<C>(i);
+        const bool undoOrRedo = command == C::kUndo || command == C::kRedo;
+        const bool playback =
+            undoOrRedo || command == C::kVtr || command == C::kAbout || command == C::kSettings;
         EXPECT_EQ(view.enabling[i], playback ? ButtonEnabling::kKeep : ButtonEnabling::kDisable)
             << i;
         EXPECT_EQ(drawing.enabling[i], undoOrRedo ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
             << i;
     }
-    EXPECT_TRUE(view.progressBar.visible);
-    EXPECT_EQ(view.progressBar.maximum, 50);
-    EXPECT_EQ(view.progressBar.step, 17);
-    EXPECT_TRUE(Pressed(ToolbarStateFor(Tool::kCurve, true, model, selection), CommandId::kVtr));
+    EXPECT_EQ(std::tie(view.progressBar.visible, view.progressBar.maximum, view.progressBar.step),
+              std::tuple(true, 50, 17));
     EXPECT_FALSE(drawing.progressBar.visible);
-}
+    EXPECT_EQ(On(ToolbarStateFor(Tool::kCurve, true, model, {}).pressed),
+              (std::vector{C::kCurve, C::kVtr, C::kShaking}));
 
-TEST(ToolbarStateForTest, DrawingToolPressesItsButtonsAndDisablesTheSelectionButtons) {
-    const ToolbarState state =
-        ToolbarStateFor(Tool::kFilledRectangle, false, TwoSelectedPoints(), SelectionState{});
-    for (const ButtonState& button : state.enabled) {
-        EXPECT_FALSE(button.on) << static_cast<int>(button.command);
-    }
-    using C = CommandId;
-    for (C command : {C::kStraightLine, C::kCurve, C::kRectangle, C::kEllipse, C::kFilledEllipse,
-                      C::kRangeSelection, C::kMove, C::kVtr}) {
-        EXPECT_FALSE(Pressed(state, command)) << static_cast<int>(command);
-    }
-    EXPECT_TRUE(Pressed(state, C::kFilledRectangle));
-    EXPECT_TRUE(Pressed(state, C::kShaking));
+    // A drawing tool disables the selection buttons whatever is selected.
+    const ToolbarState filled = ToolbarStateFor(Tool::kFilledRectangle, false, model, {});
+    EXPECT_EQ(On(filled.enabled), std::vector<C>());
+    EXPECT_EQ(On(filled.pressed), (std::vector{C::kFilledRectangle, C::kShaking}));
 }
 
 }  // namespace
