@@ -31,7 +31,8 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     fileFlows_.DialogRecord().initialDirectory = executableDirectory;
     UpdateTitle();
     const bool recovered = OfferLeftBehindWork(recovery_, shell_, fileFlows_);
-    const std::string path = PathFromCommandLine(commandLine);
+    // Made absolute as a hand-over's path is, so that the dialogs propose whole paths.
+    const std::string path = AbsolutePath(PathFromCommandLine(commandLine));
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
     if (!recovered && !opened) {

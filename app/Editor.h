@@ -40,8 +40,8 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
 
     // The start of the program, after the settings have been read into the model properties
     // and the settings: pens, canvas, toolbar, texts, then the work other instances left
-    // unsaved (when the recovery keeper has a folder), the file the command line names, and the
-    // first history entry.
+    // unsaved (when the recovery keeper has a folder), the file the command line names (made
+    // absolute), and the first history entry.
     void Start(const std::string& commandLine, const std::string& executableDirectory);
 
     // A toolbar button or a key; does nothing unless the command's guard holds.

@@ -33,19 +33,17 @@ ExportScene SceneOf(Editor& editor) {
 
 }  // namespace
 
-ExportResult RunGifExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog) {
+ExportResult RunExport(Editor& editor, ExportFormat format, const ExportRequest& request,
+                       ExportProgress& dialog) {
     EditorProgress progress(editor, dialog);
-    return ExportAnimatedGif(SceneOf(editor), request, progress);
-}
-
-ExportResult RunWebpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog) {
-    EditorProgress progress(editor, dialog);
-    return ExportAnimatedWebp(SceneOf(editor), request, progress);
-}
-
-ExportResult RunBmpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog) {
-    EditorProgress progress(editor, dialog);
-    return ExportBmpSequence(SceneOf(editor), request, progress);
+    const ExportScene scene = SceneOf(editor);
+    if (format == ExportFormat::kWebp) {
+        return ExportAnimatedWebp(scene, request, progress);
+    }
+    if (format == ExportFormat::kBmp) {
+        return ExportBmpSequence(scene, request, progress);
+    }
+    return ExportAnimatedGif(scene, request, progress);
 }
 
 }  // namespace zef

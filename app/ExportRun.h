@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Editor.h"
+#include "ExportFormat.h"
 #include "ExportProgress.h"
 #include "ExportResult.h"
 #include "Exporters.h"
@@ -12,8 +13,7 @@ namespace zef {
 // timers rest while the frames are rendered; the frames report to the main window as on the
 // canvas (the VTR progress bar steps; the frame that completes the drawing ends VTR mode and
 // refreshes the tool mode).
-ExportResult RunGifExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
-ExportResult RunWebpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
-ExportResult RunBmpExport(Editor& editor, const ExportRequest& request, ExportProgress& dialog);
+ExportResult RunExport(Editor& editor, ExportFormat format, const ExportRequest& request,
+                       ExportProgress& dialog);
 
 }  // namespace zef

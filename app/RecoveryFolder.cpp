@@ -16,6 +16,7 @@
 #include "AtomicFile.h"
 #include "ModelFileIO.h"
 #include "PrivateFolder.h"
+#include "UserFolders.h"
 
 namespace zef {
 namespace {
@@ -28,11 +29,6 @@ constexpr std::string_view kDamagedEnding = ".damaged";
 // A lock file is made a moment before it is locked; one that nobody holds is taken for left
 // behind only once it is this old.
 constexpr std::time_t kLockSettleSeconds = 60;
-
-std::string_view Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 std::string LockOf(const std::string& copy) {
     return copy.substr(0, copy.size() - kCopyEnding.size()) + std::string(kLockEnding);
@@ -70,14 +66,11 @@ void RemoveFreeLocks(const fs::path& folder, const std::string& own) {
 }  // namespace
 
 fs::path ChooseRecoveryFolder(std::string_view xdgStateHome, std::string_view home) {
-    const fs::path stateHome = fs::path(xdgStateHome).is_absolute()
-                                   ? fs::path(xdgStateHome)
-                                   : fs::path(home) / ".local" / "state";
-    return stateHome / "zeftool" / "recovery";
+    return XdgBaseFolder(xdgStateHome, home, ".local/state") / "zeftool" / "recovery";
 }
 
 fs::path RecoveryFolderPath() {
-    return ChooseRecoveryFolder(Environment("XDG_STATE_HOME"), Environment("HOME"));
+    return ChooseRecoveryFolder(EnvironmentValue("XDG_STATE_HOME"), HomeFolder());
 }
 
 std::unique_ptr<RecoveryFolder> RecoveryFolder::Open(const fs::path& folder) {

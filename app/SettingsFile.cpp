@@ -1,14 +1,13 @@
 #include "SettingsFile.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "ProgramIdentity.h"
+#include "UserFolders.h"
 
 namespace zef {
 namespace {
@@ -17,20 +16,6 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kFileName = "Config.dat";
 constexpr std::string_view kFolderName = "zeftool";
-
-std::string_view Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::string_view HomeFolder() {
-    const std::string_view home = Environment("HOME");
-    if (!home.empty()) {
-        return home;
-    }
-    const passwd* user = getpwuid(getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
-}
 
 // Reads until `bytes` is full or the file ends; nothing when a read fails.
 std::optional<std::size_t> ReadUpTo(int fd, std::span<std::uint8_t> bytes) {
@@ -73,9 +58,7 @@ fs::path ChooseSettingsPath(const fs::path& executableFolder, bool executableFol
     if (executableFolderWritable) {
         return executableFolder / kFileName;
     }
-    const fs::path configHome = fs::path(xdgConfigHome).is_absolute() ? fs::path(xdgConfigHome)
-                                                                      : fs::path(home) / ".config";
-    return configHome / kFolderName / kFileName;
+    return XdgBaseFolder(xdgConfigHome, home, ".config") / kFolderName / kFileName;
 }
 
 bool IsSystemProgramFolder(const fs::path& executableFolder) {
@@ -95,7 +78,7 @@ bool ProgramFolderIsOwn(const fs::path& executableFolder) {
 
 fs::path SettingsFilePath(const fs::path& executableFolder) {
     return ChooseSettingsPath(executableFolder, ProgramFolderIsOwn(executableFolder),
-                              Environment("XDG_CONFIG_HOME"), HomeFolder());
+                              EnvironmentValue("XDG_CONFIG_HOME"), HomeFolder());
 }
 
 SettingsRecord ReadSettingsFile(const fs::path& path) {

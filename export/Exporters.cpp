@@ -75,11 +75,6 @@ Palette PenPalette(const ModelProperties& properties) {
     return Palette::Exact(std::move(colours));
 }
 
-ExportResult Cancelled(ExportProgress& progress) {
-    progress.SetStatusText(texts::kExportCancelled);
-    return {ExportOutcome::kCancelled};
-}
-
 // Renders every frame once to count their colours; the writing pass takes the frames kept
 // then and renders the rest again. The progress bar runs over both passes. Nothing when the
 // export is cancelled.
@@ -94,12 +89,12 @@ std::optional<Palette> CountColours(FramePasses& passes, std::int64_t count,
     return palette;
 }
 
-enum class Pass { kWritten, kPaletteMissed, kWriteFailed, kNoFrameStore, kCancelled };
-
 // Renders and writes the frames; the progress bar goes on from the colour pass, if any.
-Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest& request,
-              std::int64_t count, const Palette& palette, bool coloursCounted,
-              ExportProgress& progress, const FileOps& ops) {
+// Nothing when a frame holds a colour the palette lacks, and the frames are to be counted.
+std::optional<ExportOutcome> WriteGifFrames(FramePasses& frames, const ExportScene& scene,
+                                            const ExportRequest& request, std::int64_t count,
+                                            const Palette& palette, bool coloursCounted,
+                                            ExportProgress& progress, const FileOps& ops) {
     std::optional<std::uint32_t> transparent;
     if (request.transparent && !request.antiAliasing) {
         transparent = scene.model.properties.backgroundColour.Value();
@@ -109,10 +104,10 @@ Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest
         writer = std::make_unique<AnimatedGifWriter>(request.path, request.width, request.height,
                                                      palette, transparent, ops);
     } catch (const std::bad_alloc&) {
-        return Pass::kNoFrameStore;
+        return ExportOutcome::kNoFrameStore;
     }
     if (!writer->Ok()) {
-        return Pass::kWriteFailed;
+        return ExportOutcome::kWriteFailed;
     }
     if (!coloursCounted) {
         progress.SetProgressRange(0, ProgressHigh(count));
@@ -120,24 +115,54 @@ Pass WriteGif(FramePasses& frames, const ExportScene& scene, const ExportRequest
     Image image;
     for (std::int64_t i = 0; i < count; ++i) {
         if (!progress.KeepGoing()) {
-            return Pass::kCancelled;
+            return ExportOutcome::kCancelled;
         }
         RenderReport report;
         const bool converted = frames.Next(image, palette, report);
         progress.FrameRendered(report);
         if (!converted) {
-            return Pass::kPaletteMissed;
+            return std::nullopt;
         }
         if (!writer->Add(image.indices, static_cast<std::uint32_t>(request.frameDelay))) {
-            return Pass::kWriteFailed;
+            return ExportOutcome::kWriteFailed;
         }
         progress.StepProgress();
     }
     progress.SetStatusText(texts::kExportWritingGif);
     if (!progress.KeepGoing()) {
-        return Pass::kCancelled;
+        return ExportOutcome::kCancelled;
     }
-    return writer->Finish() ? Pass::kWritten : Pass::kWriteFailed;
+    return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+}
+
+// The pens' palette without anti-aliasing; with it, the colours counted over every frame, and
+// counted again should a frame of the writing pass hold a colour the count did not see.
+ExportOutcome WriteGif(FrameSource& frames, std::int64_t count, const ExportScene& scene,
+                       const ExportRequest& request, ExportProgress& progress, const FileOps& ops) {
+    FramePasses passes(frames);
+    std::optional<Palette> palette;
+    if (!request.antiAliasing) {
+        palette = PenPalette(scene.model.properties);
+    }
+    for (;;) {
+        const bool coloursCounted = !palette;
+        if (!palette) {
+            try {
+                palette = CountColours(passes, count, progress);
+            } catch (const std::bad_alloc&) {
+                return ExportOutcome::kNoAnimationInfo;
+            }
+            if (!palette) {
+                return ExportOutcome::kCancelled;
+            }
+        }
+        if (const std::optional<ExportOutcome> outcome = WriteGifFrames(
+                passes, scene, request, count, *palette, coloursCounted, progress, ops)) {
+            return *outcome;
+        }
+        passes.Restart();
+        palette.reset();
+    }
 }
 
 bool WebpFramesCanBeHad(const ExportScene& scene, const ExportRequest& request) {
@@ -145,7 +170,7 @@ bool WebpFramesCanBeHad(const ExportScene& scene, const ExportRequest& request) 
            request.height <= AnimatedWebpWriter::kLargestSide;
 }
 
-ExportOutcome WriteWebp(FrameSource& frames, const ExportRequest& request, std::int64_t count,
+ExportOutcome WriteWebp(FrameSource& frames, std::int64_t count, const ExportRequest& request,
                         ExportProgress& progress, const FileOps& ops, WebpCompression compression) {
     std::unique_ptr<AnimatedWebpWriter> writer;
     try {
@@ -174,119 +199,81 @@ ExportOutcome WriteWebp(FrameSource& frames, const ExportRequest& request, std::
     return writer->Finish(request.path, ops) ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
 }
 
+ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportRequest& request,
+                        ExportProgress& progress, const FileOps& ops) {
+    progress.SetProgressRange(0, ProgressHigh(count));
+    StagedFiles files(ops);
+    Image image;
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
+        progress.FrameRendered(frames.Next(image));
+        ImageConvert(image);
+        if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
+            return ExportOutcome::kWriteFailed;
+        }
+        progress.StepProgress();
+    }
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
+    return files.Commit() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+}
+
+// What every export does around its writing: the properties it changes for its frames put
+// back whichever way it ends, the size refused before anything is rendered, the frames and
+// their count made, a lack of memory while rendering told as the work buffer's, and the status
+// text that ends a finished or cancelled export.
+template <typename Write>
+ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
+                       ExportProgress& progress, int shakingOn, bool sizeCanBeHad, Write write) {
+    const SavedProperties saved(scene.model);
+    scene.model.document.shakingOn = shakingOn;
+    progress.SetStatusText(texts::kExportPreparing);
+    if (!sizeCanBeHad) {
+        return {ExportOutcome::kNoWorkBuffer};
+    }
+    ExportOutcome outcome = ExportOutcome::kDone;
+    try {
+        FrameSource frames(scene, request.width, request.height, request.antiAliasing);
+        outcome = write(frames, PrepareFrames(scene, request, saved.vtrSpeed()));
+    } catch (const std::bad_alloc&) {
+        return {ExportOutcome::kNoWorkBuffer};
+    }
+    if (outcome == ExportOutcome::kDone) {
+        progress.SetStatusText(texts::kExportFinished);
+    } else if (outcome == ExportOutcome::kCancelled) {
+        progress.SetStatusText(texts::kExportCancelled);
+    }
+    return {outcome};
+}
+
 }  // namespace
 
 ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops) {
-    const SavedProperties saved(scene.model);
-    scene.model.document.shakingOn = 1;
-    progress.SetStatusText(texts::kExportPreparing);
-    if (!FramesCanBeHad(scene, request)) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
-    try {
-        FrameSource frames(scene, request.width, request.height, request.antiAliasing);
-        const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
-        FramePasses passes(frames);
-        std::optional<Palette> palette;
-        if (!request.antiAliasing) {
-            palette = PenPalette(scene.model.properties);
-        }
-        for (;;) {
-            const bool coloursCounted = !palette;
-            if (!palette) {
-                try {
-                    palette = CountColours(passes, count, progress);
-                } catch (const std::bad_alloc&) {
-                    return {ExportOutcome::kNoAnimationInfo};
-                }
-                if (!palette) {
-                    return Cancelled(progress);
-                }
-            }
-            switch (
-                WriteGif(passes, scene, request, count, *palette, coloursCounted, progress, ops)) {
-                case Pass::kWritten:
-                    progress.SetStatusText(texts::kExportFinished);
-                    return {ExportOutcome::kDone};
-                case Pass::kWriteFailed:
-                    return {ExportOutcome::kWriteFailed};
-                case Pass::kNoFrameStore:
-                    return {ExportOutcome::kNoFrameStore};
-                case Pass::kCancelled:
-                    return Cancelled(progress);
-                case Pass::kPaletteMissed:
-                    passes.Restart();
-                    palette.reset();
-                    break;
-            }
-        }
-    } catch (const std::bad_alloc&) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
+    return RunExport(scene, request, progress, 1, FramesCanBeHad(scene, request),
+                     [&](FrameSource& frames, std::int64_t count) {
+                         return WriteGif(frames, count, scene, request, progress, ops);
+                     });
 }
 
 ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& request,
                                 ExportProgress& progress, const FileOps& ops,
                                 WebpCompression compression) {
-    const SavedProperties saved(scene.model);
-    scene.model.document.shakingOn = 1;
-    progress.SetStatusText(texts::kExportPreparing);
-    if (!WebpFramesCanBeHad(scene, request)) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
-    try {
-        FrameSource frames(scene, request.width, request.height, request.antiAliasing);
-        const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
-        const ExportOutcome outcome = WriteWebp(frames, request, count, progress, ops, compression);
-        if (outcome == ExportOutcome::kCancelled) {
-            return Cancelled(progress);
-        }
-        if (outcome == ExportOutcome::kDone) {
-            progress.SetStatusText(texts::kExportFinished);
-        }
-        return {outcome};
-    } catch (const std::bad_alloc&) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
+    return RunExport(scene, request, progress, 1, WebpFramesCanBeHad(scene, request),
+                     [&](FrameSource& frames, std::int64_t count) {
+                         return WriteWebp(frames, count, request, progress, ops, compression);
+                     });
 }
 
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops) {
-    const SavedProperties saved(scene.model);
-    scene.model.document.shakingOn = request.kind == kExportStill ? 0 : 1;
-    progress.SetStatusText(texts::kExportPreparing);
-    if (!FramesCanBeHad(scene, request)) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
-    try {
-        FrameSource frames(scene, request.width, request.height, request.antiAliasing);
-        const std::int64_t count = PrepareFrames(scene, request, saved.vtrSpeed());
-        progress.SetProgressRange(0, ProgressHigh(count));
-        StagedFiles files(ops);
-        Image image;
-        for (std::int64_t i = 0; i < count; ++i) {
-            if (!progress.KeepGoing()) {
-                return Cancelled(progress);
-            }
-            progress.FrameRendered(frames.Next(image));
-            ImageConvert(image);
-            if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
-                return {ExportOutcome::kWriteFailed};
-            }
-            progress.StepProgress();
-        }
-        if (!progress.KeepGoing()) {
-            return Cancelled(progress);
-        }
-        if (!files.Commit()) {
-            return {ExportOutcome::kWriteFailed};
-        }
-    } catch (const std::bad_alloc&) {
-        return {ExportOutcome::kNoWorkBuffer};
-    }
-    progress.SetStatusText(texts::kExportFinished);
-    return {ExportOutcome::kDone};
+    return RunExport(scene, request, progress, request.kind == kExportStill ? 0 : 1,
+                     FramesCanBeHad(scene, request), [&](FrameSource& frames, std::int64_t count) {
+                         return WriteBmps(frames, count, request, progress, ops);
+                     });
 }
 
 }  // namespace zef

@@ -25,7 +25,8 @@ RenderReport FrameSource::Next(Image& image) {
     RenderReport report;
     const Bitmap& frame = Render(report);
     if (antiAliasing_) {
-        ResizeInto(frame, image);
+        FitToOutput(image);
+        ResizeAreaAverage(frame, image.colours);
     } else {
         image = ImageFromDib({frame.Width(), -frame.Height(), 32}, frame.Pixels());
     }
@@ -38,9 +39,7 @@ RenderReport FrameSource::Next(Image& image, std::vector<std::uint8_t>& alpha) {
     const std::uint32_t clear = scene_.model.properties.backgroundColour.Value();
     alpha.resize(FramePixels());
     if (antiAliasing_) {
-        if (image.Width() != width_ || image.Height() != height_) {
-            image = Image{Bitmap(width_, height_), {}, {}};
-        }
+        FitToOutput(image);
         ResizeAreaAverageClear(frame, clear, image.colours, alpha);
     } else {
         image = ImageFromDib({frame.Width(), -frame.Height(), 32}, frame.Pixels());
@@ -69,11 +68,10 @@ const Bitmap& FrameSource::Render(RenderReport& report) {
     return frame_;
 }
 
-void FrameSource::ResizeInto(const Bitmap& source, Image& image) const {
+void FrameSource::FitToOutput(Image& image) const {
     if (image.Width() != width_ || image.Height() != height_) {
         image = Image{Bitmap(width_, height_), {}, {}};
     }
-    ResizeAreaAverage(source, image.colours);
 }
 
 FrameSource::State FrameSource::Save() const {

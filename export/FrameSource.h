@@ -50,9 +50,8 @@ class FrameSource {
     // Renders the next frame and answers the bitmap that holds it: at the output size, or with
     // anti-aliasing at the model size (the canvas itself when the model takes all of it).
     const Bitmap& Render(RenderReport& report);
-    // Resizes `source` by area averaging into the image, reusing its bitmap when it has the
-    // output size.
-    void ResizeInto(const Bitmap& source, Image& image) const;
+    // Makes `image` a 32-bit image of the output size, keeping its bitmap when it has that size.
+    void FitToOutput(Image& image) const;
 
     ExportScene scene_;
     PixelRect area_;

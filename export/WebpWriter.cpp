@@ -2,7 +2,6 @@
 
 #include "WebpFrameCompressor.h"
 
-#include <malloc.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
 
@@ -28,18 +27,6 @@ WebPConfig FrameConfig(const WebpCompression& compression) {
 // The longest a WebP frame can show, in milliseconds.
 constexpr std::int64_t kLongestFrame = (1 << 24) - 1;
 
-// The encoder takes and frees several megabytes a frame. The allocator keeps them for the next
-// frame instead of handing them back to the system and faulting them in again, which took a
-// sixth of the export's time.
-void KeepFreedBlocks() {
-    static const bool kept = [] {
-        constexpr int kLargeBlock = 64 << 20;
-        return mallopt(M_MMAP_THRESHOLD, kLargeBlock) == 1 &&
-               mallopt(M_TRIM_THRESHOLD, 2 * kLargeBlock) == 1;
-    }();
-    static_cast<void>(kept);
-}
-
 // A colour value (red + 256 green + 65536 blue) with its opacity, as 0xAARRGGBB.
 std::uint32_t Argb(std::uint32_t colour, std::uint32_t alpha) {
     return alpha << 24 | (colour & 0xFFu) << 16 | (colour & 0xFF00u) | (colour >> 16 & 0xFFu);
@@ -53,7 +40,6 @@ AnimatedWebpWriter::AnimatedWebpWriter(std::int32_t width, std::int32_t height,
       height_(height),
       frame_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)),
       previous_(frame_.size()) {
-    KeepFreedBlocks();
     compressor_ = std::make_unique<WebpFrameCompressor>(width, height, FrameConfig(compression));
 }
 

@@ -7,9 +7,21 @@
 
 namespace zef::ui {
 
+QMessageBox::Icon QtMessageIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::kNone:
+            return QMessageBox::NoIcon;
+        case MessageIcon::kError:
+            return QMessageBox::Critical;
+        case MessageIcon::kQuestion:
+            return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
 void ShowDialogMessage(QWidget* owner, std::string_view text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    FromUtf8(texts::kAppCaption), FromUtf8(text), QMessageBox::Ok, owner);
+    QMessageBox box(QtMessageIcon(icon), FromUtf8(texts::kAppCaption), FromUtf8(text),
+                    QMessageBox::Ok, owner);
     box.exec();
 }
 

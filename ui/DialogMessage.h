@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <string_view>
 
 #include "MessageBox.h"
@@ -7,6 +8,9 @@
 class QWidget;
 
 namespace zef::ui {
+
+// The picture a message box shows for the icon a message names.
+QMessageBox::Icon QtMessageIcon(MessageIcon icon);
 
 // A message owned by a dialog, under the program's caption, with an OK button; the dialog
 // stays open behind it.

@@ -182,7 +182,7 @@ void ExportDialog::Save() {
     DisableControls();
     PumpOneEvent();
     const ExportFormat format = FormatWritten(format_, request.path);
-    const ExportResult result = RunExport(request, format);
+    const ExportResult result = RunExport(editor_, format, request, *this);
     if (result.outcome == ExportOutcome::kCancelled) {
         exporting_ = false;
         reject();
@@ -227,18 +227,6 @@ void ExportDialog::DisableControls() {
     }
 }
 
-ExportResult ExportDialog::RunExport(const ExportRequest& request, ExportFormat format) {
-    switch (format) {
-        case ExportFormat::kGif:
-            break;
-        case ExportFormat::kWebp:
-            return RunWebpExport(editor_, request, *this);
-        case ExportFormat::kBmp:
-            return RunBmpExport(editor_, request, *this);
-    }
-    return RunGifExport(editor_, request, *this);
-}
-
 // During an export the request is taken up after the frame in hand (CancelRequested); the
 // cancelled export then closes the dialog as Cancel does.
 void ExportDialog::CancelClicked() {
@@ -275,7 +263,7 @@ void ExportDialog::PumpOneEvent() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// The editor takes each frame's report (RunGifExport, RunBmpExport).
+// The editor takes each frame's report (RunExport).
 void ExportDialog::FrameRendered(const RenderReport&) {}
 
 bool ExportDialog::CancelRequested() const {

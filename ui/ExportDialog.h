@@ -55,7 +55,6 @@ class ExportDialog : public QDialog, private ExportProgress {
     bool MayReplace(const ExportRequest& request);
     void DisableControls();
     // Runs the export of the format written: the GIF dialog writes WebP files too.
-    ExportResult RunExport(const ExportRequest& request, ExportFormat format);
 
     // The export's progress.
     void SetStatusText(const std::string& text) override;

@@ -18,6 +18,7 @@
 #include "Accelerators.h"
 #include "AppTexts.h"
 #include "CommandTable.h"
+#include "DialogMessage.h"
 #include "DialogRunner.h"
 #include "FileChooser.h"
 #include "ModelTexts.h"
@@ -153,11 +154,8 @@ void MainWindow::SetCursorShape(CursorShape shape) {
 }
 
 MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
-    const QMessageBox::Icon icon = box.icon == MessageIcon::kError      ? QMessageBox::Critical
-                                   : box.icon == MessageIcon::kQuestion ? QMessageBox::Question
-                                                                        : QMessageBox::NoIcon;
-    QMessageBox message(icon, FromUtf8(box.caption), FromUtf8(box.text), QMessageBox::NoButton,
-                        &OwnerWidget(box.owner));
+    QMessageBox message(QtMessageIcon(box.icon), FromUtf8(box.caption), FromUtf8(box.text),
+                        QMessageBox::NoButton, &OwnerWidget(box.owner));
     switch (box.buttons) {
         case MessageButtons::kOk:
             message.setStandardButtons(QMessageBox::Ok);

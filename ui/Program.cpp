@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "AppTexts.h"
-#include "FilePaths.h"
 #include "ProgramIdentity.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
@@ -125,8 +124,7 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
     // canvas size read.
     Editor& editor = window.editor();
     ApplySettingsRecord(read, editor.model().properties, editor.settings());
-    // Made absolute as a hand-over's path is, so that the dialogs propose whole paths.
-    editor.Start(AbsolutePath(PathFromCommandLine(commandLine)), DialogStartFolder());
+    editor.Start(commandLine, DialogStartFolder());
     window.activateWindow();
     window.canvas().setFocus();
     window.StartTimers();

@@ -132,10 +132,7 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         shell.ClearRecord();
         DialogProgress dialog(editor);
         const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
-        const ExportResult result =
-            c.format == ExportFormat::kGif    ? RunGifExport(editor, request, dialog)
-            : c.format == ExportFormat::kWebp ? RunWebpExport(editor, request, dialog)
-                                              : RunBmpExport(editor, request, dialog);
+        const ExportResult result = RunExport(editor, c.format, request, dialog);
         EXPECT_EQ(result.Succeeded(), c.width == 80);
         EXPECT_TRUE(dialog.flagAlwaysSet);
         EXPECT_FALSE(editor.ExportRunning());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -7,6 +9,8 @@
 #include "FilePaths.h"
 #include "HandOverMessage.h"
 #include "ProgressStep.h"
+#include "RecoveryFolder.h"
+#include "UserFolders.h"
 #include "WindowPlacement.h"
 
 namespace zef::test {
@@ -91,6 +95,18 @@ TEST(WindowPlacementTest, KeepsAPositionOnAScreenAndBringsBackOneOffEveryScreen)
             PlaceOnScreens({c.savedX, c.savedY, 808, 656}, c.screens, kPrimary);
         EXPECT_EQ(placed, (PixelRect{c.expectedX, c.expectedY, 808, 656})) << c.situation;
     }
+}
+
+// Without $HOME the recovery folder still hangs off the user's home folder, never the current one.
+TEST(UserFoldersTest, WithoutHomeTheRecoveryFolderIsTheUsersOwn) {
+    const std::string home(EnvironmentValue("HOME"));
+    const std::string stateHome(EnvironmentValue("XDG_STATE_HOME"));
+    unsetenv("HOME");
+    unsetenv("XDG_STATE_HOME");
+    const std::filesystem::path folder = RecoveryFolderPath();
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_STATE_HOME", stateHome.c_str(), 1);
+    EXPECT_TRUE(folder.is_absolute()) << folder;
 }
 
 }  // namespace
