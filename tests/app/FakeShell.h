@@ -72,8 +72,7 @@ class FakeShell : public Shell {
 
     // The input devices.
     CanvasPoint pointer;
-    bool ctrl = false;
-    bool leftButton = false;
+    bool ctrl = false, leftButton = false;
 
     // What the program showed, as the user would see it now.
     std::string caption;
@@ -81,8 +80,7 @@ class FakeShell : public Shell {
     std::map<CommandId, bool> enabled;
     std::map<CommandId, bool> pressed;
     bool progressShown = false;
-    std::int32_t progressHigh = 0;
-    std::int32_t progressStep = 0;
+    std::int32_t progressHigh = 0, progressStep = 0;
     CursorShape cursor = CursorShape::kArrow;
     PixelRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
     std::optional<ConfineArea> confinedTo;
@@ -91,12 +89,8 @@ class FakeShell : public Shell {
     std::vector<MessageBox> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<DialogId> dialogs;
-    int captionsSet = 0;
-    int presents = 0;
-    int quits = 0;
-    int foregrounds = 0;
-    int progressSteps = 0;
-    int progressHides = 0;
+    int captionsSet = 0, presents = 0, quits = 0, foregrounds = 0;
+    int progressSteps = 0, progressHides = 0;
     CanvasSize lastPresented{0, 0};
 
     // Forgets what happened, keeping what is shown.
