@@ -29,25 +29,18 @@ class EditorTest : public ::testing::Test {
   protected:
     EditorTest() { editor.Start("", folder.path().string() + "/"); }
 
-    void Frame() { editor.FrameTick(); }
-    void Press(std::int32_t x, std::int32_t y) {
-        shell.pointer = {x, y};
-        Frame();
-        shell.leftButton = true;
-        editor.LeftButtonDown();
-    }
-    void Release(std::int32_t x, std::int32_t y) {
-        shell.pointer = {x, y};
-        Frame();
-        shell.leftButton = false;
-        editor.LeftButtonUp();
+    void Button(CanvasPoint at, bool down) {
+        shell.pointer = at;
+        editor.FrameTick();
+        shell.leftButton = down;
+        down ? editor.LeftButtonDown() : editor.LeftButtonUp();
     }
     void Drag(CanvasPoint from, CanvasPoint to) {
-        Press(from.x, from.y);
+        Button(from, true);
         shell.pointer = to;
-        Frame();
+        editor.FrameTick();
         editor.MouseMove();
-        Release(to.x, to.y);
+        Button(to, false);
     }
 
     // A file in the test's own folder.
