@@ -39,58 +39,43 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     }
 }
 
+// The GIF dialog writes a WebP for a path ending in ".webp" in any case, and then keeps the
+// transparency box with anti-aliasing; Browse offers both.
 TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
+    using F = ExportFormat;
     const struct {
-        ExportFormat format;
+        F dialog;
         const char* path;
         std::int32_t kind;
+        F written;
         const char* firstFile;
         std::int32_t requestedKind;
     } cases[] = {
-        {ExportFormat::kGif, "x.GIF", kExportShaking, "x.GIF.gif", kExportShaking},
-        {ExportFormat::kGif, "a.gif", kExportStill, "a.gif", kExportVtr},
-        {ExportFormat::kBmp, "walk.bmp", kExportVtr, "walk0000.bmp", kExportVtr},
-        {ExportFormat::kBmp, "walk.BMP", kExportShaking, "walk.BMP0000.bmp", kExportShaking},
-        {ExportFormat::kBmp, "walk", kExportStill, "walk.bmp", kExportStill},
-    };
-    for (const auto& c : cases) {
-        const ExportRequest request = *CheckForSave(ValidForm(c.path, c.kind), c.format).request;
-        const bool vtr = request.kind == kExportVtr;
-        EXPECT_EQ(FirstFileWritten(request, c.format), c.firstFile);
-        EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
-                  std::make_tuple(c.requestedKind, vtr ? 0 : 5, vtr ? 18 : 6,
-                                  c.format == ExportFormat::kGif))
-            << c.path;
-    }
-}
-
-// The GIF dialog writes a WebP for a path ending in ".webp" in any case, and then keeps the
-// transparency box with anti-aliasing; Browse offers both.
-TEST(ExportDialogRules, TheGifDialogWritesWebpByThePathsEnding) {
-    const struct {
-        ExportFormat dialog;
-        const char* path;
-        ExportFormat written;
-        const char* firstFile;
-    } cases[] = {
-        {ExportFormat::kGif, "a.WebP", ExportFormat::kWebp, "a.WebP"},
-        {ExportFormat::kGif, "a.webp.gif", ExportFormat::kGif, "a.webp.gif"},
-        {ExportFormat::kGif, "webp", ExportFormat::kGif, "webp.gif"},
-        {ExportFormat::kBmp, "a.webp", ExportFormat::kBmp, "a.webp0000.bmp"},
+        {F::kGif, "x.GIF", kExportShaking, F::kGif, "x.GIF.gif", kExportShaking},
+        {F::kGif, "a.gif", kExportStill, F::kGif, "a.gif", kExportVtr},
+        {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
+        {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
+        {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
+        {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
+        {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
+        {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
+        {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
-        ExportForm form = ValidForm(c.path, kExportVtr);
-        form.antiAliasing = true;
-        EXPECT_EQ(FirstFileWritten(*CheckForSave(form, c.dialog).request, c.dialog), c.firstFile);
-        if (c.dialog == ExportFormat::kGif) {
-            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == ExportFormat::kWebp);
+        if (c.dialog == F::kGif) {
+            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == F::kWebp);
         }
+        const ExportRequest request = *CheckForSave(ValidForm(c.path, c.kind), c.dialog).request;
+        const bool vtr = request.kind == kExportVtr;
+        EXPECT_EQ(FirstFileWritten(request, c.dialog), c.firstFile);
+        EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
+                  std::make_tuple(c.requestedKind, vtr ? 0 : 5, vtr ? 18 : 6, c.dialog == F::kGif));
     }
     EXPECT_TRUE(TransparencyEnabled(false, "a.gif"));
     FileDialogRecord record;
-    const FileDialog browse = BrowseDialog(ExportFormat::kGif, record, "house.gif");
+    const FileDialog browse = BrowseDialog(F::kGif, record, "house.gif");
     ASSERT_EQ(browse.filters.size(), 2u);
     EXPECT_EQ(browse.filters[1].pattern, "*.webp");
 }
@@ -119,10 +104,8 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
     } cases[] = {
         {"GIF VTR", ExportFormat::kGif, kExportVtr, 80, 4},
-        {"shaking", ExportFormat::kGif, kExportShaking, 80, 0},
+        {"WebP shaking", ExportFormat::kWebp, kExportShaking, 80, 0},
         {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0},
-        {"WebP VTR", ExportFormat::kWebp, kExportVtr, 80, 4},
-        {"BMP VTR", ExportFormat::kBmp, kExportVtr, 80, 4},
         {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0},
     };
     model.AppendPoint(10, 10, false);
