@@ -33,7 +33,7 @@ void FakeShell::ClearRecord() {
     messages.clear();
     fileDialogs.clear();
     dialogs.clear();
-    captionsSet = presents = quits = foregrounds = progressSteps = progressHides = 0;
+    presents = quits = foregrounds = progressSteps = progressHides = 0;
 }
 
 }  // namespace zef::test

@@ -18,10 +18,7 @@ class FakeShell : public Shell {
   public:
     static constexpr std::int32_t kBorder = 3;
 
-    void SetCaption(const std::string& text) override {
-        caption = text;
-        ++captionsSet;
-    }
+    void SetCaption(const std::string& text) override { caption = text; }
     void SetStatusText(StatusPane pane, const std::string& text) override { panes[pane] = text; }
     void EnableCommand(CommandId id, bool on) override { enabled[id] = on; }
     void PressCommand(CommandId id, bool on) override { pressed[id] = on; }
@@ -77,8 +74,7 @@ class FakeShell : public Shell {
     // What the program showed, as the user would see it now.
     std::string caption;
     std::map<StatusPane, std::string> panes;
-    std::map<CommandId, bool> enabled;
-    std::map<CommandId, bool> pressed;
+    std::map<CommandId, bool> enabled, pressed;
     bool progressShown = false;
     std::int32_t progressHigh = 0, progressStep = 0;
     CursorShape cursor = CursorShape::kArrow;
@@ -89,8 +85,7 @@ class FakeShell : public Shell {
     std::vector<MessageBox> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<DialogId> dialogs;
-    int captionsSet = 0, presents = 0, quits = 0, foregrounds = 0;
-    int progressSteps = 0, progressHides = 0;
+    int presents = 0, quits = 0, foregrounds = 0, progressSteps = 0, progressHides = 0;
     CanvasSize lastPresented{0, 0};
 
     // Forgets what happened, keeping what is shown.
