@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,10 +21,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
-    RecoveryCopy work{path, path.empty() ? "" : fs::path(path).filename().string(), {}, {}};
-    work.properties.canvasWidth = 321;
-    work.properties.lineColour = {1, 2, 3};
-    work.properties.vtrSpeed = 0;
+    const std::string title = path.empty() ? "" : fs::path(path).filename().string();
+    RecoveryCopy work{path, title, {321, 600, 3, 0, {1, 2, 3}}, {}};
     for (const PointImage& image : images) {
         work.points.push_back(PointRecord{image});
     }
@@ -33,10 +32,6 @@ RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
 const RecoveryCopy kSample =
     Work("/home/u/그림 모델.zfm",
          {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
-
-std::vector<PointImage> Images(const std::vector<PointRecord>& points) {
-    return {points.begin(), points.end()};
-}
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -201,16 +196,11 @@ class RecoveryOfferTest : public RecoveryFolderTest {
         editor_.Start("", folder_.path().string());
     }
 
-    int Questions() const {
-        int count = 0;
-        for (const MessageBox& box : shell_.messages) {
-            if (box.text == texts::kRecoveryQuestion) {
-                EXPECT_EQ(box.icon, MessageIcon::kQuestion);
-                EXPECT_EQ(box.buttons, MessageButtons::kYesNo);
-                ++count;
-            }
-        }
-        return count;
+    long Questions() const {
+        return std::ranges::count_if(shell_.messages, [](const MessageBox& box) {
+            return box.text == texts::kRecoveryQuestion && box.icon == MessageIcon::kQuestion &&
+                   box.buttons == MessageButtons::kYesNo;
+        });
     }
 
     FakeShell shell_;
@@ -236,8 +226,8 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
     const std::string copy = editor_.recovery().Folder()->CopyPath();
     EXPECT_EQ(Bytes(copy), EncodeRecoveryCopy(kept)) << "the opened work's copy is this instance's";
 
-    EXPECT_EQ(Images(model_.points), Images(kept.points));
-    EXPECT_EQ(model_.properties, kept.properties);
+    EXPECT_EQ(EncodeRecoveryCopy({original, kept.title, model_.properties, model_.points}),
+              EncodeRecoveryCopy(kept));
     EXPECT_EQ(shell_.caption, Caption("그림 모델.zfm", true));
     EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
 
