@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "InteractionState.h"
@@ -25,7 +24,6 @@ std::vector<C> On(const auto& buttons) {
 
 TEST(ToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnabled) {
     Model model = test::ModelOf({{0, 0, kStrokeStart, true}, {30, 40, kStrokeContinuation, true}});
-    model.properties.vtrSpeed = 17;
     const ToolModeView view = ToolModeViewFor(Tool::kCurve, true, model, {});
     const ToolModeView drawing = ToolModeViewFor(Tool::kStraightLine, false, model, {});
     for (int i = 0; i < kCommandCount; ++i) {
@@ -38,12 +36,6 @@ TEST(ToolModeTest, VtrModeDisablesMostButtonsOtherwiseAllButUndoAndRedoAreEnable
         EXPECT_EQ(drawing.enabling[i], undoOrRedo ? ButtonEnabling::kKeep : ButtonEnabling::kEnable)
             << i;
     }
-    EXPECT_EQ(std::tie(view.progressBar.visible, view.progressBar.maximum, view.progressBar.step),
-              std::tuple(true, 50, 17));
-    EXPECT_FALSE(drawing.progressBar.visible);
-    EXPECT_EQ(On(ToolbarStateFor(Tool::kCurve, true, model, {}).pressed),
-              (std::vector{C::kCurve, C::kVtr, C::kShaking}));
-
     // A drawing tool disables the selection buttons whatever is selected.
     const ToolbarState filled = ToolbarStateFor(Tool::kFilledRectangle, false, model, {});
     EXPECT_EQ(On(filled.enabled), std::vector<C>());
