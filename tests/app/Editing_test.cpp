@@ -25,7 +25,6 @@ TEST_F(EditingTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKey
     EXPECT_TRUE(model.points.empty());
 }
 
-// Which buttons a mode presses is ToolbarStateFor's; here the editor switches the modes.
 TEST_F(EditingTest, MoveAndScaleModesToggleAndAnotherToolDropsTheSelection) {
     Drag({10, 10}, {60, 10});
     editor.Command(CommandId::kSelectAll);
