@@ -16,8 +16,7 @@
 namespace zef::test {
 namespace {
 
-TEST(FilePathsTest, TitlesEndingsAndCommandLines) {
-    EXPECT_EQ(FileTitleOf("c.zfm"), "c.zfm");
+TEST(FilePathsTest, EndingsAndCommandLines) {
     EXPECT_EQ(PathFromCommandLine("\"/my \"dir/a.zfm\""), "/my dir/a.zfm");
     EXPECT_EQ(InCurrentFormat("a.ZF2"), "a.zfm") << "an older file is never overwritten";
     EXPECT_EQ(InCurrentFormat("a.ZFM"), "a.ZFM");
@@ -34,15 +33,13 @@ TEST(CanvasFitTest, CentresBetweenTheBarsTruncatingTowardZero) {
 TEST(ProgressStepTest, AStepPastTheEndStartsOverCarryingTheRest) {
     const struct {
         std::int32_t position, step, low, high, stepped;
-    } cases[] = {
-        {90, 10, 0, 100, 100},
-        {95, 10, 0, 100, 5},
-        {-1, 10, 0, 100, 9},
-        {25, 10, 20, 30, 25},
-        {5, -10, 0, 100, 0},
-        {0, 10, 0, 0, 0},
-        {2147483647, 10, 0, 2147483647, 10},
-    };
+    } cases[] = {{90, 10, 0, 100, 100},
+                 {95, 10, 0, 100, 5},
+                 {-1, 10, 0, 100, 9},
+                 {25, 10, 20, 30, 25},
+                 {5, -10, 0, 100, 0},
+                 {0, 10, 0, 0, 0},
+                 {2147483647, 10, 0, 2147483647, 10}};
     for (const auto& [position, step, low, high, stepped] : cases) {
         EXPECT_EQ(SteppedProgress(position, step, low, high), stepped)
             << position << " + " << step << " in " << low << ".." << high;
@@ -53,11 +50,11 @@ TEST(HandOverMessageTest, APathTravelsWholeOrNotAtAll) {
     const struct {
         std::string path;
         bool sent;
-    } cases[] = {
-        {"/home/u/그림 모델.zfm", true},      {"/" + std::string(253, 'a'), true},
-        {"/" + std::string(254, 'a'), false}, {"", false},
-        {std::string("/a\0b.zfm", 8), false},
-    };
+    } cases[] = {{"/home/u/그림 모델.zfm", true},
+                 {"/" + std::string(253, 'a'), true},
+                 {"/" + std::string(254, 'a'), false},
+                 {"", false},
+                 {std::string("/a\0b.zfm", 8), false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.size());
         const std::optional<HandOverBlock> block = EncodeHandOver(c.path);
@@ -70,30 +67,24 @@ TEST(HandOverMessageTest, APathTravelsWholeOrNotAtAll) {
 const PixelRect kLeftScreen{-1280, 0, 1280, 1024};
 const PixelRect kPrimary{0, 0, 1920, 1080};
 
-struct Placement {
-    const char* situation;
-    std::int32_t savedX;
-    std::int32_t savedY;
-    std::vector<PixelRect> screens;
-    std::int32_t expectedX;
-    std::int32_t expectedY;
-};
-
 TEST(WindowPlacementTest, KeepsAPositionOnAScreenAndBringsBackOneOffEveryScreen) {
-    const std::vector<Placement> cases = {
-        {"on the other screen", -1000, 100, {kPrimary, kLeftScreen}, -1000, 100},
-        {"that screen unplugged since", -1000, 100, {kPrimary}, 0, 0},
-        {"mostly past the right edge, caption still there", 1880, 500, {kPrimary}, 1880, 500},
-        {"past the right edge", 1900, 500, {kPrimary}, 0, 0},
-        {"caption above the screen", 100, -5, {kPrimary}, 0, 0},
-        {"caption at the bottom edge", 100, 1048, {kPrimary}, 100, 1048},
-        {"below the screen", 100, 1060, {kPrimary}, 0, 0},
-        {"no screen reported", 300, 200, {}, 0, 0},
-    };
-    for (const Placement& c : cases) {
-        const PixelRect placed =
-            PlaceOnScreens({c.savedX, c.savedY, 808, 656}, c.screens, kPrimary);
-        EXPECT_EQ(placed, (PixelRect{c.expectedX, c.expectedY, 808, 656})) << c.situation;
+    const struct {
+        const char* situation;
+        CanvasPoint saved;
+        std::vector<PixelRect> screens;
+        CanvasPoint placed;
+    } cases[] = {{"on the other screen", {-1000, 100}, {kPrimary, kLeftScreen}, {-1000, 100}},
+                 {"that screen unplugged since", {-1000, 100}, {kPrimary}, {0, 0}},
+                 {"mostly past the right edge", {1880, 500}, {kPrimary}, {1880, 500}},
+                 {"past the right edge", {1900, 500}, {kPrimary}, {0, 0}},
+                 {"caption above the screen", {100, -5}, {kPrimary}, {0, 0}},
+                 {"caption at the bottom edge", {100, 1048}, {kPrimary}, {100, 1048}},
+                 {"below the screen", {100, 1060}, {kPrimary}, {0, 0}},
+                 {"no screen reported", {300, 200}, {}, {0, 0}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlaceOnScreens({c.saved.x, c.saved.y, 808, 656}, c.screens, kPrimary),
+                  (PixelRect{c.placed.x, c.placed.y, 808, 656}))
+            << c.situation;
     }
 }
 
