@@ -41,27 +41,25 @@ TEST_F(DocumentStateTest, UndoAcrossOpenNewAndSaveShowsAndSavesTheDocumentOfTheD
         const char* what;
         std::function<void()> act;
         std::string caption;
-    } steps[] = {
-        {"draw untitled", draw({10, 10}, {50, 50}), Caption("무제", true)},
-        {"open a", open("a.zfm"), Caption("a.zfm")},
-        {"draw in a", draw({9, 9}, {60, 60}), Caption("a.zfm", true)},
-        {"open b", open("b.zfm"), Caption("b.zfm")},
-        {"undo into a", undo, Caption("a.zfm", true)},
-        {"save a", command(CommandId::kSave), Caption("a.zfm")},
-        {"undo to a as loaded", undo, Caption("a.zfm", true)},
-        {"undo into untitled", undo, Caption("무제", true)},
-        {"save untitled as c", saveUntitledAsC, Caption("c.zfm")},
-        {"redo to a as loaded", redo, Caption("a.zfm", true)},
-        {"redo to a as saved", redo, Caption("a.zfm")},
-        {"redo to b", redo, Caption("b.zfm")},
-        {"new", command(CommandId::kNewModel), Caption("무제")},
-        {"undo to b, which the file still holds", undo, Caption("b.zfm")},
-        {"b opened again", open("b.zfm"), Caption("b.zfm")},
-        {"draw in b", draw({30, 30}, {40, 40}), Caption("b.zfm", true)},
-        {"save b", command(CommandId::kSave), Caption("b.zfm")},
-        {"undo to b as loaded again", undo, Caption("b.zfm", true)},
-        {"undo to b as first loaded", undo, Caption("b.zfm", true)},
-    };
+    } steps[] = {{"draw untitled", draw({10, 10}, {50, 50}), Caption("무제", true)},
+                 {"open a", open("a.zfm"), Caption("a.zfm")},
+                 {"draw in a", draw({9, 9}, {60, 60}), Caption("a.zfm", true)},
+                 {"open b", open("b.zfm"), Caption("b.zfm")},
+                 {"undo into a", undo, Caption("a.zfm", true)},
+                 {"save a", command(CommandId::kSave), Caption("a.zfm")},
+                 {"undo to a as loaded", undo, Caption("a.zfm", true)},
+                 {"undo into untitled", undo, Caption("무제", true)},
+                 {"save untitled as c", saveUntitledAsC, Caption("c.zfm")},
+                 {"redo to a as loaded", redo, Caption("a.zfm", true)},
+                 {"redo to a as saved", redo, Caption("a.zfm")},
+                 {"redo to b", redo, Caption("b.zfm")},
+                 {"new", command(CommandId::kNewModel), Caption("무제")},
+                 {"undo to b, which the file still holds", undo, Caption("b.zfm")},
+                 {"b opened again", open("b.zfm"), Caption("b.zfm")},
+                 {"draw in b", draw({30, 30}, {40, 40}), Caption("b.zfm", true)},
+                 {"save b", command(CommandId::kSave), Caption("b.zfm")},
+                 {"undo to b as loaded again", undo, Caption("b.zfm", true)},
+                 {"undo to b as first loaded", undo, Caption("b.zfm", true)}};
     for (const auto& step : steps) {
         step.act();
         EXPECT_EQ(shell.caption, step.caption) << step.what;
@@ -79,12 +77,10 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
         std::vector<std::int32_t> pointerX;  // at each step
         std::int32_t width;                  // the canvas width the drag leaves
         bool modified;
-    } cases[] = {
-        {"right edge, no change", FrameEdge::kRight, {0, 20, 0}, 800, false},
-        {"right edge, narrower", FrameEdge::kRight, {0, -30}, 770, true},
-        {"left edge, points moved", FrameEdge::kLeft, {0, 30}, 800, true},
-        {"left edge, out and back", FrameEdge::kLeft, {0, -30, 0}, 800, false},
-    };
+    } cases[] = {{"right edge, no change", FrameEdge::kRight, {0, 20, 0}, 800, false},
+                 {"right edge, narrower", FrameEdge::kRight, {0, -30}, 770, true},
+                 {"left edge, points moved", FrameEdge::kLeft, {0, 30}, 800, true},
+                 {"left edge, out and back", FrameEdge::kLeft, {0, -30, 0}, 800, false}};
     for (const auto& c : cases) {
         Reopen("a.zfm");
         shell.pointer = {c.pointerX.front(), 300};

@@ -22,13 +22,11 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
         const char* width;
         const char* height;
         const char* message;
-    } cases[] = {
-        {"", "-", "", "", texts::kNoFileName},
-        {"a", "-", "", "", texts::kBadEndWait},
-        {"a", "2147483648", "400", "300", texts::kBadEndWait},
-        {"a", "0", "0", "", texts::kBadWidth},
-        {"a", "0", "400", "x", texts::kBadHeight},
-    };
+    } cases[] = {{"", "-", "", "", texts::kNoFileName},
+                 {"a", "-", "", "", texts::kBadEndWait},
+                 {"a", "2147483648", "400", "300", texts::kBadEndWait},
+                 {"a", "0", "0", "", texts::kBadWidth},
+                 {"a", "0", "400", "x", texts::kBadHeight}};
     for (const auto& c : cases) {
         const ExportForm form{c.path, kExportVtr, c.endWait, 0, c.width, c.height};
         for (const ExportFormat format : {ExportFormat::kGif, ExportFormat::kBmp}) {
@@ -50,17 +48,15 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
         F written;
         const char* firstFile;
         std::int32_t requestedKind;
-    } cases[] = {
-        {F::kGif, "x.GIF", kExportShaking, F::kGif, "x.GIF.gif", kExportShaking},
-        {F::kGif, "a.gif", kExportStill, F::kGif, "a.gif", kExportVtr},
-        {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
-        {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
-        {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
-        {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
-        {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
-        {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
-        {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr},
-    };
+    } cases[] = {{F::kGif, "x.GIF", kExportShaking, F::kGif, "x.GIF.gif", kExportShaking},
+                 {F::kGif, "a.gif", kExportStill, F::kGif, "a.gif", kExportVtr},
+                 {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
+                 {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
+                 {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
+                 {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
+                 {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
+                 {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
+                 {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
@@ -102,12 +98,10 @@ TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
         std::int32_t kind;
         std::int32_t width;
         int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
-    } cases[] = {
-        {"GIF VTR", ExportFormat::kGif, kExportVtr, 80, 4},
-        {"WebP shaking", ExportFormat::kWebp, kExportShaking, 80, 0},
-        {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0},
-        {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0},
-    };
+    } cases[] = {{"GIF VTR", ExportFormat::kGif, kExportVtr, 80, 4},
+                 {"WebP shaking", ExportFormat::kWebp, kExportShaking, 80, 0},
+                 {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0},
+                 {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0}};
     model.AppendPoint(10, 10, false);
     model.AppendPoint(110, 10, true);
     for (const auto& c : cases) {

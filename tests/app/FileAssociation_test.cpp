@@ -31,8 +31,7 @@ TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
         {added, added + "\n\n" + defaults + ours + "\n", added + "\n\n"},
         {"# mine\n" + defaults + " " + kType + " = other.desktop;\n" + others,
          "# mine\n" + defaults + ours + "other.desktop;\n" + others,
-         "# mine\n" + defaults + kType + "=other.desktop;\n" + others},
-    };
+         "# mine\n" + defaults + kType + "=other.desktop;\n" + others}};
     for (const auto& c : cases) {
         const std::string registered = WithDefaultApplication(c.before, kType, kOurs);
         EXPECT_EQ(registered, c.registered) << c.before;
@@ -47,14 +46,12 @@ TEST(DesktopExecArgumentTest, QuotesAndEscapesEveryPath) {
     const struct {
         const char* path;
         const char* written;
-    } cases[] = {
-        {"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
-        {R"(/a"b)", R"("/a\\"b")"},
-        {"/a$b`c", R"("/a\\$b\\`c")"},
-        {R"(/a\b)", R"("/a\\\\b")"},
-        {"/100%/x", R"("/100%%/x")"},
-        {"/a\nb\tc", R"("/a\nb\tc")"},
-    };
+    } cases[] = {{"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
+                 {R"(/a"b)", R"("/a\\"b")"},
+                 {"/a$b`c", R"("/a\\$b\\`c")"},
+                 {R"(/a\b)", R"("/a\\\\b")"},
+                 {"/100%/x", R"("/100%%/x")"},
+                 {"/a\nb\tc", R"("/a\nb\tc")"}};
     for (const auto& c : cases) {
         EXPECT_EQ(DesktopExecArgument(c.path), c.written) << c.path;
     }

@@ -18,15 +18,13 @@ TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSizeAsOneUndoEntr
         const char* height;
         V verdict;
         CanvasSize size;  // the canvas afterwards
-    } cases[] = {
-        {"10", "600", V::kAccepted, {10, 600}},
-        {" 320mm", "240", V::kAccepted, {320, 240}},
-        {"9", "600", V::kWidthOutOfRange, {100, 100}},
-        {"801", "601", V::kWidthOutOfRange, {100, 100}},
-        {"4294967306", "600", V::kWidthOutOfRange, {100, 100}},
-        {"800", "601", V::kHeightOutOfRange, {100, 100}},
-        {"800", "", V::kHeightOutOfRange, {100, 100}},
-    };
+    } cases[] = {{"10", "600", V::kAccepted, {10, 600}},
+                 {" 320mm", "240", V::kAccepted, {320, 240}},
+                 {"9", "600", V::kWidthOutOfRange, {100, 100}},
+                 {"801", "601", V::kWidthOutOfRange, {100, 100}},
+                 {"4294967306", "600", V::kWidthOutOfRange, {100, 100}},
+                 {"800", "601", V::kHeightOutOfRange, {100, 100}},
+                 {"800", "", V::kHeightOutOfRange, {100, 100}}};
     for (const auto& c : cases) {
         editor.FitCanvas(100, 100);
         model.document.modified = false;

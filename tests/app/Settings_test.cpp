@@ -95,11 +95,9 @@ TEST(SettingsLocationTest, BesideAWritableExecutableElseInTheUsersConfigurationF
         bool writable;
         const char* xdgConfigHome;
         const char* expected;
-    } cases[] = {
-        {true, "/xdg", "/opt/zef/Config.dat"},
-        {false, "/xdg", "/xdg/zeftool/Config.dat"},
-        {false, "relative/xdg", "/home/u/.config/zeftool/Config.dat"},
-    };
+    } cases[] = {{true, "/xdg", "/opt/zef/Config.dat"},
+                 {false, "/xdg", "/xdg/zeftool/Config.dat"},
+                 {false, "relative/xdg", "/home/u/.config/zeftool/Config.dat"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ChooseSettingsPath("/opt/zef", c.writable, c.xdgConfigHome, "/home/u"),
                   fs::path(c.expected));
