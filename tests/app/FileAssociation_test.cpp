@@ -43,18 +43,8 @@ TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
 }
 
 TEST(DesktopExecArgumentTest, QuotesAndEscapesEveryPath) {
-    const struct {
-        const char* path;
-        const char* written;
-    } cases[] = {{"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
-                 {R"(/a"b)", R"("/a\\"b")"},
-                 {"/a$b`c", R"("/a\\$b\\`c")"},
-                 {R"(/a\b)", R"("/a\\\\b")"},
-                 {"/100%/x", R"("/100%%/x")"},
-                 {"/a\nb\tc", R"("/a\nb\tc")"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(DesktopExecArgument(c.path), c.written) << c.path;
-    }
+    EXPECT_EQ(DesktopExecArgument("/home/a b/제프툴/zeftool"), R"("/home/a b/제프툴/zeftool")");
+    EXPECT_EQ(DesktopExecArgument("/a\"b$c`d\\e%f\ng\th"), R"("/a\\"b\\$c\\`d\\\\e%%f\ng\th")");
 }
 
 class FileAssociationTest : public ::testing::Test {
