@@ -94,9 +94,7 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
     for (const auto& c : cases) {
         shell.ClearRecord();
         shell.answers = {c.answer};
-        if (c.answer == MessageAnswer::kYes) {
-            shell.chosenFiles = {c.savedAs};
-        }
+        shell.chosenFiles = {c.savedAs};
         editor.Command(CommandId::kNewModel);
         ASSERT_EQ(shell.messages.size(), c.messages);
         EXPECT_EQ(shell.messages[0].text, texts::kSaveChangesQuestion);

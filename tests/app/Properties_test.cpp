@@ -31,11 +31,10 @@ TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSizeAsOneUndoEntr
         const std::size_t entries = editor.history().Size();
         const V verdict = PropertiesSession(editor).Ok(c.width, c.height);
         const bool accepted = c.verdict == V::kAccepted;
-        const CanvasSize size{model.properties.canvasWidth, model.properties.canvasHeight};
-        EXPECT_EQ(std::tuple(verdict, editor.history().Size() - entries, model.document.modified),
-                  std::tuple(c.verdict, accepted ? 1u : 0u, accepted))
+        EXPECT_EQ(std::tuple(verdict, editor.history().Size() - entries, model.document.modified,
+                             model.properties.canvasWidth, model.properties.canvasHeight),
+                  std::tuple(c.verdict, accepted ? 1u : 0u, accepted, c.size.width, c.size.height))
             << c.width << " x " << c.height;
-        EXPECT_EQ(size, c.size) << c.width << " x " << c.height;
     }
 }
 

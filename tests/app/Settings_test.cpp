@@ -57,11 +57,8 @@ TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
 TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
     for (const std::int32_t value : {INT_MIN, -1, 0, INT_MAX}) {
         SCOPED_TRACE(value);
-        SettingsRecord record = Unusual(3);
-        record.properties.canvasWidth = record.properties.canvasHeight = value;
-        record.properties.shakeStrength = record.properties.vtrSpeed = value;
-        record.properties.noShadow = record.properties.lineWidth = value;
-        record.openInVtr = value;
+        const ModelProperties extreme{value, value, value, value, {}, {}, {}, value, value};
+        const SettingsRecord record{3, {}, value, extreme, {}};
         test::FakeShell shell;
         Editor editor(shell, 1);
         ApplySettingsRecord(DecodeSettingsRecord(EncodeSettingsRecord(record)),
@@ -81,7 +78,6 @@ TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
 
 namespace fs = std::filesystem;
 
-// Failed writes keep the previous file by the atomic write's own rules.
 TEST(SettingsFileTest, AMissingFolderIsCreated) {
     TempFolder folder;
     const fs::path path = folder.path() / "config" / "zeftool" / "Config.dat";
