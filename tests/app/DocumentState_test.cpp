@@ -13,8 +13,8 @@ class DocumentStateTest : public EditorTest {
   protected:
     DocumentStateTest() {
         editor.settings().openInVtr = 0;
-        WriteModel("a.zfm", {Start(1, 1), Continue(9, 9)});
-        WriteModel("b.zfm", {Start(2, 2), Continue(8, 2)});
+        WriteModel("a.zfm", {{1, 1}, {9, 9}});
+        WriteModel("b.zfm", {{2, 2}, {8, 2}});
     }
     // Opens the file as handed over, answering No to the save question if it comes.
     void Reopen(const std::string& name) {

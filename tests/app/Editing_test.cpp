@@ -89,7 +89,8 @@ TEST_F(EditingTest, NeitherTimerPaintsWhileAnExportRendersAndNoFrameReachesPastT
 TEST_F(EditingTest, ReplayAtSpeedZeroEnds) {
     Model written;
     written.properties.vtrSpeed = 0;
-    written.points = {PointRecord{Start(0, 0)}, PointRecord{Continue(10, 0)}};
+    written.AppendPoint(0, 0, false);
+    written.AppendPoint(10, 0, true);
     ASSERT_TRUE(WriteModelFile(PathOf("slow.zfm"), written));
     editor.PathHandedOver(PathOf("slow.zfm"));
     ASSERT_TRUE(editor.renderer().VtrMode());

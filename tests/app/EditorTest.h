@@ -45,11 +45,11 @@ class EditorTest : public ::testing::Test {
 
     // A file in the test's own folder.
     std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
-    // Writes a model of the given points in the current format.
-    void WriteModel(const std::string& name, const std::vector<PointImage>& points) const {
+    // Writes a model of one stroke through the points in the current format.
+    void WriteModel(const std::string& name, const PointList& stroke) const {
         Model written;
-        for (const PointImage& image : points) {
-            written.points.push_back(PointRecord{image});
+        for (const CanvasPoint& point : stroke) {
+            written.AppendPoint(point.x, point.y, !written.points.empty());
         }
         ASSERT_TRUE(WriteModelFile(PathOf(name), written));
     }
@@ -69,13 +69,6 @@ class EditorTest : public ::testing::Test {
 // The main window's caption for a document of that title.
 inline std::string Caption(const std::string& title, bool modified = false) {
     return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
-}
-
-inline PointImage Start(std::int32_t x, std::int32_t y) {
-    return {x, y, kStrokeStart, 0, 0, 0};
-}
-inline PointImage Continue(std::int32_t x, std::int32_t y) {
-    return {x, y, kStrokeContinuation, 0, 0, 0};
 }
 
 }  // namespace zef::test

@@ -29,11 +29,4 @@ std::optional<std::string> FakeShell::ChooseFile(const FileDialog& dialog) {
     return Next(chosenFiles, dialog.title, std::optional<std::string>());
 }
 
-void FakeShell::ClearRecord() {
-    messages.clear();
-    fileDialogs.clear();
-    dialogs.clear();
-    presents = quits = foregrounds = progressSteps = progressHides = 0;
-}
-
 }  // namespace zef::test

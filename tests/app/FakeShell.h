@@ -87,9 +87,6 @@ class FakeShell : public Shell {
     std::vector<DialogId> dialogs;
     int presents = 0, quits = 0, foregrounds = 0, progressSteps = 0, progressHides = 0;
     CanvasSize lastPresented{0, 0};
-
-    // Forgets what happened, keeping what is shown.
-    void ClearRecord();
 };
 
 }  // namespace zef::test

@@ -16,7 +16,7 @@ using FileFlowsTest = EditorTest;
 
 TEST_F(FileFlowsTest, OpenStartsInTheProgramFolderUntilAFileOpensThenInThatFilesFolder) {
     fs::create_directory(PathOf("sub"));
-    WriteModel("sub/a.zfm", {Start(1, 1), Continue(5, 5)});
+    WriteModel("sub/a.zfm", {{1, 1}, {5, 5}});
     shell.chosenFiles = {PathOf("sub/missing.zfm"), PathOf("sub/a.zfm"), std::nullopt};
     for (int i = 0; i < 3; ++i) {
         editor.Command(CommandId::kOpen);
@@ -61,7 +61,7 @@ TEST_F(FileFlowsTest, SaveAsAppendsTheEndingUnlessThereAndAFailedWriteChangesNot
 
 // The save dialog asked about "old" only; "old.zfm" is replaced only when the user agrees.
 TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
-    WriteModel("old.zfm", {Start(1, 1), Continue(5, 5)});
+    WriteModel("old.zfm", {{1, 1}, {5, 5}});
     Drag({10, 10}, {50, 50});
     for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
         shell.messages.clear();
@@ -92,7 +92,7 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
                  {MessageAnswer::kYes, std::nullopt, 1},
                  {MessageAnswer::kYes, PathOf("missing/folder/m"), 2}};
     for (const auto& c : cases) {
-        shell.ClearRecord();
+        shell.messages.clear();
         shell.answers = {c.answer};
         shell.chosenFiles = {c.savedAs};
         editor.Command(CommandId::kNewModel);
@@ -110,7 +110,7 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
 
 TEST_F(FileFlowsTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
     Drag({10, 10}, {40, 40});
-    WriteModel("other.zfm", {Start(1, 1), Continue(2, 9), Continue(3, 3)});
+    WriteModel("other.zfm", {{1, 1}, {2, 9}, {3, 3}});
     shell.answers = {MessageAnswer::kCancel, MessageAnswer::kCancel, MessageAnswer::kYes,
                      MessageAnswer::kNo};
     editor.PathHandedOver(PathOf("other.zfm"));
@@ -128,7 +128,7 @@ TEST_F(FileFlowsTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
 }
 
 TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlone) {
-    WriteModel("good.zfm", {Start(1, 1), Continue(100, 1)});
+    WriteModel("good.zfm", {{1, 1}, {100, 1}});
     editor.PathHandedOver(PathOf("good.zfm"));
     ASSERT_TRUE(editor.renderer().VtrMode());
     EXPECT_EQ(std::tuple(editor.renderer().ReplayLength(), shell.progressShown, shell.progressHigh),
