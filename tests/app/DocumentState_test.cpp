@@ -31,10 +31,7 @@ TEST_F(DocumentStateTest, UndoAcrossOpenNewAndSaveShowsAndSavesTheDocumentOfTheD
     const auto draw = [&](CanvasPoint from, CanvasPoint to) {
         return [this, from, to] { Drag(from, to); };
     };
-    const auto saveUntitledAsC = [this] {
-        shell.chosenFiles.push_back(PathOf("c"));
-        editor.Command(CommandId::kSave);
-    };
+    shell.chosenFiles = {PathOf("c")};  // the name untitled work is saved under
     const auto undo = command(CommandId::kUndo);
     const auto redo = command(CommandId::kRedo);
     const struct {
@@ -49,7 +46,7 @@ TEST_F(DocumentStateTest, UndoAcrossOpenNewAndSaveShowsAndSavesTheDocumentOfTheD
                  {"save a", command(CommandId::kSave), Caption("a.zfm")},
                  {"undo to a as loaded", undo, Caption("a.zfm", true)},
                  {"undo into untitled", undo, Caption("무제", true)},
-                 {"save untitled as c", saveUntitledAsC, Caption("c.zfm")},
+                 {"save untitled as c", command(CommandId::kSave), Caption("c.zfm")},
                  {"redo to a as loaded", redo, Caption("a.zfm", true)},
                  {"redo to a as saved", redo, Caption("a.zfm")},
                  {"redo to b", redo, Caption("b.zfm")},
