@@ -81,7 +81,7 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
     EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
 }
 
-// The question before New, answered every way that keeps the model.
+// The save question, answered every way that keeps the model.
 TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
     Drag({10, 10}, {40, 40});
     const struct {
@@ -106,10 +106,8 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
         EXPECT_TRUE(shell.dialogs.empty()) << "no new model";
         EXPECT_EQ(shell.caption, Caption("무제", true));
     }
-}
 
-TEST_F(FileFlowsTest, CancelKeepsAHandedOverFileClosedAndTheProgramRunning) {
-    Drag({10, 10}, {40, 40});
+    // A handed-over file stays closed, and the program running, unless the answer is No.
     WriteModel("other.zfm", {{1, 1}, {2, 9}, {3, 3}});
     shell.answers = {MessageAnswer::kCancel, MessageAnswer::kCancel, MessageAnswer::kYes,
                      MessageAnswer::kNo};
