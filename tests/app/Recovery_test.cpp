@@ -186,27 +186,8 @@ TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemoves
     EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "kept whatever happens after the seal";
 }
 
-// Editors started on a recovery folder where other instances left work behind.
-class RecoveryOfferTest : public RecoveryFolderTest {
-  protected:
-    void StartEditor() {
-        ASSERT_TRUE(editor_.recovery().UseFolder(Root()));
-        editor_.Start("", folder_.path().string());
-    }
-
-    long Questions() const {
-        return std::ranges::count_if(shell_.messages, [](const MessageBox& box) {
-            return box.text == texts::kRecoveryQuestion && box.icon == MessageIcon::kQuestion &&
-                   box.buttons == MessageButtons::kYesNo;
-        });
-    }
-
-    FakeShell shell_;
-    Editor editor_{shell_, 1};
-    Model& model_ = editor_.model();
-};
-
-TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSavedOrGivenUp) {
+// An editor started where other instances left work behind.
+TEST_F(RecoveryFolderTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSavedOrGivenUp) {
     const std::string original = folder_.PathOf("그림 모델.zfm");
     ASSERT_TRUE(WriteModelFile(original, Model()));
     const std::vector<std::uint8_t> originalBytes = Bytes(original);
@@ -215,36 +196,44 @@ TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSav
     const std::string refused = LeaveBehind(EncodeRecoveryCopy(Work("", {{1, 1}})), 30s);
     const std::string damaged = LeaveBehind({'X'}, 10s);
 
-    shell_.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
-    StartEditor();
-    EXPECT_EQ(Questions(), 2) << "none for the damaged copy";
+    FakeShell shell;
+    shell.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
+    Editor editor(shell, 1);
+    Model& model = editor.model();
+    ASSERT_TRUE(editor.recovery().UseFolder(Root()));
+    editor.Start("", folder_.path().string());
+    const auto offer = [](const MessageBox& box) {
+        return box.text == texts::kRecoveryQuestion && box.icon == MessageIcon::kQuestion &&
+               box.buttons == MessageButtons::kYesNo;
+    };
+    EXPECT_EQ(std::ranges::count_if(shell.messages, offer), 2) << "none for the damaged copy";
     EXPECT_TRUE(fs::exists(damaged + ".damaged"));
     EXPECT_FALSE(fs::exists(refused));
     EXPECT_FALSE(fs::exists(older));
-    const std::string copy = editor_.recovery().Folder()->CopyPath();
+    const std::string copy = editor.recovery().Folder()->CopyPath();
     EXPECT_EQ(Bytes(copy), EncodeRecoveryCopy(kept)) << "the opened work's copy is this instance's";
 
-    EXPECT_EQ(EncodeRecoveryCopy({original, kept.title, model_.properties, model_.points}),
+    EXPECT_EQ(EncodeRecoveryCopy({original, kept.title, model.properties, model.points}),
               EncodeRecoveryCopy(kept));
-    EXPECT_EQ(shell_.caption, Caption("그림 모델.zfm", true));
+    EXPECT_EQ(shell.caption, Caption("그림 모델.zfm", true));
     EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
 
-    editor_.Command(CommandId::kSave);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(ReadModelFile(original, {}).model->points.size(), 1u);
     EXPECT_FALSE(fs::exists(copy)) << "saved";
 
-    model_.AppendPoint(5, 5, false);
-    editor_.UpdateTitle();
-    editor_.recovery().Tick(model_, RecoveryKeeper::Clock::now() + 1min);
-    editor_.recovery().Settle();
+    model.AppendPoint(5, 5, false);
+    editor.UpdateTitle();
+    editor.recovery().Tick(model, RecoveryKeeper::Clock::now() + 1min);
+    editor.recovery().Settle();
     ASSERT_TRUE(fs::exists(copy));
-    shell_.answers = {MessageAnswer::kNo};
-    shell_.dialogBehaviour = [&](DialogId) {
+    shell.answers = {MessageAnswer::kNo};
+    shell.dialogBehaviour = [&](DialogId) {
         EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No to saving the changes";
         return DialogResult::kCancel;
     };
-    editor_.Command(CommandId::kNewModel);
-    EXPECT_EQ(shell_.dialogs.size(), 1u);
+    editor.Command(CommandId::kNewModel);
+    EXPECT_EQ(shell.dialogs.size(), 1u);
 }
 
 }  // namespace
