@@ -15,13 +15,6 @@
 namespace zef::test {
 namespace {
 
-// A record whose every field differs from its default, so each rule shows which fields it
-// took from the file.
-SettingsRecord Unusual(std::int32_t version) {
-    const ModelProperties properties{320, 240, 7, 9, {1, 2, 3}, {4, 5, 6}, {255, 0, 0}, 1, 11};
-    return {version, {-30, 1200}, 0, properties, {0xAB, 0xCD, 0xEF}};
-}
-
 // The folder of the file is made when missing.
 TEST(SettingsRecordTest, FirstRunWritesTheDefaultsAsTheseExactBytes) {
     TempFolder folder;
@@ -43,14 +36,15 @@ TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
         std::int32_t version;
         bool modelFields;  // offsets 16 to 44
         bool lineWidth;
-    } cases[] = {{INT_MIN, false, false},
-                 {1, false, false},
-                 {2, true, false},
-                 {3, true, true},
-                 {INT_MAX, true, true}};
+    } cases[] = {
+        {INT_MIN, false, false}, {1, false, false},     {2, true, false},
+        {3, true, true},         {INT_MAX, true, true},
+    };
+    // Every field differs from its default, so the record shows which came from the file.
+    const ModelProperties unusual{320, 240, 7, 9, {1, 2, 3}, {4, 5, 6}, {255, 0, 0}, 1, 11};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
-        const SettingsRecord stored = Unusual(c.version);
+        const SettingsRecord stored{c.version, {-30, 1200}, 0, unusual, {0xAB, 0xCD, 0xEF}};
         const SettingsRecord read = DecodeSettingsRecord(EncodeSettingsRecord(stored));
         SettingsRecord expected = stored;
         expected.properties = c.modelFields ? stored.properties : ModelProperties{};
@@ -96,9 +90,8 @@ TEST(SettingsLocationTest, BesideAWritableExecutableElseInTheUsersConfigurationF
                   fs::path(c.expected));
     }
     // A packaged program run by the administrator leaves nothing in the system's folders.
-    for (const char* installed : {"/usr/bin", "/usr/bin/", "/usr/local/bin"}) {
-        EXPECT_TRUE(IsSystemProgramFolder(installed)) << installed;
-    }
+    EXPECT_TRUE(IsSystemProgramFolder("/usr/bin") && IsSystemProgramFolder("/usr/bin/") &&
+                IsSystemProgramFolder("/usr/local/bin"));
     EXPECT_FALSE(IsSystemProgramFolder("/opt/zef"));
     EXPECT_FALSE(IsSystemProgramFolder("/usr/bin/zef"));
 }

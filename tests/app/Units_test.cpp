@@ -50,11 +50,11 @@ TEST(HandOverMessageTest, APathTravelsWholeOrNotAtAll) {
     const struct {
         std::string path;
         bool sent;
-    } cases[] = {{"/home/u/그림 모델.zfm", true},
-                 {"/" + std::string(253, 'a'), true},
-                 {"/" + std::string(254, 'a'), false},
-                 {"", false},
-                 {std::string("/a\0b.zfm", 8), false}};
+    } cases[] = {
+        {"/home/u/그림 모델.zfm", true},      {"/" + std::string(253, 'a'), true},
+        {"/" + std::string(254, 'a'), false}, {"", false},
+        {std::string("/a\0b.zfm", 8), false},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.size());
         const std::optional<HandOverBlock> block = EncodeHandOver(c.path);
@@ -90,8 +90,7 @@ TEST(WindowPlacementTest, KeepsAPositionOnAScreenAndBringsBackOneOffEveryScreen)
 
 // Without $HOME the recovery folder still hangs off the user's home folder, never the current one.
 TEST(UserFoldersTest, WithoutHomeTheRecoveryFolderIsTheUsersOwn) {
-    const std::string home(EnvironmentValue("HOME"));
-    const std::string stateHome(EnvironmentValue("XDG_STATE_HOME"));
+    const std::string home(EnvironmentValue("HOME")), stateHome(EnvironmentValue("XDG_STATE_HOME"));
     unsetenv("HOME");
     unsetenv("XDG_STATE_HOME");
     const std::filesystem::path folder = RecoveryFolderPath();
