@@ -10,10 +10,6 @@
 namespace zef::test {
 namespace {
 
-ExportForm ValidForm(const char* path, std::int32_t kind) {
-    return {path, kind, kind == kExportShaking ? "x" : "0", 0, "400", "300", false, true};
-}
-
 // The first failing check names its message; the fields after it are not looked at.
 TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     const struct {
@@ -63,7 +59,9 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
         if (c.dialog == F::kGif) {
             EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == F::kWebp);
         }
-        const ExportRequest request = *CheckForSave(ValidForm(c.path, c.kind), c.dialog).request;
+        const ExportForm form{c.path, c.kind, c.kind == kExportShaking ? "x" : "0", 0, "400", "300",
+                              false,  true};
+        const ExportRequest request = *CheckForSave(form, c.dialog).request;
         const bool vtr = request.kind == kExportVtr;
         EXPECT_EQ(FirstFileWritten(request, c.dialog), c.firstFile);
         EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
