@@ -9,7 +9,7 @@ namespace {
 
 using EditingTest = EditorTest;
 
-TEST_F(EditingTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKeys) {
+TEST_F(EditingTest, VtrModeBlocksUndoRedoAndSelectionButNotToolsAndTheModesToggle) {
     Drag({10, 10}, {60, 10});
     editor.Command(CommandId::kVtr);
     ASSERT_TRUE(editor.renderer().VtrMode());
@@ -22,11 +22,10 @@ TEST_F(EditingTest, VtrModeBlocksUndoRedoAndTheSelectionCommandsButNotTheToolKey
     EXPECT_EQ(editor.interaction().tool, Tool::kRectangle);
     editor.Command(CommandId::kVtr);
     editor.Command(CommandId::kUndo);
-    EXPECT_TRUE(model.points.empty());
-}
+    EXPECT_TRUE(model.points.empty()) << "undo works again out of VTR mode";
+    editor.Command(CommandId::kRedo);
 
-TEST_F(EditingTest, MoveAndScaleModesToggleAndAnotherToolDropsTheSelection) {
-    Drag({10, 10}, {60, 10});
+    // Move and scale toggle; another tool drops the selection.
     editor.Command(CommandId::kSelectAll);
     editor.Command(CommandId::kMove);
     EXPECT_EQ(shell.cursor, CursorShape::kFourWayMove);
