@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "AppTexts.h"
 #include "EditorTest.h"
@@ -51,19 +52,16 @@ TEST(RecoveryCopyTest, ReadsBackExactlyAndRefusesEveryDamagedCopy) {
     EXPECT_FALSE(DecodeRecoveryCopy(longer)) << "a byte more than the model holds";
     // The path's length is at 8, its text at 12; the title's length follows it.
     const std::size_t title = 12 + kSample.path.size() + 4;
-    const struct {
-        const char* what;
-        std::size_t at;
-        std::uint8_t value;
-    } damages[] = {{"magic", 0, 'X'},
-                   {"a path longer than any", 11, 0x80},
-                   {"a zero byte in the path", 12, 0},
-                   {"a zero byte in the title", title, 0},
-                   {"an older model version", title + kSample.title.size() + 10, 3}};
-    for (const auto& damage : damages) {
+    const std::tuple<const char*, std::size_t, std::uint8_t> damages[] = {
+        {"magic", 0, 'X'},
+        {"a path longer than any", 11, 0x80},
+        {"a zero byte in the path", 12, 0},
+        {"a zero byte in the title", title, 0},
+        {"an older model version", title + kSample.title.size() + 10, 3}};
+    for (const auto& [what, at, value] : damages) {
         std::vector<std::uint8_t> damaged = bytes;
-        damaged[damage.at] = damage.value;
-        EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << damage.what;
+        damaged[at] = value;
+        EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << what;
     }
 }
 
@@ -199,9 +197,8 @@ TEST_F(RecoveryFolderTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSa
                box.buttons == MessageButtons::kYesNo;
     };
     EXPECT_EQ(std::ranges::count_if(shell.messages, offer), 2) << "none for the damaged copy";
-    EXPECT_TRUE(fs::exists(damaged + ".damaged"));
-    EXPECT_FALSE(fs::exists(refused));
-    EXPECT_FALSE(fs::exists(older));
+    EXPECT_EQ(std::tuple(fs::exists(damaged + ".damaged"), fs::exists(refused), fs::exists(older)),
+              std::tuple(true, false, false));
     const std::string copy = editor.recovery().Folder()->CopyPath();
     EXPECT_EQ(Bytes(copy), EncodeRecoveryCopy(kept)) << "the opened work's copy is this instance's";
 
