@@ -63,7 +63,6 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
     WriteModel("old.zfm", {{1, 1}, {5, 5}});
     Drag({10, 10}, {50, 50});
     for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
-        shell.messages.clear();
         shell.chosenFiles.push_back(PathOf("old"));
         shell.answers.push_back(answer);
         editor.Command(CommandId::kSaveAs);
@@ -73,8 +72,8 @@ TEST_F(FileFlowsTest, SaveAsAsksBeforeTheAppendedEndingReplacesAFile) {
         EXPECT_EQ(PointsIn("old.zfm"),
                   (answer == MessageAnswer::kNo ? PointList{{1, 1}, {5, 5}} : Points()));
         EXPECT_EQ(model.document.modified, answer == MessageAnswer::kNo);
+        shell.messages.clear();
     }
-    shell.messages.clear();
     shell.chosenFiles.push_back(PathOf("old.zfm"));
     editor.Command(CommandId::kSaveAs);
     EXPECT_TRUE(shell.messages.empty()) << "the dialog itself asked about this name";
