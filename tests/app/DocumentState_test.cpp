@@ -7,8 +7,7 @@
 namespace zef::test {
 namespace {
 
-// The caption names the file the shown drawing belongs to and tells whether it differs from
-// that file, however undo and redo cross Open, New and Save.
+// The caption names the file of the shown drawing and whether the drawing differs from it.
 class DocumentStateTest : public EditorTest {
   protected:
     DocumentStateTest() {

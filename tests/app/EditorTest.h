@@ -43,7 +43,6 @@ class EditorTest : public ::testing::Test {
         Button(to, false);
     }
 
-    // A file in the test's own folder.
     std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
     // Writes a model of one stroke through the points in the current format.
     void WriteModel(const std::string& name, const PointList& stroke) const {

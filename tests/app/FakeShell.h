@@ -64,7 +64,6 @@ class FakeShell : public Shell {
     std::deque<std::optional<std::string>> chosenFiles;
     std::function<DialogResult(DialogId)> dialogBehaviour;
 
-    // The input devices.
     CanvasPoint pointer;
     bool ctrl = false, leftButton = false;
 

@@ -56,8 +56,8 @@ TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
 TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
     for (const std::int32_t value : {INT_MIN, -1, 0, INT_MAX}) {
         SCOPED_TRACE(value);
-        const ModelProperties extreme{value, value, value, value, {}, {}, {}, value, value};
-        const SettingsRecord record{3, {}, value, extreme, {}};
+        const SettingsRecord record{
+            3, {}, value, {value, value, value, value, {}, {}, {}, value, value}};
         test::FakeShell shell;
         Editor editor(shell, 1);
         ApplySettingsRecord(DecodeSettingsRecord(EncodeSettingsRecord(record)),
