@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Runs.h"
+
 namespace zef {
 namespace {
 
@@ -74,11 +76,7 @@ void FramePasses::Keep(std::span<const std::uint8_t> indices, const RenderReport
     frameStarts_.push_back(runs_.size());
     reports_.push_back(report);
     for (std::size_t at = 0; at < indices.size();) {
-        const std::size_t end = std::min(indices.size(), at + kLongestRun);
-        const std::size_t run = static_cast<std::size_t>(
-            std::find_if(indices.begin() + at, indices.begin() + end,
-                         [&](std::uint8_t i) { return i != indices[at]; }) -
-            (indices.begin() + at));
+        const std::size_t run = RunEnd(indices, at, kLongestRun) - at;
         runs_.push_back(static_cast<std::uint8_t>(run));
         runs_.push_back(indices[at]);
         at += run;

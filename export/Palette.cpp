@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "Runs.h"
+
 namespace zef {
 namespace {
 
@@ -142,10 +144,7 @@ bool ColourCounter::Add(std::span<const std::uint32_t> pixels, std::uint8_t* ind
     // Run by run: one look-up a run of one colour.
     for (std::size_t i = 0; i < pixels.size();) {
         const std::uint32_t colour = pixels[i];
-        const auto end = static_cast<std::size_t>(
-            std::find_if(pixels.begin() + static_cast<std::ptrdiff_t>(i), pixels.end(),
-                         [colour](std::uint32_t c) { return c != colour; }) -
-            pixels.begin());
+        const std::size_t end = RunEnd(pixels, i);
         const auto run = static_cast<std::uint32_t>(end - i);
         auto found = std::find(exact_.begin(), exact_.end(), colour);
         if (!overflowed_ && found == exact_.end() && exact_.size() == Palette::kMaxColours) {

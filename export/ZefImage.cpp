@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Runs.h"
+
 namespace zef {
 
 Image ImageFromDib(const DibHeader& header, std::span<const std::uint32_t> pixels) {
@@ -30,10 +32,7 @@ bool ImageConvert(Image& image, const Palette& palette) {
         if (!index) {
             return false;
         }
-        const std::size_t end = static_cast<std::size_t>(
-            std::find_if(pixels.begin() + static_cast<std::ptrdiff_t>(i), pixels.end(),
-                         [colour = pixels[i]](std::uint32_t c) { return c != colour; }) -
-            pixels.begin());
+        const std::size_t end = RunEnd(pixels, i);
         std::fill(indices.begin() + static_cast<std::ptrdiff_t>(i),
                   indices.begin() + static_cast<std::ptrdiff_t>(end), *index);
         i = end;
