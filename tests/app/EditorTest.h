@@ -13,45 +13,51 @@
 
 namespace zef::test {
 
+using PointList = std::vector<CanvasPoint>;
+
+inline PointList PositionsOf(const std::vector<PointRecord>& points) {
+    PointList positions;
+    for (const PointRecord& point : points) {
+        positions.push_back({point.x, point.y});
+    }
+    return positions;
+}
+
 // An editor started with an empty model on a fake shell, and the user's hands: the pointer
 // moves between frames, since the canvas works on the position each frame samples.
 class EditorTest : public ::testing::Test {
   protected:
     EditorTest() { editor.Start("", folder.path().string() + "/"); }
 
-    void Frame() { editor.FrameTick(); }
-    void At(std::int32_t x, std::int32_t y) {
-        shell.pointer = {x, y};
-        Frame();
-    }
-    void MoveTo(std::int32_t x, std::int32_t y) {
-        At(x, y);
-        editor.MouseMove();
-    }
-    void Press(std::int32_t x, std::int32_t y) {
-        At(x, y);
-        shell.leftButton = true;
-        editor.LeftButtonDown();
-    }
-    void Release(std::int32_t x, std::int32_t y) {
-        At(x, y);
-        shell.leftButton = false;
-        editor.LeftButtonUp();
+    void Button(CanvasPoint at, bool down) {
+        shell.pointer = at;
+        editor.FrameTick();
+        shell.leftButton = down;
+        down ? editor.LeftButtonDown() : editor.LeftButtonUp();
     }
     void Drag(CanvasPoint from, CanvasPoint to) {
-        Press(from.x, from.y);
-        MoveTo(to.x, to.y);
-        Release(to.x, to.y);
+        Button(from, true);
+        shell.pointer = to;
+        editor.FrameTick();
+        editor.MouseMove();
+        Button(to, false);
     }
 
-    // A file in the test's own folder.
     std::string PathOf(const std::string& name) const { return folder.PathOf(name); }
-    // Writes a model of the given points (strokes start at kind 1) in the current format.
-    void WriteModel(const std::string& path, const std::vector<PointImage>& points) const;
-
+    // Writes a model of one stroke through the points in the current format.
+    void WriteModel(const std::string& name, const PointList& stroke) const {
+        Model written;
+        for (const CanvasPoint& point : stroke) {
+            written.AppendPoint(point.x, point.y, !written.points.empty());
+        }
+        ASSERT_TRUE(WriteModelFile(PathOf(name), written));
+    }
     // The positions of the shown drawing, or of the drawing a file in the folder holds.
-    std::vector<CanvasPoint> Points() const;
-    std::vector<CanvasPoint> PointsIn(const std::string& name) const;
+    PointList Points() const { return PositionsOf(model.points); }
+    PointList PointsIn(const std::string& name) const {
+        const LoadResult loaded = ReadModelFile(PathOf(name), {});
+        return loaded.model ? PositionsOf(loaded.model->points) : PointList();
+    }
 
     FakeShell shell;
     Editor editor{shell, 12345};
@@ -62,13 +68,6 @@ class EditorTest : public ::testing::Test {
 // The main window's caption for a document of that title.
 inline std::string Caption(const std::string& title, bool modified = false) {
     return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
-}
-
-inline PointImage Start(std::int32_t x, std::int32_t y) {
-    return {x, y, kStrokeStart, 0, 0, 0};
-}
-inline PointImage Continue(std::int32_t x, std::int32_t y) {
-    return {x, y, kStrokeContinuation, 0, 0, 0};
 }
 
 }  // namespace zef::test

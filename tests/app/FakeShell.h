@@ -18,75 +18,71 @@ class FakeShell : public Shell {
   public:
     static constexpr std::int32_t kBorder = 3;
 
-    void SetCaption(const std::string& text) override;
-    void SetStatusText(StatusPane pane, const std::string& text) override;
-    void EnableCommand(CommandId id, bool enabled) override;
-    void PressCommand(CommandId id, bool pressed) override;
-    void ShowProgress(bool shown) override;
-    void SetProgressRange(std::int32_t low, std::int32_t high) override;
-    void SetProgressStep(std::int32_t step) override;
-    void SetProgressPosition(std::int32_t position) override;
-    void StepProgress() override;
-    void SetCursorShape(CursorShape shape) override;
+    void SetCaption(const std::string& text) override { caption = text; }
+    void SetStatusText(StatusPane pane, const std::string& text) override { panes[pane] = text; }
+    void EnableCommand(CommandId id, bool on) override { enabled[id] = on; }
+    void PressCommand(CommandId id, bool on) override { pressed[id] = on; }
+    void ShowProgress(bool shown) override {
+        progressShown = shown;
+        progressHides += shown ? 0 : 1;
+    }
+    void SetProgressRange(std::int32_t, std::int32_t high) override { progressHigh = high; }
+    void SetProgressStep(std::int32_t step) override { progressStep = step; }
+    void SetProgressPosition(std::int32_t) override {}
+    void StepProgress() override { ++progressSteps; }
+    void SetCursorShape(CursorShape shape) override { cursor = shape; }
     MessageAnswer ShowMessage(const MessageBox& box) override;
     std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
-    DialogResult RunDialog(DialogId dialog) override;
-    MainLayout MainWindowLayout() override;
-    void PlaceCanvas(const PixelRect& rect) override;
-    CanvasSize CanvasClientSize() override;
-    CanvasSize CanvasFrameSize(CanvasSize client) override;
-    void BringToForeground() override;
-    void PumpOneEvent() override;
-    void Quit() override;
-    CanvasPoint PointerPosition() override;
-    CanvasPoint ScreenPointerPosition() override;
-    bool IsCtrlDown() override;
-    bool IsShiftDown() override;
-    bool IsLeftButtonDown() override;
-    void ConfinePointer(ConfineArea area) override;
-    void ReleasePointer() override;
-    void Present(const Bitmap& frame, CanvasSize visible) override;
+    DialogResult RunDialog(DialogId dialog) override {
+        dialogs.push_back(dialog);
+        return dialogBehaviour ? dialogBehaviour(dialog) : DialogResult::kCancel;
+    }
+    MainLayout MainWindowLayout() override { return {806, 28 + 606 + 20, 28, 20}; }
+    void PlaceCanvas(const PixelRect& rect) override { canvasRect = rect; }
+    CanvasSize CanvasClientSize() override {
+        return {canvasRect.width - 2 * kBorder, canvasRect.height - 2 * kBorder};
+    }
+    CanvasSize CanvasFrameSize(CanvasSize client) override {
+        return {client.width + 2 * kBorder, client.height + 2 * kBorder};
+    }
+    void BringToForeground() override { ++foregrounds; }
+    void PumpOneEvent() override {}
+    void Quit() override { ++quits; }
+    CanvasPoint PointerPosition() override { return pointer; }
+    // The canvas client area starts at (100, 50) on the screen.
+    CanvasPoint ScreenPointerPosition() override { return {pointer.x + 100, pointer.y + 50}; }
+    bool IsCtrlDown() override { return ctrl; }
+    bool IsShiftDown() override { return false; }
+    bool IsLeftButtonDown() override { return leftButton; }
+    void ConfinePointer(ConfineArea area) override { confinedTo = area; }
+    void ReleasePointer() override { confinedTo.reset(); }
+    void Present(const Bitmap&, CanvasSize visible) override { lastPresented = visible; }
 
-    // The script: answers taken in order. A question or dialog without a scripted answer
-    // fails the test and gets Cancel.
+    // The script: answers taken in order. A question or file dialog without a scripted answer
+    // fails the test and gets Cancel; RunDialog gets Cancel unless dialogBehaviour says.
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> chosenFiles;
-    // Run inside RunDialog, standing in for what the dialog does; Cancel unless it says.
     std::function<DialogResult(DialogId)> dialogBehaviour;
 
-    // The input devices.
     CanvasPoint pointer;
-    CanvasPoint screenOrigin{100, 50};  // screen position of the canvas client area
-    bool ctrl = false;
-    bool shift = false;
-    bool leftButton = false;
+    bool ctrl = false, leftButton = false;
 
     // What the program showed, as the user would see it now.
     std::string caption;
     std::map<StatusPane, std::string> panes;
-    std::map<CommandId, bool> enabled;
-    std::map<CommandId, bool> pressed;
+    std::map<CommandId, bool> enabled, pressed;
     bool progressShown = false;
-    std::int32_t progressHigh = 0;
-    std::int32_t progressStep = 0;
+    std::int32_t progressHigh = 0, progressStep = 0;
     CursorShape cursor = CursorShape::kArrow;
     PixelRect canvasRect{0, 0, 800 + 2 * kBorder, 600 + 2 * kBorder};
-    MainLayout layout{806, 28 + 606 + 20, 28, 20};
     std::optional<ConfineArea> confinedTo;
 
     // What happened.
     std::vector<MessageBox> messages;
     std::vector<FileDialog> fileDialogs;
     std::vector<DialogId> dialogs;
-    int captionsSet = 0;
-    int presents = 0;
-    int quits = 0;
-    int foregrounds = 0;
-    int progressSteps = 0;
-    int progressHides = 0;
+    int quits = 0, foregrounds = 0, progressSteps = 0, progressHides = 0;
     CanvasSize lastPresented{0, 0};
-
-    void ClearRecord();
 };
 
 }  // namespace zef::test

@@ -16,32 +16,22 @@ constexpr const char* kType = "application/x-zeftool-model";
 constexpr const char* kOurs = "org.example.zeftool.association.desktop";
 
 TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
+    const std::string ours = std::string(kType) + "=" + kOurs + ";";
+    const std::string defaults = "[Default Applications]\n";
+    const std::string added = "[Added Associations]\ntext/plain=ed.desktop;";
+    const std::string others = std::string("[Added Associations]\n") + kType + "=other.desktop;\n";
     const struct {
-        const char* before;
-        const char* registered;
-        const char* removed;
+        std::string before;
+        std::string registered;
+        std::string removed;
     } cases[] = {
-        {"",
-         "[Default Applications]\n"
-         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n",
-         ""},
-        {"[Default Applications]\ntext/plain=ed.desktop;\n",
-         "[Default Applications]\n"
-         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n"
-         "text/plain=ed.desktop;\n",
-         "[Default Applications]\ntext/plain=ed.desktop;\n"},
-        {"[Added Associations]\ntext/plain=ed.desktop;",
-         "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
-         "application/x-zeftool-model=org.example.zeftool.association.desktop;\n",
-         "[Added Associations]\ntext/plain=ed.desktop;\n\n"},
-        {"# mine\n[Default Applications]\n application/x-zeftool-model = other.desktop;\n"
-         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n",
-         "# mine\n[Default Applications]\napplication/x-zeftool-model="
-         "org.example.zeftool.association.desktop;other.desktop;\n"
-         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n",
-         "# mine\n[Default Applications]\napplication/x-zeftool-model=other.desktop;\n"
-         "[Added Associations]\napplication/x-zeftool-model=other.desktop;\n"},
-    };
+        {"", defaults + ours + "\n", ""},
+        {defaults + "text/plain=ed.desktop;\n", defaults + ours + "\ntext/plain=ed.desktop;\n",
+         defaults + "text/plain=ed.desktop;\n"},
+        {added, added + "\n\n" + defaults + ours + "\n", added + "\n\n"},
+        {"# mine\n" + defaults + " " + kType + " = other.desktop;\n" + others,
+         "# mine\n" + defaults + ours + "other.desktop;\n" + others,
+         "# mine\n" + defaults + kType + "=other.desktop;\n" + others}};
     for (const auto& c : cases) {
         const std::string registered = WithDefaultApplication(c.before, kType, kOurs);
         EXPECT_EQ(registered, c.registered) << c.before;
@@ -53,21 +43,8 @@ TEST(MimeAppsListTest, AddingPutsOursFirstAndRemovingGivesTheListBack) {
 }
 
 TEST(DesktopExecArgumentTest, QuotesAndEscapesEveryPath) {
-    const struct {
-        const char* path;
-        const char* written;
-    } cases[] = {
-        {"/usr/bin/zeftool", R"("/usr/bin/zeftool")"},
-        {"/home/a b/제프툴/zeftool", R"("/home/a b/제프툴/zeftool")"},
-        {R"(/a"b)", R"("/a\\"b")"},
-        {"/a$b`c", R"("/a\\$b\\`c")"},
-        {R"(/a\b)", R"("/a\\\\b")"},
-        {"/100%/x", R"("/100%%/x")"},
-        {"/a\nb\tc", R"("/a\nb\tc")"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DesktopExecArgument(c.path), c.written) << c.path;
-    }
+    EXPECT_EQ(DesktopExecArgument("/home/a b/제프툴/zeftool"), R"("/home/a b/제프툴/zeftool")");
+    EXPECT_EQ(DesktopExecArgument("/a\"b$c`d\\e%f\ng\th"), R"("/a\\"b\\$c\\`d\\\\e%%f\ng\th")");
 }
 
 class FileAssociationTest : public ::testing::Test {
@@ -84,8 +61,6 @@ class FileAssociationTest : public ::testing::Test {
     bool Exists(const char* relative) const { return std::filesystem::exists(Path(relative)); }
 
     TempFolder folder;
-    const char* const writtenFiles[3] = {kAssociationMimePackage, kAssociationDesktopEntry,
-                                         kAssociationTypeIcon};
 };
 
 TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
@@ -96,23 +71,18 @@ TEST_F(FileAssociationTest, RegisteringTwicePointsOneSetAtTheLatestExecutable) {
         RegisterFileAssociation(folder.path(), {"/old place/zeftool", "<mime-info/>", "<svg/>"}));
     ASSERT_TRUE(
         RegisterFileAssociation(folder.path(), {"/새 폴더/zeftool", "<mime-info/>", "<svg/>"}));
-    for (const char* file : writtenFiles) {
-        EXPECT_TRUE(Exists(file)) << file;
-    }
     const std::string entry = Read(kAssociationDesktopEntry);
     EXPECT_NE(entry.find("\nExec=\"/새 폴더/zeftool\" %f\n"), std::string::npos) << entry;
     EXPECT_EQ(entry.find("old place"), std::string::npos);
     EXPECT_EQ(Read(kAssociationMimePackage), "<mime-info/>");
     EXPECT_EQ(Read(kAssociationTypeIcon), "<svg/>");
-    EXPECT_EQ(Read(kMimeAppsList),
-              "[Default Applications]\n"
-              "application/x-zeftool-model=org.example.zeftool.association.desktop;\n");
+    EXPECT_EQ(Read(kMimeAppsList), WithDefaultApplication("", kType, kOurs));
 
     EXPECT_TRUE(RemoveFileAssociation(folder.path()));
-    for (const char* file : writtenFiles) {
+    for (const char* file :
+         {kAssociationMimePackage, kAssociationDesktopEntry, kAssociationTypeIcon, kMimeAppsList}) {
         EXPECT_FALSE(Exists(file)) << file;
     }
-    EXPECT_FALSE(Exists(kMimeAppsList));
     EXPECT_TRUE(Exists("applications/org.example.zeftool.desktop"));
 }
 

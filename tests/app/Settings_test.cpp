@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "Editor.h"
@@ -12,29 +15,11 @@
 namespace zef::test {
 namespace {
 
-// A record whose every field differs from its default, so each rule shows which fields it
-// took from the file.
-SettingsRecord Unusual(std::int32_t version) {
-    SettingsRecord record;
-    record.version = version;
-    record.window = {-30, 1200};
-    record.openInVtr = 0;
-    record.properties = {.canvasWidth = 320,
-                         .canvasHeight = 240,
-                         .shakeStrength = 7,
-                         .vtrSpeed = 9,
-                         .lineColour = {1, 2, 3},
-                         .shadowColour = {4, 5, 6},
-                         .backgroundColour = {255, 0, 0},
-                         .noShadow = 1,
-                         .lineWidth = 11};
-    record.unused = {0xAB, 0xCD, 0xEF};
-    return record;
-}
-
+// The folder of the file is made when missing.
 TEST(SettingsRecordTest, FirstRunWritesTheDefaultsAsTheseExactBytes) {
-    const SettingsRecord atExit =
-        SettingsRecordAtExit(SettingsRecord{}, WindowPosition{}, ModelProperties{}, Settings{});
+    TempFolder folder;
+    const std::filesystem::path path = folder.path() / "config" / "zeftool" / "Config.dat";
+    ASSERT_TRUE(WriteSettingsFile(path, SettingsRecordAtExit({}, {}, {}, {})));
     const std::vector<std::uint8_t> expected = {
         3,    0, 0, 0,   0,    0, 0,   0,   0, 0, 0, 0,
         1,    0, 0, 0,                                   // version, left, top, open-in-VTR
@@ -42,42 +27,37 @@ TEST(SettingsRecordTest, FirstRunWritesTheDefaultsAsTheseExactBytes) {
         0x20, 3, 0, 0,   0x58, 2, 0,   0,                // canvas 800 x 600
         0,    0, 0, 138, 72,   0, 238, 156, 0, 0, 0, 0,  // line, shadow, background, unused
         4,    0, 0, 0};                                  // line width
-    const auto bytes = EncodeSettingsRecord(atExit);
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), expected);
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {}), expected);
 }
 
 TEST(SettingsRecordTest, VersionDecidesWhichModelFieldsComeFromTheFile) {
-    struct Case {
+    const struct {
         std::int32_t version;
         bool modelFields;  // offsets 16 to 44
         bool lineWidth;
+    } cases[] = {
+        {INT_MIN, false, false}, {1, false, false},     {2, true, false},
+        {3, true, true},         {INT_MAX, true, true},
     };
-    const Case cases[] = {{INT_MIN, false, false}, {-1, false, false},   {0, false, false},
-                          {1, false, false},       {2, true, false},     {3, true, true},
-                          {4, true, true},         {INT_MAX, true, true}};
-    for (const Case& c : cases) {
+    // Every field differs from its default, so the record shows which came from the file.
+    const ModelProperties unusual{320, 240, 7, 9, {1, 2, 3}, {4, 5, 6}, {255, 0, 0}, 1, 11};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.version);
-        const SettingsRecord stored = Unusual(c.version);
+        const SettingsRecord stored{c.version, {-30, 1200}, 0, unusual, {0xAB, 0xCD, 0xEF}};
         const SettingsRecord read = DecodeSettingsRecord(EncodeSettingsRecord(stored));
-        EXPECT_EQ(read.version, c.version) << "the version stays as read until the exit";
-        EXPECT_EQ(read.window, stored.window);
-        EXPECT_EQ(read.openInVtr, stored.openInVtr);
-        EXPECT_EQ(read.unused, stored.unused);
-        ModelProperties expected = c.modelFields ? stored.properties : ModelProperties{};
-        expected.lineWidth = c.lineWidth ? stored.properties.lineWidth : 4;
-        EXPECT_EQ(read.properties, expected);
+        SettingsRecord expected = stored;
+        expected.properties = c.modelFields ? stored.properties : ModelProperties{};
+        expected.properties.lineWidth = c.lineWidth ? stored.properties.lineWidth : 4;
+        EXPECT_EQ(read, expected) << "the version stays as read until the exit";
     }
 }
 
 TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
-    const std::int32_t extremes[] = {INT_MIN, -1, 0, INT_MAX};
-    for (const std::int32_t value : extremes) {
+    for (const std::int32_t value : {INT_MIN, -1, 0, INT_MAX}) {
         SCOPED_TRACE(value);
-        SettingsRecord record = Unusual(3);
-        record.properties.canvasWidth = record.properties.canvasHeight = value;
-        record.properties.shakeStrength = record.properties.vtrSpeed = value;
-        record.properties.noShadow = record.properties.lineWidth = value;
-        record.openInVtr = value;
+        const SettingsRecord record{
+            3, {}, value, {value, value, value, value, {}, {}, {}, value, value}};
         test::FakeShell shell;
         Editor editor(shell, 1);
         ApplySettingsRecord(DecodeSettingsRecord(EncodeSettingsRecord(record)),
@@ -97,38 +77,21 @@ TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
 
 namespace fs = std::filesystem;
 
-// Failed writes keep the previous file by the atomic write's own rules.
-TEST(SettingsFileTest, AMissingFolderIsCreated) {
-    TempFolder folder;
-    const fs::path path = folder.path() / "config" / "zeftool" / "Config.dat";
-    const SettingsRecord written = Unusual(3);
-    ASSERT_TRUE(WriteSettingsFile(path, written));
-    const SettingsRecord read = ReadSettingsFile(path);
-    EXPECT_EQ(read.window, written.window);
-    EXPECT_EQ(read.properties, written.properties);
-}
-
 TEST(SettingsLocationTest, BesideAWritableExecutableElseInTheUsersConfigurationFolder) {
-    struct Case {
+    const struct {
         bool writable;
         const char* xdgConfigHome;
         const char* expected;
-    };
-    const Case cases[] = {
-        {true, "/xdg", "/opt/zef/Config.dat"},
-        {false, "/xdg", "/xdg/zeftool/Config.dat"},
-        {false, "", "/home/u/.config/zeftool/Config.dat"},
-        {false, "relative/xdg", "/home/u/.config/zeftool/Config.dat"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
+    } cases[] = {{true, "/xdg", "/opt/zef/Config.dat"},
+                 {false, "/xdg", "/xdg/zeftool/Config.dat"},
+                 {false, "relative/xdg", "/home/u/.config/zeftool/Config.dat"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(ChooseSettingsPath("/opt/zef", c.writable, c.xdgConfigHome, "/home/u"),
                   fs::path(c.expected));
     }
     // A packaged program run by the administrator leaves nothing in the system's folders.
-    for (const char* installed : {"/usr/bin", "/usr/bin/", "/usr/local/bin"}) {
-        EXPECT_TRUE(IsSystemProgramFolder(installed)) << installed;
-    }
+    EXPECT_TRUE(IsSystemProgramFolder("/usr/bin") && IsSystemProgramFolder("/usr/bin/") &&
+                IsSystemProgramFolder("/usr/local/bin"));
     EXPECT_FALSE(IsSystemProgramFolder("/opt/zef"));
     EXPECT_FALSE(IsSystemProgramFolder("/usr/bin/zef"));
 }
