@@ -11,7 +11,7 @@ PixelRect CentredCanvas(const MainLayout& layout, CanvasSize frame) {
 
 CanvasSize FitCanvas(Shell& shell, std::int32_t width, std::int32_t height) {
     const CanvasSize client = LimitCanvasSize(width, height, shell.CanvasClientSize());
-    shell.PlaceCanvas(CentredCanvas(shell.MainWindowLayout(), shell.CanvasFrameSize(client)));
+    shell.PlaceCanvas(CentredCanvas(shell.MainWindowLayout(), shell.CanvasWindowOuterSize(client)));
     return shell.CanvasClientSize();
 }
 

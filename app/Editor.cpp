@@ -20,7 +20,7 @@ Editor::Editor(Shell& shell, std::uint32_t seed)
       random_(seed),
       titleBar_(shell),
       statusTexts_(shell),
-      canvasInput_(model_, selection_, interaction_, random_, *this),
+      canvasInput_(model_, selection_, interaction_, random_, shell, *this),
       fileFlows_({model_, selection_, interaction_, exportOptions_, settings_, exportRunning_},
                  shell, *this) {}
 
@@ -172,7 +172,7 @@ void Editor::RefreshToolMode() {
 
 void Editor::UpdateCursor() {
     shell_.SetCursorShape(
-        CursorFor(interaction_.tool, selection_, shell_.IsCtrlDown(), shell_.IsShiftDown()));
+        CursorFor(interaction_.tool, selection_, shell_.CtrlHeld(), shell_.ShiftHeld()));
 }
 
 void Editor::NewModel() {
@@ -281,40 +281,8 @@ void Editor::ShowAbout() {
     shell_.RunDialog(DialogId::kAbout);
 }
 
-bool Editor::LeftButtonHeld() const {
-    return shell_.IsLeftButtonDown();
-}
-
-bool Editor::CtrlHeld() const {
-    return shell_.IsCtrlDown();
-}
-
-bool Editor::ShiftHeld() const {
-    return shell_.IsShiftDown();
-}
-
 bool Editor::VtrMode() const {
     return renderer_.VtrMode();
-}
-
-void Editor::ConfinePointerToCanvas() {
-    shell_.ConfinePointer(ConfineArea::kCanvasClient);
-}
-
-void Editor::ConfinePointerToWorkArea() {
-    shell_.ConfinePointer(ConfineArea::kMainBetweenBars);
-}
-
-void Editor::ReleasePointer() {
-    shell_.ReleasePointer();
-}
-
-CanvasPoint Editor::PointerScreenPosition() const {
-    return shell_.ScreenPointerPosition();
-}
-
-CanvasSize Editor::CanvasWindowOuterSize(CanvasSize client) const {
-    return shell_.CanvasFrameSize(client);
 }
 
 void Editor::UpdateSizePane() {

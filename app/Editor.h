@@ -123,15 +123,7 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     void ShowAbout() override;
 
     // What the canvas input asks.
-    bool LeftButtonHeld() const override;
-    bool CtrlHeld() const override;
-    bool ShiftHeld() const override;
     bool VtrMode() const override;
-    void ConfinePointerToCanvas() override;
-    void ConfinePointerToWorkArea() override;
-    void ReleasePointer() override;
-    CanvasPoint PointerScreenPosition() const override;
-    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override;
     void UpdateSizePane() override;
     void RefreshToolbarState() override;
     void ShowAppendOutOfMemory() override;

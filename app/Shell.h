@@ -6,8 +6,8 @@
 
 #include "Bitmap.h"
 #include "CanvasLimits.h"
+#include "CanvasWindow.h"
 #include "CommandId.h"
-#include "ConfineArea.h"
 #include "DialogId.h"
 #include "FileDialog.h"
 #include "InteractionState.h"
@@ -23,7 +23,7 @@ namespace zef {
 // Everything the user sees or is asked goes through this port: the main window with its
 // toolbar, status bar and canvas window, the message boxes and the dialogs, the pointer and
 // the keys. The desktop layer implements it; the tests use a recording fake.
-class Shell {
+class Shell : public CanvasWindow {
   public:
     virtual ~Shell() = default;
 
@@ -49,12 +49,11 @@ class Shell {
     // Runs a modal dialog owned by the main window; the canvas keeps animating behind it.
     virtual DialogResult RunDialog(DialogId dialog) = 0;
 
-    // The canvas window: its outer rectangle in the main window's client area, its client
-    // size, and the outer size a canvas window with a sizing border has for a client size.
+    // The canvas window: its outer rectangle in the main window's client area, and its client
+    // size.
     virtual MainLayout MainWindowLayout() = 0;
     virtual void PlaceCanvas(const PixelRect& rect) = 0;
     virtual CanvasSize CanvasClientSize() = 0;
-    virtual CanvasSize CanvasFrameSize(CanvasSize client) = 0;
 
     // Restores the main window from minimized or maximized and brings it to the front, also
     // when another program holds the foreground.
@@ -64,15 +63,9 @@ class Shell {
     // Ends the event loop; the program then shuts down.
     virtual void Quit() = 0;
 
-    // The pointer in canvas client coordinates, and in screen coordinates.
+    // The pointer in canvas client coordinates; the rest of the pointer and the keys are the
+    // canvas window's.
     virtual CanvasPoint PointerPosition() = 0;
-    virtual CanvasPoint ScreenPointerPosition() = 0;
-    // The state of the keys and the button at this moment, not at the time of an event.
-    virtual bool IsCtrlDown() = 0;
-    virtual bool IsShiftDown() = 0;
-    virtual bool IsLeftButtonDown() = 0;
-    virtual void ConfinePointer(ConfineArea area) = 0;
-    virtual void ReleasePointer() = 0;
 
     // Shows the top-left `visible` part of the finished frame in the canvas window.
     virtual void Present(const Bitmap& frame, CanvasSize visible) = 0;

@@ -33,15 +33,15 @@ class NullShell : public zef::Shell {
     zef::MainLayout MainWindowLayout() override { return {800, 650, 30, 20}; }
     void PlaceCanvas(const zef::PixelRect&) override {}
     zef::CanvasSize CanvasClientSize() override { return {800, 600}; }
-    zef::CanvasSize CanvasFrameSize(zef::CanvasSize client) override { return client; }
+    zef::CanvasSize CanvasWindowOuterSize(zef::CanvasSize client) const override { return client; }
     void BringToForeground() override {}
     void PumpOneEvent() override {}
     void Quit() override {}
     zef::CanvasPoint PointerPosition() override { return {400, 300}; }
-    zef::CanvasPoint ScreenPointerPosition() override { return {400, 300}; }
-    bool IsCtrlDown() override { return false; }
-    bool IsShiftDown() override { return false; }
-    bool IsLeftButtonDown() override { return false; }
+    zef::CanvasPoint PointerScreenPosition() const override { return {400, 300}; }
+    bool CtrlHeld() const override { return false; }
+    bool ShiftHeld() const override { return false; }
+    bool LeftButtonHeld() const override { return false; }
     void ConfinePointer(zef::ConfineArea) override {}
     void ReleasePointer() override {}
     void Present(const zef::Bitmap& frame, zef::CanvasSize) override {

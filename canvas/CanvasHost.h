@@ -1,30 +1,16 @@
 #pragma once
 
-#include "CanvasLimits.h"
-#include "InteractionState.h"
+#include <cstdint>
 
 namespace zef {
 
-// What the canvas input needs from the program around it: the input devices' state at this
-// moment, the pointer confinement, and the operations of the window and the editor it calls.
+// What the canvas input needs from the editor around it: the replay state and the operations
+// it calls.
 class CanvasHost {
   public:
     virtual ~CanvasHost() = default;
 
-    virtual bool LeftButtonHeld() const = 0;
-    virtual bool CtrlHeld() const = 0;
-    virtual bool ShiftHeld() const = 0;
     virtual bool VtrMode() const = 0;
-
-    // Keeps the pointer inside the canvas's client area until ReleasePointer.
-    virtual void ConfinePointerToCanvas() = 0;
-    // Keeps the pointer inside the main window's area between toolbar and status bar.
-    virtual void ConfinePointerToWorkArea() = 0;
-    virtual void ReleasePointer() = 0;
-    // The pointer in screen coordinates.
-    virtual CanvasPoint PointerScreenPosition() const = 0;
-    // The outer size of a canvas window with a sizing frame around a client area of `client`.
-    virtual CanvasSize CanvasWindowOuterSize(CanvasSize client) const = 0;
 
     virtual void UpdateCursor() = 0;
     virtual void UpdateTitle() = 0;

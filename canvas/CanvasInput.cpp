@@ -22,11 +22,12 @@ std::int64_t SquaredDistance(CanvasPoint a, CanvasPoint b) {
 }  // namespace
 
 CanvasInput::CanvasInput(Model& model, SelectionState& selection, InteractionState& interaction,
-                         Random& random, CanvasHost& host)
+                         Random& random, CanvasWindow& window, CanvasHost& host)
     : model_(model),
       selection_(selection),
       interaction_(interaction),
       random_(random),
+      window_(window),
       host_(host) {}
 
 void CanvasInput::SizeChanged(std::int32_t width, std::int32_t height) {
@@ -61,7 +62,7 @@ void CanvasInput::MouseMove() {
             interaction_.anchor = sample;
         }
     }
-    if (!host_.LeftButtonHeld()) {
+    if (!window_.LeftButtonHeld()) {
         LeftButtonUp();
     }
 }
@@ -71,7 +72,7 @@ void CanvasInput::LeftButtonDown() {
     if (host_.VtrMode() || interaction_.dragInProgress) {
         return;
     }
-    host_.ConfinePointerToCanvas();
+    window_.ConfinePointer(ConfineArea::kCanvasClient);
     const CanvasPoint sample = interaction_.cursorSample;
     if (selection_.scaleMode) {
         selection_.scaleCentreX = sample.x;
@@ -96,7 +97,7 @@ void CanvasInput::LeftButtonDown() {
                 break;
             case Tool::kRangeSelection:
                 interaction_.anchor = sample;
-                if (!host_.CtrlHeld() && !host_.ShiftHeld()) {
+                if (!window_.CtrlHeld() && !window_.ShiftHeld()) {
                     DeselectAll(model_, selection_);
                     host_.RefreshToolbarState();
                 }
@@ -110,7 +111,7 @@ void CanvasInput::LeftButtonDown() {
 
 void CanvasInput::LeftButtonUp() {
     host_.UpdateCursor();
-    host_.ReleasePointer();
+    window_.ReleasePointer();
     if (selection_.scaleMode) {
         ScaleSelection(model_, selection_);
         host_.TakeSnapshot();
@@ -147,7 +148,7 @@ void CanvasInput::EndDrag(CanvasPoint sample) {
             host_.TakeSnapshot();
             break;
         case Tool::kRangeSelection:
-            SelectInRectangle(model_, selection_, interaction_.anchor, sample, host_.ShiftHeld());
+            SelectInRectangle(model_, selection_, interaction_.anchor, sample, window_.ShiftHeld());
             host_.RefreshToolbarState();
             break;
     }
@@ -162,13 +163,13 @@ void CanvasInput::RightButtonDown() {
 void CanvasInput::FrameDragStarted() {
     DeselectAll(model_, selection_);
     host_.RefreshToolbarState();
-    host_.ConfinePointerToWorkArea();
-    interaction_.lastFrameDragCursor = host_.PointerScreenPosition();
+    window_.ConfinePointer(ConfineArea::kMainBetweenBars);
+    interaction_.lastFrameDragCursor = window_.PointerScreenPosition();
     selection_.moveAll = true;
 }
 
 FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
-    const CanvasSize largest = host_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    const CanvasSize largest = window_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
     if (std::int64_t{proposed.right} - proposed.left > largest.width) {
         proposed.right = proposed.left + largest.width;
     }
@@ -176,7 +177,7 @@ FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
         proposed.bottom = proposed.top + largest.height;
     }
     const CanvasPoint previous = interaction_.lastFrameDragCursor;
-    const CanvasPoint cursor = host_.PointerScreenPosition();
+    const CanvasPoint cursor = window_.PointerScreenPosition();
     if (DragsLeftEdge(edge)) {
         MoveSelection(model_, selection_, previous.x - cursor.x, 0);
         host_.PaintCanvas();
@@ -191,7 +192,7 @@ FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
 
 void CanvasInput::FrameDragEnded() {
     host_.FitCanvas(0, 0);
-    host_.ReleasePointer();
+    window_.ReleasePointer();
     host_.TakeSnapshot();
     selection_.moveAll = false;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "CanvasHost.h"
+#include "CanvasWindow.h"
 #include "InteractionState.h"
 #include "Model.h"
 #include "Random.h"
@@ -18,7 +19,7 @@ namespace zef {
 class CanvasInput {
   public:
     CanvasInput(Model& model, SelectionState& selection, InteractionState& interaction,
-                Random& random, CanvasHost& host);
+                Random& random, CanvasWindow& window, CanvasHost& host);
 
     // The canvas's client area now measures width x height.
     void SizeChanged(std::int32_t width, std::int32_t height);
@@ -45,6 +46,7 @@ class CanvasInput {
     SelectionState& selection_;
     InteractionState& interaction_;
     Random& random_;
+    CanvasWindow& window_;
     CanvasHost& host_;
 };
 

@@ -23,7 +23,7 @@ class CanvasEvents {
     virtual FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed) = 0;
     virtual void FrameDragEnded() = 0;
     // The pointer in screen coordinates, held to the confining area during a drag.
-    virtual CanvasPoint ScreenPointer() = 0;
+    virtual CanvasPoint PointerScreenPosition() const = 0;
 
   protected:
     ~CanvasEvents() = default;

@@ -103,7 +103,7 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
             frameDrag_ =
                 FrameDrag{*edge,
                           {topLeft.x(), topLeft.y(), topLeft.x() + width(), topLeft.y() + height()},
-                          events_.ScreenPointer()};
+                          events_.PointerScreenPosition()};
         }
         return;
     }
@@ -164,7 +164,7 @@ std::optional<FrameEdge> CanvasWidget::EdgeAt(QPoint position) const {
 // takes the rectangle the editor answers.
 void CanvasWidget::StepFrameDrag() {
     const FrameDrag& drag = *frameDrag_;
-    const CanvasPoint pointer = events_.ScreenPointer();
+    const CanvasPoint pointer = events_.PointerScreenPosition();
     const CanvasPoint travel{pointer.x - drag.startPointer.x, pointer.y - drag.startPointer.y};
     const FrameRect proposed =
         DraggedFrame(drag.edge, drag.startRect, travel, kMinCanvasSide + 2 * kBorder);

@@ -61,7 +61,7 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
 
     toolbarHeight_ = toolbar_->sizeHint().height();
     statusBarHeight_ = statusPanes_->sizeHint().height();
-    const CanvasSize largest = CanvasFrameSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    const CanvasSize largest = CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
     setFixedSize(largest.width, toolbarHeight_ + largest.height + statusBarHeight_);
     canvas_->setGeometry(0, toolbarHeight_, largest.width, largest.height);
 
@@ -206,10 +206,6 @@ CanvasSize MainWindow::CanvasClientSize() {
     return canvas_->ClientSize();
 }
 
-CanvasSize MainWindow::CanvasFrameSize(CanvasSize client) {
-    return {client.width + 2 * CanvasWidget::kBorder, client.height + 2 * CanvasWidget::kBorder};
-}
-
 void MainWindow::BringToForeground() {
     if (isMinimized()) {
         showNormal();
@@ -242,7 +238,7 @@ CanvasPoint MainWindow::PointerPosition() {
     return {pointer.x(), pointer.y()};
 }
 
-CanvasPoint MainWindow::ScreenPointerPosition() {
+CanvasPoint MainWindow::PointerScreenPosition() const {
     const QPoint pointer = QCursor::pos();
     if (confinedTo_ == ConfineArea::kCanvasClient) {
         return Clamped(pointer, canvas_->GlobalClientRect());
@@ -253,16 +249,16 @@ CanvasPoint MainWindow::ScreenPointerPosition() {
     return {pointer.x(), pointer.y()};
 }
 
-bool MainWindow::IsCtrlDown() {
+bool MainWindow::LeftButtonHeld() const {
+    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+}
+
+bool MainWindow::CtrlHeld() const {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
 }
 
-bool MainWindow::IsShiftDown() {
+bool MainWindow::ShiftHeld() const {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-}
-
-bool MainWindow::IsLeftButtonDown() {
-    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
 }
 
 void MainWindow::ConfinePointer(ConfineArea area) {
@@ -277,6 +273,10 @@ void MainWindow::ReleasePointer() {
         confinedTo_.reset();
         canvas_->releaseMouse();
     }
+}
+
+CanvasSize MainWindow::CanvasWindowOuterSize(CanvasSize client) const {
+    return {client.width + 2 * CanvasWidget::kBorder, client.height + 2 * CanvasWidget::kBorder};
 }
 
 void MainWindow::Present(const Bitmap& frame, CanvasSize visible) {
@@ -367,10 +367,6 @@ FrameRect MainWindow::FrameDragStep(FrameEdge edge, FrameRect proposed) {
 
 void MainWindow::FrameDragEnded() {
     Guarded([this] { editor_.FrameDragEnded(); });
-}
-
-CanvasPoint MainWindow::ScreenPointer() {
-    return ScreenPointerPosition();
 }
 
 void MainWindow::BuildToolbar() {

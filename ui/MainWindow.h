@@ -80,17 +80,18 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     MainLayout MainWindowLayout() override;
     void PlaceCanvas(const PixelRect& rect) override;
     CanvasSize CanvasClientSize() override;
-    CanvasSize CanvasFrameSize(CanvasSize client) override;
     void BringToForeground() override;
     void PumpOneEvent() override;
     void Quit() override;
     CanvasPoint PointerPosition() override;
-    CanvasPoint ScreenPointerPosition() override;
-    bool IsCtrlDown() override;
-    bool IsShiftDown() override;
-    bool IsLeftButtonDown() override;
+    // The canvas window of the Shell; the pointer on the screen is also the canvas's query.
+    bool LeftButtonHeld() const override;
+    bool CtrlHeld() const override;
+    bool ShiftHeld() const override;
+    CanvasPoint PointerScreenPosition() const override;
     void ConfinePointer(ConfineArea area) override;
     void ReleasePointer() override;
+    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override;
     void Present(const Bitmap& frame, CanvasSize visible) override;
 
   protected:
@@ -114,7 +115,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void FrameDragStarted() override;
     FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed) override;
     void FrameDragEnded() override;
-    CanvasPoint ScreenPointer() override;
 
     void BuildToolbar();
     void BuildAccelerators();

@@ -42,7 +42,7 @@ class FakeShell : public Shell {
     CanvasSize CanvasClientSize() override {
         return {canvasRect.width - 2 * kBorder, canvasRect.height - 2 * kBorder};
     }
-    CanvasSize CanvasFrameSize(CanvasSize client) override {
+    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override {
         return {client.width + 2 * kBorder, client.height + 2 * kBorder};
     }
     void BringToForeground() override { ++foregrounds; }
@@ -50,10 +50,10 @@ class FakeShell : public Shell {
     void Quit() override { ++quits; }
     CanvasPoint PointerPosition() override { return pointer; }
     // The canvas client area starts at (100, 50) on the screen.
-    CanvasPoint ScreenPointerPosition() override { return {pointer.x + 100, pointer.y + 50}; }
-    bool IsCtrlDown() override { return ctrl; }
-    bool IsShiftDown() override { return false; }
-    bool IsLeftButtonDown() override { return leftButton; }
+    CanvasPoint PointerScreenPosition() const override { return {pointer.x + 100, pointer.y + 50}; }
+    bool CtrlHeld() const override { return ctrl; }
+    bool ShiftHeld() const override { return false; }
+    bool LeftButtonHeld() const override { return leftButton; }
     void ConfinePointer(ConfineArea area) override { confinedTo = area; }
     void ReleasePointer() override { confinedTo.reset(); }
     void Present(const Bitmap&, CanvasSize visible) override { lastPresented = visible; }

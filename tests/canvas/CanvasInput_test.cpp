@@ -18,7 +18,7 @@ using test::P;
 using test::S;
 
 // Stands for the window: records every call by name; the left button is held, no modifier key.
-class CanvasInputTest : public ::testing::Test, public CanvasHost {
+class CanvasInputTest : public ::testing::Test, public CanvasWindow, public CanvasHost {
   protected:
     // Sends the event with the pointer sampled at `at`.
     void Send(void (CanvasInput::*event)(), CanvasPoint at) {
@@ -34,8 +34,7 @@ class CanvasInputTest : public ::testing::Test, public CanvasHost {
     bool CtrlHeld() const override { return false; }
     bool ShiftHeld() const override { return false; }
     bool VtrMode() const override { return false; }
-    void ConfinePointerToCanvas() override { calls.push_back("ConfinePointerToCanvas"); }
-    void ConfinePointerToWorkArea() override { calls.push_back("ConfinePointerToWorkArea"); }
+    void ConfinePointer(ConfineArea) override { calls.push_back("ConfinePointer"); }
     void ReleasePointer() override { calls.push_back("ReleasePointer"); }
     CanvasPoint PointerScreenPosition() const override { return pointer; }
     CanvasSize CanvasWindowOuterSize(CanvasSize client) const override {
@@ -58,7 +57,7 @@ class CanvasInputTest : public ::testing::Test, public CanvasHost {
     SelectionState selection;
     InteractionState interaction;
     Random random{9};
-    CanvasInput input{model, selection, interaction, random, *this};
+    CanvasInput input{model, selection, interaction, random, *this, *this};
 };
 
 TEST_F(CanvasInputTest, StraightLineTakesARightClickCornerAtEachNewPlace) {
