@@ -3,50 +3,51 @@
 #include <array>
 
 #include "AppTexts.h"
+#include "Editor.h"
 #include "InteractionState.h"
 
 namespace zef {
 
 namespace {
 
-using T = CommandTarget;
+using E = Editor;
 using G = CommandGuard;
 using C = CommandId;
 
 constexpr std::array<Command, kCommandCount> kCommands{{
-    {C::kNewModel, texts::kTipNew, G::kAlways, [](T& t) { t.NewModel(); }},
-    {C::kOpen, texts::kTipOpen, G::kAlways, [](T& t) { t.Open(); }},
+    {C::kNewModel, texts::kTipNew, G::kAlways, [](E& e) { e.NewModel(); }},
+    {C::kOpen, texts::kTipOpen, G::kAlways, [](E& e) { e.Open(); }},
     {C::kStraightLine, texts::kTipStraightLine, G::kAlways,
-     [](T& t) { t.SelectTool(Tool::kStraightLine); }},
-    {C::kCurve, texts::kTipCurve, G::kAlways, [](T& t) { t.SelectTool(Tool::kCurve); }},
-    {C::kSave, texts::kTipSave, G::kAlways, [](T& t) { t.Save(); }},
-    {C::kMove, texts::kTipMove, G::kRangeToolWithSelection, [](T& t) { t.ToggleMoveMode(); }},
-    {C::kScale, texts::kTipScale, G::kRangeToolWithSelection, [](T& t) { t.ToggleScaleMode(); }},
-    {C::kVtr, texts::kTipVtr, G::kAlways, [](T& t) { t.ToggleVtrMode(); }},
-    {C::kAbout, texts::kTipAbout, G::kAlways, [](T& t) { t.ShowAbout(); }},
-    {C::kSettings, texts::kTipSettings, G::kAlways, [](T& t) { t.ShowSettings(); }},
-    {C::kRemoveLastLine, texts::kTipRemoveLastLine, G::kAlways, [](T& t) { t.RemoveLastLine(); }},
-    {C::kSaveAs, texts::kTipSaveAs, G::kAlways, [](T& t) { t.SaveAs(); }},
-    {C::kGifExport, texts::kTipGifExport, G::kAlways, [](T& t) { t.ExportGif(); }},
-    {C::kBmpExport, texts::kTipBmpExport, G::kAlways, [](T& t) { t.ExportBmp(); }},
-    {C::kProperties, texts::kTipProperties, G::kAlways, [](T& t) { t.ShowProperties(); }},
-    {C::kShaking, texts::kTipShaking, G::kAlways, [](T& t) { t.ToggleShaking(); }},
-    {C::kRectangle, texts::kTipRectangle, G::kAlways, [](T& t) { t.SelectTool(Tool::kRectangle); }},
-    {C::kEllipse, texts::kTipEllipse, G::kAlways, [](T& t) { t.SelectTool(Tool::kEllipse); }},
+     [](E& e) { e.SelectTool(Tool::kStraightLine); }},
+    {C::kCurve, texts::kTipCurve, G::kAlways, [](E& e) { e.SelectTool(Tool::kCurve); }},
+    {C::kSave, texts::kTipSave, G::kAlways, [](E& e) { e.Save(); }},
+    {C::kMove, texts::kTipMove, G::kRangeToolWithSelection, [](E& e) { e.ToggleMoveMode(); }},
+    {C::kScale, texts::kTipScale, G::kRangeToolWithSelection, [](E& e) { e.ToggleScaleMode(); }},
+    {C::kVtr, texts::kTipVtr, G::kAlways, [](E& e) { e.ToggleVtrMode(); }},
+    {C::kAbout, texts::kTipAbout, G::kAlways, [](E& e) { e.ShowAbout(); }},
+    {C::kSettings, texts::kTipSettings, G::kAlways, [](E& e) { e.ShowSettings(); }},
+    {C::kRemoveLastLine, texts::kTipRemoveLastLine, G::kAlways, [](E& e) { e.RemoveLastLine(); }},
+    {C::kSaveAs, texts::kTipSaveAs, G::kAlways, [](E& e) { e.SaveAs(); }},
+    {C::kGifExport, texts::kTipGifExport, G::kAlways, [](E& e) { e.ExportGif(); }},
+    {C::kBmpExport, texts::kTipBmpExport, G::kAlways, [](E& e) { e.ExportBmp(); }},
+    {C::kProperties, texts::kTipProperties, G::kAlways, [](E& e) { e.ShowProperties(); }},
+    {C::kShaking, texts::kTipShaking, G::kAlways, [](E& e) { e.ToggleShaking(); }},
+    {C::kRectangle, texts::kTipRectangle, G::kAlways, [](E& e) { e.SelectTool(Tool::kRectangle); }},
+    {C::kEllipse, texts::kTipEllipse, G::kAlways, [](E& e) { e.SelectTool(Tool::kEllipse); }},
     {C::kFilledRectangle, texts::kTipFilledRectangle, G::kAlways,
-     [](T& t) { t.SelectTool(Tool::kFilledRectangle); }},
+     [](E& e) { e.SelectTool(Tool::kFilledRectangle); }},
     {C::kFilledEllipse, texts::kTipFilledEllipse, G::kAlways,
-     [](T& t) { t.SelectTool(Tool::kFilledEllipse); }},
-    {C::kRangeSelection, texts::kTipRangeSelection, G::kAlways, [](T& t) { t.SelectRangeTool(); }},
-    {C::kSelectAll, texts::kTipSelectAll, G::kVtrIdle, [](T& t) { t.SelectAll(); }},
-    {C::kDeselect, texts::kTipDeselect, G::kVtrIdle, [](T& t) { t.SelectRangeTool(); }},
-    {C::kInvertSelection, texts::kTipInvert, G::kVtrIdle, [](T& t) { t.InvertSelection(); }},
+     [](E& e) { e.SelectTool(Tool::kFilledEllipse); }},
+    {C::kRangeSelection, texts::kTipRangeSelection, G::kAlways, [](E& e) { e.SelectRangeTool(); }},
+    {C::kSelectAll, texts::kTipSelectAll, G::kVtrIdle, [](E& e) { e.SelectAll(); }},
+    {C::kDeselect, texts::kTipDeselect, G::kVtrIdle, [](E& e) { e.SelectRangeTool(); }},
+    {C::kInvertSelection, texts::kTipInvert, G::kVtrIdle, [](E& e) { e.InvertSelection(); }},
     {C::kDeleteSelection, texts::kTipDelete, G::kRangeToolWithSelection,
-     [](T& t) { t.DeleteSelectedSegments(); }},
-    {C::kUndo, texts::kTipUndo, G::kVtrIdle, [](T& t) { t.Undo(); }},
-    {C::kRedo, texts::kTipRedo, G::kVtrIdle, [](T& t) { t.Redo(); }},
+     [](E& e) { e.DeleteSelectedSegments(); }},
+    {C::kUndo, texts::kTipUndo, G::kVtrIdle, [](E& e) { e.Undo(); }},
+    {C::kRedo, texts::kTipRedo, G::kVtrIdle, [](E& e) { e.Redo(); }},
     {C::kStraighten, texts::kTipStraighten, G::kRangeToolWithSelection,
-     [](T& t) { t.StraightenSelection(); }},
+     [](E& e) { e.StraightenSelection(); }},
 }};
 
 // The table is indexed by id.

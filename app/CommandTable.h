@@ -1,10 +1,11 @@
 #pragma once
 
 #include "CommandId.h"
-#include "CommandTarget.h"
 #include "InteractionState.h"
 
 namespace zef {
+
+class Editor;
 
 // What must hold for a command to run.
 enum class CommandGuard {
@@ -26,7 +27,7 @@ struct Command {
     CommandId id;
     const char* tooltip;
     CommandGuard guard;
-    void (*run)(CommandTarget& target);
+    void (*run)(Editor& editor);
 };
 
 const Command& FindCommand(CommandId id);

@@ -7,7 +7,6 @@
 #include "CanvasHost.h"
 #include "CanvasInput.h"
 #include "CommandId.h"
-#include "CommandTarget.h"
 #include "EditCommands.h"
 #include "EditorOperations.h"
 #include "ExportOptions.h"
@@ -32,7 +31,7 @@ namespace zef {
 // its replay state, the export options, the settings and the export-running flag, and routes
 // the events of the user interface to the units that do the work. Everything it shows or
 // asks goes through the Shell.
-class Editor : private CommandTarget, private CanvasHost, private EditorOperations {
+class Editor : private CanvasHost, private EditorOperations {
   public:
     Editor(Shell& shell, std::uint32_t seed);
     Editor(const Editor&) = delete;
@@ -46,6 +45,29 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
 
     // A toolbar button or a key; does nothing unless the command's guard holds.
     void Command(CommandId id);
+    // The commands, as the command table runs them once their guards hold.
+    void NewModel();
+    void Open();
+    void Save();
+    void SaveAs();
+    void SelectTool(Tool tool);  // a drawing tool
+    void SelectRangeTool();      // the range selection tool, selection cleared
+    void SelectAll();
+    void InvertSelection();
+    void ToggleMoveMode();
+    void ToggleScaleMode();
+    void ToggleVtrMode();
+    void ToggleShaking();
+    void DeleteSelectedSegments();
+    void StraightenSelection();
+    void RemoveLastLine();
+    void Undo();
+    void Redo();
+    void ExportGif();
+    void ExportBmp();
+    void ShowProperties();
+    void ShowSettings();
+    void ShowAbout();
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();
@@ -98,30 +120,6 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     bool NewModelMarker() const { return fileFlows_.NewModelMarker(); }
 
   private:
-    // The commands.
-    void NewModel() override;
-    void Open() override;
-    void Save() override;
-    void SaveAs() override;
-    void SelectTool(Tool tool) override;
-    void SelectRangeTool() override;
-    void SelectAll() override;
-    void InvertSelection() override;
-    void ToggleMoveMode() override;
-    void ToggleScaleMode() override;
-    void ToggleVtrMode() override;
-    void ToggleShaking() override;
-    void DeleteSelectedSegments() override;
-    void StraightenSelection() override;
-    void RemoveLastLine() override;
-    void Undo() override;
-    void Redo() override;
-    void ExportGif() override;
-    void ExportBmp() override;
-    void ShowProperties() override;
-    void ShowSettings() override;
-    void ShowAbout() override;
-
     // What the canvas input asks.
     bool VtrMode() const override;
     void UpdateSizePane() override;
