@@ -4,7 +4,6 @@
 #include <span>
 #include <string>
 
-#include "CanvasHost.h"
 #include "CanvasInput.h"
 #include "CommandId.h"
 #include "EditCommands.h"
@@ -31,7 +30,7 @@ namespace zef {
 // its replay state, the export options, the settings and the export-running flag, and routes
 // the events of the user interface to the units that do the work. Everything it shows or
 // asks goes through the Shell.
-class Editor : private CanvasHost, private EditorOperations {
+class Editor : private EditorOperations {
   public:
     Editor(Shell& shell, std::uint32_t seed);
     Editor(const Editor&) = delete;

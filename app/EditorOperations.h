@@ -1,23 +1,19 @@
 #pragma once
 
-#include <cstdint>
-
+#include "CanvasHost.h"
 #include "HistorySnapshot.h"
 
 namespace zef {
 
-// The operations of the editor that its units call back: the file flows and undo and redo.
-class EditorOperations {
+// The operations of the editor that its units call back: besides what the canvas input calls,
+// what the file flows, undo and redo and the properties dialog call.
+class EditorOperations : public CanvasHost {
   public:
-    virtual ~EditorOperations() = default;
-
     // Re-creates the pens and brushes of the three colour slots from the model's colours and
     // line width.
     virtual void ApplyColourSlots() = 0;
-    virtual void FitCanvas(std::int32_t width, std::int32_t height) = 0;
-    virtual void PaintCanvas() = 0;
+    // Shows the tool mode in the status bar and the toolbar, and the cursor that goes with it.
     virtual void RefreshToolMode() = 0;
-    virtual void UpdateTitle() = 0;
     // The model now is a file just read, or a new untitled model: it starts a document of
     // that name in the history, unmodified, and the caption shows it.
     virtual void StartDocument(DocumentIdentity identity) = 0;
