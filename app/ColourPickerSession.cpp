@@ -1,7 +1,6 @@
 #include "ColourPickerSession.h"
 
 #include "ColourSlot.h"
-#include "Editor.h"
 #include "UnsignedNumber.h"
 
 namespace zef {
@@ -32,10 +31,11 @@ Colour SwatchColour(int index) {
             kLevels[static_cast<std::size_t>(index / 9)]};
 }
 
-ColourPickerSession::ColourPickerSession(Editor& editor, int slot)
-    : editor_(editor),
+ColourPickerSession::ColourPickerSession(ModelProperties& properties, Renderer& renderer, int slot)
+    : properties_(properties),
+      renderer_(renderer),
       slot_(slot),
-      starting_(SlotColour(editor.model().properties, slot)),
+      starting_(SlotColour(properties, slot)),
       working_(starting_) {}
 
 std::uint8_t ColourPickerSession::Value(Channel channel) const {
@@ -67,8 +67,8 @@ void ColourPickerSession::PickSwatch(int index) {
 }
 
 void ColourPickerSession::PreviewPainted() {
-    editor_.SetColourSlot(slot_, working_.red, working_.green, working_.blue,
-                          editor_.model().properties.lineWidth);
+    renderer_.SetColourSlot(properties_, slot_, working_.red, working_.green, working_.blue,
+                            properties_.lineWidth);
 }
 
 void ColourPickerSession::Cancel() {

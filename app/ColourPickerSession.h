@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "Colour.h"
+#include "ModelProperties.h"
+#include "Renderer.h"
 
 namespace zef {
-
-class Editor;
 
 // The 27 swatches of the colour picker, nine to a row: swatch i has the red L[i mod 3], the
 // green L[(i div 3) mod 3] and the blue L[i div 9] with L = {0, 127, 255}.
@@ -20,13 +20,13 @@ Colour SwatchColour(int index);
 enum class Channel { kRed, kGreen, kBlue };
 inline constexpr std::array<Channel, 3> kChannels{Channel::kRed, Channel::kGreen, Channel::kBlue};
 
-// One run of the colour picker on a colour slot of the editor's model. The working colour is
+// One run of the colour picker on a colour slot of the model properties. The working colour is
 // applied to the slot whenever the preview is painted, so the canvas shows it at once; Cancel
 // puts the colour the picker started with back into the working colour. The caller applies
 // the working colour to the slot once more after the picker closed, whichever way.
 class ColourPickerSession {
   public:
-    ColourPickerSession(Editor& editor, int slot);
+    ColourPickerSession(ModelProperties& properties, Renderer& renderer, int slot);
 
     Colour Working() const { return working_; }
     std::uint8_t Value(Channel channel) const;
@@ -46,7 +46,8 @@ class ColourPickerSession {
     void Cancel();
 
   private:
-    Editor& editor_;
+    ModelProperties& properties_;
+    Renderer& renderer_;
     const int slot_;
     const Colour starting_;
     Colour working_;

@@ -281,6 +281,10 @@ void Editor::ShowAbout() {
     shell_.RunDialog(DialogId::kAbout);
 }
 
+PropertiesSession Editor::OpenPropertiesSession() {
+    return {model_.properties, renderer_, *this, fileFlows_.NewModelMarker()};
+}
+
 bool Editor::VtrMode() const {
     return renderer_.VtrMode();
 }

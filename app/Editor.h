@@ -14,6 +14,7 @@
 #include "InteractionState.h"
 #include "Key.h"
 #include "Model.h"
+#include "PropertiesSession.h"
 #include "Random.h"
 #include "RecoveryKeeper.h"
 #include "Renderer.h"
@@ -67,6 +68,8 @@ class Editor : private EditorOperations {
     void ShowProperties();
     void ShowSettings();
     void ShowAbout();
+    // One run of the properties dialog on the model and the pens.
+    PropertiesSession OpenPropertiesSession();
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();

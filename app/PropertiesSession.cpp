@@ -5,7 +5,6 @@
 
 #include "CanvasLimits.h"
 #include "DialogTexts.h"
-#include "Editor.h"
 #include "UnsignedNumber.h"
 
 namespace zef {
@@ -56,11 +55,16 @@ std::string_view MessageFor(PropertiesVerdict verdict) {
     return {};
 }
 
-PropertiesSession::PropertiesSession(Editor& editor)
-    : editor_(editor), opened_(editor.model().properties), forNewModel_(editor.NewModelMarker()) {}
+PropertiesSession::PropertiesSession(ModelProperties& properties, Renderer& renderer,
+                                     EditorOperations& editor, bool forNewModel)
+    : properties_(properties),
+      renderer_(renderer),
+      editor_(editor),
+      opened_(properties),
+      forNewModel_(forNewModel) {}
 
 PropertiesControls PropertiesSession::Controls() const {
-    return ControlsFor(editor_.model().properties, opened_.canvasWidth, opened_.canvasHeight);
+    return ControlsFor(properties_, opened_.canvasWidth, opened_.canvasHeight);
 }
 
 std::string_view PropertiesSession::Caption() const {
@@ -68,43 +72,45 @@ std::string_view PropertiesSession::Caption() const {
 }
 
 void PropertiesSession::SetLineWidthPosition(int position) {
-    const ModelProperties& properties = editor_.model().properties;
     const std::int32_t width = LineWidthAt(position);
-    editor_.model().properties.lineWidth = width;
-    editor_.SetColourSlot(kLineSlot, properties.lineColour.red, properties.lineColour.green,
-                          properties.lineColour.blue, width);
-    editor_.SetColourSlot(kShadowSlot, properties.shadowColour.red, properties.shadowColour.green,
-                          properties.shadowColour.blue, width);
+    properties_.lineWidth = width;
+    const Colour line = properties_.lineColour;
+    const Colour shadow = properties_.shadowColour;
+    renderer_.SetColourSlot(properties_, kLineSlot, line.red, line.green, line.blue, width);
+    renderer_.SetColourSlot(properties_, kShadowSlot, shadow.red, shadow.green, shadow.blue, width);
 }
 
 void PropertiesSession::SetShakePosition(int position) {
-    editor_.model().properties.shakeStrength = position;
+    properties_.shakeStrength = position;
 }
 
 void PropertiesSession::SetSpeedPosition(int position) {
-    editor_.model().properties.vtrSpeed = position;
-    if (!editor_.renderer().VtrMode()) {
-        editor_.renderer().StartReplay();
+    properties_.vtrSpeed = position;
+    if (!renderer_.VtrMode()) {
+        renderer_.StartReplay();
     }
 }
 
 void PropertiesSession::SetNoShadow(bool noShadow) {
-    editor_.model().properties.noShadow = noShadow ? 1 : 0;
+    properties_.noShadow = noShadow ? 1 : 0;
 }
 
 Colour PropertiesSession::SlotColour(int slot) const {
-    return zef::SlotColour(editor_.model().properties, slot);
+    return zef::SlotColour(properties_, slot);
+}
+
+ColourPickerSession PropertiesSession::OpenColourPicker(int slot) const {
+    return {properties_, renderer_, slot};
 }
 
 void PropertiesSession::SetSlotColour(int slot, Colour colour) {
-    editor_.SetColourSlot(slot, colour.red, colour.green, colour.blue,
-                          editor_.model().properties.lineWidth);
+    renderer_.SetColourSlot(properties_, slot, colour.red, colour.green, colour.blue,
+                            properties_.lineWidth);
 }
 
 void PropertiesSession::UseAutomaticShadowColour() {
-    const ModelProperties& properties = editor_.model().properties;
     SetSlotColour(kShadowSlot,
-                  AutomaticShadowColour(properties.lineColour, properties.backgroundColour));
+                  AutomaticShadowColour(properties_.lineColour, properties_.backgroundColour));
 }
 
 void PropertiesSession::UseStandardColourScheme() {
@@ -115,7 +121,7 @@ void PropertiesSession::UseStandardColourScheme() {
 
 PropertiesControls PropertiesSession::UseDefaultSettings() {
     PutInForce(kDefaults);
-    return ControlsFor(editor_.model().properties, kDefaults.canvasWidth, kDefaults.canvasHeight);
+    return ControlsFor(properties_, kDefaults.canvasWidth, kDefaults.canvasHeight);
 }
 
 PropertiesVerdict PropertiesSession::Ok(std::string_view width, std::string_view height) {
@@ -141,18 +147,17 @@ void PropertiesSession::Cancel() {
 }
 
 void PropertiesSession::PutInForce(const ModelProperties& source) {
-    ModelProperties& properties = editor_.model().properties;
-    properties.shakeStrength = source.shakeStrength;
-    properties.vtrSpeed = source.vtrSpeed;
-    properties.noShadow = source.noShadow;
-    properties.lineWidth = source.lineWidth;
+    properties_.shakeStrength = source.shakeStrength;
+    properties_.vtrSpeed = source.vtrSpeed;
+    properties_.noShadow = source.noShadow;
+    properties_.lineWidth = source.lineWidth;
     SetSlotColour(kLineSlot, source.lineColour);
     SetSlotColour(kShadowSlot, source.shadowColour);
     SetSlotColour(kBackgroundSlot, source.backgroundColour);
 }
 
 void PropertiesSession::StopReplay() {
-    editor_.renderer().StopReplay();
+    renderer_.StopReplay();
     editor_.RefreshToolMode();
 }
 

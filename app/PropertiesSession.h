@@ -5,12 +5,13 @@
 #include <string_view>
 
 #include "Colour.h"
+#include "ColourPickerSession.h"
 #include "ColourSlot.h"
+#include "EditorOperations.h"
 #include "ModelProperties.h"
+#include "Renderer.h"
 
 namespace zef {
-
-class Editor;
 
 // The trackbar ranges of the properties dialog.
 inline constexpr int kLineWidthPositionMax = 8;
@@ -50,15 +51,16 @@ enum class PropertiesVerdict { kAccepted, kWidthOutOfRange, kHeightOutOfRange };
 // The message OK shows for a refused size; empty for kAccepted.
 std::string_view MessageFor(PropertiesVerdict verdict);
 
-// One run of the model properties dialog on the editor's model. Trackbar and colour changes
-// take effect on the model at once, so the canvas shows them while the dialog is open; the
-// canvas size takes effect only on OK; Cancel puts everything else back as it was when the
-// dialog opened. While the editor makes a new model, Cancel is not offered: closing the
-// dialog in any way means OK.
+// One run of the model properties dialog on the editor's model properties and the renderer's
+// pens. Trackbar and colour changes take effect on the model at once, so the canvas shows them
+// while the dialog is open; the canvas size takes effect only on OK; Cancel puts everything
+// else back as it was when the dialog opened. While the editor makes a new model, Cancel is
+// not offered: closing the dialog in any way means OK.
 class PropertiesSession {
   public:
     // Opens the dialog: copies what Cancel restores.
-    explicit PropertiesSession(Editor& editor);
+    PropertiesSession(ModelProperties& properties, Renderer& renderer, EditorOperations& editor,
+                      bool forNewModel);
 
     // The controls on opening, the size edits holding the canvas size.
     PropertiesControls Controls() const;
@@ -75,6 +77,8 @@ class PropertiesSession {
 
     void SetNoShadow(bool noShadow);
     Colour SlotColour(int slot) const;
+    // The colour picker on a slot; what it picked is the slot's colour after SetSlotColour.
+    ColourPickerSession OpenColourPicker(int slot) const;
     // A slot's colour chosen in the colour picker, applied at the current line width.
     void SetSlotColour(int slot, Colour colour);
     void UseAutomaticShadowColour();
@@ -95,7 +99,9 @@ class PropertiesSession {
     void PutInForce(const ModelProperties& source);
     void StopReplay();
 
-    Editor& editor_;
+    ModelProperties& properties_;
+    Renderer& renderer_;
+    EditorOperations& editor_;
     const ModelProperties opened_;
     const bool forNewModel_;
 };

@@ -15,8 +15,10 @@ QColor ToQColor(Colour colour) {
 
 }  // namespace
 
-ColourPickerDialog::ColourPickerDialog(Editor& editor, int slot, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::ColourPickerDialog>()), session_(editor, slot) {
+ColourPickerDialog::ColourPickerDialog(ColourPickerSession session, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::ColourPickerDialog>()),
+      session_(std::move(session)) {
     ui_->setupUi(this);
     sliders_ = {ui_->redSlider, ui_->greenSlider, ui_->blueSlider};
     edits_ = {ui_->redEdit, ui_->greenEdit, ui_->blueEdit};

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "ColourPickerSession.h"
-#include "Editor.h"
 
 class QLineEdit;
 class QSlider;
@@ -25,7 +24,7 @@ class ColourPickerDialog : public QDialog {
     Q_OBJECT
 
   public:
-    ColourPickerDialog(Editor& editor, int slot, QWidget* parent);
+    ColourPickerDialog(ColourPickerSession session, QWidget* parent);
     ~ColourPickerDialog() override;
 
     Colour Working() const { return session_.Working(); }

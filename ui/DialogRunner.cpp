@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "BmpExportDialog.h"
+#include "Editor.h"
 #include "GifExportDialog.h"
 #include "PropertiesDialog.h"
 #include "SettingsDialog.h"
@@ -27,7 +28,7 @@ DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Edito
             return Run(settings);
         }
         case DialogId::kProperties: {
-            PropertiesDialog properties(editor, &owner);
+            PropertiesDialog properties(editor.OpenPropertiesSession(), &owner);
             return Run(properties);
         }
         case DialogId::kGifExport: {

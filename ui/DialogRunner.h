@@ -3,7 +3,11 @@
 #include <QWidget>
 
 #include "DialogId.h"
-#include "Editor.h"
+#include "Shell.h"
+
+namespace zef {
+class Editor;
+}
 
 namespace zef::ui {
 

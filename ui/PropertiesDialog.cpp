@@ -9,11 +9,8 @@
 
 namespace zef::ui {
 
-PropertiesDialog::PropertiesDialog(Editor& editor, QWidget* parent)
-    : QDialog(parent),
-      editor_(editor),
-      ui_(std::make_unique<Ui::PropertiesDialog>()),
-      session_(editor) {
+PropertiesDialog::PropertiesDialog(PropertiesSession session, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::PropertiesDialog>()), session_(std::move(session)) {
     ui_->setupUi(this);
     ui_->lineWidthSlider->setRange(0, kLineWidthPositionMax);
     ui_->shakeSlider->setRange(kShakePositionMin, kShakePositionMax);
@@ -110,7 +107,7 @@ void PropertiesDialog::ShowSwatches() {
 }
 
 void PropertiesDialog::ChangeColour(int slot) {
-    ColourPickerDialog picker(editor_, slot, this);
+    ColourPickerDialog picker(session_.OpenColourPicker(slot), this);
     picker.exec();
     session_.SetSlotColour(slot, picker.Working());
     ShowSwatches();

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <memory>
 
-#include "Editor.h"
 #include "PropertiesSession.h"
 
 namespace Ui {
@@ -19,7 +18,7 @@ class PropertiesDialog : public QDialog {
     Q_OBJECT
 
   public:
-    PropertiesDialog(Editor& editor, QWidget* parent);
+    PropertiesDialog(PropertiesSession session, QWidget* parent);
     ~PropertiesDialog() override;
 
     void accept() override;
@@ -30,7 +29,6 @@ class PropertiesDialog : public QDialog {
     void ShowSwatches();
     void ChangeColour(int slot);
 
-    Editor& editor_;
     std::unique_ptr<Ui::PropertiesDialog> ui_;
     PropertiesSession session_;
 };

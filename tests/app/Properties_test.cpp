@@ -29,7 +29,7 @@ TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSizeAsOneUndoEntr
         editor.FitCanvas(100, 100);
         model.document.modified = false;
         const std::size_t entries = editor.history().Size();
-        const V verdict = PropertiesSession(editor).Ok(c.width, c.height);
+        const V verdict = editor.OpenPropertiesSession().Ok(c.width, c.height);
         const bool accepted = c.verdict == V::kAccepted;
         EXPECT_EQ(std::tuple(verdict, editor.history().Size() - entries, model.document.modified,
                              model.properties.canvasWidth, model.properties.canvasHeight),
@@ -41,7 +41,7 @@ TEST_F(PropertiesTest, OkChecksTheWidthFirstAndAppliesOnlyAGoodSizeAsOneUndoEntr
 TEST_F(PropertiesTest, SpeedStartsTheReplayAndOkOrCancelStopItGivingTheToolbarBack) {
     Drag({10, 10}, {60, 10});
     for (const bool ok : {true, false}) {
-        PropertiesSession session(editor);
+        PropertiesSession session = editor.OpenPropertiesSession();
         session.SetSpeedPosition(90);
         EXPECT_TRUE(editor.renderer().VtrMode());
         EXPECT_EQ(editor.renderer().ReplayLength(), 0u);
@@ -65,7 +65,7 @@ TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
     const ModelProperties before = model.properties;
     const std::size_t entries = editor.history().Size();
 
-    PropertiesSession session(editor);
+    PropertiesSession session = editor.OpenPropertiesSession();
     session.SetSlotColour(kLineSlot, {1, 2, 3});
     session.SetSlotColour(kBackgroundSlot, {4, 5, 6});
     session.UseAutomaticShadowColour();
@@ -86,8 +86,8 @@ TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
 
 TEST_F(PropertiesTest, ColourPickerPreviewRecoloursTheSlotLiveAndCancelPutsItBack) {
     const Colour shadow = model.properties.shadowColour;
-    PropertiesSession properties(editor);
-    ColourPickerSession picker(editor, kShadowSlot);
+    PropertiesSession properties = editor.OpenPropertiesSession();
+    ColourPickerSession picker = properties.OpenColourPicker(kShadowSlot);
     picker.SetChannel(Channel::kGreen, 200);
     picker.PreviewPainted();
     EXPECT_EQ(model.properties.shadowColour, (Colour{shadow.red, 200, shadow.blue}));

@@ -15,7 +15,7 @@ using PropertiesDialogTest = DialogTest;
 TEST_F(PropertiesDialogTest, ControlsActOnTheModelAtOnceAndCancelPutsItBack) {
     editor.SetColourSlot(0, 0, 0, 0, 10);
     const ModelProperties before = editor.model().properties;
-    PropertiesDialog dialog(editor, nullptr);
+    PropertiesDialog dialog(editor.OpenPropertiesSession(), nullptr);
     dialog.show();
     auto* lineWidth = Find<QSlider>(dialog, "lineWidthSlider");
     EXPECT_EQ(lineWidth->value(), 3);
@@ -33,7 +33,7 @@ TEST_F(PropertiesDialogTest, ControlsActOnTheModelAtOnceAndCancelPutsItBack) {
 
 TEST_F(PropertiesDialogTest, NewModelModeOffersNoCancelAndEscapeDoesOk) {
     shell.dialogBehaviour = [&](DialogId) {
-        PropertiesDialog dialog(editor, nullptr);
+        PropertiesDialog dialog(editor.OpenPropertiesSession(), nullptr);
         dialog.show();
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("새 파일의 제프툴 등록정보"));
         EXPECT_FALSE(Find<QPushButton>(dialog, "cancelButton")->isEnabled());
@@ -56,7 +56,8 @@ TEST_F(PropertiesDialogTest, NewModelModeOffersNoCancelAndEscapeDoesOk) {
 // The picker's controls show each other's values; an edit acts only on a number up to 255.
 TEST_F(PropertiesDialogTest, ThePickersControlsFollowEachOtherUntilCancel) {
     const Colour shadow = editor.model().properties.shadowColour;
-    ColourPickerDialog picker(editor, kShadowSlot, nullptr);
+    ColourPickerDialog picker(editor.OpenPropertiesSession().OpenColourPicker(kShadowSlot),
+                              nullptr);
     picker.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
     QApplication::setActiveWindow(&picker);
