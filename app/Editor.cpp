@@ -61,38 +61,6 @@ void Editor::ShakeTick() {
     }
 }
 
-void Editor::CanvasSizeChanged(std::int32_t width, std::int32_t height) {
-    canvasInput_.SizeChanged(width, height);
-}
-
-void Editor::MouseMove() {
-    canvasInput_.MouseMove();
-}
-
-void Editor::LeftButtonDown() {
-    canvasInput_.LeftButtonDown();
-}
-
-void Editor::LeftButtonUp() {
-    canvasInput_.LeftButtonUp();
-}
-
-void Editor::RightButtonDown() {
-    canvasInput_.RightButtonDown();
-}
-
-void Editor::FrameDragStarted() {
-    canvasInput_.FrameDragStarted();
-}
-
-FrameRect Editor::FrameDragStep(FrameEdge edge, FrameRect proposed) {
-    return canvasInput_.FrameDragStep(edge, proposed);
-}
-
-void Editor::FrameDragEnded() {
-    canvasInput_.FrameDragEnded();
-}
-
 void Editor::KeyDown(Key key, ShellWindow receiver) {
     if (key == Key::kCtrl || key == Key::kShift) {
         UpdateCursor();
@@ -136,11 +104,6 @@ void Editor::FitCanvas(std::int32_t width, std::int32_t height) {
     model_.properties.canvasWidth = size.width;
     model_.properties.canvasHeight = size.height;
     UpdateSizePane();
-}
-
-void Editor::SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                           std::int32_t width) {
-    renderer_.SetColourSlot(model_.properties, slot, red, green, blue, width);
 }
 
 void Editor::TakeSnapshot() {
@@ -261,24 +224,12 @@ void Editor::Redo() {
     }
 }
 
-void Editor::ExportGif() {
-    fileFlows_.Export(DialogId::kGifExport);
+void Editor::Export(DialogId dialog) {
+    fileFlows_.Export(dialog);
 }
 
-void Editor::ExportBmp() {
-    fileFlows_.Export(DialogId::kBmpExport);
-}
-
-void Editor::ShowProperties() {
-    shell_.RunDialog(DialogId::kProperties);
-}
-
-void Editor::ShowSettings() {
-    shell_.RunDialog(DialogId::kSettings);
-}
-
-void Editor::ShowAbout() {
-    shell_.RunDialog(DialogId::kAbout);
+void Editor::ShowDialog(DialogId dialog) {
+    shell_.RunDialog(dialog);
 }
 
 PropertiesSession Editor::OpenPropertiesSession() {

@@ -6,6 +6,7 @@
 
 #include "CanvasInput.h"
 #include "CommandId.h"
+#include "DialogId.h"
 #include "EditCommands.h"
 #include "EditorOperations.h"
 #include "ExportOptions.h"
@@ -63,52 +64,40 @@ class Editor : private EditorOperations {
     void RemoveLastLine();
     void Undo();
     void Redo();
-    void ExportGif();
-    void ExportBmp();
-    void ShowProperties();
-    void ShowSettings();
-    void ShowAbout();
-    // One run of the properties dialog on the model and the pens.
-    PropertiesSession OpenPropertiesSession();
+    // Runs an export dialog unless the model has no points.
+    void Export(DialogId dialog);
+    // Runs the properties, settings or About dialog.
+    void ShowDialog(DialogId dialog);
+
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();
 
-    // Events of the canvas window.
-    void CanvasSizeChanged(std::int32_t width, std::int32_t height);
-    void MouseMove();
-    void LeftButtonDown();
-    void LeftButtonUp();
-    void RightButtonDown();
-    void FrameDragStarted();
-    FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
-    void FrameDragEnded();
-
+    // The mouse events of the canvas window and the drag of its sizing frame.
+    CanvasInput& canvasInput() { return canvasInput_; }
     void KeyDown(Key key, ShellWindow receiver = ShellWindow::kMain);
     void KeyUp(Key key);
     void CloseRequested(ShellWindow receiver = ShellWindow::kMain);
     void FilesDropped(std::span<const std::string> paths);
     void PathHandedOver(const std::string& path);
 
-    // The operations the dialogs and exporters share with the editor.
-    void PaintCanvas() override;
-    void FitCanvas(std::int32_t width, std::int32_t height) override;
-    void SetColourSlot(int slot, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
-                       std::int32_t width);
-    // Records the model in the history; the document state follows.
-    void TakeSnapshot() override;
-    void UpdateTitle() override;
-    void RefreshToolMode() override;
-    void UpdateCursor() override;
+    // One run of the properties dialog on the model and the pens.
+    PropertiesSession OpenPropertiesSession();
     // Carries out what a rendered frame reported, on the canvas or in an export: the replay
     // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
     void ReportFrame(const RenderReport& report);
+    void FitCanvas(std::int32_t width, std::int32_t height) override;
+    // Records the model in the history; the document state follows.
+    void TakeSnapshot() override;
+    void UpdateTitle() override;
 
     Model& model() { return model_; }
-    History& history() { return history_; }
+    const Model& model() const { return model_; }
+    const History& history() const { return history_; }
     SelectionState& selection() { return selection_; }
-    InteractionState& interaction() { return interaction_; }
+    const InteractionState& interaction() const { return interaction_; }
     Renderer& renderer() { return renderer_; }
+    const Renderer& renderer() const { return renderer_; }
     ExportOptions& exportOptions() { return exportOptions_; }
     Settings& settings() { return settings_; }
     FileDialogRecord& fileDialogRecord() { return fileFlows_.DialogRecord(); }
@@ -118,18 +107,19 @@ class Editor : private EditorOperations {
     // Set by an export while it renders its own frames: the timers then do nothing.
     bool ExportRunning() const { return exportRunning_; }
     void SetExportRunning(bool running) { exportRunning_ = running; }
-    // While the properties dialog runs on behalf of a new model.
-    bool NewModelMarker() const { return fileFlows_.NewModelMarker(); }
 
   private:
     // What the canvas input asks.
     bool VtrMode() const override;
+    void UpdateCursor() override;
     void UpdateSizePane() override;
     void RefreshToolbarState() override;
+    void PaintCanvas() override;
     void ShowAppendOutOfMemory() override;
 
-    // What the file flows and undo and redo ask.
+    // What the file flows, undo and redo and the properties dialog ask.
     void ApplyColourSlots() override;
+    void RefreshToolMode() override;
     void SetVtrMode(bool on) override;
     void ShowHistoryButtons() override;
     void DiscardRecoveryCopy() override;

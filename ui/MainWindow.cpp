@@ -328,23 +328,23 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::CanvasResized(std::int32_t width, std::int32_t height) {
-    Guarded([this, width, height] { editor_.CanvasSizeChanged(width, height); });
+    Guarded([this, width, height] { editor_.canvasInput().SizeChanged(width, height); });
 }
 
 void MainWindow::CanvasMouseMoved() {
-    RunFlow([this] { editor_.MouseMove(); });
+    RunFlow([this] { editor_.canvasInput().MouseMove(); });
 }
 
 void MainWindow::CanvasLeftPressed() {
-    RunFlow([this] { editor_.LeftButtonDown(); });
+    RunFlow([this] { editor_.canvasInput().LeftButtonDown(); });
 }
 
 void MainWindow::CanvasLeftReleased() {
-    RunFlow([this] { editor_.LeftButtonUp(); });
+    RunFlow([this] { editor_.canvasInput().LeftButtonUp(); });
 }
 
 void MainWindow::CanvasRightPressed() {
-    RunFlow([this] { editor_.RightButtonDown(); });
+    RunFlow([this] { editor_.canvasInput().RightButtonDown(); });
 }
 
 void MainWindow::CanvasKeyPressed(Key key) {
@@ -356,17 +356,17 @@ void MainWindow::CanvasKeyReleased(Key key) {
 }
 
 void MainWindow::FrameDragStarted() {
-    RunFlow([this] { editor_.FrameDragStarted(); });
+    RunFlow([this] { editor_.canvasInput().FrameDragStarted(); });
 }
 
 FrameRect MainWindow::FrameDragStep(FrameEdge edge, FrameRect proposed) {
     FrameRect taken = proposed;
-    Guarded([&] { taken = editor_.FrameDragStep(edge, proposed); });
+    Guarded([&] { taken = editor_.canvasInput().FrameDragStep(edge, proposed); });
     return taken;
 }
 
 void MainWindow::FrameDragEnded() {
-    Guarded([this] { editor_.FrameDragEnded(); });
+    Guarded([this] { editor_.canvasInput().FrameDragEnded(); });
 }
 
 void MainWindow::BuildToolbar() {

@@ -80,15 +80,15 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
     for (const auto& c : cases) {
         Reopen("a.zfm");
         shell.pointer = {c.pointerX.front(), 300};
-        editor.FrameDragStarted();
+        editor.canvasInput().FrameDragStarted();
         EXPECT_EQ(shell.confinedTo, ConfineArea::kMainBetweenBars);
         for (const std::int32_t x : c.pointerX) {
             shell.pointer = {x, 300};
-            editor.FrameDragStep(c.edge, {0, 0, 0, 0});
+            editor.canvasInput().FrameDragStep(c.edge, {0, 0, 0, 0});
         }
         shell.canvasRect.width = c.width + 2 * FakeShell::kBorder;
-        editor.CanvasSizeChanged(c.width, 600);
-        editor.FrameDragEnded();
+        editor.canvasInput().SizeChanged(c.width, 600);
+        editor.canvasInput().FrameDragEnded();
         EXPECT_EQ(shell.caption, Caption("a.zfm", c.modified)) << c.what;
         EXPECT_FALSE(shell.confinedTo);
     }
@@ -97,7 +97,7 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
 TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
     for (const Tool tool : {Tool::kStraightLine, Tool::kCurve}) {
         Reopen("a.zfm");
-        editor.interaction().tool = tool;
+        editor.SelectTool(tool);
         for (const bool modified : {false, true}) {
             if (modified) {
                 Drag({100, 100}, {120, 120});

@@ -106,9 +106,10 @@ TEST_F(EditingTest, ReplayAtSpeedZeroEnds) {
 // What an entry holds is the history's; here undo reaches the canvas, the pens and the modes.
 TEST_F(EditingTest, UndoResizesTheCanvasResetsThePensAndSwitchesMoveModeOff) {
     Drag({10, 10}, {40, 40});
-    editor.FitCanvas(320, 240);
-    editor.SetColourSlot(0, 255, 0, 0, 9);
-    editor.TakeSnapshot();
+    PropertiesSession properties = editor.OpenPropertiesSession();
+    properties.SetLineWidthPosition(2);
+    properties.SetSlotColour(kLineSlot, {255, 0, 0});
+    properties.Ok("320", "240");
     editor.Command(CommandId::kSelectAll);
     editor.Command(CommandId::kMove);
     editor.Command(CommandId::kUndo);

@@ -33,13 +33,13 @@ class EditorTest : public ::testing::Test {
         shell.pointer = at;
         editor.FrameTick();
         shell.leftButton = down;
-        down ? editor.LeftButtonDown() : editor.LeftButtonUp();
+        down ? editor.canvasInput().LeftButtonDown() : editor.canvasInput().LeftButtonUp();
     }
     void Drag(CanvasPoint from, CanvasPoint to) {
         Button(from, true);
         shell.pointer = to;
         editor.FrameTick();
-        editor.MouseMove();
+        editor.canvasInput().MouseMove();
         Button(to, false);
     }
 

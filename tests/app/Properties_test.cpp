@@ -61,7 +61,9 @@ TEST_F(PropertiesTest, SpeedStartsTheReplayAndOkOrCancelStopItGivingTheToolbarBa
 
 TEST_F(PropertiesTest, CancelRestoresEverythingWithThePensAtTheOldWidth) {
     model.properties.noShadow = 1;
-    editor.SetColourSlot(0, 10, 20, 30, 6);
+    PropertiesSession setup = editor.OpenPropertiesSession();
+    setup.SetLineWidthPosition(1);
+    setup.SetSlotColour(kLineSlot, {10, 20, 30});
     const ModelProperties before = model.properties;
     const std::size_t entries = editor.history().Size();
 

@@ -13,7 +13,9 @@ using namespace zef::ui;
 using PropertiesDialogTest = DialogTest;
 
 TEST_F(PropertiesDialogTest, ControlsActOnTheModelAtOnceAndCancelPutsItBack) {
-    editor.SetColourSlot(0, 0, 0, 0, 10);
+    PropertiesSession setup = editor.OpenPropertiesSession();
+    setup.SetLineWidthPosition(3);
+    setup.SetSlotColour(kLineSlot, {0, 0, 0});
     const ModelProperties before = editor.model().properties;
     PropertiesDialog dialog(editor.OpenPropertiesSession(), nullptr);
     dialog.show();
