@@ -65,7 +65,7 @@ void Editor::KeyDown(Key key, ShellWindow receiver) {
     if (key == Key::kCtrl || key == Key::kShift) {
         UpdateCursor();
     } else if (key == Key::kEscape) {
-        CloseRequested(receiver);
+        fileFlows_.Close(receiver);
     }
 }
 
@@ -73,18 +73,6 @@ void Editor::KeyUp(Key key) {
     if (key == Key::kCtrl || key == Key::kShift) {
         UpdateCursor();
     }
-}
-
-void Editor::CloseRequested(ShellWindow receiver) {
-    fileFlows_.Close(receiver);
-}
-
-void Editor::FilesDropped(std::span<const std::string> paths) {
-    fileFlows_.Drop(paths);
-}
-
-void Editor::PathHandedOver(const std::string& path) {
-    fileFlows_.HandOver(path);
 }
 
 void Editor::PaintCanvas() {
@@ -136,22 +124,6 @@ void Editor::RefreshToolMode() {
 void Editor::UpdateCursor() {
     shell_.SetCursorShape(
         CursorFor(interaction_.tool, selection_, shell_.CtrlHeld(), shell_.ShiftHeld()));
-}
-
-void Editor::NewModel() {
-    fileFlows_.NewModel();
-}
-
-void Editor::Open() {
-    fileFlows_.Open();
-}
-
-void Editor::Save() {
-    fileFlows_.Save();
-}
-
-void Editor::SaveAs() {
-    fileFlows_.SaveAs();
 }
 
 void Editor::SelectTool(Tool tool) {
@@ -222,10 +194,6 @@ void Editor::Redo() {
     if (StepHistory(HistoryStep::kRedo, history_, model_, selection_, *this)) {
         FollowHistory(true);
     }
-}
-
-void Editor::Export(DialogId dialog) {
-    fileFlows_.Export(dialog);
 }
 
 void Editor::ShowDialog(DialogId dialog) {

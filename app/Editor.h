@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <string>
 
 #include "CanvasInput.h"
@@ -46,11 +45,8 @@ class Editor : private EditorOperations {
 
     // A toolbar button or a key; does nothing unless the command's guard holds.
     void Command(CommandId id);
-    // The commands, as the command table runs them once their guards hold.
-    void NewModel();
-    void Open();
-    void Save();
-    void SaveAs();
+    // The commands, as the command table runs them once their guards hold; the file commands
+    // are the file flows'.
     void SelectTool(Tool tool);  // a drawing tool
     void SelectRangeTool();      // the range selection tool, selection cleared
     void SelectAll();
@@ -64,8 +60,6 @@ class Editor : private EditorOperations {
     void RemoveLastLine();
     void Undo();
     void Redo();
-    // Runs an export dialog unless the model has no points.
-    void Export(DialogId dialog);
     // Runs the properties, settings or About dialog.
     void ShowDialog(DialogId dialog);
 
@@ -75,11 +69,11 @@ class Editor : private EditorOperations {
 
     // The mouse events of the canvas window and the drag of its sizing frame.
     CanvasInput& canvasInput() { return canvasInput_; }
+    // Ctrl and Shift change the cursor; Escape asks to close the program.
     void KeyDown(Key key, ShellWindow receiver = ShellWindow::kMain);
     void KeyUp(Key key);
-    void CloseRequested(ShellWindow receiver = ShellWindow::kMain);
-    void FilesDropped(std::span<const std::string> paths);
-    void PathHandedOver(const std::string& path);
+    // New, open, save, export, close, a dropped file and a path handed over.
+    FileFlows& files() { return fileFlows_; }
 
     // One run of the properties dialog on the model and the pens.
     PropertiesSession OpenPropertiesSession();

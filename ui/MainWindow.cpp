@@ -297,7 +297,7 @@ void MainWindow::resizeEvent(QResizeEvent*) {
 // and ends the program through Quit.
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    RunFlow([this] { editor_.CloseRequested(ShellWindow::kMain); });
+    RunFlow([this] { editor_.files().Close(ShellWindow::kMain); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -324,7 +324,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
         }
     }
     event->acceptProposedAction();
-    RunFlow([this, &paths] { editor_.FilesDropped(paths); });
+    RunFlow([this, &paths] { editor_.files().Drop(paths); });
 }
 
 void MainWindow::CanvasResized(std::int32_t width, std::int32_t height) {
@@ -409,7 +409,7 @@ void MainWindow::CommitSessionData(QSessionManager& manager) {
         return;
     }
     quitRequested_ = false;
-    RunFlow([this] { editor_.CloseRequested(ShellWindow::kMain); });
+    RunFlow([this] { editor_.files().Close(ShellWindow::kMain); });
     manager.release();
     if (!quitRequested_) {
         manager.cancel();
@@ -438,7 +438,7 @@ void MainWindow::RunPendingHandOvers() {
     while (!pendingHandOvers_.empty() && !Busy()) {
         const std::string path = pendingHandOvers_.front();
         pendingHandOvers_.pop_front();
-        RunFlow([this, &path] { editor_.PathHandedOver(path); });
+        RunFlow([this, &path] { editor_.files().HandOver(path); });
     }
 }
 

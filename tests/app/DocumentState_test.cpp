@@ -20,7 +20,7 @@ class DocumentStateTest : public EditorTest {
         if (model.document.modified) {
             shell.answers.push_back(MessageAnswer::kNo);
         }
-        editor.PathHandedOver(PathOf(name));
+        editor.files().HandOver(PathOf(name));
     }
 };
 

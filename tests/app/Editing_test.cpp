@@ -91,7 +91,7 @@ TEST_F(EditingTest, ReplayAtSpeedZeroEnds) {
     written.AppendPoint(0, 0, false);
     written.AppendPoint(10, 0, true);
     ASSERT_TRUE(WriteModelFile(PathOf("slow.zfm"), written));
-    editor.PathHandedOver(PathOf("slow.zfm"));
+    editor.files().HandOver(PathOf("slow.zfm"));
     ASSERT_TRUE(editor.renderer().VtrMode());
     EXPECT_EQ(shell.progressStep, 1);
     for (int frame = 0; frame < 12; ++frame) {

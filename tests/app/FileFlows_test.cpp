@@ -32,7 +32,7 @@ TEST_F(FileFlowsTest, OlderFileIsSavedInTheCurrentFormatBesideIt) {
     const char bytes[4 + 24] = {2, 0, 0, 0, 5, 0, 0, 0, 6, 0, 0, 0, 1, 0,
                                 0, 0, 9, 0, 0, 0, 7, 0, 0, 0, 2, 0, 0, 0};
     std::ofstream(older, std::ios::binary).write(bytes, sizeof bytes);
-    editor.PathHandedOver(older);
+    editor.files().HandOver(older);
     Drag({100, 100}, {120, 130});
     editor.Command(CommandId::kSave);
     EXPECT_EQ(shell.caption, Caption("OLD.zfm"));
@@ -109,7 +109,7 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
     WriteModel("other.zfm", {{1, 1}, {2, 9}, {3, 3}});
     shell.answers = {MessageAnswer::kCancel, MessageAnswer::kCancel, MessageAnswer::kYes,
                      MessageAnswer::kNo};
-    editor.PathHandedOver(PathOf("other.zfm"));
+    editor.files().HandOver(PathOf("other.zfm"));
     EXPECT_EQ(shell.foregrounds, 1);
     EXPECT_EQ(shell.caption, Caption("무제", true));
 
@@ -119,13 +119,13 @@ TEST_F(FileFlowsTest, CancelOrASaveThatDoesNotHappenKeepsTheModel) {
     editor.KeyDown(Key::kEscape, ShellWindow::kCanvas);
     EXPECT_EQ(shell.fileDialogs.back().owner, ShellWindow::kCanvas);
     EXPECT_EQ(shell.quits, 0);
-    editor.CloseRequested();
+    editor.files().Close(ShellWindow::kMain);
     EXPECT_EQ(shell.quits, 1);
 }
 
 TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlone) {
     WriteModel("good.zfm", {{1, 1}, {100, 1}});
-    editor.PathHandedOver(PathOf("good.zfm"));
+    editor.files().HandOver(PathOf("good.zfm"));
     ASSERT_TRUE(editor.renderer().VtrMode());
     EXPECT_EQ(std::tuple(editor.renderer().ReplayLength(), shell.progressShown, shell.progressHigh),
               std::tuple(0u, true, 99));
@@ -138,7 +138,7 @@ TEST_F(FileFlowsTest, OpenStartsTheReplayAndAFailedOpenLeavesItTitleAndModelAlon
                                                             {"absent.zfm", ""}};
     for (const auto& [name, message] : failures) {
         shell.messages.clear();
-        editor.PathHandedOver(PathOf(name));
+        editor.files().HandOver(PathOf(name));
         ASSERT_EQ(shell.messages.size(), *message != '\0' ? 1u : 0u);
         if (!shell.messages.empty()) {
             EXPECT_EQ(std::tie(shell.messages[0].text, shell.messages[0].icon),
