@@ -84,7 +84,9 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void PumpOneEvent() override;
     void Quit() override;
     CanvasPoint PointerPosition() override;
-    // The canvas window of the Shell; the pointer on the screen is also the canvas's query.
+    void Present(const Bitmap& frame, CanvasSize visible) override;
+    // The canvas window's state; the pointer on the screen also answers the canvas widget's
+    // frame drag.
     bool LeftButtonHeld() const override;
     bool CtrlHeld() const override;
     bool ShiftHeld() const override;
@@ -92,7 +94,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void ConfinePointer(ConfineArea area) override;
     void ReleasePointer() override;
     CanvasSize CanvasWindowOuterSize(CanvasSize client) const override;
-    void Present(const Bitmap& frame, CanvasSize visible) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
