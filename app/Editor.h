@@ -86,12 +86,10 @@ class Editor : private EditorOperations {
     void UpdateTitle() override;
 
     Model& model() { return model_; }
-    const Model& model() const { return model_; }
     const History& history() const { return history_; }
     SelectionState& selection() { return selection_; }
     const InteractionState& interaction() const { return interaction_; }
     Renderer& renderer() { return renderer_; }
-    const Renderer& renderer() const { return renderer_; }
     ExportOptions& exportOptions() { return exportOptions_; }
     Settings& settings() { return settings_; }
     FileDialogRecord& fileDialogRecord() { return fileFlows_.DialogRecord(); }
