@@ -28,6 +28,8 @@
 
 namespace zef {
 
+struct ExportSessionParts;
+
 // The editor: owns the model, the history, the selection and tool state, the renderer with
 // its replay state, the export options, the settings and the export-running flag, and routes
 // the events of the user interface to the units that do the work. Everything it shows or
@@ -79,6 +81,8 @@ class Editor : private CommandTarget, private CanvasHost, private EditorOperatio
     // Carries out what a rendered frame reported, on the canvas or in an export: the replay
     // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
     void ReportFrame(const RenderReport& report);
+    // The parts an export dialog works on.
+    ExportSessionParts ExportParts();
 
     Model& model() { return model_; }
     History& history() { return history_; }

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "BenchModels.h"
-#include "GifExportDialog.h"
+#include "ExportDialog.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "RecoveryKeeper.h"
@@ -199,7 +199,8 @@ void GifDialogAgainstCli(benchmark::State& state) {
         std::filesystem::remove(dialogPath);
         zef::ui::MainWindow window(1);
         zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
-        zef::ui::GifExportDialog dialog(window.editor(), window, &window);
+        zef::ui::ExportDialog dialog(window.editor().ExportParts(), window, zef::ExportFormat::kGif,
+                                     &window);
         dialog.show();
         dialog.findChild<QRadioButton*>(QStringLiteral("vtrRadio"))->click();
         dialog.findChild<QLineEdit*>(QStringLiteral("pathEdit"))

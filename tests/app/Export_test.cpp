@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "EditorTest.h"
 #include "ExportDialogRules.h"
-#include "ExportRun.h"
+#include "ExportSession.h"
 #include "ExportTexts.h"
+#include "FilePaths.h"
 
 namespace zef::test {
 namespace {
@@ -70,48 +73,133 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     EXPECT_TRUE(TransparencyEnabled(false, "a.gif"));
 }
 
-// A dialog that notes whether the flag was set whenever the export let events through.
-struct DialogProgress : ExportProgress {
-    explicit DialogProgress(Editor& e) : editor(e) {}
-    void SetStatusText(const std::string&) override {}
-    void SetProgressRange(std::int32_t, std::int32_t) override {}
-    void StepProgress() override {}
-    void PumpOneEvent() override { flagAlwaysSet = flagAlwaysSet && editor.ExportRunning(); }
-    void FrameRendered(const RenderReport&) override {}
-    bool CancelRequested() const override { return false; }
-    Editor& editor;
-    bool flagAlwaysSet = true;
+// A dialog that keeps the messages it owns, cancels at a chosen progress step and notes
+// whether the export-running flag was set whenever the export showed its progress.
+struct FakeView : ExportView {
+    explicit FakeView(const Editor& e) : editor(e) {}
+    void SetStatusText(const std::string& text) override {
+        status = text;
+        Note();
+    }
+    void SetProgressRange(std::int32_t, std::int32_t) override { Note(); }
+    void StepProgress() override {
+        Note();
+        if (++steps == cancelAt) {
+            session->RequestCancel();
+        }
+    }
+    void PumpOneEvent() override {}
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void DisableControls() override { disabled = true; }
+    void Note() { flagAlwaysSet = flagAlwaysSet && editor.ExportRunning(); }
+
+    const Editor& editor;
+    ExportSession* session = nullptr;
+    int steps = 0, cancelAt = 0;
+    bool flagAlwaysSet = true, disabled = false;
+    std::string status;
+    std::vector<std::string> messages;
 };
 
-using ExportRunTest = EditorTest;
+class ExportSessionTest : public EditorTest {
+  protected:
+    ExportSessionTest() {
+        model.AppendPoint(10, 10, false);
+        model.AppendPoint(110, 10, true);
+    }
+    ExportSession Session(ExportFormat format) { return {editor.ExportParts(), shell, format}; }
+    ExportOptions& options = editor.ExportParts().options;
+};
 
-TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
+TEST_F(ExportSessionTest, SaveRunsTheExportWithTheFlagSetAndTellsHowItEnded) {
+    using F = ExportFormat;
     const struct {
-        const char* name;
-        ExportFormat format;
+        F dialog;
+        const char* path;
         std::int32_t kind;
-        std::int32_t width;
+        const char* width;
+        const char* written;  // when there is no memory message
+        const char* closing;
+        const char* memory;
         int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
-    } cases[] = {{"GIF VTR", ExportFormat::kGif, kExportVtr, 80, 4},
-                 {"WebP shaking", ExportFormat::kWebp, kExportShaking, 80, 0},
-                 {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0},
-                 {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0}};
-    model.AppendPoint(10, 10, false);
-    model.AppendPoint(110, 10, true);
+    } cases[] = {
+        {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4},
+        {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0},
+        {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0},
+        {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.closing);
         const int steps = shell.progressSteps, hides = shell.progressHides;
-        DialogProgress dialog(editor);
-        const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
-        const ExportResult result = RunExport(editor, c.format, request, dialog);
-        EXPECT_EQ(result.Succeeded(), c.width == 80);
-        EXPECT_TRUE(dialog.flagAlwaysSet);
-        EXPECT_FALSE(editor.ExportRunning());
+        const int foregrounds = shell.foregrounds;
+        shell.messages.clear();
+        FakeView view(editor);
+        ExportSession session = Session(c.dialog);
+        const ExportForm form{PathOf(c.path), c.kind, "1", kMaxSmoothness, c.width, "60"};
+        EXPECT_EQ(session.Save(form, view), SaveEnd::kExported);
+        EXPECT_EQ(view.messages, std::vector<std::string>{c.closing});
+        EXPECT_TRUE(view.flagAlwaysSet && view.disabled);
+        EXPECT_FALSE(editor.ExportRunning() || session.Exporting());
+        EXPECT_EQ(std::filesystem::exists(PathOf(c.written)), c.memory == nullptr);
+        ASSERT_EQ(shell.messages.size(), c.memory != nullptr ? 1u : 0u);
+        if (c.memory != nullptr) {
+            EXPECT_EQ(shell.messages[0].text, c.memory);
+            EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
+        }
+        EXPECT_EQ(shell.foregrounds - foregrounds, 1);
         EXPECT_EQ(shell.progressSteps - steps, c.replaySteps);
         EXPECT_EQ(shell.progressHides - hides, c.replaySteps > 0 ? 1 : 0)
             << "the window refreshed once";
         EXPECT_FALSE(editor.renderer().VtrMode());
     }
+}
+
+// Cancel keeps the slider's smoothness, which a finished shaking export would not keep.
+TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndACancelledExportEndsSilently) {
+    const std::string first = PathOf("old0000.bmp");
+    std::ofstream(first) << "old";
+    ExportSession bmp = Session(ExportFormat::kBmp);
+    FakeView view(editor);
+    shell.answers = {MessageAnswer::kNo};
+    const ExportForm old{PathOf("old.bmp"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_EQ(bmp.Save(old, view), SaveEnd::kStay);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, OverwriteQuestion(first));
+    EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+    EXPECT_FALSE(view.disabled);
+    EXPECT_EQ(std::filesystem::file_size(first), 3u);
+
+    const struct {
+        ExportFormat format;
+        const char* path;
+        const char* first;
+        std::int32_t kind;
+        int cancelAt;
+    } cases[] = {{ExportFormat::kGif, "a.gif", "a.gif", kExportVtr, 1},
+                 {ExportFormat::kBmp, "walk", "walk0000.bmp", kExportShaking, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        ExportSession session = Session(c.format);
+        FakeView cancelling(editor);
+        cancelling.session = &session;
+        cancelling.cancelAt = c.cancelAt;
+        const ExportForm form{PathOf(c.path), c.kind, "1", 3, "80", "60"};
+        EXPECT_EQ(session.Save(form, cancelling), SaveEnd::kCancelled);
+        EXPECT_TRUE(cancelling.messages.empty());
+        EXPECT_EQ(cancelling.status, texts::kExportCancelled);
+        EXPECT_EQ(cancelling.steps, c.cancelAt);
+        EXPECT_FALSE(editor.ExportRunning() || std::filesystem::exists(PathOf(c.first)));
+        EXPECT_TRUE(session.Close(form));
+        EXPECT_EQ(options.kind, c.kind);
+        EXPECT_EQ(options.smoothness, 3);
+    }
+}
+
+// The GIF dialog has no still image: a remembered one opens as shaking, remembered too.
+TEST_F(ExportSessionTest, TheGifDialogOpensARememberedStillImageAsShaking) {
+    options.kind = kExportStill;
+    EXPECT_EQ(Session(ExportFormat::kBmp).OpeningForm().kind, kExportStill);
+    EXPECT_EQ(Session(ExportFormat::kGif).OpeningForm().kind, kExportShaking);
+    EXPECT_EQ(options.kind, kExportShaking);
 }
 
 }  // namespace
