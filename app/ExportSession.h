@@ -60,7 +60,6 @@ class ExportSession {
   public:
     ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format);
 
-    ExportFormat Format() const { return format_; }
     // The form the dialog opens with (OpeningForm); the GIF dialog turns a remembered still
     // image into shaking.
     ExportForm OpeningForm();

@@ -16,11 +16,7 @@ namespace {
 // The first failing check names its message; the fields after it are not looked at.
 TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     const struct {
-        const char* path;
-        const char* endWait;
-        const char* width;
-        const char* height;
-        const char* message;
+        const char *path, *endWait, *width, *height, *message;
     } cases[] = {{"", "-", "", "", texts::kNoFileName},
                  {"a", "-", "", "", texts::kBadEndWait},
                  {"a", "2147483648", "400", "300", texts::kBadEndWait},
@@ -74,132 +70,98 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
 }
 
 // A dialog that keeps the messages it owns, cancels at a chosen progress step and notes
-// whether the export-running flag was set whenever the export showed its progress.
+// whether the export-running flag was set whenever the export stepped its progress.
 struct FakeView : ExportView {
-    explicit FakeView(const Editor& e) : editor(e) {}
-    void SetStatusText(const std::string& text) override {
-        status = text;
-        Note();
-    }
-    void SetProgressRange(std::int32_t, std::int32_t) override { Note(); }
+    FakeView(ExportSession& s, const bool& running, int cancel = 0)
+        : session(s), exportRunning(running), cancelAt(cancel) {}
+    void SetStatusText(const std::string& text) override { status = text; }
+    void SetProgressRange(std::int32_t, std::int32_t) override {}
     void StepProgress() override {
-        Note();
+        flagAlwaysSet = flagAlwaysSet && exportRunning;
         if (++steps == cancelAt) {
-            session->RequestCancel();
+            session.RequestCancel();
         }
     }
     void PumpOneEvent() override {}
     void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
     void DisableControls() override { disabled = true; }
-    void Note() { flagAlwaysSet = flagAlwaysSet && editor.ExportRunning(); }
 
-    const Editor& editor;
-    ExportSession* session = nullptr;
-    int steps = 0, cancelAt = 0;
+    ExportSession& session;
+    const bool& exportRunning;
+    int steps = 0, cancelAt;
     bool flagAlwaysSet = true, disabled = false;
     std::string status;
     std::vector<std::string> messages;
 };
 
-class ExportSessionTest : public EditorTest {
-  protected:
-    ExportSessionTest() {
-        model.AppendPoint(10, 10, false);
-        model.AppendPoint(110, 10, true);
-    }
-    ExportSession Session(ExportFormat format) { return {editor.ExportParts(), shell, format}; }
-    ExportOptions& options = editor.ExportParts().options;
-};
+using ExportSessionTest = EditorTest;
 
-TEST_F(ExportSessionTest, SaveRunsTheExportWithTheFlagSetAndTellsHowItEnded) {
+// Cancel keeps the slider's smoothness, which a finished shaking export would not keep.
+TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
+    model.AppendPoint(10, 10, false);
+    model.AppendPoint(110, 10, true);
+    ExportSessionParts parts = editor.ExportParts();
+    const std::string first = PathOf("old0000.bmp");
+    std::ofstream(first) << "old";
+    ExportSession bmp(parts, shell, ExportFormat::kBmp);
+    FakeView asked(bmp, parts.exportRunning);
+    shell.answers = {MessageAnswer::kNo};
+    const ExportForm old{PathOf("old.bmp"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_EQ(bmp.Save(old, asked), SaveEnd::kStay);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, OverwriteQuestion(first));
+    EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+    EXPECT_FALSE(asked.disabled);
+    EXPECT_EQ(std::filesystem::file_size(first), 3u);
+
     using F = ExportFormat;
     const struct {
         F dialog;
         const char* path;
         std::int32_t kind;
-        const char* width;
-        const char* written;  // when there is no memory message
-        const char* closing;
-        const char* memory;
-        int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
+        const char *width, *written, *closing, *memory;  // written unless failed or cancelled
+        int replaySteps, cancelAt;  // 100 long at step 40: the fourth frame (at 120) completes it
     } cases[] = {
-        {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4},
-        {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0},
-        {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0},
-        {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0}};
+        {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4, 0},
+        {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0, 0},
+        {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0,
+         0},
+        {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0, 0},
+        {F::kBmp, "walk", kExportShaking, "80", "walk0000.bmp", nullptr, nullptr, 0, 5}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.closing);
-        const int steps = shell.progressSteps, hides = shell.progressHides;
-        const int foregrounds = shell.foregrounds;
+        SCOPED_TRACE(c.written);
+        const int steps = shell.progressSteps, hides = shell.progressHides,
+                  foregrounds = shell.foregrounds;
         shell.messages.clear();
-        FakeView view(editor);
-        ExportSession session = Session(c.dialog);
-        const ExportForm form{PathOf(c.path), c.kind, "1", kMaxSmoothness, c.width, "60"};
-        EXPECT_EQ(session.Save(form, view), SaveEnd::kExported);
-        EXPECT_EQ(view.messages, std::vector<std::string>{c.closing});
+        ExportSession session(parts, shell, c.dialog);
+        FakeView view(session, parts.exportRunning, c.cancelAt);
+        const bool cancelled = c.cancelAt > 0;
+        const ExportForm form{PathOf(c.path), c.kind, "1", cancelled ? 3 : kMaxSmoothness,
+                              c.width,        "60"};
+        EXPECT_EQ(session.Save(form, view), cancelled ? SaveEnd::kCancelled : SaveEnd::kExported);
+        EXPECT_EQ(view.messages,
+                  cancelled ? std::vector<std::string>{} : std::vector<std::string>{c.closing});
         EXPECT_TRUE(view.flagAlwaysSet && view.disabled);
         EXPECT_FALSE(editor.ExportRunning() || session.Exporting());
-        EXPECT_EQ(std::filesystem::exists(PathOf(c.written)), c.memory == nullptr);
+        EXPECT_EQ(std::filesystem::exists(PathOf(c.written)), c.closing != nullptr && !c.memory);
         ASSERT_EQ(shell.messages.size(), c.memory != nullptr ? 1u : 0u);
         if (c.memory != nullptr) {
             EXPECT_EQ(shell.messages[0].text, c.memory);
             EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
         }
-        EXPECT_EQ(shell.foregrounds - foregrounds, 1);
+        EXPECT_EQ(shell.foregrounds - foregrounds, cancelled ? 0 : 1);
         EXPECT_EQ(shell.progressSteps - steps, c.replaySteps);
         EXPECT_EQ(shell.progressHides - hides, c.replaySteps > 0 ? 1 : 0)
             << "the window refreshed once";
         EXPECT_FALSE(editor.renderer().VtrMode());
+        if (cancelled) {
+            EXPECT_EQ(view.status, texts::kExportCancelled);
+            EXPECT_EQ(view.steps, c.cancelAt);
+            EXPECT_TRUE(session.Close(form));
+            EXPECT_EQ(parts.options.kind, c.kind);
+            EXPECT_EQ(parts.options.smoothness, 3);
+        }
     }
-}
-
-// Cancel keeps the slider's smoothness, which a finished shaking export would not keep.
-TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndACancelledExportEndsSilently) {
-    const std::string first = PathOf("old0000.bmp");
-    std::ofstream(first) << "old";
-    ExportSession bmp = Session(ExportFormat::kBmp);
-    FakeView view(editor);
-    shell.answers = {MessageAnswer::kNo};
-    const ExportForm old{PathOf("old.bmp"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
-    EXPECT_EQ(bmp.Save(old, view), SaveEnd::kStay);
-    ASSERT_EQ(shell.messages.size(), 1u);
-    EXPECT_EQ(shell.messages[0].text, OverwriteQuestion(first));
-    EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
-    EXPECT_FALSE(view.disabled);
-    EXPECT_EQ(std::filesystem::file_size(first), 3u);
-
-    const struct {
-        ExportFormat format;
-        const char* path;
-        const char* first;
-        std::int32_t kind;
-        int cancelAt;
-    } cases[] = {{ExportFormat::kGif, "a.gif", "a.gif", kExportVtr, 1},
-                 {ExportFormat::kBmp, "walk", "walk0000.bmp", kExportShaking, 5}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        ExportSession session = Session(c.format);
-        FakeView cancelling(editor);
-        cancelling.session = &session;
-        cancelling.cancelAt = c.cancelAt;
-        const ExportForm form{PathOf(c.path), c.kind, "1", 3, "80", "60"};
-        EXPECT_EQ(session.Save(form, cancelling), SaveEnd::kCancelled);
-        EXPECT_TRUE(cancelling.messages.empty());
-        EXPECT_EQ(cancelling.status, texts::kExportCancelled);
-        EXPECT_EQ(cancelling.steps, c.cancelAt);
-        EXPECT_FALSE(editor.ExportRunning() || std::filesystem::exists(PathOf(c.first)));
-        EXPECT_TRUE(session.Close(form));
-        EXPECT_EQ(options.kind, c.kind);
-        EXPECT_EQ(options.smoothness, 3);
-    }
-}
-
-// The GIF dialog has no still image: a remembered one opens as shaking, remembered too.
-TEST_F(ExportSessionTest, TheGifDialogOpensARememberedStillImageAsShaking) {
-    options.kind = kExportStill;
-    EXPECT_EQ(Session(ExportFormat::kBmp).OpeningForm().kind, kExportStill);
-    EXPECT_EQ(Session(ExportFormat::kGif).OpeningForm().kind, kExportShaking);
-    EXPECT_EQ(options.kind, kExportShaking);
 }
 
 }  // namespace
