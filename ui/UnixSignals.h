@@ -19,7 +19,7 @@ class UnixSignals : public QObject {
     ~UnixSignals() override;
 
   signals:
-    void Received(int signal);
+    void received(int signal);
 
   private:
     void Read();
