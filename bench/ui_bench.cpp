@@ -75,7 +75,7 @@ void TickIntervals(benchmark::State& state) {
         zef::ui::MainWindow window(1);
         std::vector<double> intervals;
         QElapsedTimer clock;
-        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+        QObject::connect(&window, &zef::ui::MainWindow::framePresented, [&] {
             if (clock.isValid()) {
                 intervals.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
             }
@@ -120,7 +120,7 @@ void RecoveryTickStall(benchmark::State& state) {
         recoveryTimer.start();
         double longest = 0;
         QElapsedTimer clock;
-        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+        QObject::connect(&window, &zef::ui::MainWindow::framePresented, [&] {
             const bool working = keeper.Working();
             if (clock.isValid() && working) {
                 longest = std::max(longest, static_cast<double>(clock.nsecsElapsed()) / 1e6);
