@@ -3,7 +3,8 @@
 namespace zef {
 
 // Every command of the main window. The toolbar buttons and the keys send these; the command
-// table says what each one does.
+// table says what each one does. A new command is an enumerator here, a row of the command
+// table, and a button of ui/ToolbarLayout.h or a key of ui/Accelerators.h.
 enum class CommandId {
     kNewModel,
     kOpen,

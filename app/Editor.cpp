@@ -6,6 +6,7 @@
 #include "AppTexts.h"
 #include "CanvasFit.h"
 #include "CommandTable.h"
+#include "ExportSession.h"
 #include "FilePaths.h"
 #include "ModelTexts.h"
 #include "RecoveryOffer.h"
@@ -112,6 +113,13 @@ void Editor::ReportFrame(const RenderReport& report) {
     if (report.replayCompleted) {
         RefreshToolMode();
     }
+}
+
+ExportSessionParts Editor::ExportParts() {
+    return {model_,         renderer_,
+            random_,        selection_,
+            exportOptions_, fileFlows_.DialogRecord(),
+            exportRunning_, [this](const RenderReport& report) { ReportFrame(report); }};
 }
 
 void Editor::RefreshToolMode() {

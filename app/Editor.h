@@ -27,6 +27,8 @@
 
 namespace zef {
 
+struct ExportSessionParts;
+
 // The editor: owns the model, the history, the selection and tool state, the renderer with
 // its replay state, the export options, the settings and the export-running flag, and routes
 // the events of the user interface to the units that do the work. Everything it shows or
@@ -80,6 +82,8 @@ class Editor : private EditorOperations {
     // Carries out what a rendered frame reported, on the canvas or in an export: the replay
     // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
     void ReportFrame(const RenderReport& report);
+    // The parts an export dialog works on.
+    ExportSessionParts ExportParts();
     void FitCanvas(std::int32_t width, std::int32_t height) override;
     // Records the model in the history; the document state follows.
     void TakeSnapshot() override;

@@ -127,14 +127,14 @@ void StoreAfterExport(ExportOptions& options, const ExportRequest& request, Expo
     StoreExportOptions(options, request.kind, request.antiAliasing ? 1 : 0,
                        Gif(format) ? (request.transparent ? 1 : 0) : options.transparentBackground,
                        still ? options.endWait : request.endWait,
-                       still ? 18 - options.smoothness : request.frameDelay);
+                       still ? VtrFrameDelay(options.smoothness) : request.frameDelay);
 }
 
 void StoreOnCancel(ExportOptions& options, const ExportForm& form, ExportFormat format) {
     StoreExportOptions(options, KindOf(form, format), form.antiAliasing ? 1 : 0,
                        Gif(format) ? (form.transparent ? 1 : 0) : options.transparentBackground,
                        ParseNonNegative(form.endWait).value_or(kDefaultEndWait),
-                       18 - form.smoothness);
+                       VtrFrameDelay(form.smoothness));
 }
 
 }  // namespace zef

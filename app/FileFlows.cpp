@@ -10,6 +10,7 @@
 #include "FilePaths.h"
 #include "ModelFileIO.h"
 #include "ModelTexts.h"
+#include "ReplaceQuestion.h"
 
 namespace zef {
 
@@ -109,9 +110,7 @@ bool FileFlows::MayReplace(const std::string& path, ShellWindow owner) {
     if (!std::filesystem::exists(path, error)) {
         return true;
     }
-    return shell_.ShowMessage({OverwriteQuestion(path), texts::kAppCaption,
-                               MessageButtons::kYesNoDefaultNo, MessageIcon::kNone, owner}) ==
-           MessageAnswer::kYes;
+    return AgreesToReplace(shell_, path, owner);
 }
 
 void FileFlows::Close(ShellWindow owner) {

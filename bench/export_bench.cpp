@@ -42,10 +42,11 @@ void ExportSample(benchmark::State& state, const char* label, std::int32_t kind,
         model.points = loaded.model->points;
         zef::StandaloneScene scene(std::move(model), 1);
         NoProgress progress;
-        const zef::ExportResult result = zef::ExportAnimatedGif(
-            scene.View(),
-            {path, kind, width, height, antiAliasing, false, 5, zef::FrameDelay(kind, 12)},
-            progress, ops);
+        const zef::ExportResult result =
+            zef::ExportAnimatedGif(scene.View(),
+                                   {path, kind, width, height, antiAliasing, false, 5,
+                                    zef::FrameDelay(kind, zef::kMaxSmoothness)},
+                                   progress, ops);
         if (!result.Succeeded()) {
             state.SkipWithError("the export failed");
         }

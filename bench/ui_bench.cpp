@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "BenchModels.h"
-#include "GifExportDialog.h"
+#include "ExportDialog.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "RecoveryKeeper.h"
@@ -75,7 +75,7 @@ void TickIntervals(benchmark::State& state) {
         zef::ui::MainWindow window(1);
         std::vector<double> intervals;
         QElapsedTimer clock;
-        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+        QObject::connect(&window, &zef::ui::MainWindow::framePresented, [&] {
             if (clock.isValid()) {
                 intervals.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
             }
@@ -120,7 +120,7 @@ void RecoveryTickStall(benchmark::State& state) {
         recoveryTimer.start();
         double longest = 0;
         QElapsedTimer clock;
-        QObject::connect(&window, &zef::ui::MainWindow::FramePresented, [&] {
+        QObject::connect(&window, &zef::ui::MainWindow::framePresented, [&] {
             const bool working = keeper.Working();
             if (clock.isValid() && working) {
                 longest = std::max(longest, static_cast<double>(clock.nsecsElapsed()) / 1e6);
@@ -199,7 +199,8 @@ void GifDialogAgainstCli(benchmark::State& state) {
         std::filesystem::remove(dialogPath);
         zef::ui::MainWindow window(1);
         zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
-        zef::ui::GifExportDialog dialog(window.editor(), window, &window);
+        zef::ui::ExportDialog dialog(window.editor().ExportParts(), window, zef::ExportFormat::kGif,
+                                     &window);
         dialog.show();
         dialog.findChild<QRadioButton*>(QStringLiteral("vtrRadio"))->click();
         dialog.findChild<QLineEdit*>(QStringLiteral("pathEdit"))

@@ -15,7 +15,8 @@
 namespace zef {
 
 // Draws the model into the 800 x 600 off-screen canvas, with the pens, the replay (VTR) state
-// and the overlays of the tools. Every frame is drawn from scratch.
+// and the overlays of the tools. Every frame is drawn from scratch. It reads no clock: the
+// replay advances one step with each frame its caller asks for.
 class Renderer {
   public:
     // Sets a colour slot and the line width; see DrawingPens::SetColourSlot.

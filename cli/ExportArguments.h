@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ExportOptions.h"
+
 namespace zef {
 
 // The arguments of `zefcli gif`, `zefcli webp` and `zefcli bmp`, with the export dialogs'
@@ -15,7 +17,7 @@ struct ExportArguments {
     std::string out;  // as given; the path rules are applied when exporting
     std::int32_t kind = 0;
     std::int32_t endWait = 5;
-    std::int32_t smoothness = 12;
+    std::int32_t smoothness = kMaxSmoothness;
     std::optional<std::int32_t> width;  // the model's size when not given
     std::optional<std::int32_t> height;
     bool antiAliasing = false;

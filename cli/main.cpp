@@ -7,6 +7,7 @@
 
 #include "ExportArguments.h"
 #include "ExportCommand.h"
+#include "ExportOptions.h"
 #include "ModelFileIO.h"
 #include "ModelInfo.h"
 #include "ModelTexts.h"
@@ -48,6 +49,9 @@ constexpr const char* kHelp =
     "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
     "(with the reason on standard error), 2 for a usage error, 130 or 143 when SIGINT or\n"
     "SIGTERM stopped an export (leaving the files as they were).\n";
+
+// The texts above spell out the smoothness range and the VTR frame delay.
+static_assert(zef::kMaxSmoothness == 12 && zef::kSlowestVtrFrameDelay == 18);
 
 int Usage() {
     std::fputs(kUsage, stderr);

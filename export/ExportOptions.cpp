@@ -8,7 +8,7 @@ void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t 
     options.antiAliasing = antiAliasing;
     options.transparentBackground = transparent;
     options.endWait = endWait;
-    options.smoothness = 18 - frameDelay;
+    options.smoothness = SmoothnessOf(frameDelay);
 }
 
 }  // namespace zef

@@ -9,9 +9,18 @@ inline constexpr std::int32_t kExportShaking = 0;
 inline constexpr std::int32_t kExportVtr = 1;
 inline constexpr std::int32_t kExportStill = 2;  // BMP only
 
-// The smoothness of a VTR export runs from 0 to this; a frame shows for 18 - smoothness
-// hundredths of a second.
+// The smoothness of a VTR export runs from 0 to kMaxSmoothness; a VTR frame shows for
+// kSlowestVtrFrameDelay - smoothness hundredths of a second.
 inline constexpr std::int32_t kMaxSmoothness = 12;
+inline constexpr std::int32_t kSlowestVtrFrameDelay = 18;
+
+constexpr std::int32_t VtrFrameDelay(std::int32_t smoothness) {
+    return kSlowestVtrFrameDelay - smoothness;
+}
+// The smoothness a frame delay stands for: the shaking delay, 6, stands for kMaxSmoothness.
+constexpr std::int32_t SmoothnessOf(std::int32_t frameDelay) {
+    return kSlowestVtrFrameDelay - frameDelay;
+}
 
 // The options shared by both export dialogs, so that each opens with the values used last.
 // They live for the run only and return to their defaults at start-up, for a new model and
@@ -26,8 +35,8 @@ struct ExportOptions {
     void Reset() { *this = ExportOptions{}; }
 };
 
-// Remembers what a dialog used: the smoothness is kept as 18 - frameDelay, so a shaking
-// export (delay 6) leaves it at kMaxSmoothness.
+// Remembers what a dialog used: the smoothness is kept as SmoothnessOf(frameDelay), so a
+// shaking export leaves it at kMaxSmoothness.
 void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t antiAliasing,
                         std::int32_t transparent, std::int32_t endWait, std::int32_t frameDelay);
 

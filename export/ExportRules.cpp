@@ -34,7 +34,7 @@ std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view end
 }  // namespace
 
 std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness) {
-    return kind == kExportVtr ? 18 - smoothness : 6;
+    return kind == kExportVtr ? VtrFrameDelay(smoothness) : 6;
 }
 
 std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay) {

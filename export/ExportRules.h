@@ -7,7 +7,7 @@
 
 namespace zef {
 
-// The display time of one frame in 1/100 s: 6 for shaking, 18 - smoothness for VTR.
+// The display time of one frame in 1/100 s: 6 for shaking, VtrFrameDelay(smoothness) for VTR.
 std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness);
 
 // The path length a VTR frame adds: vtrSpeed * frameDelay / 6, never below 1 (a speed below

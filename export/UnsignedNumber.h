@@ -7,6 +7,9 @@
 
 namespace zef {
 
+// The one reading of a dialog's number edits, below app/ so that the export dialog and the
+// dialogs of app/ read their edits alike.
+//
 // Reads the text of a dialog edit as an unsigned number: blanks (spaces and tabs) before it
 // are skipped, then the decimal digits up to the first other character make the value.
 // Nothing when there is no digit, or when the value is above 4294967295.

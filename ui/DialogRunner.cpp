@@ -1,9 +1,8 @@
 #include "DialogRunner.h"
 
 #include "AboutDialog.h"
-#include "BmpExportDialog.h"
 #include "Editor.h"
-#include "GifExportDialog.h"
+#include "ExportDialog.h"
 #include "PropertiesDialog.h"
 #include "SettingsDialog.h"
 #include "ZefImage.h"
@@ -31,13 +30,12 @@ DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Edito
             PropertiesDialog properties(editor.OpenPropertiesSession(), &owner);
             return Run(properties);
         }
-        case DialogId::kGifExport: {
-            GifExportDialog gif(editor, shell, &owner);
-            return Run(gif);
-        }
+        case DialogId::kGifExport:
         case DialogId::kBmpExport: {
-            BmpExportDialog bmp(editor, shell, &owner);
-            return Run(bmp);
+            ExportDialog exportDialog(
+                editor.ExportParts(), shell,
+                dialog == DialogId::kGifExport ? ExportFormat::kGif : ExportFormat::kBmp, &owner);
+            return Run(exportDialog);
         }
     }
     return DialogResult::kCancel;

@@ -1,273 +1,238 @@
 #include "ExportDialog.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QMessageBox>
 #include <algorithm>
 
-#include "AppTexts.h"
 #include "DialogMessage.h"
-#include "ExportRules.h"
-#include "ExportRun.h"
 #include "ExportTexts.h"
 #include "FileChooser.h"
-#include "FilePaths.h"
 #include "QtText.h"
+#include "ui_BmpExportDialog.h"
+#include "ui_GifExportDialog.h"
 
 namespace zef::ui {
 namespace {
 
-QString Number(std::int64_t value) {
-    return QString::number(value);
+// The controls both forms have, under the same names.
+template <typename Form>
+ExportControls SharedControls(const Form& form) {
+    return {.path = form.pathEdit,
+            .browse = form.browseButton,
+            .frameCount = form.frameCountLabel,
+            .shaking = form.shakingRadio,
+            .vtr = form.vtrRadio,
+            .endWait = form.endWaitEdit,
+            .smoothness = form.smoothnessSlider,
+            .modelWidth = form.modelWidthLabel,
+            .modelHeight = form.modelHeightLabel,
+            .width = form.widthEdit,
+            .height = form.heightEdit,
+            .restoreSize = form.restoreSizeButton,
+            .antiAliasing = form.antiAliasingRadio,
+            .noAntiAliasing = form.noAntiAliasingRadio,
+            .status = form.statusLabel,
+            .progress = form.progressBar,
+            .save = form.saveButton,
+            .cancel = form.cancelButton};
+}
+
+// Sets up the format's form on the dialog; the form's widgets belong to the dialog.
+ExportControls SetUpForm(QDialog& dialog, ExportFormat format) {
+    if (format == ExportFormat::kBmp) {
+        Ui::BmpExportDialog form;
+        form.setupUi(&dialog);
+        ExportControls controls = SharedControls(form);
+        controls.still = form.stillRadio;
+        controls.megabytes = form.megabytesLabel;
+        return controls;
+    }
+    Ui::GifExportDialog form;
+    form.setupUi(&dialog);
+    ExportControls controls = SharedControls(form);
+    controls.transparent = form.transparentCheck;
+    return controls;
 }
 
 }  // namespace
 
-ExportDialog::ExportDialog(Editor& editor, Shell& shell, ExportFormat format, QWidget* parent)
-    : QDialog(parent), editor_(editor), shell_(shell), format_(format) {}
+ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat format,
+                           QWidget* parent)
+    : QDialog(parent),
+      session_(std::move(parts), shell, format),
+      controls_(SetUpForm(*this, format)) {
+    const ExportControls& c = controls_;
+    c.modelWidth->setText(FromUtf8(session_.ModelWidth()));
+    c.modelHeight->setText(FromUtf8(session_.ModelHeight()));
+    ShowForm(session_.OpeningForm());
+    c.status->setText(FromUtf8(texts::kExportReady));
+    c.progress->setValue(0);
+    c.path->setFocus();
+
+    for (QRadioButton* kind : {c.still, c.shaking, c.vtr}) {
+        if (kind != nullptr) {
+            connect(kind, &QRadioButton::toggled, this, &ExportDialog::kindChosen);
+        }
+    }
+    connect(c.endWait, &QLineEdit::textChanged, this, &ExportDialog::showPreview);
+    connect(c.smoothness, &QSlider::valueChanged, this, &ExportDialog::showPreview);
+    connect(c.width, &QLineEdit::textChanged, this, [this] { sideTyped(controls_.width); });
+    connect(c.height, &QLineEdit::textChanged, this, [this] { sideTyped(controls_.height); });
+    connect(c.restoreSize, &QPushButton::clicked, this, &ExportDialog::restoreSize);
+    if (c.transparent != nullptr) {
+        connect(c.antiAliasing, &QRadioButton::toggled, this, &ExportDialog::enableTransparency);
+        connect(c.path, &QLineEdit::textChanged, this, &ExportDialog::enableTransparency);
+    }
+    connect(c.browse, &QPushButton::clicked, this, &ExportDialog::browse);
+    connect(c.save, &QPushButton::clicked, this, &ExportDialog::save);
+    connect(c.cancel, &QPushButton::clicked, this, &ExportDialog::cancelClicked);
+    showPreview();
+}
 
 ExportDialog::~ExportDialog() = default;
 
-template <typename Widget>
-Widget* ExportDialog::Control(const char* name) const {
-    return findChild<Widget*>(QString::fromLatin1(name));
-}
-
-void ExportDialog::Prepare() {
-    path_ = Control<QLineEdit>("pathEdit");
-    browse_ = Control<QPushButton>("browseButton");
-    frameCount_ = Control<QLabel>("frameCountLabel");
-    megabytes_ = Control<QLabel>("megabytesLabel");
-    still_ = Control<QRadioButton>("stillRadio");
-    shaking_ = Control<QRadioButton>("shakingRadio");
-    vtr_ = Control<QRadioButton>("vtrRadio");
-    endWait_ = Control<QLineEdit>("endWaitEdit");
-    smoothness_ = Control<QSlider>("smoothnessSlider");
-    width_ = Control<QLineEdit>("widthEdit");
-    height_ = Control<QLineEdit>("heightEdit");
-    restoreSize_ = Control<QPushButton>("restoreSizeButton");
-    antiAliasing_ = Control<QRadioButton>("antiAliasingRadio");
-    noAntiAliasing_ = Control<QRadioButton>("noAntiAliasingRadio");
-    transparent_ = Control<QCheckBox>("transparentCheck");
-    status_ = Control<QLabel>("statusLabel");
-    progress_ = Control<QProgressBar>("progressBar");
-    save_ = Control<QPushButton>("saveButton");
-    cancel_ = Control<QPushButton>("cancelButton");
-
-    const ModelProperties& model = editor_.model().properties;
-    Control<QLabel>("modelWidthLabel")->setText(Number(model.canvasWidth));
-    Control<QLabel>("modelHeightLabel")->setText(Number(model.canvasHeight));
-    ShowForm(OpeningForm(editor_.exportOptions(), format_, editor_.model()));
-    status_->setText(QString::fromUtf8(texts::kExportReady));
-    progress_->setValue(0);
-    path_->setFocus();
-
-    for (QRadioButton* kind : {still_, shaking_, vtr_}) {
-        if (kind != nullptr) {
-            connect(kind, &QRadioButton::toggled, this, &ExportDialog::KindChosen);
-        }
-    }
-    connect(endWait_, &QLineEdit::textChanged, this, &ExportDialog::ShowPreview);
-    connect(smoothness_, &QSlider::valueChanged, this, &ExportDialog::ShowPreview);
-    connect(width_, &QLineEdit::textChanged, this, [this] { SideTyped(width_, height_); });
-    connect(height_, &QLineEdit::textChanged, this, [this] { SideTyped(height_, width_); });
-    connect(restoreSize_, &QPushButton::clicked, this, &ExportDialog::RestoreSize);
-    if (transparent_ != nullptr) {
-        connect(antiAliasing_, &QRadioButton::toggled, this, &ExportDialog::EnableTransparency);
-        connect(path_, &QLineEdit::textChanged, this, &ExportDialog::EnableTransparency);
-    }
-    connect(browse_, &QPushButton::clicked, this, &ExportDialog::Browse);
-    connect(save_, &QPushButton::clicked, this, &ExportDialog::Save);
-    connect(cancel_, &QPushButton::clicked, this, &ExportDialog::CancelClicked);
-    ShowPreview();
-}
-
 ExportForm ExportDialog::Form() const {
+    const ExportControls& c = controls_;
     ExportForm form;
-    form.path = LocalPath(path_->text());
-    form.kind = shaking_->isChecked() ? kExportShaking
-                : vtr_->isChecked()   ? kExportVtr
-                                      : kExportStill;
-    form.endWait = endWait_->text().toStdString();
-    form.smoothness = smoothness_->value();
-    form.width = width_->text().toStdString();
-    form.height = height_->text().toStdString();
-    form.antiAliasing = antiAliasing_->isChecked();
-    form.transparent = transparent_ != nullptr && transparent_->isChecked();
+    form.path = LocalPath(c.path->text());
+    form.kind = c.shaking->isChecked() ? kExportShaking
+                : c.vtr->isChecked()   ? kExportVtr
+                                       : kExportStill;
+    form.endWait = ToUtf8(c.endWait->text());
+    form.smoothness = c.smoothness->value();
+    form.width = ToUtf8(c.width->text());
+    form.height = ToUtf8(c.height->text());
+    form.antiAliasing = c.antiAliasing->isChecked();
+    form.transparent = c.transparent != nullptr && c.transparent->isChecked();
     return form;
 }
 
 void ExportDialog::ShowForm(const ExportForm& form) {
-    QRadioButton* kind = form.kind == kExportShaking ? shaking_
-                         : form.kind == kExportVtr   ? vtr_
-                                                     : still_;
+    const ExportControls& c = controls_;
+    QRadioButton* kind = form.kind == kExportShaking ? c.shaking
+                         : form.kind == kExportVtr   ? c.vtr
+                                                     : c.still;
     if (kind != nullptr) {
         kind->setChecked(true);
     }
-    endWait_->setEnabled(EndWaitEnabled(form.kind));
-    endWait_->setText(QString::fromStdString(form.endWait));
-    path_->setText(QFile::decodeName(form.path.c_str()));
-    width_->setText(QString::fromStdString(form.width));
-    height_->setText(QString::fromStdString(form.height));
-    smoothness_->setRange(0, kMaxSmoothness);
-    smoothness_->setValue(form.smoothness);
-    (form.antiAliasing ? antiAliasing_ : noAntiAliasing_)->setChecked(true);
-    if (transparent_ != nullptr) {
-        transparent_->setEnabled(TransparencyEnabled(form.antiAliasing, form.path));
-        transparent_->setChecked(form.transparent);
+    c.endWait->setEnabled(EndWaitEnabled(form.kind));
+    c.endWait->setText(FromUtf8(form.endWait));
+    c.path->setText(FromLocalPath(form.path));
+    c.width->setText(FromUtf8(form.width));
+    c.height->setText(FromUtf8(form.height));
+    c.smoothness->setRange(0, kMaxSmoothness);
+    c.smoothness->setValue(form.smoothness);
+    (form.antiAliasing ? c.antiAliasing : c.noAntiAliasing)->setChecked(true);
+    if (c.transparent != nullptr) {
+        c.transparent->setEnabled(TransparencyEnabled(form.antiAliasing, form.path));
+        c.transparent->setChecked(form.transparent);
     }
 }
 
-void ExportDialog::ShowPreview() {
-    const ExportPreview preview = PreviewOf(Form(), format_, editor_.model());
-    frameCount_->setText(QString::fromStdString(preview.count));
-    if (megabytes_ != nullptr) {
-        megabytes_->setText(QString::fromStdString(preview.megabytes));
+void ExportDialog::showPreview() {
+    const ExportPreview preview = session_.Preview(Form());
+    controls_.frameCount->setText(FromUtf8(preview.count));
+    if (controls_.megabytes != nullptr) {
+        controls_.megabytes->setText(FromUtf8(preview.megabytes));
     }
 }
 
-void ExportDialog::EnableTransparency() {
-    transparent_->setEnabled(
-        TransparencyEnabled(antiAliasing_->isChecked(), LocalPath(path_->text())));
+void ExportDialog::kindChosen() {
+    controls_.endWait->setEnabled(EndWaitEnabled(Form().kind));
+    showPreview();
 }
 
-void ExportDialog::KindChosen() {
-    endWait_->setEnabled(EndWaitEnabled(Form().kind));
-    ShowPreview();
+void ExportDialog::enableTransparency() {
+    controls_.transparent->setEnabled(TransparencyEnabled(controls_.antiAliasing->isChecked(),
+                                                          LocalPath(controls_.path->text())));
 }
 
-void ExportDialog::SideTyped(QLineEdit* typed, QLineEdit* other) {
+void ExportDialog::sideTyped(QLineEdit* typed) {
     if (typed->hasFocus()) {
-        const ModelProperties& model = editor_.model().properties;
-        const bool widthTyped = typed == width_;
-        const std::optional<std::int64_t> side = ProportionalSide(
-            typed->text().toStdString(), widthTyped ? model.canvasWidth : model.canvasHeight,
-            widthTyped ? model.canvasHeight : model.canvasWidth);
-        if (side) {
-            other->setText(Number(*side));
+        const bool widthTyped = typed == controls_.width;
+        if (const auto side = session_.OtherSide(ToUtf8(typed->text()), widthTyped)) {
+            (widthTyped ? controls_.height : controls_.width)->setText(FromUtf8(*side));
         }
     }
-    ShowPreview();
+    showPreview();
 }
 
-void ExportDialog::RestoreSize() {
-    const ModelProperties& model = editor_.model().properties;
-    width_->setText(Number(model.canvasWidth));
-    height_->setText(Number(model.canvasHeight));
+void ExportDialog::restoreSize() {
+    controls_.width->setText(FromUtf8(session_.ModelWidth()));
+    controls_.height->setText(FromUtf8(session_.ModelHeight()));
 }
 
-void ExportDialog::Browse() {
-    FileDialogRecord& record = editor_.fileDialogRecord();
+void ExportDialog::browse() {
     const std::optional<std::string> chosen =
-        ChooseFile(*this, BrowseDialog(format_, record, LocalPath(path_->text())));
-    if (!chosen) {
-        return;
-    }
-    record.initialDirectory.clear();
-    record.Chose(*chosen);
-    path_->setText(QFile::decodeName(chosen->c_str()));
-}
-
-void ExportDialog::Save() {
-    const SaveCheck check = CheckForSave(Form(), format_);
-    if (!check.request) {
-        ShowDialogMessage(this, check.message);
-        return;
-    }
-    const ExportRequest& request = *check.request;
-    if (!MayReplace(request)) {
-        return;
-    }
-    exporting_ = true;
-    DisableControls();
-    PumpOneEvent();
-    const ExportFormat format = FormatWritten(format_, request.path);
-    const ExportResult result = RunExport(editor_, format, request, *this);
-    if (result.outcome == ExportOutcome::kCancelled) {
-        exporting_ = false;
-        reject();
-        return;
-    }
-    if (const char* memory = MemoryMessage(result.outcome, format)) {
-        shell_.ShowMessage({memory, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError,
-                            ShellWindow::kMain});
-    }
-    shell_.BringToForeground();
-    PumpOneEvent();
-    ShowDialogMessage(this, ClosingMessage(result.outcome, format));
-    StoreAfterExport(editor_.exportOptions(), request, format_);
-    exporting_ = false;
-    accept();
-}
-
-// Asked about the first file the export writes, with No as the default.
-bool ExportDialog::MayReplace(const ExportRequest& request) {
-    const std::string first = FirstFileWritten(request, format_);
-    if (!FileCanBeOpened(first)) {
-        return true;
-    }
-    QMessageBox question(QMessageBox::NoIcon, QString::fromUtf8(texts::kAppCaption),
-                         QString::fromStdString(OverwriteQuestion(first)),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setDefaultButton(QMessageBox::No);
-    question.setEscapeButton(QMessageBox::No);
-    return question.exec() == QMessageBox::Yes;
-}
-
-// Cancel stays enabled to stop the export, but takes no focus: the focus leaving the disabled
-// controls would land on it, and a stray Enter or Space would then throw the export away.
-void ExportDialog::DisableControls() {
-    cancel_->setFocusPolicy(Qt::NoFocus);
-    for (QWidget* control : std::vector<QWidget*>{
-             path_, browse_, smoothness_, width_, height_, shaking_, vtr_, still_, save_,
-             antiAliasing_, noAntiAliasing_, transparent_, endWait_, restoreSize_}) {
-        if (control != nullptr) {
-            control->setEnabled(false);
-        }
+        ChooseFile(*this, session_.BrowseDialog(LocalPath(controls_.path->text())));
+    if (chosen) {
+        session_.Chose(*chosen);
+        controls_.path->setText(FromLocalPath(*chosen));
     }
 }
 
-// During an export the request is taken up after the frame in hand (CancelRequested); the
-// cancelled export then closes the dialog as Cancel does.
-void ExportDialog::CancelClicked() {
-    if (exporting_) {
-        cancelRequested_ = true;
+void ExportDialog::save() {
+    switch (session_.Save(Form(), *this)) {
+        case SaveEnd::kStay:
+            break;
+        case SaveEnd::kCancelled:
+            reject();
+            break;
+        case SaveEnd::kExported:
+            accept();
+            break;
+    }
+}
+
+// During an export the request is taken up after the frame in hand; the cancelled export
+// then closes the dialog as Cancel does.
+void ExportDialog::cancelClicked() {
+    if (session_.Exporting()) {
+        session_.RequestCancel();
         return;
     }
     reject();
 }
 
 void ExportDialog::reject() {
-    if (exporting_) {
-        return;
+    if (session_.Close(Form())) {
+        QDialog::reject();
     }
-    StoreOnCancel(editor_.exportOptions(), Form(), format_);
-    QDialog::reject();
 }
 
 void ExportDialog::SetStatusText(const std::string& text) {
-    status_->setText(QString::fromStdString(text));
+    controls_.status->setText(FromUtf8(text));
 }
 
 // An export without frames still shows an empty bar rather than a busy one.
 void ExportDialog::SetProgressRange(std::int32_t low, std::int32_t high) {
-    progress_->setRange(low, std::max(high, low + 1));
-    progress_->setValue(low);
+    controls_.progress->setRange(low, std::max(high, low + 1));
+    controls_.progress->setValue(low);
 }
 
 void ExportDialog::StepProgress() {
-    progress_->setValue(progress_->value() + 1);
+    controls_.progress->setValue(controls_.progress->value() + 1);
 }
 
 void ExportDialog::PumpOneEvent() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-// The editor takes each frame's report (RunExport).
-void ExportDialog::FrameRendered(const RenderReport&) {}
+void ExportDialog::ShowMessage(std::string_view text) {
+    ShowDialogMessage(this, text);
+}
 
-bool ExportDialog::CancelRequested() const {
-    return cancelRequested_;
+// Cancel stays enabled to stop the export, but takes no focus: the focus leaving the disabled
+// controls would land on it, and a stray Enter or Space would then throw the export away.
+void ExportDialog::DisableControls() {
+    const ExportControls& c = controls_;
+    c.cancel->setFocusPolicy(Qt::NoFocus);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             c.path, c.browse, c.smoothness, c.width, c.height, c.shaking, c.vtr, c.still, c.save,
+             c.antiAliasing, c.noAntiAliasing, c.transparent, c.endWait, c.restoreSize}) {
+        if (control != nullptr) {
+            control->setEnabled(false);
+        }
+    }
 }
 
 }  // namespace zef::ui

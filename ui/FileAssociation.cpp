@@ -8,16 +8,17 @@
 
 #include "AssociationFiles.h"
 #include "PerUserAssociation.h"
+#include "QtText.h"
 
 namespace zef::ui {
 namespace {
 
 std::filesystem::path DataHome() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+    return LocalPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 }
 
 QByteArray Resource(const char* path) {
-    QFile file(QString::fromUtf8(path));
+    QFile file(FromUtf8(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -25,9 +26,9 @@ QByteArray Resource(const char* path) {
 // leaves nothing behind.
 void RunIfInstalled(const char* tool, const std::filesystem::path& folder) {
     std::error_code error;
-    const QString program = QStandardPaths::findExecutable(QString::fromUtf8(tool));
+    const QString program = QStandardPaths::findExecutable(FromUtf8(tool));
     if (!program.isEmpty() && std::filesystem::is_directory(folder, error)) {
-        QProcess::execute(program, {QString::fromStdString(folder.string())});
+        QProcess::execute(program, {FromLocalPath(folder.native())});
     }
 }
 
@@ -40,13 +41,13 @@ void RefreshCaches(const std::filesystem::path& dataHome) {
 
 bool RegisterAssociation() {
     const std::filesystem::path dataHome = DataHome();
-    const QByteArray executable = QCoreApplication::applicationFilePath().toUtf8();
+    const std::string executable = ToUtf8(QCoreApplication::applicationFilePath());
     const QByteArray mimePackage = Resource(":/desktop/model-type.xml");
     const QByteArray typeIcon = Resource(":/desktop/application-x-zeftool-model.svg");
     const bool registered =
         !mimePackage.isEmpty() && !typeIcon.isEmpty() &&
-        RegisterFileAssociation(dataHome, {executable.toStdString(), mimePackage.toStdString(),
-                                           typeIcon.toStdString()});
+        RegisterFileAssociation(dataHome,
+                                {executable, mimePackage.toStdString(), typeIcon.toStdString()});
     RefreshCaches(dataHome);
     return registered;
 }

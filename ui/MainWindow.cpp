@@ -93,7 +93,7 @@ void MainWindow::StopTimers() {
     recoveryTimer_.stop();
 }
 
-void MainWindow::HandOverPath(const QString& path, const QByteArray& activationToken) {
+void MainWindow::handOverPath(const QString& path, const QByteArray& activationToken) {
     // Qt's Wayland support activates the window with the token this variable holds.
     if (!activationToken.isEmpty()) {
         qputenv("XDG_ACTIVATION_TOKEN", activationToken);
@@ -102,7 +102,7 @@ void MainWindow::HandOverPath(const QString& path, const QByteArray& activationT
     RunPendingHandOvers();
 }
 
-void MainWindow::EndWithoutAsking() {
+void MainWindow::endWithoutAsking() {
     endingWithoutAsking_ = true;
     Guarded([this] { editor_.recovery().Seal(editor_.model()); });
     Quit();
@@ -281,7 +281,7 @@ CanvasSize MainWindow::CanvasWindowOuterSize(CanvasSize client) const {
 
 void MainWindow::Present(const Bitmap& frame, CanvasSize visible) {
     canvas_->Present(frame, visible);
-    emit FramePresented();
+    emit framePresented();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {

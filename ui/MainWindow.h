@@ -53,14 +53,14 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // activation token of that start, if any) and the editor opens the file, asking to save
     // changes first. While a dialog is open or an export runs it waits until the editor is
     // idle again.
-    void HandOverPath(const QString& path, const QByteArray& activationToken = {});
+    void handOverPath(const QString& path, const QByteArray& activationToken = {});
     // The program is told to end (a signal of the system, the session or the terminal ending)
     // and cannot ask to save changes: the recovery copy is brought up to date and kept, and
     // the event loop ends.
-    void EndWithoutAsking();
+    void endWithoutAsking();
 
   signals:
-    void FramePresented();
+    void framePresented();
 
   public:
     // The Shell.

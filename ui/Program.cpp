@@ -1,7 +1,6 @@
 #include "Program.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -13,6 +12,7 @@
 
 #include "AppTexts.h"
 #include "ProgramIdentity.h"
+#include "QtText.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
 
@@ -38,13 +38,10 @@ bool Set(const char* variable) {
 // The open and save dialogs start beside the program when it may write there (a copy
 // unpacked somewhere), else in the user's documents (an installed program).
 std::string DialogStartFolder() {
-    const std::string programFolder =
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    const std::string programFolder = LocalPath(QCoreApplication::applicationDirPath());
     return ProgramFolderIsOwn(programFolder)
                ? programFolder
-               : QFile::encodeName(
-                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                     .toStdString();
+               : LocalPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 PixelRect ToPixelRect(const QRect& rect) {
@@ -80,8 +77,8 @@ bool HasDisplay() {
 void PrepareApplication(QApplication& application) {
     RegisterResources();
     QApplication::setApplicationName(QStringLiteral("zeftool"));
-    QApplication::setApplicationVersion(QString::fromUtf8(kVersion));
-    QGuiApplication::setDesktopFileName(QString::fromUtf8(kAppId));
+    QApplication::setApplicationVersion(FromUtf8(kVersion));
+    QGuiApplication::setDesktopFileName(FromUtf8(kAppId));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zeftool.svg")));
 
@@ -91,9 +88,9 @@ void PrepareApplication(QApplication& application) {
         QCoreApplication::installTranslator(translator);
     }
 
-    QFont::insertSubstitution(QString::fromUtf8(kTextFamily), QString::fromUtf8(kKoreanFont));
+    QFont::insertSubstitution(FromUtf8(kTextFamily), FromUtf8(kKoreanFont));
     QFont font = QApplication::font();
-    font.setFamilies({QString::fromUtf8(kTextFamily)});
+    font.setFamilies({FromUtf8(kTextFamily)});
     QApplication::setFont(font);
 }
 
@@ -113,8 +110,7 @@ std::uint32_t ClockSeed() {
 }
 
 std::filesystem::path SettingsFile() {
-    return SettingsFilePath(
-        QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    return SettingsFilePath(LocalPath(QCoreApplication::applicationDirPath()));
 }
 
 void StartEditor(MainWindow& window, const std::string& commandLine, const SettingsRecord& read) {

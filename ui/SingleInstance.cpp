@@ -84,7 +84,7 @@ class Reception : public QObject {
             const QByteArray token = QByteArray::fromStdString(token_);
             SingleInstance* instance = &instance_;
             QMetaObject::invokeMethod(
-                instance, [instance, path, token] { emit instance->PathHandedOver(path, token); },
+                instance, [instance, path, token] { emit instance->pathHandedOver(path, token); },
                 Qt::QueuedConnection);
         }
         socket_.abort();

@@ -43,7 +43,7 @@ class SingleInstance : public QObject {
   signals:
     // A path handed over by a second start, with the desktop's activation token for that
     // start (empty when it had none).
-    void PathHandedOver(const QString& path, const QByteArray& activationToken);
+    void pathHandedOver(const QString& path, const QByteArray& activationToken);
 
   private:
     void Accept();

@@ -55,7 +55,7 @@ UnixSignals::~UnixSignals() {
 void UnixSignals::Read() {
     char number = 0;
     if (::read(sockets[1], &number, 1) == 1) {
-        emit Received(number);
+        emit received(number);
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace zef::ui {
 
-// Turns SIGTERM, SIGHUP and SIGINT into the Received signal, delivered by the event loop: the
+// Turns SIGTERM, SIGHUP and SIGINT into the `received` signal, delivered by the event loop: the
 // handler only writes the signal's number to one end of a socket pair, whose other end a
 // socket notifier watches. One object per program.
 class UnixSignals : public QObject {
@@ -19,7 +19,7 @@ class UnixSignals : public QObject {
     ~UnixSignals() override;
 
   signals:
-    void Received(int signal);
+    void received(int signal);
 
   private:
     void Read();

@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path settingsFile = zef::ui::SettingsFile();
     const zef::SettingsRecord settings = zef::ReadSettingsFile(settingsFile);
     zef::ui::MainWindow window(zef::ui::ClockSeed());
-    QObject::connect(&instance, &zef::ui::SingleInstance::PathHandedOver, &window,
-                     &zef::ui::MainWindow::HandOverPath);
+    QObject::connect(&instance, &zef::ui::SingleInstance::pathHandedOver, &window,
+                     &zef::ui::MainWindow::handOverPath);
     zef::ui::UnixSignals unixSignals;
-    QObject::connect(&unixSignals, &zef::ui::UnixSignals::Received, &window,
-                     &zef::ui::MainWindow::EndWithoutAsking);
+    QObject::connect(&unixSignals, &zef::ui::UnixSignals::received, &window,
+                     &zef::ui::MainWindow::endWithoutAsking);
     window.editor().recovery().UseFolder(zef::RecoveryFolderPath());
     zef::ui::StartEditor(window, commandLine, settings);
     // A signal may have ended the program during the start's questions.

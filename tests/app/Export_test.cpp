@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "EditorTest.h"
 #include "ExportDialogRules.h"
-#include "ExportRun.h"
+#include "ExportSession.h"
 #include "ExportTexts.h"
+#include "FilePaths.h"
 
 namespace zef::test {
 namespace {
@@ -13,11 +16,7 @@ namespace {
 // The first failing check names its message; the fields after it are not looked at.
 TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     const struct {
-        const char* path;
-        const char* endWait;
-        const char* width;
-        const char* height;
-        const char* message;
+        const char *path, *endWait, *width, *height, *message;
     } cases[] = {{"", "-", "", "", texts::kNoFileName},
                  {"a", "-", "", "", texts::kBadEndWait},
                  {"a", "2147483648", "400", "300", texts::kBadEndWait},
@@ -70,47 +69,98 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     EXPECT_TRUE(TransparencyEnabled(false, "a.gif"));
 }
 
-// A dialog that notes whether the flag was set whenever the export let events through.
-struct DialogProgress : ExportProgress {
-    explicit DialogProgress(Editor& e) : editor(e) {}
-    void SetStatusText(const std::string&) override {}
+// A dialog that keeps the messages it owns, cancels at a chosen progress step and notes
+// whether the export-running flag was set whenever the export stepped its progress.
+struct FakeView : ExportView {
+    FakeView(ExportSession& s, const bool& running, int cancel = 0)
+        : session(s), exportRunning(running), cancelAt(cancel) {}
+    void SetStatusText(const std::string& text) override { status = text; }
     void SetProgressRange(std::int32_t, std::int32_t) override {}
-    void StepProgress() override {}
-    void PumpOneEvent() override { flagAlwaysSet = flagAlwaysSet && editor.ExportRunning(); }
-    void FrameRendered(const RenderReport&) override {}
-    bool CancelRequested() const override { return false; }
-    Editor& editor;
-    bool flagAlwaysSet = true;
+    void StepProgress() override {
+        flagAlwaysSet = flagAlwaysSet && exportRunning;
+        if (++steps == cancelAt) {
+            session.RequestCancel();
+        }
+    }
+    void PumpOneEvent() override {}
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void DisableControls() override { disabled = true; }
+
+    ExportSession& session;
+    const bool& exportRunning;
+    int steps = 0, cancelAt;
+    bool flagAlwaysSet = true, disabled = false;
+    std::string status;
+    std::vector<std::string> messages;
 };
 
-using ExportRunTest = EditorTest;
+using ExportSessionTest = EditorTest;
 
-TEST_F(ExportRunTest, TheFlagSpansTheExportAndTheReplayReachesTheMainWindow) {
-    const struct {
-        const char* name;
-        ExportFormat format;
-        std::int32_t kind;
-        std::int32_t width;
-        int replaySteps;  // 100 long at step 40: the fourth frame (at 120) completes it
-    } cases[] = {{"GIF VTR", ExportFormat::kGif, kExportVtr, 80, 4},
-                 {"WebP shaking", ExportFormat::kWebp, kExportShaking, 80, 0},
-                 {"refused size", ExportFormat::kGif, kExportVtr, 70000, 0},
-                 {"BMP still", ExportFormat::kBmp, kExportStill, 80, 0}};
+// Cancel keeps the slider's smoothness, which a finished shaking export would not keep.
+TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     model.AppendPoint(10, 10, false);
     model.AppendPoint(110, 10, true);
+    ExportSessionParts parts = editor.ExportParts();
+    const std::string first = PathOf("old0000.bmp");
+    std::ofstream(first) << "old";
+    ExportSession bmp(parts, shell, ExportFormat::kBmp);
+    FakeView asked(bmp, parts.exportRunning);
+    shell.answers = {MessageAnswer::kNo};
+    const ExportForm old{PathOf("old.bmp"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_EQ(bmp.Save(old, asked), SaveEnd::kStay);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(shell.messages[0].text, OverwriteQuestion(first));
+    EXPECT_EQ(shell.messages[0].buttons, MessageButtons::kYesNoDefaultNo);
+    EXPECT_FALSE(asked.disabled);
+    EXPECT_EQ(std::filesystem::file_size(first), 3u);
+
+    using F = ExportFormat;
+    const struct {
+        F dialog;
+        const char* path;
+        std::int32_t kind;
+        const char *width, *written, *closing, *memory;  // written unless failed or cancelled
+        int replaySteps, cancelAt;  // 100 long at step 40: the fourth frame (at 120) completes it
+    } cases[] = {
+        {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4, 0},
+        {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0, 0},
+        {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0,
+         0},
+        {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0, 0},
+        {F::kBmp, "walk", kExportShaking, "80", "walk0000.bmp", nullptr, nullptr, 0, 5}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const int steps = shell.progressSteps, hides = shell.progressHides;
-        DialogProgress dialog(editor);
-        const ExportRequest request{PathOf("a"), c.kind, c.width, 60, false, false, 1, 6};
-        const ExportResult result = RunExport(editor, c.format, request, dialog);
-        EXPECT_EQ(result.Succeeded(), c.width == 80);
-        EXPECT_TRUE(dialog.flagAlwaysSet);
-        EXPECT_FALSE(editor.ExportRunning());
+        SCOPED_TRACE(c.written);
+        const int steps = shell.progressSteps, hides = shell.progressHides,
+                  foregrounds = shell.foregrounds;
+        shell.messages.clear();
+        ExportSession session(parts, shell, c.dialog);
+        FakeView view(session, parts.exportRunning, c.cancelAt);
+        const bool cancelled = c.cancelAt > 0;
+        const ExportForm form{PathOf(c.path), c.kind, "1", cancelled ? 3 : kMaxSmoothness,
+                              c.width,        "60"};
+        EXPECT_EQ(session.Save(form, view), cancelled ? SaveEnd::kCancelled : SaveEnd::kExported);
+        EXPECT_EQ(view.messages,
+                  cancelled ? std::vector<std::string>{} : std::vector<std::string>{c.closing});
+        EXPECT_TRUE(view.flagAlwaysSet && view.disabled);
+        EXPECT_FALSE(editor.ExportRunning() || session.Exporting());
+        EXPECT_EQ(std::filesystem::exists(PathOf(c.written)), c.closing != nullptr && !c.memory);
+        ASSERT_EQ(shell.messages.size(), c.memory != nullptr ? 1u : 0u);
+        if (c.memory != nullptr) {
+            EXPECT_EQ(shell.messages[0].text, c.memory);
+            EXPECT_EQ(shell.messages[0].icon, MessageIcon::kError);
+        }
+        EXPECT_EQ(shell.foregrounds - foregrounds, cancelled ? 0 : 1);
         EXPECT_EQ(shell.progressSteps - steps, c.replaySteps);
         EXPECT_EQ(shell.progressHides - hides, c.replaySteps > 0 ? 1 : 0)
             << "the window refreshed once";
         EXPECT_FALSE(editor.renderer().VtrMode());
+        if (cancelled) {
+            EXPECT_EQ(view.status, texts::kExportCancelled);
+            EXPECT_EQ(view.steps, c.cancelAt);
+            EXPECT_TRUE(session.Close(form));
+            EXPECT_EQ(parts.options.kind, c.kind);
+            EXPECT_EQ(parts.options.smoothness, 3);
+        }
     }
 }
 

@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
 
 TEST_F(MainWindowTest, AHandOverWaitsForTheExportAndADropOfThreeFilesOpensTheFirst) {
     window.editor().SetExportRunning(true);
-    window.HandOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
+    window.handOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
     EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
     window.editor().SetExportRunning(false);
     window.StartTimers();

@@ -27,8 +27,8 @@ TEST_F(RecoveryWindowTest, ATermSignalKeepsTheUnsavedWorkAndAsksNothing) {
             ui::MainWindow window(1);
             ASSERT_TRUE(window.editor().recovery().UseFolder(recovery));
             ui::UnixSignals unixSignals;
-            QObject::connect(&unixSignals, &ui::UnixSignals::Received, &window,
-                             &ui::MainWindow::EndWithoutAsking);
+            QObject::connect(&unixSignals, &ui::UnixSignals::received, &window,
+                             &ui::MainWindow::endWithoutAsking);
             ui::StartEditor(window, "", {});
             Model& model = window.editor().model();
             model.AppendPoint(10, 20, false);

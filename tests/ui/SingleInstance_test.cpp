@@ -44,7 +44,7 @@ TEST_F(SingleInstanceTest, TheRunningOneTakesOneBlockWithAPathAndItsToken) {
     EXPECT_EQ(SingleInstance::HandOver(Folder(), "/a.zfm", {}, 200ms), HandOverOutcome::kNoAnswer);
     SingleInstance running(Folder());
     ASSERT_TRUE(running.Claim());
-    QSignalSpy handedOver(&running, &SingleInstance::PathHandedOver);
+    QSignalSpy handedOver(&running, &SingleInstance::pathHandedOver);
     // The second start waits for the answer, which needs this thread's event loop.
     auto outcome = std::async(std::launch::async, [&] {
         return SingleInstance::HandOver(Folder(), "/a.zfm", "token-1", 5s);

@@ -1,0 +1,135 @@
+#include "ExportSession.h"
+
+#include <utility>
+
+#include "AppTexts.h"
+#include "ExportRules.h"
+#include "Exporters.h"
+#include "ReplaceQuestion.h"
+
+namespace zef {
+
+// The view's progress for the export, with the export-running flag set for the whole run,
+// whichever way it ends, and the frames' reports going to the editor.
+class ExportSession::Progress : public ExportProgress {
+  public:
+    Progress(ExportSession& session, ExportView& view) : session_(session), view_(view) {
+        session_.parts_.exportRunning = true;
+    }
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+    ~Progress() override { session_.parts_.exportRunning = false; }
+
+    void SetStatusText(const std::string& text) override { view_.SetStatusText(text); }
+    void SetProgressRange(std::int32_t low, std::int32_t high) override {
+        view_.SetProgressRange(low, high);
+    }
+    void StepProgress() override { view_.StepProgress(); }
+    void PumpOneEvent() override { view_.PumpOneEvent(); }
+    void FrameRendered(const RenderReport& report) override { session_.parts_.reportFrame(report); }
+    bool CancelRequested() const override { return session_.cancelRequested_; }
+
+  private:
+    ExportSession& session_;
+    ExportView& view_;
+};
+
+ExportSession::ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format)
+    : parts_(std::move(parts)), shell_(shell), format_(format) {}
+
+ExportForm ExportSession::OpeningForm() {
+    return zef::OpeningForm(parts_.options, format_, parts_.model);
+}
+
+std::string ExportSession::ModelWidth() const {
+    return std::to_string(parts_.model.properties.canvasWidth);
+}
+
+std::string ExportSession::ModelHeight() const {
+    return std::to_string(parts_.model.properties.canvasHeight);
+}
+
+ExportPreview ExportSession::Preview(const ExportForm& form) const {
+    return PreviewOf(form, format_, parts_.model);
+}
+
+std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool widthTyped) const {
+    const ModelProperties& model = parts_.model.properties;
+    const std::optional<std::int64_t> side =
+        ProportionalSide(typed, widthTyped ? model.canvasWidth : model.canvasHeight,
+                         widthTyped ? model.canvasHeight : model.canvasWidth);
+    if (!side) {
+        return std::nullopt;
+    }
+    return std::to_string(*side);
+}
+
+FileDialog ExportSession::BrowseDialog(const std::string& typed) {
+    return zef::BrowseDialog(format_, parts_.fileDialogRecord, typed);
+}
+
+void ExportSession::Chose(const std::string& path) {
+    parts_.fileDialogRecord.initialDirectory.clear();
+    parts_.fileDialogRecord.Chose(path);
+}
+
+SaveEnd ExportSession::Save(const ExportForm& form, ExportView& view) {
+    const SaveCheck check = CheckForSave(form, format_);
+    if (!check.request) {
+        view.ShowMessage(check.message);
+        return SaveEnd::kStay;
+    }
+    const ExportRequest& request = *check.request;
+    if (!MayReplace(request)) {
+        return SaveEnd::kStay;
+    }
+    exporting_ = true;
+    view.DisableControls();
+    view.PumpOneEvent();
+    const ExportFormat format = FormatWritten(format_, request.path);
+    const ExportResult result = Run(format, request, view);
+    if (result.outcome == ExportOutcome::kCancelled) {
+        exporting_ = false;
+        return SaveEnd::kCancelled;
+    }
+    if (const char* memory = MemoryMessage(result.outcome, format)) {
+        shell_.ShowMessage({memory, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError,
+                            ShellWindow::kMain});
+    }
+    shell_.BringToForeground();
+    view.PumpOneEvent();
+    view.ShowMessage(ClosingMessage(result.outcome, format));
+    StoreAfterExport(parts_.options, request, format_);
+    exporting_ = false;
+    return SaveEnd::kExported;
+}
+
+bool ExportSession::Close(const ExportForm& form) {
+    if (exporting_) {
+        return false;
+    }
+    StoreOnCancel(parts_.options, form, format_);
+    return true;
+}
+
+bool ExportSession::MayReplace(const ExportRequest& request) {
+    const std::string first = FirstFileWritten(request, format_);
+    return !FileCanBeOpened(first) || AgreesToReplace(shell_, first, ShellWindow::kMain);
+}
+
+ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& request,
+                                ExportView& view) {
+    Progress progress(*this, view);
+    const ExportScene scene{parts_.model, parts_.renderer, parts_.random, parts_.selection};
+    switch (format) {
+        case ExportFormat::kWebp:
+            return ExportAnimatedWebp(scene, request, progress);
+        case ExportFormat::kBmp:
+            return ExportBmpSequence(scene, request, progress);
+        case ExportFormat::kGif:
+            break;
+    }
+    return ExportAnimatedGif(scene, request, progress);
+}
+
+}  // namespace zef

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ExportDialogRules.h"
+#include "ExportFormat.h"
+#include "ExportOptions.h"
+#include "ExportResult.h"
+#include "FileDialog.h"
+#include "FileDialogRecord.h"
+#include "Model.h"
+#include "Random.h"
+#include "RenderReport.h"
+#include "Renderer.h"
+#include "SelectionState.h"
+#include "Shell.h"
+
+namespace zef {
+
+// The parts of the editor an export dialog works on. The export-running flag is set while an
+// export renders its frames, so that the timers rest; each frame's report goes where the
+// canvas's go (the replay progress bar steps, and the frame that completes the drawing ends
+// VTR mode and refreshes the tool mode).
+struct ExportSessionParts {
+    Model& model;
+    Renderer& renderer;
+    Random& random;
+    const SelectionState& selection;
+    ExportOptions& options;
+    FileDialogRecord& fileDialogRecord;
+    bool& exportRunning;
+    std::function<void(const RenderReport&)> reportFrame;
+};
+
+// What an export dialog shows for its session: the export's status text and progress bar,
+// the messages it owns (with an OK button), and its controls disabled for the export.
+class ExportView {
+  public:
+    virtual ~ExportView() = default;
+
+    virtual void SetStatusText(const std::string& text) = 0;
+    virtual void SetProgressRange(std::int32_t low, std::int32_t high) = 0;
+    virtual void StepProgress() = 0;
+    // Handles one waiting event, if any; called once a frame and around the export.
+    virtual void PumpOneEvent() = 0;
+    virtual void ShowMessage(std::string_view text) = 0;
+    virtual void DisableControls() = 0;
+};
+
+// How Save left the dialog: open (a refused field or No to the overwrite question), to be
+// closed as Cancel closes it (the export was cancelled), or to be closed after the export.
+enum class SaveEnd { kStay, kCancelled, kExported };
+
+// One run of the GIF (which writes WebP files too) or BMP export dialog on the editor's model.
+class ExportSession {
+  public:
+    ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format);
+
+    // The form the dialog opens with (OpeningForm); the GIF dialog turns a remembered still
+    // image into shaking.
+    ExportForm OpeningForm();
+    // The model's canvas size as the size labels and Restore size show it.
+    std::string ModelWidth() const;
+    std::string ModelHeight() const;
+    ExportPreview Preview(const ExportForm& form) const;
+    // The text the other side edit takes while the user types `typed` into the width (or the
+    // height) edit, keeping the model's ratio; nothing when the typed text is not a number.
+    std::optional<std::string> OtherSide(std::string_view typed, bool widthTyped) const;
+
+    // The save dialog Browse shows, and the path the user chose in it.
+    FileDialog BrowseDialog(const std::string& typed);
+    void Chose(const std::string& path);
+
+    // Checks the form (a refused field's message goes to the view), asks before replacing
+    // the first file the export writes, runs the export with the view's progress, then shows
+    // the memory message (owned by the main window), brings the main window to the front and
+    // shows the closing message; the options are remembered after an export that ran out.
+    SaveEnd Save(const ExportForm& form, ExportView& view);
+    // From the start of Save's export to its end.
+    bool Exporting() const { return exporting_; }
+    // Cancel during an export: the export stops after the frame in hand.
+    void RequestCancel() { cancelRequested_ = true; }
+    // Cancel, the close box and Escape: false while an export runs; otherwise the options
+    // as the form shows them are remembered and the dialog may close.
+    bool Close(const ExportForm& form);
+
+  private:
+    class Progress;
+
+    // True when the first file the export writes is not there to be read, or the user
+    // agrees to replace it.
+    bool MayReplace(const ExportRequest& request);
+    ExportResult Run(ExportFormat format, const ExportRequest& request, ExportView& view);
+
+    ExportSessionParts parts_;
+    Shell& shell_;
+    const ExportFormat format_;
+    bool exporting_ = false;
+    bool cancelRequested_ = false;
+};
+
+}  // namespace zef
