@@ -79,9 +79,6 @@ class Editor : private EditorOperations {
 
     // One run of the properties dialog on the model and the pens.
     PropertiesSession OpenPropertiesSession();
-    // Carries out what a rendered frame reported, on the canvas or in an export: the replay
-    // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
-    void ReportFrame(const RenderReport& report);
     // The parts an export dialog works on.
     ExportSessionParts ExportParts();
     void FitCanvas(std::int32_t width, std::int32_t height) override;
@@ -89,20 +86,17 @@ class Editor : private EditorOperations {
     void TakeSnapshot() override;
     void UpdateTitle() override;
 
+    // The model, the settings and the recovery keeper are also the program start's and end's.
     Model& model() { return model_; }
-    const History& history() const { return history_; }
-    SelectionState& selection() { return selection_; }
-    const InteractionState& interaction() const { return interaction_; }
-    Renderer& renderer() { return renderer_; }
-    ExportOptions& exportOptions() { return exportOptions_; }
     Settings& settings() { return settings_; }
-    FileDialogRecord& fileDialogRecord() { return fileFlows_.DialogRecord(); }
-    Random& random() { return random_; }
     // Keeps the recovery copy; ticked by a timer of its own, never inside a frame tick.
     RecoveryKeeper& recovery() { return recovery_; }
+    const History& history() const { return history_; }
+    const SelectionState& selection() const { return selection_; }
+    const InteractionState& interaction() const { return interaction_; }
+    const Renderer& renderer() const { return renderer_; }
     // Set by an export while it renders its own frames: the timers then do nothing.
     bool ExportRunning() const { return exportRunning_; }
-    void SetExportRunning(bool running) { exportRunning_ = running; }
 
   private:
     // What the canvas input asks.
@@ -129,6 +123,9 @@ class Editor : private EditorOperations {
     // Edits under way set the flag themselves; this is where it is settled.
     void FollowHistory(bool modelRecorded);
 
+    // Carries out what a rendered frame reported, on the canvas or in an export: the replay
+    // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
+    void ReportFrame(const RenderReport& report);
     // Carries out what an editing command left to its caller.
     void Apply(const EditResult& result);
     // Tells the recovery keeper that the model or its modified flag may have changed: every

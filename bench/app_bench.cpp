@@ -7,6 +7,7 @@
 
 #include "BenchModels.h"
 #include "Editor.h"
+#include "ExportSession.h"
 #include "RecoveryKeeper.h"
 #include "Shell.h"
 
@@ -66,8 +67,9 @@ void RenderModelHundredThousand(benchmark::State& state) {
     zef::Editor editor(shell, 1);
     editor.model() = zef::bench::MakeStrokeModel(100'000);
     editor.Start("", "");
+    const zef::ExportSessionParts parts = editor.ExportParts();
     for (auto _ : state) {
-        editor.renderer().RenderModel(editor.model(), editor.selection());
+        parts.renderer.RenderModel(parts.model, parts.selection);
         benchmark::ClobberMemory();
     }
     state.SetLabel("paint_canvas_render_alone_100k_ms");

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "EditorTest.h"
+#include "ExportSession.h"
 
 namespace zef::test {
 namespace {
@@ -70,14 +71,14 @@ TEST_F(EditingTest, RangeSelectionAddsWithCtrlAndDeletingUpToTheLastSegmentIsOne
 
 TEST_F(EditingTest, NeitherTimerPaintsWhileAnExportRendersAndNoFrameReachesPastTheBitmap) {
     Drag({10, 10}, {40, 40});
-    editor.SetExportRunning(true);
+    editor.ExportParts().exportRunning = true;
     shell.lastPresented = {-1, -1};
     editor.FrameTick();
     editor.ShakeTick();
     EXPECT_EQ(shell.lastPresented, (CanvasSize{-1, -1})) << "nothing presented";
     EXPECT_EQ(std::tie(model.points[0].shakeDx, model.points[0].shakeDy), std::tuple(0, 0));
 
-    editor.SetExportRunning(false);
+    editor.ExportParts().exportRunning = false;
     model.properties.canvasWidth = 5000;
     model.properties.canvasHeight = -4;
     editor.FrameTick();

@@ -9,6 +9,7 @@
 
 #include "Accelerators.h"
 #include "CommandTable.h"
+#include "ExportSession.h"
 #include "MainWindow.h"
 #include "TempFolder.h"
 
@@ -154,10 +155,10 @@ TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
 }
 
 TEST_F(MainWindowTest, AHandOverWaitsForTheExportAndADropOfThreeFilesOpensTheFirst) {
-    window.editor().SetExportRunning(true);
+    window.editor().ExportParts().exportRunning = true;
     window.handOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
     EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
-    window.editor().SetExportRunning(false);
+    window.editor().ExportParts().exportRunning = false;
     window.StartTimers();
     QTRY_COMPARE(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
 
