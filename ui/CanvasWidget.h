@@ -15,7 +15,8 @@ namespace zef::ui {
 
 // The canvas window: a sizing frame a person drags by any edge or corner around a client
 // area that shows the frames the editor presents, and nothing else. Mouse and key events of
-// the client area, and the frame drag, go to the owner.
+// the client area, and the frame drag, go to the owner. Each frame is copied into an RGBX
+// image and painted unsmoothed, so a high-density screen shows whole blocks of pixels.
 class CanvasWidget : public QWidget {
     Q_OBJECT
 

@@ -12,7 +12,7 @@ class Editor;
 namespace zef::ui {
 
 // Runs the modal dialog `dialog` owned by `owner` (the main window, which is also `shell`) for
-// the editor; a dialog this program does not have yet answers Cancel at once.
+// the editor. The colour picker is not among them: the properties dialog runs it.
 DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Editor& editor);
 
 }  // namespace zef::ui

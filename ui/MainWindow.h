@@ -23,7 +23,8 @@ namespace zef::ui {
 // The main window: toolbar, the canvas window between the bars, status bar, the accelerator
 // keys and the timers (frames, shaking, and the recovery copy). It shows and asks what the editor
 // wants through the Shell, and hands the editor the user's commands, the canvas's events, dropped
-// files, the close request and paths handed over by a second start.
+// files, the close request and paths handed over by a second start. The close box, Alt+F4 and
+// a logout all go through the editor's close flow.
 class MainWindow : public QWidget, public Shell, private CanvasEvents {
     Q_OBJECT
 
