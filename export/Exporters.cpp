@@ -56,6 +56,16 @@ std::int64_t PrepareFrames(const ExportScene& scene, const ExportRequest& reques
                       request.frameDelay);
 }
 
+// A replay that an export started and then gave up, cancelled or failed, ends as a finished
+// one does: the renderer leaves replay mode and the caller refreshes what shows the mode.
+void EndUnfinishedReplay(const ExportScene& scene, const ExportRequest& request,
+                         ExportProgress& progress) {
+    if (request.kind == kExportVtr && scene.renderer.VtrMode()) {
+        scene.renderer.StopReplay();
+        progress.FrameRendered({.replayCompleted = true});
+    }
+}
+
 std::int32_t ProgressHigh(std::int64_t count) {
     return static_cast<std::int32_t>(
         std::min<std::int64_t>(count, std::numeric_limits<std::int32_t>::max()));
@@ -223,8 +233,8 @@ ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportReq
 
 // What every export does around its writing: the properties it changes for its frames put
 // back whichever way it ends, the size refused before anything is rendered, the frames and
-// their count made, a lack of memory while rendering told as the work buffer's, and the status
-// text that ends a finished or cancelled export.
+// their count made, a lack of memory while rendering told as the work buffer's, a replay given
+// up ended, and the status text that ends a finished or cancelled export.
 template <typename Write>
 ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
                        ExportProgress& progress, int shakingOn, bool sizeCanBeHad, Write write) {
@@ -239,11 +249,14 @@ ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         outcome = write(frames, PrepareFrames(scene, request, saved.vtrSpeed()));
     } catch (const std::bad_alloc&) {
-        return {ExportOutcome::kNoWorkBuffer};
+        outcome = ExportOutcome::kNoWorkBuffer;
     }
     if (outcome == ExportOutcome::kDone) {
         progress.SetStatusText(texts::kExportFinished);
-    } else if (outcome == ExportOutcome::kCancelled) {
+        return {outcome};
+    }
+    EndUnfinishedReplay(scene, request, progress);
+    if (outcome == ExportOutcome::kCancelled) {
         progress.SetStatusText(texts::kExportCancelled);
     }
     return {outcome};

@@ -146,8 +146,9 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
 }
 
 // A cancel before the first frame, after the frame in hand (an anti-aliased GIF's colour count
-// too) or after the last; refused sizes (beyond 1 GiB, no model area, wider than a WebP); the
-// disk full part-way; the first BMP not renamed over walk0000.bmp, a folder that is not empty.
+// too), after the last, or part-way through a replay; refused sizes (beyond 1 GiB, no model area,
+// wider than a WebP); the disk full part-way; the first BMP not renamed over walk0000.bmp, a folder
+// that is not empty.
 TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
     struct Case {
         ExportFormat format;
@@ -167,6 +168,7 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
         {kWebp, kExportShaking, true, 3}, {kWebp, kExportShaking, false, 5},
         {kBmp, kExportShaking, false, 1}, {kBmp, kExportShaking, false, 3},
         {kBmp, kExportShaking, false, 5}, {kBmp, kExportStill, false, 1},
+        {kGif, kExportVtr, false, 3},     {kBmp, kExportVtr, false, 2},
     };
     cases.insert(cases.end(), {{kGif, kExportVtr, false, {}, kNoWorkBuffer, 20000, 20000},
                                {kGif, kExportVtr, false, {}, kNoWorkBuffer, 45, 30, 0},
@@ -196,11 +198,16 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
         EXPECT_EQ(test::Entries(folder.path()), before);
         EXPECT_EQ(scene.model.document.shakingOn, 0);
         EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
+        // A replay left unfinished ends as a finished one does, with a report of its own.
+        const bool replayStarted = c.kind == kExportVtr && c.outcome != kNoWorkBuffer;
+        EXPECT_FALSE(scene.renderer.VtrMode());
+        EXPECT_EQ(std::count_if(progress.reports.begin(), progress.reports.end(),
+                                [](const RenderReport& r) { return r.replayCompleted; }),
+                  replayStarted ? 1 : 0);
         if (c.cancelAfter) {
-            EXPECT_EQ(progress.reports.size(), *c.cancelAfter);
+            EXPECT_EQ(progress.reports.size(), *c.cancelAfter + (replayStarted ? 1 : 0));
         } else if (c.outcome == kNoWorkBuffer) {
             EXPECT_TRUE(progress.reports.empty());
-            EXPECT_FALSE(scene.renderer.VtrMode());
         }
         const bool writing = c.outcome == kWriteFailed && c.format != kBmp;
         EXPECT_EQ(progress.statuses.back(), c.cancelAfter      ? texts::kExportCancelled
