@@ -72,6 +72,11 @@ TEST(SettingsRecordTest, ADamagedRecordNeitherStopsTheStartNorTheFirstFrames) {
         }
         editor.Command(CommandId::kVtr);
         editor.FrameTick();
+        EXPECT_EQ(editor.model().points.size(), 2u);
+        const CanvasSize shown = shell.lastPresented;
+        EXPECT_TRUE(shown.width >= 0 && shown.width <= 800 && shown.height >= 0 &&
+                    shown.height <= 600)
+            << shown.width << " x " << shown.height;
     }
 }
 
