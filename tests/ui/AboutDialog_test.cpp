@@ -18,12 +18,14 @@ class UrlCatcher : public QObject {
 };
 
 // The mail and distributor links open their addresses; the home site's address is plain text.
+// The image library's version shows with two decimals.
 TEST_F(AboutDialogTest, TheLinksOpenTheirAddresses) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("mailto", &catcher, "Open");
     QDesktopServices::setUrlHandler("https", &catcher, "Open");
     ui::AboutDialog dialog(100, nullptr);
     dialog.show();
+    EXPECT_TRUE(Find<QLabel>(dialog, "libraryVersionLine")->text().startsWith("zefimage Ver.1.00"));
     for (const char* name : {"mailLink", "distributorLink", "homeSiteAddress"}) {
         QTest::mouseClick(Find<QLabel>(dialog, name), Qt::LeftButton);
     }

@@ -74,6 +74,7 @@ TEST_F(PropertiesDialogTest, ThePickersControlsFollowEachOtherUntilCancel) {
         EXPECT_EQ(Find<QSlider>(picker, "redSlider")->value(), position) << typed;
     }
     Find<QSlider>(picker, "blueSlider")->setValue(9);
+    EXPECT_EQ(Find(picker, "blueEdit")->text(), "9");
     Find<ColourPatch>(picker, "preview")->repaint();
     EXPECT_EQ(editor.model().properties.shadowColour, (Colour{255, 127, 9}));
     picker.reject();
