@@ -47,24 +47,6 @@ class Editor : private EditorOperations {
 
     // A toolbar button or a key; does nothing unless the command's guard holds.
     void Command(CommandId id);
-    // The commands, as the command table runs them once their guards hold; the file commands
-    // are the file flows'.
-    void SelectTool(Tool tool);  // a drawing tool
-    void SelectRangeTool();      // the range selection tool, selection cleared
-    void SelectAll();
-    void InvertSelection();
-    void ToggleMoveMode();
-    void ToggleScaleMode();
-    void ToggleVtrMode();
-    void ToggleShaking();
-    void DeleteSelectedSegments();
-    void StraightenSelection();
-    void RemoveLastLine();
-    void Undo();
-    void Redo();
-    // Runs the properties, settings or About dialog.
-    void ShowDialog(DialogId dialog);
-
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
     void ShakeTick();
@@ -99,6 +81,25 @@ class Editor : private EditorOperations {
     bool ExportRunning() const { return exportRunning_; }
 
   private:
+    // The commands, run only by the command table's rows once their guards hold; the file
+    // commands are the file flows'.
+    friend struct CommandRows;
+    void SelectTool(Tool tool);  // a drawing tool
+    void SelectRangeTool();      // the range selection tool, selection cleared
+    void SelectAll();
+    void InvertSelection();
+    void ToggleMoveMode();
+    void ToggleScaleMode();
+    void ToggleVtrMode();
+    void ToggleShaking();
+    void DeleteSelectedSegments();
+    void StraightenSelection();
+    void RemoveLastLine();
+    void Undo();
+    void Redo();
+    // Runs the properties, settings or About dialog.
+    void ShowDialog(DialogId dialog);
+
     // What the canvas input asks.
     bool VtrMode() const override;
     void UpdateCursor() override;

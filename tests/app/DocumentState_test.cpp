@@ -95,9 +95,9 @@ TEST_F(DocumentStateTest, FrameDragMarksModifiedOnlyWhenItChangedSizeOrPoints) {
 }
 
 TEST_F(DocumentStateTest, PlainClickWithALineToolLeavesTheFlagAsItWas) {
-    for (const Tool tool : {Tool::kStraightLine, Tool::kCurve}) {
+    for (const CommandId tool : {CommandId::kStraightLine, CommandId::kCurve}) {
         Reopen("a.zfm");
-        editor.SelectTool(tool);
+        editor.Command(tool);
         for (const bool modified : {false, true}) {
             if (modified) {
                 Drag({100, 100}, {120, 120});
