@@ -37,7 +37,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
     const bool opened = !path.empty() && fileFlows_.OpenModelFile(path);
     exportOptions_.Reset();
     if (!recovered && !opened) {
-        StartDocument({});
+        StartDocument({}, true);
     }
     ShowHistoryButtons();
 }
@@ -255,14 +255,8 @@ void Editor::DiscardRecoveryCopy() {
     recovery_.Discard();
 }
 
-void Editor::StartDocument(DocumentIdentity identity) {
-    const bool recorded = history_.StartDocument(model_, std::move(identity));
-    ShowHistoryButtons();
-    FollowHistory(recorded);
-}
-
-void Editor::StartRecoveredDocument(DocumentIdentity identity) {
-    const bool recorded = history_.StartDocument(model_, std::move(identity), false);
+void Editor::StartDocument(DocumentIdentity identity, bool saved) {
+    const bool recorded = history_.StartDocument(model_, std::move(identity), saved);
     ShowHistoryButtons();
     FollowHistory(recorded);
 }

@@ -114,8 +114,7 @@ class Editor : private EditorOperations {
     void SetVtrMode(bool on) override;
     void ShowHistoryButtons() override;
     void DiscardRecoveryCopy() override;
-    void StartDocument(DocumentIdentity identity) override;
-    void StartRecoveredDocument(DocumentIdentity identity) override;
+    void StartDocument(DocumentIdentity identity, bool saved) override;
     void DocumentSaved(DocumentIdentity identity) override;
 
     // The document state after every snapshot, undo, redo, load, New and save: the path and

@@ -15,11 +15,9 @@ class EditorOperations : public CanvasHost {
     // Shows the tool mode in the status bar and the toolbar, and the cursor that goes with it.
     virtual void RefreshToolMode() = 0;
     // The model now is a file just read, or a new untitled model: it starts a document of
-    // that name in the history, unmodified, and the caption shows it.
-    virtual void StartDocument(DocumentIdentity identity) = 0;
-    // The model now is recovered work of the file `identity` names (or untitled work): it
-    // starts a document of that name in the history, with its changes unsaved.
-    virtual void StartRecoveredDocument(DocumentIdentity identity) = 0;
+    // that name in the history, unmodified, and the caption shows it. Recovered work of the
+    // file `identity` names (or untitled work) is not `saved`: its changes show as unsaved.
+    virtual void StartDocument(DocumentIdentity identity, bool saved) = 0;
     // The model was written to the file `identity` names, which the document is now called.
     virtual void DocumentSaved(DocumentIdentity identity) = 0;
     // Switches VTR mode; switched on, the replay starts from the beginning.

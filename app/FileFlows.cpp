@@ -41,7 +41,7 @@ void FileFlows::NewModel() {
     model.document.shakingOn = 1;
     model.document.drawnPointCount = 0;
     parts_.exportOptions.Reset();
-    host_.StartDocument({});
+    host_.StartDocument({}, true);
     host_.RefreshToolMode();
 }
 
@@ -154,7 +154,7 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     if (!asked || !LoadModel(path)) {
         return false;
     }
-    host_.StartDocument(NamedBy(path));
+    host_.StartDocument(NamedBy(path), true);
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
@@ -165,7 +165,7 @@ bool FileFlows::OpenRecovered(RecoveryCopy work) {
         return false;
     }
     TakeModel(work.properties, std::move(work.points));
-    host_.StartRecoveredDocument({std::move(work.path), std::move(work.title)});
+    host_.StartDocument({std::move(work.path), std::move(work.title)}, false);
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
     return true;
