@@ -59,19 +59,6 @@ std::string OutputPath(ExportFormat format, const std::string& out) {
     return GifPathFor(out);
 }
 
-ExportResult Export(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
-                    ExportProgress& progress, WebpCompression compression) {
-    switch (format) {
-        case ExportFormat::kGif:
-            break;
-        case ExportFormat::kWebp:
-            return ExportAnimatedWebp(scene, request, progress, SystemFileOps(), compression);
-        case ExportFormat::kBmp:
-            return ExportBmpSequence(scene, request, progress);
-    }
-    return ExportAnimatedGif(scene, request, progress);
-}
-
 }  // namespace
 
 int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors) {
@@ -104,8 +91,8 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
     CatchStopSignals();
-    const ExportResult result =
-        Export(format, scene.View(), request, progress, {arguments.lossyQuality});
+    const ExportResult result = ExportAs(format, scene.View(), request, progress, SystemFileOps(),
+                                         {arguments.lossyQuality});
     if (result.Succeeded()) {
         return 0;
     }

@@ -289,4 +289,17 @@ ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& re
                      });
 }
 
+ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
+                      ExportProgress& progress, const FileOps& ops, WebpCompression compression) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return ExportAnimatedWebp(scene, request, progress, ops, compression);
+        case ExportFormat::kBmp:
+            return ExportBmpSequence(scene, request, progress, ops);
+    }
+    return ExportAnimatedGif(scene, request, progress, ops);
+}
+
 }  // namespace zef

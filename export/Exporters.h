@@ -4,6 +4,7 @@
 #include <string>
 
 #include "AtomicFile.h"
+#include "ExportFormat.h"
 #include "ExportProgress.h"
 #include "ExportResult.h"
 #include "ExportScene.h"
@@ -25,9 +26,10 @@ struct ExportRequest {
 
 // Renders the animation's frames and writes them as one animated GIF at request.path. The
 // model's vtrSpeed and shakingOn are put back on every exit; the replay state is left as the
-// last frame left it. The transparent colour is the model's background colour. A cancel, asked
-// for before any frame, after any or before the file is put in place, or a failure leaves
-// whatever was at the path as it was.
+// last frame left it, but a replay the export started and gave up (cancelled or failed) is
+// ended, with a report that it completed. The transparent colour is the model's background colour.
+// A cancel, asked for before any frame, after any or before the file is put in place, or a failure
+// leaves whatever was at the path as it was.
 ExportResult ExportAnimatedGif(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
 
@@ -46,5 +48,10 @@ ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& r
 // unless a rename fails part-way, which leaves the frames before it in place.
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
+
+// The export that writes `format`: one of the three above.
+ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
+                      ExportProgress& progress, const FileOps& ops = SystemFileOps(),
+                      WebpCompression compression = {});
 
 }  // namespace zef

@@ -120,16 +120,8 @@ bool ExportSession::MayReplace(const ExportRequest& request) {
 ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& request,
                                 ExportView& view) {
     Progress progress(*this, view);
-    const ExportScene scene{parts_.model, parts_.renderer, parts_.random, parts_.selection};
-    switch (format) {
-        case ExportFormat::kWebp:
-            return ExportAnimatedWebp(scene, request, progress);
-        case ExportFormat::kBmp:
-            return ExportBmpSequence(scene, request, progress);
-        case ExportFormat::kGif:
-            break;
-    }
-    return ExportAnimatedGif(scene, request, progress);
+    return ExportAs(format, {parts_.model, parts_.renderer, parts_.random, parts_.selection},
+                    request, progress);
 }
 
 }  // namespace zef

@@ -28,9 +28,7 @@ std::string PathIn(const test::TempFolder& folder, ExportFormat format) {
 
 ExportResult Export(ExportFormat format, TestScene& scene, const ExportRequest& request,
                     ExportProgress& progress, const FileOps& ops = SystemFileOps()) {
-    return format == kGif    ? ExportAnimatedGif(scene.View(), request, progress, ops)
-           : format == kWebp ? ExportAnimatedWebp(scene.View(), request, progress, ops)
-                             : ExportBmpSequence(scene.View(), request, progress, ops);
+    return ExportAs(format, scene.View(), request, progress, ops);
 }
 
 // The first `count` files of a sequence of 8-bit BMPs as a viewer shows them.
