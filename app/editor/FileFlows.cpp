@@ -154,9 +154,7 @@ bool FileFlows::OpenModelFile(const std::string& path) {
     if (!asked || !LoadModel(path)) {
         return false;
     }
-    host_.StartDocument(NamedBy(path), true);
-    host_.SetVtrMode(parts_.settings.openInVtr != 0);
-    host_.RefreshToolMode();
+    StartOpenedDocument(NamedBy(path), true);
     return true;
 }
 
@@ -165,10 +163,14 @@ bool FileFlows::OpenRecovered(RecoveryCopy work) {
         return false;
     }
     TakeModel(work.properties, std::move(work.points));
-    host_.StartDocument({std::move(work.path), std::move(work.title)}, false);
+    StartOpenedDocument({std::move(work.path), std::move(work.title)}, false);
+    return true;
+}
+
+void FileFlows::StartOpenedDocument(DocumentIdentity identity, bool saved) {
+    host_.StartDocument(std::move(identity), saved);
     host_.SetVtrMode(parts_.settings.openInVtr != 0);
     host_.RefreshToolMode();
-    return true;
 }
 
 bool FileFlows::LoadModel(const std::string& path) {

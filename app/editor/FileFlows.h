@@ -66,6 +66,8 @@ class FileFlows {
     bool LoadModel(const std::string& path);
     // Makes the points and properties the current model's, as a load does.
     void TakeModel(const ModelProperties& properties, std::vector<PointRecord> points);
+    // Starts the document of a model just taken, in VTR mode when the settings ask for it.
+    void StartOpenedDocument(DocumentIdentity identity, bool saved);
     // Writes the model; false, after the failure's message, when it could not be written.
     bool SaveModel(const std::string& path, ShellWindow owner);
     // False when the operation that asks must stop: the user cancelled, or chose to save
