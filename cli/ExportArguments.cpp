@@ -28,6 +28,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
         return std::nullopt;
     }
     ExportArguments parsed;
+    parsed.format = webp ? ExportFormat::kWebp : gif ? ExportFormat::kGif : ExportFormat::kBmp;
     parsed.model = arguments[0];
     parsed.out = arguments[1];
     bool kindGiven = false;

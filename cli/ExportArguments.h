@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "ExportFormat.h"
 #include "ExportOptions.h"
 
 namespace zef {
@@ -13,6 +14,7 @@ namespace zef {
 // The arguments of `zefcli gif`, `zefcli webp` and `zefcli bmp`, with the export dialogs'
 // defaults.
 struct ExportArguments {
+    ExportFormat format = ExportFormat::kGif;  // of the command word
     std::string model;
     std::string out;  // as given; the path rules are applied when exporting
     std::int32_t kind = 0;
@@ -26,8 +28,8 @@ struct ExportArguments {
     std::optional<std::int32_t> lossyQuality;  // WebP only: 0..100; lossless when not given
 };
 
-// Reads the arguments after the command word; nothing when they do not fit the command
-// ("gif", "webp" or "bmp").
+// Reads the arguments after the command word ("gif", "webp" or "bmp"); nothing for another
+// word, or for arguments that do not fit it.
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments);
 

@@ -47,21 +47,9 @@ std::uint32_t ClockSeed() {
         std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
-std::string OutputPath(ExportFormat format, const std::string& out) {
-    switch (format) {
-        case ExportFormat::kGif:
-            break;
-        case ExportFormat::kWebp:
-            return WebpPathFor(out);
-        case ExportFormat::kBmp:
-            return BmpBaseFor(out);
-    }
-    return GifPathFor(out);
-}
-
 }  // namespace
 
-int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors) {
+int RunExport(const ExportArguments& arguments, std::FILE* errors) {
     LoadResult loaded = ReadModelFile(arguments.model, ModelProperties{});
     if (!loaded.model) {
         const std::string_view text = LoadFailureText(loaded.failure);
@@ -78,10 +66,8 @@ int RunExport(std::string_view command, const ExportArguments& arguments, std::F
     model.points = std::move(loaded.model->points);
     StandaloneScene scene(std::move(model), arguments.seed.value_or(ClockSeed()));
     const ModelProperties& properties = scene.model.properties;
-    const ExportFormat format = command == "gif"    ? ExportFormat::kGif
-                                : command == "webp" ? ExportFormat::kWebp
-                                                    : ExportFormat::kBmp;
-    const ExportRequest request{OutputPath(format, arguments.out),
+    const ExportFormat format = arguments.format;
+    const ExportRequest request{ExportPathFor(format, arguments.out),
                                 arguments.kind,
                                 arguments.width.value_or(properties.canvasWidth),
                                 arguments.height.value_or(properties.canvasHeight),

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <string_view>
 
 #include "ExportArguments.h"
 
@@ -11,6 +10,6 @@ namespace zef {
 // every tenth of the frames and any failure on `errors`. SIGINT and SIGTERM stop the export
 // after the frame in hand, leaving nothing half-written. Returns the exit status: 0 done, 1
 // when the model cannot be read or exported, 128 + the signal's number when stopped.
-int RunExport(std::string_view command, const ExportArguments& arguments, std::FILE* errors);
+int RunExport(const ExportArguments& arguments, std::FILE* errors);
 
 }  // namespace zef

@@ -96,7 +96,10 @@ int Convert(const std::string& in, const std::string& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string_view command = argc > 1 ? argv[1] : "";
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::string_view command = argv[1];
     if (command == "--help" && argc == 2) {
         std::fputs(kUsage, stdout);
         std::fputs(kHelp, stdout);
@@ -112,11 +115,8 @@ int main(int argc, char** argv) {
     if (command == "convert" && argc == 4) {
         return Convert(argv[2], argv[3]);
     }
-    if (command == "gif" || command == "webp" || command == "bmp") {
-        const std::vector<std::string_view> arguments(argv + 2, argv + argc);
-        const std::optional<zef::ExportArguments> parsed =
-            zef::ParseExportArguments(command, arguments);
-        return parsed ? zef::RunExport(command, *parsed, stderr) : Usage();
-    }
-    return Usage();
+    const std::vector<std::string_view> arguments(argv + 2, argv + argc);
+    const std::optional<zef::ExportArguments> parsed =
+        zef::ParseExportArguments(command, arguments);
+    return parsed ? zef::RunExport(*parsed, stderr) : Usage();
 }

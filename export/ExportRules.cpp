@@ -134,6 +134,18 @@ std::string BmpBaseFor(const std::string& path) {
     return EndsWith(path, ".bmp") ? path.substr(0, path.size() - 4) : path;
 }
 
+std::string ExportPathFor(ExportFormat format, const std::string& path) {
+    switch (format) {
+        case ExportFormat::kGif:
+            break;
+        case ExportFormat::kWebp:
+            return WebpPathFor(path);
+        case ExportFormat::kBmp:
+            return BmpBaseFor(path);
+    }
+    return GifPathFor(path);
+}
+
 std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame) {
     if (kind == kExportStill) {
         return base + ".bmp";

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "ExportFormat.h"
+
 namespace zef {
 
 // The display time of one frame in 1/100 s: 6 for shaking, VtrFrameDelay(smoothness) for VTR.
@@ -62,6 +64,8 @@ bool NamesWebp(std::string_view path);
 std::string WebpPathFor(const std::string& path);
 // The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
 std::string BmpBaseFor(const std::string& path);
+// The path an export of `format` is given for `path`: one of the three above.
+std::string ExportPathFor(ExportFormat format, const std::string& path);
 // Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the
 // still image.
 std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame);

@@ -64,17 +64,7 @@ SaveCheck CheckForSave(const ExportForm& form, ExportFormat format) {
         return {std::nullopt, texts::kNoFileName};
     }
     ExportRequest request;
-    switch (FormatWritten(format, form.path)) {
-        case ExportFormat::kGif:
-            request.path = GifPathFor(form.path);
-            break;
-        case ExportFormat::kWebp:
-            request.path = form.path;
-            break;
-        case ExportFormat::kBmp:
-            request.path = BmpBaseFor(form.path);
-            break;
-    }
+    request.path = ExportPathFor(FormatWritten(format, form.path), form.path);
     request.kind = KindOf(form, format);
     if (request.kind != kExportStill) {
         const std::optional<std::int32_t> endWait = ParseNonNegative(form.endWait);
