@@ -155,7 +155,6 @@ EditResult DeleteSelectedSegments(Model& model, SelectionState& selection) {
     points.resize(kept);
     EditResult result = DeselectAll(model, selection);
     result.snapshot = true;
-    result.updateTitle = true;
     return result;
 }
 
@@ -174,7 +173,7 @@ EditResult StraightenSelection(Model& model) {
     }
     points.resize(kept);
     model.document.modified = true;
-    return {.snapshot = true, .updateTitle = true};
+    return {.snapshot = true};
 }
 
 EditResult RemoveLastLine(Model& model) {
@@ -183,7 +182,7 @@ EditResult RemoveLastLine(Model& model) {
     }
     model.points.resize(DropLastLine(model.points, model.points.size()));
     model.document.modified = true;
-    return {.snapshot = true, .updateTitle = true};
+    return {.snapshot = true};
 }
 
 void MoveSelection(Model& model, const SelectionState& selection, std::int32_t dx,

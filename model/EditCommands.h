@@ -10,8 +10,7 @@ namespace zef {
 // What the caller of an editing command has to do afterwards; the commands themselves record
 // no snapshots and touch no user interface.
 struct EditResult {
-    bool snapshot = false;        // record the model in the history now
-    bool updateTitle = false;     // the window title may have changed
+    bool snapshot = false;        // record the model in the history now; the title follows it
     bool refreshToolbar = false;  // the selection or the modes changed
 };
 

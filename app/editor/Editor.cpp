@@ -282,9 +282,6 @@ void Editor::Apply(const EditResult& result) {
     if (result.snapshot) {
         TakeSnapshot();
     }
-    if (result.updateTitle) {
-        UpdateTitle();
-    }
 }
 
 void Editor::NoteChange() {
