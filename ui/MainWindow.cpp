@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
@@ -376,7 +375,7 @@ void MainWindow::BuildToolbar() {
             continue;
         }
         const CommandId id = *entry.command;
-        const QString tip = QString::fromUtf8(TooltipFor(id));
+        const QString tip = FromUtf8(TooltipFor(id));
         QAction* action = toolbar_->addAction(
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);

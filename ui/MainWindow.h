@@ -39,7 +39,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     CanvasWidget& canvas() { return *canvas_; }
     QToolBar& toolbar() { return *toolbar_; }
     StatusPanes& statusPanes() { return *statusPanes_; }
-    // The toolbar button of a command id 0..27.
+    // The toolbar button of a command.
     QAction* CommandAction(CommandId id) const;
 
     void StartTimers();
