@@ -66,7 +66,7 @@ void RemoveFreeLocks(const fs::path& folder, const std::string& own) {
 }  // namespace
 
 fs::path ChooseRecoveryFolder(std::string_view xdgStateHome, std::string_view home) {
-    return XdgBaseFolder(xdgStateHome, home, ".local/state") / "zeftool" / "recovery";
+    return XdgProgramFolder(xdgStateHome, home, ".local/state") / "recovery";
 }
 
 fs::path RecoveryFolderPath() {

@@ -15,7 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kFileName = "Config.dat";
-constexpr std::string_view kFolderName = "zeftool";
 
 // Reads until `bytes` is full or the file ends; nothing when a read fails.
 std::optional<std::size_t> ReadUpTo(int fd, std::span<std::uint8_t> bytes) {
@@ -58,7 +57,7 @@ fs::path ChooseSettingsPath(const fs::path& executableFolder, bool executableFol
     if (executableFolderWritable) {
         return executableFolder / kFileName;
     }
-    return XdgBaseFolder(xdgConfigHome, home, ".config") / kFolderName / kFileName;
+    return XdgProgramFolder(xdgConfigHome, home, ".config") / kFileName;
 }
 
 bool IsSystemProgramFolder(const fs::path& executableFolder) {

@@ -21,10 +21,10 @@ std::string_view HomeFolder() {
     return user && user->pw_dir ? user->pw_dir : "";
 }
 
-std::filesystem::path XdgBaseFolder(std::string_view value, std::string_view home,
-                                    const std::filesystem::path& fallback) {
+std::filesystem::path XdgProgramFolder(std::string_view value, std::string_view home,
+                                       const std::filesystem::path& fallback) {
     const std::filesystem::path folder(value);
-    return folder.is_absolute() ? folder : std::filesystem::path(home) / fallback;
+    return (folder.is_absolute() ? folder : std::filesystem::path(home) / fallback) / "zeftool";
 }
 
 }  // namespace zef

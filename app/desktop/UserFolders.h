@@ -12,9 +12,9 @@ std::string_view EnvironmentValue(const char* name);
 // $HOME, or the home folder of the user's password entry when it is unset or empty.
 std::string_view HomeFolder();
 
-// A base folder: the variable's `value` when it is an absolute path, else `fallback` under
-// `home` (a relative value is ignored, as the rules say).
-std::filesystem::path XdgBaseFolder(std::string_view value, std::string_view home,
-                                    const std::filesystem::path& fallback);
+// The program's "zeftool" folder in a base folder: the variable's `value` when it is an
+// absolute path, else `fallback` under `home` (a relative value is ignored, as the rules say).
+std::filesystem::path XdgProgramFolder(std::string_view value, std::string_view home,
+                                       const std::filesystem::path& fallback);
 
 }  // namespace zef
