@@ -197,8 +197,16 @@ LoadResult DecodeModel(std::span<const std::uint8_t> bytes, ModelFormat format,
 
 std::vector<std::uint8_t> EncodeModel(const ModelProperties& properties,
                                       std::span<const PointRecord> points) {
-    std::vector<std::uint8_t> bytes(kWrittenHeaderSize + kPointRecordSize * points.size());
-    std::uint8_t* out = bytes.data();
+    std::vector<std::uint8_t> bytes;
+    AppendModel(bytes, properties, points);
+    return bytes;
+}
+
+void AppendModel(std::vector<std::uint8_t>& bytes, const ModelProperties& properties,
+                 std::span<const PointRecord> points) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + kWrittenHeaderSize + kPointRecordSize * points.size());
+    std::uint8_t* out = bytes.data() + start;
     std::memcpy(out, kMagic, sizeof kMagic);
     out += kMagicAreaSize;
     PutInt32(out, kWrittenVersion);
@@ -220,7 +228,6 @@ std::vector<std::uint8_t> EncodeModel(const ModelProperties& properties,
         *out++ = static_cast<std::uint8_t>(point.shakeDy);
         *out++ = point.reserved;
     }
-    return bytes;
 }
 
 }  // namespace zef

@@ -58,5 +58,8 @@ LoadResult DecodeModel(std::span<const std::uint8_t> bytes, ModelFormat format,
 // The bytes of the model in the current format at the version this program writes.
 std::vector<std::uint8_t> EncodeModel(const ModelProperties& properties,
                                       std::span<const PointRecord> points);
+// The same bytes appended to `bytes`, as the recovery copy puts them behind its header.
+void AppendModel(std::vector<std::uint8_t>& bytes, const ModelProperties& properties,
+                 std::span<const PointRecord> points);
 
 }  // namespace zef

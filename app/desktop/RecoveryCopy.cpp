@@ -47,8 +47,7 @@ std::vector<std::uint8_t> EncodeRecoveryCopy(const RecoveryCopy& copy) {
     std::vector<std::uint8_t> bytes(kMagic.begin(), kMagic.end());
     PutText(bytes, copy.path);
     PutText(bytes, copy.title);
-    const std::vector<std::uint8_t> model = EncodeModel(copy.properties, copy.points);
-    bytes.insert(bytes.end(), model.begin(), model.end());
+    AppendModel(bytes, copy.properties, copy.points);
     return bytes;
 }
 
