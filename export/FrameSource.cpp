@@ -13,7 +13,11 @@ FrameSource::FrameSource(const ExportScene& scene, std::int32_t width, std::int3
       width_(width),
       height_(height),
       antiAliasing_(antiAliasing),
-      frame_(antiAliasing ? area_.width : width, antiAliasing ? area_.height : height) {}
+      framesAreCanvas_(antiAliasing && area_.width == scene.renderer.Canvas().Width() &&
+                       area_.height == scene.renderer.Canvas().Height()),
+      frame_(framesAreCanvas_ ? Bitmap(0, 0)
+             : antiAliasing   ? Bitmap(area_.width, area_.height)
+                              : Bitmap(width, height)) {}
 
 PixelRect FrameSource::ModelArea(const ExportScene& scene) {
     const Bitmap& canvas = scene.renderer.Canvas();
@@ -54,8 +58,7 @@ const Bitmap& FrameSource::Render(RenderReport& report) {
     scene_.model.RegenerateShake(scene_.random);
     report = scene_.renderer.RenderModel(scene_.model, scene_.selection);
     const Bitmap& canvas = scene_.renderer.Canvas();
-    const bool wholeCanvas = canvas.Width() == area_.width && canvas.Height() == area_.height;
-    if (antiAliasing_ && wholeCanvas) {
+    if (framesAreCanvas_) {
         return canvas;
     }
     if (frame_.Width() == area_.width && frame_.Height() == area_.height) {

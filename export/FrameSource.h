@@ -58,6 +58,9 @@ class FrameSource {
     std::int32_t width_;
     std::int32_t height_;
     bool antiAliasing_;
+    // With anti-aliasing and a model that takes the whole canvas, the frames are the canvas
+    // itself and need no bitmap of their own.
+    bool framesAreCanvas_;
     Bitmap frame_;
 };
 
