@@ -1,4 +1,4 @@
-// Model core: file reading and writing, history snapshots and undo, jitter.
+// Model core: file reading and writing, jitter.
 
 #include <benchmark/benchmark.h>
 
@@ -6,7 +6,6 @@
 #include <string>
 
 #include "BenchModels.h"
-#include "History.h"
 #include "Model.h"
 #include "ModelFileIO.h"
 
@@ -49,35 +48,6 @@ void WriteMillion(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(WriteMillion)->Unit(benchmark::kMillisecond);
-
-void SnapshotHundredThousand(benchmark::State& state) {
-    const zef::Model model = zef::bench::MakeStrokeModel(100'000);
-    for (auto _ : state) {
-        zef::History history;
-        benchmark::DoNotOptimize(history.TakeSnapshot(model));
-        state.PauseTiming();
-        history = zef::History{};
-        state.ResumeTiming();
-    }
-    state.SetLabel("snapshot_100k_ms");
-}
-BENCHMARK(SnapshotHundredThousand)->Unit(benchmark::kMillisecond);
-
-void UndoHundredThousand(benchmark::State& state) {
-    zef::Model model = zef::bench::MakeStrokeModel(100'000);
-    zef::History history;
-    history.TakeSnapshot(model);
-    model.points.back().x += 1;
-    history.TakeSnapshot(model);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(history.Undo(model));
-        state.PauseTiming();
-        history.Redo(model);
-        state.ResumeTiming();
-    }
-    state.SetLabel("undo_100k_ms");
-}
-BENCHMARK(UndoHundredThousand)->Unit(benchmark::kMillisecond);
 
 void ShakeHundredThousand(benchmark::State& state) {
     zef::Model model = zef::bench::MakeStrokeModel(100'000);

@@ -31,15 +31,21 @@ void Model::ClearPoints() {
     points.clear();
 }
 
+// The points are rebuilt where they are when they fit, which needs no memory.
 bool Model::ReplacePoints(std::span<const PointImage> images) {
+    const auto record = [](const PointImage& image) { return PointRecord{image}; };
+    if (images.size() <= points.capacity()) {
+        points.resize(images.size());
+        std::transform(images.begin(), images.end(), points.begin(), record);
+        return true;
+    }
     std::vector<PointRecord> rebuilt;
     try {
         rebuilt.resize(images.size());
     } catch (const std::bad_alloc&) {
         return false;
     }
-    std::transform(images.begin(), images.end(), rebuilt.begin(),
-                   [](const PointImage& image) { return PointRecord{image}; });
+    std::transform(images.begin(), images.end(), rebuilt.begin(), record);
     points = std::move(rebuilt);
     return true;
 }

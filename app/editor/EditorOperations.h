@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CanvasHost.h"
-#include "HistorySnapshot.h"
+#include "DocumentIdentity.h"
 
 namespace zef {
 

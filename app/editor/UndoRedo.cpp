@@ -12,24 +12,23 @@ bool StepHistory(HistoryStep step, History& history, Model& model, SelectionStat
     selection.scaleMode = false;
     operations.RefreshToolMode();
 
-    const HistorySnapshot* entry = undo ? history.Undo(model) : history.Redo(model);
-    if (entry == nullptr) {
+    const ModelProperties* restored = undo ? history.Undo(model) : history.Redo(model);
+    if (restored == nullptr) {
         return false;
     }
-    const ModelProperties& restored = entry->properties;
     ModelProperties& properties = model.properties;
-    if (restored.canvasWidth != properties.canvasWidth ||
-        restored.canvasHeight != properties.canvasHeight) {
+    if (restored->canvasWidth != properties.canvasWidth ||
+        restored->canvasHeight != properties.canvasHeight) {
         operations.PaintCanvas();
-        operations.FitCanvas(restored.canvasWidth, restored.canvasHeight);
+        operations.FitCanvas(restored->canvasWidth, restored->canvasHeight);
     }
-    properties.noShadow = restored.noShadow;
-    properties.vtrSpeed = restored.vtrSpeed;
-    properties.shakeStrength = restored.shakeStrength;
-    properties.lineWidth = restored.lineWidth;
-    properties.lineColour = restored.lineColour;
-    properties.shadowColour = restored.shadowColour;
-    properties.backgroundColour = restored.backgroundColour;
+    properties.noShadow = restored->noShadow;
+    properties.vtrSpeed = restored->vtrSpeed;
+    properties.shakeStrength = restored->shakeStrength;
+    properties.lineWidth = restored->lineWidth;
+    properties.lineColour = restored->lineColour;
+    properties.shadowColour = restored->shadowColour;
+    properties.backgroundColour = restored->backgroundColour;
     operations.ApplyColourSlots();
     operations.ShowHistoryButtons();
     return true;
