@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 
 namespace zef {
 
@@ -15,23 +18,21 @@ StagedFiles::~StagedFiles() {
 }
 
 bool StagedFiles::Add(const std::string& path, std::span<const std::uint8_t> bytes) {
-    Staged& file = staged_.emplace_back(Staged{{}, path, {}});
-    const int fd = CreateTemporaryBeside(path, file.temporary, ops_);
-    if (fd < 0) {
-        staged_.pop_back();
+    const TemporaryFile file = CreateTemporaryBeside(path, ops_, true);
+    if (file.fd < 0) {
         return false;
     }
-    if (file.temporary.empty()) {
-        ::close(fd);
-        file.bytes.assign(bytes.begin(), bytes.end());
+    if (file.inPlace) {
+        ::close(file.fd);
+        staged_.push_back({{}, path, {bytes.begin(), bytes.end()}});
         return true;
     }
-    const bool written = WriteAll(fd, bytes, ops_) && ops_.flush(fd) == 0;
-    if (::close(fd) != 0 || !written) {
-        std::remove(file.temporary.c_str());
-        staged_.pop_back();
+    const bool written = WriteAll(file.fd, bytes, ops_) && ops_.flush(file.fd) == 0;
+    if (::close(file.fd) != 0 || !written) {
+        std::remove(file.name.c_str());
         return false;
     }
+    staged_.push_back({file.name, path, {}});
     return true;
 }
 
@@ -45,7 +46,14 @@ bool StagedFiles::Commit() {
             return false;
         }
     }
-    return true;
+    std::set<std::string> folders;
+    for (const Staged& file : staged_) {
+        if (!file.temporary.empty()) {
+            folders.insert(std::filesystem::path(file.temporary).parent_path().string());
+        }
+    }
+    return std::ranges::all_of(
+        folders, [this](const std::string& folder) { return FlushFolder(folder, ops_); });
 }
 
 }  // namespace zef
