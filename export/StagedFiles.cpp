@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 namespace zef {
 
@@ -18,21 +19,24 @@ StagedFiles::~StagedFiles() {
 }
 
 bool StagedFiles::Add(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const TemporaryFile file = CreateTemporaryBeside(path, ops_, true);
+    Staged& staged = staged_.emplace_back(Staged{{}, path, {}});
+    TemporaryFile file = CreateTemporaryBeside(path, ops_, true);
     if (file.fd < 0) {
+        staged_.pop_back();
         return false;
     }
+    staged.temporary = std::move(file.name);
     if (file.inPlace) {
         ::close(file.fd);
-        staged_.push_back({{}, path, {bytes.begin(), bytes.end()}});
+        staged.bytes.assign(bytes.begin(), bytes.end());
         return true;
     }
     const bool written = WriteAll(file.fd, bytes, ops_) && ops_.flush(file.fd) == 0;
     if (::close(file.fd) != 0 || !written) {
-        std::remove(file.name.c_str());
+        std::remove(staged.temporary.c_str());
+        staged_.pop_back();
         return false;
     }
-    staged_.push_back({file.name, path, {}});
     return true;
 }
 
