@@ -232,7 +232,8 @@ ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportReq
 }
 
 // What every export does around its writing: the properties it changes for its frames put
-// back whichever way it ends, the size refused before anything is rendered, the frames and
+// back whichever way it ends, the size refused before anything is rendered, the temporary
+// files that killed exports left in the folder removed, the frames and
 // their count made, a lack of memory while rendering told as the work buffer's, a replay given
 // up ended, and the status text that ends a finished or cancelled export.
 template <typename Write>
@@ -246,6 +247,7 @@ ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
     }
     ExportOutcome outcome = ExportOutcome::kDone;
     try {
+        RemoveAbandonedTemporaries(request.path);
         FrameSource frames(scene, request.width, request.height, request.antiAliasing);
         outcome = write(frames, PrepareFrames(scene, request, saved.vtrSpeed()));
     } catch (const std::bad_alloc&) {

@@ -2,7 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <set>
+#include <utility>
 
 namespace zef {
 
@@ -15,20 +19,21 @@ StagedFiles::~StagedFiles() {
 }
 
 bool StagedFiles::Add(const std::string& path, std::span<const std::uint8_t> bytes) {
-    Staged& file = staged_.emplace_back(Staged{{}, path, {}});
-    const int fd = CreateTemporaryBeside(path, file.temporary, ops_);
-    if (fd < 0) {
+    Staged& staged = staged_.emplace_back(Staged{{}, path, {}});
+    TemporaryFile file = CreateTemporaryBeside(path, ops_, true);
+    if (file.fd < 0) {
         staged_.pop_back();
         return false;
     }
-    if (file.temporary.empty()) {
-        ::close(fd);
-        file.bytes.assign(bytes.begin(), bytes.end());
+    staged.temporary = std::move(file.name);
+    if (file.inPlace) {
+        ::close(file.fd);
+        staged.bytes.assign(bytes.begin(), bytes.end());
         return true;
     }
-    const bool written = WriteAll(fd, bytes, ops_) && ops_.flush(fd) == 0;
-    if (::close(fd) != 0 || !written) {
-        std::remove(file.temporary.c_str());
+    const bool written = WriteAll(file.fd, bytes, ops_) && ops_.flush(file.fd) == 0;
+    if (::close(file.fd) != 0 || !written) {
+        std::remove(staged.temporary.c_str());
         staged_.pop_back();
         return false;
     }
@@ -45,7 +50,14 @@ bool StagedFiles::Commit() {
             return false;
         }
     }
-    return true;
+    std::set<std::string> folders;
+    for (const Staged& file : staged_) {
+        if (!file.temporary.empty()) {
+            folders.insert(std::filesystem::path(file.temporary).parent_path().string());
+        }
+    }
+    return std::ranges::all_of(
+        folders, [this](const std::string& folder) { return FlushFolder(folder, ops_); });
 }
 
 }  // namespace zef

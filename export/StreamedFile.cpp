@@ -7,15 +7,15 @@ constexpr std::size_t kBufferSize = 1 << 16;
 
 }  // namespace
 
-StreamedFile::StreamedFile(const std::string& path, const FileOps& ops) : path_(path), ops_(ops) {
-    fd_ = CreateTemporaryBeside(path, temporary_, ops_);
-    ok_ = fd_ >= 0;
+StreamedFile::StreamedFile(const std::string& path, const FileOps& ops)
+    : path_(path), ops_(ops), file_(CreateTemporaryBeside(path, ops_)) {
+    ok_ = file_.fd >= 0;
     buffer_.reserve(kBufferSize);
 }
 
 StreamedFile::~StreamedFile() {
-    if (fd_ >= 0) {
-        DiscardTemporary(fd_, temporary_);
+    if (file_.fd >= 0) {
+        DiscardTemporary(file_);
     }
 }
 
@@ -25,7 +25,7 @@ bool StreamedFile::Write(const void* data, std::size_t size) {
     if (!ok_) {
         return false;
     }
-    const bool inPlace = temporary_.empty();
+    const bool inPlace = file_.inPlace;
     if (!inPlace && buffer_.size() + size > kBufferSize && !Drain()) {
         return false;
     }
@@ -44,14 +44,13 @@ bool StreamedFile::Drain() {
 }
 
 bool StreamedFile::WriteAll(const std::uint8_t* bytes, std::size_t size) {
-    ok_ = ok_ && zef::WriteAll(fd_, {bytes, size}, ops_);
+    ok_ = ok_ && zef::WriteAll(file_.fd, {bytes, size}, ops_);
     return ok_;
 }
 
 bool StreamedFile::Commit() {
     const bool written = Drain();
-    ok_ = CommitTemporary(fd_, written, temporary_, path_, ops_);
-    fd_ = -1;
+    ok_ = CommitTemporary(file_, written, path_, ops_);
     return ok_;
 }
 

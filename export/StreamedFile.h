@@ -9,11 +9,12 @@
 
 namespace zef {
 
-// A file written piece by piece under a temporary name beside its target and renamed into
-// place by Commit, or rewritten in place by Commit where the target's folder takes no new file
-// (as WriteFileAtomically does). Whatever goes wrong before Commit, nothing half-written is
-// left: the destructor removes the temporary file unless Commit succeeded, and the target
-// keeps what it held before.
+// A file written piece by piece to a temporary file beside its target and put into place by
+// Commit, or rewritten in place by Commit where the target's folder takes no new file (as
+// WriteFileAtomically does). Whatever goes wrong before Commit, nothing half-written is left:
+// the temporary file has no name where the file system allows it, so even a kill leaves
+// nothing, the destructor removes a named one unless Commit succeeded, and the target keeps
+// what it held before.
 class StreamedFile {
   public:
     StreamedFile(const std::string& path, const FileOps& ops = SystemFileOps());
@@ -24,8 +25,8 @@ class StreamedFile {
     // False once anything failed, from opening the temporary file on.
     bool Ok() const { return ok_; }
     bool Write(const void* data, std::size_t size);
-    // Writes what is buffered, flushes the file to disk, closes it and renames it over the
-    // target. False, with the temporary file removed, when any of it fails.
+    // Writes what is buffered, flushes the file to disk, closes it, puts it over the target
+    // and flushes the folder. False, with the temporary file removed, when any of it fails.
     bool Commit();
 
   private:
@@ -33,9 +34,8 @@ class StreamedFile {
     bool WriteAll(const std::uint8_t* bytes, std::size_t size);
 
     std::string path_;
-    std::string temporary_;
     FileOps ops_;
-    int fd_ = -1;
+    TemporaryFile file_;
     bool ok_ = false;
     std::vector<std::uint8_t> buffer_;
 };

@@ -166,13 +166,12 @@ bool RecoveryFolder::Adopt(const std::string& copy) const {
 
 bool RecoveryFolder::WriteCopy(std::span<const std::uint8_t> bytes) const {
     const FileOps ops = SystemFileOps();
-    std::string temporary;
-    const int fd = CreateTemporaryBeside(copy_, temporary, ops);
-    if (fd < 0) {
+    TemporaryFile file = CreateTemporaryBeside(copy_, ops);
+    if (file.fd < 0) {
         return false;
     }
-    const bool written = ::fchmod(fd, 0600) == 0 && WriteAll(fd, bytes, ops);
-    return CommitTemporary(fd, written, temporary, copy_, ops);
+    const bool written = ::fchmod(file.fd, 0600) == 0 && WriteAll(file.fd, bytes, ops);
+    return CommitTemporary(file, written, copy_, ops);
 }
 
 void RecoveryFolder::RemoveCopy() const {

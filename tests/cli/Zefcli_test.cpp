@@ -156,9 +156,16 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
     std::ofstream(out + "/x.gif") << "old";
     std::ofstream(out + "/walk0000.bmp") << "old";
     const auto before = Entries(out);
-    const auto writing = [&out] {
-        return std::ranges::any_of(std::filesystem::directory_iterator(out), [](const auto& e) {
-            return e.path().filename().string().starts_with(".zeftool-");
+    // Writing has begun once the program holds a file open in the folder: a temporary file
+    // without a name shows there as well.
+    pid_t child = 0;
+    const auto writing = [&out, &child] {
+        std::error_code error;
+        const std::filesystem::directory_iterator fds("/proc/" + std::to_string(child) + "/fd",
+                                                      error);
+        return !error && std::ranges::any_of(fds, [&out](const auto& fd) {
+            std::error_code gone;
+            return std::filesystem::read_symlink(fd.path(), gone).string().starts_with(out + "/");
         });
     };
     for (const auto& [command, name, size, stop] :
@@ -168,7 +175,6 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
             "exec " + std::string(ZEFCLI_PROGRAM) + " " + command + " " + model + " " + out + "/" +
             name + " --vtr --end-wait 100 --size " + size + " 2>" + PathOf("stderr");
         const char* argv[] = {"sh", "-c", script.c_str(), nullptr};
-        pid_t child = 0;
         ASSERT_EQ(posix_spawn(&child, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv),
                               environ),
                   0);

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
+#include "KilledWrite.h"
 #include "TempFolder.h"
 
 namespace zef {
@@ -16,23 +18,28 @@ namespace {
 namespace fs = std::filesystem;
 
 // Every save goes through two links, an absolute one to a link in another folder and a
-// relative one from there, to the target.
+// relative one from there, to the target. Where the folder refuses unnamed files, a named one
+// takes their place.
 TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeepsTheOldBytes) {
     const struct {
         const char* what;
-        int temporaryError;     // 0: the temporary file is made
+        int unnamedError;       // 0: the unnamed file is made
+        int namedError;         // 0: the named file is made
         int writesBeforeError;  // -1: the write succeeds; else one byte a call until the error
         bool targetExists;
         bool saved;
         const char* after;  // nullptr: no target
     } cases[] = {
-        {"replaced", 0, -1, true, true, "new"},
-        {"made behind a dangling link", 0, -1, false, true, "new"},
-        {"write fails part-way", 0, 2, true, false, "older and longer"},
-        {"rewritten in place", EACCES, -1, true, true, "new"},
-        {"in place, write fails", EACCES, 0, true, false, "older and longer"},
-        {"in place, no target", EPERM, -1, false, false, nullptr},
-        {"disk full", ENOSPC, -1, true, false, "older and longer"},
+        {"replaced", 0, 0, -1, true, true, "new"},
+        {"made behind a dangling link", 0, 0, -1, false, true, "new"},
+        {"write fails part-way", 0, 0, 2, true, false, "older and longer"},
+        {"named, replaced", EOPNOTSUPP, 0, -1, true, true, "new"},
+        {"named, made", EISDIR, 0, -1, false, true, "new"},
+        {"named, write fails part-way", EINVAL, 0, 2, true, false, "older and longer"},
+        {"rewritten in place", EACCES, EACCES, -1, true, true, "new"},
+        {"in place, write fails", EACCES, EACCES, 0, true, false, "older and longer"},
+        {"in place, no target", EPERM, EPERM, -1, false, false, nullptr},
+        {"disk full", ENOSPC, ENOSPC, -1, true, false, "older and longer"},
     };
     const std::uint8_t bytes[] = {'n', 'e', 'w'};
     for (const auto& c : cases) {
@@ -47,9 +54,15 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
             fs::permissions(target, fs::perms{0640});
         }
         FileOps ops = SystemFileOps();
-        if (c.temporaryError != 0) {
+        if (c.unnamedError != 0) {
+            ops.createUnnamed = [&c](const char*, mode_t) {
+                errno = c.unnamedError;
+                return -1;
+            };
+        }
+        if (c.namedError != 0) {
             ops.createTemporary = [&c](char*) {
-                errno = c.temporaryError;
+                errno = c.namedError;
                 return -1;
             };
         }
@@ -72,6 +85,18 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
                   c.after != nullptr ? 2 : 1)
             << c.what << ": no temporary file is left";
     }
+}
+
+// Half a model written when the program is killed: the old model stays, and beside it nothing.
+TEST(AtomicFileTest, AKillPartWayLeavesTheOldFileAndNothingBesideIt) {
+    test::TempFolder folder;
+    const std::string target = folder.PathOf("big.zfm");
+    std::ofstream(target) << "old";
+    const std::vector<std::uint8_t> bytes(1 << 20, 'n');
+    EXPECT_TRUE(test::KilledPartWay(
+        bytes.size() / 2, [&](const FileOps& ops) { WriteFileAtomically(target, bytes, ops); }));
+    EXPECT_EQ(test::Contents(target), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace
