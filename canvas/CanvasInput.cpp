@@ -166,6 +166,7 @@ void CanvasInput::FrameDragStarted() {
     window_.ConfinePointer(ConfineArea::kMainBetweenBars);
     interaction_.lastFrameDragCursor = window_.PointerScreenPosition();
     selection_.moveAll = true;
+    interaction_.frameDragInProgress = true;
 }
 
 FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
@@ -195,6 +196,11 @@ void CanvasInput::FrameDragEnded() {
     window_.ReleasePointer();
     host_.TakeSnapshot();
     selection_.moveAll = false;
+    interaction_.frameDragInProgress = false;
+}
+
+bool CanvasInput::GestureHeld() const {
+    return interaction_.dragInProgress || interaction_.frameDragInProgress;
 }
 
 void CanvasInput::Append(CanvasPoint point, bool connect) {

@@ -35,6 +35,9 @@ class CanvasInput {
     FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed);
     void FrameDragEnded();
 
+    // A gesture holds the left button: a drag on the canvas or of its sizing frame.
+    bool GestureHeld() const;
+
   private:
     // The left button's release ends the tool's drag at the sample.
     void EndDrag(CanvasPoint sample);

@@ -10,8 +10,8 @@
 namespace zef {
 namespace {
 
-constexpr std::size_t kMagicAreaSize = 10;
 constexpr char kMagic[] = "ZEF2";  // compared with its terminating zero byte
+static_assert(sizeof kMagic == kMagicSize);
 
 std::int32_t LoadInt32(const std::uint8_t* b) {
     return static_cast<std::int32_t>(b[0] | b[1] << 8 | b[2] << 16 |

@@ -20,6 +20,10 @@ enum class ModelFormat { kCurrent, kOlder };
 inline constexpr std::int32_t kWrittenVersion = 4;
 inline constexpr std::size_t kPointRecordSize = 12;
 inline constexpr std::size_t kWrittenHeaderSize = 51;
+// A current-format file starts with a magic area: the magic "ZEF2" with its zero byte, then
+// reserved bytes, which a reader takes whatever they hold and a writer fills with zeros.
+inline constexpr std::size_t kMagicSize = 5;
+inline constexpr std::size_t kMagicAreaSize = 10;
 
 // Why a model could not be read.
 enum class LoadFailure {

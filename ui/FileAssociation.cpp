@@ -13,8 +13,9 @@
 namespace zef::ui {
 namespace {
 
-std::filesystem::path DataHome() {
-    return LocalPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+AssociationHomes Homes() {
+    return {LocalPath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)),
+            LocalPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))};
 }
 
 QByteArray Resource(const char* path) {
@@ -40,22 +41,21 @@ void RefreshCaches(const std::filesystem::path& dataHome) {
 }  // namespace
 
 bool RegisterAssociation() {
-    const std::filesystem::path dataHome = DataHome();
+    const AssociationHomes homes = Homes();
     const std::string executable = ToUtf8(QCoreApplication::applicationFilePath());
     const QByteArray mimePackage = Resource(":/desktop/model-type.xml");
     const QByteArray typeIcon = Resource(":/desktop/application-x-zeftool-model.svg");
-    const bool registered =
-        !mimePackage.isEmpty() && !typeIcon.isEmpty() &&
-        RegisterFileAssociation(dataHome,
-                                {executable, mimePackage.toStdString(), typeIcon.toStdString()});
-    RefreshCaches(dataHome);
+    const bool registered = !mimePackage.isEmpty() && !typeIcon.isEmpty() &&
+                            RegisterFileAssociation(homes, {executable, mimePackage.toStdString(),
+                                                            typeIcon.toStdString()});
+    RefreshCaches(homes.data);
     return registered;
 }
 
 bool RemoveAssociation() {
-    const std::filesystem::path dataHome = DataHome();
-    const bool removed = RemoveFileAssociation(dataHome);
-    RefreshCaches(dataHome);
+    const AssociationHomes homes = Homes();
+    const bool removed = RemoveFileAssociation(homes);
+    RefreshCaches(homes.data);
     return removed;
 }
 

@@ -434,7 +434,7 @@ void MainWindow::RecoveryTick() {
 }
 
 void MainWindow::RunPendingHandOvers() {
-    while (!pendingHandOvers_.empty() && !Busy()) {
+    while (!pendingHandOvers_.empty() && !Busy() && !editor_.canvasInput().GestureHeld()) {
         const std::string path = pendingHandOvers_.front();
         pendingHandOvers_.pop_front();
         RunFlow([this, &path] { editor_.files().HandOver(path); });

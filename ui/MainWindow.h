@@ -124,6 +124,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void FrameTick();
     void ShakeTick();
     void RecoveryTick();
+    // Opens the paths other starts handed over, once nothing is busy and no gesture on the
+    // canvas holds the mouse button; until then they wait.
     void RunPendingHandOvers();
     QWidget& OwnerWidget(ShellWindow owner);
     // The rectangle between the toolbar and the status bar, on the screen.

@@ -26,8 +26,10 @@ inline constexpr const char* kAssociationTypeIcon =
 // The folders whose caches the desktop's tools rebuild after a change.
 inline constexpr const char* kMimeFolder = "mime";
 inline constexpr const char* kApplicationsFolder = "applications";
-// The per-user default applications, in the data home's applications folder.
-inline constexpr const char* kMimeAppsList = "applications/mimeapps.list";
+// The per-user default applications: the list in the config home ($XDG_CONFIG_HOME, by
+// default ~/.config), and the older one in the data home, which readers still take after it.
+inline constexpr const char* kMimeAppsList = "mimeapps.list";
+inline constexpr const char* kLegacyMimeAppsList = "applications/mimeapps.list";
 
 // One argument of a desktop entry's Exec key: always in double quotes, with the characters
 // that are special inside them escaped, percent signs doubled, and then the escapes of a

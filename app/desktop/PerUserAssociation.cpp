@@ -39,6 +39,7 @@ std::optional<FileState> CurrentState(const std::filesystem::path& path) {
     return FileState{path, std::move(text)};
 }
 
+// A text is written where the symbolic links at the path lead, so that a link stays one.
 bool Apply(const FileState& state) {
     std::error_code error;
     if (!state.text) {
@@ -67,48 +68,42 @@ bool ApplyAll(const std::vector<FileState>& states) {
     return true;
 }
 
-// A list kept elsewhere through a symbolic link is read and written where the link points,
-// so that the link stays.
-std::filesystem::path ListPath(const std::filesystem::path& dataHome) {
-    const std::filesystem::path path = dataHome / kMimeAppsList;
-    std::error_code error;
-    const std::filesystem::path resolved = std::filesystem::canonical(path, error);
-    return error ? path : resolved;
-}
-
 }  // namespace
 
-bool RegisterFileAssociation(const std::filesystem::path& dataHome,
-                             const AssociationSources& sources) {
-    const std::optional<FileState> list = CurrentState(ListPath(dataHome));
+bool RegisterFileAssociation(const AssociationHomes& homes, const AssociationSources& sources) {
+    const std::optional<FileState> list = CurrentState(homes.config / kMimeAppsList);
     if (!list) {
         return false;
     }
     return ApplyAll({
-        {dataHome / kAssociationMimePackage, std::string(sources.mimePackage)},
-        {dataHome / kAssociationDesktopEntry, AssociationDesktopEntryText(sources.executable)},
-        {dataHome / kAssociationTypeIcon, std::string(sources.typeIcon)},
+        {homes.data / kAssociationMimePackage, std::string(sources.mimePackage)},
+        {homes.data / kAssociationDesktopEntry, AssociationDesktopEntryText(sources.executable)},
+        {homes.data / kAssociationTypeIcon, std::string(sources.typeIcon)},
         {list->path,
          WithDefaultApplication(list->text.value_or(""), kModelMimeType, kAssociationDesktopId)},
     });
 }
 
-bool RemoveFileAssociation(const std::filesystem::path& dataHome) {
-    const std::optional<FileState> list = CurrentState(ListPath(dataHome));
-    if (!list) {
-        return false;
-    }
+// A list is never deleted, not even when taking the entry out leaves it empty: it is shared
+// with every other program that sets defaults, the program can't tell whether it made it, and
+// it may be a link into the user's own files. An empty list means what no list means.
+bool RemoveFileAssociation(const AssociationHomes& homes) {
     std::vector<FileState> states;
-    const std::string text = list->text.value_or("");
-    const std::string edited =
-        WithoutDefaultApplication(text, kModelMimeType, kAssociationDesktopId);
-    if (edited != text) {
-        const bool empty = edited.find_first_not_of(" \t\r\n") == std::string::npos;
-        states.push_back({list->path, empty ? std::nullopt : std::optional(edited)});
+    for (const std::filesystem::path& path :
+         {homes.config / kMimeAppsList, homes.data / kLegacyMimeAppsList}) {
+        const std::optional<FileState> list = CurrentState(path);
+        if (!list) {
+            return false;
+        }
+        const std::string text = list->text.value_or("");
+        std::string edited = WithoutDefaultApplication(text, kModelMimeType, kAssociationDesktopId);
+        if (edited != text) {
+            states.push_back({path, std::move(edited)});
+        }
     }
     for (const char* file :
          {kAssociationMimePackage, kAssociationDesktopEntry, kAssociationTypeIcon}) {
-        states.push_back({dataHome / file, std::nullopt});
+        states.push_back({homes.data / file, std::nullopt});
     }
     return ApplyAll(states);
 }

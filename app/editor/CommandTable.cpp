@@ -80,6 +80,9 @@ const Command& FindCommand(CommandId id) {
 }
 
 bool GuardHolds(CommandGuard guard, const CommandState& state) {
+    if (state.gestureHeld) {
+        return false;
+    }
     switch (guard) {
         case CommandGuard::kAlways:
             return true;

@@ -19,6 +19,9 @@ struct CommandState {
     bool vtrMode = false;
     Tool tool = Tool::kStraightLine;
     bool selectionExists = false;
+    // A gesture on the canvas holds the mouse button. No command runs then: what it changed
+    // would be joined to the gesture's end, like undo's restored drawing to the stroke.
+    bool gestureHeld = false;
 };
 
 // One command of the main window: its id, the toolbar tooltip (naming its key, if it has

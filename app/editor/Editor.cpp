@@ -44,8 +44,8 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
 
 void Editor::Command(CommandId id) {
     const zef::Command& command = FindCommand(id);
-    if (GuardHolds(command.guard,
-                   {renderer_.VtrMode(), interaction_.tool, selection_.selectionExists})) {
+    if (GuardHolds(command.guard, {renderer_.VtrMode(), interaction_.tool,
+                                   selection_.selectionExists, canvasInput_.GestureHeld()})) {
         command.run(*this);
     }
 }
@@ -65,7 +65,7 @@ void Editor::ShakeTick() {
 void Editor::KeyDown(Key key, ShellWindow receiver) {
     if (key == Key::kCtrl || key == Key::kShift) {
         UpdateCursor();
-    } else if (key == Key::kEscape) {
+    } else if (key == Key::kEscape && !canvasInput_.GestureHeld()) {
         fileFlows_.Close(receiver);
     }
 }

@@ -45,7 +45,8 @@ class Editor : private EditorOperations {
     // absolute), and the first history entry.
     void Start(const std::string& commandLine, const std::string& executableDirectory);
 
-    // A toolbar button or a key; does nothing unless the command's guard holds.
+    // A toolbar button or a key; does nothing unless the command's guard holds, and nothing
+    // while a gesture on the canvas holds the mouse button.
     void Command(CommandId id);
     // Timer ticks; neither does anything while an export renders its frames.
     void FrameTick();
@@ -53,7 +54,8 @@ class Editor : private EditorOperations {
 
     // The mouse events of the canvas window and the drag of its sizing frame.
     CanvasInput& canvasInput() { return canvasInput_; }
-    // Ctrl and Shift change the cursor; Escape asks to close the program.
+    // Ctrl and Shift change the cursor; Escape asks to close the program, unless a gesture on
+    // the canvas holds the mouse button.
     void KeyDown(Key key, ShellWindow receiver = ShellWindow::kMain);
     void KeyUp(Key key);
     // New, open, save, export, close, a dropped file and a path handed over.

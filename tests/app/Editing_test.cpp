@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sstream>
+#include <string>
 #include <tuple>
 
+#include "CommandTable.h"
 #include "EditorTest.h"
 #include "ExportSession.h"
 
@@ -120,6 +124,92 @@ TEST_F(EditingTest, UndoResizesTheCanvasResetsThePensAndSwitchesMoveModeOff) {
     EXPECT_EQ(editor.renderer().Pens().Line(), (Pen{kStandardLineColour.Value(), 4}));
     editor.Command(CommandId::kRedo);
     EXPECT_EQ(shell.CanvasClientSize(), (CanvasSize{320, 240}));
+}
+
+// What a key could change: the drawing, the history, the document, the tool and the modes,
+// and what the shell was asked to show.
+std::string Look(StartedEditor& hands) {
+    std::ostringstream look;
+    for (const PointRecord& point : hands.model.points) {
+        look << point.x << ',' << point.y << ':' << int{point.kind}
+             << (point.selected ? "* " : " ");
+    }
+    const Editor& editor = hands.editor;
+    const FakeShell& shell = hands.shell;
+    look << "| history " << editor.history().Size() << (editor.history().CanUndo() ? " undo" : "")
+         << " | tool " << static_cast<int>(editor.interaction().tool) << " vtr "
+         << editor.renderer().VtrMode() << " move " << editor.selection().moveMode << " scale "
+         << editor.selection().scaleMode << " shaking " << int{hands.model.document.shakingOn}
+         << " | " << hands.model.document.path << " modified " << hands.model.document.modified
+         << " | canvas " << hands.model.properties.canvasWidth << 'x'
+         << hands.model.properties.canvasHeight << " | shown " << shell.messages.size() << ' '
+         << shell.fileDialogs.size() << ' ' << shell.dialogs.size() << ' ' << shell.quits;
+    return look.str();
+}
+
+// Undo's restored drawing, a new model or another tool under a held stroke would be joined to
+// its end by the release; so while a gesture holds the button no key does anything, and the
+// release ends the gesture as it would alone. Each gesture is undone (and prepared again)
+// before the next key, so every key meets the same drawing, with an undone entry to redo.
+TEST(KeysDuringADragTest, DoNothingAndTheGestureEndsAsItWouldAlone) {
+    using Step = std::function<void(StartedEditor&)>;
+    const Step none = [](StartedEditor&) {};
+    const Step press = [](StartedEditor& e) { e.Press({20, 80}, {70, 90}); };
+    const Step release = [](StartedEditor& e) { e.Button({70, 90}, false); };
+    const struct {
+        const char* name;
+        Step prepare, hold, end;
+        bool undone;  // whether undo takes the gesture back
+    } gestures[] = {
+        {"stroke", none, press, release, true},
+        {"range selection", [](StartedEditor& e) { e.editor.Command(CommandId::kRangeSelection); },
+         [](StartedEditor& e) {
+             e.Press({0, 0}, {45, 45});
+         },
+         release, false},
+        {"move",
+         [](StartedEditor& e) {
+             e.editor.Command(CommandId::kSelectAll);
+             e.editor.Command(CommandId::kMove);
+         },
+         press, release, true},
+        {"frame drag", none,
+         [](StartedEditor& e) {
+             e.shell.pointer = {0, 0};
+             e.editor.canvasInput().FrameDragStarted();
+             e.shell.pointer = {-30, 0};
+             e.editor.canvasInput().FrameDragStep(FrameEdge::kLeft, {70, 47, 906, 656});
+         },
+         [](StartedEditor& e) { e.editor.canvasInput().FrameDragEnded(); }, true},
+    };
+    std::vector<std::pair<std::string, Step>> keys{
+        {"Escape", [](StartedEditor& e) { e.editor.KeyDown(Key::kEscape); }}};
+    for (int id = 0; id < kCommandCount; ++id) {
+        keys.emplace_back(TooltipFor(static_cast<CommandId>(id)),
+                          [id](StartedEditor& e) { e.editor.Command(static_cast<CommandId>(id)); });
+    }
+    for (const auto& gesture : gestures) {
+        StartedEditor hands;
+        hands.Drag({10, 10}, {40, 40});
+        hands.Drag({40, 10}, {10, 40});
+        gesture.prepare(hands);
+        const auto run = [&](const Step& key) {
+            gesture.hold(hands);
+            key(hands);
+            gesture.end(hands);
+            const std::string look = Look(hands);
+            if (gesture.undone) {
+                hands.editor.Command(CommandId::kUndo);
+            }
+            gesture.prepare(hands);
+            return look;
+        };
+        run(none);
+        const std::string alone = run(none);
+        for (const auto& [name, key] : keys) {
+            EXPECT_EQ(run(key), alone) << gesture.name << ", " << name;
+        }
+    }
 }
 
 }  // namespace

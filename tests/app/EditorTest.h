@@ -25,9 +25,9 @@ inline PointList PositionsOf(const std::vector<PointRecord>& points) {
 
 // An editor started with an empty model on a fake shell, and the user's hands: the pointer
 // moves between frames, since the canvas works on the position each frame samples.
-class EditorTest : public ::testing::Test {
-  protected:
-    EditorTest() { editor.Start("", folder.path().string() + "/"); }
+class StartedEditor {
+  public:
+    StartedEditor() { editor.Start("", folder.path().string() + "/"); }
 
     void Button(CanvasPoint at, bool down) {
         shell.pointer = at;
@@ -35,11 +35,15 @@ class EditorTest : public ::testing::Test {
         shell.leftButton = down;
         down ? editor.canvasInput().LeftButtonDown() : editor.canvasInput().LeftButtonUp();
     }
-    void Drag(CanvasPoint from, CanvasPoint to) {
+    // Presses the button at `from` and moves to `to`, holding it.
+    void Press(CanvasPoint from, CanvasPoint to) {
         Button(from, true);
         shell.pointer = to;
         editor.FrameTick();
         editor.canvasInput().MouseMove();
+    }
+    void Drag(CanvasPoint from, CanvasPoint to) {
+        Press(from, to);
         Button(to, false);
     }
 
@@ -64,6 +68,8 @@ class EditorTest : public ::testing::Test {
     Model& model = editor.model();
     TempFolder folder;
 };
+
+class EditorTest : public ::testing::Test, protected StartedEditor {};
 
 // The main window's caption for a document of that title.
 inline std::string Caption(const std::string& title, bool modified = false) {

@@ -20,7 +20,10 @@ namespace {
 
 class SettingsTest : public DialogTest {
   protected:
-    ~SettingsTest() override { qunsetenv("XDG_DATA_HOME"); }
+    ~SettingsTest() override {
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
     std::filesystem::path File() const { return folder.path() / "Config.dat"; }
 };
 
@@ -83,6 +86,7 @@ TEST_F(SettingsTest, TheSettingsDialogWritesTheBoxOnOkAndTheAssociationAtOnce) {
         return std::string{std::istreambuf_iterator<char>(in), {}};
     };
     qputenv("XDG_DATA_HOME", folder.path().string().c_str());
+    qputenv("XDG_CONFIG_HOME", (folder.path() / "config").string().c_str());
     // Nothing registered: no desktop caches are made either.
     click("removeButton");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
@@ -93,6 +97,7 @@ TEST_F(SettingsTest, TheSettingsDialogWritesTheBoxOnOkAndTheAssociationAtOnce) {
         HasSubstr("\nExec=\"" + QCoreApplication::applicationFilePath().toStdString() + "\" %f\n"));
     EXPECT_THAT(read(kAssociationMimePackage), HasSubstr("<glob pattern=\"*.zfm\"/>"));
     EXPECT_THAT(read(kAssociationTypeIcon), HasSubstr("<svg"));
+    EXPECT_THAT(read("config/mimeapps.list"), HasSubstr(kAssociationDesktopId));
     click("removeButton");
 
     qputenv("XDG_DATA_HOME", File().string().c_str());
