@@ -11,6 +11,7 @@
 #include "MainWindow.h"
 #include "ModelFileIO.h"
 #include "Program.h"
+#include "SignalledExport.h"
 #include "UnixSignals.h"
 
 namespace zef::test {
@@ -58,12 +59,58 @@ TEST_F(RecoveryWindowTest, ATermSignalKeepsTheUnsavedWorkAndAsksNothing) {
     }
 }
 
-// The running editor, in a child process: the model the command line names gets a point more
-// and its opening replay is stopped, the export dialog of `command` is opened and saves a long anti-aliased replay to `target`
-// (agreeing to replace it), and the signal comes from the progress bar's twentieth step. A
-// cancel that failed would leave the replay running for minutes: the alarm ends the child then.
-int ExportUntilSignalled(const std::string& model, CommandId command, const fs::path& target,
-                         int signal, const fs::path& folder) {
+// A signal during an export cancels it at once, whatever the format: the old file and the
+// folder stay as they were, and the program ends as on any other signal, with exit code 0, the
+// work kept as it was before the export and the settings written.
+TEST(SignalDuringExportTest, CancelsTheExportAndEndsTheProgramKeepingTheWork) {
+    for (const auto& [command, name, signal] :
+         {std::tuple{CommandId::kGifExport, "old.gif", SIGTERM},
+          {CommandId::kGifExport, "old.webp", SIGHUP},
+          {CommandId::kBmpExport, "walk0000.bmp", SIGINT}}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        fs::copy_file(ZEF_SAMPLE_MODEL, folder.path() / "house.zfm");
+        const fs::path out = folder.path() / "out";
+        fs::create_directory(out);
+        std::ofstream(out / name) << "old";
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {QString::fromUtf8(kExportUntilSignalled), QString::fromStdString(folder.path()),
+             QString::number(static_cast<int>(command)), QString::fromUtf8(name),
+             QString::number(signal)});
+        ASSERT_TRUE(child.waitForFinished(120'000));
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(child.exitCode(), 0);
+        EXPECT_EQ(Entries(out), (std::map<std::string, std::string>{{name, "old"}}));
+        EXPECT_TRUE(fs::exists(folder.path() / "Config.dat"));
+
+        const LoadResult house = ReadModelFile(folder.PathOf("house.zfm"), {});
+        ASSERT_TRUE(house.model);
+        FakeShell nextShell;
+        nextShell.answers = {MessageAnswer::kYes};
+        Editor next(nextShell, 1);
+        ASSERT_TRUE(next.recovery().UseFolder(folder.path() / "recovery"));
+        next.Start("", folder.path().string());
+        EXPECT_TRUE(next.model().document.modified);
+        EXPECT_EQ(next.model().points.size(), house.model->points.size() + 1);
+        EXPECT_EQ(next.model().properties, house.model->properties);
+    }
+}
+
+}  // namespace
+}  // namespace zef::test
+
+// The model gets a point more and its opening replay is stopped; the export dialog saves a long
+// anti-aliased replay, agreeing to replace the old file, and the signal comes at the progress
+// bar's twentieth step. An export the signal failed to cancel would run for minutes: the alarm
+// ends the child then.
+int zef::test::ExportUntilSignalled(char** arguments) {
+    const fs::path folder = arguments[0];
+    const auto command = static_cast<CommandId>(std::atoi(arguments[1]));
+    const QString target = QString::fromStdString(folder / "out" / arguments[2]);
+    const int signal = std::atoi(arguments[3]);
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -83,7 +130,7 @@ int ExportUntilSignalled(const std::string& model, CommandId command, const fs::
             dialog.findChild<QRadioButton*>("vtrRadio")->click();
             dialog.findChild<QRadioButton*>("antiAliasingRadio")->click();
             dialog.findChild<QLineEdit*>("endWaitEdit")->setText("120");
-            dialog.findChild<QLineEdit*>("pathEdit")->setText(QString::fromStdString(target));
+            dialog.findChild<QLineEdit*>("pathEdit")->setText(target);
             QObject::connect(dialog.findChild<QProgressBar*>("progressBar"),
                              &QProgressBar::valueChanged, [signal](int value) {
                                  if (value == 20) {
@@ -97,42 +144,5 @@ int ExportUntilSignalled(const std::string& model, CommandId command, const fs::
         window->CommandAction(command)->trigger();
     });
     ui::SingleInstance alone{QString()};
-    return ui::RunEditor(model, alone, folder / "Config.dat", folder / "recovery");
+    return ui::RunEditor(folder / "house.zfm", alone, folder / "Config.dat", folder / "recovery");
 }
-
-// A signal during an export cancels it at once, whatever the format: the old file and the
-// folder stay as they were, and the program ends as on any other signal, with the work kept
-// as it was before the export and the settings written.
-TEST(SignalDuringExportTest, CancelsTheExportAndEndsTheProgramKeepingTheWork) {
-    for (const auto& [command, name, signal] :
-         {std::tuple{CommandId::kGifExport, "old.gif", SIGTERM},
-          {CommandId::kGifExport, "old.webp", SIGHUP},
-          {CommandId::kBmpExport, "walk0000.bmp", SIGINT}}) {
-        SCOPED_TRACE(name);
-        TempFolder folder;
-        const std::string model = folder.PathOf("house.zfm");
-        fs::copy_file(ZEF_SAMPLE_MODEL, model);
-        const fs::path out = folder.path() / "out";
-        fs::create_directory(out);
-        std::ofstream(out / name) << "old";
-        EXPECT_EXIT(
-            std::_Exit(ExportUntilSignalled(model, command, out / name, signal, folder.path())),
-            ::testing::ExitedWithCode(0), "");
-        EXPECT_EQ(Entries(out), (std::map<std::string, std::string>{{name, "old"}}));
-        EXPECT_TRUE(fs::exists(folder.path() / "Config.dat"));
-
-        const LoadResult house = ReadModelFile(model, {});
-        ASSERT_TRUE(house.model);
-        FakeShell nextShell;
-        nextShell.answers = {MessageAnswer::kYes};
-        Editor next(nextShell, 1);
-        ASSERT_TRUE(next.recovery().UseFolder(folder.path() / "recovery"));
-        next.Start("", folder.path().string());
-        EXPECT_TRUE(next.model().document.modified);
-        EXPECT_EQ(next.model().points.size(), house.model->points.size() + 1);
-        EXPECT_EQ(next.model().properties, house.model->properties);
-    }
-}
-
-}  // namespace
-}  // namespace zef::test
