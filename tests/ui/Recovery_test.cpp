@@ -103,9 +103,9 @@ TEST(SignalDuringExportTest, CancelsTheExportAndEndsTheProgramKeepingTheWork) {
 }  // namespace zef::test
 
 // The model gets a point more and its opening replay is stopped; the export dialog saves a long
-// anti-aliased replay, agreeing to replace the old file, and the signal comes at the progress
-// bar's twentieth step. An export the signal failed to cancel would run for minutes: the alarm
-// ends the child then.
+// anti-aliased replay at a replay step other than the model's, agreeing to replace the old file,
+// and the signal comes at the progress bar's twentieth step. An export the signal failed to cancel
+// would run for minutes: the alarm ends the child then.
 int zef::test::ExportUntilSignalled(char** arguments) {
     const fs::path folder = arguments[0];
     const auto command = static_cast<CommandId>(std::atoi(arguments[1]));
@@ -129,6 +129,7 @@ int zef::test::ExportUntilSignalled(char** arguments) {
             QWidget& dialog = *QApplication::activeModalWidget();
             dialog.findChild<QRadioButton*>("vtrRadio")->click();
             dialog.findChild<QRadioButton*>("antiAliasingRadio")->click();
+            dialog.findChild<QSlider*>("smoothnessSlider")->setValue(3);
             dialog.findChild<QLineEdit*>("endWaitEdit")->setText("120");
             dialog.findChild<QLineEdit*>("pathEdit")->setText(target);
             QObject::connect(dialog.findChild<QProgressBar*>("progressBar"),
