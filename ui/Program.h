@@ -10,7 +10,8 @@
 
 namespace zef::ui {
 
-// The start-up and shutdown of the editor, shared by zeftool and its start-up benchmark.
+// The start-up and shutdown of the editor, shared by zeftool, its start-up benchmark and the Qt
+// tests.
 
 // False when Qt has no display to open (no X, no Wayland, no platform named).
 bool HasDisplay();
