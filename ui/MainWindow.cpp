@@ -102,7 +102,10 @@ void MainWindow::handOverPath(const QString& path, const QByteArray& activationT
 }
 
 void MainWindow::endWithoutAsking() {
-    endingWithoutAsking_ = true;
+    editor_.EndWithoutAsking();
+    if (editor_.ExportRunning()) {
+        return;
+    }
     Guarded([this] { editor_.recovery().Seal(editor_.model()); });
     Quit();
 }
@@ -189,8 +192,13 @@ std::optional<std::string> MainWindow::ChooseFile(const FileDialog& dialog) {
     return ui::ChooseFile(OwnerWidget(dialog.owner), dialog);
 }
 
+// An export that the program's end cancelled leaves that end to be carried out here.
 DialogResult MainWindow::RunDialog(DialogId dialog) {
-    return RunModalDialog(dialog, *this, *this, editor_);
+    const DialogResult result = RunModalDialog(dialog, *this, *this, editor_);
+    if (EndingWithoutAsking() && !quitRequested_) {
+        endWithoutAsking();
+    }
+    return result;
 }
 
 MainLayout MainWindow::MainWindowLayout() {

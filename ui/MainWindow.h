@@ -47,7 +47,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // Set once the close flow has decided that the program ends.
     bool QuitRequested() const { return quitRequested_; }
     // Set once the program is told to end without asking anything.
-    bool EndingWithoutAsking() const { return endingWithoutAsking_; }
+    bool EndingWithoutAsking() const { return editor_.EndingWithoutAsking(); }
 
   public slots:
     // A path handed over by a second start: the window comes forward (with the desktop's
@@ -57,7 +57,8 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void handOverPath(const QString& path, const QByteArray& activationToken = {});
     // The program is told to end (a signal of the system, the session or the terminal ending)
     // and cannot ask to save changes: the recovery copy is brought up to date and kept, and
-    // the event loop ends.
+    // the event loop ends. A running export is cancelled first; the rest follows once its
+    // dialog has closed, the model's own properties back in place.
     void endWithoutAsking();
 
   signals:
@@ -157,7 +158,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     int flowDepth_ = 0;
     bool reportingFailure_ = false;
     bool quitRequested_ = false;
-    bool endingWithoutAsking_ = false;
     std::deque<std::string> pendingHandOvers_;
     Editor editor_;
 };

@@ -14,6 +14,7 @@
 #include "ProgramIdentity.h"
 #include "QtText.h"
 #include "SettingsFile.h"
+#include "UnixSignals.h"
 #include "WindowPlacement.h"
 
 // The pictures, cursors and icons are compiled into the library; a static library's
@@ -147,6 +148,23 @@ void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
         window.ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption, MessageButtons::kOk,
                             MessageIcon::kError, ShellWindow::kMain});
     }
+}
+
+int RunEditor(const std::string& commandLine, SingleInstance& instance,
+              const std::filesystem::path& settingsFile,
+              const std::filesystem::path& recoveryFolder) {
+    const SettingsRecord settings = ReadSettingsFile(settingsFile);
+    MainWindow window(ClockSeed());
+    QObject::connect(&instance, &SingleInstance::pathHandedOver, &window,
+                     &MainWindow::handOverPath);
+    UnixSignals unixSignals;
+    QObject::connect(&unixSignals, &UnixSignals::received, &window, &MainWindow::endWithoutAsking);
+    window.editor().recovery().UseFolder(recoveryFolder);
+    StartEditor(window, commandLine, settings);
+    // A signal may have ended the program during the start's questions.
+    const int exitCode = window.QuitRequested() ? 0 : QApplication::exec();
+    ShutDown(window, settingsFile, settings);
+    return exitCode;
 }
 
 }  // namespace zef::ui

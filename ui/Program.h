@@ -6,10 +6,12 @@
 
 #include "MainWindow.h"
 #include "SettingsRecord.h"
+#include "SingleInstance.h"
 
 namespace zef::ui {
 
-// The start-up and shutdown of the editor, shared by zeftool and its start-up benchmark.
+// The start-up and shutdown of the editor, shared by zeftool, its start-up benchmark and the Qt
+// tests.
 
 // False when Qt has no display to open (no X, no Wayland, no platform named).
 bool HasDisplay();
@@ -43,5 +45,13 @@ void StartEditor(MainWindow& window, const std::string& commandLine, const Setti
 // message with the error icon; the previous file stays.
 void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
               const SettingsRecord& read);
+
+// The running instance from the settings read to the shutdown: the main window on the command
+// line's file, opening the paths second starts hand to `instance`, keeping its recovery copies
+// in `recoveryFolder`, and ended without asking by SIGTERM, SIGHUP or SIGINT. Gives the exit
+// code, 0.
+int RunEditor(const std::string& commandLine, SingleInstance& instance,
+              const std::filesystem::path& settingsFile,
+              const std::filesystem::path& recoveryFolder);
 
 }  // namespace zef::ui

@@ -1,12 +1,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "MainWindow.h"
 #include "Program.h"
 #include "RecoveryFolder.h"
-#include "SettingsFile.h"
 #include "SingleInstance.h"
-#include "UnixSignals.h"
 
 int main(int argc, char** argv) {
     if (!zef::ui::HasDisplay()) {
@@ -21,19 +18,6 @@ int main(int argc, char** argv) {
     if (!instance.Claim()) {
         return zef::ui::RunSecondStart(meetingFolder, commandLine);
     }
-
-    const std::filesystem::path settingsFile = zef::ui::SettingsFile();
-    const zef::SettingsRecord settings = zef::ReadSettingsFile(settingsFile);
-    zef::ui::MainWindow window(zef::ui::ClockSeed());
-    QObject::connect(&instance, &zef::ui::SingleInstance::pathHandedOver, &window,
-                     &zef::ui::MainWindow::handOverPath);
-    zef::ui::UnixSignals unixSignals;
-    QObject::connect(&unixSignals, &zef::ui::UnixSignals::received, &window,
-                     &zef::ui::MainWindow::endWithoutAsking);
-    window.editor().recovery().UseFolder(zef::RecoveryFolderPath());
-    zef::ui::StartEditor(window, commandLine, settings);
-    // A signal may have ended the program during the start's questions.
-    const int exitCode = window.QuitRequested() ? 0 : QApplication::exec();
-    zef::ui::ShutDown(window, settingsFile, settings);
-    return exitCode;
+    return zef::ui::RunEditor(commandLine, instance, zef::ui::SettingsFile(),
+                              zef::RecoveryFolderPath());
 }

@@ -116,10 +116,15 @@ void Editor::ReportFrame(const RenderReport& report) {
 }
 
 ExportSessionParts Editor::ExportParts() {
-    return {model_,         renderer_,
-            random_,        selection_,
-            exportOptions_, fileFlows_.DialogRecord(),
-            exportRunning_, [this](const RenderReport& report) { ReportFrame(report); }};
+    return {model_,
+            renderer_,
+            random_,
+            selection_,
+            exportOptions_,
+            fileFlows_.DialogRecord(),
+            exportRunning_,
+            endingWithoutAsking_,
+            [this](const RenderReport& report) { ReportFrame(report); }};
 }
 
 void Editor::RefreshToolMode() {

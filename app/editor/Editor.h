@@ -81,6 +81,10 @@ class Editor : private EditorOperations {
     const Renderer& renderer() const { return renderer_; }
     // Set by an export while it renders its own frames: the timers then do nothing.
     bool ExportRunning() const { return exportRunning_; }
+    // The program is told to end without asking (a signal of the system, the session or the
+    // terminal): an export running or starting from then on stops as Cancel stops it.
+    void EndWithoutAsking() { endingWithoutAsking_ = true; }
+    bool EndingWithoutAsking() const { return endingWithoutAsking_; }
 
   private:
     // The commands, run only by the command table's rows once their guards hold; the file
@@ -144,6 +148,7 @@ class Editor : private EditorOperations {
     ExportOptions exportOptions_;
     Settings settings_;
     bool exportRunning_ = false;
+    bool endingWithoutAsking_ = false;
     TitleBar titleBar_;
     StatusTexts statusTexts_;
     CanvasInput canvasInput_;

@@ -10,7 +10,8 @@
 namespace zef {
 
 // The view's progress for the export, with the export-running flag set for the whole run,
-// whichever way it ends, and the frames' reports going to the editor.
+// whichever way it ends, the frames' reports going to the editor, and a cancel asked for by
+// the user or by the program's end.
 class ExportSession::Progress : public ExportProgress {
   public:
     Progress(ExportSession& session, ExportView& view) : session_(session), view_(view) {
@@ -27,7 +28,9 @@ class ExportSession::Progress : public ExportProgress {
     void StepProgress() override { view_.StepProgress(); }
     void PumpOneEvent() override { view_.PumpOneEvent(); }
     void FrameRendered(const RenderReport& report) override { session_.parts_.reportFrame(report); }
-    bool CancelRequested() const override { return session_.cancelRequested_; }
+    bool CancelRequested() const override {
+        return session_.cancelRequested_ || session_.parts_.programEnding;
+    }
 
   private:
     ExportSession& session_;

@@ -22,7 +22,8 @@
 namespace zef {
 
 // The parts of the editor an export dialog works on. The export-running flag is set while an
-// export renders its frames, so that the timers rest; each frame's report goes where the
+// export renders its frames, so that the timers rest; the program-ending flag, once set,
+// stops the export after the frame in hand as Cancel does; each frame's report goes where the
 // canvas's go (the replay progress bar steps, and the frame that completes the drawing ends
 // VTR mode and refreshes the tool mode).
 struct ExportSessionParts {
@@ -33,6 +34,7 @@ struct ExportSessionParts {
     ExportOptions& options;
     FileDialogRecord& fileDialogRecord;
     bool& exportRunning;
+    const bool& programEnding;
     std::function<void(const RenderReport&)> reportFrame;
 };
 

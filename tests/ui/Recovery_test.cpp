@@ -1,10 +1,17 @@
+#include <signal.h>
+#include <unistd.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "DialogTest.h"
 #include "MainWindow.h"
+#include "ModelFileIO.h"
 #include "Program.h"
+#include "SignalledExport.h"
 #include "UnixSignals.h"
 
 namespace zef::test {
@@ -52,5 +59,91 @@ TEST_F(RecoveryWindowTest, ATermSignalKeepsTheUnsavedWorkAndAsksNothing) {
     }
 }
 
+// A signal during an export cancels it at once, whatever the format: the old file and the
+// folder stay as they were, and the program ends as on any other signal, with exit code 0, the
+// work kept as it was before the export and the settings written.
+TEST(SignalDuringExportTest, CancelsTheExportAndEndsTheProgramKeepingTheWork) {
+    for (const auto& [command, name, signal] :
+         {std::tuple{CommandId::kGifExport, "old.gif", SIGTERM},
+          {CommandId::kGifExport, "old.webp", SIGHUP},
+          {CommandId::kBmpExport, "walk0000.bmp", SIGINT}}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        fs::copy_file(ZEF_SAMPLE_MODEL, folder.path() / "house.zfm");
+        const fs::path out = folder.path() / "out";
+        fs::create_directory(out);
+        std::ofstream(out / name) << "old";
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {QString::fromUtf8(kExportUntilSignalled), QString::fromStdString(folder.path()),
+             QString::number(static_cast<int>(command)), QString::fromUtf8(name),
+             QString::number(signal)});
+        ASSERT_TRUE(child.waitForFinished(120'000));
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(child.exitCode(), 0);
+        EXPECT_EQ(Entries(out), (std::map<std::string, std::string>{{name, "old"}}));
+        EXPECT_TRUE(fs::exists(folder.path() / "Config.dat"));
+
+        const LoadResult house = ReadModelFile(folder.PathOf("house.zfm"), {});
+        ASSERT_TRUE(house.model);
+        FakeShell nextShell;
+        nextShell.answers = {MessageAnswer::kYes};
+        Editor next(nextShell, 1);
+        ASSERT_TRUE(next.recovery().UseFolder(folder.path() / "recovery"));
+        next.Start("", folder.path().string());
+        EXPECT_TRUE(next.model().document.modified);
+        EXPECT_EQ(next.model().points.size(), house.model->points.size() + 1);
+        EXPECT_EQ(next.model().properties, house.model->properties);
+    }
+}
+
 }  // namespace
 }  // namespace zef::test
+
+// The model gets a point more and its opening replay is stopped; the export dialog saves a long
+// anti-aliased replay at a replay step other than the model's, agreeing to replace the old file,
+// and the signal comes at the progress bar's twentieth step. An export the signal failed to cancel
+// would run for minutes: the alarm ends the child then.
+int zef::test::ExportUntilSignalled(char** arguments) {
+    const fs::path folder = arguments[0];
+    const auto command = static_cast<CommandId>(std::atoi(arguments[1]));
+    const QString target = QString::fromStdString(folder / "out" / arguments[2]);
+    const int signal = std::atoi(arguments[3]);
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            box->button(QMessageBox::Yes)->click();
+        }
+    });
+    answerer.start(0);
+    QTimer::singleShot(0, [&] {
+        ui::MainWindow* window = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            window = window != nullptr ? window : qobject_cast<ui::MainWindow*>(widget);
+        }
+        window->editor().model().AppendPoint(10, 20, true);
+        window->editor().UpdateTitle();
+        QTimer::singleShot(0, [&] {
+            QWidget& dialog = *QApplication::activeModalWidget();
+            dialog.findChild<QRadioButton*>("vtrRadio")->click();
+            dialog.findChild<QRadioButton*>("antiAliasingRadio")->click();
+            dialog.findChild<QSlider*>("smoothnessSlider")->setValue(3);
+            dialog.findChild<QLineEdit*>("endWaitEdit")->setText("120");
+            dialog.findChild<QLineEdit*>("pathEdit")->setText(target);
+            QObject::connect(dialog.findChild<QProgressBar*>("progressBar"),
+                             &QProgressBar::valueChanged, [signal](int value) {
+                                 if (value == 20) {
+                                     alarm(60);
+                                     kill(getpid(), signal);
+                                 }
+                             });
+            dialog.findChild<QPushButton*>("saveButton")->click();
+        });
+        window->CommandAction(CommandId::kVtr)->trigger();
+        window->CommandAction(command)->trigger();
+    });
+    ui::SingleInstance alone{QString()};
+    return ui::RunEditor(folder / "house.zfm", alone, folder / "Config.dat", folder / "recovery");
+}
