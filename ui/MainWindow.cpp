@@ -438,7 +438,7 @@ void MainWindow::ShakeTick() {
 
 // Apart from the frame ticks: the model is copied here, and written on a thread of its own.
 void MainWindow::RecoveryTick() {
-    Guarded([this] { editor_.recovery().Tick(editor_.model(), RecoveryKeeper::Clock::now()); });
+    Guarded([this] { editor_.RecoveryTick(RecoveryKeeper::Clock::now()); });
 }
 
 void MainWindow::RunPendingHandOvers() {

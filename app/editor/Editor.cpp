@@ -62,6 +62,12 @@ void Editor::ShakeTick() {
     }
 }
 
+void Editor::RecoveryTick(RecoveryKeeper::Clock::time_point now) {
+    if (!exportRunning_) {
+        recovery_.Tick(model_, now);
+    }
+}
+
 void Editor::KeyDown(Key key, ShellWindow receiver) {
     if (key == Key::kCtrl || key == Key::kShift) {
         UpdateCursor();

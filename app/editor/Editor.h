@@ -48,9 +48,11 @@ class Editor : private EditorOperations {
     // A toolbar button or a key; does nothing unless the command's guard holds, and nothing
     // while a gesture on the canvas holds the mouse button.
     void Command(CommandId id);
-    // Timer ticks; neither does anything while an export renders its frames.
+    // Timer ticks; none does anything while an export renders its frames, which changes the
+    // model's replay speed for its while.
     void FrameTick();
     void ShakeTick();
+    void RecoveryTick(RecoveryKeeper::Clock::time_point now);
 
     // The mouse events of the canvas window and the drag of its sizing frame.
     CanvasInput& canvasInput() { return canvasInput_; }

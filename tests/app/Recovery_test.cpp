@@ -11,6 +11,7 @@
 
 #include "AppTexts.h"
 #include "EditorTest.h"
+#include "ExportSession.h"
 #include "RecoveryCopy.h"
 #include "RecoveryFolder.h"
 #include "RecoveryKeeper.h"
@@ -223,6 +224,49 @@ TEST_F(RecoveryFolderTest, YesOpensTheWorkUnsavedNoDeletesItAndTheCopyGoesWhenSa
     };
     editor.Command(CommandId::kNewModel);
     EXPECT_EQ(shell.dialogs.size(), 1u);
+}
+
+// A copy that falls due while an export replays the drawing, at a speed of the export's own,
+// waits for the export's end and so keeps the model's speed.
+TEST_F(RecoveryFolderTest, ACopyDueDuringAnExportWaitsForTheModelToBeItsOwnAgain) {
+    FakeShell shell;
+    Editor editor(shell, 1);
+    ASSERT_TRUE(editor.recovery().UseFolder(Root()));
+    editor.Start("", folder_.path().string());
+    editor.model().AppendPoint(10, 10, false);
+    editor.model().AppendPoint(300, 10, true);
+    editor.UpdateTitle();
+    const std::string copy = editor.recovery().Folder()->CopyPath();
+    const auto later = RecoveryKeeper::Clock::now() + 1min;
+
+    struct TickingView : ExportView {
+        explicit TickingView(Editor& e, const std::string& c, RecoveryKeeper::Clock::time_point t)
+            : editor(e), copy(c), at(t) {}
+        void SetStatusText(const std::string&) override {}
+        void SetProgressRange(std::int32_t, std::int32_t) override {}
+        void StepProgress() override {
+            editor.RecoveryTick(at);
+            editor.recovery().Settle();
+            copied = copied || fs::exists(copy);
+        }
+        void PumpOneEvent() override {}
+        void ShowMessage(std::string_view) override {}
+        void DisableControls() override {}
+        Editor& editor;
+        const std::string& copy;
+        RecoveryKeeper::Clock::time_point at;
+        bool copied = false;
+    } view(editor, copy, later);
+    ExportSession session(editor.ExportParts(), shell, ExportFormat::kGif);
+    const ExportForm form{folder_.PathOf("a.gif"), kExportVtr, "0", kMaxSmoothness, "80", "60"};
+    ASSERT_EQ(session.Save(form, view), SaveEnd::kExported);
+    EXPECT_FALSE(view.copied);
+
+    editor.RecoveryTick(later);
+    editor.recovery().Settle();
+    const auto kept = DecodeRecoveryCopy(Bytes(copy));
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->properties, editor.model().properties);
 }
 
 }  // namespace
