@@ -23,12 +23,18 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments) {
     const bool webp = command == "webp";
-    const bool gif = command == "gif" || webp;
+    const bool mp4 = command == "mp4";
+    const bool webm = command == "webm";
+    const bool gif = command == "gif" || webp || mp4 || webm;
     if ((!gif && command != "bmp") || arguments.size() < 2) {
         return std::nullopt;
     }
     ExportArguments parsed;
-    parsed.format = webp ? ExportFormat::kWebp : gif ? ExportFormat::kGif : ExportFormat::kBmp;
+    parsed.format = webp   ? ExportFormat::kWebp
+                    : mp4  ? ExportFormat::kMp4
+                    : webm ? ExportFormat::kWebm
+                    : gif  ? ExportFormat::kGif
+                           : ExportFormat::kBmp;
     parsed.model = arguments[0];
     parsed.out = arguments[1];
     bool kindGiven = false;
@@ -42,7 +48,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             parsed.kind = option == "--vtr" ? kExportVtr : kExportStill;
         } else if (option == "--aa") {
             parsed.antiAliasing = true;
-        } else if (gif && option == "--transparent") {
+        } else if (gif && !mp4 && option == "--transparent") {
             parsed.transparent = true;
         } else if (option == "--end-wait" && hasValue) {
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);

@@ -87,6 +87,9 @@ int RunExport(const ExportArguments& arguments, std::FILE* errors) {
     }
     std::fprintf(errors, "zefcli: %s: %s\n", request.path.c_str(),
                  ClosingMessage(result.outcome, format));
+    if (!result.detail.empty()) {
+        std::fprintf(errors, "zefcli: %s\n", result.detail.c_str());
+    }
     return result.outcome == ExportOutcome::kCancelled ? 128 + CaughtStopSignal() : 1;
 }
 

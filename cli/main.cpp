@@ -21,6 +21,8 @@ constexpr const char* kUsage =
     "       zefcli gif MODEL OUT [--vtr] [--end-wait S] [--smoothness 0..12] [--size WxH]\n"
     "                            [--aa] [--transparent] [--seed N]\n"
     "       zefcli webp MODEL OUT [the gif options] [--lossy QUALITY]\n"
+    "       zefcli mp4 MODEL OUT [the gif options but --transparent]\n"
+    "       zefcli webm MODEL OUT [the gif options]\n"
     "       zefcli bmp MODEL BASE [--vtr | --still] [--end-wait S] [--smoothness 0..12]\n"
     "                             [--size WxH] [--aa] [--seed N]\n"
     "       zefcli --help | --version\n";
@@ -32,6 +34,10 @@ constexpr const char* kHelp =
     "  gif       writes an animated GIF; \".gif\" is appended unless OUT ends in it\n"
     "  webp      writes an animated WebP, lossless unless --lossy; \".webp\" is appended\n"
     "            unless OUT ends in it (in any case)\n"
+    "  mp4       writes an H.264 video through the ffmpeg program; \".mp4\" is appended\n"
+    "            unless OUT ends in it (in any case)\n"
+    "  webm      writes a VP9 video through the ffmpeg program, with real transparency;\n"
+    "            \".webm\" is appended unless OUT ends in it (in any case)\n"
     "  bmp       writes BASE0000.bmp, BASE0001.bmp, ... (BASE.bmp for --still); a final\n"
     "            \".bmp\" of BASE is removed first\n"
     "\n"
@@ -42,13 +48,15 @@ constexpr const char* kHelp =
     "  --size WxH       the output size (default: the model's)\n"
     "  --aa             resize by area averaging (anti-aliasing)\n"
     "  --transparent    the background colour shows as transparent (GIF without --aa;\n"
-    "                   WebP with --aa too, the edges of the lines partly transparent)\n"
+    "                   WebP and WebM with --aa too, the edges of the lines partly\n"
+    "                   transparent)\n"
     "  --lossy Q        WebP: lossy compression at quality Q, 0..100 (default: lossless)\n"
     "  --seed N         the jitter's random seed (default: from the clock)\n"
     "\n"
     "Exit status 0 on success, 1 when a model can't be read or a file can't be written\n"
-    "(with the reason on standard error), 2 for a usage error, 130 or 143 when SIGINT or\n"
-    "SIGTERM stopped an export (leaving the files as they were).\n";
+    "(with the reason on standard error; ffmpeg's messages, or the package to install when\n"
+    "it is missing), 2 for a usage error, 130 or 143 when SIGINT or SIGTERM stopped an\n"
+    "export (leaving the files as they were, and no ffmpeg running).\n";
 
 // The texts above spell out the smoothness range and the VTR frame delay.
 static_assert(zef::kMaxSmoothness == 12 && zef::kSlowestVtrFrameDelay == 18);

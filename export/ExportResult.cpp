@@ -21,6 +21,12 @@ OutcomeTexts TextsOf(ExportFormat format) {
         case ExportFormat::kWebp:
             return {texts::kWebpNoWorkBuffer, texts::kWebpNoFrameStore, texts::kWebpNoAnimationInfo,
                     texts::kWebpSaved, texts::kWebpFailed};
+        case ExportFormat::kMp4:
+            return {texts::kMp4NoWorkBuffer, texts::kMp4NoWorkBuffer, texts::kMp4NoWorkBuffer,
+                    texts::kMp4Saved, texts::kMp4Failed};
+        case ExportFormat::kWebm:
+            return {texts::kWebmNoWorkBuffer, texts::kWebmNoWorkBuffer, texts::kWebmNoWorkBuffer,
+                    texts::kWebmSaved, texts::kWebmFailed};
         case ExportFormat::kBmp:
             return {texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer,
                     texts::kBmpSaved, texts::kBmpFailed};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ExportFormat.h"
 
 namespace zef {
@@ -24,6 +26,9 @@ enum class ExportOutcome {
 
 struct ExportResult {
     ExportOutcome outcome = ExportOutcome::kDone;
+    // Why a video's write failed, shown after the failure message: ffmpeg missing, or its exit
+    // status with its own messages. Empty otherwise.
+    std::string detail;
     bool Succeeded() const { return outcome == ExportOutcome::kDone; }
 };
 

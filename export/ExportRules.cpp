@@ -117,17 +117,23 @@ std::string GifPathFor(const std::string& path) {
     return EndsWith(path, ".gif") ? path : path + ".gif";
 }
 
+bool EndsInAnyCase(std::string_view path, std::string_view ending) {
+    return path.size() >= ending.size() &&
+           std::equal(ending.begin(), ending.end(), path.end() - ending.size(), [](char e, char c) {
+               return e == std::tolower(static_cast<unsigned char>(c));
+           });
+}
+
 bool NamesWebp(std::string_view path) {
-    constexpr std::string_view kEnding = ".webp";
-    return path.size() >= kEnding.size() &&
-           std::equal(kEnding.begin(), kEnding.end(), path.end() - kEnding.size(),
-                      [](char ending, char c) {
-                          return ending == std::tolower(static_cast<unsigned char>(c));
-                      });
+    return EndsInAnyCase(path, ".webp");
 }
 
 std::string WebpPathFor(const std::string& path) {
     return NamesWebp(path) ? path : path + ".webp";
+}
+
+std::string PathEndingIn(const std::string& path, std::string_view ending) {
+    return EndsInAnyCase(path, ending) ? path : path + std::string(ending);
 }
 
 std::string BmpBaseFor(const std::string& path) {
@@ -142,6 +148,10 @@ std::string ExportPathFor(ExportFormat format, const std::string& path) {
             return WebpPathFor(path);
         case ExportFormat::kBmp:
             return BmpBaseFor(path);
+        case ExportFormat::kMp4:
+            return PathEndingIn(path, ".mp4");
+        case ExportFormat::kWebm:
+            return PathEndingIn(path, ".webm");
     }
     return GifPathFor(path);
 }

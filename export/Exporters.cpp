@@ -14,6 +14,7 @@
 #include "FrameSource.h"
 #include "GifWriter.h"
 #include "StagedFiles.h"
+#include "VideoWriter.h"
 
 namespace zef {
 namespace {
@@ -209,6 +210,46 @@ ExportOutcome WriteWebp(FrameSource& frames, std::int64_t count, const ExportReq
     return writer->Finish(request.path, ops) ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
 }
 
+// A video holds at least one picture: without frames, the drawing as it starts. A writer that
+// stops part-way was cancelled when a cancel was asked for; otherwise `failure` tells why.
+ExportOutcome WriteVideo(FrameSource& frames, std::int64_t count, const ExportScene& scene,
+                         const ExportRequest& request, bool webm, ExportProgress& progress,
+                         const FileOps& ops, std::string& failure) {
+    const bool alpha = webm && request.transparent;
+    VideoWriter writer(request.path,
+                       {webm, request.width, request.height, std::max(request.frameDelay, 1),
+                        scene.model.properties.backgroundColour.Value(), alpha},
+                       ops);
+    failure = writer.Failure();
+    if (!writer.Ok()) {
+        return ExportOutcome::kWriteFailed;
+    }
+    const auto keepGoing = [&progress] { return progress.KeepGoing(); };
+    const auto stopped = [&] {
+        failure = writer.Failure();
+        return progress.CancelRequested() ? ExportOutcome::kCancelled : ExportOutcome::kWriteFailed;
+    };
+    count = std::max<std::int64_t>(count, 1);
+    progress.SetProgressRange(0, ProgressHigh(count));
+    Image image;
+    std::vector<std::uint8_t> opacity;
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
+        progress.FrameRendered(alpha ? frames.Next(image, opacity) : frames.Next(image));
+        if (!writer.Add(image.colours, opacity, keepGoing)) {
+            return stopped();
+        }
+        progress.StepProgress();
+    }
+    progress.SetStatusText(texts::kExportWritingVideo);
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
+    return writer.Finish(keepGoing) ? ExportOutcome::kDone : stopped();
+}
+
 ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportRequest& request,
                         ExportProgress& progress, const FileOps& ops) {
     progress.SetProgressRange(0, ProgressHigh(count));
@@ -243,7 +284,7 @@ ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
     scene.model.document.shakingOn = shakingOn;
     progress.SetStatusText(texts::kExportPreparing);
     if (!sizeCanBeHad) {
-        return {ExportOutcome::kNoWorkBuffer};
+        return {ExportOutcome::kNoWorkBuffer, {}};
     }
     ExportOutcome outcome = ExportOutcome::kDone;
     try {
@@ -255,13 +296,13 @@ ExportResult RunExport(const ExportScene& scene, const ExportRequest& request,
     }
     if (outcome == ExportOutcome::kDone) {
         progress.SetStatusText(texts::kExportFinished);
-        return {outcome};
+        return {outcome, {}};
     }
     EndUnfinishedReplay(scene, request, progress);
     if (outcome == ExportOutcome::kCancelled) {
         progress.SetStatusText(texts::kExportCancelled);
     }
-    return {outcome};
+    return {outcome, {}};
 }
 
 }  // namespace
@@ -291,6 +332,20 @@ ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& re
                      });
 }
 
+ExportResult ExportVideo(ExportFormat format, const ExportScene& scene,
+                         const ExportRequest& request, ExportProgress& progress,
+                         const FileOps& ops) {
+    std::string failure;
+    ExportResult result =
+        RunExport(scene, request, progress, 1, FramesCanBeHad(scene, request),
+                  [&](FrameSource& frames, std::int64_t count) {
+                      return WriteVideo(frames, count, scene, request,
+                                        format == ExportFormat::kWebm, progress, ops, failure);
+                  });
+    result.detail = std::move(failure);
+    return result;
+}
+
 ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
                       ExportProgress& progress, const FileOps& ops, WebpCompression compression) {
     switch (format) {
@@ -300,6 +355,9 @@ ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const Expor
             return ExportAnimatedWebp(scene, request, progress, ops, compression);
         case ExportFormat::kBmp:
             return ExportBmpSequence(scene, request, progress, ops);
+        case ExportFormat::kMp4:
+        case ExportFormat::kWebm:
+            return ExportVideo(format, scene, request, progress, ops);
     }
     return ExportAnimatedGif(scene, request, progress, ops);
 }

@@ -14,12 +14,12 @@ namespace zef {
 
 // What an export dialog or zefcli asks for.
 struct ExportRequest {
-    std::string path;  // the GIF's or WebP's path, or the base name of a BMP sequence
+    std::string path;  // the file's path, or the base name of a BMP sequence
     std::int32_t kind = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool antiAliasing = false;
-    bool transparent = false;  // GIF without anti-aliasing only; WebP with or without
+    bool transparent = false;  // GIF without anti-aliasing only; WebP and WebM with or without
     std::int32_t endWait = 5;
     std::int32_t frameDelay = 6;
 };
@@ -49,7 +49,16 @@ ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& r
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops = SystemFileOps());
 
-// The export that writes `format`: one of the three above.
+// Renders the frames as ExportAnimatedGif does and writes them as a video through the ffmpeg
+// program (VideoWriter): an MP4 (kMp4), H.264 with the background colour showing, or a WebM
+// (kWebm), VP9, with request.transparent the background clear as in a WebP. Every frame shows
+// for request.frameDelay. A failure of ffmpeg, or its absence, is told in the result's detail;
+// a cancel or failure leaves whatever was at the path as it was, and ends ffmpeg.
+ExportResult ExportVideo(ExportFormat format, const ExportScene& scene,
+                         const ExportRequest& request, ExportProgress& progress,
+                         const FileOps& ops = SystemFileOps());
+
+// The export that writes `format`: one of the four above.
 ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
                       ExportProgress& progress, const FileOps& ops = SystemFileOps(),
                       WebpCompression compression = {});
