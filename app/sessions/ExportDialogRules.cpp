@@ -24,11 +24,30 @@ std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
 }  // namespace
 
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
-    return Gif(dialog) && NamesWebp(path) ? ExportFormat::kWebp : dialog;
+    if (!Gif(dialog)) {
+        return dialog;
+    }
+    if (NamesWebp(path)) {
+        return ExportFormat::kWebp;
+    }
+    if (EndsInAnyCase(path, ".mp4")) {
+        return ExportFormat::kMp4;
+    }
+    return EndsInAnyCase(path, ".webm") ? ExportFormat::kWebm : dialog;
 }
 
 bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
-    return !antiAliasing || NamesWebp(path);
+    switch (FormatWritten(ExportFormat::kGif, path)) {
+        case ExportFormat::kWebp:
+        case ExportFormat::kWebm:
+            return true;
+        case ExportFormat::kMp4:
+            return false;
+        case ExportFormat::kGif:
+        case ExportFormat::kBmp:
+            break;
+    }
+    return !antiAliasing;
 }
 
 ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model& model) {
@@ -104,7 +123,9 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     dialog.title = Gif(format) ? texts::kGifBrowseTitle : texts::kBmpBrowseTitle;
     dialog.filters = Gif(format)
                          ? std::vector<FileFilter>{{texts::kGifFilter, texts::kGifPattern},
-                                                   {texts::kWebpFilter, texts::kWebpPattern}}
+                                                   {texts::kWebpFilter, texts::kWebpPattern},
+                                                   {texts::kMp4Filter, texts::kMp4Pattern},
+                                                   {texts::kWebmFilter, texts::kWebmPattern}}
                          : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
     dialog.initialDirectory = record.StartDirectory();

@@ -28,12 +28,13 @@ struct ExportForm {
     friend bool operator==(const ExportForm&, const ExportForm&) = default;
 };
 
-// What the GIF dialog writes for a path: a WebP when it ends in ".webp" in any case, else a
-// GIF. The BMP dialog writes BMP.
+// What the GIF dialog writes for a path: a WebP, MP4 or WebM when it ends in ".webp", ".mp4"
+// or ".webm" in any case, else a GIF. The BMP dialog writes BMP.
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path);
 
 // The end-wait edit takes input only while VTR is checked, and the transparency box only
-// without anti-aliasing, or with it for a WebP, which keeps every shade of an edge.
+// without anti-aliasing, or with it for a WebP or WebM, which keep every shade of an edge;
+// never for an MP4, which has no transparency.
 constexpr bool EndWaitEnabled(std::int32_t kind) {
     return kind == kExportVtr;
 }
@@ -55,8 +56,9 @@ ExportPreview PreviewOf(const ExportForm& form, ExportFormat format, const Model
 
 // Save's reading of the form: the export to run, or the first validation message (empty
 // path, VTR end wait, width, height, in this order). The GIF path gets ".gif" unless it ends
-// in it or names a WebP; the BMP path loses a final ".bmp" and is the base name. A shaking end wait
-// that is not a number is 5; the still image reads neither the end wait nor the smoothness.
+// in it or names a WebP or a video; the BMP path loses a final ".bmp" and is the base name. A
+// shaking end wait that is not a number is 5; the still image reads neither the end wait nor the
+// smoothness.
 struct SaveCheck {
     std::optional<ExportRequest> request;
     const char* message = nullptr;
@@ -70,8 +72,8 @@ bool FileCanBeOpened(const std::string& path);
 
 // The save dialog Browse shows, starting from the path edit's text, which the shared record
 // keeps; the caller clears the record's folder and takes the path when the user confirms.
-// The GIF dialog's offers GIF and WebP files, and a name typed without an ending gets the
-// ending of the type chosen.
+// The GIF dialog's offers GIF, WebP, MP4 and WebM files, and a name typed without an ending gets
+// the ending of the type chosen.
 FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed);
 
 // What the options become after an export: as the dialog used them, except that a still

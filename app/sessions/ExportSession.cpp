@@ -101,7 +101,8 @@ SaveEnd ExportSession::Save(const ExportForm& form, ExportView& view) {
     }
     shell_.BringToForeground();
     view.PumpOneEvent();
-    view.ShowMessage(ClosingMessage(result.outcome, format));
+    const std::string closing = ClosingMessage(result.outcome, format);
+    view.ShowMessage(result.detail.empty() ? closing : closing + "\n\n" + result.detail);
     StoreAfterExport(parts_.options, request, format_);
     exporting_ = false;
     return SaveEnd::kExported;

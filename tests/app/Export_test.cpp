@@ -32,8 +32,8 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     }
 }
 
-// The GIF dialog writes a WebP for a path ending in ".webp" in any case, and then keeps the
-// transparency box with anti-aliasing.
+// The GIF dialog writes a WebP, MP4 or WebM for a path ending in ".webp", ".mp4" or ".webm" in
+// any case; a WebP or WebM keeps the transparency box with anti-aliasing, an MP4 never has it.
 TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     using F = ExportFormat;
     const struct {
@@ -48,15 +48,21 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
                  {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
                  {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
                  {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
+                 {F::kGif, "a.Mp4", kExportShaking, F::kMp4, "a.Mp4", kExportShaking},
+                 {F::kGif, "a.WEBM", kExportVtr, F::kWebm, "a.WEBM", kExportVtr},
+                 {F::kGif, "a.mp4.webp.gif", kExportVtr, F::kGif, "a.mp4.webp.gif", kExportVtr},
                  {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
                  {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
                  {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
-                 {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr}};
+                 {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr},
+                 {F::kBmp, "a.mp4", kExportVtr, F::kBmp, "a.mp40000.bmp", kExportVtr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
         if (c.dialog == F::kGif) {
-            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == F::kWebp);
+            EXPECT_EQ(TransparencyEnabled(true, c.path),
+                      c.written == F::kWebp || c.written == F::kWebm);
+            EXPECT_EQ(TransparencyEnabled(false, c.path), c.written != F::kMp4);
         }
         const ExportForm form{c.path, c.kind, c.kind == kExportShaking ? "x" : "0", 0, "400", "300",
                               false,  true};
@@ -66,7 +72,6 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
         EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
                   std::make_tuple(c.requestedKind, vtr ? 0 : 5, vtr ? 18 : 6, c.dialog == F::kGif));
     }
-    EXPECT_TRUE(TransparencyEnabled(false, "a.gif"));
 }
 
 // A dialog that keeps the messages it owns, cancels at a chosen progress step and notes
