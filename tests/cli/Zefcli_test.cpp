@@ -41,10 +41,11 @@ class ZefcliTest : public ::testing::Test {
   protected:
     std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
 
-    Outcome Run(const std::string& arguments) const {
+    // `environment`: assignments, each followed by a space, the program runs with.
+    Outcome Run(const std::string& arguments, const std::string& environment = "") const {
         const std::string out = PathOf("stdout"), err = PathOf("stderr");
         const int raw = std::system(
-            (std::string(ZEFCLI_PROGRAM) + " " + arguments + " >" + out + " 2>" + err).c_str());
+            (environment + ZEFCLI_PROGRAM + " " + arguments + " >" + out + " 2>" + err).c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Contents(out), Contents(err)};
     }
 
@@ -106,6 +107,12 @@ TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
     const std::string webp = Contents(PathOf("w.WebP"));
     EXPECT_EQ(webp.substr(8, 4), "WEBP");
     EXPECT_EQ(Contents(PathOf("w2.webp")), webp);
+    for (const auto& [command, out, written, magic] :
+         {std::tuple{"mp4", "v.MP4", "v.MP4", std::string("ftyp")},
+          {"webm", "v", "v.webm", std::string("\x1A\x45\xDF\xA3")}}) {
+        EXPECT_EQ(Run(std::string(command) + " " + m + PathOf(out) + " --vtr --seed 5"), progress);
+        EXPECT_THAT(Contents(PathOf(written)).substr(0, 8), HasSubstr(magic)) << command;
+    }
 
     EXPECT_EQ(Run("bmp " + m + PathOf("walk.bmp") + " --seed 1").status, 0);
     EXPECT_TRUE(std::filesystem::exists(PathOf("walk0004.bmp")));
@@ -134,12 +141,16 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
         EXPECT_EQ(outcome.status, 1) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr(message)) << arguments;
     }
+    const Outcome noEncoder = Run("mp4 " + m + PathOf("v"), "PATH=" + PathOf("none") + " ");
+    EXPECT_EQ(noEncoder.status, 1);
+    EXPECT_THAT(noEncoder.err, HasSubstr(texts::kVideoNeedsFfmpeg));
     const std::string u = PathOf("u"), gif = "gif " + m + u, bmp = "bmp " + m + u;
     for (const std::string& arguments : std::initializer_list<std::string>{
              "", "info", "info a b", "convert a", "draw x", "gif " + m, gif + " --smoothness 13",
              gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
              gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
-             gif + " --lossy 50", "webp " + m + u + " --lossy 101"}) {
+             gif + " --lossy 50", "webp " + m + u + " --lossy 101",
+             "mp4 " + m + u + " --transparent"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr("usage")) << arguments;
@@ -155,6 +166,7 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
     std::filesystem::create_directory(out);
     std::ofstream(out + "/x.gif") << "old";
     std::ofstream(out + "/walk0000.bmp") << "old";
+    std::ofstream(out + "/x.mp4") << "old";
     const auto before = Entries(out);
     // Writing has begun once the program holds a file open in the folder: a temporary file
     // without a name shows there as well.
@@ -168,8 +180,9 @@ TEST_F(ZefcliTest, AStopSignalEndsAnExportLeavingTheFolderAsItWas) {
             return std::filesystem::read_symlink(fd.path(), gone).string().starts_with(out + "/");
         });
     };
-    for (const auto& [command, name, size, stop] :
-         {std::tuple{"gif", "x.gif", "800x600", SIGINT}, {"bmp", "walk", "240x180", SIGTERM}}) {
+    for (const auto& [command, name, size, stop] : {std::tuple{"gif", "x.gif", "800x600", SIGINT},
+                                                    {"bmp", "walk", "240x180", SIGTERM},
+                                                    {"mp4", "x.mp4", "800x600", SIGINT}}) {
         SCOPED_TRACE(command);
         const std::string script =
             "exec " + std::string(ZEFCLI_PROGRAM) + " " + command + " " + model + " " + out + "/" +
