@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -129,6 +130,7 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     } cases[] = {
         {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4, 0},
         {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0, 0},
+        {F::kGif, "a.Mp4", kExportShaking, "81", "a.Mp4", texts::kMp4Saved, nullptr, 0, 0},
         {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0,
          0},
         {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0, 0},
@@ -167,6 +169,17 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
             EXPECT_EQ(parts.options.smoothness, 3);
         }
     }
+
+    // A video's failure message goes on with why: here, the package to install.
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", PathOf("none").c_str(), 1);
+    ExportSession session(parts, shell, F::kGif);
+    FakeView view(session, parts.exportRunning);
+    const ExportForm form{PathOf("v.webm"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_EQ(session.Save(form, view), SaveEnd::kExported);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(view.messages, std::vector<std::string>{std::string(texts::kWebmFailed) + "\n\n" +
+                                                      texts::kVideoNeedsFfmpeg});
 }
 
 }  // namespace
