@@ -220,8 +220,8 @@ ExportOutcome WriteVideo(FrameSource& frames, std::int64_t count, const ExportSc
                        {webm, request.width, request.height, std::max(request.frameDelay, 1),
                         scene.model.properties.backgroundColour.Value(), alpha},
                        ops);
-    failure = writer.Failure();
     if (!writer.Ok()) {
+        failure = writer.Failure();
         return ExportOutcome::kWriteFailed;
     }
     const auto keepGoing = [&progress] { return progress.KeepGoing(); };
