@@ -28,8 +28,8 @@ done
 if grep -v '^\./usr/' <<<"$files" | grep -qv '^\./$'; then
     fail "files outside /usr: $(grep -v '^\./usr/' <<<"$files")"
 fi
-dpkg-deb -x "$deb" "$out/root"
-zcat "$out/root/usr/share/doc/zeftool/changelog.Debian.gz" >"$out/changelog"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/zeftool/changelog.Debian.gz |
+    gunzip >"$out/changelog"
 latest=$(dpkg-parsechangelog -l "$out/changelog" -S Version)
 version=$(dpkg-deb -f "$deb" Version)
 [ "$latest" = "$version" ] || fail "the changelog's latest entry is $latest, the package $version"
