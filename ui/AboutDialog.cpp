@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "AboutTexts.h"
-#include "AppTexts.h"
 #include "QtText.h"
 #include "ui_AboutDialog.h"
 
@@ -40,7 +39,7 @@ void MakeLink(QLabel* label, const char* text) {
 AboutDialog::AboutDialog(std::uint32_t libraryVersion, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::AboutDialog>()) {
     ui_->setupUi(this);
-    ui_->captionLine->setText(FromUtf8(texts::kAppCaption));
+    ui_->versionLine->setText(FromUtf8(texts::kVersionLine));
     ui_->libraryVersionLine->setText(FromUtf8(LibraryVersionLine(libraryVersion)));
     ui_->authorCredit->setText(FromUtf8(texts::kAuthorCredit));
     ui_->homeSiteAddress->setText(FromUtf8(texts::kHomeSiteAddress));

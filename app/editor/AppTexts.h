@@ -1,11 +1,11 @@
 #pragma once
 
 // User-visible texts of the editor, used verbatim.
-#include "ProgramIdentity.h"
-
 namespace zef::texts {
 
-inline constexpr const char* kAppCaption = "제프툴 " ZEF_VERSION " -다온비";
+// The caption of the main window and of every message box: a fixed text that stays the same
+// whatever the program's version, which the About dialog and --version show.
+inline constexpr const char* kAppCaption = "제프툴 1.39 -다온비";
 inline constexpr const char* kUntitled = "무제";
 inline constexpr const char* kModifiedMarker = "* ";
 inline constexpr const char* kPointCountFormat = "선 갯수 : %d";

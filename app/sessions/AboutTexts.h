@@ -4,10 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "ProgramIdentity.h"
+
 // The credits and the addresses of the About dialog, kept here in one place so that a
 // distributor can put in their own; the labels are in its Designer form.
 namespace zef::texts {
 
+// The first line of the dialog, naming the program's version.
+inline constexpr const char* kVersionLine = "제프툴 " ZEF_VERSION " -다온비";
 inline constexpr const char* kAuthorCredit = "by 제프툴 만든이";
 inline constexpr const char* kHomeSiteAddress = "https://jp.example.org/";
 inline constexpr const char* kMailAddress = "zeftool@example.org";

@@ -71,9 +71,10 @@ class StartedEditor {
 
 class EditorTest : public ::testing::Test, protected StartedEditor {};
 
-// The main window's caption for a document of that title.
+// The main window's caption for a document of that title: the program's fixed caption, whatever
+// its version, then the title.
 inline std::string Caption(const std::string& title, bool modified = false) {
-    return std::string(texts::kAppCaption) + " - [ " + title + (modified ? " * ]" : " ]");
+    return "제프툴 1.39 -다온비 - [ " + title + (modified ? " * ]" : " ]");
 }
 
 }  // namespace zef::test

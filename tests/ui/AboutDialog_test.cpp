@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 #include "DialogTest.h"
+#include "ProgramIdentity.h"
 
 namespace zef::test {
 namespace {
@@ -18,13 +19,15 @@ class UrlCatcher : public QObject {
 };
 
 // The mail and distributor links open their addresses; the home site's address is plain text.
-// The image library's version shows with two decimals.
+// The first line names the program's version and the image library's shows with two decimals.
 TEST_F(AboutDialogTest, TheLinksOpenTheirAddresses) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("mailto", &catcher, "Open");
     QDesktopServices::setUrlHandler("https", &catcher, "Open");
     ui::AboutDialog dialog(100, nullptr);
     dialog.show();
+    EXPECT_EQ(Find<QLabel>(dialog, "versionLine")->text(),
+              QStringLiteral("제프툴 %1 -다온비").arg(QString::fromUtf8(kVersion)));
     EXPECT_TRUE(Find<QLabel>(dialog, "libraryVersionLine")->text().startsWith("zefimage Ver.1.00"));
     for (const char* name : {"mailLink", "distributorLink", "homeSiteAddress"}) {
         QTest::mouseClick(Find<QLabel>(dialog, name), Qt::LeftButton);
