@@ -21,6 +21,9 @@ OutcomeTexts TextsOf(ExportFormat format) {
         case ExportFormat::kWebp:
             return {texts::kWebpNoWorkBuffer, texts::kWebpNoFrameStore, texts::kWebpNoAnimationInfo,
                     texts::kWebpSaved, texts::kWebpFailed};
+        case ExportFormat::kApng:
+            return {texts::kApngNoWorkBuffer, texts::kApngNoFrameStore, texts::kApngNoAnimationInfo,
+                    texts::kApngSaved, texts::kApngFailed};
         case ExportFormat::kBmp:
             return {texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer,
                     texts::kBmpSaved, texts::kBmpFailed};

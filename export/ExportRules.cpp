@@ -18,6 +18,15 @@ bool EndsWith(const std::string& text, std::string_view ending) {
            text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
 }
 
+// `ending` in lower case.
+bool EndsWithAnyCase(std::string_view text, std::string_view ending) {
+    return text.size() >= ending.size() &&
+           std::equal(ending.begin(), ending.end(), text.end() - ending.size(),
+                      [](char wanted, char c) {
+                          return wanted == std::tolower(static_cast<unsigned char>(c));
+                      });
+}
+
 std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view endWaitText,
                                          std::int32_t smoothness, double totalLength,
                                          std::int32_t vtrSpeed) {
@@ -118,16 +127,19 @@ std::string GifPathFor(const std::string& path) {
 }
 
 bool NamesWebp(std::string_view path) {
-    constexpr std::string_view kEnding = ".webp";
-    return path.size() >= kEnding.size() &&
-           std::equal(kEnding.begin(), kEnding.end(), path.end() - kEnding.size(),
-                      [](char ending, char c) {
-                          return ending == std::tolower(static_cast<unsigned char>(c));
-                      });
+    return EndsWithAnyCase(path, ".webp");
 }
 
 std::string WebpPathFor(const std::string& path) {
     return NamesWebp(path) ? path : path + ".webp";
+}
+
+bool NamesApng(std::string_view path) {
+    return EndsWithAnyCase(path, ".png") || EndsWithAnyCase(path, ".apng");
+}
+
+std::string ApngPathFor(const std::string& path) {
+    return NamesApng(path) ? path : path + ".png";
 }
 
 std::string BmpBaseFor(const std::string& path) {
@@ -142,6 +154,8 @@ std::string ExportPathFor(ExportFormat format, const std::string& path) {
             return WebpPathFor(path);
         case ExportFormat::kBmp:
             return BmpBaseFor(path);
+        case ExportFormat::kApng:
+            return ApngPathFor(path);
     }
     return GifPathFor(path);
 }

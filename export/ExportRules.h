@@ -62,9 +62,13 @@ std::string GifPathFor(const std::string& path);
 bool NamesWebp(std::string_view path);
 // ".webp" appended unless the path ends in it, in any case.
 std::string WebpPathFor(const std::string& path);
+// Whether the path ends in ".png" or ".apng", in any case.
+bool NamesApng(std::string_view path);
+// ".png" appended unless the path ends in ".png" or ".apng", in any case.
+std::string ApngPathFor(const std::string& path);
 // The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
 std::string BmpBaseFor(const std::string& path);
-// The path an export of `format` is given for `path`: one of the three above.
+// The path an export of `format` is given for `path`: one of the four above.
 std::string ExportPathFor(ExportFormat format, const std::string& path);
 // Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the
 // still image.

@@ -10,6 +10,7 @@ inline constexpr const char* kExportPreparing = "그림데이터 작성중……
 inline constexpr const char* kExportCountingColours = "그림의 색을 세고 있어요………";
 inline constexpr const char* kExportWritingGif = "GIF파일을 저장중 ……… 장시간 걸려요 ………";
 inline constexpr const char* kExportWritingWebp = "WebP파일을 저장중 ……… 장시간 걸려요 ………";
+inline constexpr const char* kExportWritingApng = "APNG파일을 저장중 ……… 장시간 걸려요 ………";
 inline constexpr const char* kExportFinished = "작업종료!!";
 inline constexpr const char* kExportCancelled = "작업을 취소했어요.";
 inline constexpr const char* kExportReady = "위 내용을 확인해, 『저장』버튼을 클릭해 주세요.";
@@ -21,12 +22,18 @@ inline constexpr const char* kWebpNoWorkBuffer = "WebP저장시 작업화면용 
 inline constexpr const char* kWebpNoFrameStore = "WebP저장시 컷보기용 메모리를 확보 못했어요;;.";
 inline constexpr const char* kWebpNoAnimationInfo =
     "WebP저장시 애니정보용 메모리를 확보 못했어요;;.";
+inline constexpr const char* kApngNoWorkBuffer = "APNG저장시 작업화면용 메모리를 확보 못했어요;;";
+inline constexpr const char* kApngNoFrameStore = "APNG저장시 컷보기용 메모리를 확보 못했어요;;.";
+inline constexpr const char* kApngNoAnimationInfo =
+    "APNG저장시 애니정보용 메모리를 확보 못했어요;;.";
 inline constexpr const char* kBmpNoWorkBuffer = "BMP저장시 작업화면용 메모리를 확보 못했어요;;";
 
 inline constexpr const char* kGifSaved = "애니메이션GIF파일 저장을 성공했어요";
 inline constexpr const char* kGifFailed = "애니메이션GIF파일 저장을 실패했어요;;.";
 inline constexpr const char* kWebpSaved = "애니메이션WebP파일 저장을 성공했어요";
 inline constexpr const char* kWebpFailed = "애니메이션WebP파일 저장을 실패했어요;;.";
+inline constexpr const char* kApngSaved = "애니메이션PNG파일 저장을 성공했어요";
+inline constexpr const char* kApngFailed = "애니메이션PNG파일 저장을 실패했어요;;.";
 inline constexpr const char* kBmpSaved = "일련BMP파일을 저장을 성공했어요";
 inline constexpr const char* kBmpFailed = "일련BMP파일 저장을 실패 했어요;;.";
 
@@ -42,6 +49,8 @@ inline constexpr const char* kGifFilter = "애니메이션 GIF 파일 (*.gif)";
 inline constexpr const char* kGifPattern = "*.gif";
 inline constexpr const char* kWebpFilter = "애니메이션 WebP 파일 (*.webp)";
 inline constexpr const char* kWebpPattern = "*.webp";
+inline constexpr const char* kApngFilter = "APNG 애니메이션 (*.png *.apng)";
+inline constexpr const char* kApngPattern = "*.png;*.apng";
 inline constexpr const char* kBmpBrowseTitle = "일련BMP파일 저장";
 inline constexpr const char* kBmpFilter = "BMP파일(*.bmp)    ";
 inline constexpr const char* kBmpPattern = "*.bmp";
