@@ -23,12 +23,16 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments) {
     const bool webp = command == "webp";
-    const bool gif = command == "gif" || webp;
+    const bool apng = command == "apng";
+    const bool gif = command == "gif" || webp || apng;
     if ((!gif && command != "bmp") || arguments.size() < 2) {
         return std::nullopt;
     }
     ExportArguments parsed;
-    parsed.format = webp ? ExportFormat::kWebp : gif ? ExportFormat::kGif : ExportFormat::kBmp;
+    parsed.format = webp   ? ExportFormat::kWebp
+                    : apng ? ExportFormat::kApng
+                    : gif  ? ExportFormat::kGif
+                           : ExportFormat::kBmp;
     parsed.model = arguments[0];
     parsed.out = arguments[1];
     bool kindGiven = false;

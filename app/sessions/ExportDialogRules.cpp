@@ -24,11 +24,14 @@ std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
 }  // namespace
 
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
-    return Gif(dialog) && NamesWebp(path) ? ExportFormat::kWebp : dialog;
+    if (!Gif(dialog)) {
+        return dialog;
+    }
+    return NamesWebp(path) ? ExportFormat::kWebp : NamesApng(path) ? ExportFormat::kApng : dialog;
 }
 
 bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
-    return !antiAliasing || NamesWebp(path);
+    return !antiAliasing || NamesWebp(path) || NamesApng(path);
 }
 
 ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model& model) {
@@ -104,7 +107,8 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     dialog.title = Gif(format) ? texts::kGifBrowseTitle : texts::kBmpBrowseTitle;
     dialog.filters = Gif(format)
                          ? std::vector<FileFilter>{{texts::kGifFilter, texts::kGifPattern},
-                                                   {texts::kWebpFilter, texts::kWebpPattern}}
+                                                   {texts::kWebpFilter, texts::kWebpPattern},
+                                                   {texts::kApngFilter, texts::kApngPattern}}
                          : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
     dialog.initialPath = record.path;
     dialog.initialDirectory = record.StartDirectory();

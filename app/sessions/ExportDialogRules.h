@@ -28,12 +28,12 @@ struct ExportForm {
     friend bool operator==(const ExportForm&, const ExportForm&) = default;
 };
 
-// What the GIF dialog writes for a path: a WebP when it ends in ".webp" in any case, else a
-// GIF. The BMP dialog writes BMP.
+// What the GIF dialog writes for a path: a WebP when it ends in ".webp" in any case, an APNG
+// when it ends in ".png" or ".apng" in any case, else a GIF. The BMP dialog writes BMP.
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path);
 
 // The end-wait edit takes input only while VTR is checked, and the transparency box only
-// without anti-aliasing, or with it for a WebP, which keeps every shade of an edge.
+// without anti-aliasing, or with it for a WebP or an APNG, which keep every shade of an edge.
 constexpr bool EndWaitEnabled(std::int32_t kind) {
     return kind == kExportVtr;
 }

@@ -32,8 +32,8 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     }
 }
 
-// The GIF dialog writes a WebP for a path ending in ".webp" in any case, and then keeps the
-// transparency box with anti-aliasing.
+// The GIF dialog writes a WebP for a path ending in ".webp" in any case, an APNG for one ending
+// in ".png" or ".apng" in any case, and then keeps the transparency box with anti-aliasing.
 TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     using F = ExportFormat;
     const struct {
@@ -48,6 +48,9 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
                  {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
                  {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
                  {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
+                 {F::kGif, "a.PNG", kExportVtr, F::kApng, "a.PNG", kExportVtr},
+                 {F::kGif, "a.aPng", kExportShaking, F::kApng, "a.aPng", kExportShaking},
+                 {F::kGif, "png", kExportVtr, F::kGif, "png.gif", kExportVtr},
                  {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
                  {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
                  {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
@@ -56,7 +59,7 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
         if (c.dialog == F::kGif) {
-            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written == F::kWebp);
+            EXPECT_EQ(TransparencyEnabled(true, c.path), c.written != F::kGif);
         }
         const ExportForm form{c.path, c.kind, c.kind == kExportShaking ? "x" : "0", 0, "400", "300",
                               false,  true};

@@ -106,6 +106,12 @@ TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
     const std::string webp = Contents(PathOf("w.WebP"));
     EXPECT_EQ(webp.substr(8, 4), "WEBP");
     EXPECT_EQ(Contents(PathOf("w2.webp")), webp);
+    for (const char* out : {"p.APNG", "p2"}) {
+        EXPECT_EQ(Run("apng " + m + PathOf(out) + " --vtr --aa --transparent --seed 5"), progress);
+    }
+    const std::string apng = Contents(PathOf("p.APNG"));
+    EXPECT_EQ(apng.substr(1, 3), "PNG");
+    EXPECT_EQ(Contents(PathOf("p2.png")), apng);
 
     EXPECT_EQ(Run("bmp " + m + PathOf("walk.bmp") + " --seed 1").status, 0);
     EXPECT_TRUE(std::filesystem::exists(PathOf("walk0004.bmp")));
@@ -129,6 +135,7 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
           {"gif " + empty + PathOf("e"), texts::kEmptyModel},
           {"gif " + m + PathOf("h") + " --size 70000x10", texts::kGifNoWorkBuffer},
           {"webp " + m + PathOf("h") + " --size 16384x10", texts::kWebpNoWorkBuffer},
+          {"apng " + m + PathOf("no/folder/a"), texts::kApngFailed},
           {"bmp " + m + PathOf("no/folder/w"), texts::kBmpFailed}}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
@@ -139,7 +146,8 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
              "", "info", "info a b", "convert a", "draw x", "gif " + m, gif + " --smoothness 13",
              gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
              gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
-             gif + " --lossy 50", "webp " + m + u + " --lossy 101"}) {
+             gif + " --lossy 50", "webp " + m + u + " --lossy 101",
+             "apng " + m + u + " --lossy 5"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr("usage")) << arguments;
