@@ -25,8 +25,9 @@ enum class PngPixels { kPalette, kColour, kColourAlpha };
 // decoded pixel or the timing: a frame identical to the one before adds its delay to it (one
 // frame is held back for that), every later frame stores only the box of the pixels that
 // changed, replacing them or, when smaller, drawn over the frame before with the unchanged
-// pixels transparent; each row takes the filter that leaves the smallest differences, and a
-// palette's indices are packed into as few bits as its size allows.
+// pixels transparent; each row takes the filter that leaves the smallest differences (indices
+// into a palette are tried unfiltered too), and a palette's indices are packed into as few
+// bits as its size allows.
 class AnimatedPngWriter {
   public:
     // `palette`: every pixel value of the frames, for PngPixels::kPalette. Throws
@@ -92,6 +93,7 @@ class AnimatedPngWriter {
     std::vector<std::uint32_t> canvas_;  // what a viewer shows
     bool canvasKnown_ = false;
     CandidateTrial keyedTrial_;
+    CandidateTrial filteredTrial_;
     std::vector<std::uint8_t> raw_;
     std::vector<std::uint8_t> filtered_;
     std::vector<std::uint8_t> trials_;  // a row under each filter
