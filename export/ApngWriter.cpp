@@ -15,7 +15,7 @@ namespace {
 // The longest a frame control shows a frame, in milliseconds.
 constexpr std::uint64_t kMaxDelay = 65535;
 // libdeflate's best level before its slow near-optimal parsing, which takes about eight times
-// as long for a tenth less (and, at level 10, for more).
+// as long for 7 % less (and, at level 10, for more).
 constexpr int kLevel = 9;
 constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 // Where the animation control's frame count lies: after the signature, the 25 bytes of the
