@@ -23,14 +23,16 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments) {
     const bool webp = command == "webp";
+    const bool apng = command == "apng";
     const bool mp4 = command == "mp4";
     const bool webm = command == "webm";
-    const bool gif = command == "gif" || webp || mp4 || webm;
+    const bool gif = command == "gif" || webp || apng || mp4 || webm;
     if ((!gif && command != "bmp") || arguments.size() < 2) {
         return std::nullopt;
     }
     ExportArguments parsed;
     parsed.format = webp   ? ExportFormat::kWebp
+                    : apng ? ExportFormat::kApng
                     : mp4  ? ExportFormat::kMp4
                     : webm ? ExportFormat::kWebm
                     : gif  ? ExportFormat::kGif

@@ -11,8 +11,8 @@
 
 namespace zef {
 
-// The arguments of `zefcli gif`, `zefcli webp`, `zefcli mp4`, `zefcli webm` and `zefcli bmp`,
-// with the export dialogs' defaults.
+// The arguments of `zefcli gif`, `zefcli webp`, `zefcli apng`, `zefcli mp4`, `zefcli webm` and
+// `zefcli bmp`, with the export dialogs' defaults.
 struct ExportArguments {
     ExportFormat format = ExportFormat::kGif;  // of the command word
     std::string model;
@@ -28,8 +28,8 @@ struct ExportArguments {
     std::optional<std::int32_t> lossyQuality;  // WebP only: 0..100; lossless when not given
 };
 
-// Reads the arguments after the command word ("gif", "webp", "mp4", "webm" or "bmp"); nothing
-// for another word, or for arguments that do not fit it (an MP4 has no transparency).
+// Reads the arguments after the command word ("gif", "webp", "apng", "mp4", "webm" or "bmp");
+// nothing for another word, or for arguments that do not fit it (an MP4 has no transparency).
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments);
 

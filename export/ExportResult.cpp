@@ -27,6 +27,9 @@ OutcomeTexts TextsOf(ExportFormat format) {
         case ExportFormat::kWebm:
             return {texts::kWebmNoWorkBuffer, texts::kWebmNoWorkBuffer, texts::kWebmNoWorkBuffer,
                     texts::kWebmSaved, texts::kWebmFailed};
+        case ExportFormat::kApng:
+            return {texts::kApngNoWorkBuffer, texts::kApngNoFrameStore, texts::kApngNoAnimationInfo,
+                    texts::kApngSaved, texts::kApngFailed};
         case ExportFormat::kBmp:
             return {texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer, texts::kBmpNoWorkBuffer,
                     texts::kBmpSaved, texts::kBmpFailed};

@@ -136,6 +136,14 @@ std::string PathEndingIn(const std::string& path, std::string_view ending) {
     return EndsInAnyCase(path, ending) ? path : path + std::string(ending);
 }
 
+bool NamesApng(std::string_view path) {
+    return EndsInAnyCase(path, ".png") || EndsInAnyCase(path, ".apng");
+}
+
+std::string ApngPathFor(const std::string& path) {
+    return NamesApng(path) ? path : path + ".png";
+}
+
 std::string BmpBaseFor(const std::string& path) {
     return EndsWith(path, ".bmp") ? path.substr(0, path.size() - 4) : path;
 }
@@ -152,6 +160,8 @@ std::string ExportPathFor(ExportFormat format, const std::string& path) {
             return PathEndingIn(path, ".mp4");
         case ExportFormat::kWebm:
             return PathEndingIn(path, ".webm");
+        case ExportFormat::kApng:
+            return ApngPathFor(path);
     }
     return GifPathFor(path);
 }

@@ -66,6 +66,10 @@ bool NamesWebp(std::string_view path);
 std::string WebpPathFor(const std::string& path);
 // `ending` (lower case) appended unless the path ends in it, in any case: ".mp4", ".webm".
 std::string PathEndingIn(const std::string& path, std::string_view ending);
+// Whether the path ends in ".png" or ".apng", in any case.
+bool NamesApng(std::string_view path);
+// ".png" appended unless the path ends in ".png" or ".apng", in any case.
+std::string ApngPathFor(const std::string& path);
 // The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
 std::string BmpBaseFor(const std::string& path);
 // The path an export of `format` is given for `path`: one of the above.

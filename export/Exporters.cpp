@@ -6,6 +6,7 @@
 #include <new>
 #include <optional>
 
+#include "ApngWriter.h"
 #include "BmpFile.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
@@ -250,6 +251,115 @@ ExportOutcome WriteVideo(FrameSource& frames, std::int64_t count, const ExportSc
     return writer.Finish(keepGoing) ? ExportOutcome::kDone : stopped();
 }
 
+// The pixels of a frame as the PNG writer takes them: each colour with its opacity, 0 where
+// nothing shows.
+RenderReport NextPngFrame(FrameSource& frames, bool transparent, Image& image,
+                          std::vector<std::uint8_t>& alpha, std::vector<std::uint32_t>& pixels) {
+    const RenderReport report = transparent ? frames.Next(image, alpha) : frames.Next(image);
+    const std::span<const std::uint32_t> colours = image.colours.Pixels();
+    pixels.resize(colours.size());
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const std::uint32_t opacity = transparent ? alpha[i] : 255;
+        pixels[i] = opacity == 0 ? 0 : colours[i] | opacity << 24;
+    }
+    return report;
+}
+
+struct PngColours {
+    PngPixels kind = PngPixels::kPalette;
+    std::vector<std::uint32_t> palette;
+};
+
+// How an animated PNG stores its pixels, with the progress bar set for the writing pass.
+// Without anti-aliasing a palette of the pens, the background showing nothing when
+// transparent; with it, the colours with their opacities counted over every frame, which are
+// rendered once for that (the bar runs over both passes), stored in a palette while there
+// are at most 256 of them and as colours once there are more. Nothing when the export is
+// cancelled.
+std::optional<PngColours> PngColoursOf(FrameSource& frames, std::int64_t count,
+                                       const ExportScene& scene, const ExportRequest& request,
+                                       ExportProgress& progress) {
+    if (!request.antiAliasing) {
+        progress.SetProgressRange(0, ProgressHigh(count));
+        const ModelProperties& properties = scene.model.properties;
+        const std::uint32_t background = properties.backgroundColour.Value();
+        const Palette pens = PenPalette(properties);
+        PngColours colours;
+        for (const std::uint32_t colour : pens.Colours()) {
+            colours.palette.push_back(
+                request.transparent && colour == background ? 0 : colour | 0xFF000000u);
+        }
+        return colours;
+    }
+    progress.SetProgressRange(0, ProgressHigh(2 * count));
+    progress.SetStatusText(texts::kExportCountingColours);
+    const FrameSource::State start = frames.Save();
+    ColourCounter counter;
+    Image image;
+    std::vector<std::uint8_t> alpha;
+    std::vector<std::uint32_t> pixels;
+    bool exact = true;
+    for (std::int64_t i = 0; i < count && exact; ++i) {
+        if (!progress.KeepGoing()) {
+            return std::nullopt;
+        }
+        NextPngFrame(frames, request.transparent, image, alpha, pixels);
+        exact = counter.Add(pixels);
+        progress.StepProgress();
+    }
+    frames.Restore(start);
+    progress.SetStatusText(texts::kExportPreparing);
+    if (!exact) {
+        progress.SetProgressRange(0, ProgressHigh(count));
+        return PngColours{request.transparent ? PngPixels::kColourAlpha : PngPixels::kColour, {}};
+    }
+    const Palette palette = counter.MakePalette();
+    return PngColours{PngPixels::kPalette, {palette.Colours().begin(), palette.Colours().end()}};
+}
+
+ExportOutcome WriteApng(FrameSource& frames, std::int64_t count, const ExportScene& scene,
+                        const ExportRequest& request, ExportProgress& progress,
+                        const FileOps& ops) {
+    std::optional<PngColours> colours;
+    try {
+        colours = PngColoursOf(frames, count, scene, request, progress);
+    } catch (const std::bad_alloc&) {
+        return ExportOutcome::kNoAnimationInfo;
+    }
+    if (!colours) {
+        return ExportOutcome::kCancelled;
+    }
+    std::unique_ptr<AnimatedPngWriter> writer;
+    try {
+        writer =
+            std::make_unique<AnimatedPngWriter>(request.path, request.width, request.height,
+                                                colours->kind, std::move(colours->palette), ops);
+    } catch (const std::bad_alloc&) {
+        return ExportOutcome::kNoFrameStore;
+    }
+    if (!writer->Ok()) {
+        return ExportOutcome::kWriteFailed;
+    }
+    Image image;
+    std::vector<std::uint8_t> alpha;
+    std::vector<std::uint32_t> pixels;
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
+        progress.FrameRendered(NextPngFrame(frames, request.transparent, image, alpha, pixels));
+        if (!writer->Add(pixels, static_cast<std::uint32_t>(request.frameDelay))) {
+            return ExportOutcome::kWriteFailed;
+        }
+        progress.StepProgress();
+    }
+    progress.SetStatusText(texts::kExportWritingApng);
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
+    return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+}
+
 ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportRequest& request,
                         ExportProgress& progress, const FileOps& ops) {
     progress.SetProgressRange(0, ProgressHigh(count));
@@ -324,6 +434,14 @@ ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& r
                      });
 }
 
+ExportResult ExportAnimatedPng(const ExportScene& scene, const ExportRequest& request,
+                               ExportProgress& progress, const FileOps& ops) {
+    return RunExport(scene, request, progress, 1, FramesCanBeHad(scene, request),
+                     [&](FrameSource& frames, std::int64_t count) {
+                         return WriteApng(frames, count, scene, request, progress, ops);
+                     });
+}
+
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops) {
     return RunExport(scene, request, progress, request.kind == kExportStill ? 0 : 1,
@@ -358,6 +476,8 @@ ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const Expor
         case ExportFormat::kMp4:
         case ExportFormat::kWebm:
             return ExportVideo(format, scene, request, progress, ops);
+        case ExportFormat::kApng:
+            return ExportAnimatedPng(scene, request, progress, ops);
     }
     return ExportAnimatedGif(scene, request, progress, ops);
 }

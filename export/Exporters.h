@@ -19,7 +19,8 @@ struct ExportRequest {
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool antiAliasing = false;
-    bool transparent = false;  // GIF without anti-aliasing only; WebP and WebM with or without
+    bool transparent =
+        false;  // GIF without anti-aliasing only; WebP, APNG and WebM with or without
     std::int32_t endWait = 5;
     std::int32_t frameDelay = 6;
 };
@@ -41,6 +42,13 @@ ExportResult ExportAnimatedWebp(const ExportScene& scene, const ExportRequest& r
                                 ExportProgress& progress, const FileOps& ops = SystemFileOps(),
                                 WebpCompression compression = {});
 
+// Renders the animation's frames as ExportAnimatedGif does and writes them as one animated PNG
+// at request.path, every colour kept, in a palette when the frames hold at most 256 colours.
+// With request.transparent the background colour shows nothing; with anti-aliasing too, a
+// pixel at the edge of a line gets the opacity of its share of drawn pixels.
+ExportResult ExportAnimatedPng(const ExportScene& scene, const ExportRequest& request,
+                               ExportProgress& progress, const FileOps& ops = SystemFileOps());
+
 // Renders the frames and writes each as an 8-bit BMP right away: base0000.bmp, base0001.bmp,
 // ... for kinds 0 and 1, base.bmp for the still image (kind 2, without jitter and without
 // touching the replay). The files appear together once the last is written (StagedFiles): a
@@ -58,7 +66,7 @@ ExportResult ExportVideo(ExportFormat format, const ExportScene& scene,
                          const ExportRequest& request, ExportProgress& progress,
                          const FileOps& ops = SystemFileOps());
 
-// The export that writes `format`: one of the four above.
+// The export that writes `format`: one of the above.
 ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
                       ExportProgress& progress, const FileOps& ops = SystemFileOps(),
                       WebpCompression compression = {});

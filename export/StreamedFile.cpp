@@ -1,5 +1,9 @@
 #include "StreamedFile.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+
 namespace zef {
 namespace {
 
@@ -37,6 +41,24 @@ bool StreamedFile::Write(const void* data, std::size_t size) {
     return ok_;
 }
 
+bool StreamedFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    const std::size_t onDisk =
+        offset < drained_
+            ? static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size(), drained_ - offset))
+            : 0;
+    if (ok_ && onDisk > 0) {
+        ok_ = lseek(file_.fd, static_cast<off_t>(offset), SEEK_SET) >= 0 &&
+              zef::WriteAll(file_.fd, bytes.first(onDisk), ops_) &&
+              lseek(file_.fd, 0, SEEK_END) >= 0;
+    }
+    const std::span<const std::uint8_t> buffered = bytes.subspan(onDisk);
+    if (ok_ && !buffered.empty()) {
+        std::copy(buffered.begin(), buffered.end(),
+                  buffer_.begin() + static_cast<std::ptrdiff_t>(offset + onDisk - drained_));
+    }
+    return ok_;
+}
+
 bool StreamedFile::Drain() {
     const bool written = WriteAll(buffer_.data(), buffer_.size());
     buffer_.clear();
@@ -45,6 +67,7 @@ bool StreamedFile::Drain() {
 
 bool StreamedFile::WriteAll(const std::uint8_t* bytes, std::size_t size) {
     ok_ = ok_ && zef::WriteAll(file_.fd, {bytes, size}, ops_);
+    drained_ += size;
     return ok_;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ class StreamedFile {
     // False once anything failed, from opening the temporary file on.
     bool Ok() const { return ok_; }
     bool Write(const void* data, std::size_t size);
+    // Writes over bytes written before, from `offset` on: a header whose figures are known only
+    // at the end.
+    bool WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
     // Writes what is buffered, flushes the file to disk, closes it, puts it over the target
     // and flushes the folder. False, with the temporary file removed, when any of it fails.
     bool Commit();
@@ -38,6 +42,7 @@ class StreamedFile {
     TemporaryFile file_;
     bool ok_ = false;
     std::vector<std::uint8_t> buffer_;
+    std::uint64_t drained_ = 0;  // bytes in the file; the buffer holds those after them
 };
 
 }  // namespace zef

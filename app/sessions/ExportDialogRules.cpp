@@ -30,6 +30,9 @@ ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
     if (NamesWebp(path)) {
         return ExportFormat::kWebp;
     }
+    if (NamesApng(path)) {
+        return ExportFormat::kApng;
+    }
     if (EndsInAnyCase(path, ".mp4")) {
         return ExportFormat::kMp4;
     }
@@ -39,6 +42,7 @@ ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
 bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
     switch (FormatWritten(ExportFormat::kGif, path)) {
         case ExportFormat::kWebp:
+        case ExportFormat::kApng:
         case ExportFormat::kWebm:
             return true;
         case ExportFormat::kMp4:
@@ -124,6 +128,7 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     dialog.filters = Gif(format)
                          ? std::vector<FileFilter>{{texts::kGifFilter, texts::kGifPattern},
                                                    {texts::kWebpFilter, texts::kWebpPattern},
+                                                   {texts::kApngFilter, texts::kApngPattern},
                                                    {texts::kMp4Filter, texts::kMp4Pattern},
                                                    {texts::kWebmFilter, texts::kWebmPattern}}
                          : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};

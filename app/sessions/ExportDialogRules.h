@@ -28,13 +28,13 @@ struct ExportForm {
     friend bool operator==(const ExportForm&, const ExportForm&) = default;
 };
 
-// What the GIF dialog writes for a path: a WebP, MP4 or WebM when it ends in ".webp", ".mp4"
-// or ".webm" in any case, else a GIF. The BMP dialog writes BMP.
+// What the GIF dialog writes for a path: a WebP, APNG, MP4 or WebM when it ends in ".webp",
+// ".png" or ".apng", ".mp4" or ".webm" in any case, else a GIF. The BMP dialog writes BMP.
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path);
 
 // The end-wait edit takes input only while VTR is checked, and the transparency box only
-// without anti-aliasing, or with it for a WebP or WebM, which keep every shade of an edge;
-// never for an MP4, which has no transparency.
+// without anti-aliasing, or with it for a WebP, an APNG or a WebM, which keep every shade of
+// an edge; never for an MP4, which has no transparency.
 constexpr bool EndWaitEnabled(std::int32_t kind) {
     return kind == kExportVtr;
 }

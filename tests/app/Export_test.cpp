@@ -33,8 +33,9 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
     }
 }
 
-// The GIF dialog writes a WebP, MP4 or WebM for a path ending in ".webp", ".mp4" or ".webm" in
-// any case; a WebP or WebM keeps the transparency box with anti-aliasing, an MP4 never has it.
+// The GIF dialog writes a WebP, APNG, MP4 or WebM for a path ending in ".webp", ".png" or
+// ".apng", ".mp4" or ".webm" in any case; all but the MP4 keep the transparency box with
+// anti-aliasing, and an MP4 never has it.
 TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     using F = ExportFormat;
     const struct {
@@ -52,6 +53,9 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
                  {F::kGif, "a.Mp4", kExportShaking, F::kMp4, "a.Mp4", kExportShaking},
                  {F::kGif, "a.WEBM", kExportVtr, F::kWebm, "a.WEBM", kExportVtr},
                  {F::kGif, "a.mp4.webp.gif", kExportVtr, F::kGif, "a.mp4.webp.gif", kExportVtr},
+                 {F::kGif, "a.PNG", kExportVtr, F::kApng, "a.PNG", kExportVtr},
+                 {F::kGif, "a.aPng", kExportShaking, F::kApng, "a.aPng", kExportShaking},
+                 {F::kGif, "png", kExportVtr, F::kGif, "png.gif", kExportVtr},
                  {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
                  {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
                  {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
@@ -62,7 +66,7 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
         if (c.dialog == F::kGif) {
             EXPECT_EQ(TransparencyEnabled(true, c.path),
-                      c.written == F::kWebp || c.written == F::kWebm);
+                      c.written != F::kGif && c.written != F::kMp4);
             EXPECT_EQ(TransparencyEnabled(false, c.path), c.written != F::kMp4);
         }
         const ExportForm form{c.path, c.kind, c.kind == kExportShaking ? "x" : "0", 0, "400", "300",

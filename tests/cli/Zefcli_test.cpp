@@ -113,6 +113,12 @@ TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
         EXPECT_EQ(Run(std::string(command) + " " + m + PathOf(out) + " --vtr --seed 5"), progress);
         EXPECT_THAT(Contents(PathOf(written)).substr(0, 8), HasSubstr(magic)) << command;
     }
+    for (const char* out : {"p.APNG", "p2"}) {
+        EXPECT_EQ(Run("apng " + m + PathOf(out) + " --vtr --aa --transparent --seed 5"), progress);
+    }
+    const std::string apng = Contents(PathOf("p.APNG"));
+    EXPECT_EQ(apng.substr(1, 3), "PNG");
+    EXPECT_EQ(Contents(PathOf("p2.png")), apng);
 
     EXPECT_EQ(Run("bmp " + m + PathOf("walk.bmp") + " --seed 1").status, 0);
     EXPECT_TRUE(std::filesystem::exists(PathOf("walk0004.bmp")));
@@ -136,6 +142,7 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
           {"gif " + empty + PathOf("e"), texts::kEmptyModel},
           {"gif " + m + PathOf("h") + " --size 70000x10", texts::kGifNoWorkBuffer},
           {"webp " + m + PathOf("h") + " --size 16384x10", texts::kWebpNoWorkBuffer},
+          {"apng " + m + PathOf("no/folder/a"), texts::kApngFailed},
           {"bmp " + m + PathOf("no/folder/w"), texts::kBmpFailed}}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
@@ -150,7 +157,7 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
              gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
              gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
              gif + " --lossy 50", "webp " + m + u + " --lossy 101",
-             "mp4 " + m + u + " --transparent"}) {
+             "mp4 " + m + u + " --transparent", "apng " + m + u + " --lossy 5"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr("usage")) << arguments;

@@ -4,6 +4,7 @@
 #include <webp/demux.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -97,6 +98,72 @@ std::optional<DecodedAnimation> DecodeWebp(const std::string& path) {
         }
     }
     WebPAnimDecoderDelete(decoder);
+    return decoded;
+}
+
+// Pillow (Debian's python3-pil) reading an animated PNG: "W H PLAYS FRAMES", then each frame's
+// delay in milliseconds on a line of its own and its pixels as RGBA, then the default image as a
+// reader that knows no animation sees it, read from the file without its animation chunks.
+constexpr const char* kReadApng = R"(
+import io, struct, sys
+from PIL import Image
+data = open(sys.argv[1], "rb").read()
+at, still = 8, data[:8]
+while at < len(data):
+    n = struct.unpack(">I", data[at:at + 4])[0]
+    if data[at + 4:at + 8] not in (b"acTL", b"fcTL", b"fdAT"):
+        still += data[at:at + 12 + n]
+    at += 12 + n
+im = Image.open(io.BytesIO(data))
+out = sys.stdout.buffer
+out.write(b"%d %d %d %d\n" % (im.width, im.height, im.info.get("loop", -1), im.n_frames))
+for i in range(im.n_frames):
+    im.seek(i)
+    out.write(b"%d\n" % round(im.info["duration"]))
+    out.write(im.convert("RGBA").tobytes())
+out.write(Image.open(io.BytesIO(still)).convert("RGBA").tobytes())
+)";
+
+std::optional<DecodedAnimation> DecodeApng(const std::string& path) {
+    // The script holds no single quote.
+    FILE* pipe =
+        popen(("/usr/bin/python3 -c '" + std::string(kReadApng) + "' '" + path + "'").c_str(), "r");
+    DecodedAnimation decoded;
+    int plays = -1, count = 0;
+    if (pipe == nullptr ||
+        std::fscanf(pipe, "%d %d %d %d\n", &decoded.width, &decoded.height, &plays, &count) != 4) {
+        if (pipe != nullptr) {
+            pclose(pipe);
+        }
+        return std::nullopt;
+    }
+    decoded.loops = plays == 0;
+    const std::size_t pixels = static_cast<std::size_t>(decoded.width) * decoded.height;
+    std::vector<std::uint8_t> rgba(4 * pixels);
+    const auto read = [&](ShownFrame& frame) {
+        const bool ok = std::fread(rgba.data(), 1, rgba.size(), pipe) == rgba.size();
+        for (std::size_t i = 0; ok && i < pixels; ++i) {
+            const std::uint8_t* p = &rgba[4 * i];
+            frame.pixels.push_back(Shown(p[0] | p[1] << 8 | p[2] << 16, p[3]));
+        }
+        return ok;
+    };
+    std::vector<ShownFrame> frames(static_cast<std::size_t>(count));
+    bool ok = true;
+    for (ShownFrame& frame : frames) {
+        ok = ok && std::fscanf(pipe, "%u\n", &frame.delay) == 1 && read(frame);
+    }
+    ShownFrame still;
+    ok = ok && read(still);
+    ok = pclose(pipe) == 0 && ok && (frames.empty() || still.pixels == frames.front().pixels);
+    if (!ok) {
+        return std::nullopt;
+    }
+    // Delays in milliseconds, added up over equal frames before they are told in hundredths.
+    decoded.frames = Merge(std::move(frames));
+    for (ShownFrame& frame : decoded.frames) {
+        frame.delay /= 10;
+    }
     return decoded;
 }
 

@@ -19,11 +19,21 @@ using test::RecordingProgress;
 using test::ShownFrame;
 using test::TestScene;
 constexpr ExportFormat kGif = ExportFormat::kGif, kWebp = ExportFormat::kWebp,
-                       kBmp = ExportFormat::kBmp;
+                       kBmp = ExportFormat::kBmp, kApng = ExportFormat::kApng;
 
 // Where an export of `format` writes in `folder`: the base name of a BMP sequence.
 std::string PathIn(const test::TempFolder& folder, ExportFormat format) {
-    return folder.PathOf(format == kGif ? "a.gif" : format == kWebp ? "a.webp" : "walk");
+    return folder.PathOf(format == kGif    ? "a.gif"
+                         : format == kWebp ? "a.webp"
+                         : format == kApng ? "a.png"
+                                           : "walk");
+}
+
+// The status text while the file of an animation is written.
+std::string WritingText(ExportFormat format) {
+    return format == kGif    ? texts::kExportWritingGif
+           : format == kWebp ? texts::kExportWritingWebp
+                             : texts::kExportWritingApng;
 }
 
 ExportResult Export(ExportFormat format, TestScene& scene, const ExportRequest& request,
@@ -53,7 +63,7 @@ test::DecodedAnimation ReadBmps(const ExportRequest& request, std::size_t count)
     return read;
 }
 
-// Whether a pixel shows partly: a WebP's at the edge of an anti-aliased line.
+// Whether a pixel shows partly: a WebP's or an APNG's at the edge of an anti-aliased line.
 bool PartlyClear(const std::vector<ShownFrame>& frames) {
     return std::ranges::any_of(frames, [](const ShownFrame& frame) {
         return std::ranges::any_of(frame.pixels,
@@ -62,8 +72,8 @@ bool PartlyClear(const std::vector<ShownFrame>& frames) {
 }
 
 // Shaking, transparent and stretched, anti-aliased, no frames (one clear picture); a running
-// replay goes on through a shaking or still export. An anti-aliased GIF's colours are counted
-// first: the bar runs once over both passes, each under its own status text.
+// replay goes on through a shaking or still export. An anti-aliased GIF's or APNG's colours are
+// counted first: the bar runs once over both passes, each under its own status text.
 TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     struct Case {
         ExportFormat format;
@@ -82,6 +92,10 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
         {kWebp, kExportShaking, 90, 50, false, true, 5, 6, 40, 3, false, false, 0},
         {kWebp, kExportVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
         {kWebp, kExportVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
+        {kApng, kExportVtr, 45, 30, true, false, 1, 18, 40, 0, false, false, 1},  // hold merged
+        {kApng, kExportShaking, 90, 50, false, true, 5, 6, 40, 3, true, false, 1},
+        {kApng, kExportVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
+        {kApng, kExportVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
         {kBmp, kExportShaking, 61, 20, false, false, 0, 6, 40, 3, false, false, 0},  // rows padded
         {kBmp, kExportStill, 30, 20, true, false, 0, 6, 40, 20, true, true, 0},
     };
@@ -105,21 +119,24 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
         ASSERT_TRUE(Export(c.format, scene, request, progress).Succeeded());
         ASSERT_EQ(test::Entries(folder.path()).size(), c.format == kBmp ? rendered.size() : 1u);
         // One WebP picture is a still image.
-        const bool loops = c.format == kGif || (c.format == kWebp && expected.size() > 1);
+        const bool loops =
+            c.format == kGif || c.format == kApng || (c.format == kWebp && expected.size() > 1);
         if (expected.empty()) {
             expected.push_back({std::vector<std::int64_t>(std::size_t{60} * 40, test::kClear), 0});
         }
         EXPECT_EQ(c.format == kGif    ? test::DecodeGif(request.path)
                   : c.format == kWebp ? test::DecodeWebp(request.path)
+                  : c.format == kApng ? test::DecodeApng(request.path)
                                       : ReadBmps(request, rendered.size()),
                   (test::DecodedAnimation{c.width, c.height, loops, expected}));
-        EXPECT_EQ(PartlyClear(expected), c.format == kWebp && c.antiAliasing && c.transparent);
+        EXPECT_EQ(PartlyClear(expected),
+                  c.format != kGif && c.format != kBmp && c.antiAliasing && c.transparent);
 
         EXPECT_EQ(scene.model.properties.vtrSpeed, c.vtrSpeed);
         EXPECT_EQ(scene.model.document.shakingOn, 0);
         EXPECT_EQ(scene.renderer.VtrMode(), c.replayAfter);
         const auto frames = static_cast<std::int32_t>(rendered.size());
-        const bool twoPasses = c.format == kGif && c.antiAliasing;
+        const bool twoPasses = (c.format == kGif || c.format == kApng) && c.antiAliasing;
         const std::int32_t high = twoPasses ? 2 * frames : frames;
         std::vector<std::string> statuses{texts::kExportPreparing};
         if (twoPasses) {
@@ -127,8 +144,7 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
                             {texts::kExportCountingColours, texts::kExportPreparing});
         }
         if (c.format != kBmp) {
-            statuses.push_back(c.format == kGif ? texts::kExportWritingGif
-                                                : texts::kExportWritingWebp);
+            statuses.push_back(WritingText(c.format));
         }
         statuses.push_back(texts::kExportFinished);
         EXPECT_EQ(progress.statuses, statuses);
@@ -160,26 +176,30 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
     constexpr ExportOutcome kNoWorkBuffer = ExportOutcome::kNoWorkBuffer,
                             kWriteFailed = ExportOutcome::kWriteFailed;
     std::vector<Case> cases{
-        {kGif, kExportShaking, false, 0}, {kGif, kExportShaking, false, 3},
-        {kGif, kExportShaking, false, 5}, {kGif, kExportShaking, true, 0},
-        {kGif, kExportShaking, true, 5},  {kWebp, kExportShaking, false, 0},
-        {kWebp, kExportShaking, true, 3}, {kWebp, kExportShaking, false, 5},
-        {kBmp, kExportShaking, false, 1}, {kBmp, kExportShaking, false, 3},
-        {kBmp, kExportShaking, false, 5}, {kBmp, kExportStill, false, 1},
-        {kGif, kExportVtr, false, 3},     {kBmp, kExportVtr, false, 2},
+        {kGif, kExportShaking, false, 0},  {kGif, kExportShaking, false, 3},
+        {kGif, kExportShaking, false, 5},  {kGif, kExportShaking, true, 0},
+        {kGif, kExportShaking, true, 5},   {kWebp, kExportShaking, false, 0},
+        {kWebp, kExportShaking, true, 3},  {kWebp, kExportShaking, false, 5},
+        {kBmp, kExportShaking, false, 1},  {kBmp, kExportShaking, false, 3},
+        {kBmp, kExportShaking, false, 5},  {kBmp, kExportStill, false, 1},
+        {kGif, kExportVtr, false, 3},      {kBmp, kExportVtr, false, 2},
+        {kApng, kExportShaking, false, 0}, {kApng, kExportShaking, true, 3},
+        {kApng, kExportShaking, false, 5}, {kApng, kExportVtr, true, 2},
     };
     cases.insert(cases.end(), {{kGif, kExportVtr, false, {}, kNoWorkBuffer, 20000, 20000},
                                {kGif, kExportVtr, false, {}, kNoWorkBuffer, 45, 30, 0},
                                {kWebp, kExportVtr, false, {}, kNoWorkBuffer, 16384, 10},
                                {kGif, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
                                {kWebp, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kApng, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kApng, kExportVtr, true, {}, kWriteFailed, 45, 30, 60, 100},
                                {kBmp, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
                                {kBmp, kExportShaking, false, {}, kWriteFailed}});
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases.data());
         test::TempFolder folder;
         std::filesystem::create_directories(folder.PathOf("walk0000.bmp/x"));
-        for (const char* name : {"a.gif", "a.webp", "walk.bmp", "walk0003.bmp"}) {
+        for (const char* name : {"a.gif", "a.webp", "a.png", "walk.bmp", "walk0003.bmp"}) {
             std::ofstream(folder.PathOf(name)) << name << " as it was";
         }
         const std::map<std::string, std::string> before = test::Entries(folder.path());
@@ -208,10 +228,9 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
             EXPECT_TRUE(progress.reports.empty());
         }
         const bool writing = c.outcome == kWriteFailed && c.format != kBmp;
-        EXPECT_EQ(progress.statuses.back(), c.cancelAfter      ? texts::kExportCancelled
-                                            : !writing         ? texts::kExportPreparing
-                                            : c.format == kGif ? texts::kExportWritingGif
-                                                               : texts::kExportWritingWebp);
+        EXPECT_EQ(progress.statuses.back(), c.cancelAfter ? texts::kExportCancelled
+                                            : !writing    ? texts::kExportPreparing
+                                                          : WritingText(c.format));
     }
 }
 

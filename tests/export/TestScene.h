@@ -42,6 +42,11 @@ std::optional<DecodedAnimation> DecodeGif(const std::string& path);
 // and its delays in hundredths; nothing when libwebp cannot read it.
 std::optional<DecodedAnimation> DecodeWebp(const std::string& path);
 
+// Decodes an animated PNG with Pillow, every frame composited, its pixels Shown and its delays
+// in hundredths, consecutive equal pictures merged; nothing when Pillow cannot read it or
+// the default image that a reader without animation shows is not the first frame.
+std::optional<DecodedAnimation> DecodeApng(const std::string& path);
+
 // Merges consecutive equal pictures, adding their delays.
 std::vector<ShownFrame> Merge(std::vector<ShownFrame> frames);
 
@@ -105,7 +110,8 @@ inline std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
 }
 
 // The frames an export of `request` as `format` should show, rendered from a scene in the same
-// state: new jitter every frame, a VTR replay from the start by the step. WebP pixels are Shown;
+// state: new jitter every frame, a VTR replay from the start by the step. WebP and APNG pixels
+// are Shown;
 // a transparent GIF without anti-aliasing shows no background; a BMP shows no delay.
 inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, const ExportRequest& request,
                                               ExportFormat format) {
@@ -118,7 +124,7 @@ inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, const ExportRequ
     const std::int64_t count = FrameCount(request.kind, scene.model.TotalPathLength(), speed,
                                           request.endWait, request.frameDelay);
     FrameSource source(scene.View(), request.width, request.height, request.antiAliasing);
-    const bool webp = format == ExportFormat::kWebp;
+    const bool webp = format == ExportFormat::kWebp || format == ExportFormat::kApng;
     const bool clearBackground =
         format == ExportFormat::kGif && request.transparent && !request.antiAliasing;
     const std::uint32_t background = scene.model.properties.backgroundColour.Value();

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "AtomicFile.h"
+#include "GifWriter.h"
+#include "Palette.h"
+#include "StreamedFile.h"
+
+struct libdeflate_compressor;
+
+namespace zef {
+
+// How an animated PNG stores its pixels: as indices into a palette of at most 256 entries, or
+// as red, green and blue samples, with opacity or without.
+enum class PngPixels { kPalette, kColour, kColourAlpha };
+
+// Writes an animated PNG that loops forever, one frame at a time, so memory does not grow with
+// the frame count. A pixel is a colour value (red + 256 green + 65536 blue) with its opacity
+// in bits 24..31; 0 for a pixel that shows nothing. The first frame is the file's default
+// image, so a viewer that knows no animation shows it. Files stay small without changing a
+// decoded pixel or the timing: a frame identical to the one before adds its delay to it (one
+// frame is held back for that), every later frame stores only the box of the pixels that
+// changed, replacing them or, when smaller, drawn over the frame before with the unchanged
+// pixels transparent; each row takes the filter that leaves the smallest differences (indices
+// into a palette are tried unfiltered too), and a palette's indices are packed into as few
+// bits as its size allows.
+class AnimatedPngWriter {
+  public:
+    // `palette`: every pixel value of the frames, for PngPixels::kPalette. Throws
+    // std::bad_alloc when its frame buffers cannot be had; Ok() is false when the file or the
+    // compressor cannot be started.
+    AnimatedPngWriter(const std::string& path, std::int32_t width, std::int32_t height,
+                      PngPixels pixels, std::vector<std::uint32_t> palette,
+                      const FileOps& ops = SystemFileOps());
+    AnimatedPngWriter(const AnimatedPngWriter&) = delete;
+    AnimatedPngWriter& operator=(const AnimatedPngWriter&) = delete;
+    ~AnimatedPngWriter();
+
+    bool Ok() const { return ok_; }
+    // Adds a frame of pixels, width x height, rows top to bottom, shown for `delay` hundredths
+    // of a second. False once writing has failed.
+    bool Add(std::span<const std::uint32_t> pixels, std::uint32_t delay);
+    // Writes the frame held back, the frame count and the end, and puts the file in place; an
+    // animation without frames gets one transparent picture. False, with nothing left under
+    // the path, when anything failed or a pixel is missing from the palette.
+    bool Finish();
+
+  private:
+    void Emit();
+    void WriteFrame(const PixelBox& box, std::uint32_t delay);
+    // The rows of `box` as PNG samples, each after its filter, compressed into `out`; with
+    // `keyed` the pixels the canvas already shows are transparent. False when the result would
+    // not be smaller than `limit` bytes.
+    bool Compress(const PixelBox& box, bool keyed, std::vector<std::uint8_t>& out,
+                  std::size_t limit);
+    void Pack(const PixelBox& box, bool keyed);
+    // filtered_ compressed into `out` when smaller than `limit` bytes, which it then becomes.
+    bool Deflate(std::vector<std::uint8_t>& out, std::size_t& limit);
+    // raw_ into filtered_, each row with its filter byte: none, or the filter whose
+    // differences add up to the least.
+    void Filter(const PixelBox& box, bool chosen);
+    void WriteChunk(const char* type, std::span<const std::uint8_t> head,
+                    std::span<const std::uint8_t> body = {});
+    void WriteFrameControl(const PixelBox& box, std::uint32_t delay, bool over);
+    PixelBox ChangedBox() const;
+    // Whether the changed pixels of `box` are all opaque, so drawing them over the canvas
+    // shows them as they are.
+    bool ChangesOpaque(const PixelBox& box) const;
+    std::size_t Offset(std::int32_t x, std::int32_t y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+               static_cast<std::size_t>(x);
+    }
+
+    std::int32_t width_;
+    std::int32_t height_;
+    PngPixels kind_;
+    std::vector<std::uint32_t> entries_;  // the palette, those not fully opaque first
+    Palette palette_;
+    bool keyable_;  // whether a pixel can show nothing
+    int bitDepth_;
+    StreamedFile file_;
+    libdeflate_compressor* compressor_ = nullptr;
+    bool ok_ = false;
+    std::uint32_t sequence_ = 0;
+    std::uint32_t frameCount_ = 0;
+    std::vector<std::uint32_t> pending_;
+    std::uint64_t pendingDelay_ = 0;
+    bool hasPending_ = false;
+    std::vector<std::uint32_t> canvas_;  // what a viewer shows
+    bool canvasKnown_ = false;
+    CandidateTrial keyedTrial_;
+    CandidateTrial filteredTrial_;
+    std::vector<std::uint8_t> raw_;
+    std::vector<std::uint8_t> filtered_;
+    std::vector<std::uint8_t> trials_;  // a row under each filter
+    std::vector<std::uint8_t> zeros_;   // the row above the first
+    std::vector<std::uint8_t> compressed_;
+    std::vector<std::uint8_t> sourceCodes_;
+    std::vector<std::uint8_t> keyedCodes_;
+};
+
+}  // namespace zef
