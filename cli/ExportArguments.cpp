@@ -1,5 +1,6 @@
 #include "ExportArguments.h"
 
+#include "ExportFormats.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "UnsignedNumber.h"
@@ -22,21 +23,12 @@ bool ParseSize(std::string_view text, ExportArguments& arguments) {
 
 std::optional<ExportArguments> ParseExportArguments(std::string_view command,
                                                     std::span<const std::string_view> arguments) {
-    const bool webp = command == "webp";
-    const bool apng = command == "apng";
-    const bool mp4 = command == "mp4";
-    const bool webm = command == "webm";
-    const bool gif = command == "gif" || webp || apng || mp4 || webm;
-    if ((!gif && command != "bmp") || arguments.size() < 2) {
+    const ExportFormatRow* row = FormatNamed(command);
+    if (row == nullptr || arguments.size() < 2) {
         return std::nullopt;
     }
     ExportArguments parsed;
-    parsed.format = webp   ? ExportFormat::kWebp
-                    : apng ? ExportFormat::kApng
-                    : mp4  ? ExportFormat::kMp4
-                    : webm ? ExportFormat::kWebm
-                    : gif  ? ExportFormat::kGif
-                           : ExportFormat::kBmp;
+    parsed.format = row->format;
     parsed.model = arguments[0];
     parsed.out = arguments[1];
     bool kindGiven = false;
@@ -44,13 +36,13 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
         const std::string_view option = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         bool ok = true;
-        if (option == "--vtr" || (!gif && option == "--still")) {
+        if (option == "--vtr" || (row->sequence && option == "--still")) {
             ok = !kindGiven;
             kindGiven = true;
             parsed.kind = option == "--vtr" ? kExportVtr : kExportStill;
         } else if (option == "--aa") {
             parsed.antiAliasing = true;
-        } else if (gif && !mp4 && option == "--transparent") {
+        } else if (row->transparency != Transparency::kNever && option == "--transparent") {
             parsed.transparent = true;
         } else if (option == "--end-wait" && hasValue) {
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
@@ -62,7 +54,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             parsed.smoothness = value.value_or(0);
         } else if (option == "--size" && hasValue) {
             ok = ParseSize(arguments[++i], parsed);
-        } else if (webp && option == "--lossy" && hasValue) {
+        } else if (row->format == ExportFormat::kWebp && option == "--lossy" && hasValue) {
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
             ok = value && *value <= 100;
             parsed.lossyQuality = value;

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "ExportFormats.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
 #include "Exporters.h"

@@ -1,7 +1,6 @@
 #include "ExportRules.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -12,11 +11,6 @@
 
 namespace zef {
 namespace {
-
-bool EndsWith(const std::string& text, std::string_view ending) {
-    return text.size() >= ending.size() &&
-           text.compare(text.size() - ending.size(), ending.size(), ending) == 0;
-}
 
 std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view endWaitText,
                                          std::int32_t smoothness, double totalLength,
@@ -111,59 +105,6 @@ std::string ProposedExportPath(const std::string& modelPath, std::string_view ex
     }
     return modelPath.substr(0, modelPath.size() - std::min<std::size_t>(modelPath.size(), 4)) +
            std::string(extension);
-}
-
-std::string GifPathFor(const std::string& path) {
-    return EndsWith(path, ".gif") ? path : path + ".gif";
-}
-
-bool EndsInAnyCase(std::string_view path, std::string_view ending) {
-    return path.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), path.end() - ending.size(), [](char e, char c) {
-               return e == std::tolower(static_cast<unsigned char>(c));
-           });
-}
-
-bool NamesWebp(std::string_view path) {
-    return EndsInAnyCase(path, ".webp");
-}
-
-std::string WebpPathFor(const std::string& path) {
-    return NamesWebp(path) ? path : path + ".webp";
-}
-
-std::string PathEndingIn(const std::string& path, std::string_view ending) {
-    return EndsInAnyCase(path, ending) ? path : path + std::string(ending);
-}
-
-bool NamesApng(std::string_view path) {
-    return EndsInAnyCase(path, ".png") || EndsInAnyCase(path, ".apng");
-}
-
-std::string ApngPathFor(const std::string& path) {
-    return NamesApng(path) ? path : path + ".png";
-}
-
-std::string BmpBaseFor(const std::string& path) {
-    return EndsWith(path, ".bmp") ? path.substr(0, path.size() - 4) : path;
-}
-
-std::string ExportPathFor(ExportFormat format, const std::string& path) {
-    switch (format) {
-        case ExportFormat::kGif:
-            break;
-        case ExportFormat::kWebp:
-            return WebpPathFor(path);
-        case ExportFormat::kBmp:
-            return BmpBaseFor(path);
-        case ExportFormat::kMp4:
-            return PathEndingIn(path, ".mp4");
-        case ExportFormat::kWebm:
-            return PathEndingIn(path, ".webm");
-        case ExportFormat::kApng:
-            return ApngPathFor(path);
-    }
-    return GifPathFor(path);
 }
 
 std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame) {

@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "ExportFormat.h"
-
 namespace zef {
 
 // The display time of one frame in 1/100 s: 6 for shaking, VtrFrameDelay(smoothness) for VTR.
@@ -56,24 +54,6 @@ BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std:
 // replaced by `extension`; nothing for an untitled model.
 std::string ProposedExportPath(const std::string& modelPath, std::string_view extension);
 
-// ".gif" appended unless the path ends in it (case-sensitive).
-std::string GifPathFor(const std::string& path);
-// Whether the path ends in `ending` (lower case), in any case.
-bool EndsInAnyCase(std::string_view path, std::string_view ending);
-// Whether the path ends in ".webp", in any case.
-bool NamesWebp(std::string_view path);
-// ".webp" appended unless the path ends in it, in any case.
-std::string WebpPathFor(const std::string& path);
-// `ending` (lower case) appended unless the path ends in it, in any case: ".mp4", ".webm".
-std::string PathEndingIn(const std::string& path, std::string_view ending);
-// Whether the path ends in ".png" or ".apng", in any case.
-bool NamesApng(std::string_view path);
-// ".png" appended unless the path ends in ".png" or ".apng", in any case.
-std::string ApngPathFor(const std::string& path);
-// The base name of a BMP sequence: a final ".bmp" (case-sensitive) removed.
-std::string BmpBaseFor(const std::string& path);
-// The path an export of `format` is given for `path`: one of the above.
-std::string ExportPathFor(ExportFormat format, const std::string& path);
 // Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the
 // still image.
 std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame);

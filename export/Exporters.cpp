@@ -8,6 +8,7 @@
 
 #include "ApngWriter.h"
 #include "BmpFile.h"
+#include "ExportFormats.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
@@ -466,20 +467,7 @@ ExportResult ExportVideo(ExportFormat format, const ExportScene& scene,
 
 ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
                       ExportProgress& progress, const FileOps& ops, WebpCompression compression) {
-    switch (format) {
-        case ExportFormat::kGif:
-            break;
-        case ExportFormat::kWebp:
-            return ExportAnimatedWebp(scene, request, progress, ops, compression);
-        case ExportFormat::kBmp:
-            return ExportBmpSequence(scene, request, progress, ops);
-        case ExportFormat::kMp4:
-        case ExportFormat::kWebm:
-            return ExportVideo(format, scene, request, progress, ops);
-        case ExportFormat::kApng:
-            return ExportAnimatedPng(scene, request, progress, ops);
-    }
-    return ExportAnimatedGif(scene, request, progress, ops);
+    return RowOf(format).write(scene, request, progress, ops, compression);
 }
 
 }  // namespace zef

@@ -66,7 +66,7 @@ ExportResult ExportVideo(ExportFormat format, const ExportScene& scene,
                          const ExportRequest& request, ExportProgress& progress,
                          const FileOps& ops = SystemFileOps());
 
-// The export that writes `format`: one of the above.
+// The export that writes `format`: its row's writer (ExportFormats.h).
 ExportResult ExportAs(ExportFormat format, const ExportScene& scene, const ExportRequest& request,
                       ExportProgress& progress, const FileOps& ops = SystemFileOps(),
                       WebpCompression compression = {});

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "ExportFormats.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
 #include "UnsignedNumber.h"
@@ -23,32 +24,27 @@ std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
 
 }  // namespace
 
+// The GIF dialog's formats are tried in the table's order, GIF last, as its ending may follow
+// another's (".webp.gif").
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
     if (!Gif(dialog)) {
         return dialog;
     }
-    if (NamesWebp(path)) {
-        return ExportFormat::kWebp;
+    for (const ExportFormatRow& row : ExportFormats()) {
+        if (row.format != ExportFormat::kGif && !row.sequence && NamesFormat(row, path)) {
+            return row.format;
+        }
     }
-    if (NamesApng(path)) {
-        return ExportFormat::kApng;
-    }
-    if (EndsInAnyCase(path, ".mp4")) {
-        return ExportFormat::kMp4;
-    }
-    return EndsInAnyCase(path, ".webm") ? ExportFormat::kWebm : dialog;
+    return dialog;
 }
 
 bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
-    switch (FormatWritten(ExportFormat::kGif, path)) {
-        case ExportFormat::kWebp:
-        case ExportFormat::kApng:
-        case ExportFormat::kWebm:
+    switch (RowOf(FormatWritten(ExportFormat::kGif, path)).transparency) {
+        case Transparency::kAlways:
             return true;
-        case ExportFormat::kMp4:
+        case Transparency::kNever:
             return false;
-        case ExportFormat::kGif:
-        case ExportFormat::kBmp:
+        case Transparency::kWithoutAntiAliasing:
             break;
     }
     return !antiAliasing;
@@ -125,13 +121,11 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
     FileDialog dialog;
     dialog.kind = FileDialogKind::kSave;
     dialog.title = Gif(format) ? texts::kGifBrowseTitle : texts::kBmpBrowseTitle;
-    dialog.filters = Gif(format)
-                         ? std::vector<FileFilter>{{texts::kGifFilter, texts::kGifPattern},
-                                                   {texts::kWebpFilter, texts::kWebpPattern},
-                                                   {texts::kApngFilter, texts::kApngPattern},
-                                                   {texts::kMp4Filter, texts::kMp4Pattern},
-                                                   {texts::kWebmFilter, texts::kWebmPattern}}
-                         : std::vector<FileFilter>{{texts::kBmpFilter, texts::kBmpPattern}};
+    for (const ExportFormatRow& row : ExportFormats()) {
+        if (row.sequence != Gif(format)) {
+            dialog.filters.push_back({row.filter, row.pattern});
+        }
+    }
     dialog.initialPath = record.path;
     dialog.initialDirectory = record.StartDirectory();
     dialog.endingFromFilter = Gif(format);

@@ -57,9 +57,6 @@ TEST(ExportRulesTest, PreviewTexts) {
 }
 
 TEST(ExportRulesTest, PathsFieldsNumbersSizesAndStoredOptions) {
-    EXPECT_EQ(GifPathFor("x.GIF"), "x.GIF.gif");
-    EXPECT_EQ(BmpBaseFor("walk.bmp"), "walk");
-    EXPECT_EQ(BmpBaseFor("walk.BMP"), "walk.BMP");
     EXPECT_EQ(BmpFileName("walk", kExportShaking, 12345), "walk12345.bmp");
     EXPECT_EQ(BmpFileName("walk", kExportStill, 0), "walk.bmp");
     EXPECT_EQ(ProposedExportPath("/a/b.zfm", ".gif"), "/a/b.gif");
