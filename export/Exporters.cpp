@@ -102,6 +102,31 @@ std::optional<Palette> CountColours(FramePasses& passes, std::int64_t count,
     return palette;
 }
 
+// The one frame loop of every format: `add` renders the next frame, reports it and writes it,
+// giving an outcome to stop with or none to go on; each frame is a step of the progress bar.
+// A cancel is honoured before every frame and before `finish` ends the file, with `finishing`
+// as the status text when there is one.
+template <typename Add, typename Finish>
+ExportOutcome WriteFrames(std::int64_t count, ExportProgress& progress, Add add,
+                          const char* finishing, Finish finish) {
+    for (std::int64_t i = 0; i < count; ++i) {
+        if (!progress.KeepGoing()) {
+            return ExportOutcome::kCancelled;
+        }
+        if (const std::optional<ExportOutcome> stop = add()) {
+            return *stop;
+        }
+        progress.StepProgress();
+    }
+    if (finishing != nullptr) {
+        progress.SetStatusText(finishing);
+    }
+    if (!progress.KeepGoing()) {
+        return ExportOutcome::kCancelled;
+    }
+    return finish();
+}
+
 // Renders and writes the frames; the progress bar goes on from the colour pass, if any.
 // Nothing when a frame holds a colour the palette lacks, and the frames are to be counted.
 std::optional<ExportOutcome> WriteGifFrames(FramePasses& frames, const ExportScene& scene,
@@ -126,26 +151,23 @@ std::optional<ExportOutcome> WriteGifFrames(FramePasses& frames, const ExportSce
         progress.SetProgressRange(0, ProgressHigh(count));
     }
     Image image;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return ExportOutcome::kCancelled;
-        }
-        RenderReport report;
-        const bool converted = frames.Next(image, palette, report);
-        progress.FrameRendered(report);
-        if (!converted) {
-            return std::nullopt;
-        }
-        if (!writer->Add(image.indices, static_cast<std::uint32_t>(request.frameDelay))) {
-            return ExportOutcome::kWriteFailed;
-        }
-        progress.StepProgress();
-    }
-    progress.SetStatusText(texts::kExportWritingGif);
-    if (!progress.KeepGoing()) {
-        return ExportOutcome::kCancelled;
-    }
-    return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+    bool paletteMissed = false;
+    const ExportOutcome outcome = WriteFrames(
+        count, progress,
+        [&]() -> std::optional<ExportOutcome> {
+            RenderReport report;
+            paletteMissed = !frames.Next(image, palette, report);
+            progress.FrameRendered(report);
+            if (paletteMissed) {
+                return ExportOutcome::kNoAnimationInfo;
+            }
+            return writer->Add(image.indices, static_cast<std::uint32_t>(request.frameDelay))
+                       ? std::nullopt
+                       : std::optional(ExportOutcome::kWriteFailed);
+        },
+        texts::kExportWritingGif,
+        [&] { return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed; });
+    return paletteMissed ? std::nullopt : std::optional(outcome);
 }
 
 // The pens' palette without anti-aliasing; with it, the colours counted over every frame, and
@@ -194,22 +216,20 @@ ExportOutcome WriteWebp(FrameSource& frames, std::int64_t count, const ExportReq
     progress.SetProgressRange(0, ProgressHigh(count));
     Image image;
     std::vector<std::uint8_t> alpha;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return ExportOutcome::kCancelled;
-        }
-        progress.FrameRendered(request.transparent ? frames.Next(image, alpha)
-                                                   : frames.Next(image));
-        if (!writer->Add(image.colours, alpha, static_cast<std::uint32_t>(request.frameDelay))) {
-            return ExportOutcome::kNoAnimationInfo;
-        }
-        progress.StepProgress();
-    }
-    progress.SetStatusText(texts::kExportWritingWebp);
-    if (!progress.KeepGoing()) {
-        return ExportOutcome::kCancelled;
-    }
-    return writer->Finish(request.path, ops) ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+    return WriteFrames(
+        count, progress,
+        [&]() -> std::optional<ExportOutcome> {
+            progress.FrameRendered(request.transparent ? frames.Next(image, alpha)
+                                                       : frames.Next(image));
+            return writer->Add(image.colours, alpha, static_cast<std::uint32_t>(request.frameDelay))
+                       ? std::nullopt
+                       : std::optional(ExportOutcome::kNoAnimationInfo);
+        },
+        texts::kExportWritingWebp,
+        [&] {
+            return writer->Finish(request.path, ops) ? ExportOutcome::kDone
+                                                     : ExportOutcome::kWriteFailed;
+        });
 }
 
 // A video holds at least one picture: without frames, the drawing as it starts. A writer that
@@ -235,21 +255,15 @@ ExportOutcome WriteVideo(FrameSource& frames, std::int64_t count, const ExportSc
     progress.SetProgressRange(0, ProgressHigh(count));
     Image image;
     std::vector<std::uint8_t> opacity;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return ExportOutcome::kCancelled;
-        }
-        progress.FrameRendered(alpha ? frames.Next(image, opacity) : frames.Next(image));
-        if (!writer.Add(image.colours, opacity, keepGoing)) {
-            return stopped();
-        }
-        progress.StepProgress();
-    }
-    progress.SetStatusText(texts::kExportWritingVideo);
-    if (!progress.KeepGoing()) {
-        return ExportOutcome::kCancelled;
-    }
-    return writer.Finish(keepGoing) ? ExportOutcome::kDone : stopped();
+    return WriteFrames(
+        count, progress,
+        [&]() -> std::optional<ExportOutcome> {
+            progress.FrameRendered(alpha ? frames.Next(image, opacity) : frames.Next(image));
+            return writer.Add(image.colours, opacity, keepGoing) ? std::nullopt
+                                                                 : std::optional(stopped());
+        },
+        texts::kExportWritingVideo,
+        [&] { return writer.Finish(keepGoing) ? ExportOutcome::kDone : stopped(); });
 }
 
 // The pixels of a frame as the PNG writer takes them: each colour with its opacity, 0 where
@@ -344,21 +358,16 @@ ExportOutcome WriteApng(FrameSource& frames, std::int64_t count, const ExportSce
     Image image;
     std::vector<std::uint8_t> alpha;
     std::vector<std::uint32_t> pixels;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return ExportOutcome::kCancelled;
-        }
-        progress.FrameRendered(NextPngFrame(frames, request.transparent, image, alpha, pixels));
-        if (!writer->Add(pixels, static_cast<std::uint32_t>(request.frameDelay))) {
-            return ExportOutcome::kWriteFailed;
-        }
-        progress.StepProgress();
-    }
-    progress.SetStatusText(texts::kExportWritingApng);
-    if (!progress.KeepGoing()) {
-        return ExportOutcome::kCancelled;
-    }
-    return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+    return WriteFrames(
+        count, progress,
+        [&]() -> std::optional<ExportOutcome> {
+            progress.FrameRendered(NextPngFrame(frames, request.transparent, image, alpha, pixels));
+            return writer->Add(pixels, static_cast<std::uint32_t>(request.frameDelay))
+                       ? std::nullopt
+                       : std::optional(ExportOutcome::kWriteFailed);
+        },
+        texts::kExportWritingApng,
+        [&] { return writer->Finish() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed; });
 }
 
 ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportRequest& request,
@@ -366,21 +375,18 @@ ExportOutcome WriteBmps(FrameSource& frames, std::int64_t count, const ExportReq
     progress.SetProgressRange(0, ProgressHigh(count));
     StagedFiles files(ops);
     Image image;
-    for (std::int64_t i = 0; i < count; ++i) {
-        if (!progress.KeepGoing()) {
-            return ExportOutcome::kCancelled;
-        }
-        progress.FrameRendered(frames.Next(image));
-        ImageConvert(image);
-        if (!files.Add(BmpFileName(request.path, request.kind, i), EncodeBmp(image))) {
-            return ExportOutcome::kWriteFailed;
-        }
-        progress.StepProgress();
-    }
-    if (!progress.KeepGoing()) {
-        return ExportOutcome::kCancelled;
-    }
-    return files.Commit() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed;
+    std::int64_t frame = 0;
+    return WriteFrames(
+        count, progress,
+        [&]() -> std::optional<ExportOutcome> {
+            progress.FrameRendered(frames.Next(image));
+            ImageConvert(image);
+            return files.Add(BmpFileName(request.path, request.kind, frame++), EncodeBmp(image))
+                       ? std::nullopt
+                       : std::optional(ExportOutcome::kWriteFailed);
+        },
+        nullptr,
+        [&] { return files.Commit() ? ExportOutcome::kDone : ExportOutcome::kWriteFailed; });
 }
 
 // What every export does around its writing: the properties it changes for its frames put
