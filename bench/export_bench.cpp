@@ -25,8 +25,8 @@ struct NoProgress : zef::ExportProgress {
 };
 
 // Exports the sample as zefcli does with --seed 1.
-void ExportSample(benchmark::State& state, const char* label, std::int32_t kind, std::int32_t width,
-                  std::int32_t height, bool antiAliasing) {
+void ExportSample(benchmark::State& state, const char* label, zef::ExportKind kind,
+                  std::int32_t width, std::int32_t height, bool antiAliasing) {
     zef::LoadResult loaded = zef::ReadModelFile(kSample, zef::ModelProperties{});
     if (!loaded.model) {
         state.SkipWithError("the sample model cannot be read");
@@ -56,22 +56,22 @@ void ExportSample(benchmark::State& state, const char* label, std::int32_t kind,
 }
 
 void GifVtr(benchmark::State& state) {
-    ExportSample(state, "gif_vtr_800x600_ms", zef::kExportVtr, 800, 600, false);
+    ExportSample(state, "gif_vtr_800x600_ms", zef::ExportKind::kVtr, 800, 600, false);
 }
 BENCHMARK(GifVtr)->Unit(benchmark::kMillisecond);
 
 void GifShake(benchmark::State& state) {
-    ExportSample(state, "gif_shake_800x600_ms", zef::kExportShaking, 800, 600, false);
+    ExportSample(state, "gif_shake_800x600_ms", zef::ExportKind::kShaking, 800, 600, false);
 }
 BENCHMARK(GifShake)->Unit(benchmark::kMillisecond);
 
 void GifVtrSmall(benchmark::State& state) {
-    ExportSample(state, "gif_vtr_400x300_ms", zef::kExportVtr, 400, 300, false);
+    ExportSample(state, "gif_vtr_400x300_ms", zef::ExportKind::kVtr, 400, 300, false);
 }
 BENCHMARK(GifVtrSmall)->Unit(benchmark::kMillisecond);
 
 void GifVtrAntiAliased(benchmark::State& state) {
-    ExportSample(state, "gif_vtr_aa_400x300_ms", zef::kExportVtr, 400, 300, true);
+    ExportSample(state, "gif_vtr_aa_400x300_ms", zef::ExportKind::kVtr, 400, 300, true);
 }
 BENCHMARK(GifVtrAntiAliased)->Unit(benchmark::kMillisecond);
 

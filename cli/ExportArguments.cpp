@@ -39,7 +39,7 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
         if (option == "--vtr" || (row->sequence && option == "--still")) {
             ok = !kindGiven;
             kindGiven = true;
-            parsed.kind = option == "--vtr" ? kExportVtr : kExportStill;
+            parsed.kind = option == "--vtr" ? ExportKind::kVtr : ExportKind::kStill;
         } else if (option == "--aa") {
             parsed.antiAliasing = true;
         } else if (row->transparency != Transparency::kNever && option == "--transparent") {

@@ -17,7 +17,7 @@ struct ExportArguments {
     ExportFormat format = ExportFormat::kGif;  // of the command word
     std::string model;
     std::string out;  // as given; the path rules are applied when exporting
-    std::int32_t kind = 0;
+    ExportKind kind = ExportKind::kShaking;
     std::int32_t endWait = 5;
     std::int32_t smoothness = kMaxSmoothness;
     std::optional<std::int32_t> width;  // the model's size when not given

@@ -2,8 +2,8 @@
 
 namespace zef {
 
-void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t antiAliasing,
-                        std::int32_t transparent, std::int32_t endWait, std::int32_t frameDelay) {
+void StoreExportOptions(ExportOptions& options, ExportKind kind, bool antiAliasing,
+                        bool transparent, std::int32_t endWait, std::int32_t frameDelay) {
     options.kind = kind;
     options.antiAliasing = antiAliasing;
     options.transparentBackground = transparent;

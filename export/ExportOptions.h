@@ -4,10 +4,9 @@
 
 namespace zef {
 
-// The animation kinds of the exports.
-inline constexpr std::int32_t kExportShaking = 0;
-inline constexpr std::int32_t kExportVtr = 1;
-inline constexpr std::int32_t kExportStill = 2;  // BMP only
+// The animation kinds of the exports: the drawing shaking, growing stroke by stroke (VTR), or
+// one picture without jitter (BMP only).
+enum class ExportKind { kShaking, kVtr, kStill };
 
 // The smoothness of a VTR export runs from 0 to kMaxSmoothness; a VTR frame shows for
 // kSlowestVtrFrameDelay - smoothness hundredths of a second.
@@ -26,18 +25,18 @@ constexpr std::int32_t SmoothnessOf(std::int32_t frameDelay) {
 // They live for the run only and return to their defaults at start-up, for a new model and
 // after every successful load.
 struct ExportOptions {
-    std::int32_t kind = kExportShaking;
+    ExportKind kind = ExportKind::kShaking;
     std::int32_t endWait = 5;  // seconds the finished drawing stays at the end of a VTR run
     std::int32_t smoothness = kMaxSmoothness;
-    std::int32_t antiAliasing = 0;
-    std::int32_t transparentBackground = 0;
+    bool antiAliasing = false;
+    bool transparentBackground = false;
 
     void Reset() { *this = ExportOptions{}; }
 };
 
 // Remembers what a dialog used: the smoothness is kept as SmoothnessOf(frameDelay), so a
 // shaking export leaves it at kMaxSmoothness.
-void StoreExportOptions(ExportOptions& options, std::int32_t kind, std::int32_t antiAliasing,
-                        std::int32_t transparent, std::int32_t endWait, std::int32_t frameDelay);
+void StoreExportOptions(ExportOptions& options, ExportKind kind, bool antiAliasing,
+                        bool transparent, std::int32_t endWait, std::int32_t frameDelay);
 
 }  // namespace zef

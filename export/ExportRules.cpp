@@ -12,10 +12,10 @@
 namespace zef {
 namespace {
 
-std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view endWaitText,
+std::optional<std::int64_t> PreviewCount(ExportKind kind, std::string_view endWaitText,
                                          std::int32_t smoothness, double totalLength,
                                          std::int32_t vtrSpeed) {
-    if (kind != kExportVtr) {
+    if (kind != ExportKind::kVtr) {
         return FrameCount(kind, totalLength, vtrSpeed, 0, FrameDelay(kind, smoothness));
     }
     const std::optional<std::int32_t> endWait = ParseNonNegative(endWaitText);
@@ -27,8 +27,8 @@ std::optional<std::int64_t> PreviewCount(std::int32_t kind, std::string_view end
 
 }  // namespace
 
-std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness) {
-    return kind == kExportVtr ? VtrFrameDelay(smoothness) : 6;
+std::int32_t FrameDelay(ExportKind kind, std::int32_t smoothness) {
+    return kind == ExportKind::kVtr ? VtrFrameDelay(smoothness) : 6;
 }
 
 std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay) {
@@ -37,12 +37,12 @@ std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay) {
         std::clamp<std::int64_t>(step, 1, std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrSpeed,
+std::int64_t FrameCount(ExportKind kind, double totalLength, std::int32_t vtrSpeed,
                         std::int32_t endWait, std::int32_t frameDelay) {
-    if (kind == kExportShaking) {
+    if (kind == ExportKind::kShaking) {
         return 5;
     }
-    if (kind != kExportVtr) {
+    if (kind != ExportKind::kVtr) {
         return 1;
     }
     const std::int32_t delay = std::max(frameDelay, 1);
@@ -75,14 +75,14 @@ std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_
     return std::int64_t{*value} * otherModelSide / typedModelSide;
 }
 
-std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,
-                             std::int32_t smoothness, double totalLength, std::int32_t vtrSpeed) {
+std::string FramePreviewText(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
+                             double totalLength, std::int32_t vtrSpeed) {
     const std::optional<std::int64_t> count =
         PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
     return count ? std::to_string(*count) : texts::kPreviewInvalid;
 }
 
-BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std::int32_t smoothness,
+BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
                            double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
                            std::string_view heightText) {
     const std::optional<std::int64_t> count =
@@ -107,8 +107,8 @@ std::string ProposedExportPath(const std::string& modelPath, std::string_view ex
            std::string(extension);
 }
 
-std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame) {
-    if (kind == kExportStill) {
+std::string BmpFileName(const std::string& base, ExportKind kind, std::int64_t frame) {
+    if (kind == ExportKind::kStill) {
         return base + ".bmp";
     }
     char number[24];

@@ -5,10 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include "ExportOptions.h"
+
 namespace zef {
 
 // The display time of one frame in 1/100 s: 6 for shaking, VtrFrameDelay(smoothness) for VTR.
-std::int32_t FrameDelay(std::int32_t kind, std::int32_t smoothness);
+std::int32_t FrameDelay(ExportKind kind, std::int32_t smoothness);
 
 // The path length a VTR frame adds: vtrSpeed * frameDelay / 6, never below 1 (a speed below
 // 1 can come from a file) and never beyond what the replay length can add.
@@ -17,7 +19,7 @@ std::int32_t ReplayStep(std::int32_t vtrSpeed, std::int32_t frameDelay);
 // Frames of an animation: 5 shaking, 1 still, and for VTR the growth frames
 // trunc(totalLength) / step (unsigned) and the hold frames endWait * 100 / frameDelay (signed).
 // A negative end wait holds nothing beyond the growth, so the count never falls below 0.
-std::int64_t FrameCount(std::int32_t kind, double totalLength, std::int32_t vtrSpeed,
+std::int64_t FrameCount(ExportKind kind, double totalLength, std::int32_t vtrSpeed,
                         std::int32_t endWait, std::int32_t frameDelay);
 
 // An edit read as an unsigned number (ReadUnsignedNumber) that is not negative as a signed
@@ -36,8 +38,8 @@ std::optional<std::int64_t> ProportionalSide(std::string_view typed, std::int32_
 
 // The frame count a dialog shows for the fields as they stand: "***" when the VTR end wait
 // is not a number or reads as negative.
-std::string FramePreviewText(std::int32_t kind, std::string_view endWaitText,
-                             std::int32_t smoothness, double totalLength, std::int32_t vtrSpeed);
+std::string FramePreviewText(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
+                             double totalLength, std::int32_t vtrSpeed);
 
 // The BMP dialog's count and size estimate (megabytes at one byte per pixel, "%10.3f"); both
 // "***" when the count or either side does not read as an unsigned number.
@@ -46,7 +48,7 @@ struct BmpPreview {
     std::string megabytes;
     friend bool operator==(const BmpPreview&, const BmpPreview&) = default;
 };
-BmpPreview BmpPreviewTexts(std::int32_t kind, std::string_view endWaitText, std::int32_t smoothness,
+BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
                            double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
                            std::string_view heightText);
 
@@ -56,7 +58,7 @@ std::string ProposedExportPath(const std::string& modelPath, std::string_view ex
 
 // Frame `frame` of a sequence: base + at least four digits + ".bmp"; base + ".bmp" for the
 // still image.
-std::string BmpFileName(const std::string& base, std::int32_t kind, std::int64_t frame);
+std::string BmpFileName(const std::string& base, ExportKind kind, std::int64_t frame);
 
 // Whether a frame of width x height can be made at all: each side 1..65535 (all a GIF can
 // hold) and 4 bytes a pixel within 1 GiB.

@@ -51,7 +51,7 @@ bool FramesCanBeHad(const ExportScene& scene, const ExportRequest& request) {
 // Works out the frame count; a VTR animation replays by the step from the start.
 std::int64_t PrepareFrames(const ExportScene& scene, const ExportRequest& request,
                            std::int32_t savedSpeed) {
-    if (request.kind == kExportVtr) {
+    if (request.kind == ExportKind::kVtr) {
         scene.model.properties.vtrSpeed = ReplayStep(savedSpeed, request.frameDelay);
         scene.renderer.StartReplay();
     }
@@ -63,7 +63,7 @@ std::int64_t PrepareFrames(const ExportScene& scene, const ExportRequest& reques
 // one does: the renderer leaves replay mode and the caller refreshes what shows the mode.
 void EndUnfinishedReplay(const ExportScene& scene, const ExportRequest& request,
                          ExportProgress& progress) {
-    if (request.kind == kExportVtr && scene.renderer.VtrMode()) {
+    if (request.kind == ExportKind::kVtr && scene.renderer.VtrMode()) {
         scene.renderer.StopReplay();
         progress.FrameRendered({.replayCompleted = true});
     }
@@ -451,7 +451,7 @@ ExportResult ExportAnimatedPng(const ExportScene& scene, const ExportRequest& re
 
 ExportResult ExportBmpSequence(const ExportScene& scene, const ExportRequest& request,
                                ExportProgress& progress, const FileOps& ops) {
-    return RunExport(scene, request, progress, request.kind == kExportStill ? 0 : 1,
+    return RunExport(scene, request, progress, request.kind == ExportKind::kStill ? 0 : 1,
                      FramesCanBeHad(scene, request), [&](FrameSource& frames, std::int64_t count) {
                          return WriteBmps(frames, count, request, progress, ops);
                      });

@@ -5,6 +5,7 @@
 
 #include "AtomicFile.h"
 #include "ExportFormat.h"
+#include "ExportOptions.h"
 #include "ExportProgress.h"
 #include "ExportResult.h"
 #include "ExportScene.h"
@@ -15,7 +16,7 @@ namespace zef {
 // What an export dialog or zefcli asks for.
 struct ExportRequest {
     std::string path;  // the file's path, or the base name of a BMP sequence
-    std::int32_t kind = 0;
+    ExportKind kind = ExportKind::kShaking;
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool antiAliasing = false;

@@ -94,9 +94,9 @@ ExportForm ExportDialog::Form() const {
     const ExportControls& c = controls_;
     ExportForm form;
     form.path = LocalPath(c.path->text());
-    form.kind = c.shaking->isChecked() ? kExportShaking
-                : c.vtr->isChecked()   ? kExportVtr
-                                       : kExportStill;
+    form.kind = c.shaking->isChecked() ? ExportKind::kShaking
+                : c.vtr->isChecked()   ? ExportKind::kVtr
+                                       : ExportKind::kStill;
     form.endWait = ToUtf8(c.endWait->text());
     form.smoothness = c.smoothness->value();
     form.width = ToUtf8(c.width->text());
@@ -108,9 +108,9 @@ ExportForm ExportDialog::Form() const {
 
 void ExportDialog::ShowForm(const ExportForm& form) {
     const ExportControls& c = controls_;
-    QRadioButton* kind = form.kind == kExportShaking ? c.shaking
-                         : form.kind == kExportVtr   ? c.vtr
-                                                     : c.still;
+    QRadioButton* kind = form.kind == ExportKind::kShaking ? c.shaking
+                         : form.kind == ExportKind::kVtr   ? c.vtr
+                                                           : c.still;
     if (kind != nullptr) {
         kind->setChecked(true);
     }

@@ -18,8 +18,8 @@ bool Gif(ExportFormat format) {
 }
 
 // The kind Save and Cancel take: the GIF dialog knows only shaking and VTR.
-std::int32_t KindOf(const ExportForm& form, ExportFormat format) {
-    return Gif(format) && form.kind != kExportShaking ? kExportVtr : form.kind;
+ExportKind KindOf(const ExportForm& form, ExportFormat format) {
+    return Gif(format) && form.kind != ExportKind::kShaking ? ExportKind::kVtr : form.kind;
 }
 
 }  // namespace
@@ -51,8 +51,8 @@ bool TransparencyEnabled(bool antiAliasing, std::string_view path) {
 }
 
 ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model& model) {
-    if (Gif(format) && options.kind == kExportStill) {
-        options.kind = kExportShaking;
+    if (Gif(format) && options.kind == ExportKind::kStill) {
+        options.kind = ExportKind::kShaking;
     }
     const ModelProperties& properties = model.properties;
     ExportForm form;
@@ -62,8 +62,8 @@ ExportForm OpeningForm(ExportOptions& options, ExportFormat format, const Model&
     form.width = std::to_string(properties.canvasWidth);
     form.height = std::to_string(properties.canvasHeight);
     form.smoothness = options.smoothness;
-    form.antiAliasing = options.antiAliasing == 1;
-    form.transparent = Gif(format) && options.transparentBackground == 1;
+    form.antiAliasing = options.antiAliasing;
+    form.transparent = Gif(format) && options.transparentBackground;
     return form;
 }
 
@@ -85,9 +85,9 @@ SaveCheck CheckForSave(const ExportForm& form, ExportFormat format) {
     ExportRequest request;
     request.path = ExportPathFor(FormatWritten(format, form.path), form.path);
     request.kind = KindOf(form, format);
-    if (request.kind != kExportStill) {
+    if (request.kind != ExportKind::kStill) {
         const std::optional<std::int32_t> endWait = ParseNonNegative(form.endWait);
-        if (request.kind == kExportVtr && !endWait) {
+        if (request.kind == ExportKind::kVtr && !endWait) {
             return {std::nullopt, texts::kBadEndWait};
         }
         request.endWait = endWait.value_or(kDefaultEndWait);
@@ -133,16 +133,16 @@ FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std
 }
 
 void StoreAfterExport(ExportOptions& options, const ExportRequest& request, ExportFormat format) {
-    const bool still = request.kind == kExportStill;
-    StoreExportOptions(options, request.kind, request.antiAliasing ? 1 : 0,
-                       Gif(format) ? (request.transparent ? 1 : 0) : options.transparentBackground,
+    const bool still = request.kind == ExportKind::kStill;
+    StoreExportOptions(options, request.kind, request.antiAliasing,
+                       Gif(format) ? request.transparent : options.transparentBackground,
                        still ? options.endWait : request.endWait,
                        still ? VtrFrameDelay(options.smoothness) : request.frameDelay);
 }
 
 void StoreOnCancel(ExportOptions& options, const ExportForm& form, ExportFormat format) {
-    StoreExportOptions(options, KindOf(form, format), form.antiAliasing ? 1 : 0,
-                       Gif(format) ? (form.transparent ? 1 : 0) : options.transparentBackground,
+    StoreExportOptions(options, KindOf(form, format), form.antiAliasing,
+                       Gif(format) ? form.transparent : options.transparentBackground,
                        ParseNonNegative(form.endWait).value_or(kDefaultEndWait),
                        VtrFrameDelay(form.smoothness));
 }

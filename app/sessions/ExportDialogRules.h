@@ -18,7 +18,7 @@ namespace zef {
 // VTR or (BMP only) the still image.
 struct ExportForm {
     std::string path;
-    std::int32_t kind = kExportShaking;
+    ExportKind kind = ExportKind::kShaking;
     std::string endWait;
     std::int32_t smoothness = kMaxSmoothness;
     std::string width;
@@ -35,8 +35,8 @@ ExportFormat FormatWritten(ExportFormat dialog, std::string_view path);
 // The end-wait edit takes input only while VTR is checked, and the transparency box only
 // without anti-aliasing, or with it for a WebP, an APNG or a WebM, which keep every shade of
 // an edge; never for an MP4, which has no transparency.
-constexpr bool EndWaitEnabled(std::int32_t kind) {
-    return kind == kExportVtr;
+constexpr bool EndWaitEnabled(ExportKind kind) {
+    return kind == ExportKind::kVtr;
 }
 bool TransparencyEnabled(bool antiAliasing, std::string_view path);
 

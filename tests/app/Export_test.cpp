@@ -24,7 +24,7 @@ TEST(ExportDialogRules, SaveNamesTheFirstBadFieldInOrder) {
                  {"a", "0", "0", "", texts::kBadWidth},
                  {"a", "0", "400", "x", texts::kBadHeight}};
     for (const auto& c : cases) {
-        const ExportForm form{c.path, kExportVtr, c.endWait, 0, c.width, c.height};
+        const ExportForm form{c.path, ExportKind::kVtr, c.endWait, 0, c.width, c.height};
         for (const ExportFormat format : {ExportFormat::kGif, ExportFormat::kBmp}) {
             const SaveCheck check = CheckForSave(form, format);
             EXPECT_STREQ(check.message, c.message);
@@ -41,26 +41,28 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
     const struct {
         F dialog;
         const char* path;
-        std::int32_t kind;
+        ExportKind kind;
         F written;
         const char* firstFile;
-        std::int32_t requestedKind;
-    } cases[] = {{F::kGif, "x.GIF", kExportShaking, F::kGif, "x.GIF.gif", kExportShaking},
-                 {F::kGif, "a.gif", kExportStill, F::kGif, "a.gif", kExportVtr},
-                 {F::kGif, "a.WebP", kExportVtr, F::kWebp, "a.WebP", kExportVtr},
-                 {F::kGif, "a.webp.gif", kExportVtr, F::kGif, "a.webp.gif", kExportVtr},
-                 {F::kGif, "webp", kExportVtr, F::kGif, "webp.gif", kExportVtr},
-                 {F::kGif, "a.Mp4", kExportShaking, F::kMp4, "a.Mp4", kExportShaking},
-                 {F::kGif, "a.WEBM", kExportVtr, F::kWebm, "a.WEBM", kExportVtr},
-                 {F::kGif, "a.mp4.webp.gif", kExportVtr, F::kGif, "a.mp4.webp.gif", kExportVtr},
-                 {F::kGif, "a.PNG", kExportVtr, F::kApng, "a.PNG", kExportVtr},
-                 {F::kGif, "a.aPng", kExportShaking, F::kApng, "a.aPng", kExportShaking},
-                 {F::kGif, "png", kExportVtr, F::kGif, "png.gif", kExportVtr},
-                 {F::kBmp, "walk.bmp", kExportVtr, F::kBmp, "walk0000.bmp", kExportVtr},
-                 {F::kBmp, "walk.BMP", kExportShaking, F::kBmp, "walk.BMP0000.bmp", kExportShaking},
-                 {F::kBmp, "walk", kExportStill, F::kBmp, "walk.bmp", kExportStill},
-                 {F::kBmp, "a.webp", kExportVtr, F::kBmp, "a.webp0000.bmp", kExportVtr},
-                 {F::kBmp, "a.mp4", kExportVtr, F::kBmp, "a.mp40000.bmp", kExportVtr}};
+        ExportKind requestedKind;
+    } cases[] = {
+        {F::kGif, "x.GIF", ExportKind::kShaking, F::kGif, "x.GIF.gif", ExportKind::kShaking},
+        {F::kGif, "a.gif", ExportKind::kStill, F::kGif, "a.gif", ExportKind::kVtr},
+        {F::kGif, "a.WebP", ExportKind::kVtr, F::kWebp, "a.WebP", ExportKind::kVtr},
+        {F::kGif, "a.webp.gif", ExportKind::kVtr, F::kGif, "a.webp.gif", ExportKind::kVtr},
+        {F::kGif, "webp", ExportKind::kVtr, F::kGif, "webp.gif", ExportKind::kVtr},
+        {F::kGif, "a.Mp4", ExportKind::kShaking, F::kMp4, "a.Mp4", ExportKind::kShaking},
+        {F::kGif, "a.WEBM", ExportKind::kVtr, F::kWebm, "a.WEBM", ExportKind::kVtr},
+        {F::kGif, "a.mp4.webp.gif", ExportKind::kVtr, F::kGif, "a.mp4.webp.gif", ExportKind::kVtr},
+        {F::kGif, "a.PNG", ExportKind::kVtr, F::kApng, "a.PNG", ExportKind::kVtr},
+        {F::kGif, "a.aPng", ExportKind::kShaking, F::kApng, "a.aPng", ExportKind::kShaking},
+        {F::kGif, "png", ExportKind::kVtr, F::kGif, "png.gif", ExportKind::kVtr},
+        {F::kBmp, "walk.bmp", ExportKind::kVtr, F::kBmp, "walk0000.bmp", ExportKind::kVtr},
+        {F::kBmp, "walk.BMP", ExportKind::kShaking, F::kBmp, "walk.BMP0000.bmp",
+         ExportKind::kShaking},
+        {F::kBmp, "walk", ExportKind::kStill, F::kBmp, "walk.bmp", ExportKind::kStill},
+        {F::kBmp, "a.webp", ExportKind::kVtr, F::kBmp, "a.webp0000.bmp", ExportKind::kVtr},
+        {F::kBmp, "a.mp4", ExportKind::kVtr, F::kBmp, "a.mp40000.bmp", ExportKind::kVtr}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(FormatWritten(c.dialog, c.path), c.written);
@@ -69,10 +71,11 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
                       c.written != F::kGif && c.written != F::kMp4);
             EXPECT_EQ(TransparencyEnabled(false, c.path), c.written != F::kMp4);
         }
-        const ExportForm form{c.path, c.kind, c.kind == kExportShaking ? "x" : "0", 0, "400", "300",
+        const ExportForm form{c.path, c.kind, c.kind == ExportKind::kShaking ? "x" : "0",
+                              0,      "400",  "300",
                               false,  true};
         const ExportRequest request = *CheckForSave(form, c.dialog).request;
-        const bool vtr = request.kind == kExportVtr;
+        const bool vtr = request.kind == ExportKind::kVtr;
         EXPECT_EQ(FirstFileWritten(request, c.dialog), c.firstFile);
         EXPECT_EQ(std::tie(request.kind, request.endWait, request.frameDelay, request.transparent),
                   std::make_tuple(c.requestedKind, vtr ? 0 : 5, vtr ? 18 : 6, c.dialog == F::kGif));
@@ -116,7 +119,7 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     ExportSession bmp(parts, shell, ExportFormat::kBmp);
     FakeView asked(bmp, parts.exportRunning);
     shell.answers = {MessageAnswer::kNo};
-    const ExportForm old{PathOf("old.bmp"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    const ExportForm old{PathOf("old.bmp"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
     EXPECT_EQ(bmp.Save(old, asked), SaveEnd::kStay);
     ASSERT_EQ(shell.messages.size(), 1u);
     EXPECT_EQ(shell.messages[0].text, OverwriteQuestion(first));
@@ -128,17 +131,17 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     const struct {
         F dialog;
         const char* path;
-        std::int32_t kind;
+        ExportKind kind;
         const char *width, *written, *closing, *memory;  // written unless failed or cancelled
         int replaySteps, cancelAt;  // 100 long at step 40: the fourth frame (at 120) completes it
     } cases[] = {
-        {F::kGif, "a", kExportVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4, 0},
-        {F::kGif, "a.webp", kExportShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0, 0},
-        {F::kGif, "a.Mp4", kExportShaking, "81", "a.Mp4", texts::kMp4Saved, nullptr, 0, 0},
-        {F::kGif, "b", kExportVtr, "70000", "b.gif", texts::kGifFailed, texts::kGifNoWorkBuffer, 0,
-         0},
-        {F::kBmp, "a", kExportStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0, 0},
-        {F::kBmp, "walk", kExportShaking, "80", "walk0000.bmp", nullptr, nullptr, 0, 5}};
+        {F::kGif, "a", ExportKind::kVtr, "80", "a.gif", texts::kGifSaved, nullptr, 4, 0},
+        {F::kGif, "a.webp", ExportKind::kShaking, "80", "a.webp", texts::kWebpSaved, nullptr, 0, 0},
+        {F::kGif, "a.Mp4", ExportKind::kShaking, "81", "a.Mp4", texts::kMp4Saved, nullptr, 0, 0},
+        {F::kGif, "b", ExportKind::kVtr, "70000", "b.gif", texts::kGifFailed,
+         texts::kGifNoWorkBuffer, 0, 0},
+        {F::kBmp, "a", ExportKind::kStill, "80", "a.bmp", texts::kBmpSaved, nullptr, 0, 0},
+        {F::kBmp, "walk", ExportKind::kShaking, "80", "walk0000.bmp", nullptr, nullptr, 0, 5}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         const int steps = shell.progressSteps, hides = shell.progressHides,
@@ -179,7 +182,7 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     setenv("PATH", PathOf("none").c_str(), 1);
     ExportSession session(parts, shell, F::kGif);
     FakeView view(session, parts.exportRunning);
-    const ExportForm form{PathOf("v.webm"), kExportShaking, "1", kMaxSmoothness, "80", "60"};
+    const ExportForm form{PathOf("v.webm"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
     EXPECT_EQ(session.Save(form, view), SaveEnd::kExported);
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(view.messages, std::vector<std::string>{std::string(texts::kWebmFailed) + "\n\n" +

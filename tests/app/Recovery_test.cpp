@@ -258,7 +258,8 @@ TEST_F(RecoveryFolderTest, ACopyDueDuringAnExportWaitsForTheModelToBeItsOwnAgain
         bool copied = false;
     } view(editor, copy, later);
     ExportSession session(editor.ExportParts(), shell, ExportFormat::kGif);
-    const ExportForm form{folder_.PathOf("a.gif"), kExportVtr, "0", kMaxSmoothness, "80", "60"};
+    const ExportForm form{
+        folder_.PathOf("a.gif"), ExportKind::kVtr, "0", kMaxSmoothness, "80", "60"};
     ASSERT_EQ(session.Save(form, view), SaveEnd::kExported);
     EXPECT_FALSE(view.copied);
 

@@ -10,23 +10,25 @@ namespace {
 
 TEST(ExportRulesTest, DelayStepAndFrameCount) {
     struct Case {
-        std::int32_t kind, smoothness, vtrSpeed, endWait;
+        ExportKind kind;
+        std::int32_t smoothness, vtrSpeed, endWait;
         double length;
         std::int32_t delay, step;
         std::int64_t count;
     };
     const Case cases[] = {
-        {kExportShaking, 3, 40, -7, 1000, 6, 40, 5},
-        {kExportStill, 12, 40, 5, 1000, 6, 40, 1},
-        {kExportVtr, 0, 40, 0, 1000, 18, 120, 8},               // 1000 / 120
-        {kExportVtr, 12, 40, 0, 39.9, 6, 40, 0},                // below one step: nothing
-        {kExportVtr, 12, 0, 0, 10, 6, 1, 10},                   // a speed below 1 steps by 1
-        {kExportVtr, 12, 40, -1, 10, 6, 40, 0},                 // never below no frames
-        {kExportVtr, 12, 40, 0, 1e12, 6, 40, 4294967295 / 40},  // length held to 32 bits
-        {kExportVtr, 12, 2147483647, 1, 10, 6, 2147483647, 16},
+        {ExportKind::kShaking, 3, 40, -7, 1000, 6, 40, 5},
+        {ExportKind::kStill, 12, 40, 5, 1000, 6, 40, 1},
+        {ExportKind::kVtr, 0, 40, 0, 1000, 18, 120, 8},               // 1000 / 120
+        {ExportKind::kVtr, 12, 40, 0, 39.9, 6, 40, 0},                // below one step: nothing
+        {ExportKind::kVtr, 12, 0, 0, 10, 6, 1, 10},                   // a speed below 1 steps by 1
+        {ExportKind::kVtr, 12, 40, -1, 10, 6, 40, 0},                 // never below no frames
+        {ExportKind::kVtr, 12, 40, 0, 1e12, 6, 40, 4294967295 / 40},  // length held to 32 bits
+        {ExportKind::kVtr, 12, 2147483647, 1, 10, 6, 2147483647, 16},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " speed " << c.vtrSpeed);
+        SCOPED_TRACE(testing::Message()
+                     << "kind " << static_cast<int>(c.kind) << " speed " << c.vtrSpeed);
         const std::int32_t delay = FrameDelay(c.kind, c.smoothness);
         EXPECT_EQ(delay, c.delay);
         EXPECT_EQ(ReplayStep(c.vtrSpeed, delay), c.step);
@@ -37,28 +39,30 @@ TEST(ExportRulesTest, DelayStepAndFrameCount) {
 TEST(ExportRulesTest, PreviewTexts) {
     // Model length 1000 at speed 40, smoothness 12.
     struct Case {
-        std::int32_t kind;
+        ExportKind kind;
         std::string_view endWait, width, height, gifCount;
         BmpPreview bmp;
     };
     const Case cases[] = {
-        {kExportShaking, "abc", "500", "400", "5", {"5", "     0.954"}},
-        {kExportVtr, "-1", "100", "100", "***", {"***", "***"}},
-        {kExportVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as signed
-        {kExportVtr, "5x", "100", "100", "108", {"108", "     1.030"}},   // digits up to the x
-        {kExportShaking, "5", "abc", "100", "5", {"***", "***"}},
-        {kExportShaking, "5", "65535", "65535", "5", {"5", " 20479.375"}},
+        {ExportKind::kShaking, "abc", "500", "400", "5", {"5", "     0.954"}},
+        {ExportKind::kVtr, "-1", "100", "100", "***", {"***", "***"}},
+        {ExportKind::kVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as
+                                                                                // signed
+        {ExportKind::kVtr, "5x", "100", "100", "108", {"108", "     1.030"}},  // digits up to the x
+        {ExportKind::kShaking, "5", "abc", "100", "5", {"***", "***"}},
+        {ExportKind::kShaking, "5", "65535", "65535", "5", {"5", " 20479.375"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.kind << " '" << c.endWait << "' " << c.width);
+        SCOPED_TRACE(testing::Message()
+                     << static_cast<int>(c.kind) << " '" << c.endWait << "' " << c.width);
         EXPECT_EQ(FramePreviewText(c.kind, c.endWait, 12, 1000, 40), c.gifCount);
         EXPECT_EQ(BmpPreviewTexts(c.kind, c.endWait, 12, 1000, 40, c.width, c.height), c.bmp);
     }
 }
 
 TEST(ExportRulesTest, PathsFieldsNumbersSizesAndStoredOptions) {
-    EXPECT_EQ(BmpFileName("walk", kExportShaking, 12345), "walk12345.bmp");
-    EXPECT_EQ(BmpFileName("walk", kExportStill, 0), "walk.bmp");
+    EXPECT_EQ(BmpFileName("walk", ExportKind::kShaking, 12345), "walk12345.bmp");
+    EXPECT_EQ(BmpFileName("walk", ExportKind::kStill, 0), "walk.bmp");
     EXPECT_EQ(ProposedExportPath("/a/b.zfm", ".gif"), "/a/b.gif");
     EXPECT_EQ(ParseSide(" 640"), 640);
     EXPECT_EQ(ParseSide("-5"), std::nullopt);
@@ -76,10 +80,10 @@ TEST(ExportRulesTest, PathsFieldsNumbersSizesAndStoredOptions) {
     EXPECT_EQ(ReadUnsignedNumber("00000000000000004294967295"), 4294967295u);
     EXPECT_EQ(ReadUnsignedNumber("4294967296"), std::nullopt);
     ExportOptions options;
-    StoreExportOptions(options, kExportVtr, 1, 1, 9, 13);
+    StoreExportOptions(options, ExportKind::kVtr, 1, 1, 9, 13);
     EXPECT_EQ(options.smoothness, 5);
     EXPECT_EQ(options.endWait, 9);
-    StoreExportOptions(options, kExportShaking, 0, 0, 5, 6);
+    StoreExportOptions(options, ExportKind::kShaking, 0, 0, 5, 6);
     EXPECT_EQ(options.smoothness, 12);
 }
 

@@ -77,7 +77,8 @@ bool PartlyClear(const std::vector<ShownFrame>& frames) {
 TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     struct Case {
         ExportFormat format;
-        std::int32_t kind, width, height;
+        ExportKind kind;
+        std::int32_t width, height;
         bool antiAliasing, transparent;
         std::int32_t endWait, delay, vtrSpeed, shakeStrength;
         bool replayBefore, replayAfter;
@@ -85,19 +86,24 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
     };
     // The test model is 123.3 long: 3 frames of 40, then the end wait's frames.
     const Case cases[] = {
-        {kGif, kExportShaking, 90, 50, false, true, 1, 6, 40, 3, true, false, 1},  // replay goes on
-        {kGif, kExportVtr, 45, 30, true, true, 1, 18, 40, 3, false, false, 1},  // no transparency
-        {kGif, kExportVtr, 60, 40, false, false, 0, 6, 1000, 3, false, true, 0},
-        {kWebp, kExportVtr, 45, 30, true, false, 1, 18, 40, 0, false, false, 1},  // hold merged
-        {kWebp, kExportShaking, 90, 50, false, true, 5, 6, 40, 3, false, false, 0},
-        {kWebp, kExportVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
-        {kWebp, kExportVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
-        {kApng, kExportVtr, 45, 30, true, false, 1, 18, 40, 0, false, false, 1},  // hold merged
-        {kApng, kExportShaking, 90, 50, false, true, 5, 6, 40, 3, true, false, 1},
-        {kApng, kExportVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
-        {kApng, kExportVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
-        {kBmp, kExportShaking, 61, 20, false, false, 0, 6, 40, 3, false, false, 0},  // rows padded
-        {kBmp, kExportStill, 30, 20, true, false, 0, 6, 40, 20, true, true, 0},
+        {kGif, ExportKind::kShaking, 90, 50, false, true, 1, 6, 40, 3, true, false,
+         1},  // replay goes on
+        {kGif, ExportKind::kVtr, 45, 30, true, true, 1, 18, 40, 3, false, false,
+         1},  // no transparency
+        {kGif, ExportKind::kVtr, 60, 40, false, false, 0, 6, 1000, 3, false, true, 0},
+        {kWebp, ExportKind::kVtr, 45, 30, true, false, 1, 18, 40, 0, false, false,
+         1},  // hold merged
+        {kWebp, ExportKind::kShaking, 90, 50, false, true, 5, 6, 40, 3, false, false, 0},
+        {kWebp, ExportKind::kVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
+        {kWebp, ExportKind::kVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
+        {kApng, ExportKind::kVtr, 45, 30, true, false, 1, 18, 40, 0, false, false,
+         1},  // hold merged
+        {kApng, ExportKind::kShaking, 90, 50, false, true, 5, 6, 40, 3, true, false, 1},
+        {kApng, ExportKind::kVtr, 45, 30, true, true, 1, 12, 40, 3, false, false, 1},
+        {kApng, ExportKind::kVtr, 60, 40, false, true, 0, 6, 1000, 3, false, true, 0},
+        {kBmp, ExportKind::kShaking, 61, 20, false, false, 0, 6, 40, 3, false, false,
+         0},  // rows padded
+        {kBmp, ExportKind::kStill, 30, 20, true, false, 0, 6, 40, 20, true, true, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -166,7 +172,7 @@ TEST(ExportTest, TheFilesShowEveryRenderedFrameAndTheSceneIsKept) {
 TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
     struct Case {
         ExportFormat format;
-        std::int32_t kind;
+        ExportKind kind;
         bool antiAliasing;
         std::optional<std::size_t> cancelAfter;
         ExportOutcome outcome = ExportOutcome::kCancelled;
@@ -176,25 +182,25 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
     constexpr ExportOutcome kNoWorkBuffer = ExportOutcome::kNoWorkBuffer,
                             kWriteFailed = ExportOutcome::kWriteFailed;
     std::vector<Case> cases{
-        {kGif, kExportShaking, false, 0},  {kGif, kExportShaking, false, 3},
-        {kGif, kExportShaking, false, 5},  {kGif, kExportShaking, true, 0},
-        {kGif, kExportShaking, true, 5},   {kWebp, kExportShaking, false, 0},
-        {kWebp, kExportShaking, true, 3},  {kWebp, kExportShaking, false, 5},
-        {kBmp, kExportShaking, false, 1},  {kBmp, kExportShaking, false, 3},
-        {kBmp, kExportShaking, false, 5},  {kBmp, kExportStill, false, 1},
-        {kGif, kExportVtr, false, 3},      {kBmp, kExportVtr, false, 2},
-        {kApng, kExportShaking, false, 0}, {kApng, kExportShaking, true, 3},
-        {kApng, kExportShaking, false, 5}, {kApng, kExportVtr, true, 2},
+        {kGif, ExportKind::kShaking, false, 0},  {kGif, ExportKind::kShaking, false, 3},
+        {kGif, ExportKind::kShaking, false, 5},  {kGif, ExportKind::kShaking, true, 0},
+        {kGif, ExportKind::kShaking, true, 5},   {kWebp, ExportKind::kShaking, false, 0},
+        {kWebp, ExportKind::kShaking, true, 3},  {kWebp, ExportKind::kShaking, false, 5},
+        {kBmp, ExportKind::kShaking, false, 1},  {kBmp, ExportKind::kShaking, false, 3},
+        {kBmp, ExportKind::kShaking, false, 5},  {kBmp, ExportKind::kStill, false, 1},
+        {kGif, ExportKind::kVtr, false, 3},      {kBmp, ExportKind::kVtr, false, 2},
+        {kApng, ExportKind::kShaking, false, 0}, {kApng, ExportKind::kShaking, true, 3},
+        {kApng, ExportKind::kShaking, false, 5}, {kApng, ExportKind::kVtr, true, 2},
     };
-    cases.insert(cases.end(), {{kGif, kExportVtr, false, {}, kNoWorkBuffer, 20000, 20000},
-                               {kGif, kExportVtr, false, {}, kNoWorkBuffer, 45, 30, 0},
-                               {kWebp, kExportVtr, false, {}, kNoWorkBuffer, 16384, 10},
-                               {kGif, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
-                               {kWebp, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
-                               {kApng, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
-                               {kApng, kExportVtr, true, {}, kWriteFailed, 45, 30, 60, 100},
-                               {kBmp, kExportVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
-                               {kBmp, kExportShaking, false, {}, kWriteFailed}});
+    cases.insert(cases.end(), {{kGif, ExportKind::kVtr, false, {}, kNoWorkBuffer, 20000, 20000},
+                               {kGif, ExportKind::kVtr, false, {}, kNoWorkBuffer, 45, 30, 0},
+                               {kWebp, ExportKind::kVtr, false, {}, kNoWorkBuffer, 16384, 10},
+                               {kGif, ExportKind::kVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kWebp, ExportKind::kVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kApng, ExportKind::kVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kApng, ExportKind::kVtr, true, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kBmp, ExportKind::kVtr, false, {}, kWriteFailed, 45, 30, 60, 100},
+                               {kBmp, ExportKind::kShaking, false, {}, kWriteFailed}});
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases.data());
         test::TempFolder folder;
@@ -217,7 +223,7 @@ TEST(ExportTest, ACancelRefusalOrFailedWriteLeavesTheFolderAsItWas) {
         EXPECT_EQ(scene.model.document.shakingOn, 0);
         EXPECT_EQ(scene.model.properties.vtrSpeed, 40);
         // A replay left unfinished ends as a finished one does, with a report of its own.
-        const bool replayStarted = c.kind == kExportVtr && c.outcome != kNoWorkBuffer;
+        const bool replayStarted = c.kind == ExportKind::kVtr && c.outcome != kNoWorkBuffer;
         EXPECT_FALSE(scene.renderer.VtrMode());
         EXPECT_EQ(std::count_if(progress.reports.begin(), progress.reports.end(),
                                 [](const RenderReport& r) { return r.replayCompleted; }),

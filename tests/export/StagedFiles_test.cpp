@@ -84,7 +84,7 @@ TEST(StagedFilesTest, AnExportRemovesTheFramesOfKilledExportsAndKeepsThoseOfRunn
     }
     test::TestScene scene;
     test::RecordingProgress progress;
-    const ExportRequest request{folder.PathOf("walk"), kExportStill, 30, 20};
+    const ExportRequest request{folder.PathOf("walk"), ExportKind::kStill, 30, 20};
     ASSERT_EQ(ExportAs(ExportFormat::kBmp, scene.View(), request, progress).outcome,
               ExportOutcome::kDone);
     for (const auto& c : cases) {

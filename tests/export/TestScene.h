@@ -116,8 +116,8 @@ inline std::int64_t Shown(std::uint32_t colour, std::uint32_t alpha) {
 inline std::vector<ShownFrame> RenderedFrames(TestScene& scene, const ExportRequest& request,
                                               ExportFormat format) {
     const std::int32_t speed = scene.model.properties.vtrSpeed;
-    scene.model.document.shakingOn = request.kind == kExportStill ? 0 : 1;
-    if (request.kind == kExportVtr) {
+    scene.model.document.shakingOn = request.kind == ExportKind::kStill ? 0 : 1;
+    if (request.kind == ExportKind::kVtr) {
         scene.model.properties.vtrSpeed = ReplayStep(speed, request.frameDelay);
         scene.renderer.StartReplay();
     }

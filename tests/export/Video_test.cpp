@@ -93,17 +93,18 @@ double MeanDifference(const std::string& decoded, const std::vector<test::ShownF
 TEST(VideoTest, TheVideoHoldsEveryFrameForItsDelayAndLooksAsRendered) {
     struct Case {
         ExportFormat format;
-        std::int32_t kind, width, height;
+        ExportKind kind;
+        std::int32_t width, height;
         bool antiAliasing, transparent;
         const char* pixelFormat;
         std::int32_t paddedWidth, paddedHeight;
     };
     // Stretched four times, so that yuv420p's halved colour blurs only the lines' edges.
     const Case cases[] = {
-        {ExportFormat::kMp4, kExportVtr, 241, 161, false, true, "yuv420p", 242, 162},
-        {ExportFormat::kMp4, kExportShaking, 240, 160, true, false, "yuv420p", 240, 160},
-        {ExportFormat::kWebm, kExportVtr, 240, 160, true, true, "yuv420p", 240, 160},
-        {ExportFormat::kWebm, kExportShaking, 241, 161, false, false, "yuv420p", 241, 161},
+        {ExportFormat::kMp4, ExportKind::kVtr, 241, 161, false, true, "yuv420p", 242, 162},
+        {ExportFormat::kMp4, ExportKind::kShaking, 240, 160, true, false, "yuv420p", 240, 160},
+        {ExportFormat::kWebm, ExportKind::kVtr, 240, 160, true, true, "yuv420p", 240, 160},
+        {ExportFormat::kWebm, ExportKind::kShaking, 241, 161, false, false, "yuv420p", 241, 161},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.width);
@@ -196,7 +197,7 @@ TEST(VideoTest, CancelAndFailuresLeaveTheOldFileAndNoEncoder) {
         test::TempFolder folder;
         std::ofstream(folder.PathOf("a.mp4")) << "old";
         const ExportRequest request{
-            folder.PathOf("a.mp4"), kExportVtr, 400, 300, false, false, 1, 6};
+            folder.PathOf("a.mp4"), ExportKind::kVtr, 400, 300, false, false, 1, 6};
         TestScene scene;
         test::RecordingProgress progress;
         progress.cancelAfter = c.cancelAfter;

@@ -49,11 +49,11 @@ TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioTheKindCarriesOverAndCancelS
     Find<QRadioButton>(*bmp, "stillRadio")->click();
     EXPECT_FALSE(Find(*bmp, "endWaitEdit")->isEnabled());
     bmp->reject();
-    EXPECT_EQ(options.kind, kExportStill);
+    EXPECT_EQ(options.kind, ExportKind::kStill);
 
     auto gif = Open(ExportFormat::kGif);
     EXPECT_TRUE(Find<QRadioButton>(*gif, "shakingRadio")->isChecked());
-    EXPECT_EQ(options.kind, kExportShaking);
+    EXPECT_EQ(options.kind, ExportKind::kShaking);
 
     // Cancel during an export closes the dialog silently.
     Find<QRadioButton>(*gif, "vtrRadio")->click();
@@ -71,7 +71,7 @@ TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioTheKindCarriesOverAndCancelS
     EXPECT_EQ(Find<QLabel>(*gif, "statusLabel")->text(),
               QString::fromUtf8(texts::kExportCancelled));
     EXPECT_EQ(progress->value(), 1);
-    EXPECT_EQ(options.kind, kExportVtr);
+    EXPECT_EQ(options.kind, ExportKind::kVtr);
     EXPECT_EQ(options.smoothness, 3);
 }
 
