@@ -12,6 +12,8 @@ namespace zef {
 namespace {
 
 constexpr std::uint32_t kMaxDelay = 65535;
+// A box of at most this share of the frame is cheap to code, so every candidate is weighed.
+constexpr std::int64_t kCheapShare = 4;
 
 int WriteToFile(GifFileType* gif, const GifByteType* data, int size) {
     auto* file = static_cast<StreamedFile*>(gif->UserData);
@@ -272,9 +274,12 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
 void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
     keyed_.resize(candidate_.size());
     auto out = keyed_.begin();
+    std::uint8_t last = key;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
-            *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
+            const std::uint8_t wanted = pending_[at];
+            last = canvas_[at] != wanted || last == wanted ? wanted : key;
+            *out++ = last;
         }
     }
 }
@@ -293,7 +298,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     const std::vector<std::uint8_t>* codes = &boxCodes_;
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     const PixelBox whole{0, 0, width_, height_};
-    if (key && keyedTrial_.Due()) {
+    if (key && (box.Area() * kCheapShare <= whole.Area() || keyedTrial_.Due())) {
         KeyBox(box, *key);
         const bool smaller = lzw_->Encode(keyed_, keyedCodes_, codes->size() - 1);
         keyedTrial_.Weighed(smaller);

@@ -77,7 +77,8 @@ class AnimatedGifWriter {
     // in giflib's blocks.
     bool PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes);
     PixelBox ChangedBox() const;
-    // The box's pixels into candidate_, and into keyed_ with the unchanged ones as `key`.
+    // The box's pixels into candidate_, and into keyed_ with the unchanged ones as `key`,
+    // except those that carry on a run of their own colour, which stay as they are.
     void CopyBox(const PixelBox& box);
     void KeyBox(const PixelBox& box, std::uint8_t key);
     std::size_t Offset(std::int32_t x, std::int32_t y) const {
