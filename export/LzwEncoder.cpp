@@ -137,6 +137,80 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     return !packer.Over();
 }
 
+bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
+                              std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
+                              std::size_t limit) {
+    data.clear();
+    BitPacker packer{data, limit};
+    const CodeState fresh{bits_ + 1, clearCode_ + 2};
+    CodeState state = fresh;
+    table_.Clear();
+    state.Put(packer, clearCode_);
+    FindRuns(pixels);
+    std::uint32_t untilTrial = 0;
+    std::uint32_t trialWait = kTrialEvery;
+    std::size_t reach = 0;
+    std::uint8_t first = pixels.empty() ? 0 : FirstEither(pixels, others, 0, reach);
+    for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
+        const std::size_t length = LongestEither(pixels, others, at, first, path_);
+        state.Put(packer, path_[length - 1]);
+        at += length;
+        if (at == pixels.size()) {
+            break;
+        }
+        first = FirstEither(pixels, others, at, reach);
+        if (!state.Full()) {
+            table_.Add(path_[length - 1], first, state.next++);
+            untilTrial = 1;
+        } else if (--untilTrial == 0) {
+            if (ClearPays(pixels, at)) {
+                state.Put(packer, clearCode_);
+                state = fresh;
+                table_.Clear();
+                trialWait = kTrialEvery;
+            } else {
+                untilTrial = trialWait;
+                trialWait = std::min(2 * trialWait, kLongestTrialWait);
+            }
+        }
+    }
+    state.Put(packer, clearCode_ + 1);
+    packer.Flush();
+    return !packer.Over();
+}
+
+std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,
+                                      std::span<const std::uint8_t> others, std::size_t at,
+                                      std::uint8_t first, std::vector<std::uint16_t>& path) const {
+    path.assign(1, first);
+    for (std::size_t i = at + 1; i < pixels.size(); ++i) {
+        std::uint32_t longer = table_.Find(path.back(), pixels[i]);
+        if (longer == 0 && others[i] != pixels[i]) {
+            longer = table_.Find(path.back(), others[i]);
+        }
+        if (longer == 0) {
+            break;
+        }
+        path.push_back(static_cast<std::uint16_t>(longer));
+    }
+    return path.size();
+}
+
+std::uint8_t LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
+                                     std::span<const std::uint8_t> others, std::size_t at,
+                                     std::size_t& reach) {
+    reach = LongestEither(pixels, others, at, pixels[at], scratch_);
+    if (others[at] == pixels[at]) {
+        return pixels[at];
+    }
+    const std::size_t other = LongestEither(pixels, others, at, others[at], scratch_);
+    if (other > reach) {
+        reach = other;
+        return others[at];
+    }
+    return pixels[at];
+}
+
 void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {
     runAhead_.resize(pixels.size());
     std::uint16_t run = 0;
