@@ -123,16 +123,19 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     if (!job.first && !box.translucentChange &&
         area * kBlendTrialShare <= std::int64_t{width_} * height_) {
         BlendedBox(buffers, box);
-        if (!EncodeArea(buffers.box.data(), width, width, height, candidate)) {
+        if (!EncodeArea(buffers.box.data(), width, height, candidate)) {
             return false;
         }
         picture = {std::move(candidate), box.left, box.top, true};
         candidate = {};
     }
-    std::uint32_t* corner = buffers.argb.data() +
-                            static_cast<std::size_t>(box.top) * static_cast<std::size_t>(width_) +
-                            static_cast<std::size_t>(box.left);
-    if (!EncodeArea(corner, width_, width, height, candidate)) {
+    // libwebp takes twice as long on a picture whose rows lie apart.
+    buffers.box.clear();
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        const auto row = buffers.argb.begin() + static_cast<std::ptrdiff_t>(y) * width_;
+        buffers.box.insert(buffers.box.end(), row + box.left, row + box.right);
+    }
+    if (!EncodeArea(buffers.box.data(), width, height, candidate)) {
         return false;
     }
     if (picture.bytes.empty() || candidate.size() < picture.bytes.size()) {
@@ -175,8 +178,7 @@ void WebpFrameCompressor::BlendedBox(Buffers& buffers, const Box& box) const {
     }
 }
 
-bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t stride, std::int32_t width,
-                                     std::int32_t height,
+bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t width, std::int32_t height,
                                      std::vector<std::uint8_t>& picture) const {
     WebPPicture frame;
     if (!WebPPictureInit(&frame)) {
@@ -186,7 +188,7 @@ bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t stride,
     frame.width = width;
     frame.height = height;
     frame.argb = pixels;
-    frame.argb_stride = stride;
+    frame.argb_stride = width;
     frame.writer = AppendToVector;
     frame.custom_ptr = &picture;
     const bool small = std::int64_t{width} * height <= kSmallArea;
