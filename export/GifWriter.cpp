@@ -15,7 +15,7 @@ constexpr std::uint32_t kMaxDelay = 65535;
 // A box of at most this share of the frame is cheap to code, so every candidate is weighed.
 constexpr std::int64_t kCheapShare = 4;
 // A box where at most this share of the pixels changed is weighed keyed every frame too.
-constexpr std::int64_t kFewChanged = 32;
+constexpr std::int64_t kFewChanged = 128;
 
 int WriteToFile(GifFileType* gif, const GifByteType* data, int size) {
     auto* file = static_cast<StreamedFile*>(gif->UserData);
@@ -274,11 +274,10 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
     }
 }
 
-std::int64_t AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
+void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
     keyed_.resize(candidate_.size());
     runKeyed_.resize(candidate_.size());
     std::size_t out = 0;
-    std::int64_t changed = 0;
     std::uint8_t last = key;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
@@ -287,7 +286,17 @@ std::int64_t AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
             keyed_[out] = same ? key : wanted;
             last = !same || last == wanted ? wanted : key;
             runKeyed_[out++] = last;
-            changed += same ? 0 : 1;
+        }
+    }
+}
+
+std::int64_t AnimatedGifWriter::ChangedCount(const PixelBox& box) const {
+    std::int64_t changed = 0;
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        const std::size_t first = Offset(box.left, y);
+        const std::size_t end = Offset(box.right, y);
+        for (std::size_t at = first; at < end; ++at) {
+            changed += canvas_[at] != pending_[at] ? 1 : 0;
         }
     }
     return changed;
@@ -310,9 +319,9 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     const std::vector<std::uint8_t>* codes = &boxCodes_;
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     const PixelBox whole{0, 0, width_, height_};
-    const std::int64_t changed = key ? KeyBox(box, *key) : 0;
-    if (key && (box.Area() * kCheapShare <= whole.Area() || changed * kFewChanged <= box.Area() ||
-                keyedTrial_.Due())) {
+    if (key && (box.Area() * kCheapShare <= whole.Area() || keyedTrial_.Due() ||
+                ChangedCount(box) * kFewChanged <= box.Area())) {
+        KeyBox(box, *key);
         const bool smaller = lzw_->Encode(runKeyed_, keyedCodes_, codes->size() - 1);
         if (smaller) {
             codes = &keyedCodes_;

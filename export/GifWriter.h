@@ -81,9 +81,11 @@ class AnimatedGifWriter {
     PixelBox ChangedBox() const;
     // The box's pixels into candidate_; into keyed_ with the unchanged ones as `key`, and
     // into runKeyed_ likewise except those that carry on a run of their own colour, which
-    // stay as they are. KeyBox returns how many pixels changed.
+    // stay as they are.
     void CopyBox(const PixelBox& box);
-    std::int64_t KeyBox(const PixelBox& box, std::uint8_t key);
+    void KeyBox(const PixelBox& box, std::uint8_t key);
+    // How many pixels of the box changed.
+    std::int64_t ChangedCount(const PixelBox& box) const;
     std::size_t Offset(std::int32_t x, std::int32_t y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                static_cast<std::size_t>(x);

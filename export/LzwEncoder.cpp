@@ -149,18 +149,24 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
     FindRuns(pixels);
     std::uint32_t untilTrial = 0;
     std::uint32_t trialWait = kTrialEvery;
-    std::size_t reach = 0;
-    std::uint8_t first = pixels.empty() ? 0 : FirstEither(pixels, others, 0, reach);
+    if (!pixels.empty()) {
+        FirstEither(pixels, others, 0);
+    }
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
-        const std::size_t length = LongestEither(pixels, others, at, first, path_);
-        state.Put(packer, path_[length - 1]);
-        at += length;
+        const std::uint32_t code = path_.back();
+        state.Put(packer, code);
+        at += path_.size();
         if (at == pixels.size()) {
             break;
         }
-        first = FirstEither(pixels, others, at, reach);
+        FirstEither(pixels, others, at);
+        const std::uint8_t first = static_cast<std::uint8_t>(path_.front());
         if (!state.Full()) {
-            table_.Add(path_[length - 1], first, state.next++);
+            table_.Add(code, first, state.next++);
+            // The new string can only lengthen a match that passes through `code`.
+            if (std::find(path_.begin(), path_.end(), code) != path_.end()) {
+                LongestEither(pixels, others, at, first, path_);
+            }
             untilTrial = 1;
         } else if (--untilTrial == 0) {
             if (ClearPays(pixels, at)) {
@@ -168,6 +174,7 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
                 state = fresh;
                 table_.Clear();
                 trialWait = kTrialEvery;
+                LongestEither(pixels, others, at, first, path_);
             } else {
                 untilTrial = trialWait;
                 trialWait = std::min(2 * trialWait, kLongestTrialWait);
@@ -196,19 +203,13 @@ std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,
     return path.size();
 }
 
-std::uint8_t LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
-                                     std::span<const std::uint8_t> others, std::size_t at,
-                                     std::size_t& reach) {
-    reach = LongestEither(pixels, others, at, pixels[at], scratch_);
-    if (others[at] == pixels[at]) {
-        return pixels[at];
+void LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
+                             std::span<const std::uint8_t> others, std::size_t at) {
+    const std::size_t reach = LongestEither(pixels, others, at, pixels[at], path_);
+    if (others[at] != pixels[at] &&
+        LongestEither(pixels, others, at, others[at], scratch_) > reach) {
+        path_.swap(scratch_);
     }
-    const std::size_t other = LongestEither(pixels, others, at, others[at], scratch_);
-    if (other > reach) {
-        reach = other;
-        return others[at];
-    }
-    return pixels[at];
 }
 
 void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {

@@ -78,11 +78,10 @@ class LzwEncoder {
     std::size_t LongestEither(std::span<const std::uint8_t> pixels,
                               std::span<const std::uint8_t> others, std::size_t at,
                               std::uint8_t first, std::vector<std::uint16_t>& path) const;
-    // The value at `at` whose longest match reaches further, the one in `pixels` on a tie;
-    // that match's length in `reach`.
-    std::uint8_t FirstEither(std::span<const std::uint8_t> pixels,
-                             std::span<const std::uint8_t> others, std::size_t at,
-                             std::size_t& reach);
+    // The longest match at `at` into path_, starting with the value whose match reaches
+    // further, the one in `pixels` on a tie.
+    void FirstEither(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> others,
+                     std::size_t at);
 
     int bits_;
     std::uint32_t clearCode_;
