@@ -109,10 +109,11 @@ void WebpFrameCompressor::Work() {
 
 // The candidates: the box blended, where it covers at most a quarter of the frame (where
 // every line trembles, a larger box holds mostly changed pixels and blended it came out 40 %
-// larger on the sample), and the box replacing what was there; the whole frame is a box
-// like any other, since a box smaller than the frame came out no larger than it. The encoder may
-// change the picture it is given (the colour under transparent pixels), which is why the frame is
-// the worker's own copy and the box is found before any candidate is coded.
+// larger on the sample), and the box replacing what was there; the whole frame is a box like
+// any other, since a box smaller than the frame came out no larger than it. Each is coded
+// from buffers.box, its rows copied out of the frame: libwebp takes twice as long on a
+// picture whose rows lie apart, and may change the colour under transparent pixels of what
+// it is given.
 bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     Buffers& buffers = job.buffers;
     const Box box = job.first ? Box{0, 0, width_, height_, false} : ChangedBox(buffers);
@@ -129,7 +130,6 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
         picture = {std::move(candidate), box.left, box.top, true};
         candidate = {};
     }
-    // libwebp takes twice as long on a picture whose rows lie apart.
     buffers.box.clear();
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         const auto row = buffers.argb.begin() + static_cast<std::ptrdiff_t>(y) * width_;
