@@ -109,8 +109,8 @@ void WebpFrameCompressor::Work() {
 
 // The candidates: the box blended, where it covers at most a quarter of the frame (where
 // every line trembles, a larger box holds mostly changed pixels and blended it came out 40 %
-// larger on the sample), and the box replacing what was there; the whole frame is a box like
-// any other, since a box smaller than the frame came out no larger than it. Each is coded
+// larger on the sample), and the box replacing what was there. The whole frame is not weighed
+// beside a smaller box: it was smaller at times, but weighing it doubled the time. Each is coded
 // from buffers.box, its rows copied out of the frame: libwebp takes twice as long on a
 // picture whose rows lie apart, and may change the colour under transparent pixels of what
 // it is given.

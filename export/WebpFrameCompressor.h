@@ -24,11 +24,12 @@ struct WebpFramePicture {
 };
 
 // Compresses frames into still WebP pictures on worker threads, as many as the machine has
-// cores: libwebp compresses a picture on one core. Each frame is stored as the smallest of
-// the whole frame, the box of the pixels that changed from the frame before, and, where every
-// changed pixel is opaque, that box blended over the frame before with its unchanged pixels
-// transparent. A few frames wait at most, so memory stays flat however many frames come; the
-// pictures come out in the order the frames went in, whatever thread compressed them.
+// cores: libwebp compresses a picture on one core. Each frame is stored as the box of the
+// pixels that changed from the frame before (the whole of the first frame), or, where every
+// changed pixel is opaque and that is smaller, the box blended over the frame before with
+// its unchanged pixels transparent. A few frames wait at most, so memory stays flat however many
+// frames come; the pictures come out in the order the frames went in, whatever thread compressed
+// them.
 class WebpFrameCompressor {
   public:
     // Throws std::bad_alloc when the frame buffers cannot be had or no worker can be started.
