@@ -12,6 +12,10 @@ namespace zef {
 namespace {
 
 constexpr std::uint32_t kMaxDelay = 65535;
+// A box of at most this share of the frame is cheap to code, so every candidate is weighed.
+constexpr std::int64_t kCheapShare = 4;
+// A box where at most this share of the pixels changed is weighed keyed every frame too.
+constexpr std::int64_t kFewChanged = 128;
 
 int WriteToFile(GifFileType* gif, const GifByteType* data, int size) {
     auto* file = static_cast<StreamedFile*>(gif->UserData);
@@ -89,6 +93,7 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
     canvas_.resize(pixels);
     candidate_.reserve(pixels);
     keyed_.reserve(pixels);
+    runKeyed_.reserve(pixels);
     if (transparentColour && palette.IsExact()) {
         transparent_ = palette.Find(*transparentColour);
     }
@@ -271,36 +276,64 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
 
 void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
     keyed_.resize(candidate_.size());
-    auto out = keyed_.begin();
+    runKeyed_.resize(candidate_.size());
+    std::size_t out = 0;
+    std::uint8_t last = key;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
-            *out++ = canvas_[at] == pending_[at] ? key : pending_[at];
+            const std::uint8_t wanted = pending_[at];
+            const bool same = canvas_[at] == wanted;
+            keyed_[out] = same ? key : wanted;
+            last = !same || last == wanted ? wanted : key;
+            runKeyed_[out++] = last;
         }
     }
+}
+
+std::int64_t AnimatedGifWriter::ChangedCount(const PixelBox& box) const {
+    std::int64_t changed = 0;
+    for (std::int32_t y = box.top; y < box.bottom; ++y) {
+        const std::size_t first = Offset(box.left, y);
+        const std::size_t end = Offset(box.right, y);
+        for (std::size_t at = first; at < end; ++at) {
+            changed += canvas_[at] != pending_[at] ? 1 : 0;
+        }
+    }
+    return changed;
 }
 
 void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t delay) {
     if (!ok_) {
         return;
     }
-    // The candidates, each coded: the box as it is, the box with unchanged pixels as the key
-    // (transparent), and the whole frame where the box covers at least half of it. A
-    // candidate stops coding as soon as it is no smaller than the best before it, and one
-    // that lost is weighed again only after a few frames.
+    // The candidates, each coded: the box as it is; the box keyed twice, its unchanged pixels
+    // the key (transparent) but for those that carry on a run, and each unchanged pixel
+    // coded as the key or as itself as the coder's strings go; and the whole frame where the
+    // box covers at least half of it. A candidate stops coding as soon as it is no smaller
+    // than the best before it. The keyed ones are weighed every frame where the box is small
+    // or few of its pixels changed; otherwise, as the whole frame, one that lost is weighed
+    // again only after a few frames.
     enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
     CopyBox(box);
     lzw_->Encode(candidate_, boxCodes_);
     const std::vector<std::uint8_t>* codes = &boxCodes_;
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     const PixelBox whole{0, 0, width_, height_};
-    if (key && keyedTrial_.Due()) {
+    if (key && (box.Area() * kCheapShare <= whole.Area() || keyedTrial_.Due() ||
+                ChangedCount(box) * kFewChanged <= box.Area())) {
         KeyBox(box, *key);
-        const bool smaller = lzw_->Encode(keyed_, keyedCodes_, codes->size() - 1);
-        keyedTrial_.Weighed(smaller);
+        const bool smaller = lzw_->Encode(runKeyed_, keyedCodes_, codes->size() - 1);
         if (smaller) {
             codes = &keyedCodes_;
             choice = Choice::kKeyedBox;
         }
+        std::vector<std::uint8_t>& spare = smaller ? eitherCodes_ : keyedCodes_;
+        const bool eitherSmaller = lzw_->EncodeEither(candidate_, keyed_, spare, codes->size() - 1);
+        if (eitherSmaller) {
+            codes = &spare;
+            choice = Choice::kKeyedBox;
+        }
+        keyedTrial_.Weighed(smaller || eitherSmaller);
     }
     if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due()) {
         const bool smaller = lzw_->Encode(pending_, wholeCodes_, codes->size() - 1);

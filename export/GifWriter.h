@@ -46,8 +46,10 @@ class CandidateTrial {
 // stay small without changing a decoded pixel or the timing: a frame identical to the one
 // before adds its delay to it (one frame is held back for that), and each frame is stored
 // as the smallest of the whole frame, the box of the pixels that changed, and that box with
-// its unchanged pixels transparent. With a transparent colour, pixels of that colour show
-// nothing, and a frame after which drawn pixels turn transparent is cleared by its disposal.
+// its unchanged pixels transparent, each of them either transparent or its own colour,
+// whichever lets the coder's strings reach further. With a transparent colour, pixels of that
+// colour show nothing, and a frame after which drawn pixels turn transparent is cleared by its
+// disposal.
 class AnimatedGifWriter {
   public:
     // Throws std::bad_alloc when its frame buffers cannot be had; Ok() is false when the file
@@ -77,9 +79,13 @@ class AnimatedGifWriter {
     // in giflib's blocks.
     bool PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes);
     PixelBox ChangedBox() const;
-    // The box's pixels into candidate_, and into keyed_ with the unchanged ones as `key`.
+    // The box's pixels into candidate_; into keyed_ with the unchanged ones as `key`, and
+    // into runKeyed_ likewise except those that carry on a run of their own colour, which
+    // stay as they are.
     void CopyBox(const PixelBox& box);
     void KeyBox(const PixelBox& box, std::uint8_t key);
+    // How many pixels of the box changed.
+    std::int64_t ChangedCount(const PixelBox& box) const;
     std::size_t Offset(std::int32_t x, std::int32_t y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
                static_cast<std::size_t>(x);
@@ -107,8 +113,10 @@ class AnimatedGifWriter {
     CandidateTrial wholeTrial_;
     std::vector<std::uint8_t> candidate_;
     std::vector<std::uint8_t> keyed_;
+    std::vector<std::uint8_t> runKeyed_;
     std::vector<std::uint8_t> boxCodes_;
     std::vector<std::uint8_t> keyedCodes_;
+    std::vector<std::uint8_t> eitherCodes_;
     std::vector<std::uint8_t> wholeCodes_;
     std::vector<std::uint8_t> scratch_;
 };

@@ -137,6 +137,81 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     return !packer.Over();
 }
 
+bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
+                              std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
+                              std::size_t limit) {
+    data.clear();
+    BitPacker packer{data, limit};
+    const CodeState fresh{bits_ + 1, clearCode_ + 2};
+    CodeState state = fresh;
+    table_.Clear();
+    state.Put(packer, clearCode_);
+    FindRuns(pixels);
+    std::uint32_t untilTrial = 0;
+    std::uint32_t trialWait = kTrialEvery;
+    if (!pixels.empty()) {
+        FirstEither(pixels, others, 0);
+    }
+    for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
+        const std::uint32_t code = path_.back();
+        state.Put(packer, code);
+        at += path_.size();
+        if (at == pixels.size()) {
+            break;
+        }
+        FirstEither(pixels, others, at);
+        const std::uint8_t first = static_cast<std::uint8_t>(path_.front());
+        if (!state.Full()) {
+            table_.Add(code, first, state.next++);
+            // The new string can only lengthen a match that passes through `code`.
+            if (std::find(path_.begin(), path_.end(), code) != path_.end()) {
+                LongestEither(pixels, others, at, first, path_);
+            }
+            untilTrial = 1;
+        } else if (--untilTrial == 0) {
+            if (ClearPays(pixels, at)) {
+                state.Put(packer, clearCode_);
+                state = fresh;
+                table_.Clear();
+                trialWait = kTrialEvery;
+                LongestEither(pixels, others, at, first, path_);
+            } else {
+                untilTrial = trialWait;
+                trialWait = std::min(2 * trialWait, kLongestTrialWait);
+            }
+        }
+    }
+    state.Put(packer, clearCode_ + 1);
+    packer.Flush();
+    return !packer.Over();
+}
+
+std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,
+                                      std::span<const std::uint8_t> others, std::size_t at,
+                                      std::uint8_t first, std::vector<std::uint16_t>& path) const {
+    path.assign(1, first);
+    for (std::size_t i = at + 1; i < pixels.size(); ++i) {
+        std::uint32_t longer = table_.Find(path.back(), pixels[i]);
+        if (longer == 0 && others[i] != pixels[i]) {
+            longer = table_.Find(path.back(), others[i]);
+        }
+        if (longer == 0) {
+            break;
+        }
+        path.push_back(static_cast<std::uint16_t>(longer));
+    }
+    return path.size();
+}
+
+void LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
+                             std::span<const std::uint8_t> others, std::size_t at) {
+    const std::size_t reach = LongestEither(pixels, others, at, pixels[at], path_);
+    if (others[at] != pixels[at] &&
+        LongestEither(pixels, others, at, others[at], scratch_) > reach) {
+        path_.swap(scratch_);
+    }
+}
+
 void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {
     runAhead_.resize(pixels.size());
     std::uint16_t run = 0;

@@ -23,6 +23,12 @@ class LzwEncoder {
     // data grows past `limit` bytes.
     bool Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
                 std::size_t limit = SIZE_MAX);
+    // As Encode, where each pixel may be coded as its value in `pixels` or in `others`: a
+    // string goes on with the value in `pixels` where the table holds that string, else with
+    // the other, and starts with the one whose string reaches further. Every string is the
+    // longest match: Encode's look-ahead, tried here, made the frames larger.
+    bool EncodeEither(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> others,
+                      std::vector<std::uint8_t>& data, std::size_t limit = SIZE_MAX);
 
   private:
     // A code table by prefix and pixel; 0 marks a string it does not hold.
@@ -66,6 +72,16 @@ class LzwEncoder {
     // Whether clearing before pixel `at` codes the pixels ahead in fewer bits than the full
     // table does, over as many pixels as a fresh table takes to fill.
     bool ClearPays(std::span<const std::uint8_t> pixels, std::size_t at);
+    // The longest match in table_ at `at` whose first pixel is `first`, each later pixel its
+    // value in `pixels` or in `others`: the codes of its strings by length into `path`, its
+    // length returned.
+    std::size_t LongestEither(std::span<const std::uint8_t> pixels,
+                              std::span<const std::uint8_t> others, std::size_t at,
+                              std::uint8_t first, std::vector<std::uint16_t>& path) const;
+    // The longest match at `at` into path_, starting with the value whose match reaches
+    // further, the one in `pixels` on a tie.
+    void FirstEither(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> others,
+                     std::size_t at);
 
     int bits_;
     std::uint32_t clearCode_;
@@ -77,6 +93,8 @@ class LzwEncoder {
     std::size_t run_ = 0;
     std::uint8_t runPixel_ = 0;
     std::vector<std::uint16_t> tail_;
+    std::vector<std::uint16_t> path_;
+    std::vector<std::uint16_t> scratch_;
 };
 
 }  // namespace zef

@@ -57,8 +57,9 @@ bool AnimatedWebpWriter::Add(const Bitmap& colours, std::span<const std::uint8_t
         durations_.back() += duration;
     } else {
         frame_.swap(previous_);
+        const bool first = durations_.empty();
         durations_.push_back(duration);
-        if (!compressor_->Compress(previous_)) {
+        if (!compressor_->Compress(previous_, first ? std::span<const std::uint32_t>() : frame_)) {
             return false;
         }
     }
@@ -69,16 +70,16 @@ bool AnimatedWebpWriter::Finish(const std::string& path, const FileOps& ops) {
     if (durations_.empty()) {
         std::fill(frame_.begin(), frame_.end(), 0u);
         durations_.push_back(0);
-        if (!compressor_->Compress(frame_)) {
+        if (!compressor_->Compress(frame_, {})) {
             return false;
         }
     }
     if (!compressor_->Wait()) {
         return false;
     }
-    const std::vector<std::vector<std::uint8_t>>& pictures = compressor_->Pictures();
+    const std::vector<WebpFramePicture>& pictures = compressor_->Pictures();
     if (pictures.size() == 1) {
-        return WriteFileAtomically(path, pictures.front(), ops);
+        return WriteFileAtomically(path, pictures.front().bytes, ops);
     }
     WebPData file;
     WebPDataInit(&file);
@@ -98,17 +99,19 @@ bool AnimatedWebpWriter::Assemble(WebPData& file) const {
     bool assembled = mux != nullptr &&
                      WebPMuxSetCanvasSize(mux.get(), width_, height_) == WEBP_MUX_OK &&
                      WebPMuxSetAnimationParams(mux.get(), &forever) == WEBP_MUX_OK;
-    const std::vector<std::vector<std::uint8_t>>& pictures = compressor_->Pictures();
+    const std::vector<WebpFramePicture>& pictures = compressor_->Pictures();
     for (std::size_t i = 0; assembled && i < pictures.size(); ++i) {
         std::int64_t left = durations_[i];
         do {
             const std::int64_t duration = std::min(left, kLongestFrame);
             WebPMuxFrameInfo frame{};
-            frame.bitstream = {pictures[i].data(), pictures[i].size()};
+            frame.bitstream = {pictures[i].bytes.data(), pictures[i].bytes.size()};
+            frame.x_offset = pictures[i].left;
+            frame.y_offset = pictures[i].top;
             frame.duration = static_cast<int>(duration);
             frame.id = WEBP_CHUNK_ANMF;
             frame.dispose_method = WEBP_MUX_DISPOSE_NONE;
-            frame.blend_method = WEBP_MUX_NO_BLEND;
+            frame.blend_method = pictures[i].blended ? WEBP_MUX_BLEND : WEBP_MUX_NO_BLEND;
             assembled = WebPMuxPushFrame(mux.get(), &frame, 0) == WEBP_MUX_OK;
             left -= duration;
         } while (assembled && left > 0);

@@ -24,11 +24,11 @@ struct WebpCompression {
 
 // Writes an animated WebP that loops forever, one frame at a time: the writer keeps only the
 // frame before, the few frames being compressed and the compressed frames, so memory grows
-// with the file's size and not with the frames. Every frame is stored whole, so the frames
-// are compressed independently, on as many threads as there are cores, and put together in
-// their order; the file is the same whatever thread compressed what. A frame identical to the
-// one before adds its delay to it. The file is put in place whole by Finish; nothing is
-// written before.
+// with the file's size and not with the frames. Each frame goes to the compressor with the
+// frame before it, so the frames are compressed independently, on as many threads as there
+// are cores, and put together in their order; the file is the same whatever thread compressed what.
+// A frame identical to the one before adds its delay to it. The file is put in place whole by
+// Finish; nothing is written before.
 class AnimatedWebpWriter {
   public:
     // Throws std::bad_alloc when the frame buffers or the compressor cannot be had.

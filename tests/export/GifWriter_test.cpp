@@ -50,6 +50,15 @@ Sequence Made(int width, int height, const std::vector<std::uint32_t>& colours,
     return {width, height, colours, false, {frame}};
 }
 
+// The sequence with its last frame again, moved one pixel to the right: a pixel whose
+// neighbour matched it stays, so the keyed candidates choose between it and the key.
+Sequence Moved(Sequence sequence) {
+    Frame next = sequence.frames.back();
+    std::rotate(next.indices.rbegin(), next.indices.rbegin() + 1, next.indices.rend());
+    sequence.frames.push_back(next);
+    return sequence;
+}
+
 // 256 indices i * 7 + shift, shown for 6.
 Frame Ramp(std::uint32_t shift) {
     Frame frame{{}, 6};
@@ -84,6 +93,10 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         Made(1000, 100, full, [](int, int y, int r) { return (y / 10 * 16 + r % 16) % 256; }),
         Made(400, 300, kPens,
              [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); }),
+        // Keyed, once with a full code table, once with lines.
+        Moved(Made(300, 300, full, [](int, int, int r) { return r % 16; })),
+        Moved(Made(400, 300, kPens,
+                   [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); })),
     };
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(&sequence - sequences);
