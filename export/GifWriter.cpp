@@ -375,19 +375,4 @@ void AnimatedGifWriter::WriteEmptyPicture() {
           file_.Write(scratch_.data(), scratch_.size());
 }
 
-bool WriteAnimatedGif(const std::string& path, std::span<const GifFrame> frames, std::int32_t width,
-                      std::int32_t height, const FileOps& ops) {
-    const Image* first = frames.empty() ? nullptr : frames.front().image;
-    const Palette palette = Palette::Exact(first ? first->palette : std::vector<std::uint32_t>{});
-    std::optional<std::uint32_t> transparent;
-    if (first != nullptr && (frames.front().flags & 0x8) != 0) {
-        transparent = frames.front().transparentColour;
-    }
-    AnimatedGifWriter writer(path, width, height, palette, transparent, ops);
-    for (const GifFrame& frame : frames) {
-        writer.Add(frame.image->indices, frame.delay);
-    }
-    return writer.Finish();
-}
-
 }  // namespace zef

@@ -10,7 +10,6 @@
 #include "LzwEncoder.h"
 #include "Palette.h"
 #include "StreamedFile.h"
-#include "ZefImage.h"
 
 struct GifFileType;
 
@@ -120,18 +119,5 @@ class AnimatedGifWriter {
     std::vector<std::uint8_t> wholeCodes_;
     std::vector<std::uint8_t> scratch_;
 };
-
-// Frame record of WriteAnimatedGif: flag 0x8 marks `transparentColour` as transparent.
-struct GifFrame {
-    const Image* image = nullptr;  // converted, all in one palette
-    std::uint32_t flags = 0x1000;
-    std::uint32_t transparentColour = 0;
-    std::uint16_t delay = 0;
-};
-
-// Writes the frames as one animated GIF, in the palette of the first (an empty palette for
-// none); the transparency of the first frame serves all. False when it could not be written.
-bool WriteAnimatedGif(const std::string& path, std::span<const GifFrame> frames, std::int32_t width,
-                      std::int32_t height, const FileOps& ops = SystemFileOps());
 
 }  // namespace zef
