@@ -16,6 +16,16 @@ constexpr std::uint32_t kMaxDelay = 65535;
 constexpr std::int64_t kCheapShare = 4;
 // A box where at most this share of the pixels changed is weighed keyed every frame too.
 constexpr std::int64_t kFewChanged = 128;
+// A box of at most this many pixels is coded with every parse, every candidate every frame.
+constexpr std::int64_t kTinyBox = 1 << 14;
+// The parses of the plain and the either coding, the first for every box, the others for tiny
+// ones: each won on some frames of small drawings, by a few bytes a frame.
+struct Parses {
+    LzwParse plain;
+    LzwParse either;
+};
+constexpr Parses kParses[] = {
+    {{2, 3}, kGreedyParse}, {{1, 1}, {1, 1}}, {{4, 1}, {2, 1}}, {{2, 2}, {4, 1}}};
 
 int WriteToFile(GifFileType* gif, const GifByteType* data, int size) {
     auto* file = static_cast<StreamedFile*>(gif->UserData);
@@ -53,6 +63,30 @@ void CloseEncoder(GifFileType*& gif) {
         gif = nullptr;
     }
 }
+
+// The rows of `pixels`, `width` pixels each, in the GIF's interlaced order into `out`: every
+// eighth row from the first, every eighth from the fifth, every fourth from the third, then
+// every other from the second.
+void Interlace(std::span<const std::uint8_t> pixels, std::size_t width,
+               std::vector<std::uint8_t>& out) {
+    out.resize(pixels.size());
+    const std::size_t height = pixels.size() / width;
+    auto to = out.begin();
+    for (const auto& [first, step] :
+         {std::pair<std::size_t, std::size_t>{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+        for (std::size_t row = first; row < height; row += step) {
+            to = std::copy_n(pixels.begin() + static_cast<std::ptrdiff_t>(row * width), width, to);
+        }
+    }
+}
+
+// A picture to code: its pixels, `width` a row, and where any of them may be coded as
+// another value, those values.
+struct Candidate {
+    std::span<const std::uint8_t> pixels;
+    std::span<const std::uint8_t> others;
+    std::size_t width = 1;
+};
 
 }  // namespace
 
@@ -247,10 +281,11 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
     return static_cast<std::uint8_t>(free - used.begin());
 }
 
-bool AnimatedGifWriter::PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes) {
+bool AnimatedGifWriter::PutImage(const PixelBox& box, bool interlaced,
+                                 const std::vector<std::uint8_t>& codes) {
     scratch_.clear();
     if (EGifPutImageDesc(encoder_, box.left, box.top, box.right - box.left, box.bottom - box.top,
-                         false, nullptr) != GIF_OK) {
+                         interlaced, nullptr) != GIF_OK) {
         return ok_ = false;
     }
     std::array<GifByteType, 256> block{};
@@ -309,41 +344,71 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     // The candidates, each coded: the box as it is; the box keyed twice, its unchanged pixels
     // the key (transparent) but for those that carry on a run, and each unchanged pixel
     // coded as the key or as itself as the coder's strings go; and the whole frame where the
-    // box covers at least half of it. A candidate stops coding as soon as it is no smaller
-    // than the best before it. The keyed ones are weighed every frame where the box is small
-    // or few of its pixels changed; otherwise, as the whole frame, one that lost is weighed
-    // again only after a few frames.
+    // box covers at least half of it; then the smallest of them interlaced. A candidate stops
+    // coding as soon as it is no smaller than the best before it. In a tiny box every
+    // candidate is weighed every frame, with every parse. Elsewhere the keyed ones are
+    // weighed every frame where the box is small or few of its pixels changed; otherwise, as
+    // the whole frame and the interlaced one, one that lost is weighed again only after a
+    // few frames.
     enum class Choice { kBox, kKeyedBox, kWhole } choice = Choice::kBox;
+    const bool tiny = box.Area() <= kTinyBox;
+    bool coded = false;
+    bool interlaced = false;
+    Candidate winner;
+    // Codes a candidate with each parse worth trying, in rows as they come or interlaced,
+    // into best_ where it is smaller than the best before.
+    const auto weigh = [&](const Candidate& candidate, bool laced) {
+        std::span<const std::uint8_t> pixels = candidate.pixels;
+        std::span<const std::uint8_t> others = candidate.others;
+        if (laced) {
+            Interlace(pixels, candidate.width, laced_);
+            pixels = laced_;
+            if (!others.empty()) {
+                Interlace(others, candidate.width, lacedOthers_);
+                others = lacedOthers_;
+            }
+        }
+        bool smaller = false;
+        for (std::size_t i = 0; i < (tiny ? std::size(kParses) : 1); ++i) {
+            const std::size_t limit = coded ? best_.size() - 1 : SIZE_MAX;
+            if (others.empty()
+                    ? lzw_->Encode(pixels, trying_, limit, kParses[i].plain)
+                    : lzw_->EncodeEither(pixels, others, trying_, limit, kParses[i].either)) {
+                best_.swap(trying_);
+                smaller = coded = true;
+                interlaced = laced;
+                winner = candidate;
+            }
+        }
+        return smaller;
+    };
     CopyBox(box);
-    lzw_->Encode(candidate_, boxCodes_);
-    const std::vector<std::uint8_t>* codes = &boxCodes_;
+    const auto boxWidth = static_cast<std::size_t>(box.right - box.left);
+    weigh({candidate_, {}, boxWidth}, false);
     const std::optional<std::uint8_t> key = canvasKnown_ ? KeyIndex(box) : std::nullopt;
     const PixelBox whole{0, 0, width_, height_};
-    if (key && (box.Area() * kCheapShare <= whole.Area() || keyedTrial_.Due() ||
+    if (key && (box.Area() * kCheapShare <= whole.Area() || tiny || keyedTrial_.Due() ||
                 ChangedCount(box) * kFewChanged <= box.Area())) {
         KeyBox(box, *key);
-        const bool smaller = lzw_->Encode(runKeyed_, keyedCodes_, codes->size() - 1);
-        if (smaller) {
-            codes = &keyedCodes_;
-            choice = Choice::kKeyedBox;
-        }
-        std::vector<std::uint8_t>& spare = smaller ? eitherCodes_ : keyedCodes_;
-        const bool eitherSmaller = lzw_->EncodeEither(candidate_, keyed_, spare, codes->size() - 1);
-        if (eitherSmaller) {
-            codes = &spare;
+        const bool smaller = weigh({runKeyed_, {}, boxWidth}, false);
+        const bool eitherSmaller = weigh({candidate_, keyed_, boxWidth}, false);
+        if (smaller || eitherSmaller) {
             choice = Choice::kKeyedBox;
         }
         keyedTrial_.Weighed(smaller || eitherSmaller);
     }
-    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() && wholeTrial_.Due()) {
-        const bool smaller = lzw_->Encode(pending_, wholeCodes_, codes->size() - 1);
+    if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
+        (tiny || wholeTrial_.Due())) {
+        const bool smaller = weigh({pending_, {}, static_cast<std::size_t>(width_)}, false);
         wholeTrial_.Weighed(smaller);
         if (smaller) {
-            codes = &wholeCodes_;
             choice = Choice::kWhole;
         }
     }
-    if (!PutImage(choice == Choice::kWhole ? whole : box, *codes)) {
+    if (tiny || lacedTrial_.Due()) {
+        lacedTrial_.Weighed(weigh(winner, true));
+    }
+    if (!PutImage(choice == Choice::kWhole ? whole : box, interlaced, best_)) {
         return;
     }
     const std::optional<std::uint8_t> transparency =
@@ -369,8 +434,8 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
 void AnimatedGifWriter::WriteEmptyPicture() {
     const std::uint8_t control[4] = {1, 0, 0, 0};
     const std::uint8_t pixel = 0;
-    lzw_->Encode({&pixel, 1}, boxCodes_);
-    ok_ = PutImage({0, 0, 1, 1}, boxCodes_) &&
+    lzw_->Encode({&pixel, 1}, best_);
+    ok_ = PutImage({0, 0, 1, 1}, false, best_) &&
           EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(scratch_.data(), scratch_.size());
 }

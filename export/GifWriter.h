@@ -46,9 +46,9 @@ class CandidateTrial {
 // before adds its delay to it (one frame is held back for that), and each frame is stored
 // as the smallest of the whole frame, the box of the pixels that changed, and that box with
 // its unchanged pixels transparent, each of them either transparent or its own colour,
-// whichever lets the coder's strings reach further. With a transparent colour, pixels of that
-// colour show nothing, and a frame after which drawn pixels turn transparent is cleared by its
-// disposal.
+// whichever lets the coder's strings reach further; the smallest also interlaced. With a
+// transparent colour, pixels of that colour show nothing, and a frame after which drawn pixels turn
+// transparent is cleared by its disposal.
 class AnimatedGifWriter {
   public:
     // Throws std::bad_alloc when its frame buffers cannot be had; Ok() is false when the file
@@ -74,9 +74,9 @@ class AnimatedGifWriter {
     // One transparent pixel shown for no time.
     void WriteEmptyPicture();
     void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
-    // The image `box` of these codes into scratch_: giflib's image descriptor, then the codes
-    // in giflib's blocks.
-    bool PutImage(const PixelBox& box, const std::vector<std::uint8_t>& codes);
+    // The image `box` of these codes, its rows interlaced or not, into scratch_: giflib's image
+    // descriptor, then the codes in giflib's blocks.
+    bool PutImage(const PixelBox& box, bool interlaced, const std::vector<std::uint8_t>& codes);
     PixelBox ChangedBox() const;
     // The box's pixels into candidate_; into keyed_ with the unchanged ones as `key`, and
     // into runKeyed_ likewise except those that carry on a run of their own colour, which
@@ -110,13 +110,14 @@ class AnimatedGifWriter {
     std::optional<LzwEncoder> lzw_;
     CandidateTrial keyedTrial_;
     CandidateTrial wholeTrial_;
+    CandidateTrial lacedTrial_;
     std::vector<std::uint8_t> candidate_;
     std::vector<std::uint8_t> keyed_;
     std::vector<std::uint8_t> runKeyed_;
-    std::vector<std::uint8_t> boxCodes_;
-    std::vector<std::uint8_t> keyedCodes_;
-    std::vector<std::uint8_t> eitherCodes_;
-    std::vector<std::uint8_t> wholeCodes_;
+    std::vector<std::uint8_t> best_;
+    std::vector<std::uint8_t> trying_;
+    std::vector<std::uint8_t> laced_;
+    std::vector<std::uint8_t> lacedOthers_;
     std::vector<std::uint8_t> scratch_;
 };
 

@@ -11,12 +11,6 @@ constexpr int kMaxWidth = 12;
 // at most after trials the fresh table lost.
 constexpr std::uint32_t kTrialEvery = 256;
 constexpr std::uint32_t kLongestTrialWait = 4096;
-// The look-ahead tries strings this many pixels shorter than the longest match at most, and
-// takes one only when it and the string after it cover more than this many pixels beyond
-// what the longest match and the string after it cover: a shorter string adds an entry the
-// table already holds, a code spent for nothing, which the gain has to make up for.
-constexpr std::size_t kShorterBy = 2;
-constexpr std::size_t kGainNeeded = 3;
 
 struct BitCounter {
     std::uint64_t bits = 0;
@@ -98,7 +92,7 @@ LzwEncoder::LzwEncoder(int bitsPerPixel)
 }
 
 bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
-                        std::size_t limit) {
+                        std::size_t limit, LzwParse parse) {
     data.clear();
     BitPacker packer{data, limit};
     const CodeState fresh{bits_ + 1, clearCode_ + 2};
@@ -110,7 +104,7 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     std::uint32_t trialWait = kTrialEvery;
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
         Walk(pixels, at);
-        const std::size_t length = LookAhead(pixels, at);
+        const std::size_t length = LookAhead(pixels, at, parse);
         const std::uint32_t code = CodeOf(length);
         state.Put(packer, code);
         at += length;
@@ -139,7 +133,7 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
 
 bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
                               std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
-                              std::size_t limit) {
+                              std::size_t limit, LzwParse parse) {
     data.clear();
     BitPacker packer{data, limit};
     const CodeState fresh{bits_ + 1, clearCode_ + 2};
@@ -149,17 +143,16 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
     FindRuns(pixels);
     std::uint32_t untilTrial = 0;
     std::uint32_t trialWait = kTrialEvery;
-    if (!pixels.empty()) {
-        FirstEither(pixels, others, 0);
-    }
+    FirstEither(pixels, others, 0, path_, scratch_);
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
-        const std::uint32_t code = path_.back();
+        const std::size_t length = LookAheadEither(pixels, others, at, parse);
+        const std::uint32_t code = path_[length - 1];
         state.Put(packer, code);
-        at += path_.size();
+        at += length;
         if (at == pixels.size()) {
             break;
         }
-        FirstEither(pixels, others, at);
+        FirstEither(pixels, others, at, path_, scratch_);
         const std::uint8_t first = static_cast<std::uint8_t>(path_.front());
         if (!state.Full()) {
             table_.Add(code, first, state.next++);
@@ -203,13 +196,40 @@ std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,
     return path.size();
 }
 
-void LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
-                             std::span<const std::uint8_t> others, std::size_t at) {
-    const std::size_t reach = LongestEither(pixels, others, at, pixels[at], path_);
-    if (others[at] != pixels[at] &&
-        LongestEither(pixels, others, at, others[at], scratch_) > reach) {
-        path_.swap(scratch_);
+std::size_t LzwEncoder::FirstEither(std::span<const std::uint8_t> pixels,
+                                    std::span<const std::uint8_t> others, std::size_t at,
+                                    std::vector<std::uint16_t>& path,
+                                    std::vector<std::uint16_t>& spare) const {
+    if (at >= pixels.size()) {
+        return 0;
     }
+    const std::size_t reach = LongestEither(pixels, others, at, pixels[at], path);
+    if (others[at] != pixels[at] && LongestEither(pixels, others, at, others[at], spare) > reach) {
+        path.swap(spare);
+    }
+    return path.size();
+}
+
+std::size_t LzwEncoder::LookAheadEither(std::span<const std::uint8_t> pixels,
+                                        std::span<const std::uint8_t> others, std::size_t at,
+                                        LzwParse parse) {
+    const std::size_t longest = path_.size();
+    if (parse.shorterBy == 0) {
+        return longest;
+    }
+    std::size_t best = longest;
+    std::size_t reach =
+        longest + FirstEither(pixels, others, at + longest, ahead_, aheadSpare_) + parse.gainNeeded;
+    for (std::size_t shorter = 1; shorter <= parse.shorterBy && shorter < longest; ++shorter) {
+        const std::size_t length = longest - shorter;
+        const std::size_t covered =
+            length + FirstEither(pixels, others, at + length, ahead_, aheadSpare_);
+        if (covered > reach) {
+            best = length;
+            reach = covered;
+        }
+    }
+    return best;
 }
 
 void LzwEncoder::FindRuns(std::span<const std::uint8_t> pixels) {
@@ -274,11 +294,12 @@ std::size_t LzwEncoder::MatchLength(std::span<const std::uint8_t> pixels, std::s
     return at < pixels.size() ? Longest(table_, pixels, at, code) : 0;
 }
 
-std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const {
+std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at,
+                                  LzwParse parse) const {
     const std::size_t longest = run_ + tail_.size();
     std::size_t best = longest;
-    std::size_t reach = longest + MatchLength(pixels, at + longest) + kGainNeeded;
-    for (std::size_t shorter = 1; shorter <= kShorterBy && shorter < longest; ++shorter) {
+    std::size_t reach = longest + MatchLength(pixels, at + longest) + parse.gainNeeded;
+    for (std::size_t shorter = 1; shorter <= parse.shorterBy && shorter < longest; ++shorter) {
         const std::size_t length = longest - shorter;
         const std::size_t covered = length + MatchLength(pixels, at + length);
         if (covered > reach) {

@@ -7,9 +7,21 @@
 
 namespace zef {
 
+// How the GIF's LZW encoder parses strings: a string up to `shorterBy` pixels shorter than the
+// longest match is coded when it and the string after it cover more than `gainNeeded` pixels
+// beyond what the longest match and the string after it cover. A shorter string adds an
+// entry the table already holds, a code spent for nothing, which the gain has to make up for;
+// which gain pays differs from picture to picture.
+struct LzwParse {
+    std::size_t shorterBy = 2;
+    std::size_t gainNeeded = 3;
+};
+// The longest match only.
+inline constexpr LzwParse kGreedyParse{0, 0};
+
 // The GIF's LZW encoder. It codes the longest string the table holds, except that it ends a
-// string a pixel or two early where the string after it then reaches further. A full code
-// table is kept rather than cleared at once: it goes on coding without new entries, and the
+// string a few pixels early where the string after it then reaches further (`LzwParse`). A full
+// code table is kept rather than cleared at once: it goes on coding without new entries, and the
 // encoder clears it only where a fresh table, tried on the pixels ahead until it would be
 // full itself, codes them in fewer bits. Code widths follow giflib's, so giflib and every
 // other reader decode the stream.
@@ -22,13 +34,14 @@ class LzwEncoder {
     // lowest bit, without the block lengths. False, with `data` cut short, as soon as the
     // data grows past `limit` bytes.
     bool Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
-                std::size_t limit = SIZE_MAX);
+                std::size_t limit = SIZE_MAX, LzwParse parse = {});
     // As Encode, where each pixel may be coded as its value in `pixels` or in `others`: a
     // string goes on with the value in `pixels` where the table holds that string, else with
-    // the other, and starts with the one whose string reaches further. Every string is the
-    // longest match: Encode's look-ahead, tried here, made the frames larger.
+    // the other, and starts with the one whose string reaches further. The longest match
+    // alone by default: a look-ahead made most frames larger here.
     bool EncodeEither(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> others,
-                      std::vector<std::uint8_t>& data, std::size_t limit = SIZE_MAX);
+                      std::vector<std::uint8_t>& data, std::size_t limit = SIZE_MAX,
+                      LzwParse parse = kGreedyParse);
 
   private:
     // A code table by prefix and pixel; 0 marks a string it does not hold.
@@ -68,7 +81,8 @@ class LzwEncoder {
     std::size_t MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const;
     // The length of the string to code at `at`: the longest match, or one up to two pixels
     // shorter when the string after it then reaches more than three pixels further.
-    std::size_t LookAhead(std::span<const std::uint8_t> pixels, std::size_t at) const;
+    std::size_t LookAhead(std::span<const std::uint8_t> pixels, std::size_t at,
+                          LzwParse parse) const;
     // Whether clearing before pixel `at` codes the pixels ahead in fewer bits than the full
     // table does, over as many pixels as a fresh table takes to fill.
     bool ClearPays(std::span<const std::uint8_t> pixels, std::size_t at);
@@ -78,10 +92,17 @@ class LzwEncoder {
     std::size_t LongestEither(std::span<const std::uint8_t> pixels,
                               std::span<const std::uint8_t> others, std::size_t at,
                               std::uint8_t first, std::vector<std::uint16_t>& path) const;
-    // The longest match at `at` into path_, starting with the value whose match reaches
-    // further, the one in `pixels` on a tie.
-    void FirstEither(std::span<const std::uint8_t> pixels, std::span<const std::uint8_t> others,
-                     std::size_t at);
+    // The longest match at `at` into `path`, starting with the value whose match reaches
+    // further, the one in `pixels` on a tie; its length returned, 0 past the end.
+    std::size_t FirstEither(std::span<const std::uint8_t> pixels,
+                            std::span<const std::uint8_t> others, std::size_t at,
+                            std::vector<std::uint16_t>& path,
+                            std::vector<std::uint16_t>& spare) const;
+    // The length of the string to code at `at` when path_ holds the longest match: as
+    // LookAhead, over the strings EncodeEither codes.
+    std::size_t LookAheadEither(std::span<const std::uint8_t> pixels,
+                                std::span<const std::uint8_t> others, std::size_t at,
+                                LzwParse parse);
 
     int bits_;
     std::uint32_t clearCode_;
@@ -95,6 +116,8 @@ class LzwEncoder {
     std::vector<std::uint16_t> tail_;
     std::vector<std::uint16_t> path_;
     std::vector<std::uint16_t> scratch_;
+    std::vector<std::uint16_t> ahead_;
+    std::vector<std::uint16_t> aheadSpare_;
 };
 
 }  // namespace zef

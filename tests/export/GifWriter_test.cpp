@@ -93,8 +93,10 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         Made(1000, 100, full, [](int, int y, int r) { return (y / 10 * 16 + r % 16) % 256; }),
         Made(400, 300, kPens,
              [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); }),
-        // Keyed, once with a full code table, once with lines.
+        // Keyed, once with a full code table, once with lines; rows alike every eighth row,
+        // which code smaller interlaced.
         Moved(Made(300, 300, full, [](int, int, int r) { return r % 16; })),
+        Moved(Made(60, 64, kPens, [](int, int y, int r) { return y % 8 == 0 ? 2 : r % 2; })),
         Moved(Made(400, 300, kPens,
                    [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); })),
     };
