@@ -16,6 +16,9 @@ constexpr std::uint32_t kMaxDelay = 65535;
 constexpr std::int64_t kCheapShare = 4;
 // A box where at most this share of the pixels changed is weighed keyed every frame too.
 constexpr std::int64_t kFewChanged = 128;
+// Interlacing that saved less than this share of a frame counts as lost, so it rests: on the
+// sample it won by a few bytes a frame, for a tenth more time.
+constexpr std::size_t kLacedGain = 64;
 // A box of at most this many pixels is coded with every parse, every candidate every frame.
 constexpr std::int64_t kTinyBox = 1 << 14;
 // The parses of the plain and the either coding, the first for every box, the others for tiny
@@ -406,7 +409,9 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
         }
     }
     if (tiny || lacedTrial_.Due()) {
-        lacedTrial_.Weighed(weigh(winner, true));
+        const std::size_t before = best_.size();
+        weigh(winner, true);
+        lacedTrial_.Weighed((before - best_.size()) * kLacedGain >= before);
     }
     if (!PutImage(choice == Choice::kWhole ? whole : box, interlaced, best_)) {
         return;
