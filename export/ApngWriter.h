@@ -84,6 +84,7 @@ class AnimatedPngWriter {
     int bitDepth_;
     StreamedFile file_;
     libdeflate_compressor* compressor_ = nullptr;
+    libdeflate_compressor* smallCompressor_ = nullptr;
     bool ok_ = false;
     std::uint32_t sequence_ = 0;
     std::uint32_t frameCount_ = 0;

@@ -27,9 +27,15 @@ int AppendToVector(const std::uint8_t* data, std::size_t size, const WebPPicture
 // One buffer more than workers lets the next frame be queued while every worker is busy.
 WebpFrameCompressor::WebpFrameCompressor(std::int32_t width, std::int32_t height,
                                          const WebPConfig& config)
-    : width_(width), height_(height), config_(config), smallConfig_(config) {
+    : width_(width),
+      height_(height),
+      config_(config),
+      smallConfig_(config),
+      everywhereConfigs_{config, config} {
     if (config.lossless != 0) {
         WebPConfigLosslessPreset(&smallConfig_, kSmallAreaLevel);
+        WebPConfigLosslessPreset(&everywhereConfigs_[0], kEverywhereLevels[0]);
+        WebPConfigLosslessPreset(&everywhereConfigs_[1], kEverywhereLevels[1]);
     }
     const unsigned count = WorkerCount();
     const std::size_t area = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -116,7 +122,8 @@ void WebpFrameCompressor::Work() {
 // it is given.
 bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     Buffers& buffers = job.buffers;
-    const Box box = job.first ? Box{0, 0, width_, height_, false} : ChangedBox(buffers);
+    const Box box = job.first ? Box{0, 0, width_, height_, false, std::int64_t{width_} * height_}
+                              : ChangedBox(buffers);
     const std::int32_t width = box.right - box.left;
     const std::int32_t height = box.bottom - box.top;
     const std::int64_t area = std::int64_t{width} * height;
@@ -124,7 +131,7 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     if (!job.first && !box.translucentChange &&
         area * kBlendTrialShare <= std::int64_t{width_} * height_) {
         BlendedBox(buffers, box);
-        if (!EncodeArea(buffers.box.data(), width, height, candidate)) {
+        if (!EncodeArea(buffers.box.data(), width, height, false, candidate)) {
             return false;
         }
         picture = {std::move(candidate), box.left, box.top, true};
@@ -135,7 +142,9 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
         const auto row = buffers.argb.begin() + static_cast<std::ptrdiff_t>(y) * width_;
         buffers.box.insert(buffers.box.end(), row + box.left, row + box.right);
     }
-    if (!EncodeArea(buffers.box.data(), width, height, candidate)) {
+    const bool everywhere = box.changed * kEverywhereShare >= area &&
+                            area * 8 >= std::int64_t{width_} * height_ * kEverywhereEighths;
+    if (!EncodeArea(buffers.box.data(), width, height, everywhere, candidate)) {
         return false;
     }
     if (picture.bytes.empty() || candidate.size() < picture.bytes.size()) {
@@ -145,7 +154,7 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
 }
 
 WebpFrameCompressor::Box WebpFrameCompressor::ChangedBox(const Buffers& buffers) const {
-    Box box{width_, height_, 0, 0, false};
+    Box box{width_, height_, 0, 0, false, 0};
     for (std::int32_t y = 0; y < height_; ++y) {
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = 0; x < width_; ++x) {
@@ -156,11 +165,12 @@ WebpFrameCompressor::Box WebpFrameCompressor::ChangedBox(const Buffers& buffers)
                 box.right = std::max(box.right, x + 1);
                 box.bottom = std::max(box.bottom, y + 1);
                 box.translucentChange = box.translucentChange || buffers.argb[i] >> 24 != 0xFFu;
+                ++box.changed;
             }
         }
     }
     if (box.right <= box.left) {
-        return {0, 0, 1, 1, false};
+        return {0, 0, 1, 1, false, 0};
     }
     box.left &= ~1;
     box.top &= ~1;
@@ -179,7 +189,7 @@ void WebpFrameCompressor::BlendedBox(Buffers& buffers, const Box& box) const {
 }
 
 bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t width, std::int32_t height,
-                                     std::vector<std::uint8_t>& picture) const {
+                                     bool everywhere, std::vector<std::uint8_t>& picture) const {
     WebPPicture frame;
     if (!WebPPictureInit(&frame)) {
         return false;
@@ -191,8 +201,21 @@ bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t width, 
     frame.argb_stride = width;
     frame.writer = AppendToVector;
     frame.custom_ptr = &picture;
-    const bool small = std::int64_t{width} * height <= kSmallArea;
-    const bool encoded = WebPEncode(small ? &smallConfig_ : &config_, &frame) != 0;
+    const std::int64_t area = std::int64_t{width} * height;
+    bool encoded = true;
+    if (area <= kSmallArea) {
+        encoded = WebPEncode(&smallConfig_, &frame) != 0;
+    } else if (config_.lossless == 0 || !everywhere) {
+        encoded = WebPEncode(&config_, &frame) != 0;
+    } else {
+        std::vector<std::uint8_t> other;
+        encoded = WebPEncode(&everywhereConfigs_[0], &frame) != 0;
+        frame.custom_ptr = &other;
+        encoded = encoded && WebPEncode(&everywhereConfigs_[1], &frame) != 0;
+        if (other.size() < picture.size()) {
+            picture.swap(other);
+        }
+    }
     WebPPictureFree(&frame);
     return encoded;
 }

@@ -88,11 +88,9 @@ bool AnimatedWebpWriter::Finish(const std::string& path, const FileOps& ops) {
     return written;
 }
 
-// Every frame is stored whole, shown over a transparent canvas: in a trembling line drawing
-// every line moves from one frame to the next, and the difference from the frame before, its
-// unchanged pixels made transparent, compresses worse than the frame itself (by a third on the
-// sample replay). A frame longer than a WebP frame can show is stored as several showing the
-// same picture.
+// Each frame's picture is placed at its box and left there for the next (no disposal), drawn
+// over what was there or replacing it as the compressor chose. A frame longer than a WebP
+// frame can show is stored as several showing the same picture.
 bool AnimatedWebpWriter::Assemble(WebPData& file) const {
     const std::unique_ptr<WebPMux, decltype(&WebPMuxDelete)> mux(WebPMuxNew(), WebPMuxDelete);
     const WebPMuxAnimParams forever{0u, 0};
