@@ -56,6 +56,23 @@ struct CodeState {
     }
 };
 
+// When a full table is weighed against a fresh one: one code after it fills, then after waits
+// that double while the full table keeps winning, the first wait again after a clear.
+class ClearTrials {
+  public:
+    void TableGrew() { untilTrial_ = 1; }
+    bool Due() { return --untilTrial_ == 0; }
+    void FullTableWon() {
+        untilTrial_ = trialWait_;
+        trialWait_ = std::min(2 * trialWait_, kLongestTrialWait);
+    }
+    void Cleared() { trialWait_ = kTrialEvery; }
+
+  private:
+    std::uint32_t untilTrial_ = 0;
+    std::uint32_t trialWait_ = kTrialEvery;
+};
+
 }  // namespace
 
 LzwEncoder::Table::Table(int bits)
@@ -100,8 +117,7 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     table_.Clear();
     state.Put(packer, clearCode_);
     FindRuns(pixels);
-    std::uint32_t untilTrial = 0;
-    std::uint32_t trialWait = kTrialEvery;
+    ClearTrials trials;
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
         Walk(pixels, at);
         const std::size_t length = LookAhead(pixels, at, parse);
@@ -113,16 +129,15 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
         }
         if (!state.Full()) {
             table_.Add(code, pixels[at], state.next++);
-            untilTrial = 1;
-        } else if (--untilTrial == 0) {
+            trials.TableGrew();
+        } else if (trials.Due()) {
             if (ClearPays(pixels, at)) {
                 state.Put(packer, clearCode_);
                 state = fresh;
                 table_.Clear();
-                trialWait = kTrialEvery;
+                trials.Cleared();
             } else {
-                untilTrial = trialWait;
-                trialWait = std::min(2 * trialWait, kLongestTrialWait);
+                trials.FullTableWon();
             }
         }
     }
@@ -141,8 +156,7 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
     table_.Clear();
     state.Put(packer, clearCode_);
     FindRuns(pixels);
-    std::uint32_t untilTrial = 0;
-    std::uint32_t trialWait = kTrialEvery;
+    ClearTrials trials;
     FirstEither(pixels, others, 0, path_, scratch_);
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
         const std::size_t length = LookAheadEither(pixels, others, at, parse);
@@ -160,17 +174,16 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
             if (std::find(path_.begin(), path_.end(), code) != path_.end()) {
                 LongestEither(pixels, others, at, first, path_);
             }
-            untilTrial = 1;
-        } else if (--untilTrial == 0) {
+            trials.TableGrew();
+        } else if (trials.Due()) {
             if (ClearPays(pixels, at)) {
                 state.Put(packer, clearCode_);
                 state = fresh;
                 table_.Clear();
-                trialWait = kTrialEvery;
+                trials.Cleared();
                 LongestEither(pixels, others, at, first, path_);
             } else {
-                untilTrial = trialWait;
-                trialWait = std::min(2 * trialWait, kLongestTrialWait);
+                trials.FullTableWon();
             }
         }
     }
