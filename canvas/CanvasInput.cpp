@@ -166,7 +166,6 @@ void CanvasInput::FrameDragStarted() {
     window_.ConfinePointer(ConfineArea::kMainBetweenBars);
     interaction_.lastFrameDragCursor = window_.PointerScreenPosition();
     selection_.moveAll = true;
-    interaction_.frameDragInProgress = true;
 }
 
 FrameRect CanvasInput::FrameDragStep(FrameEdge edge, FrameRect proposed) {
@@ -196,11 +195,11 @@ void CanvasInput::FrameDragEnded() {
     window_.ReleasePointer();
     host_.TakeSnapshot();
     selection_.moveAll = false;
-    interaction_.frameDragInProgress = false;
 }
 
+// Moving everything is on exactly while the sizing frame is dragged.
 bool CanvasInput::GestureHeld() const {
-    return interaction_.dragInProgress || interaction_.frameDragInProgress;
+    return interaction_.dragInProgress || selection_.moveAll;
 }
 
 void CanvasInput::Append(CanvasPoint point, bool connect) {

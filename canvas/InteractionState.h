@@ -25,7 +25,6 @@ struct CanvasPoint {
 struct InteractionState {
     Tool tool = Tool::kStraightLine;
     bool dragInProgress = false;
-    bool frameDragInProgress = false;  // the canvas window's sizing frame
     // Rectangle, ellipse and range selection: the button-down point; curve: the last point
     // added; move: the cursor sample at the previous step.
     CanvasPoint anchor;
