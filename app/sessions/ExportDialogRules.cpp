@@ -24,8 +24,8 @@ ExportKind KindOf(const ExportForm& form, ExportFormat format) {
 
 }  // namespace
 
-// The GIF dialog's formats are tried in the table's order, GIF last, as its ending may follow
-// another's (".webp.gif").
+// The other formats of the GIF dialog are tried in the table's order before the GIF itself,
+// whose ending the path may have only after another's (".webp.gif" ends in ".gif").
 ExportFormat FormatWritten(ExportFormat dialog, std::string_view path) {
     if (!Gif(dialog)) {
         return dialog;

@@ -56,9 +56,9 @@ ExportPreview PreviewOf(const ExportForm& form, ExportFormat format, const Model
 
 // Save's reading of the form: the export to run, or the first validation message (empty
 // path, VTR end wait, width, height, in this order). The GIF path gets ".gif" unless it ends
-// in it or names a WebP or a video; the BMP path loses a final ".bmp" and is the base name. A
-// shaking end wait that is not a number is 5; the still image reads neither the end wait nor the
-// smoothness.
+// in it or names a WebP, an APNG or a video; the BMP path loses a final ".bmp" and is the base
+// name. A shaking end wait that is not a number is 5; the still image reads neither the end wait
+// nor the smoothness.
 struct SaveCheck {
     std::optional<ExportRequest> request;
     const char* message = nullptr;
@@ -72,8 +72,8 @@ bool FileCanBeOpened(const std::string& path);
 
 // The save dialog Browse shows, starting from the path edit's text, which the shared record
 // keeps; the caller clears the record's folder and takes the path when the user confirms.
-// The GIF dialog's offers GIF, WebP, MP4 and WebM files, and a name typed without an ending gets
-// the ending of the type chosen.
+// The GIF dialog's offers GIF, WebP, APNG, MP4 and WebM files, and a name typed without an
+// ending gets the ending of the type chosen.
 FileDialog BrowseDialog(ExportFormat format, FileDialogRecord& record, const std::string& typed);
 
 // What the options become after an export: as the dialog used them, except that a still
