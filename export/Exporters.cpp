@@ -9,6 +9,7 @@
 #include "ApngWriter.h"
 #include "BmpFile.h"
 #include "ExportFormats.h"
+#include "ExportFrames.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
@@ -46,17 +47,6 @@ bool FramesCanBeHad(const ExportScene& scene, const ExportRequest& request) {
     const PixelRect area = FrameSource::ModelArea(scene);
     return FrameSizeCanBeHad(request.width, request.height) &&
            FrameSizeCanBeHad(area.width, area.height);
-}
-
-// Works out the frame count; a VTR animation replays by the step from the start.
-std::int64_t PrepareFrames(const ExportScene& scene, const ExportRequest& request,
-                           std::int32_t savedSpeed) {
-    if (request.kind == ExportKind::kVtr) {
-        scene.model.properties.vtrSpeed = ReplayStep(savedSpeed, request.frameDelay);
-        scene.renderer.StartReplay();
-    }
-    return FrameCount(request.kind, scene.model.TotalPathLength(), savedSpeed, request.endWait,
-                      request.frameDelay);
 }
 
 // A replay that an export started and then gave up, cancelled or failed, ends as a finished
