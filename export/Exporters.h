@@ -24,6 +24,7 @@ struct ExportRequest {
         false;  // GIF without anti-aliasing only; WebP, APNG and WebM with or without
     std::int32_t endWait = 5;
     std::int32_t frameDelay = 6;
+    friend bool operator==(const ExportRequest&, const ExportRequest&) = default;
 };
 
 // Renders the animation's frames and writes them as one animated GIF at request.path. The

@@ -8,6 +8,7 @@
 #include "FileChooser.h"
 #include "QtText.h"
 #include "ui_BmpExportDialog.h"
+#include "ui_ExportPane.h"
 #include "ui_GifExportDialog.h"
 
 namespace zef::ui {
@@ -53,13 +54,33 @@ ExportControls SetUpForm(QDialog& dialog, ExportFormat format) {
     return controls;
 }
 
+// Sets up the pane to the right of the form, the dialog widened for it; its controls come
+// after the form's in the tab order.
+PaneControls SetUpPane(QDialog& dialog, const ExportControls& form) {
+    auto* pane = new QWidget(&dialog);
+    Ui::ExportPane ui;
+    ui.setupUi(pane);
+    const QSize formSize = dialog.size();
+    pane->setGeometry(formSize.width(), 0, pane->width(), formSize.height());
+    dialog.setFixedSize(formSize.width() + pane->width(), formSize.height());
+    QWidget::setTabOrder(form.cancel, ui.limitCheck);
+    return {.preview = ui.preview,
+            .summary = ui.summaryLabel,
+            .sizeProgress = ui.sizeProgress,
+            .limit = ui.limitCheck,
+            .limitEdit = ui.limitEdit,
+            .limitUnit = ui.limitUnit,
+            .copy = ui.copyButton};
+}
+
 }  // namespace
 
 ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat format,
                            QWidget* parent)
     : QDialog(parent),
       session_(std::move(parts), shell, format),
-      controls_(SetUpForm(*this, format)) {
+      controls_(SetUpForm(*this, format)),
+      pane_(SetUpPane(*this, controls_)) {
     const ExportControls& c = controls_;
     c.modelWidth->setText(FromUtf8(session_.ModelWidth()));
     c.modelHeight->setText(FromUtf8(session_.ModelHeight()));
@@ -82,13 +103,21 @@ ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat 
         connect(c.antiAliasing, &QRadioButton::toggled, this, &ExportDialog::enableTransparency);
         connect(c.path, &QLineEdit::textChanged, this, &ExportDialog::enableTransparency);
     }
+    connect(c.antiAliasing, &QRadioButton::toggled, this, &ExportDialog::showPreview);
+    connect(c.path, &QLineEdit::textChanged, this, &ExportDialog::showPreview);
+    if (c.transparent != nullptr) {
+        connect(c.transparent, &QCheckBox::toggled, this, &ExportDialog::showPreview);
+    }
     connect(c.browse, &QPushButton::clicked, this, &ExportDialog::browse);
     connect(c.save, &QPushButton::clicked, this, &ExportDialog::save);
     connect(c.cancel, &QPushButton::clicked, this, &ExportDialog::cancelClicked);
+    pane_.preview->Play(session_.Playback());
     showPreview();
 }
 
-ExportDialog::~ExportDialog() = default;
+ExportDialog::~ExportDialog() {
+    pane_.preview->Stop();
+}
 
 ExportForm ExportDialog::Form() const {
     const ExportControls& c = controls_;
@@ -129,7 +158,11 @@ void ExportDialog::ShowForm(const ExportForm& form) {
 }
 
 void ExportDialog::showPreview() {
-    const ExportPreview preview = session_.Preview(Form());
+    const ExportForm form = Form();
+    if (session_.FormChanged(form)) {
+        pane_.preview->Restart();
+    }
+    const ExportPreview preview = session_.Preview(form);
     controls_.frameCount->setText(FromUtf8(preview.count));
     if (controls_.megabytes != nullptr) {
         controls_.megabytes->setText(FromUtf8(preview.megabytes));

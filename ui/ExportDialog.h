@@ -3,8 +3,10 @@
 #include <QDialog>
 
 #include "ExportSession.h"
+#include "PreviewPlayer.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -41,8 +43,20 @@ struct ExportControls {
     QPushButton* cancel = nullptr;
 };
 
+// The pane beside the form: the preview, what the file will be, the size limit and Copy.
+struct PaneControls {
+    PreviewPlayer* preview = nullptr;
+    QLabel* summary = nullptr;
+    QProgressBar* sizeProgress = nullptr;
+    QCheckBox* limit = nullptr;
+    QLineEdit* limitEdit = nullptr;
+    QComboBox* limitUnit = nullptr;
+    QPushButton* copy = nullptr;
+};
+
 // The animated GIF (and WebP) or BMP sequence export dialog: the form's controls wired to an
-// export session. Cancel also stops a running export.
+// export session, with a pane beside it that plays the animation as it will be written.
+// Cancel also stops a running export.
 class ExportDialog : public QDialog, private ExportView {
     Q_OBJECT
 
@@ -80,6 +94,7 @@ class ExportDialog : public QDialog, private ExportView {
 
     ExportSession session_;
     const ExportControls controls_;
+    const PaneControls pane_;
 };
 
 }  // namespace zef::ui

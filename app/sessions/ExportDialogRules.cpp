@@ -108,6 +108,14 @@ SaveCheck CheckForSave(const ExportForm& form, ExportFormat format) {
     return {std::move(request), nullptr};
 }
 
+std::optional<ExportRequest> PreviewRequest(const ExportForm& form, ExportFormat format) {
+    ExportForm named = form;
+    if (named.path.empty()) {
+        named.path = "preview";
+    }
+    return CheckForSave(named, format).request;
+}
+
 std::string FirstFileWritten(const ExportRequest& request, ExportFormat format) {
     return Gif(format) ? request.path : BmpFileName(request.path, request.kind, 0);
 }

@@ -65,6 +65,10 @@ struct SaveCheck {
 };
 SaveCheck CheckForSave(const ExportForm& form, ExportFormat format);
 
+// The export a preview of the form plays: Save's, whatever the path field holds; nothing
+// while a field does not read as a number.
+std::optional<ExportRequest> PreviewRequest(const ExportForm& form, ExportFormat format);
+
 // The first file the export will write, which the overwrite question asks about when it can
 // be opened: the GIF or WebP, base0000.bmp, or base.bmp for the still image.
 std::string FirstFileWritten(const ExportRequest& request, ExportFormat format);

@@ -37,8 +37,21 @@ class ExportSession::Progress : public ExportProgress {
     ExportView& view_;
 };
 
+namespace {
+
+std::uint32_t SeedFrom(Random& random) {
+    const auto high = static_cast<std::uint32_t>(random.Next());
+    return high << 15 | static_cast<std::uint32_t>(random.Next());
+}
+
+}  // namespace
+
 ExportSession::ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format)
-    : parts_(std::move(parts)), shell_(shell), format_(format) {}
+    : parts_(std::move(parts)),
+      shell_(shell),
+      format_(format),
+      seed_(SeedFrom(parts_.random)),
+      playback_(parts_.model, seed_) {}
 
 ExportForm ExportSession::OpeningForm() {
     return zef::OpeningForm(parts_.options, format_, parts_.model);
@@ -54,6 +67,16 @@ std::string ExportSession::ModelHeight() const {
 
 ExportPreview ExportSession::Preview(const ExportForm& form) const {
     return PreviewOf(form, format_, parts_.model);
+}
+
+bool ExportSession::FormChanged(const ExportForm& form) {
+    const std::optional<ExportRequest> request = PreviewRequest(form, format_);
+    if (!request || request == playing_) {
+        return false;
+    }
+    playing_ = request;
+    playback_.Play(FormatWritten(format_, request->path), *request);
+    return true;
 }
 
 std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool widthTyped) const {
@@ -124,6 +147,7 @@ bool ExportSession::MayReplace(const ExportRequest& request) {
 ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& request,
                                 ExportView& view) {
     Progress progress(*this, view);
+    parts_.random = Random(seed_);
     return ExportAs(format, {parts_.model, parts_.renderer, parts_.random, parts_.selection},
                     request, progress);
 }

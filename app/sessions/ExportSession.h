@@ -13,6 +13,7 @@
 #include "FileDialog.h"
 #include "FileDialogRecord.h"
 #include "Model.h"
+#include "PreviewPlayback.h"
 #include "Random.h"
 #include "RenderReport.h"
 #include "Renderer.h"
@@ -69,6 +70,10 @@ class ExportSession {
     std::string ModelWidth() const;
     std::string ModelHeight() const;
     ExportPreview Preview(const ExportForm& form) const;
+    // Plays the animation as the form would write it once the form describes an export; the
+    // same export again goes on playing. True when the playing starts anew.
+    bool FormChanged(const ExportForm& form);
+    PreviewPlayback& Playback() { return playback_; }
     // The text the other side edit takes while the user types `typed` into the width (or the
     // height) edit, keeping the model's ratio; nothing when the typed text is not a number.
     std::optional<std::string> OtherSide(std::string_view typed, bool widthTyped) const;
@@ -101,6 +106,10 @@ class ExportSession {
     ExportSessionParts parts_;
     Shell& shell_;
     const ExportFormat format_;
+    // The jitter of the preview and the file, drawn when the dialog opens.
+    const std::uint32_t seed_;
+    PreviewPlayback playback_;
+    std::optional<ExportRequest> playing_;
     bool exporting_ = false;
     bool cancelRequested_ = false;
 };
