@@ -11,10 +11,10 @@ namespace {
 
 // A search stops once the fitting file holds this share of the limit, or its level lies this
 // close to a failing one (some 1% of the side).
-constexpr double kFullEnough = 0.95;
+constexpr double kFullEnough = 0.97;
 constexpr double kCloseLevels = 0.03;
 // The file a guess aims at, a little under the limit, so the guess fits more often than not.
-constexpr double kAimedShare = 0.97;
+constexpr double kAimedShare = 0.985;
 // How far inside the bracket of the fitting and failing trials a guess is kept.
 constexpr double kInside = 0.1;
 

@@ -28,7 +28,8 @@ std::string ColourArgument(std::uint32_t colour) {
 // H.264 at a quality (kMp4Quality) that keeps thin coloured lines clean although yuv420p halves the
 // colour's resolution (measured on the sample: SSIM 0.9999 over Y, 0.991 over U and V), padded on
 // the right and at the bottom to even sides, which yuv420p needs. VP9 at its own constant quality,
-// on as many threads as rows allow. The output is named with "file:", so that no colon in the
+// on as many threads as rows allow. The container is written bit-exact (no random ids), so the
+// same frames give the same file. The output is named with "file:", so that no colon in the
 // folder reads as a protocol, and its format given, as the temporary name has no ending.
 std::vector<std::string> Arguments(const VideoSettings& video, const std::string& output) {
     std::vector<std::string> arguments{
@@ -59,7 +60,7 @@ std::vector<std::string> Arguments(const VideoSettings& video, const std::string
                           std::to_string(video.quality), "-preset", "medium", "-tune", "animation",
                           "-movflags", "+faststart", "-f", "mp4"});
     }
-    arguments.insert(arguments.end(), {"-y", "file:" + output});
+    arguments.insert(arguments.end(), {"-fflags", "+bitexact", "-y", "file:" + output});
     return arguments;
 }
 
