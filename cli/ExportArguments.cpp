@@ -3,6 +3,7 @@
 #include "ExportFormats.h"
 #include "ExportOptions.h"
 #include "ExportRules.h"
+#include "SizeFit.h"
 #include "UnsignedNumber.h"
 
 namespace zef {
@@ -58,6 +59,9 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
             ok = value && *value <= 100;
             parsed.lossyQuality = value;
+        } else if (!row->sequence && option == "--max-size" && hasValue) {
+            parsed.maxSize = ParseByteLimit(arguments[++i]);
+            ok = parsed.maxSize.has_value();
         } else if (option == "--seed" && hasValue) {
             parsed.seed = ReadUnsignedNumber(arguments[++i]);
             ok = parsed.seed.has_value();

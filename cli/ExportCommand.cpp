@@ -6,6 +6,7 @@
 #include "ExportRules.h"
 #include "ExportTexts.h"
 #include "Exporters.h"
+#include "HeldExport.h"
 #include "ModelFileIO.h"
 #include "StandaloneScene.h"
 #include "StopSignals.h"
@@ -48,6 +49,28 @@ std::uint32_t ClockSeed() {
         std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
+// The largest file under the limit, its trial encodes held back and the chosen one put in
+// place; the size and quality chosen are told, or that nothing fits.
+ExportResult ExportUnderLimit(const ExportJob& job, const Model& model, std::uint32_t seed,
+                              ExportProgress& progress, std::FILE* errors) {
+    HeldExport held = ExportHeld(job, model, {}, seed, progress);
+    const ExportRequest& made = held.made.request;
+    if (held.result.outcome == ExportOutcome::kNothingFits) {
+        std::fprintf(errors, "zefcli: no size fits in %llu bytes, down to the smallest\n",
+                     static_cast<unsigned long long>(*job.byteLimit));
+    } else if (held.result.Succeeded() && !held.file.Place(made.path)) {
+        held.result.outcome = ExportOutcome::kWriteFailed;
+    } else if (held.result.Succeeded()) {
+        const std::optional<std::int32_t> quality = job.format == ExportFormat::kWebp
+                                                        ? held.made.compression.lossyQuality
+                                                        : made.videoQuality;
+        std::fprintf(errors, "zefcli: %dx%d%s%s, %llu bytes\n", made.width, made.height,
+                     quality ? ", quality " : "", quality ? std::to_string(*quality).c_str() : "",
+                     static_cast<unsigned long long>(held.bytes));
+    }
+    return held.result;
+}
+
 }  // namespace
 
 int RunExport(const ExportArguments& arguments, std::FILE* errors) {
@@ -65,7 +88,8 @@ int RunExport(const ExportArguments& arguments, std::FILE* errors) {
     Model model;
     model.properties = loaded.model->properties;
     model.points = std::move(loaded.model->points);
-    StandaloneScene scene(std::move(model), arguments.seed.value_or(ClockSeed()));
+    const std::uint32_t seed = arguments.seed.value_or(ClockSeed());
+    StandaloneScene scene(std::move(model), seed);
     const ModelProperties& properties = scene.model.properties;
     const ExportFormat format = arguments.format;
     const ExportRequest request{ExportPathFor(format, arguments.out),
@@ -78,8 +102,12 @@ int RunExport(const ExportArguments& arguments, std::FILE* errors) {
                                 FrameDelay(arguments.kind, arguments.smoothness)};
     TenthsProgress progress(errors);
     CatchStopSignals();
-    const ExportResult result = ExportAs(format, scene.View(), request, progress, SystemFileOps(),
-                                         {arguments.lossyQuality});
+    const ExportResult result =
+        arguments.maxSize
+            ? ExportUnderLimit({format, request, {arguments.lossyQuality}, arguments.maxSize},
+                               scene.model, seed, progress, errors)
+            : ExportAs(format, scene.View(), request, progress, SystemFileOps(),
+                       {arguments.lossyQuality});
     if (result.Succeeded()) {
         return 0;
     }

@@ -17,6 +17,7 @@ const char* MemoryMessage(ExportOutcome outcome, ExportFormat format) {
         case ExportOutcome::kDone:
         case ExportOutcome::kWriteFailed:
         case ExportOutcome::kCancelled:
+        case ExportOutcome::kNothingFits:
             break;
     }
     return nullptr;
@@ -25,6 +26,9 @@ const char* MemoryMessage(ExportOutcome outcome, ExportFormat format) {
 const char* ClosingMessage(ExportOutcome outcome, ExportFormat format) {
     if (outcome == ExportOutcome::kCancelled) {
         return texts::kExportCancelled;
+    }
+    if (outcome == ExportOutcome::kNothingFits) {
+        return texts::kExportNothingFits;
     }
     const OutcomeTexts& texts = RowOf(format).texts;
     return outcome == ExportOutcome::kDone ? texts.saved : texts.failed;

@@ -15,13 +15,15 @@ namespace zef {
 // - kNoAnimationInfo: the palette of the animation (the colour count over all frames) and the
 //   GIF encoder's state, or the WebP encoder's compressed frames.
 // kCancelled: stopped on request after a frame, with nothing of the export left behind.
+// kNothingFits: under a byte limit, even the smallest size made a larger file; nothing written.
 enum class ExportOutcome {
     kDone,
     kNoWorkBuffer,
     kNoFrameStore,
     kNoAnimationInfo,
     kWriteFailed,
-    kCancelled
+    kCancelled,
+    kNothingFits
 };
 
 struct ExportResult {

@@ -51,6 +51,10 @@ inline constexpr const char* kVideoNotStarted = "ffmpeg를 시작하지 못했�
 inline constexpr const char* kVideoEncoderFailed = "ffmpeg가 실패했어요(종료 상태: %d);;.";
 inline constexpr const char* kVideoEncoderKilled = "ffmpeg가 멈췄어요(신호: %d);;.";
 
+// A byte limit that even the smallest size of the picture does not fit.
+inline constexpr const char* kExportNothingFits =
+    "가장 작은 크기로도 정한 용량을 넘어서 저장하지 않았어요;;.";
+
 inline constexpr const char* kPreviewInvalid = "***";
 
 inline constexpr const char* kNoFileName = "파일명이 입력되지 않았는 걸요?;;";

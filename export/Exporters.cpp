@@ -230,7 +230,8 @@ ExportOutcome WriteVideo(FrameSource& frames, std::int64_t count, const ExportSc
     const bool alpha = webm && request.transparent;
     VideoWriter writer(request.path,
                        {webm, request.width, request.height, std::max(request.frameDelay, 1),
-                        scene.model.properties.backgroundColour.Value(), alpha},
+                        scene.model.properties.backgroundColour.Value(), alpha,
+                        request.videoQuality.value_or(webm ? kWebmQuality : kMp4Quality)},
                        ops);
     if (!writer.Ok()) {
         failure = writer.Failure();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "AtomicFile.h"
@@ -24,6 +25,9 @@ struct ExportRequest {
         false;  // GIF without anti-aliasing only; WebP, APNG and WebM with or without
     std::int32_t endWait = 5;
     std::int32_t frameDelay = 6;
+    // MP4 and WebM: the constant quality ffmpeg encodes at (its CRF, lower is better); the
+    // format's own (VideoWriter.h) when none.
+    std::optional<std::int32_t> videoQuality = {};
     friend bool operator==(const ExportRequest&, const ExportRequest&) = default;
 };
 

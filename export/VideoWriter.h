@@ -13,6 +13,11 @@
 
 namespace zef {
 
+// The constant quality each video is encoded at unless asked otherwise (ffmpeg's CRF: lower
+// is better, and some 6 more halve the file).
+inline constexpr std::int32_t kMp4Quality = 18;
+inline constexpr std::int32_t kWebmQuality = 30;
+
 // What a video holds: an MP4 (H.264, yuv420p, its sides made even with the background colour)
 // or a WebM (VP9, with `alpha` in yuva420p).
 struct VideoSettings {
@@ -22,6 +27,7 @@ struct VideoSettings {
     std::int32_t delay = 6;  // of every frame, in hundredths of a second
     std::uint32_t background = 0;
     bool alpha = false;
+    std::int32_t quality = kMp4Quality;  // the CRF
 };
 
 // Writes a video through the ffmpeg program, one frame at a time: the frames go raw (RGBA) down

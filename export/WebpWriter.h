@@ -20,6 +20,7 @@ class WebpFrameCompressor;
 // 0..100.
 struct WebpCompression {
     std::optional<std::int32_t> lossyQuality;
+    friend bool operator==(const WebpCompression&, const WebpCompression&) = default;
 };
 
 // Writes an animated WebP that loops forever, one frame at a time: the writer keeps only the

@@ -148,7 +148,7 @@ FileOps SystemFileOps() {
     return {[](int fd, const void* data, std::size_t size) { return ::write(fd, data, size); },
             [](int fd) { return ::fsync(fd); },
             [](const char* folder, mode_t mode) {
-                return ::open(folder, O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+                return ::open(folder, O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
             },
             [](char* pattern) { return mkostemp(pattern, O_CLOEXEC); }};
 }
@@ -171,7 +171,7 @@ TemporaryFile CreateTemporaryBeside(const std::string& path, const FileOps& ops,
         fchmod(file.fd, mode);
         return file;
     }
-    const bool refused = errno == EACCES || errno == EPERM;
+    const bool refused = (errno == EACCES || errno == EPERM) && !ops.hold;
     file.name.clear();
     file.fd = refused ? OpenInPlace(target) : -1;
     file.inPlace = file.fd >= 0;
@@ -200,6 +200,10 @@ bool CommitTemporary(TemporaryFile& file, bool written, const std::string& path,
         return CommitInPlace(fd, written, ops);
     }
     const bool flushed = written && ops.flush(fd) == 0;
+    if (flushed && ops.hold) {
+        ops.hold({fd, std::exchange(file.name, {}), false});
+        return true;
+    }
     const bool placed =
         flushed && (file.name.empty() ? PlaceUnnamed(fd, path) : PlaceTemporary(file.name, path));
     const bool closed = ::close(fd) == 0;
@@ -218,6 +222,14 @@ void DiscardTemporary(TemporaryFile& file) {
 
 bool PlaceTemporary(const std::string& temporary, const std::string& path) {
     return std::rename(temporary.c_str(), WriteTarget(path).c_str()) == 0;
+}
+
+bool PlaceFinished(const TemporaryFile& file, const std::string& path, const FileOps& ops) {
+    const fs::path target = WriteTarget(path);
+    fchmod(file.fd, PermissionsFor(target));
+    const bool placed =
+        file.name.empty() ? PlaceUnnamed(file.fd, path) : PlaceTemporary(file.name, path);
+    return placed && FlushFolder(FolderOf(target), ops);
 }
 
 // A folder that may be written but not read cannot be opened to be flushed, and some file
