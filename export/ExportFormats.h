@@ -34,11 +34,13 @@ using FormatWriter = ExportResult (*)(const ExportScene& scene, const ExportRequ
                                       const WebpCompression& compression);
 
 // Everything in which the formats an export writes differ, one row each: the word zefcli
-// takes for it, the endings its paths take, the file type its dialog's Browse offers, when it
-// keeps transparency, its messages and its writer.
+// takes for it, its media types, the endings its paths take, the file type its dialog's Browse
+// offers, when it keeps transparency, its messages and its writer.
 struct ExportFormatRow {
     ExportFormat format;
     std::string_view word;
+    // The file's media types, the usual first; the clipboard offers its bytes under each.
+    std::array<std::string_view, 2> mediaTypes;
     // Lower case; the first is appended to a path that ends in none. A sequence's path is the
     // base name of its numbered files, a final first ending taken off.
     std::array<std::string_view, 2> endings;

@@ -1,11 +1,17 @@
 #include "ExportDialog.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDoubleValidator>
+#include <QDrag>
+#include <QGuiApplication>
 #include <algorithm>
 
 #include "DialogMessage.h"
+#include "DialogTexts.h"
 #include "ExportTexts.h"
 #include "FileChooser.h"
+#include "FileMimeData.h"
 #include "QtText.h"
 #include "ui_BmpExportDialog.h"
 #include "ui_ExportPane.h"
@@ -111,7 +117,26 @@ ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat 
     connect(c.browse, &QPushButton::clicked, this, &ExportDialog::browse);
     connect(c.save, &QPushButton::clicked, this, &ExportDialog::save);
     connect(c.cancel, &QPushButton::clicked, this, &ExportDialog::cancelClicked);
-    pane_.preview->Play(session_.Playback());
+    const PaneControls& p = pane_;
+    p.limitEdit->setValidator(new QDoubleValidator(0, 1e9, 3, p.limitEdit));
+    p.limitEdit->setEnabled(false);
+    p.sizeProgress->hide();
+    p.copy->setEnabled(false);
+    if (format == ExportFormat::kBmp) {
+        for (QWidget* fileOnly :
+             std::initializer_list<QWidget*>{p.limit, p.limitEdit, p.limitUnit, p.copy}) {
+            fileOnly->hide();
+        }
+    }
+    connect(p.limit, &QCheckBox::toggled, p.limitEdit, &QLineEdit::setEnabled);
+    connect(p.limit, &QCheckBox::toggled, this, &ExportDialog::showPreview);
+    connect(p.limitEdit, &QLineEdit::textChanged, this, &ExportDialog::showPreview);
+    connect(p.limitUnit, &QComboBox::currentIndexChanged, this, &ExportDialog::showPreview);
+    connect(p.copy, &QPushButton::clicked, this, &ExportDialog::copyFile);
+    connect(p.preview, &PreviewPlayer::dragStarted, this, &ExportDialog::dragFile);
+    connect(&summaryTimer_, &QTimer::timeout, this, &ExportDialog::showSummary);
+    summaryTimer_.start(100);
+    p.preview->Play(session_.Playback());
     showPreview();
 }
 
@@ -159,14 +184,59 @@ void ExportDialog::ShowForm(const ExportForm& form) {
 
 void ExportDialog::showPreview() {
     const ExportForm form = Form();
-    if (session_.FormChanged(form)) {
+    if (session_.FormChanged(form, Limit())) {
         pane_.preview->Restart();
     }
+    note_.clear();
+    showSummary();
     const ExportPreview preview = session_.Preview(form);
     controls_.frameCount->setText(FromUtf8(preview.count));
     if (controls_.megabytes != nullptr) {
         controls_.megabytes->setText(FromUtf8(preview.megabytes));
     }
+}
+
+std::string ExportDialog::Limit() const {
+    if (!pane_.limit->isChecked()) {
+        return {};
+    }
+    return ToUtf8(pane_.limitEdit->text() + pane_.limitUnit->currentText());
+}
+
+void ExportDialog::showSummary() {
+    const PaneSummary summary = session_.Summary();
+    const PaneControls& p = pane_;
+    p.summary->setText(note_.isEmpty() ? FromUtf8(summary.text)
+                                       : FromUtf8(summary.text) + "\n" + note_);
+    p.sizeProgress->setVisible(summary.total > 0);
+    if (summary.total > 0) {
+        p.sizeProgress->setRange(0,
+                                 static_cast<int>(std::min<std::int64_t>(summary.total, 1 << 30)));
+        p.sizeProgress->setValue(static_cast<int>(std::min(summary.done, summary.total)));
+    }
+    p.copy->setEnabled(summary.fileReady && !session_.Exporting());
+}
+
+void ExportDialog::copyFile() {
+    const auto file = session_.FileToHandOn(LocalPath(controls_.path->text()));
+    if (file) {
+        QGuiApplication::clipboard()->setMimeData(
+            FileMimeData(FromLocalPath(file->path), file->mediaTypes).release());
+    }
+    note_ = FromUtf8(file ? texts::kPaneCopied : texts::kPaneNotCopied);
+    showSummary();
+}
+
+// The drag carries what Copy puts on the clipboard; before the file is ready there is
+// nothing to drag.
+void ExportDialog::dragFile() {
+    const auto file = session_.FileToHandOn(LocalPath(controls_.path->text()));
+    if (!file) {
+        return;
+    }
+    auto* drag = new QDrag(pane_.preview);
+    drag->setMimeData(FileMimeData(FromLocalPath(file->path), file->mediaTypes).release());
+    drag->exec(Qt::CopyAction);
 }
 
 void ExportDialog::kindChosen() {
@@ -261,7 +331,8 @@ void ExportDialog::DisableControls() {
     c.cancel->setFocusPolicy(Qt::NoFocus);
     for (QWidget* control : std::initializer_list<QWidget*>{
              c.path, c.browse, c.smoothness, c.width, c.height, c.shaking, c.vtr, c.still, c.save,
-             c.antiAliasing, c.noAntiAliasing, c.transparent, c.endWait, c.restoreSize}) {
+             c.antiAliasing, c.noAntiAliasing, c.transparent, c.endWait, c.restoreSize, pane_.limit,
+             pane_.limitEdit, pane_.limitUnit, pane_.copy}) {
         if (control != nullptr) {
             control->setEnabled(false);
         }

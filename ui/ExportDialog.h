@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 #include "ExportSession.h"
 #include "PreviewPlayer.h"
@@ -79,9 +80,15 @@ class ExportDialog : public QDialog, private ExportView {
     void browse();
     void save();
     void cancelClicked();
+    // The pane follows the file made in the background.
+    void showSummary();
+    void copyFile();
+    void dragFile();
 
   private:
     ExportForm Form() const;
+    // The byte limit as typed with its unit, empty while the limit is off.
+    std::string Limit() const;
     void ShowForm(const ExportForm& form);
 
     // What the session shows.
@@ -95,6 +102,9 @@ class ExportDialog : public QDialog, private ExportView {
     ExportSession session_;
     const ExportControls controls_;
     const PaneControls pane_;
+    QTimer summaryTimer_;
+    // A note on the last Copy, shown below the summary until the form changes.
+    QString note_;
 };
 
 }  // namespace zef::ui

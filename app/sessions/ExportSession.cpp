@@ -2,9 +2,15 @@
 
 #include <utility>
 
+#include <filesystem>
+#include <system_error>
+
 #include "AppTexts.h"
+#include "ClipboardCache.h"
+#include "ExportFormats.h"
 #include "ExportRules.h"
 #include "Exporters.h"
+#include "PrivateFolder.h"
 #include "ReplaceQuestion.h"
 
 namespace zef {
@@ -51,7 +57,8 @@ ExportSession::ExportSession(ExportSessionParts parts, Shell& shell, ExportForma
       shell_(shell),
       format_(format),
       seed_(SeedFrom(parts_.random)),
-      playback_(parts_.model, seed_) {}
+      playback_(parts_.model, seed_),
+      background_(parts_.model, parts_.selection, seed_) {}
 
 ExportForm ExportSession::OpeningForm() {
     return zef::OpeningForm(parts_.options, format_, parts_.model);
@@ -69,7 +76,17 @@ ExportPreview ExportSession::Preview(const ExportForm& form) const {
     return PreviewOf(form, format_, parts_.model);
 }
 
-bool ExportSession::FormChanged(const ExportForm& form) {
+bool ExportSession::FormChanged(const ExportForm& form, const std::string& limit) {
+    limit_ = ParseByteLimit(limit);
+    const std::optional<ExportJob> job = JobFor(CheckForSave(form, format_).request);
+    if (job != job_) {
+        job_ = job;
+        if (job_) {
+            background_.Start(*job_);
+        } else {
+            background_.Stop();
+        }
+    }
     const std::optional<ExportRequest> request = PreviewRequest(form, format_);
     if (!request || request == playing_) {
         return false;
@@ -77,6 +94,40 @@ bool ExportSession::FormChanged(const ExportForm& form) {
     playing_ = request;
     playback_.Play(FormatWritten(format_, request->path), *request);
     return true;
+}
+
+PaneSummary ExportSession::Summary() const {
+    if (job_) {
+        return SummaryOf(background_.Status(), *job_);
+    }
+    return {};
+}
+
+std::optional<ExportSession::HandedFile> ExportSession::FileToHandOn(const std::string& shownPath) {
+    if (!job_) {
+        return std::nullopt;
+    }
+    const std::filesystem::path folder = ClipboardCacheFolder();
+    std::error_code error;
+    std::filesystem::create_directories(folder.parent_path(), error);
+    if (!MakePrivateFolder(folder)) {
+        return std::nullopt;
+    }
+    RemoveDayOldFiles(folder);
+    const std::string fallback = "zeftool" + std::string(RowOf(job_->format).endings[0]);
+    const std::string path = ClipboardCachePath(folder, shownPath, fallback);
+    if (!background_.CopyTo(*job_, path)) {
+        return std::nullopt;
+    }
+    return HandedFile{path, RowOf(job_->format).mediaTypes};
+}
+
+std::optional<ExportJob> ExportSession::JobFor(const std::optional<ExportRequest>& request) const {
+    const ExportFormat format = request ? FormatWritten(format_, request->path) : format_;
+    if (!request || format == ExportFormat::kBmp) {
+        return std::nullopt;
+    }
+    return ExportJob{.format = format, .request = *request, .byteLimit = limit_};
 }
 
 std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool widthTyped) const {
@@ -147,6 +198,15 @@ bool ExportSession::MayReplace(const ExportRequest& request) {
 ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& request,
                                 ExportView& view) {
     Progress progress(*this, view);
+    if (const std::optional<ExportJob> job = JobFor(request)) {
+        const ExportResult result = background_.Place(*job, progress);
+        // The file comes from a copy of the model; the editor still hears that a replay
+        // export ended, as when it replayed on the editor's own renderer.
+        if (request.kind == ExportKind::kVtr) {
+            parts_.reportFrame({.replayCompleted = true});
+        }
+        return result;
+    }
     parts_.random = Random(seed_);
     return ExportAs(format, {parts_.model, parts_.renderer, parts_.random, parts_.selection},
                     request, progress);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "BackgroundExport.h"
 #include "ExportDialogRules.h"
 #include "ExportFormat.h"
 #include "ExportOptions.h"
@@ -13,6 +15,7 @@
 #include "FileDialog.h"
 #include "FileDialogRecord.h"
 #include "Model.h"
+#include "PaneSummary.h"
 #include "PreviewPlayback.h"
 #include "Random.h"
 #include "RenderReport.h"
@@ -70,10 +73,22 @@ class ExportSession {
     std::string ModelWidth() const;
     std::string ModelHeight() const;
     ExportPreview Preview(const ExportForm& form) const;
-    // Plays the animation as the form would write it once the form describes an export; the
-    // same export again goes on playing. True when the playing starts anew.
-    bool FormChanged(const ExportForm& form);
+    // Plays the animation as the form would write it once the form describes an export, and
+    // makes its file in the background (not a BMP sequence's) under `limit`, a byte limit as
+    // typed ("500KB"; empty for none, ignored when it reads as none); the same export again
+    // goes on. True when the playing starts anew.
+    bool FormChanged(const ExportForm& form, const std::string& limit = {});
     PreviewPlayback& Playback() { return playback_; }
+    // What the pane says of the file the form makes.
+    PaneSummary Summary() const;
+    // A file to hand to the clipboard or a drag, with its media types: a copy of the file ready
+    // for the form, in the clipboard cache under the name the path field ends in; nothing while
+    // none is ready.
+    struct HandedFile {
+        std::string path;
+        std::array<std::string_view, 2> mediaTypes;
+    };
+    std::optional<HandedFile> FileToHandOn(const std::string& shownPath);
     // The text the other side edit takes while the user types `typed` into the width (or the
     // height) edit, keeping the model's ratio; nothing when the typed text is not a number.
     std::optional<std::string> OtherSide(std::string_view typed, bool widthTyped) const;
@@ -101,6 +116,8 @@ class ExportSession {
     // True when the first file the export writes is not there to be read, or the user
     // agrees to replace it.
     bool MayReplace(const ExportRequest& request);
+    // The file the background makes for a request: none for a BMP sequence.
+    std::optional<ExportJob> JobFor(const std::optional<ExportRequest>& request) const;
     ExportResult Run(ExportFormat format, const ExportRequest& request, ExportView& view);
 
     ExportSessionParts parts_;
@@ -110,6 +127,11 @@ class ExportSession {
     const std::uint32_t seed_;
     PreviewPlayback playback_;
     std::optional<ExportRequest> playing_;
+    BackgroundExport background_;
+    // What the background makes: the form's file under the limit; none for a BMP sequence, a
+    // form without a path or one whose fields do not read as numbers.
+    std::optional<ExportJob> job_;
+    std::optional<std::uint64_t> limit_;
     bool exporting_ = false;
     bool cancelRequested_ = false;
 };
