@@ -2,9 +2,9 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDoubleValidator>
 #include <QDrag>
 #include <QGuiApplication>
+#include <QRegularExpressionValidator>
 #include <algorithm>
 
 #include "DialogMessage.h"
@@ -118,7 +118,9 @@ ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat 
     connect(c.save, &QPushButton::clicked, this, &ExportDialog::save);
     connect(c.cancel, &QPushButton::clicked, this, &ExportDialog::cancelClicked);
     const PaneControls& p = pane_;
-    p.limitEdit->setValidator(new QDoubleValidator(0, 1e9, 3, p.limitEdit));
+    // Digits and a decimal point whatever the locale, as the limit is read.
+    p.limitEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,9}([.][0-9]{0,3})?")), p.limitEdit));
     p.limitEdit->setEnabled(false);
     p.sizeProgress->hide();
     p.copy->setEnabled(false);

@@ -1,5 +1,7 @@
 #include "BackgroundExport.h"
 
+#include "ExportTexts.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -23,6 +25,9 @@ struct BackgroundExport::Work {
     BackgroundStatus status;
     HeldExport held;
     bool beside = false;  // made beside the job's path
+    // The frames' reports to the replay of the encode in hand: its steps and its end.
+    std::int64_t replaySteps = 0;
+    bool replayCompleted = false;
 };
 
 namespace {
@@ -30,10 +35,18 @@ namespace {
 // The worker's progress goes into the status; the dialog's giving up cancels.
 class WorkProgress : public ExportProgress {
   public:
-    WorkProgress(BackgroundStatus& status, std::mutex& mutex, const std::atomic<bool>& cancel)
-        : status_(status), mutex_(mutex), cancel_(cancel) {}
+    WorkProgress(BackgroundStatus& status, std::int64_t& replaySteps, bool& replayCompleted,
+                 std::mutex& mutex, const std::atomic<bool>& cancel)
+        : status_(status),
+          replaySteps_(replaySteps),
+          replayCompleted_(replayCompleted),
+          mutex_(mutex),
+          cancel_(cancel) {}
 
-    void SetStatusText(const std::string&) override {}
+    void SetStatusText(const std::string& text) override {
+        const std::lock_guard lock(mutex_);
+        status_.text = text;
+    }
     void SetProgressRange(std::int32_t low, std::int32_t high) override {
         const std::lock_guard lock(mutex_);
         status_.total = std::int64_t{high} - low;
@@ -44,11 +57,17 @@ class WorkProgress : public ExportProgress {
         ++status_.done;
     }
     void PumpOneEvent() override {}
-    void FrameRendered(const RenderReport&) override {}
+    void FrameRendered(const RenderReport& report) override {
+        const std::lock_guard lock(mutex_);
+        replaySteps_ += report.stepProgressBar ? 1 : 0;
+        replayCompleted_ = replayCompleted_ || report.replayCompleted;
+    }
     bool CancelRequested() const override { return cancel_; }
 
   private:
     BackgroundStatus& status_;
+    std::int64_t& replaySteps_;
+    bool& replayCompleted_;
     std::mutex& mutex_;
     const std::atomic<bool>& cancel_;
 };
@@ -125,6 +144,11 @@ ExportResult BackgroundExport::Place(const ExportJob& job, ExportProgress& progr
         Start(job);
     }
     if (!Wait(progress)) {
+        {
+            const std::lock_guard lock(current_->mutex);
+            HandOnReplay(*current_, progress, job.request.kind == ExportKind::kVtr);
+        }
+        progress.SetStatusText(texts::kExportCancelled);
         Stop();
         return {ExportOutcome::kCancelled, {}};
     }
@@ -133,6 +157,9 @@ ExportResult BackgroundExport::Place(const ExportJob& job, ExportProgress& progr
         Work& work = *current_;
         const std::lock_guard lock(work.mutex);
         result = work.held.result;
+        if (!result.Succeeded() || work.beside) {
+            HandOnReplay(work, progress, false);
+        }
         if (result.Succeeded() && work.beside) {
             result.outcome = work.held.file.Place(job.request.path) ? ExportOutcome::kDone
                                                                     : ExportOutcome::kWriteFailed;
@@ -144,6 +171,17 @@ ExportResult BackgroundExport::Place(const ExportJob& job, ExportProgress& progr
     }
     Stop();
     return result;
+}
+
+// The progress hears of the replay as it would from an export on its own scene: a step for each
+// replay frame and, once the replay ended or was given up part-way, its end.
+void BackgroundExport::HandOnReplay(const Work& work, ExportProgress& progress, bool givenUp) {
+    for (std::int64_t i = 0; i < work.replaySteps; ++i) {
+        progress.FrameRendered({.stepProgressBar = true});
+    }
+    if (work.replayCompleted || (givenUp && work.replaySteps > 0)) {
+        progress.FrameRendered({.replayCompleted = true});
+    }
 }
 
 bool BackgroundExport::CopyTo(const ExportJob& job, const std::string& path) const {
@@ -161,11 +199,14 @@ void BackgroundExport::Run(Work& work, const Model& model, const SelectionState&
     if (!beside) {
         job.request.path = ScratchPath(job.request.path);
     }
-    WorkProgress progress(work.status, work.mutex, work.cancel);
+    WorkProgress progress(work.status, work.replaySteps, work.replayCompleted, work.mutex,
+                          work.cancel);
     HeldExport held =
         ExportHeld(job, model, selection, seed, progress, SystemFileOps(), [&](std::size_t trial) {
             const std::lock_guard lock(work.mutex);
             work.status.trial = trial;
+            work.replaySteps = 0;
+            work.replayCompleted = false;
             work.status.done = 0;
             work.status.total = 0;
         });
@@ -198,8 +239,13 @@ void BackgroundExport::Run(Work& work, const Model& model, const SelectionState&
 bool BackgroundExport::Wait(ExportProgress& progress) {
     std::int64_t shownTotal = -1;
     std::int64_t shownDone = 0;
+    std::string shownText;
     for (;;) {
         const BackgroundStatus status = Status();
+        if (status.text != shownText) {
+            shownText = status.text;
+            progress.SetStatusText(shownText);
+        }
         if (status.total != shownTotal) {
             shownTotal = status.total;
             shownDone = 0;

@@ -27,6 +27,7 @@ struct BackgroundStatus {
     // encode it is, from 1.
     std::int64_t done = 0;
     std::int64_t total = 0;
+    std::string text;  // the status text the encode in hand shows last
     std::size_t trial = 0;
     // Once ready: the file's exact size in bytes, its frames and how long it plays once, and
     // the output size and quality it was made at (a byte limit's choice; the quality for a
@@ -70,6 +71,7 @@ class BackgroundExport {
     // place; otherwise, after waiting for the job (started now unless it runs), with its
     // progress shown through `progress` and its Cancel honoured, the file made then, or written
     // the ordinary way where it could not be made beside its path. Nothing is held afterwards.
+    // The progress hears the frames' reports to the replay as from an export of its own.
     ExportResult Place(const ExportJob& job, ExportProgress& progress);
     // Writes a copy of the file ready for the job at `path`, atomically. False when no file is
     // ready for the job or the copy fails.
@@ -80,6 +82,7 @@ class BackgroundExport {
 
     static void Run(Work& work, const Model& model, const SelectionState& selection,
                     std::uint32_t seed);
+    static void HandOnReplay(const Work& work, ExportProgress& progress, bool givenUp);
     // Waits for the work in flight, showing its progress; false when the user cancelled.
     bool Wait(ExportProgress& progress);
     void JoinEnded();

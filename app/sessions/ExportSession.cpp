@@ -199,13 +199,7 @@ ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& reques
                                 ExportView& view) {
     Progress progress(*this, view);
     if (const std::optional<ExportJob> job = JobFor(request)) {
-        const ExportResult result = background_.Place(*job, progress);
-        // The file comes from a copy of the model; the editor still hears that a replay
-        // export ended, as when it replayed on the editor's own renderer.
-        if (request.kind == ExportKind::kVtr) {
-            parts_.reportFrame({.replayCompleted = true});
-        }
-        return result;
+        return background_.Place(*job, progress);
     }
     parts_.random = Random(seed_);
     return ExportAs(format, {parts_.model, parts_.renderer, parts_.random, parts_.selection},

@@ -2,6 +2,10 @@
 #include <fstream>
 #include <memory>
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
 #include "DialogTest.h"
 #include "ExportDialog.h"
 #include "ExportTexts.h"
@@ -130,6 +134,51 @@ TEST_F(ExportDialogTest, AWebpPathKeepsTheTransparencyBoxWithAntiAliasingAndWrit
     });
     Find<QPushButton>(*gif, "browseButton")->click();
     EXPECT_EQ(Find(*gif, "pathEdit")->text().toStdString(), folder.PathOf("anim.webp"));
+}
+
+// The pane plays the animation and pauses on a click; it tells the exact size of the file,
+// which Copy hands to the clipboard as a file and as a GIF, and which OK places; under a size
+// limit the file is made smaller to fit.
+TEST_F(ExportDialogTest, ThePanePlaysTellsTheSizeCopiesTheFileAndFitsALimit) {
+    qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(folder.PathOf("cache")));
+    auto gif = Open(ExportFormat::kGif);
+    Find<QRadioButton>(*gif, "vtrRadio")->click();
+    Set(*gif, "pathEdit", folder.PathOf("a.gif"));
+    auto* preview = gif->findChild<PreviewPlayer*>("preview");
+    QTRY_VERIFY(preview->FrameShowing() > 0);
+    QTest::mouseClick(preview, Qt::LeftButton);
+    const qint64 paused = preview->FrameShowing();
+    QTest::qWait(200);
+    EXPECT_TRUE(preview->Paused());
+    EXPECT_EQ(preview->FrameShowing(), paused);
+    QTest::mouseClick(preview, Qt::LeftButton);
+    QTRY_VERIFY(preview->FrameShowing() != paused);
+
+    auto* copy = Find<QPushButton>(*gif, "copyButton");
+    QTRY_VERIFY_WITH_TIMEOUT(copy->isEnabled(), 30000);
+    const QString summary = Find<QLabel>(*gif, "summaryLabel")->text();
+    const auto size = summary.section(QStringLiteral("파일 크기 "), 1).section("바이트", 0, 0);
+    const qsizetype bytes = QString(size).remove(',').toLongLong();
+    copy->click();
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_EQ(copied->urls().size(), 1);
+    const QString cached = copied->urls()[0].toLocalFile();
+    EXPECT_EQ(cached.toStdString(), folder.PathOf("cache/zeftool/a.gif"));
+    EXPECT_EQ(copied->data("image/gif").size(), bytes);
+    EXPECT_EQ(copied->data("x-special/gnome-copied-files"),
+              "copy\n" + copied->urls()[0].toEncoded());
+    Save(*gif);
+    EXPECT_EQ(messages, std::vector<std::string>{texts::kGifSaved});
+    EXPECT_EQ(static_cast<qsizetype>(std::filesystem::file_size(folder.PathOf("a.gif"))), bytes);
+
+    gif = Open(ExportFormat::kGif);
+    Set(*gif, "pathEdit", folder.PathOf("b.gif"));
+    Find<QCheckBox>(*gif, "limitCheck")->click();
+    Set(*gif, "limitEdit", std::to_string(bytes / 2000));
+    QTRY_VERIFY_WITH_TIMEOUT(Find<QPushButton>(*gif, "copyButton")->isEnabled(), 60000);
+    Save(*gif);
+    EXPECT_LE(std::filesystem::file_size(folder.PathOf("b.gif")) * 2,
+              static_cast<std::uintmax_t>(bytes));
 }
 
 }  // namespace
