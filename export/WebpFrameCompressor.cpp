@@ -142,8 +142,10 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
         const auto row = buffers.argb.begin() + static_cast<std::ptrdiff_t>(y) * width_;
         buffers.box.insert(buffers.box.end(), row + box.left, row + box.right);
     }
-    const bool everywhere = box.changed * kEverywhereShare >= area &&
-                            area * 8 >= std::int64_t{width_} * height_ * kEverywhereEighths;
+    const std::int64_t frameArea = std::int64_t{width_} * height_;
+    const bool everywhere =
+        (box.changed * kEverywhereShare >= area && area * 8 >= frameArea * kEverywhereEighths) ||
+        (box.changed * kDenseShare >= area && area * 4 >= frameArea * 3);
     if (!EncodeArea(buffers.box.data(), width, height, everywhere, candidate)) {
         return false;
     }
