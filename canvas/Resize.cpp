@@ -102,6 +102,133 @@ void ResizeByWholeRatio(const Bitmap& source, Bitmap& target) {
     }
 }
 
+// A target row's source rows summed down every source column, channel by channel (at most
+// 255 x sourceHeight, so 32 bits hold it).
+class ColumnSums {
+  public:
+    explicit ColumnSums(std::size_t width) : width_(width), sums_(3 * width) {}
+
+    const std::uint32_t* Channel(int channel) const {
+        return sums_.data() + static_cast<std::size_t>(channel) * width_;
+    }
+
+    // Sums the rows; rows of one weight, as in any whole-number ratio, are added as they are
+    // and weighed once at the end: answers that weight, or 1 when each row was weighed.
+    std::uint64_t SumRows(const Bitmap& source, const Coverage& rows, std::int64_t targetHeight) {
+        std::uint64_t rowWeight = rows.Weight(rows.first, targetHeight);
+        for (std::int64_t sy = rows.first + 1; sy <= rows.last; ++sy) {
+            if (rows.Weight(sy, targetHeight) != rowWeight) {
+                rowWeight = 1;
+            }
+        }
+        std::fill(sums_.begin(), sums_.end(), 0);
+        std::uint32_t* red = sums_.data();
+        std::uint32_t* green = red + width_;
+        std::uint32_t* blue = green + width_;
+        for (std::int64_t sy = rows.first; sy <= rows.last; ++sy) {
+            const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
+            const auto weight =
+                rowWeight != 1 ? 1u : static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
+            for (std::size_t sx = 0; sx < width_; ++sx) {
+                red[sx] += weight * (from[sx] & 0xFFu);
+                green[sx] += weight * ((from[sx] >> 8) & 0xFFu);
+                blue[sx] += weight * ((from[sx] >> 16) & 0xFFu);
+            }
+        }
+        return rowWeight;
+    }
+
+  private:
+    std::size_t width_;
+    std::vector<std::uint32_t> sums_;  // red, green, blue: a source row each
+};
+
+// The rounded mean of sums over the area every target pixel covers (sourceWidth x
+// sourceHeight units), taken by the reciprocal and set right by at most one.
+class RoundedMean {
+  public:
+    explicit RoundedMean(std::uint64_t area)
+        : area_(area), reciprocal_(1.0 / static_cast<double>(area)) {}
+
+    std::uint32_t operator()(std::uint64_t sum) const {
+        const std::uint64_t rounded = sum + area_ / 2;
+        auto value = static_cast<std::uint64_t>(static_cast<std::int64_t>(
+            static_cast<double>(static_cast<std::int64_t>(rounded)) * reciprocal_));
+        if (value * area_ > rounded) {
+            --value;
+        } else if ((value + 1) * area_ <= rounded) {
+            ++value;
+        }
+        return static_cast<std::uint32_t>(value);
+    }
+
+  private:
+    std::uint64_t area_;
+    double reciprocal_;
+};
+
+// Each target column's source columns and their weights. In a whole-number ratio across,
+// every target column covers as many whole source columns: they are added as they are and
+// weighed once at the end.
+class ColumnWeights {
+  public:
+    ColumnWeights(std::int64_t sourceWidth, std::int64_t targetWidth)
+        : whole_(sourceWidth % targetWidth == 0),
+          each_(static_cast<std::size_t>(sourceWidth / targetWidth)),
+          weight_(whole_ ? static_cast<std::uint64_t>(targetWidth) : 1) {
+        for (std::int64_t x = 0; x < targetWidth; ++x) {
+            const Coverage across(x, sourceWidth, targetWidth);
+            columns_.emplace_back(static_cast<std::size_t>(across.first), weights_.size());
+            for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
+                weights_.push_back(static_cast<std::uint32_t>(across.Weight(sx, targetWidth)));
+            }
+        }
+        columns_.emplace_back(0, weights_.size());
+    }
+
+    // One target row from its column sums, weighed by `rowWeight`.
+    void SumAcross(const ColumnSums& down, std::uint64_t rowWeight, const RoundedMean& mean,
+                   std::uint32_t* to) const {
+        const std::uint32_t* red = down.Channel(0);
+        const std::uint32_t* green = down.Channel(1);
+        const std::uint32_t* blue = down.Channel(2);
+        std::uint64_t last[3] = {0, 0, 0};
+        std::uint32_t lastMean = 0;
+        const std::uint64_t weight = rowWeight * weight_;
+        for (std::size_t x = 0; x + 1 < columns_.size(); ++x) {
+            std::uint64_t sums[3] = {0, 0, 0};
+            std::size_t sx = columns_[x].first;
+            if (whole_) {
+                for (const std::size_t end = sx + each_; sx < end; ++sx) {
+                    sums[0] += red[sx];
+                    sums[1] += green[sx];
+                    sums[2] += blue[sx];
+                }
+            } else {
+                for (std::size_t w = columns_[x].second; w < columns_[x + 1].second; ++w, ++sx) {
+                    sums[0] += std::uint64_t{weights_[w]} * red[sx];
+                    sums[1] += std::uint64_t{weights_[w]} * green[sx];
+                    sums[2] += std::uint64_t{weights_[w]} * blue[sx];
+                }
+            }
+            // Runs of one colour, most of a frame, are divided once.
+            if (sums[0] != last[0] || sums[1] != last[1] || sums[2] != last[2]) {
+                std::copy_n(sums, 3, last);
+                lastMean = mean(weight * sums[2]) << 16 | mean(weight * sums[1]) << 8 |
+                           mean(weight * sums[0]);
+            }
+            *to++ = lastMean;
+        }
+    }
+
+  private:
+    bool whole_;
+    std::size_t each_;
+    std::uint64_t weight_;
+    std::vector<std::pair<std::size_t, std::size_t>> columns_;  // first column, first weight
+    std::vector<std::uint32_t> weights_;
+};
+
 // The colour value of channel sums over `weight`, each rounded to the nearest.
 std::uint32_t Mean(const std::uint64_t (&sums)[3], std::uint64_t weight) {
     std::uint32_t mean = 0;
@@ -149,100 +276,14 @@ bool ResizeAreaAverage(const Bitmap& source, Bitmap& target) {
         return true;
     }
     // The weights are a row's times a column's: each target row first sums its source rows
-    // down every source column, channel by channel (at most 255 x sourceHeight, so 32 bits
-    // hold it), then each target pixel sums its columns across.
-    const auto width = static_cast<std::size_t>(sourceWidth);
-    std::vector<std::uint32_t> down(3 * width);
-    std::uint32_t* red = down.data();
-    std::uint32_t* green = red + width;
-    std::uint32_t* blue = green + width;
-    // Each target column's first source column and the weights of the ones it covers.
-    std::vector<std::pair<std::size_t, std::size_t>> columns;  // first column, first weight
-    std::vector<std::uint32_t> weights;
-    for (std::int64_t x = 0; x < targetWidth; ++x) {
-        const Coverage across(x, sourceWidth, targetWidth);
-        columns.emplace_back(static_cast<std::size_t>(across.first), weights.size());
-        for (std::int64_t sx = across.first; sx <= across.last; ++sx) {
-            weights.push_back(static_cast<std::uint32_t>(across.Weight(sx, targetWidth)));
-        }
-    }
-    columns.emplace_back(0, weights.size());
-    // In a whole-number ratio across, every target column covers as many whole source columns:
-    // they are added as they are and weighed once at the end.
-    const bool wholeColumns = sourceWidth % targetWidth == 0;
-    const auto columnsEach = static_cast<std::size_t>(sourceWidth / targetWidth);
-    const std::uint64_t columnWeight = wholeColumns ? static_cast<std::uint64_t>(targetWidth) : 1;
-    // Every target pixel covers sourceWidth x sourceHeight units of area. The rounded mean is
-    // taken by the reciprocal and set right by at most one.
-    const auto area = static_cast<std::uint64_t>(sourceWidth * sourceHeight);
-    const double reciprocal = 1.0 / static_cast<double>(area);
-    const auto mean = [&](std::uint64_t sum) {
-        const std::uint64_t rounded = sum + area / 2;
-        auto value = static_cast<std::uint64_t>(static_cast<std::int64_t>(
-            static_cast<double>(static_cast<std::int64_t>(rounded)) * reciprocal));
-        if (value * area > rounded) {
-            --value;
-        } else if ((value + 1) * area <= rounded) {
-            ++value;
-        }
-        return static_cast<std::uint32_t>(value);
-    };
+    // down every source column, then each target pixel sums its columns across.
+    ColumnSums down(static_cast<std::size_t>(sourceWidth));
+    const ColumnWeights across(sourceWidth, targetWidth);
+    const RoundedMean mean(static_cast<std::uint64_t>(sourceWidth * sourceHeight));
     for (std::int64_t y = 0; y < targetHeight; ++y) {
-        const Coverage rows(y, sourceHeight, targetHeight);
-        // Rows of one weight, as in any whole-number ratio, are added as they are and weighed
-        // once at the end.
-        std::uint64_t rowWeight = rows.Weight(rows.first, targetHeight);
-        for (std::int64_t sy = rows.first + 1; sy <= rows.last; ++sy) {
-            if (rows.Weight(sy, targetHeight) != rowWeight) {
-                rowWeight = 1;
-            }
-        }
-        std::fill(down.begin(), down.end(), 0);
-        for (std::int64_t sy = rows.first; sy <= rows.last; ++sy) {
-            const std::uint32_t* from = source.Row(static_cast<std::int32_t>(sy));
-            if (rowWeight != 1) {
-                for (std::size_t sx = 0; sx < width; ++sx) {
-                    red[sx] += from[sx] & 0xFFu;
-                    green[sx] += (from[sx] >> 8) & 0xFFu;
-                    blue[sx] += (from[sx] >> 16) & 0xFFu;
-                }
-                continue;
-            }
-            const auto weight = static_cast<std::uint32_t>(rows.Weight(sy, targetHeight));
-            for (std::size_t sx = 0; sx < width; ++sx) {
-                red[sx] += weight * (from[sx] & 0xFFu);
-                green[sx] += weight * ((from[sx] >> 8) & 0xFFu);
-                blue[sx] += weight * ((from[sx] >> 16) & 0xFFu);
-            }
-        }
-        std::uint32_t* to = target.Row(static_cast<std::int32_t>(y));
-        std::uint64_t last[3] = {0, 0, 0};
-        std::uint32_t lastMean = 0;
-        const std::uint64_t weight = rowWeight * columnWeight;
-        for (std::size_t x = 0; x + 1 < columns.size(); ++x) {
-            std::uint64_t sums[3] = {0, 0, 0};
-            std::size_t sx = columns[x].first;
-            if (columnWeight != 1) {
-                for (const std::size_t end = sx + columnsEach; sx < end; ++sx) {
-                    sums[0] += red[sx];
-                    sums[1] += green[sx];
-                    sums[2] += blue[sx];
-                }
-            } else {
-                for (std::size_t w = columns[x].second; w < columns[x + 1].second; ++w, ++sx) {
-                    sums[0] += std::uint64_t{weights[w]} * red[sx];
-                    sums[1] += std::uint64_t{weights[w]} * green[sx];
-                    sums[2] += std::uint64_t{weights[w]} * blue[sx];
-                }
-            }
-            // Runs of one colour, most of a frame, are divided once.
-            if (sums[0] != last[0] || sums[1] != last[1] || sums[2] != last[2]) {
-                std::copy_n(sums, 3, last);
-                lastMean = mean(weight * sums[2]) << 16 | mean(weight * sums[1]) << 8 |
-                           mean(weight * sums[0]);
-            }
-            *to++ = lastMean;
-        }
+        const std::uint64_t rowWeight =
+            down.SumRows(source, Coverage(y, sourceHeight, targetHeight), targetHeight);
+        across.SumAcross(down, rowWeight, mean, target.Row(static_cast<std::int32_t>(y)));
     }
     return true;
 }

@@ -12,8 +12,6 @@ class Random {
 
     explicit Random(std::uint32_t seed = 1) : state_(seed) {}
 
-    void Seed(std::uint32_t seed) { state_ = seed; }
-
     int Next() {
         state_ = state_ * 1103515245u + 12345u;
         return static_cast<int>((state_ / 65536u) % 32768u);
