@@ -80,8 +80,9 @@ class BackgroundExport {
 
     static void Run(Work& work, const Model& model, const SelectionState& selection,
                     std::uint32_t seed);
-    // Waits for the work in flight, showing its progress; false when the user cancelled.
-    bool Wait(ExportProgress& progress);
+    static BackgroundStatus StatusOf(const Work& work);
+    // Waits for the work, showing its progress; false when the user cancelled.
+    static bool Wait(const Work& work, ExportProgress& progress);
     void JoinEnded();
 
     const Model model_;
