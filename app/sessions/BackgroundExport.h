@@ -29,8 +29,9 @@ struct BackgroundStatus {
     std::int64_t total = 0;
     std::size_t trial = 0;
     // Once ready: the file's exact size in bytes, its frames and how long it plays once, and
-    // the output size and quality it was made at (a byte limit's choice; the quality for a
-    // lossy WebP, an MP4 or a WebM only).
+    // the output size and quality it was made at (a byte limit's choice). The quality is a lossy
+    // WebP's (0..100) or a video's CRF; none for the other formats, and for a video made at
+    // its format's own (kMp4Quality, kWebmQuality).
     std::uint64_t bytes = 0;
     std::int64_t frames = 0;
     std::int64_t durationMs = 0;
@@ -47,7 +48,8 @@ struct BackgroundStatus {
 // file placed is the one measured whatever the editor does meanwhile; every encode starts its
 // random generator from the seed. The file is made beside the job's path; where its folder is
 // missing or takes no new file it is made in the temporary folder, only to be measured, and
-// Place writes it the ordinary way. A BMP sequence is not made here (see BmpSequenceBytes).
+// Place writes it the ordinary way. A BMP sequence is not made here (see BmpSequenceSize,
+// ExportRules.h). Every member is called from the dialog's thread.
 class BackgroundExport {
   public:
     BackgroundExport(const Model& model, const SelectionState& selection, std::uint32_t seed);
@@ -61,7 +63,7 @@ class BackgroundExport {
     void Start(const ExportJob& job);
     // Gives up the work in flight and drops the file held, without waiting.
     void Stop();
-    // Safe to ask from any thread, as often as a timer likes.
+    // A snapshot, taken under the worker's lock, as often as a timer likes.
     BackgroundStatus Status() const;
     // Whether the file ready was made for the job (the same options and path) and lies beside
     // its path, so that Place only links it in.
