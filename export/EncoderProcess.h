@@ -18,10 +18,11 @@ std::optional<std::string> FindOnPath(const std::string& name);
 // A program run as a child process that takes its input on a pipe, an encoder fed with frames.
 // Its standard error is kept (the last few kilobytes), its standard output goes nowhere. It
 // runs in its own process group, away from the terminal's Ctrl-C, and is killed when the
-// thread that started it ends (the editor's and zefcli's main thread), so a killed editor
-// leaves no encoder running. The waits poll the caller's
-// `keepGoing` every tenth of a second, so a program that hangs never hangs its caller; once
-// keepGoing says no, or the program is given up, it is killed and waited for.
+// thread that started it ends (the editor's or zefcli's main thread, or the export dialog's
+// background worker, which waits for it or kills it before it ends), so a killed program leaves no
+// encoder running. The waits poll the caller's `keepGoing` every tenth of a second, so a program
+// that hangs never hangs its caller; once keepGoing says no, or the program is given up, it is
+// killed and waited for.
 class EncoderProcess {
   public:
     // Starts `program` (a path) with the arguments after its name. Started() tells whether it

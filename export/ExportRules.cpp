@@ -99,6 +99,24 @@ BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::i
     return {std::to_string(*count), text};
 }
 
+std::optional<BmpSequenceBytes> BmpSequenceSize(ExportKind kind, std::string_view endWaitText,
+                                                std::int32_t smoothness, double totalLength,
+                                                std::int32_t vtrSpeed, std::string_view widthText,
+                                                std::string_view heightText) {
+    const std::optional<std::int64_t> count =
+        PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
+    const std::optional<std::uint32_t> width = ReadUnsignedNumber(widthText);
+    const std::optional<std::uint32_t> height = ReadUnsignedNumber(heightText);
+    if (!count || !width || !height) {
+        return std::nullopt;
+    }
+    constexpr std::uint64_t kHeaders = 14 + 40;
+    const std::uint64_t stride = (std::uint64_t{*width} + 3) / 4 * 4;
+    const std::uint64_t frame = kHeaders + stride * *height;
+    const auto frames = static_cast<std::uint64_t>(*count);
+    return BmpSequenceBytes{frames * (frame + 4), frames * (frame + 4 * 256)};
+}
+
 std::string ProposedExportPath(const std::string& modelPath, std::string_view extension) {
     if (modelPath.empty()) {
         return {};

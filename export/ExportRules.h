@@ -52,6 +52,20 @@ BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::i
                            double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
                            std::string_view heightText);
 
+// The bytes a BMP sequence takes on disk: each frame's headers and rows (padded to 4 bytes,
+// as BmpFile writes them) and its palette, one entry for each colour the frame shows, 1 to 256
+// (all the same colours without anti-aliasing but where a frame lacks one). Nothing when the
+// count or either side does not read as a number (the "***" of BmpPreviewTexts).
+struct BmpSequenceBytes {
+    std::uint64_t least = 0;  // every frame of one colour
+    std::uint64_t most = 0;   // every frame of 256
+    friend bool operator==(const BmpSequenceBytes&, const BmpSequenceBytes&) = default;
+};
+std::optional<BmpSequenceBytes> BmpSequenceSize(ExportKind kind, std::string_view endWaitText,
+                                                std::int32_t smoothness, double totalLength,
+                                                std::int32_t vtrSpeed, std::string_view widthText,
+                                                std::string_view heightText);
+
 // The path a dialog proposes for a model saved at `modelPath`: its last four characters
 // replaced by `extension`; nothing for an untitled model.
 std::string ProposedExportPath(const std::string& modelPath, std::string_view extension);

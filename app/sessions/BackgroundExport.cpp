@@ -123,11 +123,12 @@ void BackgroundExport::Stop() {
 }
 
 BackgroundStatus BackgroundExport::Status() const {
-    if (!current_) {
-        return {};
-    }
-    const std::lock_guard lock(current_->mutex);
-    return current_->status;
+    return current_ ? StatusOf(*current_) : BackgroundStatus{};
+}
+
+BackgroundStatus BackgroundExport::StatusOf(const Work& work) {
+    const std::lock_guard lock(work.mutex);
+    return work.status;
 }
 
 bool BackgroundExport::Holds(const ExportJob& job) const {
@@ -143,18 +144,25 @@ ExportResult BackgroundExport::Place(const ExportJob& job, ExportProgress& progr
     if (!current_ || !(current_->job == job)) {
         Start(job);
     }
-    if (!Wait(progress)) {
+    // Held on to, should the events handled while waiting start another job.
+    const std::shared_ptr<Work> waited = current_;
+    if (!Wait(*waited, progress)) {
         {
-            const std::lock_guard lock(current_->mutex);
-            HandOnReplay(*current_, progress, job.request.kind == ExportKind::kVtr);
+            const std::lock_guard lock(waited->mutex);
+            HandOnReplay(*waited, progress, job.request.kind == ExportKind::kVtr);
         }
         progress.SetStatusText(texts::kExportCancelled);
-        Stop();
+        if (current_ == waited) {
+            Stop();
+        }
         return {ExportOutcome::kCancelled, {}};
     }
+    // The ordinary write shows its progress, which lets the dialog's timer ask for the status:
+    // it runs with the work's mutex released.
     ExportResult result;
+    std::optional<ExportJob> plainly;
     {
-        Work& work = *current_;
+        Work& work = *waited;
         const std::lock_guard lock(work.mutex);
         result = work.held.result;
         if (!result.Succeeded() || work.beside) {
@@ -164,12 +172,16 @@ ExportResult BackgroundExport::Place(const ExportJob& job, ExportProgress& progr
             result.outcome = work.held.file.Place(job.request.path) ? ExportOutcome::kDone
                                                                     : ExportOutcome::kWriteFailed;
         } else if (result.Succeeded()) {
-            ExportJob made = work.held.made;
-            made.request.path = job.request.path;
-            result = ExportPlainly(made, model_, selection_, seed_, progress);
+            plainly = work.held.made;
+            plainly->request.path = job.request.path;
         }
     }
-    Stop();
+    if (plainly) {
+        result = ExportPlainly(*plainly, model_, selection_, seed_, progress);
+    }
+    if (current_ == waited) {
+        Stop();
+    }
     return result;
 }
 
@@ -236,12 +248,12 @@ void BackgroundExport::Run(Work& work, const Model& model, const SelectionState&
     work.ended = true;
 }
 
-bool BackgroundExport::Wait(ExportProgress& progress) {
+bool BackgroundExport::Wait(const Work& work, ExportProgress& progress) {
     std::int64_t shownTotal = -1;
     std::int64_t shownDone = 0;
     std::string shownText;
     for (;;) {
-        const BackgroundStatus status = Status();
+        const BackgroundStatus status = StatusOf(work);
         if (status.text != shownText) {
             shownText = status.text;
             progress.SetStatusText(shownText);

@@ -30,8 +30,9 @@ struct BackgroundStatus {
     std::string text;  // the status text the encode in hand shows last
     std::size_t trial = 0;
     // Once ready: the file's exact size in bytes, its frames and how long it plays once, and
-    // the output size and quality it was made at (a byte limit's choice; the quality for a
-    // lossy WebP, an MP4 or a WebM only).
+    // the output size and quality it was made at (a byte limit's choice). The quality is a lossy
+    // WebP's (0..100) or a video's CRF; none for the other formats, and for a video made at
+    // its format's own (kMp4Quality, kWebmQuality).
     std::uint64_t bytes = 0;
     std::int64_t frames = 0;
     std::int64_t durationMs = 0;
@@ -48,7 +49,8 @@ struct BackgroundStatus {
 // file placed is the one measured whatever the editor does meanwhile; every encode starts its
 // random generator from the seed. The file is made beside the job's path; where its folder is
 // missing or takes no new file it is made in the temporary folder, only to be measured, and
-// Place writes it the ordinary way. A BMP sequence is not made here (see BmpSequenceBytes).
+// Place writes it the ordinary way. A BMP sequence is not made here (see BmpSequenceSize,
+// ExportRules.h). Every member is called from the dialog's thread.
 class BackgroundExport {
   public:
     BackgroundExport(const Model& model, const SelectionState& selection, std::uint32_t seed);
@@ -62,7 +64,7 @@ class BackgroundExport {
     void Start(const ExportJob& job);
     // Gives up the work in flight and drops the file held, without waiting.
     void Stop();
-    // Safe to ask from any thread, as often as a timer likes.
+    // A snapshot, taken under the worker's lock, as often as a timer likes.
     BackgroundStatus Status() const;
     // Whether the file ready was made for the job (the same options and path) and lies beside
     // its path, so that Place only links it in.
@@ -83,8 +85,9 @@ class BackgroundExport {
     static void Run(Work& work, const Model& model, const SelectionState& selection,
                     std::uint32_t seed);
     static void HandOnReplay(const Work& work, ExportProgress& progress, bool givenUp);
-    // Waits for the work in flight, showing its progress; false when the user cancelled.
-    bool Wait(ExportProgress& progress);
+    static BackgroundStatus StatusOf(const Work& work);
+    // Waits for the work, showing its progress; false when the user cancelled.
+    static bool Wait(const Work& work, ExportProgress& progress);
     void JoinEnded();
 
     const Model model_;

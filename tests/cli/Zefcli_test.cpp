@@ -143,7 +143,8 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
           {"gif " + m + PathOf("h") + " --size 70000x10", texts::kGifNoWorkBuffer},
           {"webp " + m + PathOf("h") + " --size 16384x10", texts::kWebpNoWorkBuffer},
           {"apng " + m + PathOf("no/folder/a"), texts::kApngFailed},
-          {"bmp " + m + PathOf("no/folder/w"), texts::kBmpFailed}}) {
+          {"bmp " + m + PathOf("no/folder/w"), texts::kBmpFailed},
+          {"gif " + m + PathOf("tiny") + " --max-size 10", texts::kExportNothingFits}}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 1) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr(message)) << arguments;
@@ -152,17 +153,49 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
     EXPECT_EQ(noEncoder.status, 1);
     EXPECT_THAT(noEncoder.err, HasSubstr(texts::kVideoNeedsFfmpeg));
     const std::string u = PathOf("u"), gif = "gif " + m + u, bmp = "bmp " + m + u;
-    for (const std::string& arguments : std::initializer_list<std::string>{
-             "", "info", "info a b", "convert a", "draw x", "gif " + m, gif + " --smoothness 13",
-             gif + " --size 0x5", gif + " --size 5", gif + " --end-wait -1", gif + " --seed",
-             gif + " --bogus", gif + " --still", bmp + " --vtr --still", bmp + " --transparent",
-             gif + " --lossy 50", "webp " + m + u + " --lossy 101",
-             "mp4 " + m + u + " --transparent", "apng " + m + u + " --lossy 5"}) {
+    for (const std::string& arguments :
+         std::initializer_list<std::string>{"",
+                                            "info",
+                                            "info a b",
+                                            "convert a",
+                                            "draw x",
+                                            "gif " + m,
+                                            gif + " --smoothness 13",
+                                            gif + " --size 0x5",
+                                            gif + " --size 5",
+                                            gif + " --end-wait -1",
+                                            gif + " --seed",
+                                            gif + " --bogus",
+                                            gif + " --still",
+                                            bmp + " --vtr --still",
+                                            bmp + " --transparent",
+                                            gif + " --lossy 50",
+                                            "webp " + m + u + " --lossy 101",
+                                            "mp4 " + m + u + " --transparent",
+                                            "apng " + m + u + " --lossy 5",
+                                            gif + " --max-size 5XB",
+                                            gif + " --max-size",
+                                            bmp + " --max-size 1MB"}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments;
         EXPECT_THAT(outcome.err, HasSubstr("usage")) << arguments;
     }
     EXPECT_FALSE(std::filesystem::exists(u + ".gif") || std::filesystem::exists(u + ".webp"));
+}
+
+// Under --max-size the sample is written at the largest size (and for a video the best
+// quality) whose file fits, which is told.
+TEST_F(ZefcliTest, AMaxSizeWritesTheLargestFileUnderIt) {
+    for (const auto& [command, out, limit] :
+         {std::tuple{"gif", "s.gif", 10'000u}, {"mp4", "s.mp4", 8'000u}}) {
+        const Outcome outcome = Run(std::string(command) + " " + ZEF_SAMPLE_MODEL + " " +
+                                    PathOf(out) + " --seed 1 --max-size " + std::to_string(limit));
+        EXPECT_EQ(outcome.status, 0) << command;
+        EXPECT_THAT(outcome.err, HasSubstr(" bytes\n")) << command;
+        const auto size = std::filesystem::file_size(PathOf(out));
+        EXPECT_LE(size, limit) << command;
+        EXPECT_GE(size, limit * 8 / 10) << command;
+    }
 }
 
 // A signal that reaches a long export once it has started writing stops it: the exit status

@@ -42,21 +42,41 @@ TEST(ExportRulesTest, PreviewTexts) {
         ExportKind kind;
         std::string_view endWait, width, height, gifCount;
         BmpPreview bmp;
+        std::optional<BmpSequenceBytes> bmpBytes;  // frames x (54 + padded rows + palette)
     };
     const Case cases[] = {
-        {ExportKind::kShaking, "abc", "500", "400", "5", {"5", "     0.954"}},
-        {ExportKind::kVtr, "-1", "100", "100", "***", {"***", "***"}},
-        {ExportKind::kVtr, "2147483648", "100", "100", "***", {"***", "***"}},  // negative as
-                                                                                // signed
-        {ExportKind::kVtr, "5x", "100", "100", "108", {"108", "     1.030"}},  // digits up to the x
-        {ExportKind::kShaking, "5", "abc", "100", "5", {"***", "***"}},
-        {ExportKind::kShaking, "5", "65535", "65535", "5", {"5", " 20479.375"}},
+        {ExportKind::kShaking,
+         "abc",
+         "500",
+         "400",
+         "5",
+         {"5", "     0.954"},
+         BmpSequenceBytes{5 * 200'058, 5 * 201'078}},
+        {ExportKind::kVtr, "-1", "100", "100", "***", {"***", "***"}, {}},
+        {ExportKind::kVtr, "2147483648", "100", "100", "***", {"***", "***"}, {}},  // negative as
+                                                                                    // signed
+        {ExportKind::kVtr,
+         "5x",
+         "101",
+         "100",
+         "108",
+         {"108", "     1.040"},  // digits up to the x
+         BmpSequenceBytes{108 * 10'458, 108 * 11'478}},
+        {ExportKind::kShaking, "5", "abc", "100", "5", {"***", "***"}, {}},
+        {ExportKind::kShaking,
+         "5",
+         "65535",
+         "65535",
+         "5",
+         {"5", " 20479.375"},
+         BmpSequenceBytes{5 * 4'294'901'818ull, 5 * 4'294'902'838ull}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << static_cast<int>(c.kind) << " '" << c.endWait << "' " << c.width);
         EXPECT_EQ(FramePreviewText(c.kind, c.endWait, 12, 1000, 40), c.gifCount);
         EXPECT_EQ(BmpPreviewTexts(c.kind, c.endWait, 12, 1000, 40, c.width, c.height), c.bmp);
+        EXPECT_EQ(BmpSequenceSize(c.kind, c.endWait, 12, 1000, 40, c.width, c.height), c.bmpBytes);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "AtomicFile.h"
+#include "HeldFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -29,6 +30,7 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
         bool targetExists;
         bool saved;
         const char* after;  // nullptr: no target
+        bool held = false;  // the write is held back, then placed
     } cases[] = {
         {"replaced", 0, 0, -1, true, true, "new"},
         {"made behind a dangling link", 0, 0, -1, false, true, "new"},
@@ -40,6 +42,9 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
         {"in place, write fails", EACCES, EACCES, 0, true, false, "older and longer"},
         {"in place, no target", EPERM, EPERM, -1, false, false, nullptr},
         {"disk full", ENOSPC, ENOSPC, -1, true, false, "older and longer"},
+        {"held, placed", 0, 0, -1, true, true, "new", true},
+        {"held by name, placed", EOPNOTSUPP, 0, -1, false, true, "new", true},
+        {"held, never in place", EACCES, EACCES, -1, true, false, "older and longer", true},
     };
     const std::uint8_t bytes[] = {'n', 'e', 'w'};
     for (const auto& c : cases) {
@@ -75,7 +80,17 @@ TEST(AtomicFileTest, SavesThroughLinksRewritesInPlaceWhereNeededAndOtherwiseKeep
             return ::write(fd, data, left < 0 ? size : 1);
         };
 
-        EXPECT_EQ(WriteFileAtomically(link.string(), bytes, ops), c.saved) << c.what;
+        HeldFile held;
+        if (c.held) {
+            ops = held.Holding(ops);
+            const std::string before = test::Contents(target);
+            EXPECT_EQ(WriteFileAtomically(link.string(), bytes, ops), c.saved) << c.what;
+            EXPECT_EQ(test::Contents(target), before) << c.what;
+            EXPECT_EQ(held.Size(), c.saved ? 3u : 0u) << c.what;
+            EXPECT_EQ(held.Place(link.string()), c.saved) << c.what;
+        } else {
+            EXPECT_EQ(WriteFileAtomically(link.string(), bytes, ops), c.saved) << c.what;
+        }
         EXPECT_TRUE(fs::is_symlink(link)) << c.what;
         EXPECT_EQ(test::Contents(target), c.after != nullptr ? c.after : "") << c.what;
         if (c.targetExists) {
