@@ -26,8 +26,9 @@ enum class PngPixels { kPalette, kColour, kColourAlpha };
 // frame is held back for that), every later frame stores only the box of the pixels that
 // changed, replacing them or, when smaller, drawn over the frame before with the unchanged
 // pixels transparent; each row takes the filter that leaves the smallest differences (indices
-// into a palette are tried unfiltered too), and a palette's indices are packed into as few
-// bits as its size allows.
+// into a palette are tried unfiltered too), the first frame's most common colour takes the
+// palette's first index, and a palette's indices are packed into as few bits as its size
+// allows unless the picture is small.
 class AnimatedPngWriter {
   public:
     // `palette`: every pixel value of the frames, for PngPixels::kPalette. Throws
@@ -51,15 +52,22 @@ class AnimatedPngWriter {
 
   private:
     void Emit();
+    // The palette and its opacities, in the order the first frame compresses best with.
+    void WritePalette();
     void WriteFrame(const PixelBox& box, std::uint32_t delay);
-    // The rows of `box` as PNG samples, each after its filter, compressed into `out`; with
-    // `keyed` the pixels the canvas already shows are transparent. False when the result would
-    // not be smaller than `limit` bytes.
+    // The rows of `box` as PNG samples, each after its filter, compressed into `out`, those
+    // rows into `rows`; with `keyed` the pixels the canvas already shows are transparent.
+    // False when the result would not be smaller than `limit` bytes.
     bool Compress(const PixelBox& box, bool keyed, std::vector<std::uint8_t>& out,
-                  std::size_t limit);
+                  std::vector<std::uint8_t>& rows, std::size_t limit);
     void Pack(const PixelBox& box, bool keyed);
-    // filtered_ compressed into `out` when smaller than `limit` bytes, which it then becomes.
-    bool Deflate(std::vector<std::uint8_t>& out, std::size_t& limit);
+    // filtered_ compressed into `out`, and moved into `rows`, when smaller than `limit` bytes,
+    // which it then becomes.
+    bool Deflate(std::vector<std::uint8_t>& out, std::vector<std::uint8_t>& rows,
+                 std::size_t& limit);
+    // `rows` compressed again into `codes` by the near-optimal parsing where that pays, when
+    // that is smaller.
+    void Strengthen(std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& rows);
     // raw_ into filtered_, each row with its filter byte: none, or the filter whose
     // differences add up to the least.
     void Filter(const PixelBox& box, bool chosen);
@@ -78,13 +86,14 @@ class AnimatedPngWriter {
     std::int32_t width_;
     std::int32_t height_;
     PngPixels kind_;
-    std::vector<std::uint32_t> entries_;  // the palette, those not fully opaque first
+    std::vector<std::uint32_t> entries_;  // the palette, in its order once it is written
     Palette palette_;
     bool keyable_;  // whether a pixel can show nothing
     int bitDepth_;
     StreamedFile file_;
     libdeflate_compressor* compressor_ = nullptr;
     libdeflate_compressor* smallCompressor_ = nullptr;
+    libdeflate_compressor* strongCompressor_ = nullptr;
     bool ok_ = false;
     std::uint32_t sequence_ = 0;
     std::uint32_t frameCount_ = 0;
@@ -102,6 +111,8 @@ class AnimatedPngWriter {
     std::vector<std::uint8_t> compressed_;
     std::vector<std::uint8_t> sourceCodes_;
     std::vector<std::uint8_t> keyedCodes_;
+    std::vector<std::uint8_t> sourceRows_;  // the filtered rows of sourceCodes_
+    std::vector<std::uint8_t> keyedRows_;
 };
 
 }  // namespace zef

@@ -14,10 +14,11 @@ namespace {
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
-// Frames of each way of storing pixels, read back with Pillow: equal neighbours merged, a
-// hold longer than a frame control can tell split and added up again, pixels that turn
-// transparent and back, partly transparent ones, and frames of noise large enough that the
-// frame count is put in after the start of the file reached the disk.
+// Frames of each way of storing pixels (a palette's indices packed, in a picture large enough
+// for that, and whole), read back with Pillow: equal neighbours merged, a hold longer than a
+// frame control can tell split and added up again, pixels that turn transparent and back,
+// partly transparent ones, and frames of noise large enough that the frame count is put in
+// after the start of the file reached the disk.
 TEST(ApngWriterTest, PillowShowsEveryFrameWithItsDelay) {
     struct Case {
         const char* name;
@@ -29,7 +30,7 @@ TEST(ApngWriterTest, PillowShowsEveryFrameWithItsDelay) {
     const std::uint32_t red = kOpaque | 0x0000FF, blue = kOpaque | 0xFF0000,
                         white = kOpaque | 0xFFFFFF;
     const Case cases[] = {
-        {"palette", PngPixels::kPalette, 40, 30, {white, red, blue, 0}, 2, 3},
+        {"palette", PngPixels::kPalette, 120, 90, {white, red, blue, 0}, 2, 3},
         {"palette of 17", PngPixels::kPalette, 40, 30, {}, 8, 3},
         {"colour", PngPixels::kColour, 300, 250, {}, 8, 2},
         {"colour and opacity", PngPixels::kColourAlpha, 300, 250, {}, 8, 6},
