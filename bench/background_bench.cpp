@@ -1,8 +1,12 @@
-// The export dialog's file made in the background: the time from Start until its exact size is
-// known, against the plain export of the same request (sample model, 800 x 600 VTR GIF), and
-// the time OK then takes to put it in place.
+// The export dialog's pane without its widgets: the peak memory of a 2,000-frame export made in
+// the background while the preview plays it; the time from an option change to the preview's
+// first frame; the time from Start until the file's exact size is known, against the plain
+// export of the same request (sample model, 800 x 600 VTR GIF), and the time OK then takes to
+// put it in place.
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 #include <chrono>
 #include <filesystem>
@@ -11,32 +15,24 @@
 
 #include "BackgroundExport.h"
 #include "ExportRules.h"
-#include "ModelFileIO.h"
+#include "PreviewPlayback.h"
+#include "SampleExports.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-const std::string kSample = ZEF_SAMPLE_MODEL;
+using zef::bench::NoProgress;
+using zef::bench::SampleModel;
 
-struct NoProgress : zef::ExportProgress {
-    void SetStatusText(const std::string&) override {}
-    void SetProgressRange(std::int32_t, std::int32_t) override {}
-    void StepProgress() override {}
-    void PumpOneEvent() override {}
-    void FrameRendered(const zef::RenderReport&) override {}
-    bool CancelRequested() const override { return false; }
-};
-
-zef::Model Sample() {
-    zef::LoadResult loaded = zef::ReadModelFile(kSample, zef::ModelProperties{});
-    zef::Model model;
-    if (loaded.model) {
-        model.properties = loaded.model->properties;
-        model.points = std::move(loaded.model->points);
-    }
-    return model;
+zef::ExportRequest Replay(std::int32_t width, std::int32_t height, std::int32_t endWait) {
+    return {.path = (fs::temp_directory_path() / "zef_bench_preview.gif").string(),
+            .kind = zef::ExportKind::kVtr,
+            .width = width,
+            .height = height,
+            .endWait = endWait,
+            .frameDelay = zef::FrameDelay(zef::ExportKind::kVtr, zef::kMaxSmoothness)};
 }
 
 zef::ExportJob SampleJob(const std::string& name) {
@@ -48,6 +44,50 @@ zef::ExportJob SampleJob(const std::string& name) {
             {}};
 }
 
+// The peak first, before any other figure of this program has grown the process: the sample's
+// replay held 114 s at its end (2,008 frames) made in the background, while the preview takes
+// its frames as a playing pane would.
+void PeakWithPaneOpen(benchmark::State& state) {
+    const zef::Model model = SampleModel();
+    for (auto _ : state) {
+        zef::PreviewPlayback playback(model, 1);
+        zef::BackgroundExport background(model, {}, 1);
+        const zef::ExportRequest request = Replay(800, 600, 114);
+        playback.Play(zef::ExportFormat::kGif, request);
+        background.Start({.format = zef::ExportFormat::kGif, .request = request});
+        zef::PreviewPlayback::Frame frame;
+        while (background.Status().state == zef::BackgroundState::kRunning) {
+            playback.Take(frame);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (background.Status().state != zef::BackgroundState::kReady) {
+            state.SkipWithError("the background export failed");
+        }
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["value"] = static_cast<double>(usage.ru_maxrss) / 1024;
+    state.SetLabel("preview_peak_rss_mb");
+}
+BENCHMARK(PeakWithPaneOpen)->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
+
+// While the sample's replay plays at 800 x 600, the size changes by a pixel: the time until
+// the new size's first frame is made.
+void PreviewFirstFrame(benchmark::State& state) {
+    zef::PreviewPlayback playback(SampleModel(), 1);
+    zef::PreviewPlayback::Frame frame;
+    playback.Play(zef::ExportFormat::kGif, Replay(800, 600, 5));
+    playback.WaitAndTake(frame);
+    std::int32_t width = 800;
+    for (auto _ : state) {
+        width = width == 800 ? 799 : 800;
+        playback.Play(zef::ExportFormat::kGif, Replay(width, 600, 5));
+        playback.WaitAndTake(frame);
+    }
+    state.SetLabel("preview_first_frame_ms");
+}
+BENCHMARK(PreviewFirstFrame)->Unit(benchmark::kMillisecond);
+
 // Polls as the dialog's timer would, only more often.
 double MillisecondsUntilSettled(const zef::BackgroundExport& background, Clock::time_point start) {
     while (background.Status().state == zef::BackgroundState::kRunning) {
@@ -57,7 +97,7 @@ double MillisecondsUntilSettled(const zef::BackgroundExport& background, Clock::
 }
 
 void SizeKnownVsExport(benchmark::State& state) {
-    const zef::Model model = Sample();
+    const zef::Model model = SampleModel();
     const zef::ExportJob job = SampleJob("zef_bench_background.gif");
     double ratio = 0;
     for (auto _ : state) {
@@ -81,7 +121,7 @@ void SizeKnownVsExport(benchmark::State& state) {
 BENCHMARK(SizeKnownVsExport)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void OkAfterSizeKnown(benchmark::State& state) {
-    const zef::Model model = Sample();
+    const zef::Model model = SampleModel();
     const zef::ExportJob job = SampleJob("zef_bench_background_ok.gif");
     for (auto _ : state) {
         zef::BackgroundExport background(model, {}, 1);

@@ -8,27 +8,18 @@
 #include "ExportOptions.h"
 #include "ExportRules.h"
 #include "Exporters.h"
-#include "ModelFileIO.h"
+#include "SampleExports.h"
 #include "StandaloneScene.h"
 
 namespace {
 
-const std::string kSample = ZEF_SAMPLE_MODEL;
-
-struct NoProgress : zef::ExportProgress {
-    void SetStatusText(const std::string&) override {}
-    void SetProgressRange(std::int32_t, std::int32_t) override {}
-    void StepProgress() override {}
-    void PumpOneEvent() override {}
-    void FrameRendered(const zef::RenderReport&) override {}
-    bool CancelRequested() const override { return false; }
-};
+using zef::bench::NoProgress;
 
 // Exports the sample as zefcli does with --seed 1.
 void ExportSample(benchmark::State& state, const char* label, zef::ExportKind kind,
                   std::int32_t width, std::int32_t height, bool antiAliasing) {
-    zef::LoadResult loaded = zef::ReadModelFile(kSample, zef::ModelProperties{});
-    if (!loaded.model) {
+    const zef::Model sample = zef::bench::SampleModel();
+    if (sample.points.empty()) {
         state.SkipWithError("the sample model cannot be read");
         return;
     }
@@ -37,10 +28,7 @@ void ExportSample(benchmark::State& state, const char* label, zef::ExportKind ki
     zef::FileOps ops = zef::SystemFileOps();
     ops.flush = [](int) { return 0; };
     for (auto _ : state) {
-        zef::Model model;
-        model.properties = loaded.model->properties;
-        model.points = loaded.model->points;
-        zef::StandaloneScene scene(std::move(model), 1);
+        zef::StandaloneScene scene(sample, 1);
         NoProgress progress;
         const zef::ExportResult result =
             zef::ExportAnimatedGif(scene.View(),

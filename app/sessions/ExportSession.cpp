@@ -77,6 +77,7 @@ ExportPreview ExportSession::Preview(const ExportForm& form) const {
 }
 
 bool ExportSession::FormChanged(const ExportForm& form, const std::string& limit) {
+    form_ = form;
     limit_ = ParseByteLimit(limit);
     const std::optional<ExportJob> job = JobFor(CheckForSave(form, format_).request);
     if (job != job_) {
@@ -100,7 +101,15 @@ PaneSummary ExportSession::Summary() const {
     if (job_) {
         return SummaryOf(background_.Status(), *job_);
     }
-    return {};
+    if (format_ != ExportFormat::kBmp || !form_) {
+        return {};
+    }
+    const ModelProperties& model = parts_.model.properties;
+    const std::optional<BmpSequenceBytes> bytes = BmpSequenceSize(
+        form_->kind, form_->endWait, form_->smoothness, parts_.model.TotalPathLength(),
+        model.vtrSpeed, form_->width, form_->height);
+    const std::string count = Preview(*form_).count;
+    return bytes ? SequenceSummary(count, bytes->most) : PaneSummary{};
 }
 
 std::optional<ExportSession::HandedFile> ExportSession::FileToHandOn(const std::string& shownPath) {

@@ -132,6 +132,7 @@ class ExportSession {
     // form without a path or one whose fields do not read as numbers.
     std::optional<ExportJob> job_;
     std::optional<std::uint64_t> limit_;
+    std::optional<ExportForm> form_;
     bool exporting_ = false;
     bool cancelRequested_ = false;
 };

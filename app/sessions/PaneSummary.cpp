@@ -66,4 +66,9 @@ PaneSummary SummaryOf(const BackgroundStatus& status, const ExportJob& job) {
     return {};
 }
 
+PaneSummary SequenceSummary(const std::string& count, std::uint64_t bytes) {
+    return {count + texts::kPaneSequenceFrames + BytesText(bytes) + texts::kPaneAtMost, 0, 0,
+            false};
+}
+
 }  // namespace zef

@@ -23,6 +23,10 @@ struct PaneSummary {
 // quality is told.
 PaneSummary SummaryOf(const BackgroundStatus& status, const ExportJob& job);
 
+// The summary of a BMP sequence of `count` frames (as the dialog counts them) whose frames
+// take at most `bytes` together, each palette at its largest.
+PaneSummary SequenceSummary(const std::string& count, std::uint64_t bytes);
+
 // A byte count as the pane shows it: every digit, and in kilobytes or megabytes of 1,000.
 std::string BytesText(std::uint64_t bytes);
 

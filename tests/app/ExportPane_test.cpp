@@ -52,6 +52,7 @@ TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
     for (const auto& c : cases) {
         EXPECT_EQ(SummaryOf(c.status, c.job), c.summary) << c.summary.text;
     }
+    EXPECT_EQ(SequenceSummary("5", 1'005'390).text, "5장, 모두 1,005,390바이트(1.01 MB) 이하예요.");
     EXPECT_EQ(BytesText(999), "999바이트(1.0 KB)");
     EXPECT_EQ(BytesText(5'752'614), "5,752,614바이트(5.75 MB)");
     EXPECT_EQ(BytesText(12'345'678), "12,345,678바이트(12.3 MB)");
