@@ -105,7 +105,7 @@ std::optional<ExportJob> ExportSession::JobFor(const std::optional<ExportRequest
     if (!request || format == ExportFormat::kBmp) {
         return std::nullopt;
     }
-    return ExportJob{.format = format, .request = *request, .byteLimit = limit_};
+    return ExportJob{.format = format, .request = *request, .compression = {}, .byteLimit = limit_};
 }
 
 std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool widthTyped) const {
