@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <tuple>
 
 #include "EditorTest.h"
@@ -91,6 +92,9 @@ struct FakeView : ExportView {
     void SetProgressRange(std::int32_t, std::int32_t) override {}
     void StepProgress() override {
         flagAlwaysSet = flagAlwaysSet && editor.ExportRunning();
+        if (throws) {
+            throw std::runtime_error("stepped");
+        }
         if (++steps == cancelAt) {
             session.RequestCancel();
         }
@@ -102,7 +106,7 @@ struct FakeView : ExportView {
     ExportSession& session;
     const Editor& editor;
     int steps = 0, cancelAt;
-    bool flagAlwaysSet = true, disabled = false;
+    bool flagAlwaysSet = true, disabled = false, throws = false;
     std::string status;
     std::vector<std::string> messages;
 };
@@ -187,6 +191,14 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(view.messages, std::vector<std::string>{std::string(texts::kWebmFailed) + "\n\n" +
                                                       texts::kVideoNeedsFfmpeg});
+
+    // An export left by an exception lets the timers run again.
+    ExportSession thrown(host, shell, F::kGif);
+    FakeView throwing(thrown, editor);
+    throwing.throws = true;
+    const ExportForm gif{PathOf("t.gif"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_THROW(thrown.Save(gif, throwing), std::runtime_error);
+    EXPECT_FALSE(editor.ExportRunning());
 }
 
 }  // namespace
