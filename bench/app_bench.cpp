@@ -67,9 +67,9 @@ void RenderModelHundredThousand(benchmark::State& state) {
     zef::Editor editor(shell, 1);
     editor.model() = zef::bench::MakeStrokeModel(100'000);
     editor.Start("", "");
-    const zef::ExportSessionParts parts = editor.ExportParts();
+    const zef::ExportScene scene = editor.exportHost().Scene();
     for (auto _ : state) {
-        parts.renderer.RenderModel(parts.model, parts.selection);
+        scene.renderer.RenderModel(scene.model, scene.selection);
         benchmark::ClobberMemory();
     }
     state.SetLabel("paint_canvas_render_alone_100k_ms");

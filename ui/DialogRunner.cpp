@@ -33,7 +33,7 @@ DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Edito
         case DialogId::kGifExport:
         case DialogId::kBmpExport: {
             ExportDialog exportDialog(
-                editor.ExportParts(), shell,
+                editor.exportHost(), shell,
                 dialog == DialogId::kGifExport ? ExportFormat::kGif : ExportFormat::kBmp, &owner);
             return Run(exportDialog);
         }

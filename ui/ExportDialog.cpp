@@ -81,10 +81,10 @@ PaneControls SetUpPane(QDialog& dialog, const ExportControls& form) {
 
 }  // namespace
 
-ExportDialog::ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat format,
-                           QWidget* parent)
+ExportDialog::ExportDialog(ExportHost& host, Shell& shell, ExportFormat format, QWidget* parent)
     : QDialog(parent),
-      session_(std::move(parts), shell, format),
+      ExportView(session_),
+      session_(host, shell, format),
       controls_(SetUpForm(*this, format)),
       pane_(SetUpPane(*this, controls_)) {
     const ExportControls& c = controls_;

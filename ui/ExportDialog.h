@@ -62,7 +62,7 @@ class ExportDialog : public QDialog, private ExportView {
     Q_OBJECT
 
   public:
-    ExportDialog(ExportSessionParts parts, Shell& shell, ExportFormat format, QWidget* parent);
+    ExportDialog(ExportHost& host, Shell& shell, ExportFormat format, QWidget* parent);
     ~ExportDialog() override;
 
     // Cancel, the close box and Escape: the options are remembered and the dialog closes;

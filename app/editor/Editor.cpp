@@ -6,7 +6,6 @@
 #include "AppTexts.h"
 #include "CanvasFit.h"
 #include "CommandTable.h"
-#include "ExportSession.h"
 #include "FilePaths.h"
 #include "ModelTexts.h"
 #include "RecoveryOffer.h"
@@ -22,8 +21,7 @@ Editor::Editor(Shell& shell, std::uint32_t seed)
       titleBar_(shell),
       statusTexts_(shell),
       canvasInput_(model_, selection_, interaction_, random_, shell, *this),
-      fileFlows_({model_, selection_, interaction_, exportOptions_, settings_, exportRunning_},
-                 shell, *this) {}
+      fileFlows_({model_, selection_, interaction_, exportOptions_, settings_}, shell, *this) {}
 
 void Editor::Start(const std::string& commandLine, const std::string& executableDirectory) {
     ApplyColourSlots();
@@ -121,16 +119,8 @@ void Editor::ReportFrame(const RenderReport& report) {
     }
 }
 
-ExportSessionParts Editor::ExportParts() {
-    return {model_,
-            renderer_,
-            random_,
-            selection_,
-            exportOptions_,
-            fileFlows_.DialogRecord(),
-            exportRunning_,
-            endingWithoutAsking_,
-            [this](const RenderReport& report) { ReportFrame(report); }};
+ExportScene Editor::Scene() {
+    return {model_, renderer_, random_, selection_};
 }
 
 void Editor::RefreshToolMode() {

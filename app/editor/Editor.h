@@ -8,6 +8,7 @@
 #include "DialogId.h"
 #include "EditCommands.h"
 #include "EditorOperations.h"
+#include "ExportHost.h"
 #include "ExportOptions.h"
 #include "FileFlows.h"
 #include "History.h"
@@ -27,13 +28,11 @@
 
 namespace zef {
 
-struct ExportSessionParts;
-
 // The editor: owns the model, the history, the selection and tool state, the renderer with
 // its replay state, the export options, the settings and the export-running flag, and routes
 // the events of the user interface to the units that do the work. Everything it shows or
 // asks goes through the Shell.
-class Editor : private EditorOperations {
+class Editor : private EditorOperations, private ExportHost {
   public:
     Editor(Shell& shell, std::uint32_t seed);
     Editor(const Editor&) = delete;
@@ -65,8 +64,8 @@ class Editor : private EditorOperations {
 
     // One run of the properties dialog on the model and the pens.
     PropertiesSession OpenPropertiesSession();
-    // The parts an export dialog works on.
-    ExportSessionParts ExportParts();
+    // What an export dialog works on.
+    ExportHost& exportHost() { return *this; }
     void FitCanvas(std::int32_t width, std::int32_t height) override;
     // Records the model in the history; the document state follows.
     void TakeSnapshot() override;
@@ -81,7 +80,8 @@ class Editor : private EditorOperations {
     const SelectionState& selection() const { return selection_; }
     const InteractionState& interaction() const { return interaction_; }
     const Renderer& renderer() const { return renderer_; }
-    // Set by an export while it renders its own frames: the timers then do nothing.
+    // Set while an export renders its own frames (ExportHost::Running): the timers then do
+    // nothing.
     bool ExportRunning() const { return exportRunning_; }
     // The program is told to end without asking (a signal of the system, the session or the
     // terminal): an export running or starting from then on stops as Cancel stops it.
@@ -124,6 +124,14 @@ class Editor : private EditorOperations {
     void DiscardRecoveryCopy() override;
     void StartDocument(DocumentIdentity identity, bool saved) override;
     void DocumentSaved(DocumentIdentity identity) override;
+
+    // What an export dialog's session asks.
+    ExportScene Scene() override;
+    ExportOptions& Options() override { return exportOptions_; }
+    FileDialogRecord& DialogRecord() override { return fileFlows_.DialogRecord(); }
+    bool ProgramEnding() const override { return endingWithoutAsking_; }
+    void FrameRendered(const RenderReport& report) override { ReportFrame(report); }
+    void SetExportRunning(bool running) override { exportRunning_ = running; }
 
     // The document state after every snapshot, undo, redo, load, New and save: the path and
     // title of the history's current document, and the modified flag, clear only when the

@@ -139,7 +139,6 @@ void FileFlows::Export(DialogId dialog) {
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
     if (model.points.empty()) {
         Report(texts::kEmptyModel, MessageIcon::kNone);
-        parts_.exportRunning = false;
         return;
     }
     shell_.RunDialog(dialog);

@@ -23,7 +23,6 @@ struct FileFlowParts {
     InteractionState& interaction;
     ExportOptions& exportOptions;
     const Settings& settings;
-    bool& exportRunning;
 };
 
 // The file-level flows of the editor: new model, open, save, save under a new name, the

@@ -265,8 +265,13 @@ bool BackgroundExport::Wait(const Work& work, ExportProgress& progress) {
                                       static_cast<std::int32_t>(std::min<std::int64_t>(
                                           shownTotal, std::numeric_limits<std::int32_t>::max())));
         }
-        for (; shownDone < status.done; ++shownDone) {
+        // Step by step, each followed by a chance to cancel, as an export's frames are.
+        while (shownDone < status.done) {
             progress.StepProgress();
+            ++shownDone;
+            if (!progress.KeepGoing()) {
+                return false;
+            }
         }
         if (status.state != BackgroundState::kRunning) {
             return true;

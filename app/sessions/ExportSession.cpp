@@ -1,7 +1,5 @@
 #include "ExportSession.h"
 
-#include <utility>
-
 #include <filesystem>
 #include <system_error>
 
@@ -15,33 +13,13 @@
 
 namespace zef {
 
-// The view's progress for the export, with the export-running flag set for the whole run,
-// whichever way it ends, the frames' reports going to the editor, and a cancel asked for by
-// the user or by the program's end.
-class ExportSession::Progress : public ExportProgress {
-  public:
-    Progress(ExportSession& session, ExportView& view) : session_(session), view_(view) {
-        session_.parts_.exportRunning = true;
-    }
-    Progress(const Progress&) = delete;
-    Progress& operator=(const Progress&) = delete;
-    ~Progress() override { session_.parts_.exportRunning = false; }
+void ExportView::FrameRendered(const RenderReport& report) {
+    session_.host_.FrameRendered(report);
+}
 
-    void SetStatusText(const std::string& text) override { view_.SetStatusText(text); }
-    void SetProgressRange(std::int32_t low, std::int32_t high) override {
-        view_.SetProgressRange(low, high);
-    }
-    void StepProgress() override { view_.StepProgress(); }
-    void PumpOneEvent() override { view_.PumpOneEvent(); }
-    void FrameRendered(const RenderReport& report) override { session_.parts_.reportFrame(report); }
-    bool CancelRequested() const override {
-        return session_.cancelRequested_ || session_.parts_.programEnding;
-    }
-
-  private:
-    ExportSession& session_;
-    ExportView& view_;
-};
+bool ExportView::CancelRequested() const {
+    return session_.cancelRequested_ || session_.host_.ProgramEnding();
+}
 
 namespace {
 
@@ -52,28 +30,28 @@ std::uint32_t SeedFrom(Random& random) {
 
 }  // namespace
 
-ExportSession::ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format)
-    : parts_(std::move(parts)),
+ExportSession::ExportSession(ExportHost& host, Shell& shell, ExportFormat format)
+    : host_(host),
       shell_(shell),
       format_(format),
-      seed_(SeedFrom(parts_.random)),
-      playback_(parts_.model, seed_),
-      background_(parts_.model, parts_.selection, seed_) {}
+      seed_(SeedFrom(host.Scene().random)),
+      playback_(host.Scene().model, seed_),
+      background_(host.Scene().model, host.Scene().selection, seed_) {}
 
 ExportForm ExportSession::OpeningForm() {
-    return zef::OpeningForm(parts_.options, format_, parts_.model);
+    return zef::OpeningForm(host_.Options(), format_, host_.Scene().model);
 }
 
 std::string ExportSession::ModelWidth() const {
-    return std::to_string(parts_.model.properties.canvasWidth);
+    return std::to_string(host_.Scene().model.properties.canvasWidth);
 }
 
 std::string ExportSession::ModelHeight() const {
-    return std::to_string(parts_.model.properties.canvasHeight);
+    return std::to_string(host_.Scene().model.properties.canvasHeight);
 }
 
 ExportPreview ExportSession::Preview(const ExportForm& form) const {
-    return PreviewOf(form, format_, parts_.model);
+    return PreviewOf(form, format_, host_.Scene().model);
 }
 
 bool ExportSession::FormChanged(const ExportForm& form, const std::string& limit) {
@@ -104,9 +82,9 @@ PaneSummary ExportSession::Summary() const {
     if (format_ != ExportFormat::kBmp || !form_) {
         return {};
     }
-    const ModelProperties& model = parts_.model.properties;
+    const ModelProperties& model = host_.Scene().model.properties;
     const std::optional<BmpSequenceBytes> bytes = BmpSequenceSize(
-        form_->kind, form_->endWait, form_->smoothness, parts_.model.TotalPathLength(),
+        form_->kind, form_->endWait, form_->smoothness, host_.Scene().model.TotalPathLength(),
         model.vtrSpeed, form_->width, form_->height);
     const std::string count = Preview(*form_).count;
     return bytes ? SequenceSummary(count, bytes->most) : PaneSummary{};
@@ -136,11 +114,11 @@ std::optional<ExportJob> ExportSession::JobFor(const std::optional<ExportRequest
     if (!request || format == ExportFormat::kBmp) {
         return std::nullopt;
     }
-    return ExportJob{.format = format, .request = *request, .byteLimit = limit_};
+    return ExportJob{.format = format, .request = *request, .compression = {}, .byteLimit = limit_};
 }
 
 std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool widthTyped) const {
-    const ModelProperties& model = parts_.model.properties;
+    const ModelProperties& model = host_.Scene().model.properties;
     const std::optional<std::int64_t> side =
         ProportionalSide(typed, widthTyped ? model.canvasWidth : model.canvasHeight,
                          widthTyped ? model.canvasHeight : model.canvasWidth);
@@ -151,12 +129,12 @@ std::optional<std::string> ExportSession::OtherSide(std::string_view typed, bool
 }
 
 FileDialog ExportSession::BrowseDialog(const std::string& typed) {
-    return zef::BrowseDialog(format_, parts_.fileDialogRecord, typed);
+    return zef::BrowseDialog(format_, host_.DialogRecord(), typed);
 }
 
 void ExportSession::Chose(const std::string& path) {
-    parts_.fileDialogRecord.initialDirectory.clear();
-    parts_.fileDialogRecord.Chose(path);
+    host_.DialogRecord().initialDirectory.clear();
+    host_.DialogRecord().Chose(path);
 }
 
 SaveEnd ExportSession::Save(const ExportForm& form, ExportView& view) {
@@ -186,7 +164,7 @@ SaveEnd ExportSession::Save(const ExportForm& form, ExportView& view) {
     view.PumpOneEvent();
     const std::string closing = ClosingMessage(result.outcome, format);
     view.ShowMessage(result.detail.empty() ? closing : closing + "\n\n" + result.detail);
-    StoreAfterExport(parts_.options, request, format_);
+    StoreAfterExport(host_.Options(), request, format_);
     exporting_ = false;
     return SaveEnd::kExported;
 }
@@ -195,7 +173,7 @@ bool ExportSession::Close(const ExportForm& form) {
     if (exporting_) {
         return false;
     }
-    StoreOnCancel(parts_.options, form, format_);
+    StoreOnCancel(host_.Options(), form, format_);
     return true;
 }
 
@@ -206,13 +184,13 @@ bool ExportSession::MayReplace(const ExportRequest& request) {
 
 ExportResult ExportSession::Run(ExportFormat format, const ExportRequest& request,
                                 ExportView& view) {
-    Progress progress(*this, view);
+    const ExportHost::Running running(host_);
     if (const std::optional<ExportJob> job = JobFor(request)) {
-        return background_.Place(*job, progress);
+        return background_.Place(*job, view);
     }
-    parts_.random = Random(seed_);
-    return ExportAs(format, {parts_.model, parts_.renderer, parts_.random, parts_.selection},
-                    request, progress);
+    const ExportScene scene = host_.Scene();
+    scene.random = Random(seed_);
+    return ExportAs(format, scene, request, view);
 }
 
 }  // namespace zef

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,51 +9,38 @@
 #include "BackgroundExport.h"
 #include "ExportDialogRules.h"
 #include "ExportFormat.h"
-#include "ExportOptions.h"
+#include "ExportHost.h"
+#include "ExportProgress.h"
 #include "ExportResult.h"
 #include "FileDialog.h"
-#include "FileDialogRecord.h"
-#include "Model.h"
 #include "PaneSummary.h"
 #include "PreviewPlayback.h"
-#include "Random.h"
 #include "RenderReport.h"
-#include "Renderer.h"
-#include "SelectionState.h"
 #include "Shell.h"
 
 namespace zef {
 
-// The parts of the editor an export dialog works on. The export-running flag is set while an
-// export renders its frames, so that the timers rest; the program-ending flag, once set,
-// stops the export after the frame in hand as Cancel does; each frame's report goes where the
-// canvas's go (the replay progress bar steps, and the frame that completes the drawing ends
-// VTR mode and refreshes the tool mode).
-struct ExportSessionParts {
-    Model& model;
-    Renderer& renderer;
-    Random& random;
-    const SelectionState& selection;
-    ExportOptions& options;
-    FileDialogRecord& fileDialogRecord;
-    bool& exportRunning;
-    const bool& programEnding;
-    std::function<void(const RenderReport&)> reportFrame;
-};
+class ExportSession;
 
-// What an export dialog shows for its session: the export's status text and progress bar,
-// the messages it owns (with an OK button), and its controls disabled for the export.
-class ExportView {
+// What an export dialog shows for its session: the export's progress (its status text and
+// progress bar, and a round of waiting events once a frame and around the export), the
+// messages it owns (with an OK button), and its controls disabled for the export. The
+// session answers for the rest of the export's progress: the frames' reports go to the
+// editor, and the export stops on the user's Cancel or the program's end.
+class ExportView : public ExportProgress {
   public:
-    virtual ~ExportView() = default;
-
-    virtual void SetStatusText(const std::string& text) = 0;
-    virtual void SetProgressRange(std::int32_t low, std::int32_t high) = 0;
-    virtual void StepProgress() = 0;
-    // Handles one waiting event, if any; called once a frame and around the export.
-    virtual void PumpOneEvent() = 0;
     virtual void ShowMessage(std::string_view text) = 0;
     virtual void DisableControls() = 0;
+
+    void FrameRendered(const RenderReport& report) final;
+    bool CancelRequested() const final;
+
+  protected:
+    // The view of `session`'s exports; the session may be made after the view.
+    explicit ExportView(ExportSession& session) : session_(session) {}
+
+  private:
+    ExportSession& session_;
 };
 
 // How Save left the dialog: open (a refused field or No to the overwrite question), to be
@@ -64,7 +50,7 @@ enum class SaveEnd { kStay, kCancelled, kExported };
 // One run of the GIF (which writes WebP files too) or BMP export dialog on the editor's model.
 class ExportSession {
   public:
-    ExportSession(ExportSessionParts parts, Shell& shell, ExportFormat format);
+    ExportSession(ExportHost& host, Shell& shell, ExportFormat format);
 
     // The form the dialog opens with (OpeningForm); the GIF dialog turns a remembered still
     // image into shaking.
@@ -111,7 +97,7 @@ class ExportSession {
     bool Close(const ExportForm& form);
 
   private:
-    class Progress;
+    friend class ExportView;
 
     // True when the first file the export writes is not there to be read, or the user
     // agrees to replace it.
@@ -120,7 +106,7 @@ class ExportSession {
     std::optional<ExportJob> JobFor(const std::optional<ExportRequest>& request) const;
     ExportResult Run(ExportFormat format, const ExportRequest& request, ExportView& view);
 
-    ExportSessionParts parts_;
+    ExportHost& host_;
     Shell& shell_;
     const ExportFormat format_;
     // The jitter of the preview and the file, drawn when the dialog opens.

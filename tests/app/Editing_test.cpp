@@ -75,14 +75,14 @@ TEST_F(EditingTest, RangeSelectionAddsWithCtrlAndDeletingUpToTheLastSegmentIsOne
 
 TEST_F(EditingTest, NeitherTimerPaintsWhileAnExportRendersAndNoFrameReachesPastTheBitmap) {
     Drag({10, 10}, {40, 40});
-    editor.ExportParts().exportRunning = true;
-    shell.lastPresented = {-1, -1};
-    editor.FrameTick();
-    editor.ShakeTick();
-    EXPECT_EQ(shell.lastPresented, (CanvasSize{-1, -1})) << "nothing presented";
-    EXPECT_EQ(std::tie(model.points[0].shakeDx, model.points[0].shakeDy), std::tuple(0, 0));
-
-    editor.ExportParts().exportRunning = false;
+    {
+        const ExportHost::Running running(editor.exportHost());
+        shell.lastPresented = {-1, -1};
+        editor.FrameTick();
+        editor.ShakeTick();
+        EXPECT_EQ(shell.lastPresented, (CanvasSize{-1, -1})) << "nothing presented";
+        EXPECT_EQ(std::tie(model.points[0].shakeDx, model.points[0].shakeDy), std::tuple(0, 0));
+    }
     model.properties.canvasWidth = 5000;
     model.properties.canvasHeight = -4;
     editor.FrameTick();

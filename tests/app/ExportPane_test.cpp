@@ -14,16 +14,29 @@ namespace {
 
 // What the pane says as the file is made, fitted under a limit, or cannot be made.
 TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
-    const ExportJob gif{.request = {.width = 800, .height = 600}};
-    const ExportJob mp4{.format = ExportFormat::kMp4, .request = {.width = 800, .height = 600}};
+    ExportJob gif;
+    gif.request.width = 800;
+    gif.request.height = 600;
+    ExportJob mp4 = gif;
+    mp4.format = ExportFormat::kMp4;
     const auto ready = [](std::int32_t width, std::optional<std::int32_t> quality) {
-        return BackgroundStatus{.state = BackgroundState::kReady,
-                                .bytes = 813600,
-                                .frames = 191,
-                                .durationMs = 11460,
-                                .width = width,
-                                .height = width * 3 / 4,
-                                .quality = quality};
+        BackgroundStatus status;
+        status.state = BackgroundState::kReady;
+        status.bytes = 813600;
+        status.frames = 191;
+        status.durationMs = 11460;
+        status.width = width;
+        status.height = width * 3 / 4;
+        status.quality = quality;
+        return status;
+    };
+    const auto state = [](BackgroundState kind, std::int64_t done = 0, std::size_t trial = 0) {
+        BackgroundStatus status;
+        status.state = kind;
+        status.done = done;
+        status.total = kind == BackgroundState::kRunning ? 10 : 0;
+        status.trial = trial;
+        return status;
     };
     const std::string file = "191컷, 11.46초, 파일 크기 813,600바이트(814 KB)예요.";
     const struct {
@@ -32,10 +45,8 @@ TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
         PaneSummary summary;
     } cases[] = {
         {{}, gif, {}},
-        {{.state = BackgroundState::kRunning, .done = 3, .total = 10, .trial = 1},
-         gif,
-         {texts::kPaneMeasuring, 3, 10, false}},
-        {{.state = BackgroundState::kRunning, .done = 1, .total = 10, .trial = 2},
+        {state(BackgroundState::kRunning, 3, 1), gif, {texts::kPaneMeasuring, 3, 10, false}},
+        {state(BackgroundState::kRunning, 1, 2),
          gif,
          {"정한 용량에 맞는 크기를 찾고 있어요 (2번째)………", 1, 10, false}},
         {ready(800, std::nullopt), gif, {file, 0, 0, true}},
@@ -46,8 +57,8 @@ TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
         {ready(800, 40),
          mp4,
          {file + "\n정한 용량에 맞춰 800 × 600 크기로 줄였어요 (품질 40).", 0, 0, true}},
-        {{.state = BackgroundState::kFailed}, gif, {texts::kPaneFailed, 0, 0, false}},
-        {{.state = BackgroundState::kNothingFits}, gif, {texts::kExportNothingFits, 0, 0, false}},
+        {state(BackgroundState::kFailed), gif, {texts::kPaneFailed, 0, 0, false}},
+        {state(BackgroundState::kNothingFits), gif, {texts::kExportNothingFits, 0, 0, false}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SummaryOf(c.status, c.job), c.summary) << c.summary.text;

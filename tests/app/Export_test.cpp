@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <tuple>
 
 #include "EditorTest.h"
@@ -85,12 +86,15 @@ TEST(ExportDialogRules, SaveMakesTheRequestAndNamesTheFirstFileWritten) {
 // A dialog that keeps the messages it owns, cancels at a chosen progress step and notes
 // whether the export-running flag was set whenever the export stepped its progress.
 struct FakeView : ExportView {
-    FakeView(ExportSession& s, const bool& running, int cancel = 0)
-        : session(s), exportRunning(running), cancelAt(cancel) {}
+    FakeView(ExportSession& s, const Editor& e, int cancel = 0)
+        : ExportView(s), session(s), editor(e), cancelAt(cancel) {}
     void SetStatusText(const std::string& text) override { status = text; }
     void SetProgressRange(std::int32_t, std::int32_t) override {}
     void StepProgress() override {
-        flagAlwaysSet = flagAlwaysSet && exportRunning;
+        flagAlwaysSet = flagAlwaysSet && editor.ExportRunning();
+        if (throws) {
+            throw std::runtime_error("stepped");
+        }
         if (++steps == cancelAt) {
             session.RequestCancel();
         }
@@ -100,9 +104,9 @@ struct FakeView : ExportView {
     void DisableControls() override { disabled = true; }
 
     ExportSession& session;
-    const bool& exportRunning;
+    const Editor& editor;
     int steps = 0, cancelAt;
-    bool flagAlwaysSet = true, disabled = false;
+    bool flagAlwaysSet = true, disabled = false, throws = false;
     std::string status;
     std::vector<std::string> messages;
 };
@@ -113,11 +117,11 @@ using ExportSessionTest = EditorTest;
 TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
     model.AppendPoint(10, 10, false);
     model.AppendPoint(110, 10, true);
-    ExportSessionParts parts = editor.ExportParts();
+    ExportHost& host = editor.exportHost();
     const std::string first = PathOf("old0000.bmp");
     std::ofstream(first) << "old";
-    ExportSession bmp(parts, shell, ExportFormat::kBmp);
-    FakeView asked(bmp, parts.exportRunning);
+    ExportSession bmp(host, shell, ExportFormat::kBmp);
+    FakeView asked(bmp, editor);
     shell.answers = {MessageAnswer::kNo};
     const ExportForm old{PathOf("old.bmp"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
     EXPECT_EQ(bmp.Save(old, asked), SaveEnd::kStay);
@@ -147,8 +151,8 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
         const int steps = shell.progressSteps, hides = shell.progressHides,
                   foregrounds = shell.foregrounds;
         shell.messages.clear();
-        ExportSession session(parts, shell, c.dialog);
-        FakeView view(session, parts.exportRunning, c.cancelAt);
+        ExportSession session(host, shell, c.dialog);
+        FakeView view(session, editor, c.cancelAt);
         const bool cancelled = c.cancelAt > 0;
         const ExportForm form{PathOf(c.path), c.kind, "1", cancelled ? 3 : kMaxSmoothness,
                               c.width,        "60"};
@@ -172,21 +176,29 @@ TEST_F(ExportSessionTest, SaveAsksBeforeReplacingAndTellsHowTheExportEnded) {
             EXPECT_EQ(view.status, texts::kExportCancelled);
             EXPECT_EQ(view.steps, c.cancelAt);
             EXPECT_TRUE(session.Close(form));
-            EXPECT_EQ(parts.options.kind, c.kind);
-            EXPECT_EQ(parts.options.smoothness, 3);
+            EXPECT_EQ(host.Options().kind, c.kind);
+            EXPECT_EQ(host.Options().smoothness, 3);
         }
     }
 
     // A video's failure message goes on with why: here, the package to install.
     const std::string path = std::getenv("PATH");
     setenv("PATH", PathOf("none").c_str(), 1);
-    ExportSession session(parts, shell, F::kGif);
-    FakeView view(session, parts.exportRunning);
+    ExportSession session(host, shell, F::kGif);
+    FakeView view(session, editor);
     const ExportForm form{PathOf("v.webm"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
     EXPECT_EQ(session.Save(form, view), SaveEnd::kExported);
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(view.messages, std::vector<std::string>{std::string(texts::kWebmFailed) + "\n\n" +
                                                       texts::kVideoNeedsFfmpeg});
+
+    // An export left by an exception lets the timers run again.
+    ExportSession thrown(host, shell, F::kGif);
+    FakeView throwing(thrown, editor);
+    throwing.throws = true;
+    const ExportForm gif{PathOf("t.gif"), ExportKind::kShaking, "1", kMaxSmoothness, "80", "60"};
+    EXPECT_THROW(thrown.Save(gif, throwing), std::runtime_error);
+    EXPECT_FALSE(editor.ExportRunning());
 }
 
 }  // namespace

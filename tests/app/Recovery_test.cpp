@@ -239,9 +239,11 @@ TEST_F(RecoveryFolderTest, ACopyDueDuringAnExportWaitsForTheModelToBeItsOwnAgain
     const std::string copy = editor.recovery().Folder()->CopyPath();
     const auto later = RecoveryKeeper::Clock::now() + 1min;
 
+    ExportSession session(editor.exportHost(), shell, ExportFormat::kGif);
     struct TickingView : ExportView {
-        explicit TickingView(Editor& e, const std::string& c, RecoveryKeeper::Clock::time_point t)
-            : editor(e), copy(c), at(t) {}
+        TickingView(ExportSession& s, Editor& e, const std::string& c,
+                    RecoveryKeeper::Clock::time_point t)
+            : ExportView(s), editor(e), copy(c), at(t) {}
         void SetStatusText(const std::string&) override {}
         void SetProgressRange(std::int32_t, std::int32_t) override {}
         void StepProgress() override {
@@ -256,8 +258,7 @@ TEST_F(RecoveryFolderTest, ACopyDueDuringAnExportWaitsForTheModelToBeItsOwnAgain
         const std::string& copy;
         RecoveryKeeper::Clock::time_point at;
         bool copied = false;
-    } view(editor, copy, later);
-    ExportSession session(editor.ExportParts(), shell, ExportFormat::kGif);
+    } view(session, editor, copy, later);
     const ExportForm form{
         folder_.PathOf("a.gif"), ExportKind::kVtr, "0", kMaxSmoothness, "80", "60"};
     ASSERT_EQ(session.Save(form, view), SaveEnd::kExported);

@@ -24,7 +24,7 @@ class ExportDialogTest : public DialogTest {
     }
 
     std::unique_ptr<ExportDialog> Open(ExportFormat format) {
-        auto dialog = std::make_unique<ExportDialog>(editor.ExportParts(), shell, format, nullptr);
+        auto dialog = std::make_unique<ExportDialog>(editor.exportHost(), shell, format, nullptr);
         dialog->show();
         return dialog;
     }
@@ -33,7 +33,7 @@ class ExportDialogTest : public DialogTest {
     }
     static void Save(QDialog& dialog) { Find<QPushButton>(dialog, "saveButton")->click(); }
 
-    ExportOptions& options = editor.ExportParts().options;
+    ExportOptions& options = editor.exportHost().Options();
 };
 
 TEST_F(ExportDialogTest, TheFocusedSideKeepsTheRatioTheKindCarriesOverAndCancelStopsAnExport) {

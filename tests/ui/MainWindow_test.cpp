@@ -155,10 +155,11 @@ TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
 }
 
 TEST_F(MainWindowTest, AHandOverWaitsForTheExportAndADropOfThreeFilesOpensTheFirst) {
-    window.editor().ExportParts().exportRunning = true;
-    window.handOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
-    EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
-    window.editor().ExportParts().exportRunning = false;
+    {
+        const ExportHost::Running running(window.editor().exportHost());
+        window.handOverPath(QStringLiteral(ZEF_SAMPLE_MODEL));
+        EXPECT_EQ(window.windowTitle(), kCaption + QStringLiteral(" - [ 무제 ]"));
+    }
     window.StartTimers();
     QTRY_COMPARE(window.windowTitle(), kCaption + QStringLiteral(" - [ house.zfm ]"));
 
