@@ -12,7 +12,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     zef::ui::PrepareApplication(application);
-    zef::ui::MainWindow window(zef::ui::ClockSeed());
+    zef::ui::MainWindow window(zef::ClockSeed());
     QObject::connect(&window, &zef::ui::MainWindow::framePresented, [] {
         const auto now = std::chrono::steady_clock::now().time_since_epoch();
         std::printf("%lld\n",

@@ -1,13 +1,12 @@
 #include "ExportCommand.h"
 
-#include <chrono>
-
 #include "ExportFormats.h"
 #include "ExportRules.h"
 #include "ExportTexts.h"
 #include "Exporters.h"
 #include "HeldExport.h"
 #include "ModelFileIO.h"
+#include "Random.h"
 #include "StandaloneScene.h"
 #include "StopSignals.h"
 
@@ -42,12 +41,6 @@ class TenthsProgress : public ExportProgress {
     std::int64_t done_ = 0;
     std::int64_t printed_ = 0;
 };
-
-std::uint32_t ClockSeed() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
 
 // The largest file under the limit, its trial encodes held back and the chosen one put in
 // place; the size and quality chosen are told, or that nothing fits.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace zef {
@@ -20,5 +21,12 @@ class Random {
   private:
     std::uint32_t state_;
 };
+
+// A seed that differs from one start to the next: the wall clock's milliseconds.
+inline std::uint32_t ClockSeed() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
 
 }  // namespace zef

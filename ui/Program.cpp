@@ -1,6 +1,5 @@
 #include "Program.h"
 
-#include <QDateTime>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QScreen>
@@ -13,6 +12,7 @@
 #include "AppTexts.h"
 #include "ProgramIdentity.h"
 #include "QtText.h"
+#include "Random.h"
 #include "SettingsFile.h"
 #include "UnixSignals.h"
 #include "WindowPlacement.h"
@@ -104,10 +104,6 @@ std::string CommandLineOf(int argc, char** argv) {
         line += argv[i];
     }
     return line;
-}
-
-std::uint32_t ClockSeed() {
-    return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
 }
 
 std::filesystem::path SettingsFile() {

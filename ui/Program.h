@@ -27,9 +27,6 @@ void PrepareApplication(QApplication& application);
 // The command line after the program's name, as one line.
 std::string CommandLineOf(int argc, char** argv);
 
-// The seed of the program's random numbers: the millisecond clock.
-std::uint32_t ClockSeed();
-
 // Where Config.dat is kept for this program and user.
 std::filesystem::path SettingsFile();
 
