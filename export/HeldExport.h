@@ -17,9 +17,9 @@ namespace zef {
 // An export of one file (not a BMP sequence), with at most `byteLimit` bytes when one is given.
 struct ExportJob {
     ExportFormat format = ExportFormat::kGif;
-    ExportRequest request;
-    WebpCompression compression;
-    std::optional<std::uint64_t> byteLimit;
+    ExportRequest request = {};
+    WebpCompression compression = {};
+    std::optional<std::uint64_t> byteLimit = {};
     friend bool operator==(const ExportJob&, const ExportJob&) = default;
 };
 
