@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "Model.h"
-#include "Random.h"
+#include "model/Model.h"
+#include "model/Random.h"
 
 namespace zef::bench {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "ExportProgress.h"
-#include "Model.h"
-#include "ModelFileIO.h"
+#include "export/ExportProgress.h"
+#include "model/Model.h"
+#include "model/ModelFileIO.h"
 
 namespace zef::bench {
 

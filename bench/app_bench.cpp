@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "BenchModels.h"
-#include "Editor.h"
-#include "ExportSession.h"
-#include "RecoveryKeeper.h"
-#include "Shell.h"
+#include "app/desktop/RecoveryKeeper.h"
+#include "app/editor/Editor.h"
+#include "app/editor/Shell.h"
+#include "app/sessions/ExportSession.h"
+#include "bench/BenchModels.h"
 
 namespace {
 

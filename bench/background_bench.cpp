@@ -13,10 +13,10 @@
 #include <string>
 #include <thread>
 
-#include "BackgroundExport.h"
-#include "ExportRules.h"
-#include "PreviewPlayback.h"
-#include "SampleExports.h"
+#include "app/sessions/BackgroundExport.h"
+#include "app/sessions/PreviewPlayback.h"
+#include "bench/SampleExports.h"
+#include "export/ExportRules.h"
 
 namespace {
 

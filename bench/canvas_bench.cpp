@@ -10,8 +10,8 @@
 #include <chrono>
 #include <vector>
 
-#include "BenchModels.h"
-#include "Renderer.h"
+#include "bench/BenchModels.h"
+#include "canvas/Renderer.h"
 
 namespace {
 

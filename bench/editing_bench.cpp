@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "BenchModels.h"
-#include "EditCommands.h"
-#include "Model.h"
-#include "RangeSelection.h"
+#include "bench/BenchModels.h"
+#include "canvas/RangeSelection.h"
+#include "model/EditCommands.h"
+#include "model/Model.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <string>
 
-#include "ExportOptions.h"
-#include "ExportRules.h"
-#include "Exporters.h"
-#include "SampleExports.h"
-#include "StandaloneScene.h"
+#include "bench/SampleExports.h"
+#include "export/ExportOptions.h"
+#include "export/ExportRules.h"
+#include "export/Exporters.h"
+#include "export/StandaloneScene.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <chrono>
 #include <vector>
 
-#include "BenchModels.h"
-#include "EditCommands.h"
-#include "History.h"
-#include "Model.h"
+#include "bench/BenchModels.h"
+#include "model/EditCommands.h"
+#include "model/History.h"
+#include "model/Model.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Model.h"
-#include "ModelFileIO.h"
+#include "model/Model.h"
+#include "model/ModelFileIO.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "BenchModels.h"
-#include "Model.h"
-#include "ModelFileIO.h"
+#include "bench/BenchModels.h"
+#include "model/Model.h"
+#include "model/ModelFileIO.h"
 
 namespace {
 

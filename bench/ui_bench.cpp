@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "BenchModels.h"
-#include "ExportDialog.h"
-#include "MainWindow.h"
-#include "Program.h"
-#include "RecoveryKeeper.h"
+#include "app/desktop/RecoveryKeeper.h"
+#include "bench/BenchModels.h"
+#include "ui/ExportDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstdio>
 
-#include "MainWindow.h"
-#include "Program.h"
-#include "SettingsFile.h"
+#include "app/desktop/SettingsFile.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

@@ -1,8 +1,8 @@
-#include "Bitmap.h"
+#include "canvas/Bitmap.h"
 
 #include <algorithm>
 
-#include "CanvasLimits.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "CanvasInput.h"
+#include "canvas/CanvasInput.h"
 
 #include <algorithm>
 
-#include "EditCommands.h"
-#include "RangeSelection.h"
+#include "canvas/RangeSelection.h"
+#include "model/EditCommands.h"
 
 namespace zef {
 

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-#include "CanvasHost.h"
-#include "CanvasWindow.h"
-#include "InteractionState.h"
-#include "Model.h"
-#include "Random.h"
-#include "SelectionState.h"
-#include "Shapes.h"
-#include "SizingFrame.h"
+#include "canvas/CanvasHost.h"
+#include "canvas/CanvasWindow.h"
+#include "canvas/InteractionState.h"
+#include "canvas/Shapes.h"
+#include "canvas/SizingFrame.h"
+#include "model/Model.h"
+#include "model/Random.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

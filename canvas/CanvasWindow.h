@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CanvasLimits.h"
-#include "ConfineArea.h"
-#include "InteractionState.h"
+#include "canvas/ConfineArea.h"
+#include "canvas/InteractionState.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

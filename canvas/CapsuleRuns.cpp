@@ -1,8 +1,8 @@
-#include "CapsuleRuns.h"
+#include "canvas/CapsuleRuns.h"
 
 #include <cmath>
 
-#include "Pen.h"
+#include "canvas/Pen.h"
 
 namespace zef {
 

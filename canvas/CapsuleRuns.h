@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "SmallRounding.h"
+#include "canvas/SmallRounding.h"
 
 namespace zef {
 

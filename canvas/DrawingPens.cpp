@@ -1,4 +1,4 @@
-#include "DrawingPens.h"
+#include "canvas/DrawingPens.h"
 
 #include <limits>
 

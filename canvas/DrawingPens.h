@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "Colour.h"
-#include "ModelProperties.h"
-#include "Pen.h"
+#include "canvas/Pen.h"
+#include "model/Colour.h"
+#include "model/ModelProperties.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "OutlineRaster.h"
+#include "canvas/OutlineRaster.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "SegmentPainter.h"
+#include "canvas/SegmentPainter.h"
 
 namespace zef {
 

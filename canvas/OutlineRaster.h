@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "Bitmap.h"
-#include "Pen.h"
-#include "PixelPoint.h"
+#include "canvas/Bitmap.h"
+#include "canvas/Pen.h"
+#include "canvas/PixelPoint.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "RangeSelection.h"
+#include "canvas/RangeSelection.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InteractionState.h"
-#include "Model.h"
-#include "SelectionState.h"
+#include "canvas/InteractionState.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

@@ -1,12 +1,12 @@
-#include "Renderer.h"
+#include "canvas/Renderer.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "OutlineRaster.h"
-#include "ScalePreview.h"
-#include "SegmentPainter.h"
+#include "canvas/OutlineRaster.h"
+#include "canvas/ScalePreview.h"
+#include "canvas/SegmentPainter.h"
 
 namespace zef {
 

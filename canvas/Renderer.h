@@ -4,13 +4,13 @@
 #include <cstdint>
 #include <optional>
 
-#include "Bitmap.h"
-#include "DrawingPens.h"
-#include "InteractionState.h"
-#include "Model.h"
-#include "RenderReport.h"
-#include "SegmentRunTable.h"
-#include "SelectionState.h"
+#include "canvas/Bitmap.h"
+#include "canvas/DrawingPens.h"
+#include "canvas/InteractionState.h"
+#include "canvas/RenderReport.h"
+#include "canvas/SegmentRunTable.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

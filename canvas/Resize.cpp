@@ -1,4 +1,4 @@
-#include "Resize.h"
+#include "canvas/Resize.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <span>
 
-#include "Bitmap.h"
-#include "PixelRect.h"
+#include "canvas/Bitmap.h"
+#include "canvas/PixelRect.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "ScalePreview.h"
+#include "canvas/ScalePreview.h"
 
 #include <algorithm>
 
-#include "PointRecord.h"
-#include "ScaleTransform.h"
+#include "model/PointRecord.h"
+#include "model/ScaleTransform.h"
 
 namespace zef {
 

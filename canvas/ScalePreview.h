@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "PixelPoint.h"
-#include "SelectionState.h"
+#include "canvas/PixelPoint.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "SegmentPainter.h"
+#include "canvas/SegmentPainter.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-#include "SmallRounding.h"
+#include "canvas/SmallRounding.h"
 
 namespace zef {
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <optional>
 
-#include "Bitmap.h"
-#include "CapsuleRuns.h"
-#include "Pen.h"
-#include "PixelPoint.h"
-#include "SegmentRunTable.h"
+#include "canvas/Bitmap.h"
+#include "canvas/CapsuleRuns.h"
+#include "canvas/Pen.h"
+#include "canvas/PixelPoint.h"
+#include "canvas/SegmentRunTable.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "SegmentRunTable.h"
+#include "canvas/SegmentRunTable.h"
 
 #include <algorithm>
 #include <span>
 
-#include "CapsuleRuns.h"
+#include "canvas/CapsuleRuns.h"
 
 namespace zef {
 

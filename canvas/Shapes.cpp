@@ -1,4 +1,4 @@
-#include "Shapes.h"
+#include "canvas/Shapes.h"
 
 #include <algorithm>
 #include <array>

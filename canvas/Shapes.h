@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InteractionState.h"
-#include "Model.h"
-#include "Random.h"
+#include "canvas/InteractionState.h"
+#include "model/Model.h"
+#include "model/Random.h"
 
 namespace zef {
 

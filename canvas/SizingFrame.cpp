@@ -1,4 +1,4 @@
-#include "SizingFrame.h"
+#include "canvas/SizingFrame.h"
 
 #include <algorithm>
 

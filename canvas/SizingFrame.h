@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "CanvasLimits.h"
-#include "InteractionState.h"
+#include "canvas/InteractionState.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

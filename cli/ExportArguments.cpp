@@ -1,10 +1,10 @@
-#include "ExportArguments.h"
+#include "cli/ExportArguments.h"
 
-#include "ExportFormats.h"
-#include "ExportOptions.h"
-#include "ExportRules.h"
-#include "SizeFit.h"
-#include "UnsignedNumber.h"
+#include "export/ExportFormats.h"
+#include "export/ExportOptions.h"
+#include "export/ExportRules.h"
+#include "export/SizeFit.h"
+#include "export/UnsignedNumber.h"
 
 namespace zef {
 namespace {

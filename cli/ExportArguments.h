@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "ExportFormat.h"
-#include "ExportOptions.h"
+#include "export/ExportFormat.h"
+#include "export/ExportOptions.h"
 
 namespace zef {
 

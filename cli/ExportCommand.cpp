@@ -1,14 +1,14 @@
-#include "ExportCommand.h"
+#include "cli/ExportCommand.h"
 
-#include "ExportFormats.h"
-#include "ExportRules.h"
-#include "ExportTexts.h"
-#include "Exporters.h"
-#include "HeldExport.h"
-#include "ModelFileIO.h"
-#include "Random.h"
-#include "StandaloneScene.h"
-#include "StopSignals.h"
+#include "cli/StopSignals.h"
+#include "export/ExportFormats.h"
+#include "export/ExportRules.h"
+#include "export/ExportTexts.h"
+#include "export/Exporters.h"
+#include "export/HeldExport.h"
+#include "export/StandaloneScene.h"
+#include "model/ModelFileIO.h"
+#include "model/Random.h"
 
 namespace zef {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "ExportArguments.h"
+#include "cli/ExportArguments.h"
 
 namespace zef {
 

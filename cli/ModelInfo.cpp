@@ -1,10 +1,10 @@
-#include "ModelInfo.h"
+#include "cli/ModelInfo.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "CanvasLimits.h"
-#include "Model.h"
+#include "model/CanvasLimits.h"
+#include "model/Model.h"
 
 namespace zef {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ModelFile.h"
+#include "model/ModelFile.h"
 
 namespace zef {
 

@@ -5,13 +5,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ExportArguments.h"
-#include "ExportCommand.h"
-#include "ExportOptions.h"
-#include "ModelFileIO.h"
-#include "ModelInfo.h"
-#include "ModelTexts.h"
-#include "ProgramIdentity.h"
+#include "cli/ExportArguments.h"
+#include "cli/ExportCommand.h"
+#include "cli/ModelInfo.h"
+#include "export/ExportOptions.h"
+#include "generated/ProgramIdentity.h"
+#include "model/ModelFileIO.h"
+#include "model/ModelTexts.h"
 
 namespace {
 

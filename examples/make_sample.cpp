@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "Model.h"
-#include "ModelFileIO.h"
+#include "model/Model.h"
+#include "model/ModelFileIO.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ApngWriter.h"
+#include "export/ApngWriter.h"
 
 #include <libdeflate.h>
 

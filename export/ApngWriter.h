@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
-#include "GifWriter.h"
-#include "Palette.h"
-#include "StreamedFile.h"
+#include "export/GifWriter.h"
+#include "export/Palette.h"
+#include "export/StreamedFile.h"
+#include "model/AtomicFile.h"
 
 struct libdeflate_compressor;
 

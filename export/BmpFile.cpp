@@ -1,4 +1,4 @@
-#include "BmpFile.h"
+#include "export/BmpFile.h"
 
 #include <algorithm>
 

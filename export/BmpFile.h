@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ZefImage.h"
+#include "export/ZefImage.h"
 
 namespace zef {
 

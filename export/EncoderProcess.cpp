@@ -1,4 +1,4 @@
-#include "EncoderProcess.h"
+#include "export/EncoderProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>

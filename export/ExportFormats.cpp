@@ -1,10 +1,10 @@
-#include "ExportFormats.h"
+#include "export/ExportFormats.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "ExportTexts.h"
-#include "Exporters.h"
+#include "export/ExportTexts.h"
+#include "export/Exporters.h"
 
 namespace zef {
 namespace {

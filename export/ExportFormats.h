@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "AtomicFile.h"
-#include "ExportFormat.h"
+#include "export/ExportFormat.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

@@ -1,7 +1,7 @@
-#include "ExportFrames.h"
+#include "export/ExportFrames.h"
 
-#include "ExportRules.h"
-#include "Exporters.h"
+#include "export/ExportRules.h"
+#include "export/Exporters.h"
 
 namespace zef {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "ExportScene.h"
+#include "export/ExportScene.h"
 
 namespace zef {
 

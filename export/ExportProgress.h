@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "RenderReport.h"
+#include "canvas/RenderReport.h"
 
 namespace zef {
 

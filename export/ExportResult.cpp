@@ -1,7 +1,7 @@
-#include "ExportResult.h"
+#include "export/ExportResult.h"
 
-#include "ExportFormats.h"
-#include "ExportTexts.h"
+#include "export/ExportFormats.h"
+#include "export/ExportTexts.h"
 
 namespace zef {
 

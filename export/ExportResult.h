@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ExportFormat.h"
+#include "export/ExportFormat.h"
 
 namespace zef {
 

@@ -1,13 +1,13 @@
-#include "ExportRules.h"
+#include "export/ExportRules.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "ExportOptions.h"
-#include "ExportTexts.h"
-#include "UnsignedNumber.h"
+#include "export/ExportOptions.h"
+#include "export/ExportTexts.h"
+#include "export/UnsignedNumber.h"
 
 namespace zef {
 namespace {

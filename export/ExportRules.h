@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ExportOptions.h"
+#include "export/ExportOptions.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Model.h"
-#include "Random.h"
-#include "Renderer.h"
-#include "SelectionState.h"
+#include "canvas/Renderer.h"
+#include "model/Model.h"
+#include "model/Random.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

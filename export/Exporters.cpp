@@ -1,4 +1,4 @@
-#include "Exporters.h"
+#include "export/Exporters.h"
 
 #include <algorithm>
 #include <limits>
@@ -6,18 +6,18 @@
 #include <new>
 #include <optional>
 
-#include "ApngWriter.h"
-#include "BmpFile.h"
-#include "ExportFormats.h"
-#include "ExportFrames.h"
-#include "ExportOptions.h"
-#include "ExportRules.h"
-#include "ExportTexts.h"
-#include "FramePasses.h"
-#include "FrameSource.h"
-#include "GifWriter.h"
-#include "StagedFiles.h"
-#include "VideoWriter.h"
+#include "export/ApngWriter.h"
+#include "export/BmpFile.h"
+#include "export/ExportFormats.h"
+#include "export/ExportFrames.h"
+#include "export/ExportOptions.h"
+#include "export/ExportRules.h"
+#include "export/ExportTexts.h"
+#include "export/FramePasses.h"
+#include "export/FrameSource.h"
+#include "export/GifWriter.h"
+#include "export/StagedFiles.h"
+#include "export/VideoWriter.h"
 
 namespace zef {
 namespace {

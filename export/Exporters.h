@@ -4,13 +4,13 @@
 #include <optional>
 #include <string>
 
-#include "AtomicFile.h"
-#include "ExportFormat.h"
-#include "ExportOptions.h"
-#include "ExportProgress.h"
-#include "ExportResult.h"
-#include "ExportScene.h"
-#include "WebpWriter.h"
+#include "export/ExportFormat.h"
+#include "export/ExportOptions.h"
+#include "export/ExportProgress.h"
+#include "export/ExportResult.h"
+#include "export/ExportScene.h"
+#include "export/WebpWriter.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

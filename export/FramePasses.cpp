@@ -1,8 +1,8 @@
-#include "FramePasses.h"
+#include "export/FramePasses.h"
 
 #include <algorithm>
 
-#include "Runs.h"
+#include "export/Runs.h"
 
 namespace zef {
 namespace {

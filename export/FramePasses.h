@@ -6,11 +6,11 @@
 #include <span>
 #include <vector>
 
-#include "ExportProgress.h"
-#include "FrameSource.h"
-#include "Palette.h"
-#include "RenderReport.h"
-#include "ZefImage.h"
+#include "canvas/RenderReport.h"
+#include "export/ExportProgress.h"
+#include "export/FrameSource.h"
+#include "export/Palette.h"
+#include "export/ZefImage.h"
 
 namespace zef {
 

@@ -1,8 +1,8 @@
-#include "FrameSource.h"
+#include "export/FrameSource.h"
 
 #include <algorithm>
 
-#include "Resize.h"
+#include "canvas/Resize.h"
 
 namespace zef {
 

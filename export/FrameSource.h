@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "Bitmap.h"
-#include "ExportScene.h"
-#include "PixelRect.h"
-#include "RenderReport.h"
-#include "ZefImage.h"
+#include "canvas/Bitmap.h"
+#include "canvas/PixelRect.h"
+#include "canvas/RenderReport.h"
+#include "export/ExportScene.h"
+#include "export/ZefImage.h"
 
 namespace zef {
 

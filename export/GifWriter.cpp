@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "export/GifWriter.h"
 
 #include <gif_lib.h>
 

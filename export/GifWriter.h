@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
-#include "LzwEncoder.h"
-#include "Palette.h"
-#include "StreamedFile.h"
+#include "export/LzwEncoder.h"
+#include "export/Palette.h"
+#include "export/StreamedFile.h"
+#include "model/AtomicFile.h"
 
 struct GifFileType;
 

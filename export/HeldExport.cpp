@@ -1,9 +1,9 @@
-#include "HeldExport.h"
+#include "export/HeldExport.h"
 
 #include <algorithm>
 
-#include "StandaloneScene.h"
-#include "VideoWriter.h"
+#include "export/StandaloneScene.h"
+#include "export/VideoWriter.h"
 
 namespace zef {
 namespace {

@@ -5,12 +5,12 @@
 #include <functional>
 #include <optional>
 
-#include "ExportFormat.h"
-#include "Exporters.h"
-#include "HeldFile.h"
-#include "Model.h"
-#include "SelectionState.h"
-#include "SizeFit.h"
+#include "export/ExportFormat.h"
+#include "export/Exporters.h"
+#include "export/SizeFit.h"
+#include "model/HeldFile.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

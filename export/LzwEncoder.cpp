@@ -1,4 +1,4 @@
-#include "LzwEncoder.h"
+#include "export/LzwEncoder.h"
 
 #include <algorithm>
 

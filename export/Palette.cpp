@@ -1,9 +1,9 @@
-#include "Palette.h"
+#include "export/Palette.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "Runs.h"
+#include "export/Runs.h"
 
 namespace zef {
 namespace {

@@ -1,12 +1,12 @@
-#include "PreviewFrames.h"
+#include "export/PreviewFrames.h"
 
 #include <algorithm>
 #include <new>
 #include <utility>
 
-#include "ExportFormats.h"
-#include "ExportFrames.h"
-#include "ExportRules.h"
+#include "export/ExportFormats.h"
+#include "export/ExportFrames.h"
+#include "export/ExportRules.h"
 
 namespace zef {
 namespace {

@@ -4,13 +4,13 @@
 #include <optional>
 #include <vector>
 
-#include "ExportFormat.h"
-#include "Exporters.h"
-#include "FrameSource.h"
-#include "Model.h"
-#include "Palette.h"
-#include "StandaloneScene.h"
-#include "ZefImage.h"
+#include "export/ExportFormat.h"
+#include "export/Exporters.h"
+#include "export/FrameSource.h"
+#include "export/Palette.h"
+#include "export/StandaloneScene.h"
+#include "export/ZefImage.h"
+#include "model/Model.h"
 
 namespace zef {
 

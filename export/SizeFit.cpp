@@ -1,4 +1,4 @@
-#include "SizeFit.h"
+#include "export/SizeFit.h"
 
 #include <algorithm>
 #include <cctype>

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "ExportResult.h"
-#include "HeldFile.h"
+#include "export/ExportResult.h"
+#include "model/HeldFile.h"
 
 namespace zef {
 

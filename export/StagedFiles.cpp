@@ -1,4 +1,4 @@
-#include "StagedFiles.h"
+#include "export/StagedFiles.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
-#include "StandaloneScene.h"
+#include "export/StandaloneScene.h"
 
-#include "CanvasLimits.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "StreamedFile.h"
+#include "export/StreamedFile.h"
 
 #include <unistd.h>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "UnsignedNumber.h"
+#include "export/UnsignedNumber.h"
 
 #include <limits>
 

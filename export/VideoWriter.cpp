@@ -1,4 +1,4 @@
-#include "VideoWriter.h"
+#include "export/VideoWriter.h"
 
 #include <sys/wait.h>
 
@@ -6,7 +6,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "ExportTexts.h"
+#include "export/ExportTexts.h"
 
 namespace zef {
 namespace {

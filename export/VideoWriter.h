@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
-#include "Bitmap.h"
-#include "EncoderProcess.h"
+#include "canvas/Bitmap.h"
+#include "export/EncoderProcess.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "WebpFrameCompressor.h"
+#include "export/WebpFrameCompressor.h"
 
 #include <algorithm>
 #include <new>

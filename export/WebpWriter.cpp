@@ -1,6 +1,6 @@
-#include "WebpWriter.h"
+#include "export/WebpWriter.h"
 
-#include "WebpFrameCompressor.h"
+#include "export/WebpFrameCompressor.h"
 
 #include <webp/encode.h>
 #include <webp/mux.h>

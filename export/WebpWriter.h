@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
-#include "Bitmap.h"
+#include "canvas/Bitmap.h"
+#include "model/AtomicFile.h"
 
 struct WebPData;
 

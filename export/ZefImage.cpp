@@ -1,8 +1,8 @@
-#include "ZefImage.h"
+#include "export/ZefImage.h"
 
 #include <algorithm>
 
-#include "Runs.h"
+#include "export/Runs.h"
 
 namespace zef {
 

@@ -4,8 +4,8 @@
 #include <span>
 #include <vector>
 
-#include "Bitmap.h"
-#include "Palette.h"
+#include "canvas/Bitmap.h"
+#include "export/Palette.h"
 
 namespace zef {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "HandOverMessage.h"
+#include "app/desktop/HandOverMessage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto path = zef::DecodeHandOver(std::span(data, size));

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "AssociationFiles.h"
-#include "MimeAppsList.h"
+#include "app/desktop/AssociationFiles.h"
+#include "app/desktop/MimeAppsList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view list(reinterpret_cast<const char*>(data), size);

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "ModelFile.h"
+#include "model/ModelFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "ModelFile.h"
-#include "RecoveryCopy.h"
+#include "app/desktop/RecoveryCopy.h"
+#include "model/ModelFile.h"
 
 namespace {
 

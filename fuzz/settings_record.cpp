@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "SettingsRecord.h"
+#include "app/desktop/SettingsRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const zef::SettingsRecord read = zef::DecodeSettingsRecord(std::span(data, size));

@@ -1,9 +1,9 @@
-#include "ChangePacker.h"
+#include "model/ChangePacker.h"
 
 #include <new>
 #include <system_error>
 
-#include "PointChange.h"
+#include "model/PointChange.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "EditCommands.h"
+#include "model/EditCommands.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "ScaleTransform.h"
+#include "model/ScaleTransform.h"
 
 namespace zef {
 

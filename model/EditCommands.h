@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "Model.h"
-#include "SelectionState.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "HeldFile.h"
+#include "model/HeldFile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

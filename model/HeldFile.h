@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "AtomicFile.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

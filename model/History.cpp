@@ -1,4 +1,4 @@
-#include "History.h"
+#include "model/History.h"
 
 #include <algorithm>
 #include <new>

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
-#include "ChangePacker.h"
-#include "DocumentIdentity.h"
-#include "Model.h"
-#include "PointChange.h"
+#include "model/ChangePacker.h"
+#include "model/DocumentIdentity.h"
+#include "model/Model.h"
+#include "model/PointChange.h"
 
 namespace zef {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ModelProperties.h"
-#include "PointRecord.h"
-#include "Random.h"
+#include "model/ModelProperties.h"
+#include "model/PointRecord.h"
+#include "model/Random.h"
 
 namespace zef {
 

@@ -1,11 +1,11 @@
-#include "ModelFile.h"
+#include "model/ModelFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <new>
 
-#include "ModelTexts.h"
+#include "model/ModelTexts.h"
 
 namespace zef {
 namespace {

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "Model.h"
-#include "ModelProperties.h"
-#include "PointRecord.h"
+#include "model/Model.h"
+#include "model/ModelProperties.h"
+#include "model/PointRecord.h"
 
 namespace zef {
 

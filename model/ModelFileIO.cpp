@@ -1,4 +1,4 @@
-#include "ModelFileIO.h"
+#include "model/ModelFileIO.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

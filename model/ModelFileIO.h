@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
-#include "Model.h"
-#include "ModelFile.h"
+#include "model/AtomicFile.h"
+#include "model/Model.h"
+#include "model/ModelFile.h"
 
 namespace zef {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "Colour.h"
+#include "model/Colour.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "PointChange.h"
+#include "model/PointChange.h"
 
 #include <zstd.h>
 

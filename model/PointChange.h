@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "PointRecord.h"
+#include "model/PointRecord.h"
 
 namespace zef {
 

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <functional>
 
-#include "AtomicFile.h"
+#include "model/AtomicFile.h"
 
 namespace zef::test {
 

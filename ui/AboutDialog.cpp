@@ -1,12 +1,12 @@
-#include "AboutDialog.h"
+#include "ui/AboutDialog.h"
 
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
 #include <algorithm>
 
-#include "AboutTexts.h"
-#include "QtText.h"
+#include "app/sessions/AboutTexts.h"
+#include "ui/QtText.h"
 #include "ui_AboutDialog.h"
 
 namespace zef::ui {

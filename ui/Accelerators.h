@@ -3,7 +3,7 @@
 #include <QKeyCombination>
 #include <array>
 
-#include "CommandId.h"
+#include "app/editor/CommandId.h"
 
 namespace zef::ui {
 

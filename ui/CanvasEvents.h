@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CanvasInput.h"
-#include "InteractionState.h"
-#include "Key.h"
+#include "app/editor/Key.h"
+#include "canvas/CanvasInput.h"
+#include "canvas/InteractionState.h"
 
 namespace zef::ui {
 

@@ -1,4 +1,4 @@
-#include "CanvasWidget.h"
+#include "ui/CanvasWidget.h"
 
 #include <qdrawutil.h>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QResizeEvent>
 #include <algorithm>
 
-#include "Cursors.h"
-#include "QtKeys.h"
+#include "ui/Cursors.h"
+#include "ui/QtKeys.h"
 
 namespace zef::ui {
 

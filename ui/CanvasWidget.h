@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <optional>
 
-#include "Bitmap.h"
-#include "CanvasEvents.h"
-#include "CanvasLimits.h"
-#include "SizingFrame.h"
-#include "ToolMode.h"
+#include "app/editor/ToolMode.h"
+#include "canvas/Bitmap.h"
+#include "canvas/SizingFrame.h"
+#include "model/CanvasLimits.h"
+#include "ui/CanvasEvents.h"
 
 namespace zef::ui {
 

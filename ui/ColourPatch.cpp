@@ -1,4 +1,4 @@
-#include "ColourPatch.h"
+#include "ui/ColourPatch.h"
 
 #include <QMouseEvent>
 #include <QPainter>

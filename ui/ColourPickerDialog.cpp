@@ -1,9 +1,9 @@
-#include "ColourPickerDialog.h"
+#include "ui/ColourPickerDialog.h"
 
 #include <QSignalBlocker>
 
-#include "ColourPatch.h"
-#include "QtText.h"
+#include "ui/ColourPatch.h"
+#include "ui/QtText.h"
 #include "ui_ColourPickerDialog.h"
 
 namespace zef::ui {

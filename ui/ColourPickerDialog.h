@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ColourPickerSession.h"
+#include "app/sessions/ColourPickerSession.h"
 
 class QLineEdit;
 class QSlider;

@@ -1,4 +1,4 @@
-#include "Cursors.h"
+#include "ui/Cursors.h"
 
 #include <QPixmap>
 

@@ -2,7 +2,7 @@
 
 #include <QCursor>
 
-#include "ToolMode.h"
+#include "app/editor/ToolMode.h"
 
 namespace zef::ui {
 

@@ -1,9 +1,9 @@
-#include "DialogMessage.h"
+#include "ui/DialogMessage.h"
 
 #include <QMessageBox>
 
-#include "AppTexts.h"
-#include "QtText.h"
+#include "app/editor/AppTexts.h"
+#include "ui/QtText.h"
 
 namespace zef::ui {
 

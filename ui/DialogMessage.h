@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <string_view>
 
-#include "MessageBox.h"
+#include "app/editor/MessageBox.h"
 
 class QWidget;
 

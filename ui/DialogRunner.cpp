@@ -1,11 +1,11 @@
-#include "DialogRunner.h"
+#include "ui/DialogRunner.h"
 
-#include "AboutDialog.h"
-#include "Editor.h"
-#include "ExportDialog.h"
-#include "PropertiesDialog.h"
-#include "SettingsDialog.h"
-#include "ZefImage.h"
+#include "app/editor/Editor.h"
+#include "export/ZefImage.h"
+#include "ui/AboutDialog.h"
+#include "ui/ExportDialog.h"
+#include "ui/PropertiesDialog.h"
+#include "ui/SettingsDialog.h"
 
 namespace zef::ui {
 namespace {

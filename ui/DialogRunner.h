@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "DialogId.h"
-#include "Shell.h"
+#include "app/editor/DialogId.h"
+#include "app/editor/Shell.h"
 
 namespace zef {
 class Editor;

@@ -1,4 +1,4 @@
-#include "ExportDialog.h"
+#include "ui/ExportDialog.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -7,12 +7,12 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
-#include "DialogMessage.h"
-#include "DialogTexts.h"
-#include "ExportTexts.h"
-#include "FileChooser.h"
-#include "FileMimeData.h"
-#include "QtText.h"
+#include "app/sessions/DialogTexts.h"
+#include "export/ExportTexts.h"
+#include "ui/DialogMessage.h"
+#include "ui/FileChooser.h"
+#include "ui/FileMimeData.h"
+#include "ui/QtText.h"
 #include "ui_BmpExportDialog.h"
 #include "ui_ExportPane.h"
 #include "ui_GifExportDialog.h"

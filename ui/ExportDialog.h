@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "ExportSession.h"
-#include "PreviewPlayer.h"
+#include "app/sessions/ExportSession.h"
+#include "ui/PreviewPlayer.h"
 
 class QCheckBox;
 class QComboBox;

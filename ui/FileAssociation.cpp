@@ -1,4 +1,4 @@
-#include "FileAssociation.h"
+#include "ui/FileAssociation.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 #include <filesystem>
 
-#include "AssociationFiles.h"
-#include "PerUserAssociation.h"
-#include "QtText.h"
+#include "app/desktop/AssociationFiles.h"
+#include "app/desktop/PerUserAssociation.h"
+#include "ui/QtText.h"
 
 namespace zef::ui {
 namespace {

@@ -1,9 +1,9 @@
-#include "FileChooser.h"
+#include "ui/FileChooser.h"
 
 #include <QFileDialog>
 #include <algorithm>
 
-#include "QtText.h"
+#include "ui/QtText.h"
 
 namespace zef::ui {
 namespace {

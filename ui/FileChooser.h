@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "FileDialog.h"
+#include "app/editor/FileDialog.h"
 
 class QWidget;
 

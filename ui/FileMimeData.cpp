@@ -1,4 +1,4 @@
-#include "FileMimeData.h"
+#include "ui/FileMimeData.h"
 
 #include <QFile>
 #include <QUrl>

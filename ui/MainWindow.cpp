@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,16 +14,16 @@
 #include <new>
 #include <vector>
 
-#include "Accelerators.h"
-#include "AppTexts.h"
-#include "CommandTable.h"
-#include "DialogMessage.h"
-#include "DialogRunner.h"
-#include "FileChooser.h"
-#include "ModelTexts.h"
-#include "QtKeys.h"
-#include "QtText.h"
-#include "ToolbarLayout.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/CommandTable.h"
+#include "model/ModelTexts.h"
+#include "ui/Accelerators.h"
+#include "ui/DialogMessage.h"
+#include "ui/DialogRunner.h"
+#include "ui/FileChooser.h"
+#include "ui/QtKeys.h"
+#include "ui/QtText.h"
+#include "ui/ToolbarLayout.h"
 
 namespace zef::ui {
 

@@ -10,11 +10,11 @@
 #include <optional>
 #include <string>
 
-#include "CanvasEvents.h"
-#include "CanvasWidget.h"
-#include "Editor.h"
-#include "Shell.h"
-#include "StatusPanes.h"
+#include "app/editor/Editor.h"
+#include "app/editor/Shell.h"
+#include "ui/CanvasEvents.h"
+#include "ui/CanvasWidget.h"
+#include "ui/StatusPanes.h"
 
 class QSessionManager;
 

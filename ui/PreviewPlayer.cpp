@@ -1,4 +1,4 @@
-#include "PreviewPlayer.h"
+#include "ui/PreviewPlayer.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "PreviewPlayback.h"
+#include "app/sessions/PreviewPlayback.h"
 
 namespace zef::ui {
 

@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "ui/Program.h"
 
 #include <QFont>
 #include <QLibraryInfo>
@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "AppTexts.h"
-#include "ProgramIdentity.h"
-#include "QtText.h"
-#include "Random.h"
-#include "SettingsFile.h"
-#include "UnixSignals.h"
-#include "WindowPlacement.h"
+#include "app/desktop/SettingsFile.h"
+#include "app/desktop/WindowPlacement.h"
+#include "app/editor/AppTexts.h"
+#include "generated/ProgramIdentity.h"
+#include "model/Random.h"
+#include "ui/QtText.h"
+#include "ui/UnixSignals.h"
 
 // The pictures, cursors and icons are compiled into the library; a static library's
 // resources are registered by hand.

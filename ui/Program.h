@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "MainWindow.h"
-#include "SettingsRecord.h"
-#include "SingleInstance.h"
+#include "app/desktop/SettingsRecord.h"
+#include "ui/MainWindow.h"
+#include "ui/SingleInstance.h"
 
 namespace zef::ui {
 

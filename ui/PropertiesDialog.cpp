@@ -1,10 +1,10 @@
-#include "PropertiesDialog.h"
+#include "ui/PropertiesDialog.h"
 
 #include <QSignalBlocker>
 
-#include "ColourPickerDialog.h"
-#include "DialogMessage.h"
-#include "QtText.h"
+#include "ui/ColourPickerDialog.h"
+#include "ui/DialogMessage.h"
+#include "ui/QtText.h"
 #include "ui_PropertiesDialog.h"
 
 namespace zef::ui {

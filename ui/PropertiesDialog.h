@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "PropertiesSession.h"
+#include "app/sessions/PropertiesSession.h"
 
 namespace Ui {
 class PropertiesDialog;

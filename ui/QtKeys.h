@@ -2,7 +2,7 @@
 
 #include <Qt>
 
-#include "Key.h"
+#include "app/editor/Key.h"
 
 namespace zef::ui {
 

@@ -1,9 +1,9 @@
-#include "SettingsDialog.h"
+#include "ui/SettingsDialog.h"
 
-#include "DialogMessage.h"
-#include "DialogTexts.h"
-#include "FileAssociation.h"
-#include "SettingsDialogRules.h"
+#include "app/sessions/DialogTexts.h"
+#include "app/sessions/SettingsDialogRules.h"
+#include "ui/DialogMessage.h"
+#include "ui/FileAssociation.h"
 #include "ui_SettingsDialog.h"
 
 namespace zef::ui {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "Settings.h"
+#include "app/editor/Settings.h"
 
 namespace Ui {
 class SettingsDialog;

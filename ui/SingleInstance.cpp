@@ -1,9 +1,9 @@
-#include "SingleInstance.h"
+#include "ui/SingleInstance.h"
 
-#include "AppTexts.h"
-#include "FilePaths.h"
-#include "PrivateFolder.h"
-#include "QtText.h"
+#include "app/desktop/PrivateFolder.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/FilePaths.h"
+#include "ui/QtText.h"
 
 #include <unistd.h>
 

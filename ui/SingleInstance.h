@@ -8,7 +8,7 @@
 #include <chrono>
 #include <string>
 
-#include "HandOverMessage.h"
+#include "app/desktop/HandOverMessage.h"
 
 namespace zef::ui {
 

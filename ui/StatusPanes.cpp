@@ -1,6 +1,6 @@
-#include "StatusPanes.h"
+#include "ui/StatusPanes.h"
 
-#include "ProgressStep.h"
+#include "app/editor/ProgressStep.h"
 
 namespace zef::ui {
 

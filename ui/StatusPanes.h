@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "StatusPane.h"
+#include "app/editor/StatusPane.h"
 
 namespace zef::ui {
 

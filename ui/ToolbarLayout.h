@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "CommandId.h"
+#include "app/editor/CommandId.h"
 
 namespace zef::ui {
 

@@ -1,4 +1,4 @@
-#include "UnixSignals.h"
+#include "ui/UnixSignals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

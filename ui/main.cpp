@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "Program.h"
-#include "RecoveryFolder.h"
-#include "SingleInstance.h"
+#include "app/desktop/RecoveryFolder.h"
+#include "ui/Program.h"
+#include "ui/SingleInstance.h"
 
 int main(int argc, char** argv) {
     if (!zef::ui::HasDisplay()) {

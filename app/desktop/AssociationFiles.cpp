@@ -1,6 +1,6 @@
-#include "AssociationFiles.h"
+#include "app/desktop/AssociationFiles.h"
 
-#include "DialogTexts.h"
+#include "app/sessions/DialogTexts.h"
 
 namespace zef {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 
 // The files that associate model files with the program on a Linux desktop, per user: a
 // shared-mime-info package giving "*.zfm" its own type, a desktop entry that opens a file of

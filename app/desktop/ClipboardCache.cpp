@@ -1,9 +1,9 @@
-#include "ClipboardCache.h"
+#include "app/desktop/ClipboardCache.h"
 
 #include <chrono>
 #include <system_error>
 
-#include "UserFolders.h"
+#include "app/desktop/UserFolders.h"
 
 namespace zef {
 

@@ -1,8 +1,8 @@
-#include "HandOverMessage.h"
+#include "app/desktop/HandOverMessage.h"
 
 #include <algorithm>
 
-#include "AppTexts.h"
+#include "app/editor/AppTexts.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "MimeAppsList.h"
+#include "app/desktop/MimeAppsList.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "PerUserAssociation.h"
+#include "app/desktop/PerUserAssociation.h"
 
 #include <fstream>
 #include <optional>
@@ -7,9 +7,9 @@
 #include <system_error>
 #include <vector>
 
-#include "AssociationFiles.h"
-#include "AtomicFile.h"
-#include "MimeAppsList.h"
+#include "app/desktop/AssociationFiles.h"
+#include "app/desktop/MimeAppsList.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 namespace {

@@ -1,10 +1,10 @@
-#include "RecoveryCopy.h"
+#include "app/desktop/RecoveryCopy.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
 
-#include "ModelFile.h"
+#include "model/ModelFile.h"
 
 namespace zef {
 namespace {

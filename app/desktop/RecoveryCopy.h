@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ModelProperties.h"
-#include "PointRecord.h"
+#include "model/ModelProperties.h"
+#include "model/PointRecord.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "RecoveryFolder.h"
+#include "app/desktop/RecoveryFolder.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,10 +13,10 @@
 #include <new>
 #include <tuple>
 
-#include "AtomicFile.h"
-#include "ModelFileIO.h"
-#include "PrivateFolder.h"
-#include "UserFolders.h"
+#include "app/desktop/PrivateFolder.h"
+#include "app/desktop/UserFolders.h"
+#include "model/AtomicFile.h"
+#include "model/ModelFileIO.h"
 
 namespace zef {
 namespace {

@@ -1,4 +1,4 @@
-#include "RecoveryKeeper.h"
+#include "app/desktop/RecoveryKeeper.h"
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <functional>
 #include <utility>
 
-#include "RecoveryCopy.h"
+#include "app/desktop/RecoveryCopy.h"
 
 namespace zef {
 namespace {

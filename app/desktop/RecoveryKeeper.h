@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Model.h"
-#include "RecoveryFolder.h"
+#include "app/desktop/RecoveryFolder.h"
+#include "model/Model.h"
 
 namespace zef {
 

@@ -1,7 +1,7 @@
-#include "RecoveryOffer.h"
+#include "app/desktop/RecoveryOffer.h"
 
-#include "AppTexts.h"
-#include "RecoveryCopy.h"
+#include "app/desktop/RecoveryCopy.h"
+#include "app/editor/AppTexts.h"
 
 namespace zef {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileFlows.h"
-#include "RecoveryKeeper.h"
-#include "Shell.h"
+#include "app/desktop/RecoveryKeeper.h"
+#include "app/editor/FileFlows.h"
+#include "app/editor/Shell.h"
 
 namespace zef {
 

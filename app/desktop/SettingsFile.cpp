@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "app/desktop/SettingsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "ProgramIdentity.h"
-#include "UserFolders.h"
+#include "app/desktop/UserFolders.h"
+#include "generated/ProgramIdentity.h"
 
 namespace zef {
 namespace {

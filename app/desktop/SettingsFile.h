@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
-#include "AtomicFile.h"
-#include "SettingsRecord.h"
+#include "app/desktop/SettingsRecord.h"
+#include "model/AtomicFile.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "SettingsRecord.h"
+#include "app/desktop/SettingsRecord.h"
 
 #include <algorithm>
 

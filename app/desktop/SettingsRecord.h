@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "ModelProperties.h"
-#include "Settings.h"
+#include "app/editor/Settings.h"
+#include "model/ModelProperties.h"
 
 namespace zef {
 

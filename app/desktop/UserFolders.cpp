@@ -1,4 +1,4 @@
-#include "UserFolders.h"
+#include "app/desktop/UserFolders.h"
 
 #include <pwd.h>
 #include <unistd.h>

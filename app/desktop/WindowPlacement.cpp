@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "app/desktop/WindowPlacement.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "PixelRect.h"
+#include "canvas/PixelRect.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "CanvasFit.h"
+#include "app/editor/CanvasFit.h"
 
 namespace zef {
 

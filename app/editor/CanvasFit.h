@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "CanvasLimits.h"
-#include "MainLayout.h"
-#include "PixelRect.h"
-#include "Shell.h"
+#include "app/editor/MainLayout.h"
+#include "app/editor/Shell.h"
+#include "canvas/PixelRect.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

@@ -1,10 +1,10 @@
-#include "CommandTable.h"
+#include "app/editor/CommandTable.h"
 
 #include <array>
 
-#include "AppTexts.h"
-#include "Editor.h"
-#include "InteractionState.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/Editor.h"
+#include "canvas/InteractionState.h"
 
 namespace zef {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandId.h"
-#include "InteractionState.h"
+#include "app/editor/CommandId.h"
+#include "canvas/InteractionState.h"
 
 namespace zef {
 

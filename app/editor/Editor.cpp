@@ -1,17 +1,17 @@
-#include "Editor.h"
+#include "app/editor/Editor.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "AppTexts.h"
-#include "CanvasFit.h"
-#include "CommandTable.h"
-#include "FilePaths.h"
-#include "ModelTexts.h"
-#include "RecoveryOffer.h"
-#include "ToolMode.h"
-#include "ToolModeDisplay.h"
-#include "UndoRedo.h"
+#include "app/desktop/RecoveryOffer.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/CanvasFit.h"
+#include "app/editor/CommandTable.h"
+#include "app/editor/FilePaths.h"
+#include "app/editor/ToolMode.h"
+#include "app/editor/ToolModeDisplay.h"
+#include "app/editor/UndoRedo.h"
+#include "model/ModelTexts.h"
 
 namespace zef {
 

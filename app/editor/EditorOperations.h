@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CanvasHost.h"
-#include "DocumentIdentity.h"
+#include "canvas/CanvasHost.h"
+#include "model/DocumentIdentity.h"
 
 namespace zef {
 

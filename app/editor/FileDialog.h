@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ShellWindow.h"
+#include "app/editor/ShellWindow.h"
 
 namespace zef {
 

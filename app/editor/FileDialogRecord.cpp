@@ -1,4 +1,4 @@
-#include "FileDialogRecord.h"
+#include "app/editor/FileDialogRecord.h"
 
 #include <filesystem>
 

@@ -1,16 +1,16 @@
-#include "FileFlows.h"
+#include "app/editor/FileFlows.h"
 
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
-#include "AppTexts.h"
-#include "ExportTexts.h"
-#include "FilePaths.h"
-#include "ModelFileIO.h"
-#include "ModelTexts.h"
-#include "ReplaceQuestion.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/FilePaths.h"
+#include "app/editor/ReplaceQuestion.h"
+#include "export/ExportTexts.h"
+#include "model/ModelFileIO.h"
+#include "model/ModelTexts.h"
 
 namespace zef {
 

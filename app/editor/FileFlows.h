@@ -3,16 +3,16 @@
 #include <span>
 #include <string>
 
-#include "DialogId.h"
-#include "EditorOperations.h"
-#include "ExportOptions.h"
-#include "FileDialogRecord.h"
-#include "InteractionState.h"
-#include "Model.h"
-#include "RecoveryCopy.h"
-#include "SelectionState.h"
-#include "Settings.h"
-#include "Shell.h"
+#include "app/desktop/RecoveryCopy.h"
+#include "app/editor/DialogId.h"
+#include "app/editor/EditorOperations.h"
+#include "app/editor/FileDialogRecord.h"
+#include "app/editor/Settings.h"
+#include "app/editor/Shell.h"
+#include "canvas/InteractionState.h"
+#include "export/ExportOptions.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

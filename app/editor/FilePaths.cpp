@@ -1,11 +1,11 @@
-#include "FilePaths.h"
+#include "app/editor/FilePaths.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "AppTexts.h"
-#include "ModelFile.h"
+#include "app/editor/AppTexts.h"
+#include "model/ModelFile.h"
 
 namespace zef {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ShellWindow.h"
+#include "app/editor/ShellWindow.h"
 
 namespace zef {
 

@@ -1,7 +1,7 @@
-#include "ReplaceQuestion.h"
+#include "app/editor/ReplaceQuestion.h"
 
-#include "AppTexts.h"
-#include "FilePaths.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/FilePaths.h"
 
 namespace zef {
 

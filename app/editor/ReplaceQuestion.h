@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Shell.h"
-#include "ShellWindow.h"
+#include "app/editor/Shell.h"
+#include "app/editor/ShellWindow.h"
 
 namespace zef {
 

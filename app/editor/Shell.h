@@ -4,19 +4,19 @@
 #include <optional>
 #include <string>
 
-#include "Bitmap.h"
-#include "CanvasLimits.h"
-#include "CanvasWindow.h"
-#include "CommandId.h"
-#include "DialogId.h"
-#include "FileDialog.h"
-#include "InteractionState.h"
-#include "MainLayout.h"
-#include "MessageAnswer.h"
-#include "MessageBox.h"
-#include "PixelRect.h"
-#include "StatusPane.h"
-#include "ToolMode.h"
+#include "app/editor/CommandId.h"
+#include "app/editor/DialogId.h"
+#include "app/editor/FileDialog.h"
+#include "app/editor/MainLayout.h"
+#include "app/editor/MessageAnswer.h"
+#include "app/editor/MessageBox.h"
+#include "app/editor/StatusPane.h"
+#include "app/editor/ToolMode.h"
+#include "canvas/Bitmap.h"
+#include "canvas/CanvasWindow.h"
+#include "canvas/InteractionState.h"
+#include "canvas/PixelRect.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 

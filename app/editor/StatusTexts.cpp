@@ -1,8 +1,8 @@
-#include "StatusTexts.h"
+#include "app/editor/StatusTexts.h"
 
 #include <string_view>
 
-#include "AppTexts.h"
+#include "app/editor/AppTexts.h"
 
 namespace zef {
 

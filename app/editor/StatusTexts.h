@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Shell.h"
+#include "app/editor/Shell.h"
 
 namespace zef {
 

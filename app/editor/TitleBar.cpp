@@ -1,6 +1,6 @@
-#include "TitleBar.h"
+#include "app/editor/TitleBar.h"
 
-#include "AppTexts.h"
+#include "app/editor/AppTexts.h"
 
 namespace zef {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "Model.h"
-#include "Shell.h"
+#include "app/editor/Shell.h"
+#include "model/Model.h"
 
 namespace zef {
 

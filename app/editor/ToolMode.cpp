@@ -1,10 +1,10 @@
-#include "ToolMode.h"
+#include "app/editor/ToolMode.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "InteractionState.h"
-#include "ToolModeTexts.h"
+#include "app/editor/ToolModeTexts.h"
+#include "canvas/InteractionState.h"
 
 namespace zef {
 

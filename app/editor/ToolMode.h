@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "CommandId.h"
-#include "InteractionState.h"
-#include "Model.h"
-#include "SelectionState.h"
+#include "app/editor/CommandId.h"
+#include "canvas/InteractionState.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "ToolModeDisplay.h"
+#include "app/editor/ToolModeDisplay.h"
 
 namespace zef {
 

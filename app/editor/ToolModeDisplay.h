@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Shell.h"
-#include "StatusTexts.h"
-#include "ToolMode.h"
+#include "app/editor/Shell.h"
+#include "app/editor/StatusTexts.h"
+#include "app/editor/ToolMode.h"
 
 namespace zef {
 

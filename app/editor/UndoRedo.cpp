@@ -1,4 +1,4 @@
-#include "UndoRedo.h"
+#include "app/editor/UndoRedo.h"
 
 namespace zef {
 

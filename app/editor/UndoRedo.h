@@ -1,9 +1,9 @@
 #pragma once
 
-#include "EditorOperations.h"
-#include "History.h"
-#include "Model.h"
-#include "SelectionState.h"
+#include "app/editor/EditorOperations.h"
+#include "model/History.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

@@ -1,4 +1,4 @@
-#include "AboutTexts.h"
+#include "app/sessions/AboutTexts.h"
 
 #include <cstdio>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ProgramIdentity.h"
+#include "generated/ProgramIdentity.h"
 
 // The credits and the addresses of the About dialog, kept here in one place so that a
 // distributor can put in their own; the labels are in its Designer form.

@@ -1,6 +1,6 @@
-#include "BackgroundExport.h"
+#include "app/sessions/BackgroundExport.h"
 
-#include "ExportTexts.h"
+#include "export/ExportTexts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,7 +9,7 @@
 #include <limits>
 #include <mutex>
 
-#include "ExportRules.h"
+#include "export/ExportRules.h"
 
 namespace zef {
 

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "ExportProgress.h"
-#include "ExportResult.h"
-#include "HeldExport.h"
-#include "Model.h"
-#include "SelectionState.h"
+#include "export/ExportProgress.h"
+#include "export/ExportResult.h"
+#include "export/HeldExport.h"
+#include "model/Model.h"
+#include "model/SelectionState.h"
 
 namespace zef {
 

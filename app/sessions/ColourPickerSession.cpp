@@ -1,7 +1,7 @@
-#include "ColourPickerSession.h"
+#include "app/sessions/ColourPickerSession.h"
 
-#include "ColourSlot.h"
-#include "UnsignedNumber.h"
+#include "app/sessions/ColourSlot.h"
+#include "export/UnsignedNumber.h"
 
 namespace zef {
 namespace {

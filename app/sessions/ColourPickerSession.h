@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "Colour.h"
-#include "ModelProperties.h"
-#include "Renderer.h"
+#include "canvas/Renderer.h"
+#include "model/Colour.h"
+#include "model/ModelProperties.h"
 
 namespace zef {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Colour.h"
-#include "ModelProperties.h"
+#include "model/Colour.h"
+#include "model/ModelProperties.h"
 
 namespace zef {
 

@@ -1,11 +1,11 @@
-#include "ExportDialogRules.h"
+#include "app/sessions/ExportDialogRules.h"
 
 #include <fstream>
 
-#include "ExportFormats.h"
-#include "ExportRules.h"
-#include "ExportTexts.h"
-#include "UnsignedNumber.h"
+#include "export/ExportFormats.h"
+#include "export/ExportRules.h"
+#include "export/ExportTexts.h"
+#include "export/UnsignedNumber.h"
 
 namespace zef {
 namespace {

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "ExportFormat.h"
-#include "ExportOptions.h"
-#include "Exporters.h"
-#include "FileDialog.h"
-#include "FileDialogRecord.h"
-#include "Model.h"
+#include "app/editor/FileDialog.h"
+#include "app/editor/FileDialogRecord.h"
+#include "export/ExportFormat.h"
+#include "export/ExportOptions.h"
+#include "export/Exporters.h"
+#include "model/Model.h"
 
 namespace zef {
 

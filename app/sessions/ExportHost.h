@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ExportOptions.h"
-#include "ExportScene.h"
-#include "FileDialogRecord.h"
-#include "RenderReport.h"
+#include "app/editor/FileDialogRecord.h"
+#include "canvas/RenderReport.h"
+#include "export/ExportOptions.h"
+#include "export/ExportScene.h"
 
 namespace zef {
 

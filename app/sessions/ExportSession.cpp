@@ -1,15 +1,15 @@
-#include "ExportSession.h"
+#include "app/sessions/ExportSession.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "AppTexts.h"
-#include "ClipboardCache.h"
-#include "ExportFormats.h"
-#include "ExportRules.h"
-#include "Exporters.h"
-#include "PrivateFolder.h"
-#include "ReplaceQuestion.h"
+#include "app/desktop/ClipboardCache.h"
+#include "app/desktop/PrivateFolder.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/ReplaceQuestion.h"
+#include "export/ExportFormats.h"
+#include "export/ExportRules.h"
+#include "export/Exporters.h"
 
 namespace zef {
 

@@ -6,17 +6,17 @@
 #include <string>
 #include <string_view>
 
-#include "BackgroundExport.h"
-#include "ExportDialogRules.h"
-#include "ExportFormat.h"
-#include "ExportHost.h"
-#include "ExportProgress.h"
-#include "ExportResult.h"
-#include "FileDialog.h"
-#include "PaneSummary.h"
-#include "PreviewPlayback.h"
-#include "RenderReport.h"
-#include "Shell.h"
+#include "app/editor/FileDialog.h"
+#include "app/editor/Shell.h"
+#include "app/sessions/BackgroundExport.h"
+#include "app/sessions/ExportDialogRules.h"
+#include "app/sessions/ExportHost.h"
+#include "app/sessions/PaneSummary.h"
+#include "app/sessions/PreviewPlayback.h"
+#include "canvas/RenderReport.h"
+#include "export/ExportFormat.h"
+#include "export/ExportProgress.h"
+#include "export/ExportResult.h"
 
 namespace zef {
 

@@ -1,9 +1,9 @@
-#include "PaneSummary.h"
+#include "app/sessions/PaneSummary.h"
 
 #include <cstdio>
 
-#include "DialogTexts.h"
-#include "ExportTexts.h"
+#include "app/sessions/DialogTexts.h"
+#include "export/ExportTexts.h"
 
 namespace zef {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "BackgroundExport.h"
+#include "app/sessions/BackgroundExport.h"
 
 namespace zef {
 

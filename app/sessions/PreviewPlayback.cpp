@@ -1,9 +1,9 @@
-#include "PreviewPlayback.h"
+#include "app/sessions/PreviewPlayback.h"
 
 #include <memory>
 #include <new>
 
-#include "PreviewFrames.h"
+#include "export/PreviewFrames.h"
 
 namespace zef {
 

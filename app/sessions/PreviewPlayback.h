@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "ExportFormat.h"
-#include "Exporters.h"
-#include "Model.h"
+#include "export/ExportFormat.h"
+#include "export/Exporters.h"
+#include "model/Model.h"
 
 namespace zef {
 

@@ -1,11 +1,11 @@
-#include "PropertiesSession.h"
+#include "app/sessions/PropertiesSession.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "CanvasLimits.h"
-#include "DialogTexts.h"
-#include "UnsignedNumber.h"
+#include "app/sessions/DialogTexts.h"
+#include "export/UnsignedNumber.h"
+#include "model/CanvasLimits.h"
 
 namespace zef {
 namespace {

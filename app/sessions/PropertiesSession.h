@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
-#include "Colour.h"
-#include "ColourPickerSession.h"
-#include "ColourSlot.h"
-#include "EditorOperations.h"
-#include "ModelProperties.h"
-#include "Renderer.h"
+#include "app/editor/EditorOperations.h"
+#include "app/sessions/ColourPickerSession.h"
+#include "app/sessions/ColourSlot.h"
+#include "canvas/Renderer.h"
+#include "model/Colour.h"
+#include "model/ModelProperties.h"
 
 namespace zef {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Settings.h"
+#include "app/editor/Settings.h"
 
 namespace zef {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <thread>
 
-#include "BackgroundExport.h"
-#include "ExportRules.h"
-#include "TempFolder.h"
+#include "app/sessions/BackgroundExport.h"
+#include "export/ExportRules.h"
+#include "tests/TempFolder.h"
 
 namespace zef::test {
 namespace {

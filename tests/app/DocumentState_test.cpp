@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "EditorTest.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <tuple>
 
-#include "CommandTable.h"
-#include "EditorTest.h"
-#include "ExportSession.h"
+#include "app/editor/CommandTable.h"
+#include "app/sessions/ExportSession.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

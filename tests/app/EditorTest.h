@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "AppTexts.h"
-#include "Editor.h"
-#include "FakeShell.h"
-#include "ModelFileIO.h"
-#include "TempFolder.h"
+#include "app/editor/AppTexts.h"
+#include "app/editor/Editor.h"
+#include "model/ModelFileIO.h"
+#include "tests/TempFolder.h"
+#include "tests/app/FakeShell.h"
 
 namespace zef::test {
 

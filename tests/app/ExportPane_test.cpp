@@ -3,11 +3,11 @@
 #include <chrono>
 #include <fstream>
 
-#include "ClipboardCache.h"
-#include "DialogTexts.h"
-#include "ExportTexts.h"
-#include "PaneSummary.h"
-#include "TempFolder.h"
+#include "app/desktop/ClipboardCache.h"
+#include "app/sessions/DialogTexts.h"
+#include "app/sessions/PaneSummary.h"
+#include "export/ExportTexts.h"
+#include "tests/TempFolder.h"
 
 namespace zef {
 namespace {

@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "EditorTest.h"
-#include "ExportDialogRules.h"
-#include "ExportSession.h"
-#include "ExportTexts.h"
-#include "FilePaths.h"
+#include "app/editor/FilePaths.h"
+#include "app/sessions/ExportDialogRules.h"
+#include "app/sessions/ExportSession.h"
+#include "export/ExportTexts.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

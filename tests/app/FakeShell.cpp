@@ -1,4 +1,4 @@
-#include "FakeShell.h"
+#include "tests/app/FakeShell.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Shell.h"
+#include "app/editor/Shell.h"
 
 namespace zef::test {
 

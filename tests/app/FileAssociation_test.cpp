@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "AssociationFiles.h"
-#include "MimeAppsList.h"
-#include "PerUserAssociation.h"
-#include "TempFolder.h"
+#include "app/desktop/AssociationFiles.h"
+#include "app/desktop/MimeAppsList.h"
+#include "app/desktop/PerUserAssociation.h"
+#include "tests/TempFolder.h"
 
 namespace zef::test {
 namespace {

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <tuple>
 
-#include "EditorTest.h"
-#include "FilePaths.h"
-#include "ModelTexts.h"
+#include "app/editor/FilePaths.h"
+#include "model/ModelTexts.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "PreviewPlayback.h"
+#include "app/sessions/PreviewPlayback.h"
 
 #include <gtest/gtest.h>
 

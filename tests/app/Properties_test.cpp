@@ -2,9 +2,9 @@
 
 #include <tuple>
 
-#include "ColourPickerSession.h"
-#include "EditorTest.h"
-#include "PropertiesSession.h"
+#include "app/sessions/ColourPickerSession.h"
+#include "app/sessions/PropertiesSession.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

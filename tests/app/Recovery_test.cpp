@@ -9,12 +9,12 @@
 #include <iterator>
 #include <tuple>
 
-#include "AppTexts.h"
-#include "EditorTest.h"
-#include "ExportSession.h"
-#include "RecoveryCopy.h"
-#include "RecoveryFolder.h"
-#include "RecoveryKeeper.h"
+#include "app/desktop/RecoveryCopy.h"
+#include "app/desktop/RecoveryFolder.h"
+#include "app/desktop/RecoveryKeeper.h"
+#include "app/editor/AppTexts.h"
+#include "app/sessions/ExportSession.h"
+#include "tests/app/EditorTest.h"
 
 namespace zef::test {
 namespace {

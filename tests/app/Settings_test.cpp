@@ -6,11 +6,11 @@
 #include <iterator>
 #include <vector>
 
-#include "Editor.h"
-#include "FakeShell.h"
-#include "SettingsFile.h"
-#include "SettingsRecord.h"
-#include "TempFolder.h"
+#include "app/desktop/SettingsFile.h"
+#include "app/desktop/SettingsRecord.h"
+#include "app/editor/Editor.h"
+#include "tests/TempFolder.h"
+#include "tests/app/FakeShell.h"
 
 namespace zef::test {
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "CanvasFit.h"
-#include "FilePaths.h"
-#include "HandOverMessage.h"
-#include "ProgressStep.h"
-#include "RecoveryFolder.h"
-#include "UserFolders.h"
-#include "WindowPlacement.h"
+#include "app/desktop/HandOverMessage.h"
+#include "app/desktop/RecoveryFolder.h"
+#include "app/desktop/UserFolders.h"
+#include "app/desktop/WindowPlacement.h"
+#include "app/editor/CanvasFit.h"
+#include "app/editor/FilePaths.h"
+#include "app/editor/ProgressStep.h"
 
 namespace zef::test {
 namespace {

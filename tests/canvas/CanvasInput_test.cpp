@@ -1,4 +1,4 @@
-#include "CanvasInput.h"
+#include "canvas/CanvasInput.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/PointList.h"
+#include "tests/model/PointList.h"
 
 namespace zef {
 namespace {

@@ -1,12 +1,12 @@
-#include "OutlineRaster.h"
+#include "canvas/OutlineRaster.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
-#include "PixelArt.h"
-#include "SegmentPainter.h"
+#include "canvas/SegmentPainter.h"
+#include "tests/canvas/PixelArt.h"
 
 namespace zef {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Bitmap.h"
-#include "PixelRect.h"
+#include "canvas/Bitmap.h"
+#include "canvas/PixelRect.h"
 
 namespace zef::testing {
 

@@ -1,8 +1,8 @@
-#include "RangeSelection.h"
+#include "canvas/RangeSelection.h"
 
 #include <gtest/gtest.h>
 
-#include "model/PointList.h"
+#include "tests/model/PointList.h"
 
 namespace zef {
 namespace {

@@ -1,4 +1,4 @@
-#include "Renderer.h"
+#include "canvas/Renderer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <tuple>
 #include <vector>
 
-#include "EditCommands.h"
-#include "OutlineRaster.h"
-#include "SegmentPainter.h"
-#include "model/PointList.h"
+#include "canvas/OutlineRaster.h"
+#include "canvas/SegmentPainter.h"
+#include "model/EditCommands.h"
+#include "tests/model/PointList.h"
 
 namespace zef {
 namespace {

@@ -1,4 +1,4 @@
-#include "SegmentPainter.h"
+#include "canvas/SegmentPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <limits>
 #include <map>
 
-#include "PixelArt.h"
-#include "Random.h"
+#include "model/Random.h"
+#include "tests/canvas/PixelArt.h"
 
 namespace zef {
 namespace {

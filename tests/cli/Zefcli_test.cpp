@@ -15,12 +15,12 @@
 #include <tuple>
 #include <vector>
 
-#include "ExportTexts.h"
-#include "ModelFile.h"
-#include "ModelFileIO.h"
-#include "ModelTexts.h"
-#include "TempFolder.h"
-#include "model/PointList.h"
+#include "export/ExportTexts.h"
+#include "model/ModelFile.h"
+#include "model/ModelFileIO.h"
+#include "model/ModelTexts.h"
+#include "tests/TempFolder.h"
+#include "tests/model/PointList.h"
 
 namespace zef::test {
 namespace {

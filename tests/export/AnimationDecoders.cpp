@@ -1,4 +1,4 @@
-#include "TestScene.h"
+#include "tests/export/TestScene.h"
 
 #include <gif_lib.h>
 #include <webp/demux.h>

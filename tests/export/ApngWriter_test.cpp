@@ -1,4 +1,4 @@
-#include "ApngWriter.h"
+#include "export/ApngWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <iterator>
 #include <random>
 
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

@@ -1,4 +1,4 @@
-#include "ExportFormats.h"
+#include "export/ExportFormats.h"
 
 #include <gtest/gtest.h>
 

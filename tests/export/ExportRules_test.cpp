@@ -1,9 +1,9 @@
-#include "ExportRules.h"
+#include "export/ExportRules.h"
 
 #include <gtest/gtest.h>
 
-#include "ExportOptions.h"
-#include "UnsignedNumber.h"
+#include "export/ExportOptions.h"
+#include "export/UnsignedNumber.h"
 
 namespace zef {
 namespace {

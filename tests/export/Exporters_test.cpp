@@ -1,4 +1,4 @@
-#include "Exporters.h"
+#include "export/Exporters.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,10 @@
 #include <fstream>
 #include <map>
 
-#include "BmpFile.h"
-#include "ExportTexts.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "export/BmpFile.h"
+#include "export/ExportTexts.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

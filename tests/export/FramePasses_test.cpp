@@ -1,8 +1,8 @@
-#include "FramePasses.h"
+#include "export/FramePasses.h"
 
 #include <gtest/gtest.h>
 
-#include "TestScene.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

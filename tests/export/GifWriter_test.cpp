@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "export/GifWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
-#include "Random.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "model/Random.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

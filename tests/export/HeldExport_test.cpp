@@ -5,9 +5,9 @@
 #include <map>
 #include <string>
 
-#include "HeldExport.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "export/HeldExport.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

@@ -1,8 +1,8 @@
-#include "Palette.h"
+#include "export/Palette.h"
 
 #include <gtest/gtest.h>
 
-#include "ZefImage.h"
+#include "export/ZefImage.h"
 
 namespace zef {
 namespace {

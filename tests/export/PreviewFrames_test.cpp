@@ -1,10 +1,10 @@
-#include "PreviewFrames.h"
+#include "export/PreviewFrames.h"
 
 #include <gtest/gtest.h>
 
-#include "StandaloneScene.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "export/StandaloneScene.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

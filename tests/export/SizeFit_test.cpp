@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "SizeFit.h"
+#include "export/SizeFit.h"
 
 namespace zef {
 namespace {

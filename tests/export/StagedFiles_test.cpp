@@ -1,4 +1,4 @@
-#include "StagedFiles.h"
+#include "export/StagedFiles.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "Exporters.h"
-#include "KilledWrite.h"
-#include "StreamedFile.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "export/Exporters.h"
+#include "export/StreamedFile.h"
+#include "tests/KilledWrite.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

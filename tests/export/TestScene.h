@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "ExportFormat.h"
-#include "ExportOptions.h"
-#include "ExportRules.h"
-#include "Exporters.h"
-#include "FrameSource.h"
+#include "export/ExportFormat.h"
+#include "export/ExportOptions.h"
+#include "export/ExportRules.h"
+#include "export/Exporters.h"
+#include "export/FrameSource.h"
 
 namespace zef::test {
 

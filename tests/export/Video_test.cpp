@@ -12,10 +12,10 @@
 #include <sstream>
 #include <thread>
 
-#include "ExportTexts.h"
-#include "Exporters.h"
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "export/ExportTexts.h"
+#include "export/Exporters.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

@@ -1,9 +1,9 @@
-#include "WebpWriter.h"
+#include "export/WebpWriter.h"
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
-#include "TestScene.h"
+#include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef {
 namespace {

@@ -1,5 +1,5 @@
-#include "AtomicFile.h"
-#include "HeldFile.h"
+#include "model/AtomicFile.h"
+#include "model/HeldFile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,8 +10,8 @@
 #include <iterator>
 #include <vector>
 
-#include "KilledWrite.h"
-#include "TempFolder.h"
+#include "tests/KilledWrite.h"
+#include "tests/TempFolder.h"
 
 namespace zef {
 namespace {

@@ -1,4 +1,4 @@
-#include "EditCommands.h"
+#include "model/EditCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "model/PointList.h"
+#include "tests/model/PointList.h"
 
 namespace zef::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "History.h"
+#include "model/History.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "EditCommands.h"
+#include "model/EditCommands.h"
 
 namespace zef {
 namespace {

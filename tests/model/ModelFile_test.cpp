@@ -1,4 +1,4 @@
-#include "ModelFile.h"
+#include "model/ModelFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <iterator>
 #include <vector>
 
-#include "ModelFileIO.h"
-#include "TempFolder.h"
+#include "model/ModelFileIO.h"
+#include "tests/TempFolder.h"
 
 namespace zef {
 namespace {

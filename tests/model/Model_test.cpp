@@ -1,11 +1,11 @@
-#include "Model.h"
+#include "model/Model.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
 
-#include "model/PointList.h"
+#include "tests/model/PointList.h"
 
 namespace zef::test {
 namespace {

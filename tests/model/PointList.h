@@ -4,7 +4,7 @@
 #include <ostream>
 #include <vector>
 
-#include "Model.h"
+#include "model/Model.h"
 
 namespace zef::test {
 

@@ -1,6 +1,6 @@
-#include "AboutDialog.h"
-#include "DialogTest.h"
-#include "ProgramIdentity.h"
+#include "ui/AboutDialog.h"
+#include "generated/ProgramIdentity.h"
+#include "tests/ui/DialogTest.h"
 
 namespace zef::test {
 namespace {

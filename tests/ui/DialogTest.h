@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "Editor.h"
-#include "FakeShell.h"
-#include "TempFolder.h"
+#include "app/editor/Editor.h"
+#include "tests/TempFolder.h"
+#include "tests/app/FakeShell.h"
 
 namespace zef::test {
 

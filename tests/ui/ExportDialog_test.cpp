@@ -6,9 +6,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "DialogTest.h"
-#include "ExportDialog.h"
-#include "ExportTexts.h"
+#include "export/ExportTexts.h"
+#include "tests/ui/DialogTest.h"
+#include "ui/ExportDialog.h"
 
 namespace zef::test {
 namespace {

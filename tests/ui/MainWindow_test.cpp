@@ -7,11 +7,11 @@
 #include <set>
 #include <tuple>
 
-#include "Accelerators.h"
-#include "CommandTable.h"
-#include "ExportSession.h"
-#include "MainWindow.h"
-#include "TempFolder.h"
+#include "app/editor/CommandTable.h"
+#include "app/sessions/ExportSession.h"
+#include "tests/TempFolder.h"
+#include "ui/Accelerators.h"
+#include "ui/MainWindow.h"
 
 namespace zef::test {
 namespace {

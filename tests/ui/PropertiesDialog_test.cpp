@@ -1,9 +1,9 @@
 
-#include "PropertiesDialog.h"
-#include "ColourPatch.h"
-#include "ColourPickerDialog.h"
-#include "ColourSlot.h"
-#include "DialogTest.h"
+#include "ui/PropertiesDialog.h"
+#include "app/sessions/ColourSlot.h"
+#include "tests/ui/DialogTest.h"
+#include "ui/ColourPatch.h"
+#include "ui/ColourPickerDialog.h"
 
 namespace zef::test {
 namespace {

@@ -7,12 +7,12 @@
 #include <fstream>
 #include <tuple>
 
-#include "DialogTest.h"
-#include "MainWindow.h"
-#include "ModelFileIO.h"
-#include "Program.h"
-#include "SignalledExport.h"
-#include "UnixSignals.h"
+#include "model/ModelFileIO.h"
+#include "tests/ui/DialogTest.h"
+#include "tests/ui/SignalledExport.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/UnixSignals.h"
 
 namespace zef::test {
 namespace {

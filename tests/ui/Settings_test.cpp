@@ -6,14 +6,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "AppTexts.h"
-#include "AssociationFiles.h"
-#include "DialogTest.h"
-#include "DialogTexts.h"
-#include "MainWindow.h"
-#include "Program.h"
-#include "SettingsDialog.h"
-#include "SettingsFile.h"
+#include "app/desktop/AssociationFiles.h"
+#include "app/desktop/SettingsFile.h"
+#include "app/editor/AppTexts.h"
+#include "app/sessions/DialogTexts.h"
+#include "tests/ui/DialogTest.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/SettingsDialog.h"
 
 namespace zef::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "ui/SingleInstance.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -14,9 +14,9 @@
 #include <memory>
 #include <vector>
 
-#include "RecoveryCopy.h"
-#include "RecoveryFolder.h"
-#include "TempFolder.h"
+#include "app/desktop/RecoveryCopy.h"
+#include "app/desktop/RecoveryFolder.h"
+#include "tests/TempFolder.h"
 
 namespace zef::ui {
 namespace {

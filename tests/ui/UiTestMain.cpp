@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
-#include "Program.h"
-#include "SignalledExport.h"
+#include "tests/ui/SignalledExport.h"
+#include "ui/Program.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
