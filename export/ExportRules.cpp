@@ -82,27 +82,19 @@ std::string FramePreviewText(ExportKind kind, std::string_view endWaitText, std:
     return count ? std::to_string(*count) : texts::kPreviewInvalid;
 }
 
-BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
-                           double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
-                           std::string_view heightText) {
-    const std::optional<std::int64_t> count =
-        PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
-    const std::optional<std::uint32_t> width = ReadUnsignedNumber(widthText);
-    const std::optional<std::uint32_t> height = ReadUnsignedNumber(heightText);
-    if (!count || !width || !height) {
-        return {texts::kPreviewInvalid, texts::kPreviewInvalid};
-    }
-    const double megabytes = static_cast<double>(*height) * static_cast<double>(*width) *
-                             static_cast<double>(*count) / 1048576.0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%10.3f", megabytes);
-    return {std::to_string(*count), text};
-}
+namespace {
 
-std::optional<BmpSequenceBytes> BmpSequenceSize(ExportKind kind, std::string_view endWaitText,
-                                                std::int32_t smoothness, double totalLength,
-                                                std::int32_t vtrSpeed, std::string_view widthText,
-                                                std::string_view heightText) {
+// The BMP dialog's frame count and frame size as its fields read; nothing while one does not
+// read as a number.
+struct BmpFrames {
+    std::int64_t count;
+    std::uint32_t width;
+    std::uint32_t height;
+};
+std::optional<BmpFrames> ReadBmpFrames(ExportKind kind, std::string_view endWaitText,
+                                       std::int32_t smoothness, double totalLength,
+                                       std::int32_t vtrSpeed, std::string_view widthText,
+                                       std::string_view heightText) {
     const std::optional<std::int64_t> count =
         PreviewCount(kind, endWaitText, smoothness, totalLength, vtrSpeed);
     const std::optional<std::uint32_t> width = ReadUnsignedNumber(widthText);
@@ -110,10 +102,40 @@ std::optional<BmpSequenceBytes> BmpSequenceSize(ExportKind kind, std::string_vie
     if (!count || !width || !height) {
         return std::nullopt;
     }
+    return BmpFrames{*count, *width, *height};
+}
+
+}  // namespace
+
+BmpPreview BmpPreviewTexts(ExportKind kind, std::string_view endWaitText, std::int32_t smoothness,
+                           double totalLength, std::int32_t vtrSpeed, std::string_view widthText,
+                           std::string_view heightText) {
+    const std::optional<BmpFrames> frames =
+        ReadBmpFrames(kind, endWaitText, smoothness, totalLength, vtrSpeed, widthText, heightText);
+    if (!frames) {
+        return {texts::kPreviewInvalid, texts::kPreviewInvalid};
+    }
+    const double megabytes = static_cast<double>(frames->height) *
+                             static_cast<double>(frames->width) *
+                             static_cast<double>(frames->count) / 1048576.0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%10.3f", megabytes);
+    return {std::to_string(frames->count), text};
+}
+
+std::optional<BmpSequenceBytes> BmpSequenceSize(ExportKind kind, std::string_view endWaitText,
+                                                std::int32_t smoothness, double totalLength,
+                                                std::int32_t vtrSpeed, std::string_view widthText,
+                                                std::string_view heightText) {
+    const std::optional<BmpFrames> read =
+        ReadBmpFrames(kind, endWaitText, smoothness, totalLength, vtrSpeed, widthText, heightText);
+    if (!read) {
+        return std::nullopt;
+    }
     constexpr std::uint64_t kHeaders = 14 + 40;
-    const std::uint64_t stride = (std::uint64_t{*width} + 3) / 4 * 4;
-    const std::uint64_t frame = kHeaders + stride * *height;
-    const auto frames = static_cast<std::uint64_t>(*count);
+    const std::uint64_t stride = (std::uint64_t{read->width} + 3) / 4 * 4;
+    const std::uint64_t frame = kHeaders + stride * read->height;
+    const auto frames = static_cast<std::uint64_t>(read->count);
     return BmpSequenceBytes{frames * (frame + 4), frames * (frame + 4 * 256)};
 }
 
