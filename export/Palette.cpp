@@ -25,71 +25,92 @@ struct WeightedBin {
     std::uint32_t count;
 };
 
-// Splits the bins into at most `wanted` boxes, each time halving the most populous box that
-// still spans more than one bin at the weighted median of its longest side, and gives each
-// box's weighted mean colour.
-std::vector<std::uint32_t> MedianCut(std::vector<WeightedBin> bins, std::size_t wanted) {
-    struct Box {
-        std::size_t first;
-        std::size_t last;  // one past
-        std::uint64_t weight;
-    };
-    const auto weightOf = [&bins](std::size_t first, std::size_t last) {
-        std::uint64_t weight = 0;
-        for (std::size_t i = first; i < last; ++i) {
-            weight += bins[i].count;
+// A run of bins, first to one past the last, and the pixels they hold.
+struct BinBox {
+    std::size_t first;
+    std::size_t last;
+    std::uint64_t weight;
+};
+
+std::uint64_t WeightOf(const std::vector<WeightedBin>& bins, std::size_t first, std::size_t last) {
+    std::uint64_t weight = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        weight += bins[i].count;
+    }
+    return weight;
+}
+
+// The shift of the channel along which the box's colours spread the most.
+int LongestSide(const std::vector<WeightedBin>& bins, const BinBox& box) {
+    int longest = 0;
+    int span = -1;
+    for (const int shift : {0, 8, 16}) {
+        int low = 255, high = 0;
+        for (std::size_t i = box.first; i < box.last; ++i) {
+            low = std::min(low, Channel(bins[i].colour, shift));
+            high = std::max(high, Channel(bins[i].colour, shift));
         }
-        return weight;
-    };
-    std::vector<Box> boxes{{0, bins.size(), weightOf(0, bins.size())}};
+        if (high - low > span) {
+            span = high - low;
+            longest = shift;
+        }
+    }
+    return longest;
+}
+
+// Halves the box at the weighted median of its longest side: the box keeps the lower half and
+// the upper half is answered.
+BinBox SplitAtMedian(std::vector<WeightedBin>& bins, BinBox& box) {
+    const int longest = LongestSide(bins, box);
+    const auto begin = bins.begin() + static_cast<std::ptrdiff_t>(box.first);
+    const auto end = bins.begin() + static_cast<std::ptrdiff_t>(box.last);
+    std::sort(begin, end, [longest](const WeightedBin& a, const WeightedBin& b) {
+        return Channel(a.colour, longest) < Channel(b.colour, longest);
+    });
+    std::uint64_t half = 0;
+    std::size_t middle = box.first + 1;
+    while (middle < box.last - 1 && (half += bins[middle - 1].count) * 2 < box.weight) {
+        ++middle;
+    }
+    const BinBox upper{middle, box.last, WeightOf(bins, middle, box.last)};
+    box.last = middle;
+    box.weight -= upper.weight;
+    return upper;
+}
+
+// The box's colour: the weighted mean of its bins.
+std::uint32_t MeanColour(const std::vector<WeightedBin>& bins, const BinBox& box) {
+    std::array<std::uint64_t, 3> sum{};
+    for (std::size_t i = box.first; i < box.last; ++i) {
+        for (int c = 0; c < 3; ++c) {
+            sum[c] += std::uint64_t{bins[i].count} * Channel(bins[i].colour, 8 * c);
+        }
+    }
+    const std::uint64_t weight = std::max<std::uint64_t>(box.weight, 1);
+    return static_cast<std::uint32_t>((sum[0] + weight / 2) / weight) |
+           static_cast<std::uint32_t>((sum[1] + weight / 2) / weight) << 8 |
+           static_cast<std::uint32_t>((sum[2] + weight / 2) / weight) << 16;
+}
+
+// Splits the bins into at most `wanted` boxes, each time halving the most populous box that
+// still spans more than one bin, and gives each box's mean colour.
+std::vector<std::uint32_t> MedianCut(std::vector<WeightedBin> bins, std::size_t wanted) {
+    std::vector<BinBox> boxes{{0, bins.size(), WeightOf(bins, 0, bins.size())}};
+    const auto splittable = [](const BinBox& box) { return box.last - box.first > 1; };
     while (boxes.size() < wanted) {
-        const auto splittable = [](const Box& box) { return box.last - box.first > 1; };
-        auto box = std::max_element(boxes.begin(), boxes.end(), [&](const Box& a, const Box& b) {
-            return (splittable(a) ? a.weight : 0) < (splittable(b) ? b.weight : 0);
-        });
+        auto box =
+            std::max_element(boxes.begin(), boxes.end(), [&](const BinBox& a, const BinBox& b) {
+                return (splittable(a) ? a.weight : 0) < (splittable(b) ? b.weight : 0);
+            });
         if (!splittable(*box)) {
             break;
         }
-        int longest = 0;
-        int span = -1;
-        for (const int shift : {0, 8, 16}) {
-            int low = 255, high = 0;
-            for (std::size_t i = box->first; i < box->last; ++i) {
-                low = std::min(low, Channel(bins[i].colour, shift));
-                high = std::max(high, Channel(bins[i].colour, shift));
-            }
-            if (high - low > span) {
-                span = high - low;
-                longest = shift;
-            }
-        }
-        const auto begin = bins.begin() + static_cast<std::ptrdiff_t>(box->first);
-        const auto end = bins.begin() + static_cast<std::ptrdiff_t>(box->last);
-        std::sort(begin, end, [longest](const WeightedBin& a, const WeightedBin& b) {
-            return Channel(a.colour, longest) < Channel(b.colour, longest);
-        });
-        std::uint64_t half = 0;
-        std::size_t middle = box->first + 1;
-        while (middle < box->last - 1 && (half += bins[middle - 1].count) * 2 < box->weight) {
-            ++middle;
-        }
-        const Box upper{middle, box->last, weightOf(middle, box->last)};
-        box->last = middle;
-        box->weight -= upper.weight;
+        const BinBox upper = SplitAtMedian(bins, *box);
         boxes.push_back(upper);
     }
     std::vector<std::uint32_t> colours;
-    for (const Box& box : boxes) {
-        std::array<std::uint64_t, 3> sum{};
-        for (std::size_t i = box.first; i < box.last; ++i) {
-            for (int c = 0; c < 3; ++c) {
-                sum[c] += std::uint64_t{bins[i].count} * Channel(bins[i].colour, 8 * c);
-            }
-        }
-        const std::uint64_t weight = std::max<std::uint64_t>(box.weight, 1);
-        colours.push_back(static_cast<std::uint32_t>((sum[0] + weight / 2) / weight) |
-                          static_cast<std::uint32_t>((sum[1] + weight / 2) / weight) << 8 |
-                          static_cast<std::uint32_t>((sum[2] + weight / 2) / weight) << 16);
+    for (const BinBox& box : boxes) {
+        colours.push_back(MeanColour(bins, box));
     }
     return colours;
 }
