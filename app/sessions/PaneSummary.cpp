@@ -62,8 +62,13 @@ PaneSummary SummaryOf(const BackgroundStatus& status, const ExportJob& job) {
             }
             return {text, 0, 0, true};
         }
-        case BackgroundState::kFailed:
-            return {texts::kPaneFailed, 0, 0, false};
+        case BackgroundState::kFailed: {
+            // Why, when the export says: its first line (a video's is ffmpeg's messages).
+            const std::string& detail = status.failure.detail;
+            const std::string why = detail.substr(0, detail.find('\n'));
+            return {why.empty() ? texts::kPaneFailed : texts::kPaneFailed + ("\n" + why), 0, 0,
+                    false};
+        }
         case BackgroundState::kNothingFits:
             return {texts::kExportNothingFits, 0, 0, false};
     }

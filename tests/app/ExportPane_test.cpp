@@ -38,6 +38,8 @@ TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
         status.trial = trial;
         return status;
     };
+    BackgroundStatus needsFfmpeg = state(BackgroundState::kFailed);
+    needsFfmpeg.failure.detail = std::string(texts::kVideoNeedsFfmpeg) + "\nmore";
     const std::string file = "191컷, 11.46초, 파일 크기 813,600바이트(814 KB)예요.";
     const struct {
         BackgroundStatus status;
@@ -58,6 +60,9 @@ TEST(PaneSummaryTest, TellsTheWorkAndTheFileAsTheyAre) {
          mp4,
          {file + "\n정한 용량에 맞춰 800 × 600 크기로 줄였어요 (품질 40).", 0, 0, true}},
         {state(BackgroundState::kFailed), gif, {texts::kPaneFailed, 0, 0, false}},
+        {needsFfmpeg,
+         mp4,
+         {texts::kPaneFailed + ("\n" + std::string(texts::kVideoNeedsFfmpeg)), 0, 0, false}},
         {state(BackgroundState::kNothingFits), gif, {texts::kExportNothingFits, 0, 0, false}},
     };
     for (const auto& c : cases) {
