@@ -109,7 +109,7 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
       smallCompressor_(libdeflate_alloc_compressor(kSmallLevel)),
       strongCompressor_(libdeflate_alloc_compressor(kStrongLevel)) {
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    pending_.resize(count);
+    pending_.pixels.resize(count);
     canvas_.resize(count);
     ok_ = file_.Ok() && compressor_ != nullptr && smallCompressor_ != nullptr &&
           strongCompressor_ != nullptr && file_.Write(kSignature, sizeof kSignature);
@@ -126,7 +126,7 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
 // that its runs go on from one row into the next (a tenth off the replays); the entries not
 // fully opaque come next, so that the transparency chunk lists few of them.
 void AnimatedPngWriter::WritePalette() {
-    const std::uint32_t first = MostCommon(pending_, palette_);
+    const std::uint32_t first = MostCommon(pending_.pixels, palette_);
     std::stable_partition(entries_.begin(), entries_.end(), [first](std::uint32_t entry) {
         return entry == first || Opacity(entry) < 255;
     });
@@ -156,26 +156,17 @@ AnimatedPngWriter::~AnimatedPngWriter() {
 }
 
 bool AnimatedPngWriter::Add(std::span<const std::uint32_t> pixels, std::uint32_t delay) {
-    if (!ok_ || pixels.size() != pending_.size()) {
+    if (!ok_ || pixels.size() != pending_.pixels.size()) {
         return ok_ = false;
     }
-    if (hasPending_ && std::equal(pixels.begin(), pixels.end(), pending_.begin())) {
-        pendingDelay_ += delay;
-        return true;
-    }
-    if (hasPending_) {
-        Emit();
-    }
-    std::copy(pixels.begin(), pixels.end(), pending_.begin());
-    pendingDelay_ = delay;
-    hasPending_ = true;
+    pending_.Take(pixels, delay, [this](std::span<const std::uint32_t>) { Emit(); });
     return ok_;
 }
 
 bool AnimatedPngWriter::Finish() {
-    if (ok_ && !hasPending_) {
-        std::fill(pending_.begin(), pending_.end(), 0u);
-        hasPending_ = true;
+    if (ok_ && !pending_.waiting) {
+        std::fill(pending_.pixels.begin(), pending_.pixels.end(), 0u);
+        pending_.waiting = true;
     }
     if (ok_) {
         Emit();
@@ -194,7 +185,7 @@ void AnimatedPngWriter::Emit() {
         WritePalette();
     }
     PixelBox box = canvasKnown_ ? ChangedBox() : PixelBox{0, 0, width_, height_};
-    std::uint64_t delay = pendingDelay_ * 10;
+    std::uint64_t delay = pending_.delay * 10;
     // A longer showing is split into frames that change nothing.
     for (; delay > kMaxDelay; delay -= kMaxDelay) {
         WriteFrame(box, kMaxDelay);
@@ -225,8 +216,8 @@ void AnimatedPngWriter::WriteFrame(const PixelBox& box, std::uint32_t delay) {
         WriteChunk("fdAT", sequence, codes);
     }
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
-        std::copy(pending_.begin() + static_cast<std::ptrdiff_t>(Offset(box.left, y)),
-                  pending_.begin() + static_cast<std::ptrdiff_t>(Offset(box.right, y)),
+        std::copy(pending_.pixels.begin() + static_cast<std::ptrdiff_t>(Offset(box.left, y)),
+                  pending_.pixels.begin() + static_cast<std::ptrdiff_t>(Offset(box.right, y)),
                   canvas_.begin() + static_cast<std::ptrdiff_t>(Offset(box.left, y)));
     }
     canvasKnown_ = true;
@@ -318,7 +309,8 @@ void AnimatedPngWriter::Pack(const PixelBox& box, bool keyed) {
     for (std::int32_t y = box.top; y < box.bottom; ++y, out += rowBytes) {
         for (std::size_t x = 0; x < width; ++x) {
             const std::size_t at = Offset(box.left, y) + x;
-            const std::uint32_t pixel = keyed && canvas_[at] == pending_[at] ? 0 : pending_[at];
+            const std::uint32_t pixel =
+                keyed && canvas_[at] == pending_.pixels[at] ? 0 : pending_.pixels[at];
             if (kind_ != PngPixels::kPalette) {
                 std::uint8_t* sample = out + x * (kind_ == PngPixels::kColour ? 3 : 4);
                 sample[0] = static_cast<std::uint8_t>(pixel);
@@ -409,7 +401,7 @@ PixelBox AnimatedPngWriter::ChangedBox() const {
     const auto width = static_cast<std::size_t>(width_);
     for (std::int32_t y = 0; y < height_; ++y) {
         const std::uint32_t* shown = canvas_.data() + Offset(0, y);
-        const std::uint32_t* wanted = pending_.data() + Offset(0, y);
+        const std::uint32_t* wanted = pending_.pixels.data() + Offset(0, y);
         if (std::equal(shown, shown + width, wanted)) {
             continue;
         }
@@ -429,7 +421,7 @@ PixelBox AnimatedPngWriter::ChangedBox() const {
 bool AnimatedPngWriter::ChangesOpaque(const PixelBox& box) const {
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
-            if (canvas_[at] != pending_[at] && Opacity(pending_[at]) != 255) {
+            if (canvas_[at] != pending_.pixels[at] && Opacity(pending_.pixels[at]) != 255) {
                 return false;
             }
         }

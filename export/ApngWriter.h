@@ -7,6 +7,7 @@
 
 #include "export/GifWriter.h"
 #include "export/Palette.h"
+#include "export/PendingFrame.h"
 #include "export/StreamedFile.h"
 #include "model/AtomicFile.h"
 
@@ -97,9 +98,7 @@ class AnimatedPngWriter {
     bool ok_ = false;
     std::uint32_t sequence_ = 0;
     std::uint32_t frameCount_ = 0;
-    std::vector<std::uint32_t> pending_;
-    std::uint64_t pendingDelay_ = 0;
-    bool hasPending_ = false;
+    PendingFrame<std::uint32_t> pending_;
     std::vector<std::uint32_t> canvas_;  // what a viewer shows
     bool canvasKnown_ = false;
     CandidateTrial keyedTrial_;

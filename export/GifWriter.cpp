@@ -126,7 +126,7 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
                                      const FileOps& ops)
     : width_(width), height_(height), colourCount_(palette.Colours().size()), file_(path, ops) {
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    pending_.resize(pixels);
+    pending_.pixels.resize(pixels);
     canvas_.resize(pixels);
     candidate_.reserve(pixels);
     keyed_.reserve(pixels);
@@ -166,27 +166,19 @@ AnimatedGifWriter::~AnimatedGifWriter() {
 }
 
 bool AnimatedGifWriter::Add(std::span<const std::uint8_t> indices, std::uint32_t delay) {
-    if (!ok_ || indices.size() != pending_.size()) {
+    if (!ok_ || indices.size() != pending_.pixels.size()) {
         return ok_ = false;
     }
-    if (hasPending_ && std::equal(indices.begin(), indices.end(), pending_.begin())) {
-        pendingDelay_ += delay;
-        return true;
-    }
-    if (hasPending_) {
-        Emit(indices.data());
-    }
-    std::copy(indices.begin(), indices.end(), pending_.begin());
-    pendingDelay_ = delay;
-    hasPending_ = true;
+    pending_.Take(indices, delay,
+                  [this](std::span<const std::uint8_t> next) { Emit(next.data()); });
     return ok_;
 }
 
 bool AnimatedGifWriter::Finish() {
-    if (ok_ && hasPending_) {
+    if (ok_ && pending_.waiting) {
         Emit(nullptr);
     }
-    if (ok_ && !hasPending_) {
+    if (ok_ && !pending_.waiting) {
         WriteEmptyPicture();
     }
     CloseEncoder(encoder_);
@@ -209,7 +201,7 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next) {
     if (box.Empty()) {
         box = {0, 0, 1, 1};
     }
-    std::uint64_t delay = pendingDelay_;
+    std::uint64_t delay = pending_.delay;
     if (delay <= kMaxDelay) {
         WriteFrame(box, disposal, static_cast<std::uint32_t>(delay));
         return;
@@ -228,7 +220,7 @@ PixelBox AnimatedGifWriter::ChangedBox() const {
     const auto width = static_cast<std::size_t>(width_);
     for (std::int32_t y = 0; y < height_; ++y) {
         const std::uint8_t* shown = canvas_.data() + static_cast<std::size_t>(y) * width;
-        const std::uint8_t* wanted = pending_.data() + static_cast<std::size_t>(y) * width;
+        const std::uint8_t* wanted = pending_.pixels.data() + static_cast<std::size_t>(y) * width;
         if (std::memcmp(shown, wanted, width) == 0) {
             continue;
         }
@@ -252,7 +244,7 @@ PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = 0; x < width_; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (next[i] == clear && pending_[i] != clear) {
+            if (next[i] == clear && pending_.pixels[i] != clear) {
                 box.Add({x, y, x + 1, y + 1});
             }
         }
@@ -272,8 +264,8 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = box.left; x < box.right; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (canvas_[i] != pending_[i]) {
-                used[pending_[i]] = true;
+            if (canvas_[i] != pending_.pixels[i]) {
+                used[pending_.pixels[i]] = true;
             }
         }
     }
@@ -308,7 +300,7 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
     candidate_.resize(width * static_cast<std::size_t>(box.bottom - box.top));
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         std::memcpy(candidate_.data() + static_cast<std::size_t>(y - box.top) * width,
-                    pending_.data() + Offset(box.left, y), width);
+                    pending_.pixels.data() + Offset(box.left, y), width);
     }
 }
 
@@ -319,7 +311,7 @@ void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
     std::uint8_t last = key;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
-            const std::uint8_t wanted = pending_[at];
+            const std::uint8_t wanted = pending_.pixels[at];
             const bool same = canvas_[at] == wanted;
             keyed_[out] = same ? key : wanted;
             last = !same || last == wanted ? wanted : key;
@@ -334,7 +326,7 @@ std::int64_t AnimatedGifWriter::ChangedCount(const PixelBox& box) const {
         const std::size_t first = Offset(box.left, y);
         const std::size_t end = Offset(box.right, y);
         for (std::size_t at = first; at < end; ++at) {
-            changed += canvas_[at] != pending_[at] ? 1 : 0;
+            changed += canvas_[at] != pending_.pixels[at] ? 1 : 0;
         }
     }
     return changed;
@@ -402,7 +394,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     }
     if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
         (tiny || wholeTrial_.Due())) {
-        const bool smaller = weigh({pending_, {}, static_cast<std::size_t>(width_)}, false);
+        const bool smaller = weigh({pending_.pixels, {}, static_cast<std::size_t>(width_)}, false);
         wholeTrial_.Weighed(smaller);
         if (smaller) {
             choice = Choice::kWhole;
@@ -428,7 +420,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     for (std::int32_t y = written.top; y < written.bottom; ++y) {
         const std::size_t first = Offset(written.left, y);
         const auto length = static_cast<std::size_t>(written.right - written.left);
-        std::memcpy(canvas_.data() + first, pending_.data() + first, length);
+        std::memcpy(canvas_.data() + first, pending_.pixels.data() + first, length);
         if (disposal == 2) {
             std::memset(canvas_.data() + first, *transparent_, length);
         }

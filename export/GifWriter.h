@@ -8,6 +8,7 @@
 
 #include "export/LzwEncoder.h"
 #include "export/Palette.h"
+#include "export/PendingFrame.h"
 #include "export/StreamedFile.h"
 #include "model/AtomicFile.h"
 
@@ -102,9 +103,7 @@ class AnimatedGifWriter {
     GifFileType* gif_ = nullptr;
     GifFileType* encoder_ = nullptr;
     bool ok_ = false;
-    std::vector<std::uint8_t> pending_;
-    std::uint64_t pendingDelay_ = 0;
-    bool hasPending_ = false;
+    PendingFrame<std::uint8_t> pending_;
     std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
     std::optional<LzwEncoder> lzw_;
