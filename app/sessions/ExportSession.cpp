@@ -55,8 +55,10 @@ ExportPreview ExportSession::Preview(const ExportForm& form) const {
 }
 
 bool ExportSession::FormChanged(const ExportForm& form, const std::string& limit) {
-    form_ = form;
     limit_ = ParseByteLimit(limit);
+    if (format_ == ExportFormat::kBmp) {
+        sequence_ = SequenceSummaryOf(form);
+    }
     const std::optional<ExportJob> job = JobFor(CheckForSave(form, format_).request);
     if (job != job_) {
         job_ = job;
@@ -76,18 +78,15 @@ bool ExportSession::FormChanged(const ExportForm& form, const std::string& limit
 }
 
 PaneSummary ExportSession::Summary() const {
-    if (job_) {
-        return SummaryOf(background_.Status(), *job_);
-    }
-    if (format_ != ExportFormat::kBmp || !form_) {
-        return {};
-    }
-    const ModelProperties& model = host_.Scene().model.properties;
-    const std::optional<BmpSequenceBytes> bytes = BmpSequenceSize(
-        form_->kind, form_->endWait, form_->smoothness, host_.Scene().model.TotalPathLength(),
-        model.vtrSpeed, form_->width, form_->height);
-    const std::string count = Preview(*form_).count;
-    return bytes ? SequenceSummary(count, bytes->most) : PaneSummary{};
+    return job_ ? SummaryOf(background_.Status(), *job_) : sequence_;
+}
+
+PaneSummary ExportSession::SequenceSummaryOf(const ExportForm& form) const {
+    const Model& model = host_.Scene().model;
+    const std::optional<BmpSequenceBytes> bytes =
+        BmpSequenceSize(form.kind, form.endWait, form.smoothness, model.TotalPathLength(),
+                        model.properties.vtrSpeed, form.width, form.height);
+    return bytes ? SequenceSummary(Preview(form).count, bytes->most) : PaneSummary{};
 }
 
 std::optional<ExportSession::HandedFile> ExportSession::FileToHandOn(const std::string& shownPath) {

@@ -102,6 +102,8 @@ class ExportSession {
     // True when the first file the export writes is not there to be read, or the user
     // agrees to replace it.
     bool MayReplace(const ExportRequest& request);
+    // The most a BMP sequence of the form takes, with its frame count.
+    PaneSummary SequenceSummaryOf(const ExportForm& form) const;
     // The file the background makes for a request: none for a BMP sequence.
     std::optional<ExportJob> JobFor(const std::optional<ExportRequest>& request) const;
     ExportResult Run(ExportFormat format, const ExportRequest& request, ExportView& view);
@@ -118,7 +120,8 @@ class ExportSession {
     // form without a path or one whose fields do not read as numbers.
     std::optional<ExportJob> job_;
     std::optional<std::uint64_t> limit_;
-    std::optional<ExportForm> form_;
+    // What the pane says of a BMP sequence, worked out when the form changes.
+    PaneSummary sequence_;
     bool exporting_ = false;
     bool cancelRequested_ = false;
 };
