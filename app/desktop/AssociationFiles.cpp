@@ -1,6 +1,6 @@
 #include "app/desktop/AssociationFiles.h"
 
-#include "app/sessions/DialogTexts.h"
+#include "app/shell/DialogTexts.h"
 
 namespace zef {
 namespace {

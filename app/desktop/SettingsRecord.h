@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "app/editor/Settings.h"
+#include "app/shell/Settings.h"
 #include "model/ModelProperties.h"
 
 namespace zef {

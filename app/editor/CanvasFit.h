@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "app/editor/MainLayout.h"
-#include "app/editor/Shell.h"
+#include "app/shell/MainLayout.h"
+#include "app/shell/Shell.h"
 #include "canvas/PixelRect.h"
 #include "model/CanvasLimits.h"
 

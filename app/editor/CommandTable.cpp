@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 #include "app/editor/Editor.h"
 #include "canvas/InteractionState.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/CommandId.h"
+#include "app/shell/CommandId.h"
 #include "canvas/InteractionState.h"
 
 namespace zef {

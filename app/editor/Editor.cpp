@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/desktop/RecoveryOffer.h"
-#include "app/editor/AppTexts.h"
+#include "app/editor/RecoveryOffer.h"
+#include "app/shell/AppTexts.h"
 #include "app/editor/CanvasFit.h"
 #include "app/editor/CommandTable.h"
-#include "app/editor/FilePaths.h"
+#include "app/desktop/FilePaths.h"
 #include "app/editor/ToolMode.h"
 #include "app/editor/ToolModeDisplay.h"
 #include "app/editor/UndoRedo.h"

@@ -5,9 +5,9 @@
 #include <system_error>
 #include <utility>
 
-#include "app/editor/AppTexts.h"
-#include "app/editor/FilePaths.h"
-#include "app/editor/ReplaceQuestion.h"
+#include "app/shell/AppTexts.h"
+#include "app/desktop/FilePaths.h"
+#include "app/sessions/ReplaceQuestion.h"
 #include "export/ExportTexts.h"
 #include "model/ModelFileIO.h"
 #include "model/ModelTexts.h"

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "app/desktop/RecoveryCopy.h"
-#include "app/editor/DialogId.h"
-#include "app/editor/EditorOperations.h"
-#include "app/editor/FileDialogRecord.h"
-#include "app/editor/Settings.h"
-#include "app/editor/Shell.h"
+#include "app/shell/DialogId.h"
+#include "app/shell/EditorOperations.h"
+#include "app/shell/FileDialogRecord.h"
+#include "app/shell/Settings.h"
+#include "app/shell/Shell.h"
 #include "canvas/InteractionState.h"
 #include "export/ExportOptions.h"
 #include "model/Model.h"

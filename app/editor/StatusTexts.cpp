@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 
 namespace zef {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 
 namespace zef {
 

@@ -1,6 +1,6 @@
 #include "app/editor/TitleBar.h"
 
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 
 namespace zef {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 #include "model/Model.h"
 
 namespace zef {

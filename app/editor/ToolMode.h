@@ -3,21 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "app/editor/CommandId.h"
+#include "app/shell/CommandId.h"
+#include "app/shell/CursorShape.h"
 #include "canvas/InteractionState.h"
 #include "model/Model.h"
 #include "model/SelectionState.h"
 
 namespace zef {
-
-enum class CursorShape {
-    kRangeCross,  // range selection
-    kRangePlus,   // range selection while Ctrl is held
-    kRangeMinus,  // range selection while Shift is held and Ctrl is not
-    kHorizontalResize,
-    kFourWayMove,
-    kArrow,
-};
 
 enum class ButtonEnabling : std::uint8_t { kKeep, kEnable, kDisable };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 #include "app/editor/StatusTexts.h"
 #include "app/editor/ToolMode.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/EditorOperations.h"
+#include "app/shell/EditorOperations.h"
 #include "model/History.h"
 #include "model/Model.h"
 #include "model/SelectionState.h"

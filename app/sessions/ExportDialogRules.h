@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor/FileDialog.h"
-#include "app/editor/FileDialogRecord.h"
+#include "app/shell/FileDialog.h"
+#include "app/shell/FileDialogRecord.h"
 #include "export/ExportFormat.h"
 #include "export/ExportOptions.h"
 #include "export/Exporters.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/FileDialogRecord.h"
+#include "app/shell/FileDialogRecord.h"
 #include "canvas/RenderReport.h"
 #include "export/ExportOptions.h"
 #include "export/ExportScene.h"

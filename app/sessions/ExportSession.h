@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor/FileDialog.h"
-#include "app/editor/Shell.h"
+#include "app/shell/FileDialog.h"
+#include "app/shell/Shell.h"
 #include "app/sessions/BackgroundExport.h"
 #include "app/sessions/ExportDialogRules.h"
 #include "app/sessions/ExportHost.h"

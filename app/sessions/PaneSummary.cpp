@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/sessions/DialogTexts.h"
+#include "app/shell/DialogTexts.h"
 #include "export/ExportTexts.h"
 
 namespace zef {

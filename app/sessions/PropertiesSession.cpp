@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "app/sessions/DialogTexts.h"
+#include "app/shell/DialogTexts.h"
 #include "export/UnsignedNumber.h"
 #include "model/CanvasLimits.h"
 

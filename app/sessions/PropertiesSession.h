@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/editor/EditorOperations.h"
+#include "app/shell/EditorOperations.h"
 #include "app/sessions/ColourPickerSession.h"
 #include "app/sessions/ColourSlot.h"
 #include "canvas/Renderer.h"

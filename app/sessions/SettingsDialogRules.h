@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/Settings.h"
+#include "app/shell/Settings.h"
 
 namespace zef {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/ShellWindow.h"
+#include "app/shell/ShellWindow.h"
 
 namespace zef {
 

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "app/editor/CommandId.h"
-#include "app/editor/DialogId.h"
-#include "app/editor/FileDialog.h"
-#include "app/editor/MainLayout.h"
-#include "app/editor/MessageAnswer.h"
-#include "app/editor/MessageBox.h"
-#include "app/editor/StatusPane.h"
-#include "app/editor/ToolMode.h"
+#include "app/shell/CommandId.h"
+#include "app/shell/CursorShape.h"
+#include "app/shell/DialogId.h"
+#include "app/shell/FileDialog.h"
+#include "app/shell/MainLayout.h"
+#include "app/shell/MessageAnswer.h"
+#include "app/shell/MessageBox.h"
+#include "app/shell/StatusPane.h"
 #include "canvas/Bitmap.h"
 #include "canvas/CanvasWindow.h"
 #include "canvas/InteractionState.h"

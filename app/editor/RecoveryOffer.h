@@ -2,7 +2,7 @@
 
 #include "app/desktop/RecoveryKeeper.h"
 #include "app/editor/FileFlows.h"
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 
 namespace zef {
 

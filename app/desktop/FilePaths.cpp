@@ -1,10 +1,10 @@
-#include "app/editor/FilePaths.h"
+#include "app/desktop/FilePaths.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 #include "model/ModelFile.h"
 
 namespace zef {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/editor/ShellWindow.h"
+#include "app/shell/ShellWindow.h"
 
 namespace zef {
 

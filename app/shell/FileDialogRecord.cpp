@@ -1,4 +1,4 @@
-#include "app/editor/FileDialogRecord.h"
+#include "app/shell/FileDialogRecord.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/editor/Shell.h"
-#include "app/editor/ShellWindow.h"
+#include "app/shell/Shell.h"
+#include "app/shell/ShellWindow.h"
 
 namespace zef {
 

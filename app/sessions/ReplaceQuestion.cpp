@@ -1,7 +1,7 @@
-#include "app/editor/ReplaceQuestion.h"
+#include "app/sessions/ReplaceQuestion.h"
 
-#include "app/editor/AppTexts.h"
-#include "app/editor/FilePaths.h"
+#include "app/shell/AppTexts.h"
+#include "app/desktop/FilePaths.h"
 
 namespace zef {
 

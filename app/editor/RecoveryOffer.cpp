@@ -1,7 +1,7 @@
-#include "app/desktop/RecoveryOffer.h"
+#include "app/editor/RecoveryOffer.h"
 
 #include "app/desktop/RecoveryCopy.h"
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 
 namespace zef {
 
