@@ -7,8 +7,8 @@
 
 #include "app/desktop/RecoveryKeeper.h"
 #include "app/editor/Editor.h"
-#include "app/editor/Shell.h"
 #include "app/sessions/ExportSession.h"
+#include "app/shell/Shell.h"
 #include "bench/BenchModels.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QKeyCombination>
 #include <array>
 
-#include "app/editor/CommandId.h"
+#include "app/shell/CommandId.h"
 
 namespace zef::ui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/editor/Key.h"
+#include "app/shell/Key.h"
 #include "canvas/CanvasInput.h"
 #include "canvas/InteractionState.h"
 

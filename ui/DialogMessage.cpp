@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 #include "ui/QtText.h"
 
 namespace zef::ui {

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <string_view>
 
-#include "app/editor/MessageBox.h"
+#include "app/shell/MessageBox.h"
 
 class QWidget;
 

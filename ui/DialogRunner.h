@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "app/editor/DialogId.h"
-#include "app/editor/Shell.h"
+#include "app/shell/DialogId.h"
+#include "app/shell/Shell.h"
 
 namespace zef {
 class Editor;

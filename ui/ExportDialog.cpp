@@ -7,7 +7,7 @@
 #include <QRegularExpressionValidator>
 #include <algorithm>
 
-#include "app/sessions/DialogTexts.h"
+#include "app/shell/DialogTexts.h"
 #include "export/ExportTexts.h"
 #include "ui/DialogMessage.h"
 #include "ui/FileChooser.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/editor/FileDialog.h"
+#include "app/shell/FileDialog.h"
 
 class QWidget;
 

@@ -14,8 +14,8 @@
 #include <new>
 #include <vector>
 
-#include "app/editor/AppTexts.h"
 #include "app/editor/CommandTable.h"
+#include "app/shell/AppTexts.h"
 #include "model/ModelTexts.h"
 #include "ui/Accelerators.h"
 #include "ui/DialogMessage.h"

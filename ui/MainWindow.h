@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/editor/Editor.h"
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 #include "ui/CanvasEvents.h"
 #include "ui/CanvasWidget.h"
 #include "ui/StatusPanes.h"

@@ -11,7 +11,7 @@
 
 #include "app/desktop/SettingsFile.h"
 #include "app/desktop/WindowPlacement.h"
-#include "app/editor/AppTexts.h"
+#include "app/shell/AppTexts.h"
 #include "generated/ProgramIdentity.h"
 #include "model/Random.h"
 #include "ui/QtText.h"

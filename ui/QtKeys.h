@@ -2,7 +2,7 @@
 
 #include <Qt>
 
-#include "app/editor/Key.h"
+#include "app/shell/Key.h"
 
 namespace zef::ui {
 

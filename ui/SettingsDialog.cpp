@@ -1,7 +1,7 @@
 #include "ui/SettingsDialog.h"
 
-#include "app/sessions/DialogTexts.h"
 #include "app/sessions/SettingsDialogRules.h"
+#include "app/shell/DialogTexts.h"
 #include "ui/DialogMessage.h"
 #include "ui/FileAssociation.h"
 #include "ui_SettingsDialog.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "app/editor/Settings.h"
+#include "app/shell/Settings.h"
 
 namespace Ui {
 class SettingsDialog;

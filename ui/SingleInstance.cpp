@@ -1,8 +1,8 @@
 #include "ui/SingleInstance.h"
 
+#include "app/desktop/FilePaths.h"
 #include "app/desktop/PrivateFolder.h"
-#include "app/editor/AppTexts.h"
-#include "app/editor/FilePaths.h"
+#include "app/shell/AppTexts.h"
 #include "ui/QtText.h"
 
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #include "ui/StatusPanes.h"
 
-#include "app/editor/ProgressStep.h"
+#include "app/shell/ProgressStep.h"
 
 namespace zef::ui {
 

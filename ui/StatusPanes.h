@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/editor/StatusPane.h"
+#include "app/shell/StatusPane.h"
 
 namespace zef::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "app/editor/CommandId.h"
+#include "app/shell/CommandId.h"
 
 namespace zef::ui {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "app/shell/AppTexts.h"
 #include "app/editor/Editor.h"
+#include "app/shell/AppTexts.h"
 #include "canvas/InteractionState.h"
 
 namespace zef {

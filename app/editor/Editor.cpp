@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/editor/RecoveryOffer.h"
-#include "app/shell/AppTexts.h"
+#include "app/desktop/FilePaths.h"
 #include "app/editor/CanvasFit.h"
 #include "app/editor/CommandTable.h"
-#include "app/desktop/FilePaths.h"
+#include "app/editor/RecoveryOffer.h"
 #include "app/editor/ToolMode.h"
 #include "app/editor/ToolModeDisplay.h"
 #include "app/editor/UndoRedo.h"
+#include "app/shell/AppTexts.h"
 #include "model/ModelTexts.h"
 
 namespace zef {
@@ -21,7 +21,7 @@ Editor::Editor(Shell& shell, std::uint32_t seed)
       titleBar_(shell),
       statusTexts_(shell),
       canvasInput_(model_, selection_, interaction_, random_, shell, *this),
-      fileFlows_({model_, selection_, interaction_, exportOptions_, settings_}, shell, *this) {}
+      fileFlows_(model_, shell, *this) {}
 
 void Editor::Start(const std::string& commandLine, const std::string& executableDirectory) {
     ApplyColourSlots();
@@ -265,6 +265,12 @@ void Editor::StartDocument(DocumentIdentity identity, bool saved) {
 void Editor::DocumentSaved(DocumentIdentity identity) {
     history_.DocumentSaved(model_, std::move(identity));
     FollowHistory(true);
+}
+
+void Editor::ResetTools() {
+    interaction_.tool = Tool::kStraightLine;
+    selection_.moveMode = false;
+    selection_.scaleMode = false;
 }
 
 void Editor::FollowHistory(bool modelRecorded) {

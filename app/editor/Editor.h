@@ -4,18 +4,18 @@
 #include <string>
 
 #include "app/desktop/RecoveryKeeper.h"
-#include "app/shell/CommandId.h"
-#include "app/shell/DialogId.h"
-#include "app/shell/EditorOperations.h"
 #include "app/editor/FileFlows.h"
-#include "app/shell/Key.h"
-#include "app/shell/Settings.h"
-#include "app/shell/Shell.h"
-#include "app/shell/ShellWindow.h"
 #include "app/editor/StatusTexts.h"
 #include "app/editor/TitleBar.h"
 #include "app/sessions/ExportHost.h"
 #include "app/sessions/PropertiesSession.h"
+#include "app/shell/CommandId.h"
+#include "app/shell/DialogId.h"
+#include "app/shell/EditorOperations.h"
+#include "app/shell/Key.h"
+#include "app/shell/Settings.h"
+#include "app/shell/Shell.h"
+#include "app/shell/ShellWindow.h"
 #include "canvas/CanvasInput.h"
 #include "canvas/InteractionState.h"
 #include "canvas/Renderer.h"
@@ -124,6 +124,9 @@ class Editor : private EditorOperations, private ExportHost {
     void DiscardRecoveryCopy() override;
     void StartDocument(DocumentIdentity identity, bool saved) override;
     void DocumentSaved(DocumentIdentity identity) override;
+    void ResetExportOptions() override { exportOptions_.Reset(); }
+    void ResetTools() override;
+    bool OpensInVtr() const override { return settings_.openInVtr != 0; }
 
     // What an export dialog's session asks.
     ExportScene Scene() override;

@@ -5,9 +5,9 @@
 #include <system_error>
 #include <utility>
 
-#include "app/shell/AppTexts.h"
 #include "app/desktop/FilePaths.h"
 #include "app/sessions/ReplaceQuestion.h"
+#include "app/shell/AppTexts.h"
 #include "export/ExportTexts.h"
 #include "model/ModelFileIO.h"
 #include "model/ModelTexts.h"
@@ -23,8 +23,8 @@ DocumentIdentity NamedBy(std::string path) {
 
 }  // namespace
 
-FileFlows::FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host)
-    : parts_(parts), shell_(shell), host_(host) {}
+FileFlows::FileFlows(Model& model, Shell& shell, EditorOperations& host)
+    : model_(model), shell_(shell), host_(host) {}
 
 void FileFlows::NewModel() {
     if (!AskToSaveChanges(ShellWindow::kMain)) {
@@ -35,12 +35,12 @@ void FileFlows::NewModel() {
     shell_.RunDialog(DialogId::kProperties);
     newModelMarker_ = false;
 
-    Model& model = parts_.model;
+    Model& model = model_;
     model.ClearPoints();
     host_.PaintCanvas();
     model.document.shakingOn = 1;
     model.document.drawnPointCount = 0;
-    parts_.exportOptions.Reset();
+    host_.ResetExportOptions();
     host_.StartDocument({}, true);
     host_.RefreshToolMode();
 }
@@ -66,7 +66,7 @@ void FileFlows::Open() {
 }
 
 bool FileFlows::Save(ShellWindow owner) {
-    const std::string& current = parts_.model.document.path;
+    const std::string& current = model_.document.path;
     if (current.empty()) {
         return SaveAs(owner);
     }
@@ -135,7 +135,7 @@ void FileFlows::Drop(std::span<const std::string> paths) {
 }
 
 void FileFlows::Export(DialogId dialog) {
-    Model& model = parts_.model;
+    Model& model = model_;
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
     if (model.points.empty()) {
         Report(texts::kEmptyModel, MessageIcon::kNone);
@@ -168,12 +168,12 @@ bool FileFlows::OpenRecovered(RecoveryCopy work) {
 
 void FileFlows::StartOpenedDocument(DocumentIdentity identity, bool saved) {
     host_.StartDocument(std::move(identity), saved);
-    host_.SetVtrMode(parts_.settings.openInVtr != 0);
+    host_.SetVtrMode(host_.OpensInVtr());
     host_.RefreshToolMode();
 }
 
 bool FileFlows::LoadModel(const std::string& path) {
-    Model& model = parts_.model;
+    Model& model = model_;
     LoadResult loaded = ReadModelFile(path, model.properties);
     if (!loaded.model) {
         const std::string_view text = LoadFailureText(loaded.failure);
@@ -189,22 +189,20 @@ bool FileFlows::LoadModel(const std::string& path) {
 }
 
 void FileFlows::TakeModel(const ModelProperties& properties, std::vector<PointRecord> points) {
-    Model& model = parts_.model;
+    Model& model = model_;
     model.properties = properties;
     host_.ApplyColourSlots();
     model.points = std::move(points);
     model.document.drawnPointCount = static_cast<std::int32_t>(model.points.size());
 
-    parts_.exportOptions.Reset();
-    parts_.interaction.tool = Tool::kStraightLine;
-    parts_.selection.moveMode = false;
-    parts_.selection.scaleMode = false;
+    host_.ResetExportOptions();
+    host_.ResetTools();
     model.document.shakingOn = 1;
     host_.FitCanvas(model.properties.canvasWidth, model.properties.canvasHeight);
 }
 
 bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
-    if (WriteModelFile(path, parts_.model)) {
+    if (WriteModelFile(path, model_)) {
         return true;
     }
     Report(texts::kSaveFailed, MessageIcon::kError, owner);
@@ -212,7 +210,7 @@ bool FileFlows::SaveModel(const std::string& path, ShellWindow owner) {
 }
 
 bool FileFlows::AskToSaveChanges(ShellWindow owner) {
-    if (!parts_.model.document.modified) {
+    if (!model_.document.modified) {
         return true;
     }
     const MessageAnswer answer =

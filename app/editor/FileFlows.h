@@ -7,30 +7,17 @@
 #include "app/shell/DialogId.h"
 #include "app/shell/EditorOperations.h"
 #include "app/shell/FileDialogRecord.h"
-#include "app/shell/Settings.h"
 #include "app/shell/Shell.h"
-#include "canvas/InteractionState.h"
-#include "export/ExportOptions.h"
 #include "model/Model.h"
-#include "model/SelectionState.h"
 
 namespace zef {
-
-// The pieces of the editor the file flows work on.
-struct FileFlowParts {
-    Model& model;
-    SelectionState& selection;
-    InteractionState& interaction;
-    ExportOptions& exportOptions;
-    const Settings& settings;
-};
 
 // The file-level flows of the editor: new model, open, save, save under a new name, the
 // question whether to save changes first, close, a path handed over by a second start, a
 // dropped file, and the check that refuses to export an empty model.
 class FileFlows {
   public:
-    FileFlows(FileFlowParts parts, Shell& shell, EditorOperations& host);
+    FileFlows(Model& model, Shell& shell, EditorOperations& host);
 
     void NewModel();
     void Open();
@@ -76,7 +63,7 @@ class FileFlows {
     bool MayReplace(const std::string& path, ShellWindow owner);
     void Report(const std::string& text, MessageIcon icon, ShellWindow owner = ShellWindow::kMain);
 
-    FileFlowParts parts_;
+    Model& model_;
     Shell& shell_;
     EditorOperations& host_;
     FileDialogRecord record_;

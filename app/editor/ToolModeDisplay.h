@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/shell/Shell.h"
 #include "app/editor/StatusTexts.h"
 #include "app/editor/ToolMode.h"
+#include "app/shell/Shell.h"
 
 namespace zef {
 

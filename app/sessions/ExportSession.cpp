@@ -5,8 +5,8 @@
 
 #include "app/desktop/ClipboardCache.h"
 #include "app/desktop/PrivateFolder.h"
-#include "app/shell/AppTexts.h"
 #include "app/sessions/ReplaceQuestion.h"
+#include "app/shell/AppTexts.h"
 #include "export/ExportFormats.h"
 #include "export/ExportRules.h"
 #include "export/Exporters.h"

@@ -6,13 +6,13 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/FileDialog.h"
-#include "app/shell/Shell.h"
 #include "app/sessions/BackgroundExport.h"
 #include "app/sessions/ExportDialogRules.h"
 #include "app/sessions/ExportHost.h"
 #include "app/sessions/PaneSummary.h"
 #include "app/sessions/PreviewPlayback.h"
+#include "app/shell/FileDialog.h"
+#include "app/shell/Shell.h"
 #include "canvas/RenderReport.h"
 #include "export/ExportFormat.h"
 #include "export/ExportProgress.h"

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/shell/EditorOperations.h"
 #include "app/sessions/ColourPickerSession.h"
 #include "app/sessions/ColourSlot.h"
+#include "app/shell/EditorOperations.h"
 #include "canvas/Renderer.h"
 #include "model/Colour.h"
 #include "model/ModelProperties.h"

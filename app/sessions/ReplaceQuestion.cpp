@@ -1,7 +1,7 @@
 #include "app/sessions/ReplaceQuestion.h"
 
-#include "app/shell/AppTexts.h"
 #include "app/desktop/FilePaths.h"
+#include "app/shell/AppTexts.h"
 
 namespace zef {
 

@@ -26,6 +26,12 @@ class EditorOperations : public CanvasHost {
     virtual void ShowHistoryButtons() = 0;
     // Removes the recovery copy of changes the user chose not to save.
     virtual void DiscardRecoveryCopy() = 0;
+    // The export dialogs start again from their defaults, as they do for every new model.
+    virtual void ResetExportOptions() = 0;
+    // The straight-line tool, with move and scale mode off: how an opened model starts.
+    virtual void ResetTools() = 0;
+    // Whether an opened model starts in VTR mode, as the settings choose.
+    virtual bool OpensInVtr() const = 0;
 };
 
 }  // namespace zef

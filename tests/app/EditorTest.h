@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/AppTexts.h"
 #include "app/editor/Editor.h"
+#include "app/shell/AppTexts.h"
 #include "model/ModelFileIO.h"
 #include "tests/TempFolder.h"
 #include "tests/app/FakeShell.h"

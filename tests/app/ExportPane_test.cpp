@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "app/desktop/ClipboardCache.h"
-#include "app/sessions/DialogTexts.h"
 #include "app/sessions/PaneSummary.h"
+#include "app/shell/DialogTexts.h"
 #include "export/ExportTexts.h"
 #include "tests/TempFolder.h"
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/editor/FilePaths.h"
+#include "app/desktop/FilePaths.h"
 #include "app/sessions/ExportDialogRules.h"
 #include "app/sessions/ExportSession.h"
 #include "export/ExportTexts.h"

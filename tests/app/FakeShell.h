@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/editor/Shell.h"
+#include "app/shell/Shell.h"
 
 namespace zef::test {
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <tuple>
 
-#include "app/editor/FilePaths.h"
+#include "app/desktop/FilePaths.h"
 #include "model/ModelTexts.h"
 #include "tests/app/EditorTest.h"
 

@@ -12,8 +12,8 @@
 #include "app/desktop/RecoveryCopy.h"
 #include "app/desktop/RecoveryFolder.h"
 #include "app/desktop/RecoveryKeeper.h"
-#include "app/editor/AppTexts.h"
 #include "app/sessions/ExportSession.h"
+#include "app/shell/AppTexts.h"
 #include "tests/app/EditorTest.h"
 
 namespace zef::test {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/desktop/FilePaths.h"
 #include "app/desktop/HandOverMessage.h"
 #include "app/desktop/RecoveryFolder.h"
 #include "app/desktop/UserFolders.h"
 #include "app/desktop/WindowPlacement.h"
 #include "app/editor/CanvasFit.h"
-#include "app/editor/FilePaths.h"
-#include "app/editor/ProgressStep.h"
+#include "app/shell/ProgressStep.h"
 
 namespace zef::test {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/desktop/AssociationFiles.h"
 #include "app/desktop/SettingsFile.h"
-#include "app/editor/AppTexts.h"
-#include "app/sessions/DialogTexts.h"
+#include "app/shell/AppTexts.h"
+#include "app/shell/DialogTexts.h"
 #include "tests/ui/DialogTest.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
