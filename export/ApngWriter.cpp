@@ -397,25 +397,7 @@ void AnimatedPngWriter::WriteChunk(const char* type, std::span<const std::uint8_
 }
 
 PixelBox AnimatedPngWriter::ChangedBox() const {
-    PixelBox box;
-    const auto width = static_cast<std::size_t>(width_);
-    for (std::int32_t y = 0; y < height_; ++y) {
-        const std::uint32_t* shown = canvas_.data() + Offset(0, y);
-        const std::uint32_t* wanted = pending_.pixels.data() + Offset(0, y);
-        if (std::equal(shown, shown + width, wanted)) {
-            continue;
-        }
-        std::size_t first = 0;
-        while (shown[first] == wanted[first]) {
-            ++first;
-        }
-        std::size_t last = width;
-        while (shown[last - 1] == wanted[last - 1]) {
-            --last;
-        }
-        box.Add({static_cast<std::int32_t>(first), y, static_cast<std::int32_t>(last), y + 1});
-    }
-    return box;
+    return zef::ChangedBox(canvas_.data(), pending_.pixels.data(), width_, height_);
 }
 
 bool AnimatedPngWriter::ChangesOpaque(const PixelBox& box) const {

@@ -106,20 +106,6 @@ void CandidateTrial::Weighed(bool smaller) {
     wait_ = rest_;
 }
 
-void PixelBox::Add(const PixelBox& other) {
-    if (other.Empty()) {
-        return;
-    }
-    if (Empty()) {
-        *this = other;
-        return;
-    }
-    left = std::min(left, other.left);
-    top = std::min(top, other.top);
-    right = std::max(right, other.right);
-    bottom = std::max(bottom, other.bottom);
-}
-
 AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width,
                                      std::int32_t height, const Palette& palette,
                                      std::optional<std::uint32_t> transparentColour,
@@ -216,25 +202,7 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next) {
 }
 
 PixelBox AnimatedGifWriter::ChangedBox() const {
-    PixelBox box;
-    const auto width = static_cast<std::size_t>(width_);
-    for (std::int32_t y = 0; y < height_; ++y) {
-        const std::uint8_t* shown = canvas_.data() + static_cast<std::size_t>(y) * width;
-        const std::uint8_t* wanted = pending_.pixels.data() + static_cast<std::size_t>(y) * width;
-        if (std::memcmp(shown, wanted, width) == 0) {
-            continue;
-        }
-        std::size_t first = 0;
-        while (shown[first] == wanted[first]) {
-            ++first;
-        }
-        std::size_t last = width;
-        while (shown[last - 1] == wanted[last - 1]) {
-            --last;
-        }
-        box.Add({static_cast<std::int32_t>(first), y, static_cast<std::int32_t>(last), y + 1});
-    }
-    return box;
+    return zef::ChangedBox(canvas_.data(), pending_.pixels.data(), width_, height_);
 }
 
 PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {

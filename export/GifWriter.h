@@ -9,24 +9,13 @@
 #include "export/LzwEncoder.h"
 #include "export/Palette.h"
 #include "export/PendingFrame.h"
+#include "export/PixelBox.h"
 #include "export/StreamedFile.h"
 #include "model/AtomicFile.h"
 
 struct GifFileType;
 
 namespace zef {
-
-struct PixelBox {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;  // one past
-    std::int32_t bottom = 0;
-
-    bool Empty() const { return right <= left || bottom <= top; }
-    std::int64_t Area() const { return Empty() ? 0 : std::int64_t{right - left} * (bottom - top); }
-    void Add(const PixelBox& other);
-    friend bool operator==(const PixelBox&, const PixelBox&) = default;
-};
 
 // Whether a frame candidate is worth weighing: one that came out no smaller than the best
 // before it rests for 1, 2, 4, ... up to 16 frames before it is weighed again.

@@ -1,6 +1,7 @@
 #include "export/LzwEncoder.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zef {
 namespace {
@@ -108,8 +109,9 @@ LzwEncoder::LzwEncoder(int bitsPerPixel)
     tail_.reserve(kTableSize);
 }
 
-bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
-                        std::size_t limit, LzwParse parse) {
+template <typename Parser>
+bool LzwEncoder::Run(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
+                     std::size_t limit, Parser parser) {
     data.clear();
     BitPacker packer{data, limit};
     const CodeState fresh{bits_ + 1, clearCode_ + 2};
@@ -117,24 +119,26 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     table_.Clear();
     state.Put(packer, clearCode_);
     FindRuns(pixels);
+    parser.Begin();
     ClearTrials trials;
     for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
-        Walk(pixels, at);
-        const std::size_t length = LookAhead(pixels, at, parse);
-        const std::uint32_t code = CodeOf(length);
+        const auto [code, length] = parser.Next(at);
         state.Put(packer, code);
         at += length;
         if (at == pixels.size()) {
             break;
         }
+        const std::uint8_t first = parser.First(at);
         if (!state.Full()) {
-            table_.Add(code, pixels[at], state.next++);
+            table_.Add(code, first, state.next++);
+            parser.Grew(code, at, first);
             trials.TableGrew();
         } else if (trials.Due()) {
             if (ClearPays(pixels, at)) {
                 state.Put(packer, clearCode_);
                 state = fresh;
                 table_.Clear();
+                parser.Cleared(at, first);
                 trials.Cleared();
             } else {
                 trials.FullTableWon();
@@ -146,50 +150,55 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     return !packer.Over();
 }
 
+bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
+                        std::size_t limit, LzwParse parse) {
+    struct Parser {
+        LzwEncoder& encoder;
+        std::span<const std::uint8_t> pixels;
+        LzwParse parse;
+        void Begin() const {}
+        std::pair<std::uint32_t, std::size_t> Next(std::size_t at) {
+            encoder.Walk(pixels, at);
+            const std::size_t length = encoder.LookAhead(pixels, at, parse);
+            return {encoder.CodeOf(length), length};
+        }
+        std::uint8_t First(std::size_t at) const { return pixels[at]; }
+        void Grew(std::uint32_t, std::size_t, std::uint8_t) const {}
+        void Cleared(std::size_t, std::uint8_t) const {}
+    };
+    return Run(pixels, data, limit, Parser{*this, pixels, parse});
+}
+
 bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
                               std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
                               std::size_t limit, LzwParse parse) {
-    data.clear();
-    BitPacker packer{data, limit};
-    const CodeState fresh{bits_ + 1, clearCode_ + 2};
-    CodeState state = fresh;
-    table_.Clear();
-    state.Put(packer, clearCode_);
-    FindRuns(pixels);
-    ClearTrials trials;
-    FirstEither(pixels, others, 0, path_, scratch_);
-    for (std::size_t at = 0; at < pixels.size() && !packer.Over();) {
-        const std::size_t length = LookAheadEither(pixels, others, at, parse);
-        const std::uint32_t code = path_[length - 1];
-        state.Put(packer, code);
-        at += length;
-        if (at == pixels.size()) {
-            break;
+    // path_ holds the longest match at the pixel to code next.
+    struct Parser {
+        LzwEncoder& encoder;
+        std::span<const std::uint8_t> pixels;
+        std::span<const std::uint8_t> others;
+        LzwParse parse;
+        void Begin() { First(0); }
+        std::pair<std::uint32_t, std::size_t> Next(std::size_t at) {
+            const std::size_t length = encoder.LookAheadEither(pixels, others, at, parse);
+            return {encoder.path_[length - 1], length};
         }
-        FirstEither(pixels, others, at, path_, scratch_);
-        const std::uint8_t first = static_cast<std::uint8_t>(path_.front());
-        if (!state.Full()) {
-            table_.Add(code, first, state.next++);
-            // The new string can only lengthen a match that passes through `code`.
-            if (std::find(path_.begin(), path_.end(), code) != path_.end()) {
-                LongestEither(pixels, others, at, first, path_);
-            }
-            trials.TableGrew();
-        } else if (trials.Due()) {
-            if (ClearPays(pixels, at)) {
-                state.Put(packer, clearCode_);
-                state = fresh;
-                table_.Clear();
-                trials.Cleared();
-                LongestEither(pixels, others, at, first, path_);
-            } else {
-                trials.FullTableWon();
+        std::uint8_t First(std::size_t at) {
+            encoder.FirstEither(pixels, others, at, encoder.path_, encoder.scratch_);
+            return static_cast<std::uint8_t>(encoder.path_.front());
+        }
+        // The new string can only lengthen a match that passes through `code`.
+        void Grew(std::uint32_t code, std::size_t at, std::uint8_t first) {
+            std::vector<std::uint16_t>& path = encoder.path_;
+            if (std::find(path.begin(), path.end(), code) != path.end()) {
+                encoder.LongestEither(pixels, others, at, first, path);
             }
         }
-    }
-    state.Put(packer, clearCode_ + 1);
-    packer.Flush();
-    return !packer.Over();
+        void Cleared(std::size_t at, std::uint8_t first) {
+            encoder.LongestEither(pixels, others, at, first, encoder.path_);
+        }
+    };
+    return Run(pixels, data, limit, Parser{*this, pixels, others, parse});
 }
 
 std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,

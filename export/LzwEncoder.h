@@ -44,6 +44,13 @@ class LzwEncoder {
                       LzwParse parse = kGreedyParse);
 
   private:
+    // The stream around the strings `parser` chooses: Begin() comes with the fresh table, Next(at)
+    // gives the code and length of the string at `at`, First(at) the pixel the next table entry
+    // ends with, and Grew and Cleared hear of each entry added and of the table cleared.
+    template <typename Parser>
+    bool Run(std::span<const std::uint8_t> pixels, std::vector<std::uint8_t>& data,
+             std::size_t limit, Parser parser);
+
     // A code table by prefix and pixel; 0 marks a string it does not hold.
     class Table {
       public:
