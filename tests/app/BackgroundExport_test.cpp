@@ -9,22 +9,12 @@
 #include "app/sessions/BackgroundExport.h"
 #include "export/ExportRules.h"
 #include "tests/TempFolder.h"
+#include "tests/export/TestScene.h"
 
 namespace zef::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Asks nothing and shows nothing; cancels when told.
-struct QuietProgress : ExportProgress {
-    bool cancel = false;
-    void SetStatusText(const std::string&) override {}
-    void SetProgressRange(std::int32_t, std::int32_t) override {}
-    void StepProgress() override {}
-    void PumpOneEvent() override {}
-    void FrameRendered(const RenderReport&) override {}
-    bool CancelRequested() const override { return cancel; }
-};
 
 // A spiral of one long stroke on a 200 x 150 canvas: a VTR export of many frames.
 Model Spiral() {
@@ -57,7 +47,7 @@ class BackgroundExportTest : public ::testing::Test {
     // The job's file as the ordinary export writes it, in a folder of its own.
     std::string Plain(ExportJob job) {
         job.request.path = other_.PathOf(fs::path(job.request.path).filename().string());
-        QuietProgress progress;
+        RecordingProgress progress;
         EXPECT_TRUE(ExportPlainly(job, model_, {}, kSeed, progress).Succeeded());
         return Contents(job.request.path);
     }
@@ -95,7 +85,7 @@ TEST_F(BackgroundExportTest, TheLastJobStartedIsMeasuredAndPlacedWhole) {
     EXPECT_FALSE(background.CopyTo(first, other_.PathOf("copy.a")));
     EXPECT_TRUE(Contents(other_.PathOf("copy.b")) == expected);
 
-    QuietProgress progress;
+    RecordingProgress progress;
     EXPECT_EQ(background.Place(second, progress).outcome, ExportOutcome::kDone);
     const auto entries = Entries(folder_.path());
     ASSERT_EQ(entries.size(), 1u);
@@ -113,7 +103,7 @@ TEST_F(BackgroundExportTest, PlaceWritesTheJobAskedFor) {
     ASSERT_EQ(Settled(background).state, BackgroundState::kReady);
     ExportJob moved = made;
     moved.request.path = folder_.PathOf("c.gif");
-    QuietProgress progress;
+    RecordingProgress progress;
     EXPECT_FALSE(background.Holds(moved));
     EXPECT_EQ(background.Place(moved, progress).outcome, ExportOutcome::kDone);
     const auto entries = Entries(folder_.path());
@@ -141,7 +131,7 @@ TEST_F(BackgroundExportTest, AByteLimitPlacesTheLargestFittingFileOrNothing) {
     EXPECT_LT(status.width, 100);
     EXPECT_GE(status.trial, 2u);
     EXPECT_LE(status.trial, kMostFitTrials);
-    QuietProgress progress;
+    RecordingProgress progress;
     EXPECT_EQ(background.Place(job, progress).outcome, ExportOutcome::kDone);
     EXPECT_EQ(fs::file_size(job.request.path), status.bytes);
 
@@ -166,8 +156,8 @@ TEST_F(BackgroundExportTest, GivingUpLeavesNothing) {
     }
     EXPECT_TRUE(Entries(folder_.path()).empty());
     BackgroundExport background(model_, {}, kSeed);
-    QuietProgress progress;
-    progress.cancel = true;
+    RecordingProgress progress;
+    progress.cancelAfter = 0;
     EXPECT_EQ(background.Place(job, progress).outcome, ExportOutcome::kCancelled);
     EXPECT_EQ(background.Status().state, BackgroundState::kIdle);
 }
