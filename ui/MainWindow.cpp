@@ -17,7 +17,7 @@
 #include "app/editor/CommandTable.h"
 #include "app/shell/AppTexts.h"
 #include "model/ModelTexts.h"
-#include "ui/Accelerators.h"
+#include "ui/CommandKeys.h"
 #include "ui/DialogMessage.h"
 #include "ui/DialogRunner.h"
 #include "ui/FileChooser.h"
@@ -383,7 +383,7 @@ void MainWindow::BuildToolbar() {
             continue;
         }
         const CommandId id = *entry.command;
-        const QString tip = FromUtf8(TooltipFor(id));
+        const QString tip = Tooltip(FindCommand(id));
         QAction* action = toolbar_->addAction(
             QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
         action->setToolTip(tip);
@@ -401,12 +401,17 @@ void MainWindow::BuildToolbar() {
 // disables most buttons, a disabled action ignores its key, and the keys must still reach the
 // editor, whose command guards decide what runs.
 void MainWindow::BuildAccelerators() {
-    for (const Accelerator& accelerator : kAccelerators) {
-        auto* shortcut = new QShortcut(QKeySequence(accelerator.key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const CommandId id = accelerator.command;
-        connect(shortcut, &QShortcut::activated, this,
-                [this, id] { RunFlow([this, id] { editor_.Command(id); }); });
+    for (const Command& command : Commands()) {
+        for (const CommandKey& key : command.tip.keys) {
+            if (key.name == KeyName::kNone) {
+                break;
+            }
+            auto* shortcut = new QShortcut(QKeySequence(QtKey(key)), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            const CommandId id = command.id;
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, id] { RunFlow([this, id] { editor_.Command(id); }); });
+        }
     }
 }
 

@@ -3,10 +3,42 @@
 #include <array>
 
 #include "app/editor/Editor.h"
-#include "app/shell/AppTexts.h"
 #include "canvas/InteractionState.h"
 
 namespace zef {
+
+namespace {
+
+constexpr CommandKey Plain(char character) {
+    return {.name = KeyName::kCharacter, .character = character};
+}
+
+constexpr CommandKey Ctrl(char character) {
+    return {.name = KeyName::kCharacter, .character = character, .ctrl = true};
+}
+
+constexpr CommandKey Shift(char character) {
+    return {.name = KeyName::kCharacter, .character = character, .shift = true};
+}
+
+constexpr CommandKey Named(KeyName name) {
+    return {.name = name};
+}
+
+constexpr CommandKey Keypad(KeyName name) {
+    return {.name = name, .keypad = true};
+}
+
+template <typename... Keys>
+constexpr CommandTip Tip(const char* text, const char* keyGap, Keys... keys) {
+    return {text, keyGap, {keys...}};
+}
+
+constexpr CommandTip Tip(const char* text) {
+    return {text, "", {}};
+}
+
+}  // namespace
 
 // The rows, one per id in its order. A friend of the editor: its commands run only from here,
 // once their guards hold.
@@ -16,46 +48,62 @@ struct CommandRows {
     using C = CommandId;
 
     static constexpr std::array<Command, kCommandCount> kAll{{
-        {C::kNewModel, texts::kTipNew, G::kAlways, [](E& e) { e.files().NewModel(); }},
-        {C::kOpen, texts::kTipOpen, G::kAlways, [](E& e) { e.files().Open(); }},
-        {C::kStraightLine, texts::kTipStraightLine, G::kAlways,
+        {C::kNewModel, Tip("제프모델 새로 만들기", " ", Ctrl('N')), G::kAlways,
+         [](E& e) { e.files().NewModel(); }},
+        {C::kOpen, Tip("제프모델 열기", " ", Ctrl('O')), G::kAlways,
+         [](E& e) { e.files().Open(); }},
+        {C::kStraightLine, Tip("직선", " ", Plain('1')), G::kAlways,
          [](E& e) { e.SelectTool(Tool::kStraightLine); }},
-        {C::kCurve, texts::kTipCurve, G::kAlways, [](E& e) { e.SelectTool(Tool::kCurve); }},
-        {C::kSave, texts::kTipSave, G::kAlways, [](E& e) { e.files().Save(); }},
-        {C::kMove, texts::kTipMove, G::kRangeToolWithSelection, [](E& e) { e.ToggleMoveMode(); }},
-        {C::kScale, texts::kTipScale, G::kRangeToolWithSelection,
+        {C::kCurve, Tip("곡선", " ", Plain('2')), G::kAlways,
+         [](E& e) { e.SelectTool(Tool::kCurve); }},
+        {C::kSave, Tip("제프모델 저장", " ", Ctrl('S')), G::kAlways,
+         [](E& e) { e.files().Save(); }},
+        {C::kMove, Tip("선택한 선을 평행이동", "", Plain('V')), G::kRangeToolWithSelection,
+         [](E& e) { e.ToggleMoveMode(); }},
+        {C::kScale, Tip("선택한 선을 확대, 축소", " ", Plain('Z')), G::kRangeToolWithSelection,
          [](E& e) { e.ToggleScaleMode(); }},
-        {C::kVtr, texts::kTipVtr, G::kAlways, [](E& e) { e.ToggleVtrMode(); }},
-        {C::kAbout, texts::kTipAbout, G::kAlways, [](E& e) { e.ShowDialog(DialogId::kAbout); }},
-        {C::kSettings, texts::kTipSettings, G::kAlways,
+        // The tooltip names Return by the Enter its key shows.
+        {C::kVtr,
+         Tip("VTR모드", " ", Named(KeyName::kReturn), Named(KeyName::kEnter),
+             Keypad(KeyName::kEnter)),
+         G::kAlways, [](E& e) { e.ToggleVtrMode(); }},
+        {C::kAbout, Tip("버젼 정보"), G::kAlways, [](E& e) { e.ShowDialog(DialogId::kAbout); }},
+        {C::kSettings, Tip("제프툴 설정"), G::kAlways,
          [](E& e) { e.ShowDialog(DialogId::kSettings); }},
-        {C::kRemoveLastLine, texts::kTipRemoveLastLine, G::kAlways,
+        {C::kRemoveLastLine, Tip("마지막의 선 제거", "", Shift('Z')), G::kAlways,
          [](E& e) { e.RemoveLastLine(); }},
-        {C::kSaveAs, texts::kTipSaveAs, G::kAlways, [](E& e) { e.files().SaveAs(); }},
-        {C::kGifExport, texts::kTipGifExport, G::kAlways,
+        {C::kSaveAs, Tip("제프모델에 이름을 넣어 저장"), G::kAlways,
+         [](E& e) { e.files().SaveAs(); }},
+        {C::kGifExport, Tip("제프모델을 애니GIF파일로 저장"), G::kAlways,
          [](E& e) { e.files().Export(DialogId::kGifExport); }},
-        {C::kBmpExport, texts::kTipBmpExport, G::kAlways,
+        {C::kBmpExport, Tip("제프모델을 일련BMP파일로 저장"), G::kAlways,
          [](E& e) { e.files().Export(DialogId::kBmpExport); }},
-        {C::kProperties, texts::kTipProperties, G::kAlways,
+        {C::kProperties, Tip("제프모델의 등록정보", " ", Ctrl('P')), G::kAlways,
          [](E& e) { e.ShowDialog(DialogId::kProperties); }},
-        {C::kShaking, texts::kTipShaking, G::kAlways, [](E& e) { e.ToggleShaking(); }},
-        {C::kRectangle, texts::kTipRectangle, G::kAlways,
+        {C::kShaking, Tip("제프모델의 흔들림 유무", " ", Plain('Y')), G::kAlways,
+         [](E& e) { e.ToggleShaking(); }},
+        {C::kRectangle, Tip("사각형", " ", Plain('3')), G::kAlways,
          [](E& e) { e.SelectTool(Tool::kRectangle); }},
-        {C::kEllipse, texts::kTipEllipse, G::kAlways, [](E& e) { e.SelectTool(Tool::kEllipse); }},
-        {C::kFilledRectangle, texts::kTipFilledRectangle, G::kAlways,
+        {C::kEllipse, Tip("원형", " ", Plain('4')), G::kAlways,
+         [](E& e) { e.SelectTool(Tool::kEllipse); }},
+        {C::kFilledRectangle, Tip("전부 칠한 사각형", " ", Plain('5')), G::kAlways,
          [](E& e) { e.SelectTool(Tool::kFilledRectangle); }},
-        {C::kFilledEllipse, texts::kTipFilledEllipse, G::kAlways,
+        {C::kFilledEllipse, Tip("전부 칠한 원형", " ", Plain('6')), G::kAlways,
          [](E& e) { e.SelectTool(Tool::kFilledEllipse); }},
-        {C::kRangeSelection, texts::kTipRangeSelection, G::kAlways,
+        {C::kRangeSelection, Tip("범위선택", " ", Plain('M')), G::kAlways,
          [](E& e) { e.SelectRangeTool(); }},
-        {C::kSelectAll, texts::kTipSelectAll, G::kVtrIdle, [](E& e) { e.SelectAll(); }},
-        {C::kDeselect, texts::kTipDeselect, G::kVtrIdle, [](E& e) { e.SelectRangeTool(); }},
-        {C::kInvertSelection, texts::kTipInvert, G::kVtrIdle, [](E& e) { e.InvertSelection(); }},
-        {C::kDeleteSelection, texts::kTipDelete, G::kRangeToolWithSelection,
-         [](E& e) { e.DeleteSelectedSegments(); }},
-        {C::kUndo, texts::kTipUndo, G::kVtrIdle, [](E& e) { e.Undo(); }},
-        {C::kRedo, texts::kTipRedo, G::kVtrIdle, [](E& e) { e.Redo(); }},
-        {C::kStraighten, texts::kTipStraighten, G::kRangeToolWithSelection,
+        {C::kSelectAll, Tip("모든 선을 선택", " ", Ctrl('A')), G::kVtrIdle,
+         [](E& e) { e.SelectAll(); }},
+        {C::kDeselect, Tip("선택 해제", " ", Ctrl('D')), G::kVtrIdle,
+         [](E& e) { e.SelectRangeTool(); }},
+        {C::kInvertSelection, Tip("선택범위 반전", " ", Ctrl('I')), G::kVtrIdle,
+         [](E& e) { e.InvertSelection(); }},
+        {C::kDeleteSelection,
+         Tip("선택한 직선을 삭제", " ", Named(KeyName::kDelete), Keypad(KeyName::kDelete)),
+         G::kRangeToolWithSelection, [](E& e) { e.DeleteSelectedSegments(); }},
+        {C::kUndo, Tip("Undo", " ", Ctrl('Z')), G::kVtrIdle, [](E& e) { e.Undo(); }},
+        {C::kRedo, Tip("Redo", " ", Ctrl('Y')), G::kVtrIdle, [](E& e) { e.Redo(); }},
+        {C::kStraighten, Tip("선택한 곡선을 직선화", " ", Plain('T')), G::kRangeToolWithSelection,
          [](E& e) { e.StraightenSelection(); }},
     }};
 };
@@ -75,6 +123,10 @@ static_assert(InIdOrder());
 
 }  // namespace
 
+std::span<const Command> Commands() {
+    return CommandRows::kAll;
+}
+
 const Command& FindCommand(CommandId id) {
     return CommandRows::kAll[static_cast<std::size_t>(id)];
 }
@@ -92,10 +144,6 @@ bool GuardHolds(CommandGuard guard, const CommandState& state) {
             return state.tool == Tool::kRangeSelection && state.selectionExists;
     }
     return false;
-}
-
-const char* TooltipFor(CommandId id) {
-    return FindCommand(id).tooltip;
 }
 
 }  // namespace zef

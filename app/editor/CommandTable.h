@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <span>
+
 #include "app/shell/CommandId.h"
 #include "canvas/InteractionState.h"
 
@@ -24,19 +28,39 @@ struct CommandState {
     bool gestureHeld = false;
 };
 
-// One command of the main window: its id, the toolbar tooltip (naming its key, if it has
-// one), the guard and what it does.
+// A key as the keyboard labels it: a letter or a digit, or one of the named keys.
+enum class KeyName : std::uint8_t { kNone, kCharacter, kReturn, kEnter, kDelete };
+
+// A key of a command and the modifiers held with it, without the toolkit's names.
+struct CommandKey {
+    KeyName name = KeyName::kNone;
+    char character = 0;  // 'A' to 'Z' or '0' to '9', for kCharacter
+    bool ctrl = false;
+    bool shift = false;
+    bool keypad = false;  // the key of the numeric keypad
+};
+
+// A command's toolbar tooltip and keys: the text, then, after the gap, the first key in
+// parentheses. Keys past the last are kNone.
+struct CommandTip {
+    const char* text;
+    const char* keyGap;
+    std::array<CommandKey, 3> keys;
+};
+
+// One command of the main window: its id, tooltip and keys, the guard and what it does.
 struct Command {
     CommandId id;
-    const char* tooltip;
+    CommandTip tip;
     CommandGuard guard;
     void (*run)(Editor& editor);
 };
 
+// The rows, one per id in its order.
+std::span<const Command> Commands();
+
 const Command& FindCommand(CommandId id);
 
 bool GuardHolds(CommandGuard guard, const CommandState& state);
-
-const char* TooltipFor(CommandId id);
 
 }  // namespace zef

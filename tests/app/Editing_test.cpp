@@ -185,7 +185,7 @@ TEST(KeysDuringADragTest, DoNothingAndTheGestureEndsAsItWouldAlone) {
     std::vector<std::pair<std::string, Step>> keys{
         {"Escape", [](StartedEditor& e) { e.editor.KeyDown(Key::kEscape); }}};
     for (int id = 0; id < kCommandCount; ++id) {
-        keys.emplace_back(TooltipFor(static_cast<CommandId>(id)),
+        keys.emplace_back(FindCommand(static_cast<CommandId>(id)).tip.text,
                           [id](StartedEditor& e) { e.editor.Command(static_cast<CommandId>(id)); });
     }
     for (const auto& gesture : gestures) {
