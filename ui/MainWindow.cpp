@@ -377,17 +377,18 @@ void MainWindow::FrameDragEnded() {
 }
 
 void MainWindow::BuildToolbar() {
-    for (const ToolbarEntry& entry : kToolbarEntries) {
-        if (!entry.command) {
+    for (const ToolbarPlace& place : kToolbarLayout) {
+        if (!place) {
             toolbar_->addSeparator();
             continue;
         }
-        const CommandId id = *entry.command;
-        const QString tip = Tooltip(FindCommand(id));
+        const CommandId id = *place;
+        const Command& command = FindCommand(id);
+        const QString tip = Tooltip(command);
         QAction* action = toolbar_->addAction(
-            QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.picture))), tip);
+            QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(command.picture))), tip);
         action->setToolTip(tip);
-        action->setCheckable(entry.kind == ButtonKind::kToggle);
+        action->setCheckable(command.Toggles());
         connect(action, &QAction::triggered, this, [this, action, id] {
             // A click must not change the pressed look by itself; the editor sets it.
             action->setChecked(pressed_[id]);

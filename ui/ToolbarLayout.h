@@ -7,62 +7,54 @@
 
 namespace zef::ui {
 
-// How a toolbar button behaves: a plain button, or one the program shows pressed while its
-// tool or mode is on, which assistive tools announce as a toggle.
-enum class ButtonKind { kPush, kToggle };
+// One place on the toolbar: a command's button, or a separator. What a button shows and
+// does is its command's row (app/editor/CommandTable.cpp).
+using ToolbarPlace = std::optional<CommandId>;
 
-// One toolbar entry: the command its button sends, the name of its picture
-// (":/toolbar/<picture>.svg") and its kind, or a separator.
-struct ToolbarEntry {
-    std::optional<CommandId> command;  // nothing for a separator
-    const char* picture;
-    ButtonKind kind = ButtonKind::kPush;
-};
-
-inline constexpr ToolbarEntry kSeparator{std::nullopt, nullptr};
+inline constexpr ToolbarPlace kSeparator = std::nullopt;
 
 // The toolbar from left to right.
-inline constexpr std::array<ToolbarEntry, 40> kToolbarEntries = {{
-    {CommandId::kNewModel, "new-model"},
-    {CommandId::kOpen, "open"},
-    {CommandId::kSaveAs, "save-as"},
+inline constexpr std::array<ToolbarPlace, 40> kToolbarLayout{
+    CommandId::kNewModel,
+    CommandId::kOpen,
+    CommandId::kSaveAs,
     kSeparator,
-    {CommandId::kSave, "save"},
+    CommandId::kSave,
     kSeparator,
-    {CommandId::kGifExport, "export-gif"},
-    {CommandId::kBmpExport, "export-bmp"},
+    CommandId::kGifExport,
+    CommandId::kBmpExport,
     kSeparator,
-    {CommandId::kUndo, "undo"},
-    {CommandId::kRedo, "redo"},
+    CommandId::kUndo,
+    CommandId::kRedo,
     kSeparator,
-    {CommandId::kStraightLine, "tool-line", ButtonKind::kToggle},
-    {CommandId::kCurve, "tool-curve", ButtonKind::kToggle},
-    {CommandId::kRectangle, "tool-rectangle", ButtonKind::kToggle},
-    {CommandId::kEllipse, "tool-ellipse", ButtonKind::kToggle},
-    {CommandId::kFilledRectangle, "tool-filled-rectangle", ButtonKind::kToggle},
-    {CommandId::kFilledEllipse, "tool-filled-ellipse", ButtonKind::kToggle},
+    CommandId::kStraightLine,
+    CommandId::kCurve,
+    CommandId::kRectangle,
+    CommandId::kEllipse,
+    CommandId::kFilledRectangle,
+    CommandId::kFilledEllipse,
     kSeparator,
-    {CommandId::kRemoveLastLine, "remove-last-line"},
+    CommandId::kRemoveLastLine,
     kSeparator,
-    {CommandId::kRangeSelection, "tool-range", ButtonKind::kToggle},
-    {CommandId::kSelectAll, "select-all"},
-    {CommandId::kDeselect, "deselect"},
-    {CommandId::kInvertSelection, "invert-selection"},
+    CommandId::kRangeSelection,
+    CommandId::kSelectAll,
+    CommandId::kDeselect,
+    CommandId::kInvertSelection,
     kSeparator,
-    {CommandId::kMove, "move", ButtonKind::kToggle},
-    {CommandId::kScale, "scale", ButtonKind::kToggle},
-    {CommandId::kDeleteSelection, "delete-selection"},
-    {CommandId::kStraighten, "straighten"},
+    CommandId::kMove,
+    CommandId::kScale,
+    CommandId::kDeleteSelection,
+    CommandId::kStraighten,
     kSeparator,
-    {CommandId::kVtr, "vtr", ButtonKind::kToggle},
+    CommandId::kVtr,
     kSeparator,
-    {CommandId::kShaking, "shaking", ButtonKind::kToggle},
+    CommandId::kShaking,
     kSeparator,
-    {CommandId::kProperties, "properties"},
+    CommandId::kProperties,
     kSeparator,
-    {CommandId::kSettings, "settings"},
+    CommandId::kSettings,
     kSeparator,
-    {CommandId::kAbout, "about"},
-}};
+    CommandId::kAbout,
+};
 
 }  // namespace zef::ui

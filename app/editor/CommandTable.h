@@ -18,15 +18,27 @@ enum class CommandGuard {
     kRangeToolWithSelection,  // the range selection tool is active and a selection exists
 };
 
-// The state a guard is checked against.
+// What the toolbar is brought up to date with: a change of tool or mode, and then, after it
+// or alone, the selection and the pressed buttons. A change of tool drops the selection in
+// between unless the tool is the range selection tool.
+enum class ToolbarChange : std::uint8_t { kToolOrMode, kSelection };
+
+// The state a guard is checked against and a button's answers are asked for.
 struct CommandState {
     bool vtrMode = false;
     Tool tool = Tool::kStraightLine;
     bool selectionExists = false;
+    bool moveMode = false;
+    bool scaleMode = false;
+    bool shaking = false;
     // A gesture on the canvas holds the mouse button. No command runs then: what it changed
     // would be joined to the gesture's end, like undo's restored drawing to the stroke.
     bool gestureHeld = false;
+    ToolbarChange change = ToolbarChange::kToolOrMode;
 };
+
+// What becomes of a button's enabling: kKeep leaves it as it is.
+enum class Enabling : std::uint8_t { kKeep, kEnable, kDisable };
 
 // A key as the keyboard labels it: a letter or a digit, or one of the named keys.
 enum class KeyName : std::uint8_t { kNone, kCharacter, kReturn, kEnter, kDelete };
@@ -48,12 +60,21 @@ struct CommandTip {
     std::array<CommandKey, 3> keys;
 };
 
-// One command of the main window: its id, tooltip and keys, the guard and what it does.
+// One command of the main window: its id, tooltip and keys, its toolbar button, the guard
+// and what it does. The button's enabling only shows what is worth a click: the keys run their
+// commands while their buttons are disabled, and the guard alone decides whether a command
+// runs. Where the button stands on the toolbar is ui/ToolbarLayout.h's.
 struct Command {
     CommandId id;
     CommandTip tip;
+    const char* picture;  // ":/toolbar/<picture>.svg"
+    Enabling (*enabled)(const CommandState& state);
+    bool (*checked)(const CommandState& state);  // pressed; nothing for a plain button
     CommandGuard guard;
     void (*run)(Editor& editor);
+
+    // The buttons shown pressed are toggles, which assistive tools announce as such.
+    constexpr bool Toggles() const { return checked != nullptr; }
 };
 
 // The rows, one per id in its order.

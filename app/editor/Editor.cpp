@@ -42,8 +42,7 @@ void Editor::Start(const std::string& commandLine, const std::string& executable
 
 void Editor::Command(CommandId id) {
     const zef::Command& command = FindCommand(id);
-    if (GuardHolds(command.guard, {renderer_.VtrMode(), interaction_.tool,
-                                   selection_.selectionExists, canvasInput_.GestureHeld()})) {
+    if (GuardHolds(command.guard, CommandStateNow())) {
         command.run(*this);
     }
 }
@@ -123,7 +122,10 @@ ExportScene Editor::Scene() {
     return {model_, renderer_, random_, selection_};
 }
 
+// The buttons answer the change of tool or mode first, with the selection as the change left
+// it; the toolbar state then drops the selection of any tool but the range tool, and shows it.
 void Editor::RefreshToolMode() {
+    ShowEnabling(shell_, CommandStateNow());
     ShowToolMode(shell_, statusTexts_,
                  ToolModeViewFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
     RefreshToolbarState();
@@ -226,8 +228,20 @@ void Editor::RefreshToolbarState() {
     if (interaction_.tool != Tool::kRangeSelection) {
         zef::DeselectAll(model_, selection_);
     }
-    ShowToolbarState(shell_,
-                     ToolbarStateFor(interaction_.tool, renderer_.VtrMode(), model_, selection_));
+    CommandState state = CommandStateNow();
+    state.change = ToolbarChange::kSelection;
+    ShowPressed(shell_, state);
+    ShowEnabling(shell_, state);
+}
+
+CommandState Editor::CommandStateNow() const {
+    return {.vtrMode = renderer_.VtrMode(),
+            .tool = interaction_.tool,
+            .selectionExists = selection_.selectionExists,
+            .moveMode = selection_.moveMode,
+            .scaleMode = selection_.scaleMode,
+            .shaking = model_.document.shakingOn != 0,
+            .gestureHeld = canvasInput_.GestureHeld()};
 }
 
 void Editor::ShowAppendOutOfMemory() {

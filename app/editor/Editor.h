@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/desktop/RecoveryKeeper.h"
+#include "app/editor/CommandTable.h"
 #include "app/editor/FileFlows.h"
 #include "app/editor/StatusTexts.h"
 #include "app/editor/TitleBar.h"
@@ -142,6 +143,9 @@ class Editor : private EditorOperations, private ExportHost {
     // Edits under way set the flag themselves; this is where it is settled.
     void FollowHistory(bool modelRecorded);
 
+    // The tool, the modes and the selection as the command table's rows ask for them, for a
+    // command's guard or a change of tool or mode.
+    CommandState CommandStateNow() const;
     // Carries out what a rendered frame reported, on the canvas or in an export: the replay
     // progress bar steps, and the frame that completed the drawing refreshes the tool mode.
     void ReportFrame(const RenderReport& report);

@@ -2,22 +2,24 @@
 
 namespace zef {
 
-void ShowToolbarState(Shell& shell, const ToolbarState& state) {
-    for (const ButtonState& button : state.pressed) {
-        shell.PressCommand(button.command, button.on);
+void ShowEnabling(Shell& shell, const CommandState& state) {
+    for (const Command& command : Commands()) {
+        const Enabling enabling = command.enabled(state);
+        if (enabling != Enabling::kKeep) {
+            shell.EnableCommand(command.id, enabling == Enabling::kEnable);
+        }
     }
-    for (const ButtonState& button : state.enabled) {
-        shell.EnableCommand(button.command, button.on);
+}
+
+void ShowPressed(Shell& shell, const CommandState& state) {
+    for (const Command& command : Commands()) {
+        if (command.Toggles()) {
+            shell.PressCommand(command.id, command.checked(state));
+        }
     }
 }
 
 void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view) {
-    for (std::size_t i = 0; i < view.enabling.size(); ++i) {
-        if (view.enabling[i] != ButtonEnabling::kKeep) {
-            shell.EnableCommand(static_cast<CommandId>(i),
-                                view.enabling[i] == ButtonEnabling::kEnable);
-        }
-    }
     if (view.progressBar.visible) {
         shell.SetProgressRange(0, view.progressBar.maximum);
         shell.SetProgressPosition(0);

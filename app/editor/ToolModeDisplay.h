@@ -1,16 +1,18 @@
 #pragma once
 
+#include "app/editor/CommandTable.h"
 #include "app/editor/StatusTexts.h"
 #include "app/editor/ToolMode.h"
 #include "app/shell/Shell.h"
 
 namespace zef {
 
-// Shows the toolbar's pressed and enabled buttons.
-void ShowToolbarState(Shell& shell, const ToolbarState& state);
+// Shows the rows' answers for a change of the toolbar, in the rows' order: each button's
+// enabling, unless it keeps it, and whether the toggles are pressed.
+void ShowEnabling(Shell& shell, const CommandState& state);
+void ShowPressed(Shell& shell, const CommandState& state);
 
-// Shows what a change of tool or mode decided: toolbar enabling, the VTR progress bar and
-// the hint. The toolbar state and the cursor are the caller's, in that order.
+// Shows the VTR progress bar and the hint a change of tool or mode decided.
 void ShowToolMode(Shell& shell, StatusTexts& status, const ToolModeView& view);
 
 }  // namespace zef

@@ -3,8 +3,8 @@
 namespace zef {
 
 // Every command of the main window. The toolbar buttons and the keys send these; the command
-// table says what each one does. A new command is an enumerator here, a row of the command
-// table, and a button of ui/ToolbarLayout.h or a key of ui/Accelerators.h.
+// table's row says all else of each one (app/editor/CommandTable.cpp). A new command is an
+// enumerator here, a row there, and a place on the toolbar in ui/ToolbarLayout.h.
 enum class CommandId {
     kNewModel,
     kOpen,

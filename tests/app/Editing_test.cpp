@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -39,16 +40,87 @@ TEST_F(EditingTest, VtrModeBlocksUndoRedoAndSelectionButNotToolsAndTheModesToggl
     EXPECT_EQ(shell.cursor, CursorShape::kHorizontalResize);
     editor.Command(CommandId::kScale);
     EXPECT_FALSE(shell.pressed[CommandId::kScale]);
-    editor.Command(CommandId::kVtr);
-    EXPECT_TRUE(shell.enabled[CommandId::kDeleteSelection]) << "they follow the selection in VTR";
-    editor.Command(CommandId::kVtr);
 
     editor.Command(CommandId::kMove);
     editor.Command(CommandId::kStraightLine);
     EXPECT_FALSE(editor.selection().selectionExists || editor.selection().moveMode);
     EXPECT_FALSE(model.points[0].selected || model.points[1].selected);
-    EXPECT_FALSE(shell.enabled[CommandId::kDeleteSelection]);
     EXPECT_EQ(shell.cursor, CursorShape::kArrow);
+}
+
+// The toolbar after commands on a drawing of one stroke. A change of tool or mode comes first:
+// VTR mode disables all but VTR, About and Settings, move and scale mode keep every button as
+// it was (as VTR mode left it too), as the change found them; then the selection's buttons
+// follow the selection, in VTR mode too. Undo and redo follow the history alone. A new model
+// shakes.
+TEST(ToolbarTest, ButtonsFollowTheModesThenTheSelectionAndUndoTheHistory) {
+    using C = CommandId;
+    const auto allBut = [](std::set<C> kept) {
+        std::set<C> others;
+        for (int id = 0; id < kCommandCount; ++id) {
+            if (!kept.contains(static_cast<C>(id))) {
+                others.insert(static_cast<C>(id));
+            }
+        }
+        return others;
+    };
+    const std::set<C> vtrOnly = allBut({C::kVtr, C::kAbout, C::kSettings, C::kUndo});
+    const std::set<C> vtrAndSelection =
+        allBut({C::kVtr, C::kAbout, C::kSettings, C::kUndo, C::kMove, C::kScale,
+                C::kDeleteSelection, C::kStraighten});
+    const struct {
+        const char* situation;
+        std::vector<C> commands;
+        std::set<C> disabled, pressed;
+    } cases[] = {
+        {"drawn",
+         {},
+         {C::kMove, C::kScale, C::kDeleteSelection, C::kStraighten, C::kRedo},
+         {C::kStraightLine, C::kShaking}},
+        {"undone",
+         {C::kUndo},
+         {C::kMove, C::kScale, C::kDeleteSelection, C::kStraighten, C::kUndo},
+         {C::kStraightLine, C::kShaking}},
+        {"selected, shaking off", {C::kSelectAll, C::kShaking}, {C::kRedo}, {C::kRangeSelection}},
+        {"move mode",
+         {C::kSelectAll, C::kMove},
+         {C::kRedo},
+         {C::kRangeSelection, C::kMove, C::kShaking}},
+        {"VTR", {C::kEllipse, C::kVtr}, vtrOnly, {C::kEllipse, C::kVtr, C::kShaking}},
+        {"VTR, selected",
+         {C::kSelectAll, C::kVtr},
+         vtrAndSelection,
+         {C::kRangeSelection, C::kVtr, C::kShaking}},
+        {"scale mode from VTR",
+         {C::kSelectAll, C::kVtr, C::kScale, C::kVtr},
+         vtrAndSelection,
+         {C::kRangeSelection, C::kScale, C::kShaking}},
+        {"a tool from move mode from VTR",
+         {C::kSelectAll, C::kVtr, C::kMove, C::kVtr, C::kCurve},
+         vtrOnly,
+         {C::kCurve, C::kShaking}},
+    };
+    for (const auto& c : cases) {
+        StartedEditor hands;
+        hands.Drag({10, 10}, {60, 10});
+        for (const C command : c.commands) {
+            hands.editor.Command(command);
+        }
+        std::set<C> disabled, pressed;
+        for (auto& [command, on] : hands.shell.enabled) {
+            if (!on) {
+                disabled.insert(command);
+            }
+        }
+        for (auto& [command, on] : hands.shell.pressed) {
+            if (on) {
+                pressed.insert(command);
+            }
+        }
+        EXPECT_EQ(hands.shell.enabled.size(), std::size_t{kCommandCount}) << c.situation;
+        EXPECT_EQ(disabled, c.disabled) << c.situation;
+        EXPECT_EQ(pressed, c.pressed) << c.situation;
+    }
 }
 
 // The range tool's drag selects through the canvas; Ctrl adds to the selection.
