@@ -17,8 +17,6 @@ Qt::Key QtKeyName(const CommandKey& key) {
             return Qt::Key_Enter;
         case KeyName::kDelete:
             return Qt::Key_Delete;
-        case KeyName::kNone:
-            break;
     }
     return Qt::Key_unknown;
 }
@@ -40,8 +38,6 @@ QString Label(const CommandKey& key) {
             return label + QStringLiteral("Enter");
         case KeyName::kDelete:
             return label + QStringLiteral("Delete");
-        case KeyName::kNone:
-            break;
     }
     return label;
 }
@@ -58,11 +54,12 @@ QKeyCombination QtKey(const CommandKey& key) {
 
 QString Tooltip(const Command& command) {
     const QString text = FromUtf8(command.tip.text);
-    const CommandKey& named = command.tip.keys.front();
-    if (named.name == KeyName::kNone) {
+    const std::span<const CommandKey> keys = command.tip.Keys();
+    if (keys.empty()) {
         return text;
     }
-    return text + FromUtf8(command.tip.keyGap) + QLatin1Char('(') + Label(named) + QLatin1Char(')');
+    return text + FromUtf8(command.tip.keyGap) + QLatin1Char('(') + Label(keys.front()) +
+           QLatin1Char(')');
 }
 
 }  // namespace zef::ui

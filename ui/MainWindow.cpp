@@ -403,10 +403,7 @@ void MainWindow::BuildToolbar() {
 // editor, whose command guards decide what runs.
 void MainWindow::BuildAccelerators() {
     for (const Command& command : Commands()) {
-        for (const CommandKey& key : command.tip.keys) {
-            if (key.name == KeyName::kNone) {
-                break;
-            }
+        for (const CommandKey& key : command.tip.Keys()) {
             auto* shortcut = new QShortcut(QKeySequence(QtKey(key)), this);
             shortcut->setContext(Qt::WindowShortcut);
             const CommandId id = command.id;

@@ -31,11 +31,11 @@ constexpr CommandKey Keypad(KeyName name) {
 
 template <typename... Keys>
 constexpr CommandTip Tip(const char* text, const char* keyGap, Keys... keys) {
-    return {text, keyGap, {keys...}};
+    return {text, keyGap, {keys...}, sizeof...(keys)};
 }
 
 constexpr CommandTip Tip(const char* text) {
-    return {text, "", {}};
+    return {text, "", {}, 0};
 }
 
 // The buttons' enabling, asked of every row for each change of the toolbar, in the rows' order.

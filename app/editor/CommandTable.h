@@ -41,11 +41,11 @@ struct CommandState {
 enum class Enabling : std::uint8_t { kKeep, kEnable, kDisable };
 
 // A key as the keyboard labels it: a letter or a digit, or one of the named keys.
-enum class KeyName : std::uint8_t { kNone, kCharacter, kReturn, kEnter, kDelete };
+enum class KeyName : std::uint8_t { kCharacter, kReturn, kEnter, kDelete };
 
 // A key of a command and the modifiers held with it, without the toolkit's names.
 struct CommandKey {
-    KeyName name = KeyName::kNone;
+    KeyName name = KeyName::kCharacter;
     char character = 0;  // 'A' to 'Z' or '0' to '9', for kCharacter
     bool ctrl = false;
     bool shift = false;
@@ -53,11 +53,16 @@ struct CommandKey {
 };
 
 // A command's toolbar tooltip and keys: the text, then, after the gap, the first key in
-// parentheses. Keys past the last are kNone.
+// parentheses.
 struct CommandTip {
     const char* text;
     const char* keyGap;
-    std::array<CommandKey, 3> keys;
+    std::array<CommandKey, 3> keySlots;
+    std::size_t keyCount;
+
+    constexpr std::span<const CommandKey> Keys() const {
+        return std::span(keySlots).first(keyCount);
+    }
 };
 
 // One command of the main window: its id, tooltip and keys, its toolbar button, the guard
