@@ -9,6 +9,8 @@ namespace zef {
 
 namespace {
 
+// The keys of the rows: a letter or a digit, alone or with Ctrl or Shift, or a named key, of
+// the main keys or the keypad's.
 constexpr CommandKey Plain(char character) {
     return {.name = KeyName::kCharacter, .character = character};
 }
@@ -29,6 +31,7 @@ constexpr CommandKey Keypad(KeyName name) {
     return {.name = name, .keypad = true};
 }
 
+// A tooltip naming its first key, or a tooltip of a command without keys.
 template <typename... Keys>
 constexpr CommandTip Tip(const char* text, const char* keyGap, Keys... keys) {
     return {text, keyGap, {keys...}, sizeof...(keys)};
@@ -91,6 +94,7 @@ constexpr bool ShakingOn(const CommandState& state) {
     return state.shaking;
 }
 
+// A plain button, never pressed.
 constexpr bool (*kPushButton)(const CommandState&) = nullptr;
 
 }  // namespace
