@@ -199,8 +199,8 @@ void GifDialogAgainstCli(benchmark::State& state) {
         std::filesystem::remove(dialogPath);
         zef::ui::MainWindow window(1);
         zef::ui::StartEditor(window, ZEF_SAMPLE_MODEL, {});
-        zef::ui::ExportDialog dialog(window.editor().exportHost(), window, zef::ExportFormat::kGif,
-                                     &window);
+        zef::ui::ExportDialog dialog(window.editor().exportHost(), window.shell(),
+                                     zef::ExportFormat::kGif, &window);
         dialog.show();
         dialog.findChild<QRadioButton*>(QStringLiteral("vtrRadio"))->click();
         dialog.findChild<QLineEdit*>(QStringLiteral("pathEdit"))

@@ -11,7 +11,7 @@ class Editor;
 
 namespace zef::ui {
 
-// Runs the modal dialog `dialog` owned by `owner` (the main window, which is also `shell`) for
+// Runs the modal dialog `dialog` owned by `owner` (the main window, whose Shell is `shell`) for
 // the editor. The colour picker is not among them: the properties dialog runs it.
 DialogResult RunModalDialog(DialogId dialog, QWidget& owner, Shell& shell, Editor& editor);
 

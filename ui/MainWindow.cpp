@@ -2,15 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QSessionManager>
 #include <QShortcut>
-#include <QThread>
-#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -18,9 +14,6 @@
 #include "app/shell/AppTexts.h"
 #include "model/ModelTexts.h"
 #include "ui/CommandKeys.h"
-#include "ui/DialogMessage.h"
-#include "ui/DialogRunner.h"
-#include "ui/FileChooser.h"
 #include "ui/QtKeys.h"
 #include "ui/QtText.h"
 #include "ui/ToolbarLayout.h"
@@ -32,14 +25,10 @@ namespace {
 const QColor kClientGrey(128, 128, 128);
 constexpr QSize kPictureSize(16, 15);
 
-CanvasPoint Clamped(QPoint point, const QRect& area) {
-    return {std::clamp(point.x(), area.left(), std::max(area.left(), area.right())),
-            std::clamp(point.y(), area.top(), std::max(area.top(), area.bottom()))};
-}
-
 }  // namespace
 
-MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, seed) {
+MainWindow::MainWindow(std::uint32_t seed)
+    : QWidget(nullptr), shell_(*this), editor_(shell_, seed) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -60,7 +49,7 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
 
     toolbarHeight_ = toolbar_->sizeHint().height();
     statusBarHeight_ = statusPanes_->sizeHint().height();
-    const CanvasSize largest = CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
+    const CanvasSize largest = shell_.CanvasWindowOuterSize({kMaxCanvasWidth, kMaxCanvasHeight});
     setFixedSize(largest.width, toolbarHeight_ + largest.height + statusBarHeight_);
     canvas_->setGeometry(0, toolbarHeight_, largest.width, largest.height);
 
@@ -78,6 +67,24 @@ MainWindow::MainWindow(std::uint32_t seed) : QWidget(nullptr), editor_(*this, se
 QAction* MainWindow::CommandAction(CommandId id) const {
     const auto found = actions_.find(id);
     return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::EnableCommand(CommandId id, bool enabled) {
+    if (QAction* action = CommandAction(id)) {
+        action->setEnabled(enabled);
+    }
+}
+
+void MainWindow::PressCommand(CommandId id, bool pressed) {
+    if (QAction* action = CommandAction(id)) {
+        pressed_[id] = pressed;
+        action->setChecked(pressed);
+    }
+}
+
+QRect MainWindow::GlobalWorkArea() const {
+    return {mapToGlobal(QPoint(0, toolbarHeight_)),
+            QSize(width(), height() - toolbarHeight_ - statusBarHeight_)};
 }
 
 void MainWindow::StartTimers() {
@@ -107,188 +114,7 @@ void MainWindow::endWithoutAsking() {
         return;
     }
     Guarded([this] { editor_.recovery().Seal(editor_.model()); });
-    Quit();
-}
-
-void MainWindow::SetCaption(const std::string& text) {
-    setWindowTitle(FromUtf8(text));
-}
-
-void MainWindow::SetStatusText(StatusPane pane, const std::string& text) {
-    statusPanes_->Pane(pane).setText(FromUtf8(text));
-}
-
-void MainWindow::EnableCommand(CommandId id, bool enabled) {
-    if (QAction* action = CommandAction(id)) {
-        action->setEnabled(enabled);
-    }
-}
-
-void MainWindow::PressCommand(CommandId id, bool pressed) {
-    if (QAction* action = CommandAction(id)) {
-        pressed_[id] = pressed;
-        action->setChecked(pressed);
-    }
-}
-
-void MainWindow::ShowProgress(bool shown) {
-    statusPanes_->Progress().setVisible(shown);
-}
-
-void MainWindow::SetProgressRange(std::int32_t low, std::int32_t high) {
-    statusPanes_->Progress().setRange(low, high);
-}
-
-void MainWindow::SetProgressStep(std::int32_t step) {
-    statusPanes_->SetStep(step);
-}
-
-void MainWindow::SetProgressPosition(std::int32_t position) {
-    statusPanes_->Progress().setValue(position);
-}
-
-void MainWindow::StepProgress() {
-    statusPanes_->Step();
-}
-
-void MainWindow::SetCursorShape(CursorShape shape) {
-    canvas_->SetClientCursor(shape);
-}
-
-MessageAnswer MainWindow::ShowMessage(const MessageBox& box) {
-    QMessageBox message(QtMessageIcon(box.icon), FromUtf8(box.caption), FromUtf8(box.text),
-                        QMessageBox::NoButton, &OwnerWidget(box.owner));
-    switch (box.buttons) {
-        case MessageButtons::kOk:
-            message.setStandardButtons(QMessageBox::Ok);
-            break;
-        case MessageButtons::kYesNoCancel:
-            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            message.setDefaultButton(QMessageBox::Yes);
-            break;
-        case MessageButtons::kYesNoDefaultNo:
-            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            message.setDefaultButton(QMessageBox::No);
-            message.setEscapeButton(QMessageBox::No);
-            break;
-        case MessageButtons::kYesNo:
-            message.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-            message.setDefaultButton(QMessageBox::Yes);
-            break;
-    }
-    switch (message.exec()) {
-        case QMessageBox::Yes:
-            return MessageAnswer::kYes;
-        case QMessageBox::No:
-            return MessageAnswer::kNo;
-        case QMessageBox::Ok:
-            return MessageAnswer::kOk;
-        default:
-            return MessageAnswer::kCancel;
-    }
-}
-
-std::optional<std::string> MainWindow::ChooseFile(const FileDialog& dialog) {
-    return ui::ChooseFile(OwnerWidget(dialog.owner), dialog);
-}
-
-// An export that the program's end cancelled leaves that end to be carried out here.
-DialogResult MainWindow::RunDialog(DialogId dialog) {
-    const DialogResult result = RunModalDialog(dialog, *this, *this, editor_);
-    if (EndingWithoutAsking() && !quitRequested_) {
-        endWithoutAsking();
-    }
-    return result;
-}
-
-MainLayout MainWindow::MainWindowLayout() {
-    return {width(), height(), toolbarHeight_, statusBarHeight_};
-}
-
-void MainWindow::PlaceCanvas(const PixelRect& rect) {
-    canvas_->setGeometry(rect.x, rect.y, rect.width, rect.height);
-}
-
-CanvasSize MainWindow::CanvasClientSize() {
-    return canvas_->ClientSize();
-}
-
-void MainWindow::BringToForeground() {
-    if (isMinimized()) {
-        showNormal();
-    } else {
-        show();
-    }
-    raise();
-    activateWindow();
-}
-
-void MainWindow::PumpOneEvent() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-// Ends the running event loop; without one (a window driven by tests) nothing is left to end,
-// and an exit asked for then would end the next loop at once.
-void MainWindow::Quit() {
-    quitRequested_ = true;
-    if (QThread::currentThread()->loopLevel() > 0) {
-        QCoreApplication::exit(0);
-    }
-}
-
-CanvasPoint MainWindow::PointerPosition() {
-    const QPoint pointer = canvas_->ClientFromGlobal(QCursor::pos());
-    if (confinedTo_ == ConfineArea::kCanvasClient) {
-        const CanvasSize client = canvas_->ClientSize();
-        return Clamped(pointer, QRect(0, 0, client.width, client.height));
-    }
-    return {pointer.x(), pointer.y()};
-}
-
-CanvasPoint MainWindow::PointerScreenPosition() const {
-    const QPoint pointer = QCursor::pos();
-    if (confinedTo_ == ConfineArea::kCanvasClient) {
-        return Clamped(pointer, canvas_->GlobalClientRect());
-    }
-    if (confinedTo_ == ConfineArea::kMainBetweenBars) {
-        return Clamped(pointer, GlobalWorkArea());
-    }
-    return {pointer.x(), pointer.y()};
-}
-
-bool MainWindow::LeftButtonHeld() const {
-    return QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
-}
-
-bool MainWindow::CtrlHeld() const {
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-}
-
-bool MainWindow::ShiftHeld() const {
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-}
-
-void MainWindow::ConfinePointer(ConfineArea area) {
-    confinedTo_ = area;
-    if (canvas_->isVisible()) {
-        canvas_->grabMouse();
-    }
-}
-
-void MainWindow::ReleasePointer() {
-    if (confinedTo_) {
-        confinedTo_.reset();
-        canvas_->releaseMouse();
-    }
-}
-
-CanvasSize MainWindow::CanvasWindowOuterSize(CanvasSize client) const {
-    return {client.width + 2 * CanvasWidget::kBorder, client.height + 2 * CanvasWidget::kBorder};
-}
-
-void MainWindow::Present(const Bitmap& frame, CanvasSize visible) {
-    canvas_->Present(frame, visible);
-    emit framePresented();
+    shell_.Quit();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -376,6 +202,10 @@ void MainWindow::FrameDragEnded() {
     Guarded([this] { editor_.canvasInput().FrameDragEnded(); });
 }
 
+CanvasPoint MainWindow::PointerScreenPosition() const {
+    return shell_.PointerScreenPosition();
+}
+
 void MainWindow::BuildToolbar() {
     for (const ToolbarPlace& place : kToolbarLayout) {
         if (!place) {
@@ -418,10 +248,10 @@ void MainWindow::CommitSessionData(QSessionManager& manager) {
     if (!manager.allowsInteraction()) {
         return;
     }
-    quitRequested_ = false;
+    shell_.ForgetQuit();
     RunFlow([this] { editor_.files().Close(ShellWindow::kMain); });
     manager.release();
-    if (!quitRequested_) {
+    if (!shell_.QuitRequested()) {
         manager.cancel();
     }
 }
@@ -450,18 +280,6 @@ void MainWindow::RunPendingHandOvers() {
         pendingHandOvers_.pop_front();
         RunFlow([this, &path] { editor_.files().HandOver(path); });
     }
-}
-
-QWidget& MainWindow::OwnerWidget(ShellWindow owner) {
-    if (owner == ShellWindow::kCanvas) {
-        return *canvas_;
-    }
-    return *this;
-}
-
-QRect MainWindow::GlobalWorkArea() const {
-    return {mapToGlobal(QPoint(0, toolbarHeight_)),
-            QSize(width(), height() - toolbarHeight_ - statusBarHeight_)};
 }
 
 bool MainWindow::Busy() const {
@@ -496,8 +314,8 @@ void MainWindow::ReportFailure(const char* text) {
         return;
     }
     reportingFailure_ = true;
-    ReleasePointer();
-    ShowMessage(
+    shell_.ReleasePointer();
+    shell_.ShowMessage(
         {text, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError, ShellWindow::kMain});
     reportingFailure_ = false;
 }

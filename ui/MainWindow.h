@@ -7,13 +7,13 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <optional>
 #include <string>
 
 #include "app/editor/Editor.h"
-#include "app/shell/Shell.h"
+#include "app/shell/MainLayout.h"
 #include "ui/CanvasEvents.h"
 #include "ui/CanvasWidget.h"
+#include "ui/MainWindowShell.h"
 #include "ui/StatusPanes.h"
 
 class QSessionManager;
@@ -21,11 +21,11 @@ class QSessionManager;
 namespace zef::ui {
 
 // The main window: toolbar, the canvas window between the bars, status bar, the accelerator
-// keys and the timers (frames, shaking, and the recovery copy). It shows and asks what the editor
-// wants through the Shell, and hands the editor the user's commands, the canvas's events, dropped
-// files, the close request and paths handed over by a second start. The close box, Alt+F4 and
-// a logout all go through the editor's close flow.
-class MainWindow : public QWidget, public Shell, private CanvasEvents {
+// keys and the timers (frames, shaking, and the recovery copy). The editor shows and asks what it
+// wants through its Shell on these widgets; the window hands it the user's commands, the canvas's
+// events, dropped files, the close request and paths handed over by a second start. The close
+// box, Alt+F4 and a logout all go through the editor's close flow.
+class MainWindow : public QWidget, private CanvasEvents {
     Q_OBJECT
 
   public:
@@ -36,16 +36,23 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     explicit MainWindow(std::uint32_t seed);
 
     Editor& editor() { return editor_; }
+    MainWindowShell& shell() { return shell_; }
     CanvasWidget& canvas() { return *canvas_; }
     QToolBar& toolbar() { return *toolbar_; }
     StatusPanes& statusPanes() { return *statusPanes_; }
-    // The toolbar button of a command.
+    // The toolbar button of a command, and its look as the editor sets it.
     QAction* CommandAction(CommandId id) const;
+    void EnableCommand(CommandId id, bool enabled);
+    void PressCommand(CommandId id, bool pressed);
+    // The client area and the bars' heights.
+    MainLayout Layout() const { return {width(), height(), toolbarHeight_, statusBarHeight_}; }
+    // The rectangle between the toolbar and the status bar, on the screen.
+    QRect GlobalWorkArea() const;
 
     void StartTimers();
     void StopTimers();
     // Set once the close flow has decided that the program ends.
-    bool QuitRequested() const { return quitRequested_; }
+    bool QuitRequested() const { return shell_.QuitRequested(); }
     // Set once the program is told to end without asking anything.
     bool EndingWithoutAsking() const { return editor_.EndingWithoutAsking(); }
 
@@ -63,39 +70,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
 
   signals:
     void framePresented();
-
-  public:
-    // The Shell.
-    void SetCaption(const std::string& text) override;
-    void SetStatusText(StatusPane pane, const std::string& text) override;
-    void EnableCommand(CommandId id, bool enabled) override;
-    void PressCommand(CommandId id, bool pressed) override;
-    void ShowProgress(bool shown) override;
-    void SetProgressRange(std::int32_t low, std::int32_t high) override;
-    void SetProgressStep(std::int32_t step) override;
-    void SetProgressPosition(std::int32_t position) override;
-    void StepProgress() override;
-    void SetCursorShape(CursorShape shape) override;
-    MessageAnswer ShowMessage(const MessageBox& box) override;
-    std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
-    DialogResult RunDialog(DialogId dialog) override;
-    MainLayout MainWindowLayout() override;
-    void PlaceCanvas(const PixelRect& rect) override;
-    CanvasSize CanvasClientSize() override;
-    void BringToForeground() override;
-    void PumpOneEvent() override;
-    void Quit() override;
-    CanvasPoint PointerPosition() override;
-    void Present(const Bitmap& frame, CanvasSize visible) override;
-    // The canvas window's state; the pointer on the screen also answers the canvas widget's
-    // frame drag.
-    bool LeftButtonHeld() const override;
-    bool CtrlHeld() const override;
-    bool ShiftHeld() const override;
-    CanvasPoint PointerScreenPosition() const override;
-    void ConfinePointer(ConfineArea area) override;
-    void ReleasePointer() override;
-    CanvasSize CanvasWindowOuterSize(CanvasSize client) const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -118,6 +92,7 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     void FrameDragStarted() override;
     FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed) override;
     void FrameDragEnded() override;
+    CanvasPoint PointerScreenPosition() const override;
 
     void BuildToolbar();
     void BuildAccelerators();
@@ -128,9 +103,6 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     // Opens the paths other starts handed over, once nothing is busy and no gesture on the
     // canvas holds the mouse button; until then they wait.
     void RunPendingHandOvers();
-    QWidget& OwnerWidget(ShellWindow owner);
-    // The rectangle between the toolbar and the status bar, on the screen.
-    QRect GlobalWorkArea() const;
 
     // True while a user's command, a canvas event or a file flow runs, a modal dialog is
     // open or an export renders: then no other one may start.
@@ -154,11 +126,10 @@ class MainWindow : public QWidget, public Shell, private CanvasEvents {
     QTimer recoveryTimer_;
     int toolbarHeight_ = 0;
     int statusBarHeight_ = 0;
-    std::optional<ConfineArea> confinedTo_;
     int flowDepth_ = 0;
     bool reportingFailure_ = false;
-    bool quitRequested_ = false;
     std::deque<std::string> pendingHandOvers_;
+    MainWindowShell shell_;
     Editor editor_;
 };
 

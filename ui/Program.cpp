@@ -141,8 +141,8 @@ void ShutDown(MainWindow& window, const std::filesystem::path& settingsFile,
                  settingsFile.c_str());
     // Nobody may be there to close a message when the session or the terminal ends.
     if (!window.EndingWithoutAsking()) {
-        window.ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption, MessageButtons::kOk,
-                            MessageIcon::kError, ShellWindow::kMain});
+        window.shell().ShowMessage({texts::kSettingsNotSaved, texts::kAppCaption,
+                                    MessageButtons::kOk, MessageIcon::kError, ShellWindow::kMain});
     }
 }
 

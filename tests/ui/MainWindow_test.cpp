@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, StrokesDrawnWithTheMouseLandInTheModelHeldToTheCanvas) {
         MoveTo({2100, 1600});
         EXPECT_EQ(points.size() - before, whileDown) << static_cast<int>(tool);
         Release({2100, 1600});
-        const CanvasSize client = window.CanvasClientSize();
+        const CanvasSize client = window.canvas().ClientSize();
         EXPECT_EQ(std::pair(points.back().x, points.back().y),
                   std::pair(client.width - 1, client.height - 1));
     }
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, FrameDragResizesTheCanvasAndShowsTheSize) {
     Mouse(QTest::MousePress, rightEdge);
     Mouse(QTest::MouseMove, rightEdge - QPoint(140, 0));
     Mouse(QTest::MouseRelease, rightEdge - QPoint(140, 0));
-    EXPECT_EQ(window.CanvasClientSize(), (CanvasSize{660, 600}));
+    EXPECT_EQ(window.canvas().ClientSize(), (CanvasSize{660, 600}));
     EXPECT_EQ(Pane(StatusPane::kCanvasSize), QStringLiteral("660 Ⅹ 600"));
 }
 

@@ -41,7 +41,7 @@ TEST_F(SettingsTest, NextStartHasTheLastModelsPropertiesAndTheRestoredPlace) {
     ui::MainWindow second(2);
     ui::StartEditor(second, "", ReadSettingsFile(File()));
     EXPECT_EQ(second.pos(), QPoint(120, 80));
-    EXPECT_EQ(second.CanvasClientSize(), (CanvasSize{320, 240}));
+    EXPECT_EQ(second.canvas().ClientSize(), (CanvasSize{320, 240}));
     second.editor().FrameTick();
     EXPECT_EQ(second.canvas().PresentedFrame().pixelColor(5, 5), QColor(255, 0, 0));
 }
