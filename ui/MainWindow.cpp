@@ -1,18 +1,14 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
 #include <QSessionManager>
 #include <QShortcut>
-#include <new>
 #include <vector>
 
 #include "app/editor/CommandTable.h"
-#include "app/shell/AppTexts.h"
-#include "model/ModelTexts.h"
 #include "ui/CommandKeys.h"
 #include "ui/QtKeys.h"
 #include "ui/QtText.h"
@@ -28,7 +24,7 @@ constexpr QSize kPictureSize(16, 15);
 }  // namespace
 
 MainWindow::MainWindow(std::uint32_t seed)
-    : QWidget(nullptr), shell_(*this), editor_(shell_, seed) {
+    : QWidget(nullptr), shell_(*this), editor_(shell_, seed), flows_(shell_, editor_) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -113,7 +109,7 @@ void MainWindow::endWithoutAsking() {
     if (editor_.ExportRunning()) {
         return;
     }
-    Guarded([this] { editor_.recovery().Seal(editor_.model()); });
+    flows_.Guarded([this] { editor_.recovery().Seal(editor_.model()); });
     shell_.Quit();
 }
 
@@ -161,7 +157,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::CanvasResized(std::int32_t width, std::int32_t height) {
-    Guarded([this, width, height] { editor_.canvasInput().SizeChanged(width, height); });
+    flows_.Guarded([this, width, height] { editor_.canvasInput().SizeChanged(width, height); });
 }
 
 void MainWindow::CanvasMouseMoved() {
@@ -194,12 +190,12 @@ void MainWindow::FrameDragStarted() {
 
 FrameRect MainWindow::FrameDragStep(FrameEdge edge, FrameRect proposed) {
     FrameRect taken = proposed;
-    Guarded([&] { taken = editor_.canvasInput().FrameDragStep(edge, proposed); });
+    flows_.Guarded([&] { taken = editor_.canvasInput().FrameDragStep(edge, proposed); });
     return taken;
 }
 
 void MainWindow::FrameDragEnded() {
-    Guarded([this] { editor_.canvasInput().FrameDragEnded(); });
+    flows_.Guarded([this] { editor_.canvasInput().FrameDragEnded(); });
 }
 
 CanvasPoint MainWindow::PointerScreenPosition() const {
@@ -257,67 +253,29 @@ void MainWindow::CommitSessionData(QSessionManager& manager) {
 }
 
 void MainWindow::FrameTick() {
-    if (!reportingFailure_) {
-        Guarded([this] { editor_.FrameTick(); });
+    if (!flows_.ReportingFailure()) {
+        flows_.Guarded([this] { editor_.FrameTick(); });
     }
     RunPendingHandOvers();
 }
 
 void MainWindow::ShakeTick() {
-    if (!reportingFailure_) {
-        Guarded([this] { editor_.ShakeTick(); });
+    if (!flows_.ReportingFailure()) {
+        flows_.Guarded([this] { editor_.ShakeTick(); });
     }
 }
 
 // Apart from the frame ticks: the model is copied here, and written on a thread of its own.
 void MainWindow::RecoveryTick() {
-    Guarded([this] { editor_.RecoveryTick(RecoveryKeeper::Clock::now()); });
+    flows_.Guarded([this] { editor_.RecoveryTick(RecoveryKeeper::Clock::now()); });
 }
 
 void MainWindow::RunPendingHandOvers() {
-    while (!pendingHandOvers_.empty() && !Busy() && !editor_.canvasInput().GestureHeld()) {
+    while (!pendingHandOvers_.empty() && !flows_.Busy() && !editor_.canvasInput().GestureHeld()) {
         const std::string path = pendingHandOvers_.front();
         pendingHandOvers_.pop_front();
         RunFlow([this, &path] { editor_.files().HandOver(path); });
     }
-}
-
-bool MainWindow::Busy() const {
-    return flowDepth_ > 0 || editor_.ExportRunning() || QApplication::activeModalWidget();
-}
-
-template <typename Work>
-void MainWindow::RunFlow(Work&& work) {
-    if (Busy()) {
-        return;
-    }
-    ++flowDepth_;
-    Guarded(std::forward<Work>(work));
-    --flowDepth_;
-}
-
-template <typename Work>
-void MainWindow::Guarded(Work&& work) {
-    try {
-        work();
-    } catch (const std::bad_alloc&) {
-        ReportFailure(texts::kAppendOutOfMemory);
-    } catch (...) {
-        ReportFailure(texts::kUnexpectedError);
-    }
-}
-
-// The model stays as the last step that ended left it, and the editor goes on; a pointer held
-// by a drag is let go, so that the message can be answered.
-void MainWindow::ReportFailure(const char* text) {
-    if (reportingFailure_) {
-        return;
-    }
-    reportingFailure_ = true;
-    shell_.ReleasePointer();
-    shell_.ShowMessage(
-        {text, texts::kAppCaption, MessageButtons::kOk, MessageIcon::kError, ShellWindow::kMain});
-    reportingFailure_ = false;
 }
 
 }  // namespace zef::ui

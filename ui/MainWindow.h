@@ -8,11 +8,13 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "app/editor/Editor.h"
 #include "app/shell/MainLayout.h"
 #include "ui/CanvasEvents.h"
 #include "ui/CanvasWidget.h"
+#include "ui/FlowGuard.h"
 #include "ui/MainWindowShell.h"
 #include "ui/StatusPanes.h"
 
@@ -104,17 +106,11 @@ class MainWindow : public QWidget, private CanvasEvents {
     // canvas holds the mouse button; until then they wait.
     void RunPendingHandOvers();
 
-    // True while a user's command, a canvas event or a file flow runs, a modal dialog is
-    // open or an export renders: then no other one may start.
-    bool Busy() const;
     // Runs one of the editor's flows for an event of the user unless the editor is busy.
     template <typename Work>
-    void RunFlow(Work&& work);
-    // Runs editor work; no exception leaves it. An allocation failure is reported as such,
-    // any other exception as an unexpected error.
-    template <typename Work>
-    void Guarded(Work&& work);
-    void ReportFailure(const char* text);
+    void RunFlow(Work&& work) {
+        flows_.RunFlow(std::forward<Work>(work));
+    }
 
     QToolBar* toolbar_;
     StatusPanes* statusPanes_;
@@ -126,11 +122,10 @@ class MainWindow : public QWidget, private CanvasEvents {
     QTimer recoveryTimer_;
     int toolbarHeight_ = 0;
     int statusBarHeight_ = 0;
-    int flowDepth_ = 0;
-    bool reportingFailure_ = false;
     std::deque<std::string> pendingHandOvers_;
     MainWindowShell shell_;
     Editor editor_;
+    FlowGuard flows_;
 };
 
 }  // namespace zef::ui
