@@ -24,7 +24,11 @@ constexpr QSize kPictureSize(16, 15);
 }  // namespace
 
 MainWindow::MainWindow(std::uint32_t seed)
-    : QWidget(nullptr), shell_(*this), editor_(shell_, seed), flows_(shell_, editor_) {
+    : QWidget(nullptr),
+      shell_(*this),
+      editor_(shell_, seed),
+      flows_(shell_, editor_),
+      canvasEvents_(editor_, flows_, shell_) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -38,7 +42,7 @@ MainWindow::MainWindow(std::uint32_t seed)
     BuildToolbar();
     statusPanes_ = new StatusPanes(this);
     statusPanes_->setAutoFillBackground(true);
-    canvas_ = new CanvasWidget(*this, this);
+    canvas_ = new CanvasWidget(canvasEvents_, this);
     toolbar_->raise();
     statusPanes_->raise();
     BuildAccelerators();
@@ -154,52 +158,6 @@ void MainWindow::dropEvent(QDropEvent* event) {
     }
     event->acceptProposedAction();
     RunFlow([this, &paths] { editor_.files().Drop(paths); });
-}
-
-void MainWindow::CanvasResized(std::int32_t width, std::int32_t height) {
-    flows_.Guarded([this, width, height] { editor_.canvasInput().SizeChanged(width, height); });
-}
-
-void MainWindow::CanvasMouseMoved() {
-    RunFlow([this] { editor_.canvasInput().MouseMove(); });
-}
-
-void MainWindow::CanvasLeftPressed() {
-    RunFlow([this] { editor_.canvasInput().LeftButtonDown(); });
-}
-
-void MainWindow::CanvasLeftReleased() {
-    RunFlow([this] { editor_.canvasInput().LeftButtonUp(); });
-}
-
-void MainWindow::CanvasRightPressed() {
-    RunFlow([this] { editor_.canvasInput().RightButtonDown(); });
-}
-
-void MainWindow::CanvasKeyPressed(Key key) {
-    RunFlow([this, key] { editor_.KeyDown(key, ShellWindow::kCanvas); });
-}
-
-void MainWindow::CanvasKeyReleased(Key key) {
-    RunFlow([this, key] { editor_.KeyUp(key); });
-}
-
-void MainWindow::FrameDragStarted() {
-    RunFlow([this] { editor_.canvasInput().FrameDragStarted(); });
-}
-
-FrameRect MainWindow::FrameDragStep(FrameEdge edge, FrameRect proposed) {
-    FrameRect taken = proposed;
-    flows_.Guarded([&] { taken = editor_.canvasInput().FrameDragStep(edge, proposed); });
-    return taken;
-}
-
-void MainWindow::FrameDragEnded() {
-    flows_.Guarded([this] { editor_.canvasInput().FrameDragEnded(); });
-}
-
-CanvasPoint MainWindow::PointerScreenPosition() const {
-    return shell_.PointerScreenPosition();
 }
 
 void MainWindow::BuildToolbar() {

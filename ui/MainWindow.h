@@ -12,7 +12,7 @@
 
 #include "app/editor/Editor.h"
 #include "app/shell/MainLayout.h"
-#include "ui/CanvasEvents.h"
+#include "ui/CanvasEventRouter.h"
 #include "ui/CanvasWidget.h"
 #include "ui/FlowGuard.h"
 #include "ui/MainWindowShell.h"
@@ -23,11 +23,12 @@ class QSessionManager;
 namespace zef::ui {
 
 // The main window: toolbar, the canvas window between the bars, status bar, the accelerator
-// keys and the timers (frames, shaking, and the recovery copy). The editor shows and asks what it
-// wants through its Shell on these widgets; the window hands it the user's commands, the canvas's
-// events, dropped files, the close request and paths handed over by a second start. The close
-// box, Alt+F4 and a logout all go through the editor's close flow.
-class MainWindow : public QWidget, private CanvasEvents {
+// keys and the timers (frames, shaking, and the recovery copy). It owns the editor, which shows
+// and asks what it wants through the MainWindowShell on these widgets, and hands it the user's
+// commands, the canvas's events (through a CanvasEventRouter), dropped files, the close request
+// and paths handed over by a second start, each through the FlowGuard. The close box, Alt+F4
+// and a logout all go through the editor's close flow.
+class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
@@ -83,19 +84,6 @@ class MainWindow : public QWidget, private CanvasEvents {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    // The canvas's events.
-    void CanvasResized(std::int32_t width, std::int32_t height) override;
-    void CanvasMouseMoved() override;
-    void CanvasLeftPressed() override;
-    void CanvasLeftReleased() override;
-    void CanvasRightPressed() override;
-    void CanvasKeyPressed(Key key) override;
-    void CanvasKeyReleased(Key key) override;
-    void FrameDragStarted() override;
-    FrameRect FrameDragStep(FrameEdge edge, FrameRect proposed) override;
-    void FrameDragEnded() override;
-    CanvasPoint PointerScreenPosition() const override;
-
     void BuildToolbar();
     void BuildAccelerators();
     void CommitSessionData(QSessionManager& manager);
@@ -123,9 +111,11 @@ class MainWindow : public QWidget, private CanvasEvents {
     int toolbarHeight_ = 0;
     int statusBarHeight_ = 0;
     std::deque<std::string> pendingHandOvers_;
+    // The editor is made with its shell, and the guard and the canvas's events with both.
     MainWindowShell shell_;
     Editor editor_;
     FlowGuard flows_;
+    CanvasEventRouter canvasEvents_;
 };
 
 }  // namespace zef::ui
