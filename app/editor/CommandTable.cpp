@@ -43,11 +43,10 @@ constexpr CommandTip Tip(const char* text) {
 
 // The buttons' enabling, asked of every row for each change of the toolbar, in the rows' order.
 
-// Most buttons: disabled in VTR mode and enabled outside it; move and scale mode leave the
-// toolbar as it was.
+// Most buttons: disabled in VTR mode and enabled outside it, in move and scale mode too, so
+// that VTR mode ended in one of them gives the toolbar back.
 constexpr Enabling FollowsMode(const CommandState& state) {
-    if (state.change != ToolbarChange::kToolOrMode ||
-        (!state.vtrMode && (state.moveMode || state.scaleMode))) {
+    if (state.change != ToolbarChange::kToolOrMode) {
         return Enabling::kKeep;
     }
     return state.vtrMode ? Enabling::kDisable : Enabling::kEnable;

@@ -93,11 +93,11 @@ TEST(ToolbarTest, ButtonsFollowTheModesThenTheSelectionAndUndoTheHistory) {
          {C::kRangeSelection, C::kVtr, C::kShaking}},
         {"scale mode from VTR",
          {C::kSelectAll, C::kVtr, C::kScale, C::kVtr},
-         vtrAndSelection,
+         {C::kRedo},
          {C::kRangeSelection, C::kScale, C::kShaking}},
         {"a tool from move mode from VTR",
          {C::kSelectAll, C::kVtr, C::kMove, C::kVtr, C::kCurve},
-         vtrOnly,
+         {C::kMove, C::kScale, C::kDeleteSelection, C::kStraighten, C::kRedo},
          {C::kCurve, C::kShaking}},
     };
     for (const auto& c : cases) {
