@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "canvas/Shapes.h"
 #include "model/Model.h"
 #include "model/ModelFileIO.h"
 
@@ -92,6 +93,21 @@ zef::Model Filled() {
     return model;
 }
 
+// Rectangles and ellipses drawn with the editor's own filled shape tools, outlined and
+// hatched, with a few plain outlines.
+zef::Model Hatched() {
+    zef::Model model = Canvas(800, 600, 3, 120);
+    model.properties.lineWidth = 3;
+    zef::Random random(5);
+    zef::AddRectangle(model, random, {60, 60}, {330, 250}, true);
+    zef::AddEllipse(model, random, {420, 50}, {740, 290}, true);
+    zef::AddRectangle(model, random, {90, 340}, {380, 560}, false);
+    zef::AddEllipse(model, random, {150, 380}, {320, 520}, true);
+    zef::AddRectangle(model, random, {460, 350}, {720, 540}, true);
+    zef::AddEllipse(model, random, {500, 380}, {680, 510}, false);
+    return model;
+}
+
 // Concentric rings and rays on a large canvas.
 zef::Model Big() {
     zef::Model model = Canvas(1600, 1200, 3, 150);
@@ -150,6 +166,7 @@ int main(int argc, char** argv) {
     corpus.push_back({"scribble", "--vtr", Scribble(800, 600, 3, 40, 60, 7)});
     corpus.push_back({"scribble_shake", "", Scribble(800, 600, 3, 120, 60, 11)});
     corpus.push_back({"filled", "--vtr", Filled()});
+    corpus.push_back({"hatched", "--vtr", Hatched()});
     corpus.push_back({"big", "--vtr", Big()});
     corpus.push_back({"tiny", "--vtr", Tiny()});
     corpus.push_back({"steady", "--vtr", Grid(0)});

@@ -145,7 +145,8 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     const std::int64_t frameArea = std::int64_t{width_} * height_;
     const bool everywhere =
         (box.changed * kEverywhereShare >= area && area * 8 >= frameArea * kEverywhereEighths) ||
-        (box.changed * kDenseShare >= area && area * 4 >= frameArea * 3);
+        (box.changed * kDenseShare >= area && area * 4 >= frameArea * 3) ||
+        (box.changed * kThickShare >= area && box.changed >= kThickChanged);
     if (!EncodeArea(buffers.box.data(), width, height, everywhere, candidate)) {
         return false;
     }
