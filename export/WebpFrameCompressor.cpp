@@ -71,13 +71,22 @@ WebpFrameCompressor::~WebpFrameCompressor() {
 
 bool WebpFrameCompressor::Compress(std::span<const std::uint32_t> argb,
                                    std::span<const std::uint32_t> before) {
+    return Queue(argb, before, before.empty() ? Over::kEmptyCanvas : Over::kFrameBefore);
+}
+
+bool WebpFrameCompressor::CompressWhole(std::span<const std::uint32_t> argb) {
+    return Queue(argb, {}, Over::kNothing);
+}
+
+bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
+                                std::span<const std::uint32_t> before, Over over) {
     std::unique_lock lock(mutex_);
     jobDone_.wait(lock, [this] { return !freeBuffers_.empty(); });
     Buffers buffers = std::move(freeBuffers_.back());
     freeBuffers_.pop_back();
     std::copy(argb.begin(), argb.end(), buffers.argb.begin());
     std::copy(before.begin(), before.end(), buffers.before.begin());
-    jobs_.push_back({pictures_.size(), before.empty(), std::move(buffers)});
+    jobs_.push_back({pictures_.size(), over, std::move(buffers)});
     pictures_.emplace_back();
     ++unfinished_;
     const bool failed = failed_;
@@ -122,13 +131,14 @@ void WebpFrameCompressor::Work() {
 // it is given.
 bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     Buffers& buffers = job.buffers;
-    const Box box = job.first ? Box{0, 0, width_, height_, false, std::int64_t{width_} * height_}
-                              : ChangedBox(buffers);
+    const Box box = job.over == Over::kNothing
+                        ? Box{0, 0, width_, height_, false, std::int64_t{width_} * height_}
+                        : ChangedBox(buffers, job.over);
     const std::int32_t width = box.right - box.left;
     const std::int32_t height = box.bottom - box.top;
     const std::int64_t area = std::int64_t{width} * height;
     std::vector<std::uint8_t> candidate;
-    if (!job.first && !box.translucentChange &&
+    if (job.over == Over::kFrameBefore && !box.translucentChange &&
         area * kBlendTrialShare <= std::int64_t{width_} * height_) {
         BlendedBox(buffers, box);
         if (!EncodeArea(buffers.box.data(), width, height, false, candidate)) {
@@ -156,13 +166,14 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
     return true;
 }
 
-WebpFrameCompressor::Box WebpFrameCompressor::ChangedBox(const Buffers& buffers) const {
+WebpFrameCompressor::Box WebpFrameCompressor::ChangedBox(const Buffers& buffers, Over over) const {
     Box box{width_, height_, 0, 0, false, 0};
     for (std::int32_t y = 0; y < height_; ++y) {
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = 0; x < width_; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (buffers.argb[i] != buffers.before[i]) {
+            if (over == Over::kEmptyCanvas ? buffers.argb[i] >> 24 != 0
+                                           : buffers.argb[i] != buffers.before[i]) {
                 box.left = std::min(box.left, x);
                 box.top = std::min(box.top, y);
                 box.right = std::max(box.right, x + 1);

@@ -26,7 +26,8 @@ struct WebpFramePicture {
 
 // Compresses frames into still WebP pictures on worker threads, as many as the machine has
 // cores: libwebp compresses a picture on one core. Each frame is stored as the box of the
-// pixels that changed from the frame before (the whole of the first frame), or, where every
+// pixels that changed from the frame before (of the first frame, the pixels that show: the
+// canvas starts transparent), or, where every
 // changed pixel is opaque and that is smaller, the box blended over the frame before with
 // its unchanged pixels transparent. A few frames wait at most, so memory stays flat however many
 // frames come; the pictures come out in the order the frames went in, whatever thread compressed
@@ -43,6 +44,8 @@ class WebpFrameCompressor {
     // it (empty for the first frame), waiting while every buffer is taken. False when a frame
     // has failed to compress (the encoder's memory).
     bool Compress(std::span<const std::uint32_t> argb, std::span<const std::uint32_t> before);
+    // As Compress, every pixel of `argb` into one picture: a still image.
+    bool CompressWhole(std::span<const std::uint32_t> argb);
     // Waits for every queued frame. False when one failed to compress.
     bool Wait();
     // The compressed pictures, each a whole WebP file, in the order of Compress; complete
@@ -55,9 +58,12 @@ class WebpFrameCompressor {
         std::vector<std::uint32_t> before;
         std::vector<std::uint32_t> box;  // the pixels of the candidate being coded
     };
+    // What a frame is drawn over: the frame before, the empty canvas of the first frame, or
+    // nothing (a still image).
+    enum class Over : std::uint8_t { kFrameBefore, kEmptyCanvas, kNothing };
     struct Job {
         std::size_t index;
-        bool first;
+        Over over;
         Buffers buffers;
     };
     struct Box {
@@ -71,9 +77,11 @@ class WebpFrameCompressor {
 
     void Work();
     bool Encode(Job& job, WebpFramePicture& picture) const;
-    // The box of the pixels that differ from the frame before, its corner on even
-    // coordinates as a WebP frame's must be.
-    Box ChangedBox(const Buffers& buffers) const;
+    // The box of the pixels that differ from the frame before, or from the empty canvas those
+    // that are not fully transparent, its corner on even coordinates as a WebP frame's must be.
+    Box ChangedBox(const Buffers& buffers, Over over) const;
+    bool Queue(std::span<const std::uint32_t> argb, std::span<const std::uint32_t> before,
+               Over over);
     // The box's pixels into buffers.box, the unchanged ones transparent.
     void BlendedBox(Buffers& buffers, const Box& box) const;
     // The `width` x `height` pixels from `pixels` as a WebP picture; a lossless picture of
@@ -101,14 +109,15 @@ class WebpFrameCompressor {
     // changed (a scribble growing over the picture) takes them too: there level 2 lost to
     // gif2webp's level 6 by 0.2 to 0.8 % a frame. A box of any size where one pixel in
     // kThickShare or more changed, kThickChanged pixels at least (shapes hatched with the
-    // filled tools, which tremble all over), takes them too: there they are 2 to 4 % smaller
-    // a frame; over fewer changed pixels (a few lines drawn so far) level 2 was 6 % smaller.
+    // filled tools, which tremble all over), takes them too: there they are 1 to 4 % smaller
+    // a frame, never larger from one pixel in 12 changed on; over fewer changed pixels (a few
+    // lines drawn so far) level 2 was 6 % smaller.
     // The sample's boxes, four fifths of the frame with fewer than one pixel in 16 changed,
     // stay at level 2.
     static constexpr std::int64_t kEverywhereEighths = 7;
     static constexpr std::int64_t kEverywhereShare = 32;
     static constexpr std::int64_t kDenseShare = 16;
-    static constexpr std::int64_t kThickShare = 8;
+    static constexpr std::int64_t kThickShare = 10;
     static constexpr std::int64_t kThickChanged = 8192;
     static constexpr std::array<int, 2> kEverywhereLevels{6, 7};
     WebPConfig config_;

@@ -68,18 +68,17 @@ bool AnimatedWebpWriter::Add(const Bitmap& colours, std::span<const std::uint8_t
 
 bool AnimatedWebpWriter::Finish(const std::string& path, const FileOps& ops) {
     if (durations_.empty()) {
-        std::fill(frame_.begin(), frame_.end(), 0u);
+        std::fill(previous_.begin(), previous_.end(), 0u);
         durations_.push_back(0);
-        if (!compressor_->Compress(frame_, {})) {
-            return false;
-        }
     }
-    if (!compressor_->Wait()) {
+    // One picture is a still image, every pixel of it: the animation's first frame holds only
+    // the pixels that show.
+    const bool still = durations_.size() == 1;
+    if ((still && !compressor_->CompressWhole(previous_)) || !compressor_->Wait()) {
         return false;
     }
-    const std::vector<WebpFramePicture>& pictures = compressor_->Pictures();
-    if (pictures.size() == 1) {
-        return WriteFileAtomically(path, pictures.front().bytes, ops);
+    if (still) {
+        return WriteFileAtomically(path, compressor_->Pictures().back().bytes, ops);
     }
     WebPData file;
     WebPDataInit(&file);
