@@ -21,11 +21,12 @@ constexpr int kLevel = 9;
 // 4 % off a drawing of 64 x 48 and a few bytes in a thousand off the boxes of a growing line.
 constexpr int kSmallLevel = 12;
 constexpr std::size_t kSmallBytes = 16384;
-// Larger rows whose codes at kLevel take at least a kStrongShare-th of them are compressed
-// again at kStrongLevel: its time goes with the rows and what it saves with the codes. On the
-// thick rings of 800 x 600 (codes 6 % of the rows) it takes 12 % off for six times the
-// processor time; the sample's replay (codes 4 %) would lose 5 % for seven times; level 12
-// takes 1.5 % more off for a third more time.
+// Larger rows whose codes at kLevel take at least a kStrongShare-th of them, as the rows would
+// be with their indices fitted, are compressed again at kStrongLevel: its time goes with the
+// rows and what it saves with the codes. On the thick rings of 800 x 600 (codes 6 % of the
+// rows) it takes 12 % off for six times the processor time; the sample's replay (codes 4 %)
+// would lose 5 % for seven times; level 12 takes 1.5 % more off for a third more time. Whole
+// byte indices of a hatched drawing lose 12 % at kLevel.
 constexpr int kStrongLevel = 11;
 constexpr std::size_t kStrongShare = 20;
 constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -94,7 +95,8 @@ std::uint8_t Paeth(int a, int b, int c) {
 
 AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width,
                                      std::int32_t height, PngPixels pixels,
-                                     std::vector<std::uint32_t> palette, const FileOps& ops)
+                                     std::vector<std::uint32_t> palette, const FileOps& ops,
+                                     PngIndices indices)
     : width_(width),
       height_(height),
       kind_(pixels),
@@ -103,7 +105,10 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
       palette_(Palette::Exact(entries_)),
       keyable_(pixels == PngPixels::kColourAlpha ||
                std::find(entries_.begin(), entries_.end(), 0u) != entries_.end()),
-      bitDepth_(BitDepth(pixels, entries_.size(), std::int64_t{width} * height)),
+      bitDepth_(indices == PngIndices::kWholeBytes && pixels == PngPixels::kPalette
+                    ? 8
+                    : BitDepth(pixels, entries_.size(), std::int64_t{width} * height)),
+      fittedDepth_(BitDepth(pixels, entries_.size(), std::int64_t{width} * height)),
       file_(path, ops),
       compressor_(libdeflate_alloc_compressor(kLevel)),
       smallCompressor_(libdeflate_alloc_compressor(kSmallLevel)),
@@ -113,13 +118,14 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
     canvas_.resize(count);
     ok_ = file_.Ok() && compressor_ != nullptr && smallCompressor_ != nullptr &&
           strongCompressor_ != nullptr && file_.Write(kSignature, sizeof kSignature);
+    size_ = sizeof kSignature;
     std::uint8_t header[13] = {};
     PutBigEndian(header, static_cast<std::uint32_t>(width));
     PutBigEndian(header + 4, static_cast<std::uint32_t>(height));
     header[8] = static_cast<std::uint8_t>(bitDepth_);
     header[9] = kind_ == PngPixels::kPalette ? 3 : kind_ == PngPixels::kColour ? 2 : 6;
     WriteChunk("IHDR", header);
-    WriteChunk("acTL", std::array<std::uint8_t, 8>{});  // the count is put in by Finish
+    WriteChunk("acTL", std::array<std::uint8_t, 8>{});  // the count is put in by Complete
 }
 
 // The most common colour of the first frame takes index 0, the index of the filter bytes, so
@@ -163,7 +169,7 @@ bool AnimatedPngWriter::Add(std::span<const std::uint32_t> pixels, std::uint32_t
     return ok_;
 }
 
-bool AnimatedPngWriter::Finish() {
+bool AnimatedPngWriter::Complete() {
     if (ok_ && !pending_.waiting) {
         std::fill(pending_.pixels.begin(), pending_.pixels.end(), 0u);
         pending_.waiting = true;
@@ -177,7 +183,12 @@ bool AnimatedPngWriter::Finish() {
     const std::uint8_t type[4] = {'a', 'c', 'T', 'L'};
     PutBigEndian(control.data() + 8,
                  libdeflate_crc32(libdeflate_crc32(0, type, 4), control.data(), 8));
-    return ok_ && file_.WriteAt(kFrameCountOffset, control) && file_.Commit();
+    ok_ = ok_ && file_.WriteAt(kFrameCountOffset, control);
+    return ok_;
+}
+
+bool AnimatedPngWriter::Commit() {
+    return ok_ && file_.Commit();
 }
 
 void AnimatedPngWriter::Emit() {
@@ -286,7 +297,9 @@ bool AnimatedPngWriter::Deflate(std::vector<std::uint8_t>& out, std::vector<std:
 // the codes are a large share of the rows it pays.
 void AnimatedPngWriter::Strengthen(std::vector<std::uint8_t>& codes,
                                    const std::vector<std::uint8_t>& rows) {
-    if (rows.size() <= kSmallBytes || codes.size() * kStrongShare < rows.size()) {
+    if (rows.size() <= kSmallBytes ||
+        codes.size() * kStrongShare * static_cast<std::size_t>(bitDepth_) <
+            rows.size() * static_cast<std::size_t>(fittedDepth_)) {
         return;
     }
     compressed_.resize(codes.size());
@@ -394,6 +407,7 @@ void AnimatedPngWriter::WriteChunk(const char* type, std::span<const std::uint8_
     PutBigEndian(crc, sum);
     ok_ = ok_ && file_.Write(start, sizeof start) && file_.Write(head.data(), head.size()) &&
           file_.Write(body.data(), body.size()) && file_.Write(crc, sizeof crc);
+    size_ += sizeof start + head.size() + body.size() + sizeof crc;
 }
 
 PixelBox AnimatedPngWriter::ChangedBox() const {

@@ -18,6 +18,10 @@ namespace zef {
 // How an animated PNG stores its pixels: as indices into a palette of at most 256 entries, or
 // as red, green and blue samples, with opacity or without.
 enum class PngPixels { kPalette, kColour, kColourAlpha };
+// How a palette's indices are stored: packed into as few bits as its size allows, unless the
+// picture is small, or each in a whole byte. Whole bytes keep a pattern that moves a pixel a
+// row (hatching) on byte boundaries, where the compressor finds it again.
+enum class PngIndices { kFitted, kWholeBytes };
 
 // Writes an animated PNG that loops forever, one frame at a time, so memory does not grow with
 // the frame count. A pixel is a colour value (red + 256 green + 65536 blue) with its opacity
@@ -29,7 +33,7 @@ enum class PngPixels { kPalette, kColour, kColourAlpha };
 // pixels transparent; each row takes the filter that leaves the smallest differences (indices
 // into a palette are tried unfiltered too), the first frame's most common colour takes the
 // palette's first index, and a palette's indices are packed into as few bits as its size
-// allows unless the picture is small.
+// allows unless the picture is small or whole bytes are asked for (PngIndices).
 class AnimatedPngWriter {
   public:
     // `palette`: every pixel value of the frames, for PngPixels::kPalette. Throws
@@ -37,19 +41,27 @@ class AnimatedPngWriter {
     // compressor cannot be started.
     AnimatedPngWriter(const std::string& path, std::int32_t width, std::int32_t height,
                       PngPixels pixels, std::vector<std::uint32_t> palette,
-                      const FileOps& ops = SystemFileOps());
+                      const FileOps& ops = SystemFileOps(),
+                      PngIndices indices = PngIndices::kFitted);
     AnimatedPngWriter(const AnimatedPngWriter&) = delete;
     AnimatedPngWriter& operator=(const AnimatedPngWriter&) = delete;
     ~AnimatedPngWriter();
 
     bool Ok() const { return ok_; }
+    // Whether the indices take fewer bits than a byte.
+    bool Packed() const { return bitDepth_ < 8; }
+    // The bytes of the file so far.
+    std::uint64_t Size() const { return size_; }
     // Adds a frame of pixels, width x height, rows top to bottom, shown for `delay` hundredths
     // of a second. False once writing has failed.
     bool Add(std::span<const std::uint32_t> pixels, std::uint32_t delay);
     // Writes the frame held back, the frame count and the end, and puts the file in place; an
     // animation without frames gets one transparent picture. False, with nothing left under
     // the path, when anything failed or a pixel is missing from the palette.
-    bool Finish();
+    bool Finish() { return Complete() && Commit(); }
+    // Finish in two steps: the file completed, then put in place.
+    bool Complete();
+    bool Commit();
 
   private:
     void Emit();
@@ -91,6 +103,8 @@ class AnimatedPngWriter {
     Palette palette_;
     bool keyable_;  // whether a pixel can show nothing
     int bitDepth_;
+    int fittedDepth_;  // the bit depth of PngIndices::kFitted
+    std::uint64_t size_ = 0;
     StreamedFile file_;
     libdeflate_compressor* compressor_ = nullptr;
     libdeflate_compressor* smallCompressor_ = nullptr;

@@ -6,7 +6,7 @@
 #include <new>
 #include <optional>
 
-#include "export/ApngWriter.h"
+#include "export/ApngDepthChoice.h"
 #include "export/BmpFile.h"
 #include "export/ExportFormats.h"
 #include "export/ExportFrames.h"
@@ -335,11 +335,10 @@ ExportOutcome WriteApng(FrameSource& frames, std::int64_t count, const ExportSce
     if (!colours) {
         return ExportOutcome::kCancelled;
     }
-    std::unique_ptr<AnimatedPngWriter> writer;
+    std::unique_ptr<ApngDepthChoice> writer;
     try {
-        writer =
-            std::make_unique<AnimatedPngWriter>(request.path, request.width, request.height,
-                                                colours->kind, std::move(colours->palette), ops);
+        writer = std::make_unique<ApngDepthChoice>(request.path, request.width, request.height,
+                                                   colours->kind, colours->palette, ops);
     } catch (const std::bad_alloc&) {
         return ExportOutcome::kNoFrameStore;
     }

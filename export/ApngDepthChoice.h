@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "export/ApngWriter.h"
+
+namespace zef {
+
+// Writes an animated PNG whose palette indices are packed or in whole bytes, whichever comes
+// out smaller for the drawing. Where the indices can be packed, both files are written side by
+// side until one is clearly the smaller, early in the animation, and the other is dropped:
+// packed indices keep most drawings smaller, whole bytes a hatched one.
+class ApngDepthChoice {
+  public:
+    // As AnimatedPngWriter's, and throws std::bad_alloc as it does.
+    ApngDepthChoice(const std::string& path, std::int32_t width, std::int32_t height,
+                    PngPixels pixels, const std::vector<std::uint32_t>& palette,
+                    const FileOps& ops = SystemFileOps());
+
+    bool Ok() const;
+    bool Add(std::span<const std::uint32_t> pixels, std::uint32_t delay);
+    // Puts the smaller file in place; the other leaves nothing.
+    bool Finish();
+
+  private:
+    // Drops the larger file once the smaller holds kDecidingBytes and the larger is a
+    // kLeadShare-th larger than it, or once the smaller holds kSettledBytes.
+    void Decide();
+
+    std::unique_ptr<AnimatedPngWriter> packed_;
+    std::unique_ptr<AnimatedPngWriter> whole_;
+};
+
+}  // namespace zef
