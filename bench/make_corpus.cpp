@@ -108,6 +108,18 @@ zef::Model Hatched() {
     return model;
 }
 
+// Rectangles and ellipses outlined with thick lines.
+zef::Model Outlines() {
+    zef::Model model = Canvas(800, 600, 3, 60);
+    model.properties.lineWidth = 8;
+    zef::Random random(9);
+    zef::AddRectangle(model, random, {60, 60}, {330, 250}, false);
+    zef::AddEllipse(model, random, {420, 50}, {740, 290}, false);
+    zef::AddRectangle(model, random, {90, 340}, {380, 560}, false);
+    zef::AddEllipse(model, random, {460, 350}, {720, 540}, false);
+    return model;
+}
+
 // Concentric rings and rays on a large canvas.
 zef::Model Big() {
     zef::Model model = Canvas(1600, 1200, 3, 150);
@@ -167,6 +179,7 @@ int main(int argc, char** argv) {
     corpus.push_back({"scribble_shake", "", Scribble(800, 600, 3, 120, 60, 11)});
     corpus.push_back({"filled", "--vtr", Filled()});
     corpus.push_back({"hatched", "--vtr", Hatched()});
+    corpus.push_back({"outlines", "--vtr", Outlines()});
     corpus.push_back({"big", "--vtr", Big()});
     corpus.push_back({"tiny", "--vtr", Tiny()});
     corpus.push_back({"steady", "--vtr", Grid(0)});

@@ -30,12 +30,14 @@ WebpFrameCompressor::WebpFrameCompressor(std::int32_t width, std::int32_t height
     : width_(width),
       height_(height),
       config_(config),
+      trialConfig_(config),
       smallConfig_(config),
       everywhereConfigs_{config, config} {
     if (config.lossless != 0) {
         WebPConfigLosslessPreset(&smallConfig_, kSmallAreaLevel);
         WebPConfigLosslessPreset(&everywhereConfigs_[0], kEverywhereLevels[0]);
         WebPConfigLosslessPreset(&everywhereConfigs_[1], kEverywhereLevels[1]);
+        WebPConfigLosslessPreset(&trialConfig_, kTrialLevel);
     }
     const unsigned count = WorkerCount();
     const std::size_t area = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -88,6 +90,8 @@ bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
     std::copy(before.begin(), before.end(), buffers.before.begin());
     jobs_.push_back({pictures_.size(), over, std::move(buffers)});
     pictures_.emplace_back();
+    trials_.push_back(Trial::kNotWeighed);
+    done_.push_back(false);
     ++unfinished_;
     const bool failed = failed_;
     lock.unlock();
@@ -115,6 +119,11 @@ void WebpFrameCompressor::Work() {
         const bool encoded = Encode(job, picture);
         lock.lock();
         pictures_[job.index] = std::move(picture);
+        trials_[job.index] = job.trial;
+        done_[job.index] = true;
+        while (donePrefix_ < done_.size() && done_[donePrefix_]) {
+            ++donePrefix_;
+        }
         failed_ = failed_ || !encoded;
         freeBuffers_.push_back(std::move(job.buffers));
         --unfinished_;
@@ -129,7 +138,7 @@ void WebpFrameCompressor::Work() {
 // from buffers.box, its rows copied out of the frame: libwebp takes twice as long on a
 // picture whose rows lie apart, and may change the colour under transparent pixels of what
 // it is given.
-bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
+bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) {
     Buffers& buffers = job.buffers;
     const Box box = job.over == Over::kNothing
                         ? Box{0, 0, width_, height_, false, std::int64_t{width_} * height_}
@@ -159,6 +168,17 @@ bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) const {
         (box.changed * kThickShare >= area && box.changed >= kThickChanged);
     if (!EncodeArea(buffers.box.data(), width, height, everywhere, candidate)) {
         return false;
+    }
+    if (!everywhere && config_.lossless != 0 && area > kSmallArea && WeighsTrialLevel(job.index)) {
+        std::vector<std::uint8_t> trial;
+        if (!EncodeWith(trialConfig_, buffers.box.data(), width, height, trial)) {
+            return false;
+        }
+        job.trial = trial.size() * kTrialGain <= candidate.size() * (kTrialGain - 1) ? Trial::kWon
+                                                                                     : Trial::kLost;
+        if (trial.size() < candidate.size()) {
+            candidate.swap(trial);
+        }
     }
     if (picture.bytes.empty() || candidate.size() < picture.bytes.size()) {
         picture = {std::move(candidate), box.left, box.top, false};
@@ -204,6 +224,26 @@ void WebpFrameCompressor::BlendedBox(Buffers& buffers, const Box& box) const {
 
 bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t width, std::int32_t height,
                                      bool everywhere, std::vector<std::uint8_t>& picture) const {
+    if (std::int64_t{width} * height <= kSmallArea) {
+        return EncodeWith(smallConfig_, pixels, width, height, picture);
+    }
+    if (config_.lossless == 0 || !everywhere) {
+        return EncodeWith(config_, pixels, width, height, picture);
+    }
+    std::vector<std::uint8_t> other;
+    if (!EncodeWith(everywhereConfigs_[0], pixels, width, height, picture) ||
+        !EncodeWith(everywhereConfigs_[1], pixels, width, height, other)) {
+        return false;
+    }
+    if (other.size() < picture.size()) {
+        picture.swap(other);
+    }
+    return true;
+}
+
+bool WebpFrameCompressor::EncodeWith(const WebPConfig& config, std::uint32_t* pixels,
+                                     std::int32_t width, std::int32_t height,
+                                     std::vector<std::uint8_t>& picture) {
     WebPPicture frame;
     if (!WebPPictureInit(&frame)) {
         return false;
@@ -215,23 +255,27 @@ bool WebpFrameCompressor::EncodeArea(std::uint32_t* pixels, std::int32_t width, 
     frame.argb_stride = width;
     frame.writer = AppendToVector;
     frame.custom_ptr = &picture;
-    const std::int64_t area = std::int64_t{width} * height;
-    bool encoded = true;
-    if (area <= kSmallArea) {
-        encoded = WebPEncode(&smallConfig_, &frame) != 0;
-    } else if (config_.lossless == 0 || !everywhere) {
-        encoded = WebPEncode(&config_, &frame) != 0;
-    } else {
-        std::vector<std::uint8_t> other;
-        encoded = WebPEncode(&everywhereConfigs_[0], &frame) != 0;
-        frame.custom_ptr = &other;
-        encoded = encoded && WebPEncode(&everywhereConfigs_[1], &frame) != 0;
-        if (other.size() < picture.size()) {
-            picture.swap(other);
-        }
-    }
+    const bool encoded = WebPEncode(&config, &frame) != 0;
     WebPPictureFree(&frame);
     return encoded;
+}
+
+bool WebpFrameCompressor::WeighsTrialLevel(std::size_t index) {
+    if (index % kTrialEvery == 0) {
+        return true;
+    }
+    if (index < kTrialLag) {
+        return false;
+    }
+    const std::size_t judge = index - kTrialLag;
+    std::unique_lock lock(mutex_);
+    jobDone_.wait(lock, [this, judge] { return donePrefix_ > judge; });
+    for (std::size_t back = 0; back < kTrialEvery && back <= judge; ++back) {
+        if (trials_[judge - back] != Trial::kNotWeighed) {
+            return trials_[judge - back] == Trial::kWon;
+        }
+    }
+    return false;
 }
 
 }  // namespace zef
