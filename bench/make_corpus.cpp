@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -93,30 +94,23 @@ zef::Model Filled() {
     return model;
 }
 
-// Rectangles and ellipses drawn with the editor's own filled shape tools, outlined and
-// hatched, with a few plain outlines.
-zef::Model Hatched() {
-    zef::Model model = Canvas(800, 600, 3, 120);
-    model.properties.lineWidth = 3;
-    zef::Random random(5);
-    zef::AddRectangle(model, random, {60, 60}, {330, 250}, true);
-    zef::AddEllipse(model, random, {420, 50}, {740, 290}, true);
-    zef::AddRectangle(model, random, {90, 340}, {380, 560}, false);
-    zef::AddEllipse(model, random, {150, 380}, {320, 520}, true);
-    zef::AddRectangle(model, random, {460, 350}, {720, 540}, true);
-    zef::AddEllipse(model, random, {500, 380}, {680, 510}, false);
-    return model;
-}
+// A shape drawn with the editor's rectangle or ellipse tool, filled (hatched) or outlined.
+struct Shape {
+    bool ellipse;
+    zef::CanvasPoint from, to;
+    bool filled;
+};
 
-// Rectangles and ellipses outlined with thick lines.
-zef::Model Outlines() {
-    zef::Model model = Canvas(800, 600, 3, 60);
-    model.properties.lineWidth = 8;
-    zef::Random random(9);
-    zef::AddRectangle(model, random, {60, 60}, {330, 250}, false);
-    zef::AddEllipse(model, random, {420, 50}, {740, 290}, false);
-    zef::AddRectangle(model, random, {90, 340}, {380, 560}, false);
-    zef::AddEllipse(model, random, {460, 350}, {720, 540}, false);
+// Shapes drawn with the editor's own tools, in order, with lines `width` pixels wide.
+zef::Model Shapes(std::int32_t width, std::int32_t vtrSpeed, std::uint32_t seed,
+                  std::initializer_list<Shape> shapes) {
+    zef::Model model = Canvas(800, 600, 3, vtrSpeed);
+    model.properties.lineWidth = width;
+    zef::Random random(seed);
+    for (const Shape& shape : shapes) {
+        (shape.ellipse ? zef::AddEllipse : zef::AddRectangle)(model, random, shape.from, shape.to,
+                                                              shape.filled);
+    }
     return model;
 }
 
@@ -178,8 +172,21 @@ int main(int argc, char** argv) {
     corpus.push_back({"scribble", "--vtr", Scribble(800, 600, 3, 40, 60, 7)});
     corpus.push_back({"scribble_shake", "", Scribble(800, 600, 3, 120, 60, 11)});
     corpus.push_back({"filled", "--vtr", Filled()});
-    corpus.push_back({"hatched", "--vtr", Hatched()});
-    corpus.push_back({"outlines", "--vtr", Outlines()});
+    // Outlined and hatched by the filled tools, with a few plain outlines.
+    corpus.push_back({"hatched", "--vtr",
+                      Shapes(3, 120, 5,
+                             {{false, {60, 60}, {330, 250}, true},
+                              {true, {420, 50}, {740, 290}, true},
+                              {false, {90, 340}, {380, 560}, false},
+                              {true, {150, 380}, {320, 520}, true},
+                              {false, {460, 350}, {720, 540}, true},
+                              {true, {500, 380}, {680, 510}, false}})});
+    corpus.push_back({"outlines", "--vtr",
+                      Shapes(8, 60, 9,
+                             {{false, {60, 60}, {330, 250}, false},
+                              {true, {420, 50}, {740, 290}, false},
+                              {false, {90, 340}, {380, 560}, false},
+                              {true, {460, 350}, {720, 540}, false}})});
     corpus.push_back({"big", "--vtr", Big()});
     corpus.push_back({"tiny", "--vtr", Tiny()});
     corpus.push_back({"steady", "--vtr", Grid(0)});
