@@ -105,10 +105,9 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
       palette_(Palette::Exact(entries_)),
       keyable_(pixels == PngPixels::kColourAlpha ||
                std::find(entries_.begin(), entries_.end(), 0u) != entries_.end()),
-      bitDepth_(indices == PngIndices::kWholeBytes && pixels == PngPixels::kPalette
-                    ? 8
-                    : BitDepth(pixels, entries_.size(), std::int64_t{width} * height)),
       fittedDepth_(BitDepth(pixels, entries_.size(), std::int64_t{width} * height)),
+      bitDepth_(indices == PngIndices::kWholeBytes && pixels == PngPixels::kPalette ? 8
+                                                                                    : fittedDepth_),
       file_(path, ops),
       compressor_(libdeflate_alloc_compressor(kLevel)),
       smallCompressor_(libdeflate_alloc_compressor(kSmallLevel)),

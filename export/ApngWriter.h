@@ -101,9 +101,9 @@ class AnimatedPngWriter {
     PngPixels kind_;
     std::vector<std::uint32_t> entries_;  // the palette, in its order once it is written
     Palette palette_;
-    bool keyable_;  // whether a pixel can show nothing
-    int bitDepth_;
+    bool keyable_;     // whether a pixel can show nothing
     int fittedDepth_;  // the bit depth of PngIndices::kFitted
+    int bitDepth_;
     std::uint64_t size_ = 0;
     StreamedFile file_;
     libdeflate_compressor* compressor_ = nullptr;

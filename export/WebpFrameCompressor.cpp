@@ -90,8 +90,7 @@ bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
     std::copy(before.begin(), before.end(), buffers.before.begin());
     jobs_.push_back({pictures_.size(), over, std::move(buffers)});
     pictures_.emplace_back();
-    trials_.push_back(Trial::kNotWeighed);
-    done_.push_back(false);
+    trials_.push_back(Trial::kPending);
     ++unfinished_;
     const bool failed = failed_;
     lock.unlock();
@@ -120,8 +119,7 @@ void WebpFrameCompressor::Work() {
         lock.lock();
         pictures_[job.index] = std::move(picture);
         trials_[job.index] = job.trial;
-        done_[job.index] = true;
-        while (donePrefix_ < done_.size() && done_[donePrefix_]) {
+        while (donePrefix_ < trials_.size() && trials_[donePrefix_] != Trial::kPending) {
             ++donePrefix_;
         }
         failed_ = failed_ || !encoded;

@@ -61,8 +61,9 @@ class WebpFrameCompressor {
     // What a frame is drawn over: the frame before, the empty canvas of the first frame, or
     // nothing (a still image).
     enum class Over : std::uint8_t { kFrameBefore, kEmptyCanvas, kNothing };
-    // Whether a frame was compressed at kTrialLevel too, and whether that was worth it.
-    enum class Trial : std::uint8_t { kNotWeighed, kWon, kLost };
+    // Whether a frame was compressed at kTrialLevel too, and whether that was worth it;
+    // kPending while the frame is not done.
+    enum class Trial : std::uint8_t { kPending, kNotWeighed, kWon, kLost };
     struct Job {
         std::size_t index;
         Over over;
@@ -150,8 +151,7 @@ class WebpFrameCompressor {
     std::vector<Buffers> freeBuffers_;
     std::deque<Job> jobs_;
     std::vector<WebpFramePicture> pictures_;
-    std::vector<Trial> trials_;  // by frame, once it is done
-    std::vector<bool> done_;
+    std::vector<Trial> trials_;   // by frame
     std::size_t donePrefix_ = 0;  // the frames done from the first on
     std::size_t unfinished_ = 0;
     bool failed_ = false;
