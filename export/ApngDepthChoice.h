@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -13,13 +14,16 @@ namespace zef {
 // Writes an animated PNG whose palette indices are packed or in whole bytes, whichever comes
 // out smaller for the drawing. Where the indices can be packed, both files are written side by
 // side until one is clearly the smaller, early in the animation, and the other is dropped:
-// packed indices keep most drawings smaller, whole bytes a hatched one.
+// packed indices keep most drawings smaller, whole bytes a hatched one. The two are weighed
+// after each frame both have written, so the choice does not depend on how fast either went.
 class ApngDepthChoice {
   public:
     // As AnimatedPngWriter's, and throws std::bad_alloc as it does.
     ApngDepthChoice(const std::string& path, std::int32_t width, std::int32_t height,
                     PngPixels pixels, const std::vector<std::uint32_t>& palette,
                     const FileOps& ops = SystemFileOps());
+    ApngDepthChoice(const ApngDepthChoice&) = delete;
+    ApngDepthChoice& operator=(const ApngDepthChoice&) = delete;
 
     bool Ok() const;
     bool Add(std::span<const std::uint32_t> pixels, std::uint32_t delay);
@@ -27,12 +31,16 @@ class ApngDepthChoice {
     bool Finish();
 
   private:
-    // Drops the larger file once the smaller holds kDecidingBytes and the larger is a
-    // kLeadShare-th larger than it, or once the smaller holds kSettledBytes.
+    // Drops a file once, after the same frame, the smaller holds kDecidingBytes: the packed
+    // one where whole bytes are a kWholeLeadShare-th smaller, the whole bytes where packed
+    // indices are a kLeadShare-th smaller or the smaller holds kSettledBytes.
     void Decide();
 
     std::unique_ptr<AnimatedPngWriter> packed_;
     std::unique_ptr<AnimatedPngWriter> whole_;
+    // The sizes of each file after the frames it has written that the other has not.
+    std::deque<std::uint64_t> packedSizes_;
+    std::deque<std::uint64_t> wholeSizes_;
 };
 
 }  // namespace zef

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "export/GifWriter.h"
+#include "export/OrderedJobs.h"
 #include "export/Palette.h"
 #include "export/PendingFrame.h"
 #include "export/StreamedFile.h"
@@ -33,7 +36,9 @@ enum class PngIndices { kFitted, kWholeBytes };
 // pixels transparent; each row takes the filter that leaves the smallest differences (indices
 // into a palette are tried unfiltered too), the first frame's most common colour takes the
 // palette's first index, and a palette's indices are packed into as few bits as its size
-// allows unless the picture is small or whole bytes are asked for (PngIndices).
+// allows unless the picture is small or whole bytes are asked for (PngIndices). Frames whose
+// codes pay for the slow near-optimal parsing are compressed again on worker threads, one frame
+// each, and written in their order: the file is the same whatever thread compressed what.
 class AnimatedPngWriter {
   public:
     // `palette`: every pixel value of the frames, for PngPixels::kPalette. Throws
@@ -52,6 +57,10 @@ class AnimatedPngWriter {
     bool Packed() const { return bitDepth_ < 8; }
     // The bytes of the file so far.
     std::uint64_t Size() const { return size_; }
+    // Calls `written` with the file's size after each frame written from now on.
+    void OnFrameWritten(std::function<void(std::uint64_t)> written) {
+        frameWritten_ = std::move(written);
+    }
     // Adds a frame of pixels, width x height, rows top to bottom, shown for `delay` hundredths
     // of a second. False once writing has failed.
     bool Add(std::span<const std::uint32_t> pixels, std::uint32_t delay);
@@ -64,6 +73,19 @@ class AnimatedPngWriter {
     bool Commit();
 
   private:
+    // A frame compressed, on its way into the file: compressed again by a worker first where
+    // that pays (`strengthen`).
+    struct QueuedFrame {
+        PixelBox box;
+        std::uint32_t delay = 0;
+        bool over = false;
+        bool first = false;
+        bool strengthen = false;
+        std::vector<std::uint8_t> codes;
+        std::vector<std::uint8_t> rows;
+        std::vector<std::uint8_t> stronger;  // room for the codes compressed again
+    };
+
     void Emit();
     // The palette and its opacities, in the order the first frame compresses best with.
     void WritePalette();
@@ -78,9 +100,14 @@ class AnimatedPngWriter {
     // which it then becomes.
     bool Deflate(std::vector<std::uint8_t>& out, std::vector<std::uint8_t>& rows,
                  std::size_t& limit);
-    // `rows` compressed again into `codes` by the near-optimal parsing where that pays, when
-    // that is smaller.
-    void Strengthen(std::vector<std::uint8_t>& codes, const std::vector<std::uint8_t>& rows);
+    // Whether compressing `rows` again by the near-optimal parsing pays, `codes` being what
+    // the quicker level made of them.
+    bool StrengthenPays(const std::vector<std::uint8_t>& codes,
+                        const std::vector<std::uint8_t>& rows) const;
+    // The frame's rows compressed again into its codes, when that is smaller; on a worker.
+    void Strengthen(QueuedFrame& frame, unsigned worker) const;
+    // The frame's control and codes into the file, in the order of the frames.
+    void Output(QueuedFrame& frame);
     // raw_ into filtered_, each row with its filter byte: none, or the filter whose
     // differences add up to the least.
     void Filter(const PixelBox& box, bool chosen);
@@ -108,7 +135,10 @@ class AnimatedPngWriter {
     StreamedFile file_;
     libdeflate_compressor* compressor_ = nullptr;
     libdeflate_compressor* smallCompressor_ = nullptr;
-    libdeflate_compressor* strongCompressor_ = nullptr;
+    std::vector<libdeflate_compressor*> strongCompressors_;  // one for each worker
+    std::unique_ptr<OrderedJobs<QueuedFrame>> jobs_;
+    std::vector<QueuedFrame> spare_;  // frames written, their buffers kept for later ones
+    std::function<void(std::uint64_t)> frameWritten_;
     bool ok_ = false;
     std::uint32_t sequence_ = 0;
     std::uint32_t frameCount_ = 0;
