@@ -15,7 +15,8 @@ namespace zef {
 // out smaller for the drawing. Where the indices can be packed, both files are written side by
 // side until one is clearly the smaller, early in the animation, and the other is dropped:
 // packed indices keep most drawings smaller, whole bytes a hatched one. The two are weighed
-// after each frame both have written, so the choice does not depend on how fast either went.
+// as soon as both have written a frame, so the choice, and which frames the whole bytes
+// compress at the slowest level once chosen, do not depend on how fast either went.
 class ApngDepthChoice {
   public:
     // As AnimatedPngWriter's, and throws std::bad_alloc as it does.
@@ -31,16 +32,23 @@ class ApngDepthChoice {
     bool Finish();
 
   private:
-    // Drops a file once, after the same frame, the smaller holds kDecidingBytes: the packed
-    // one where whole bytes are a kWholeLeadShare-th smaller, the whole bytes where packed
-    // indices are a kLeadShare-th smaller or the smaller holds kSettledBytes.
-    void Decide();
+    enum class Loser { kNone, kPacked, kWhole };
+
+    // Weighs the files after each frame both have written until one loses: the packed one
+    // once the smaller holds kDecidingBytes and whole bytes are a kWholeLeadShare-th smaller,
+    // the whole bytes once the smaller holds kDecidingBytes and packed indices are a
+    // kLeadShare-th smaller, or once the smaller holds kSettledBytes.
+    void Weigh();
+    // Drops the file that lost, which may not go while it is writing a frame.
+    void DropLoser();
 
     std::unique_ptr<AnimatedPngWriter> packed_;
     std::unique_ptr<AnimatedPngWriter> whole_;
     // The sizes of each file after the frames it has written that the other has not.
     std::deque<std::uint64_t> packedSizes_;
     std::deque<std::uint64_t> wholeSizes_;
+    std::uint32_t weighed_ = 0;  // the frames
+    Loser loser_ = Loser::kNone;
 };
 
 }  // namespace zef

@@ -27,10 +27,11 @@ constexpr std::size_t kSmallBytes = 16384;
 // rows and what it saves with the codes. On the thick rings of 800 x 600 (codes 6 % of the
 // rows) it takes 12 % off for six times the processor time; the sample's replay (codes 4 %)
 // would lose 5 % for seven times; level 12 takes 1.5 % more off for a third more time. Whole
-// byte indices of a hatched drawing lose 12 % at kLevel; they take kWholeByteStrongLevel,
-// which takes another 2 to 3 % off them for 40 % more time.
+// byte indices of a hatched drawing lose 12 % at kLevel; once they are chosen
+// (StrengthenMoreAfter) they take kStrongestLevel, which takes another 2 to 3 % off them for
+// 40 % more time.
 constexpr int kStrongLevel = 11;
-constexpr int kWholeByteStrongLevel = 12;
+constexpr int kStrongestLevel = 12;
 constexpr std::size_t kStrongShare = 20;
 // The frames compressed by the near-optimal parsing at once, at most: beyond a few, the frames
 // come slower than they are compressed.
@@ -125,8 +126,7 @@ AnimatedPngWriter::AnimatedPngWriter(const std::string& path, std::int32_t width
     canvas_.resize(count);
     strongCompressors_.resize(jobs_->Workers());
     for (libdeflate_compressor*& strong : strongCompressors_) {
-        strong = libdeflate_alloc_compressor(bitDepth_ > fittedDepth_ ? kWholeByteStrongLevel
-                                                                      : kStrongLevel);
+        strong = libdeflate_alloc_compressor(kStrongLevel);
     }
     ok_ = file_.Ok() && compressor_ != nullptr && smallCompressor_ != nullptr &&
           std::find(strongCompressors_.begin(), strongCompressors_.end(), nullptr) ==
@@ -173,8 +173,10 @@ AnimatedPngWriter::~AnimatedPngWriter() {
     jobs_.reset();
     libdeflate_free_compressor(compressor_);
     libdeflate_free_compressor(smallCompressor_);
-    for (libdeflate_compressor* strong : strongCompressors_) {
-        libdeflate_free_compressor(strong);
+    for (const auto* compressors : {&strongCompressors_, &strongestCompressors_}) {
+        for (libdeflate_compressor* compressor : *compressors) {
+            libdeflate_free_compressor(compressor);
+        }
     }
 }
 
@@ -207,6 +209,20 @@ bool AnimatedPngWriter::Complete() {
 
 bool AnimatedPngWriter::Commit() {
     return ok_ && file_.Commit();
+}
+
+// Frames are handed to the workers at most twice as many as workers ahead of the last frame
+// written, so those from kMaxWorkers * 2 frames on have not gone yet. Where the compressors
+// cannot be had, the frames stay at kStrongLevel.
+void AnimatedPngWriter::StrengthenMoreAfter(std::uint32_t frame) {
+    strongestCompressors_.resize(strongCompressors_.size());
+    for (libdeflate_compressor*& strongest : strongestCompressors_) {
+        strongest = strongest != nullptr ? strongest : libdeflate_alloc_compressor(kStrongestLevel);
+    }
+    if (std::find(strongestCompressors_.begin(), strongestCompressors_.end(), nullptr) ==
+        strongestCompressors_.end()) {
+        strongestFrom_ = frame + 2 * kMaxWorkers;
+    }
 }
 
 void AnimatedPngWriter::Emit() {
@@ -243,6 +259,7 @@ void AnimatedPngWriter::WriteFrame(const PixelBox& box, std::uint32_t delay) {
     frame.delay = delay;
     frame.over = over;
     frame.first = frameCount_ == 0;
+    frame.strongest = frameCount_ >= strongestFrom_;
     std::swap(frame.codes, over ? keyedCodes_ : sourceCodes_);
     std::swap(frame.rows, over ? keyedRows_ : sourceRows_);
     frame.strengthen = StrengthenPays(frame.codes, frame.rows);
@@ -335,9 +352,9 @@ void AnimatedPngWriter::Strengthen(QueuedFrame& frame, unsigned worker) const {
     if (!frame.strengthen) {
         return;
     }
-    const std::size_t size =
-        libdeflate_zlib_compress(strongCompressors_[worker], frame.rows.data(), frame.rows.size(),
-                                 frame.stronger.data(), frame.codes.size() - 1);
+    const std::size_t size = libdeflate_zlib_compress(
+        (frame.strongest ? strongestCompressors_ : strongCompressors_)[worker], frame.rows.data(),
+        frame.rows.size(), frame.stronger.data(), frame.codes.size() - 1);
     if (size != 0) {
         frame.stronger.resize(size);
         std::swap(frame.codes, frame.stronger);

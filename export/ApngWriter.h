@@ -57,6 +57,10 @@ class AnimatedPngWriter {
     bool Packed() const { return bitDepth_ < 8; }
     // The bytes of the file so far.
     std::uint64_t Size() const { return size_; }
+    // Compresses the frames a fixed number of frames after `frame`, the number of frames
+    // written so far, and all after them at the slowest level where they are compressed again:
+    // which frames those are does not depend on how fast the workers went.
+    void StrengthenMoreAfter(std::uint32_t frame);
     // Calls `written` with the file's size after each frame written from now on.
     void OnFrameWritten(std::function<void(std::uint64_t)> written) {
         frameWritten_ = std::move(written);
@@ -81,6 +85,7 @@ class AnimatedPngWriter {
         bool over = false;
         bool first = false;
         bool strengthen = false;
+        bool strongest = false;  // at the slowest level
         std::vector<std::uint8_t> codes;
         std::vector<std::uint8_t> rows;
         std::vector<std::uint8_t> stronger;  // room for the codes compressed again
@@ -136,6 +141,8 @@ class AnimatedPngWriter {
     libdeflate_compressor* compressor_ = nullptr;
     libdeflate_compressor* smallCompressor_ = nullptr;
     std::vector<libdeflate_compressor*> strongCompressors_;  // one for each worker
+    std::vector<libdeflate_compressor*> strongestCompressors_;
+    std::uint32_t strongestFrom_ = UINT32_MAX;  // the first frame for strongestCompressors_
     std::unique_ptr<OrderedJobs<QueuedFrame>> jobs_;
     std::vector<QueuedFrame> spare_;  // frames written, their buffers kept for later ones
     std::function<void(std::uint64_t)> frameWritten_;
