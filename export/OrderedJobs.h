@@ -13,9 +13,10 @@
 namespace zef {
 
 // Works jobs on threads of their own and hands them back in the order they came, on the thread
-// that pushed them. At most a few jobs wait or are worked on at once, so memory stays flat
-// however many come. `work` is called with the job and the number of the worker, below
-// Workers(), so that each worker can keep tools of its own.
+// that pushed them. At most `limit` jobs wait or are worked on at once (twice as many as
+// workers unless said), so memory stays flat however many come. `work` is called with the job
+// and the number of the worker, below Workers(), so that each worker can keep tools of its own.
+// A worker takes the jobs in their order, so a job may wait in `work` for one before it.
 template <typename Job>
 class OrderedJobs {
   public:
@@ -23,7 +24,7 @@ class OrderedJobs {
     using Done = std::function<void(Job&)>;
 
     // Throws std::bad_alloc when no worker can be started.
-    OrderedJobs(unsigned workers, Work work) : work_(std::move(work)) {
+    OrderedJobs(unsigned workers, Work work, std::size_t limit = 0) : work_(std::move(work)) {
         for (unsigned i = 0; i < workers; ++i) {
             try {
                 threads_.emplace_back([this, i] { Run(i); });
@@ -34,6 +35,7 @@ class OrderedJobs {
         if (threads_.empty()) {
             throw std::bad_alloc();
         }
+        limit_ = limit != 0 ? limit : 2 * threads_.size();
     }
     OrderedJobs(const OrderedJobs&) = delete;
     OrderedJobs& operator=(const OrderedJobs&) = delete;
@@ -53,10 +55,11 @@ class OrderedJobs {
     // Whether no job waits to be handed back.
     bool Empty() const { return slots_.empty(); }
 
-    // Hands the jobs done from the first on to `done`, waits while twice as many jobs as workers
-    // are out, and queues `job`.
+    // Hands the jobs done from the first on to `done`, waiting while the limit of jobs are out.
+    void MakeRoom(const Done& done) { HandBack(done, limit_ - 1); }
+    // MakeRoom, then queues `job`.
     void Push(Job job, const Done& done) {
-        HandBack(done, 2 * threads_.size() - 1);
+        MakeRoom(done);
         {
             const std::lock_guard lock(mutex_);
             slots_.push_back({std::move(job), false});
@@ -109,6 +112,7 @@ class OrderedJobs {
     }
 
     Work work_;
+    std::size_t limit_ = 0;
     std::mutex mutex_;
     std::condition_variable queued_;    // a job waits, or the workers are to stop
     std::condition_variable finished_;  // a job is done

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <new>
-#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace zef {
@@ -32,42 +32,26 @@ WebpFrameCompressor::WebpFrameCompressor(std::int32_t width, std::int32_t height
       config_(config),
       trialConfig_(config),
       smallConfig_(config),
-      everywhereConfigs_{config, config} {
+      everywhereConfigs_{config, config},
+      jobs_(
+          WorkerCount(),
+          [this](Job& job, unsigned) {
+              job.encoded = Encode(job, job.picture);
+              Record(job);
+          },
+          WorkerCount() + 1) {
     if (config.lossless != 0) {
         WebPConfigLosslessPreset(&smallConfig_, kSmallAreaLevel);
         WebPConfigLosslessPreset(&everywhereConfigs_[0], kEverywhereLevels[0]);
         WebPConfigLosslessPreset(&everywhereConfigs_[1], kEverywhereLevels[1]);
         WebPConfigLosslessPreset(&trialConfig_, kTrialLevel);
     }
-    const unsigned count = WorkerCount();
     const std::size_t area = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    freeBuffers_.resize(count + 1);
+    freeBuffers_.resize(WorkerCount() + 1);  // as many as jobs may be out
     for (Buffers& buffers : freeBuffers_) {
         buffers.argb.resize(area);
         buffers.before.resize(area);
         buffers.box.reserve(area);
-    }
-    for (unsigned i = 0; i < count; ++i) {
-        try {
-            workers_.emplace_back([this] { Work(); });
-        } catch (const std::system_error&) {
-            break;
-        }
-    }
-    if (workers_.empty()) {
-        throw std::bad_alloc();
-    }
-}
-
-WebpFrameCompressor::~WebpFrameCompressor() {
-    {
-        const std::lock_guard lock(mutex_);
-        jobs_.clear();
-        stopping_ = true;
-    }
-    jobQueued_.notify_all();
-    for (std::thread& worker : workers_) {
-        worker.join();
     }
 }
 
@@ -82,51 +66,43 @@ bool WebpFrameCompressor::CompressWhole(std::span<const std::uint32_t> argb) {
 
 bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
                                 std::span<const std::uint32_t> before, Over over) {
-    std::unique_lock lock(mutex_);
-    jobDone_.wait(lock, [this] { return !freeBuffers_.empty(); });
-    Buffers buffers = std::move(freeBuffers_.back());
+    const auto collect = [this](Job& job) { Collect(job); };
+    jobs_.MakeRoom(collect);
+    Job job;
+    job.index = queued_++;
+    job.over = over;
+    job.buffers = std::move(freeBuffers_.back());
     freeBuffers_.pop_back();
-    std::copy(argb.begin(), argb.end(), buffers.argb.begin());
-    std::copy(before.begin(), before.end(), buffers.before.begin());
-    jobs_.push_back({pictures_.size(), over, std::move(buffers)});
-    pictures_.emplace_back();
-    trials_.push_back(Trial::kPending);
-    ++unfinished_;
-    const bool failed = failed_;
-    lock.unlock();
-    jobQueued_.notify_one();
-    return !failed;
-}
-
-bool WebpFrameCompressor::Wait() {
-    std::unique_lock lock(mutex_);
-    jobDone_.wait(lock, [this] { return unfinished_ == 0; });
+    std::copy(argb.begin(), argb.end(), job.buffers.argb.begin());
+    std::copy(before.begin(), before.end(), job.buffers.before.begin());
+    {
+        const std::lock_guard lock(trialsMutex_);
+        trials_.push_back(Trial::kPending);
+    }
+    jobs_.Push(std::move(job), collect);
     return !failed_;
 }
 
-void WebpFrameCompressor::Work() {
-    std::unique_lock lock(mutex_);
-    while (true) {
-        jobQueued_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-        if (jobs_.empty()) {
-            return;
-        }
-        Job job = std::move(jobs_.front());
-        jobs_.pop_front();
-        lock.unlock();
-        WebpFramePicture picture;
-        const bool encoded = Encode(job, picture);
-        lock.lock();
-        pictures_[job.index] = std::move(picture);
+bool WebpFrameCompressor::Wait() {
+    jobs_.Drain([this](Job& job) { Collect(job); });
+    return !failed_;
+}
+
+void WebpFrameCompressor::Record(const Job& job) {
+    {
+        const std::lock_guard lock(trialsMutex_);
         trials_[job.index] = job.trial;
         while (donePrefix_ < trials_.size() && trials_[donePrefix_] != Trial::kPending) {
             ++donePrefix_;
         }
-        failed_ = failed_ || !encoded;
-        freeBuffers_.push_back(std::move(job.buffers));
-        --unfinished_;
-        jobDone_.notify_all();
     }
+    trialDone_.notify_all();
+}
+
+void WebpFrameCompressor::Collect(Job& job) {
+    pictures_.push_back(std::move(job.picture));
+    failed_ = failed_ || !job.encoded;
+    freeBuffers_.push_back(std::move(job.buffers));
 }
 
 // The candidates: the box blended, where it covers at most a quarter of the frame (where
@@ -266,8 +242,8 @@ bool WebpFrameCompressor::WeighsTrialLevel(std::size_t index) {
         return false;
     }
     const std::size_t judge = index - kTrialLag;
-    std::unique_lock lock(mutex_);
-    jobDone_.wait(lock, [this, judge] { return donePrefix_ > judge; });
+    std::unique_lock lock(trialsMutex_);
+    trialDone_.wait(lock, [this, judge] { return donePrefix_ > judge; });
     for (std::size_t back = 0; back < kTrialEvery && back <= judge; ++back) {
         if (trials_[judge - back] != Trial::kNotWeighed) {
             return trials_[judge - back] == Trial::kWon;

@@ -6,11 +6,11 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <span>
-#include <thread>
 #include <vector>
+
+#include "export/OrderedJobs.h"
 
 namespace zef {
 
@@ -38,7 +38,6 @@ class WebpFrameCompressor {
     WebpFrameCompressor(std::int32_t width, std::int32_t height, const WebPConfig& config);
     WebpFrameCompressor(const WebpFrameCompressor&) = delete;
     WebpFrameCompressor& operator=(const WebpFrameCompressor&) = delete;
-    ~WebpFrameCompressor();
 
     // Queues a copy of `argb`, width x height 0xAARRGGBB values, and of the frame shown before
     // it (empty for the first frame), waiting while every buffer is taken. False when a frame
@@ -65,10 +64,12 @@ class WebpFrameCompressor {
     // kPending while the frame is not done.
     enum class Trial : std::uint8_t { kPending, kNotWeighed, kWon, kLost };
     struct Job {
-        std::size_t index;
-        Over over;
+        std::size_t index = 0;
+        Over over = Over::kFrameBefore;
         Buffers buffers;
         Trial trial = Trial::kNotWeighed;
+        WebpFramePicture picture;
+        bool encoded = false;
     };
     struct Box {
         std::int32_t left;
@@ -79,8 +80,11 @@ class WebpFrameCompressor {
         std::int64_t changed;    // how many pixels
     };
 
-    void Work();
     bool Encode(Job& job, WebpFramePicture& picture);
+    // The job's trial, for the frames after it that are judged by it.
+    void Record(const Job& job);
+    // The job's picture in its place, its buffers free again.
+    void Collect(Job& job);
     // Whether frame `index` is compressed at kTrialLevel besides its own level: every
     // kTrialEvery-th frame, and every frame while the frame last weighed kTrialLag frames
     // before it or earlier found kTrialLevel smaller. Waits until the frames up to that one are
@@ -145,18 +149,15 @@ class WebpFrameCompressor {
     WebPConfig trialConfig_;
     WebPConfig smallConfig_;
     std::array<WebPConfig, 2> everywhereConfigs_;
-    std::mutex mutex_;
-    std::condition_variable jobQueued_;  // a job waits, or the workers are to stop
-    std::condition_variable jobDone_;    // a buffer is free again
     std::vector<Buffers> freeBuffers_;
-    std::deque<Job> jobs_;
+    std::size_t queued_ = 0;  // frames
     std::vector<WebpFramePicture> pictures_;
+    bool failed_ = false;
+    std::mutex trialsMutex_;
+    std::condition_variable trialDone_;
     std::vector<Trial> trials_;   // by frame
     std::size_t donePrefix_ = 0;  // the frames done from the first on
-    std::size_t unfinished_ = 0;
-    bool failed_ = false;
-    bool stopping_ = false;
-    std::vector<std::thread> workers_;
+    OrderedJobs<Job> jobs_;       // last, so that its workers stop before the rest goes
 };
 
 }  // namespace zef
