@@ -63,9 +63,10 @@ bool ApngDepthChoice::Finish() {
     return (whole_->Size() < packed_->Size() ? whole_ : packed_)->Commit();
 }
 
-// A frame is written while the next one goes to the workers, when at most twice as many
-// frames as workers are out: whole bytes chosen here reach the slowest level at frames no
-// worker has been given yet.
+// Called by each writer as it writes a frame, which it does just before the next frame goes to
+// its workers, while at most twice as many frames as workers are out: whole bytes chosen here
+// take the slowest level from a frame no worker has been given yet, whatever the threads'
+// speed.
 void ApngDepthChoice::Weigh() {
     while (loser_ == Loser::kNone && !packedSizes_.empty() && !wholeSizes_.empty()) {
         const std::uint64_t packed = packedSizes_.front();
