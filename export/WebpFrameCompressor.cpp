@@ -36,7 +36,7 @@ WebpFrameCompressor::WebpFrameCompressor(std::int32_t width, std::int32_t height
       jobs_(
           WorkerCount(),
           [this](Job& job, unsigned) {
-              job.encoded = Encode(job, job.picture);
+              job.encoded = Encode(job);
               Record(job);
           },
           WorkerCount() + 1) {
@@ -69,7 +69,6 @@ bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
     const auto collect = [this](Job& job) { Collect(job); };
     jobs_.MakeRoom(collect);
     Job job;
-    job.index = queued_++;
     job.over = over;
     job.buffers = std::move(freeBuffers_.back());
     freeBuffers_.pop_back();
@@ -77,6 +76,7 @@ bool WebpFrameCompressor::Queue(std::span<const std::uint32_t> argb,
     std::copy(before.begin(), before.end(), job.buffers.before.begin());
     {
         const std::lock_guard lock(trialsMutex_);
+        job.index = trials_.size();
         trials_.push_back(Trial::kPending);
     }
     jobs_.Push(std::move(job), collect);
@@ -112,7 +112,8 @@ void WebpFrameCompressor::Collect(Job& job) {
 // from buffers.box, its rows copied out of the frame: libwebp takes twice as long on a
 // picture whose rows lie apart, and may change the colour under transparent pixels of what
 // it is given.
-bool WebpFrameCompressor::Encode(Job& job, WebpFramePicture& picture) {
+bool WebpFrameCompressor::Encode(Job& job) {
+    WebpFramePicture& picture = job.picture;
     Buffers& buffers = job.buffers;
     const Box box = job.over == Over::kNothing
                         ? Box{0, 0, width_, height_, false, std::int64_t{width_} * height_}

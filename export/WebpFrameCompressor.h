@@ -80,7 +80,8 @@ class WebpFrameCompressor {
         std::int64_t changed;    // how many pixels
     };
 
-    bool Encode(Job& job, WebpFramePicture& picture);
+    // The job's frame into job.picture.
+    bool Encode(Job& job);
     // The job's trial, for the frames after it that are judged by it.
     void Record(const Job& job);
     // The job's picture in its place, its buffers free again.
@@ -150,7 +151,6 @@ class WebpFrameCompressor {
     WebPConfig smallConfig_;
     std::array<WebPConfig, 2> everywhereConfigs_;
     std::vector<Buffers> freeBuffers_;
-    std::size_t queued_ = 0;  // frames
     std::vector<WebpFramePicture> pictures_;
     bool failed_ = false;
     std::mutex trialsMutex_;
