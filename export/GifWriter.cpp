@@ -144,9 +144,16 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
               EGifPutExtensionTrailer(gif_) == GIF_OK;
     }
     GifFreeMapObject(colours);
+    // Two frames out at once: one being written while the next waits for it.
+    spare_.resize(2);
+    for (FrameJob& job : spare_) {
+        job.pixels.resize(pixels);
+    }
+    coder_.emplace(1, [this](FrameJob& job, unsigned) { Code(job); });
 }
 
 AnimatedGifWriter::~AnimatedGifWriter() {
+    coder_.reset();
     CloseEncoder(gif_);
     CloseEncoder(encoder_);
 }
@@ -155,18 +162,42 @@ bool AnimatedGifWriter::Add(std::span<const std::uint8_t> indices, std::uint32_t
     if (!ok_ || indices.size() != pending_.pixels.size()) {
         return ok_ = false;
     }
-    pending_.Take(indices, delay,
-                  [this](std::span<const std::uint8_t> next) { Emit(next.data()); });
+    pending_.Take(indices, delay, [this](std::span<const std::uint8_t> next) { Hand(next); });
     return ok_;
 }
 
+void AnimatedGifWriter::Hand(std::span<const std::uint8_t> next) {
+    coder_->MakeRoom(handedBack_);
+    FrameJob job = std::move(spare_.back());
+    spare_.pop_back();
+    job.pixels.swap(pending_.pixels);
+    job.delay = pending_.delay;
+    if (transparent_) {
+        job.next.assign(next.begin(), next.end());
+    }
+    coder_->Push(std::move(job), handedBack_);
+}
+
+void AnimatedGifWriter::Code(FrameJob& job) {
+    frame_ = job.pixels;
+    try {
+        Emit(transparent_ ? job.next.data() : nullptr, job.delay);
+    } catch (const std::bad_alloc&) {
+        written_ = false;
+    }
+    job.ok = written_;
+}
+
 bool AnimatedGifWriter::Finish() {
+    coder_->Drain(handedBack_);
     if (ok_ && pending_.waiting) {
-        Emit(nullptr);
+        frame_ = pending_.pixels;
+        Emit(nullptr, pending_.delay);
     }
     if (ok_ && !pending_.waiting) {
         WriteEmptyPicture();
     }
+    ok_ = ok_ && written_;
     CloseEncoder(encoder_);
     int error = 0;
     ok_ = gif_ != nullptr && EGifCloseFile(gif_, &error) == GIF_OK && ok_;
@@ -174,7 +205,7 @@ bool AnimatedGifWriter::Finish() {
     return ok_ && file_.Commit();
 }
 
-void AnimatedGifWriter::Emit(const std::uint8_t* next) {
+void AnimatedGifWriter::Emit(const std::uint8_t* next, std::uint64_t delay) {
     PixelBox box = canvasKnown_ ? ChangedBox() : PixelBox{0, 0, width_, height_};
     int disposal = 1;
     if (transparent_ && next != nullptr) {
@@ -187,7 +218,6 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next) {
     if (box.Empty()) {
         box = {0, 0, 1, 1};
     }
-    std::uint64_t delay = pending_.delay;
     if (delay <= kMaxDelay) {
         WriteFrame(box, disposal, static_cast<std::uint32_t>(delay));
         return;
@@ -202,7 +232,7 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next) {
 }
 
 PixelBox AnimatedGifWriter::ChangedBox() const {
-    return zef::ChangedBox(canvas_.data(), pending_.pixels.data(), width_, height_);
+    return zef::ChangedBox(canvas_.data(), frame_.data(), width_, height_);
 }
 
 PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
@@ -212,7 +242,7 @@ PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = 0; x < width_; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (next[i] == clear && pending_.pixels[i] != clear) {
+            if (next[i] == clear && frame_[i] != clear) {
                 box.Add({x, y, x + 1, y + 1});
             }
         }
@@ -232,8 +262,8 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = box.left; x < box.right; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (canvas_[i] != pending_.pixels[i]) {
-                used[pending_.pixels[i]] = true;
+            if (canvas_[i] != frame_[i]) {
+                used[frame_[i]] = true;
             }
         }
     }
@@ -249,7 +279,7 @@ bool AnimatedGifWriter::PutImage(const PixelBox& box, bool interlaced,
     scratch_.clear();
     if (EGifPutImageDesc(encoder_, box.left, box.top, box.right - box.left, box.bottom - box.top,
                          interlaced, nullptr) != GIF_OK) {
-        return ok_ = false;
+        return written_ = false;
     }
     std::array<GifByteType, 256> block{};
     for (std::size_t at = 0; at < codes.size(); at += 255) {
@@ -257,10 +287,10 @@ bool AnimatedGifWriter::PutImage(const PixelBox& box, bool interlaced,
         block[0] = static_cast<GifByteType>(length);
         std::memcpy(block.data() + 1, codes.data() + at, length);
         if (EGifPutCodeNext(encoder_, block.data()) != GIF_OK) {
-            return ok_ = false;
+            return written_ = false;
         }
     }
-    return EGifPutCodeNext(encoder_, nullptr) == GIF_OK || (ok_ = false);
+    return EGifPutCodeNext(encoder_, nullptr) == GIF_OK || (written_ = false);
 }
 
 void AnimatedGifWriter::CopyBox(const PixelBox& box) {
@@ -268,7 +298,7 @@ void AnimatedGifWriter::CopyBox(const PixelBox& box) {
     candidate_.resize(width * static_cast<std::size_t>(box.bottom - box.top));
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         std::memcpy(candidate_.data() + static_cast<std::size_t>(y - box.top) * width,
-                    pending_.pixels.data() + Offset(box.left, y), width);
+                    frame_.data() + Offset(box.left, y), width);
     }
 }
 
@@ -279,7 +309,7 @@ void AnimatedGifWriter::KeyBox(const PixelBox& box, std::uint8_t key) {
     std::uint8_t last = key;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         for (std::size_t at = Offset(box.left, y), end = Offset(box.right, y); at < end; ++at) {
-            const std::uint8_t wanted = pending_.pixels[at];
+            const std::uint8_t wanted = frame_[at];
             const bool same = canvas_[at] == wanted;
             keyed_[out] = same ? key : wanted;
             last = !same || last == wanted ? wanted : key;
@@ -294,14 +324,14 @@ std::int64_t AnimatedGifWriter::ChangedCount(const PixelBox& box) const {
         const std::size_t first = Offset(box.left, y);
         const std::size_t end = Offset(box.right, y);
         for (std::size_t at = first; at < end; ++at) {
-            changed += canvas_[at] != pending_.pixels[at] ? 1 : 0;
+            changed += canvas_[at] != frame_[at] ? 1 : 0;
         }
     }
     return changed;
 }
 
 void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t delay) {
-    if (!ok_) {
+    if (!written_) {
         return;
     }
     // The candidates, each coded: the box as it is; the box keyed twice, its unchanged pixels
@@ -362,7 +392,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     }
     if (disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
         (tiny || wholeTrial_.Due())) {
-        const bool smaller = weigh({pending_.pixels, {}, static_cast<std::size_t>(width_)}, false);
+        const bool smaller = weigh({frame_, {}, static_cast<std::size_t>(width_)}, false);
         wholeTrial_.Weighed(smaller);
         if (smaller) {
             choice = Choice::kWhole;
@@ -382,13 +412,13 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
         static_cast<std::uint8_t>(disposal << 2 | (transparency ? 1 : 0)),
         static_cast<std::uint8_t>(delay), static_cast<std::uint8_t>(delay >> 8),
         transparency.value_or(0)};
-    ok_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
-          file_.Write(scratch_.data(), scratch_.size());
+    written_ = EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
+               file_.Write(scratch_.data(), scratch_.size());
     const PixelBox written = choice == Choice::kWhole ? whole : box;
     for (std::int32_t y = written.top; y < written.bottom; ++y) {
         const std::size_t first = Offset(written.left, y);
         const auto length = static_cast<std::size_t>(written.right - written.left);
-        std::memcpy(canvas_.data() + first, pending_.pixels.data() + first, length);
+        std::memcpy(canvas_.data() + first, frame_.data() + first, length);
         if (disposal == 2) {
             std::memset(canvas_.data() + first, *transparent_, length);
         }
@@ -400,9 +430,9 @@ void AnimatedGifWriter::WriteEmptyPicture() {
     const std::uint8_t control[4] = {1, 0, 0, 0};
     const std::uint8_t pixel = 0;
     lzw_->Encode({&pixel, 1}, best_);
-    ok_ = PutImage({0, 0, 1, 1}, false, best_) &&
-          EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
-          file_.Write(scratch_.data(), scratch_.size());
+    written_ = PutImage({0, 0, 1, 1}, false, best_) &&
+               EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
+               file_.Write(scratch_.data(), scratch_.size());
 }
 
 }  // namespace zef

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "export/LzwEncoder.h"
+#include "export/OrderedJobs.h"
 #include "export/Palette.h"
 #include "export/PendingFrame.h"
 #include "export/PixelBox.h"
@@ -38,11 +40,12 @@ class CandidateTrial {
 // its unchanged pixels transparent, each of them either transparent or its own colour,
 // whichever lets the coder's strings reach further; the smallest also interlaced. With a
 // transparent colour, pixels of that colour show nothing, and a frame after which drawn pixels turn
-// transparent is cleared by its disposal.
+// transparent is cleared by its disposal. The frames are coded and written on a thread of the
+// writer's own, one after another, while the caller makes the next ones.
 class AnimatedGifWriter {
   public:
-    // Throws std::bad_alloc when its frame buffers cannot be had; Ok() is false when the file
-    // or the encoder cannot be started.
+    // Throws std::bad_alloc when its frame buffers or its thread cannot be had; Ok() is false
+    // when the file or the encoder cannot be started.
     AnimatedGifWriter(const std::string& path, std::int32_t width, std::int32_t height,
                       const Palette& palette, std::optional<std::uint32_t> transparentColour,
                       const FileOps& ops = SystemFileOps());
@@ -52,7 +55,8 @@ class AnimatedGifWriter {
 
     bool Ok() const { return ok_; }
     // Adds a frame of indices into the palette, width x height, rows top to bottom, shown for
-    // `delay` hundredths of a second. False once writing has failed.
+    // `delay` hundredths of a second. False once writing has failed, which Add learns a frame
+    // or two after the frame that failed and Finish at the latest.
     bool Add(std::span<const std::uint8_t> indices, std::uint32_t delay);
     // Writes the frame held back and the trailer and puts the file in place; an animation
     // without frames gets one empty picture, since readers refuse a GIF without an image.
@@ -60,7 +64,20 @@ class AnimatedGifWriter {
     bool Finish();
 
   private:
-    void Emit(const std::uint8_t* next);
+    // A frame for the coder thread: its pixels, how long it shows, the frame after it where a
+    // transparent colour makes the writer look ahead, and whether writing went well up to it.
+    struct FrameJob {
+        std::vector<std::uint8_t> pixels;
+        std::uint64_t delay = 0;
+        std::vector<std::uint8_t> next;
+        bool ok = true;
+    };
+    // The held frame to the coder thread, `next` after it.
+    void Hand(std::span<const std::uint8_t> next);
+    // On the coder thread: writes the job's frame.
+    void Code(FrameJob& job);
+    // Writes frame_, shown for `delay`, `next` the frame after it or null for the last.
+    void Emit(const std::uint8_t* next, std::uint64_t delay);
     // One transparent pixel shown for no time.
     void WriteEmptyPicture();
     void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
@@ -91,9 +108,11 @@ class AnimatedGifWriter {
     StreamedFile file_;
     GifFileType* gif_ = nullptr;
     GifFileType* encoder_ = nullptr;
-    bool ok_ = false;
+    bool ok_ = false;      // the caller's side: as far as the frames handed back tell
+    bool written_ = true;  // the coder's side
     PendingFrame<std::uint8_t> pending_;
-    std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
+    std::span<const std::uint8_t> frame_;  // the frame being written
+    std::vector<std::uint8_t> canvas_;     // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
     std::optional<LzwEncoder> lzw_;
     CandidateTrial keyedTrial_;
@@ -107,6 +126,14 @@ class AnimatedGifWriter {
     std::vector<std::uint8_t> laced_;
     std::vector<std::uint8_t> lacedOthers_;
     std::vector<std::uint8_t> scratch_;
+    std::vector<FrameJob> spare_;
+    // A frame written comes back to the caller's thread with how writing went.
+    std::function<void(FrameJob&)> handedBack_ = [this](FrameJob& job) {
+        ok_ = ok_ && job.ok;
+        spare_.push_back(std::move(job));
+    };
+    // Last, so that its thread stops before what it works with goes.
+    std::optional<OrderedJobs<FrameJob>> coder_;
 };
 
 }  // namespace zef
