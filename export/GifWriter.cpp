@@ -144,10 +144,12 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
               EGifPutExtensionTrailer(gif_) == GIF_OK;
     }
     GifFreeMapObject(colours);
-    // Two frames out at once: one being written while the next waits for it.
+    // Two frames out at once: one being written while the next waits for it. Their buffers
+    // are had here, so that adding a frame takes no memory.
     spare_.resize(2);
     for (FrameJob& job : spare_) {
         job.pixels.resize(pixels);
+        job.next.resize(transparent_ ? pixels : 0);
     }
     coder_.emplace(1, [this](FrameJob& job, unsigned) { Code(job); });
 }
@@ -173,7 +175,7 @@ void AnimatedGifWriter::Hand(std::span<const std::uint8_t> next) {
     job.pixels.swap(pending_.pixels);
     job.delay = pending_.delay;
     if (transparent_) {
-        job.next.assign(next.begin(), next.end());
+        std::copy(next.begin(), next.end(), job.next.begin());
     }
     coder_->Push(std::move(job), handedBack_);
 }
