@@ -12,6 +12,8 @@ namespace zef {
 namespace {
 
 constexpr std::uint32_t kMaxDelay = 65535;
+// Frames out with the coder thread at once: one being written while the next waits for it.
+constexpr std::size_t kFramesOut = 2;
 // A box of at most this share of the frame is cheap to code, so every candidate is weighed.
 constexpr std::int64_t kCheapShare = 4;
 // A box where at most this share of the pixels changed is weighed keyed every frame too.
@@ -144,14 +146,14 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
               EGifPutExtensionTrailer(gif_) == GIF_OK;
     }
     GifFreeMapObject(colours);
-    // Two frames out at once: one being written while the next waits for it. Their buffers
-    // are had here, so that adding a frame takes no memory.
-    spare_.resize(2);
+    // Their buffers are had here, so that adding a frame takes no memory.
+    spare_.resize(kFramesOut);
     for (FrameJob& job : spare_) {
         job.pixels.resize(pixels);
         job.next.resize(transparent_ ? pixels : 0);
     }
-    coder_.emplace(1, [this](FrameJob& job, unsigned) { Code(job); });
+    coder_.emplace(
+        1, [this](FrameJob& job, unsigned) { Code(job); }, kFramesOut);
 }
 
 AnimatedGifWriter::~AnimatedGifWriter() {
