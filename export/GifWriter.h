@@ -1,13 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "export/LzwEncoder.h"
+#include "export/GifFrameCoder.h"
 #include "export/OrderedJobs.h"
 #include "export/Palette.h"
 #include "export/PendingFrame.h"
@@ -40,11 +42,12 @@ class CandidateTrial {
 // its unchanged pixels transparent, each of them either transparent or its own colour,
 // whichever lets the coder's strings reach further; the smallest also interlaced. With a
 // transparent colour, pixels of that colour show nothing, and a frame after which drawn pixels turn
-// transparent is cleared by its disposal. The frames are coded and written on a thread of the
-// writer's own, one after another, while the caller makes the next ones.
+// transparent is cleared by its disposal. The frames are coded on threads of their own, a few
+// at once, and written in their order; which candidates a frame weighs follows what the
+// frames kFramesOut and more before it showed, so the file is the same on any machine.
 class AnimatedGifWriter {
   public:
-    // Throws std::bad_alloc when its frame buffers or its thread cannot be had; Ok() is false
+    // Throws std::bad_alloc when its frame buffers or its threads cannot be had; Ok() is false
     // when the file or the encoder cannot be started.
     AnimatedGifWriter(const std::string& path, std::int32_t width, std::int32_t height,
                       const Palette& palette, std::optional<std::uint32_t> transparentColour,
@@ -55,8 +58,8 @@ class AnimatedGifWriter {
 
     bool Ok() const { return ok_; }
     // Adds a frame of indices into the palette, width x height, rows top to bottom, shown for
-    // `delay` hundredths of a second. False once writing has failed, which Add learns a frame
-    // or two after the frame that failed and Finish at the latest.
+    // `delay` hundredths of a second. False once writing has failed, which Add learns a few
+    // frames after the frame that failed and Finish at the latest.
     bool Add(std::span<const std::uint8_t> indices, std::uint32_t delay);
     // Writes the frame held back and the trailer and puts the file in place; an animation
     // without frames gets one empty picture, since readers refuse a GIF without an image.
@@ -64,32 +67,36 @@ class AnimatedGifWriter {
     bool Finish();
 
   private:
-    // A frame for the coder thread: its pixels, how long it shows, the frame after it where a
-    // transparent colour makes the writer look ahead, and whether writing went well up to it.
-    struct FrameJob {
-        std::vector<std::uint8_t> pixels;
-        std::uint64_t delay = 0;
-        std::vector<std::uint8_t> next;
-        bool ok = true;
+    // Frames out with the coders at once; a frame's candidates are chosen by what the frames
+    // this many and more before it showed.
+    static constexpr std::size_t kFramesOut = 4;
+
+    // A candidate of a frame handed on: whether it is weighed, and once the frame is coded,
+    // whether it came out smaller.
+    struct Weighing {
+        bool weighed = false;
+        bool smaller = false;
     };
-    // The held frame to the coder thread, `next` after it.
-    void Hand(std::span<const std::uint8_t> next);
-    // On the coder thread: writes the job's frame.
-    void Code(FrameJob& job);
+    // A frame's weighings, kept until the frame kFramesOut after it weighs its own.
+    struct Outcome {
+        std::uint64_t frame = 0;
+        Weighing keyed;
+        Weighing whole;
+        Weighing laced;
+    };
+
     // Writes frame_, shown for `delay`, `next` the frame after it or null for the last.
     void Emit(const std::uint8_t* next, std::uint64_t delay);
+    // Chooses the frame's candidates and hands it to the coders; what shows after it into
+    // canvas_.
+    void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
+    // A frame coded: its graphic control and image into the file, in order.
+    void Written(GifFrameJob& job);
+    // The outcomes of the frames at least kFramesOut before the next into their trials.
+    void Weigh();
     // One transparent pixel shown for no time.
     void WriteEmptyPicture();
-    void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
-    // The image `box` of these codes, its rows interlaced or not, into scratch_: giflib's image
-    // descriptor, then the codes in giflib's blocks.
-    bool PutImage(const PixelBox& box, bool interlaced, const std::vector<std::uint8_t>& codes);
     PixelBox ChangedBox() const;
-    // The box's pixels into candidate_; into keyed_ with the unchanged ones as `key`, and
-    // into runKeyed_ likewise except those that carry on a run of their own colour, which
-    // stay as they are.
-    void CopyBox(const PixelBox& box);
-    void KeyBox(const PixelBox& box, std::uint8_t key);
     // How many pixels of the box changed.
     std::int64_t ChangedCount(const PixelBox& box) const;
     std::size_t Offset(std::int32_t x, std::int32_t y) const {
@@ -107,33 +114,22 @@ class AnimatedGifWriter {
     std::optional<std::uint8_t> transparent_;
     StreamedFile file_;
     GifFileType* gif_ = nullptr;
-    GifFileType* encoder_ = nullptr;
-    bool ok_ = false;      // the caller's side: as far as the frames handed back tell
-    bool written_ = true;  // the coder's side
+    bool ok_ = false;
     PendingFrame<std::uint8_t> pending_;
-    std::span<const std::uint8_t> frame_;  // the frame being written
+    std::span<const std::uint8_t> frame_;  // the frame being handed on
     std::vector<std::uint8_t> canvas_;     // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
-    std::optional<LzwEncoder> lzw_;
     CandidateTrial keyedTrial_;
     CandidateTrial wholeTrial_;
     CandidateTrial lacedTrial_;
-    std::vector<std::uint8_t> candidate_;
-    std::vector<std::uint8_t> keyed_;
-    std::vector<std::uint8_t> runKeyed_;
-    std::vector<std::uint8_t> best_;
-    std::vector<std::uint8_t> trying_;
-    std::vector<std::uint8_t> laced_;
-    std::vector<std::uint8_t> lacedOthers_;
-    std::vector<std::uint8_t> scratch_;
-    std::vector<FrameJob> spare_;
-    // A frame written comes back to the caller's thread with how writing went.
-    std::function<void(FrameJob&)> handedBack_ = [this](FrameJob& job) {
-        ok_ = ok_ && job.ok;
-        spare_.push_back(std::move(job));
-    };
-    // Last, so that its thread stops before what it works with goes.
-    std::optional<OrderedJobs<FrameJob>> coder_;
+    std::uint64_t frames_ = 0;   // frames handed to the coders
+    std::uint64_t written_ = 0;  // frames written
+    std::deque<Outcome> outcomes_;
+    std::vector<std::unique_ptr<GifFrameCoder>> coders_;  // one a thread
+    std::vector<GifFrameJob> spare_;
+    std::function<void(GifFrameJob&)> handedBack_ = [this](GifFrameJob& job) { Written(job); };
+    // Last, so that its threads stop before what they work with goes.
+    std::optional<OrderedJobs<GifFrameJob>> jobs_;
 };
 
 }  // namespace zef
