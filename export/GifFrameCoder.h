@@ -55,13 +55,13 @@ class GifFrameCoder {
     bool Ok() const { return encoder_ != nullptr; }
     // Codes the job's frame into its image and what was chosen; `ok` false when giflib failed.
     void Code(GifFrameJob& job);
-    // The image of `box` from these codes, its rows interlaced or not, into `image`.
-    bool PutImage(const PixelBox& box, bool interlaced, std::span<const std::uint8_t> codes,
-                  std::vector<std::uint8_t>& image);
     // One pixel of index 0: the picture of an animation without frames.
     bool PutEmptyPicture(std::vector<std::uint8_t>& image);
 
   private:
+    // The image of `box` from these codes, its rows interlaced or not, into `image`.
+    bool PutImage(const PixelBox& box, bool interlaced, std::span<const std::uint8_t> codes,
+                  std::vector<std::uint8_t>& image);
     // The box's pixels into candidate_; into keyed_ with the unchanged ones as `key`, and
     // into runKeyed_ likewise except those that carry on a run of their own colour, which
     // stay as they are.

@@ -125,17 +125,14 @@ bool AnimatedGifWriter::Add(std::span<const std::uint8_t> indices, std::uint32_t
     if (!ok_ || indices.size() != pending_.pixels.size()) {
         return ok_ = false;
     }
-    pending_.Take(indices, delay, [this](std::span<const std::uint8_t> next) {
-        frame_ = pending_.pixels;
-        Emit(next.data(), pending_.delay);
-    });
+    pending_.Take(indices, delay,
+                  [this](std::span<const std::uint8_t> next) { Emit(next.data()); });
     return ok_;
 }
 
 bool AnimatedGifWriter::Finish() {
     if (ok_ && pending_.waiting) {
-        frame_ = pending_.pixels;
-        Emit(nullptr, pending_.delay);
+        Emit(nullptr);
     }
     jobs_->Drain(handedBack_);
     if (ok_ && !pending_.waiting) {
@@ -147,7 +144,7 @@ bool AnimatedGifWriter::Finish() {
     return ok_ && file_.Commit();
 }
 
-void AnimatedGifWriter::Emit(const std::uint8_t* next, std::uint64_t delay) {
+void AnimatedGifWriter::Emit(const std::uint8_t* next) {
     PixelBox box = canvasKnown_ ? ChangedBox() : PixelBox{0, 0, width_, height_};
     int disposal = 1;
     if (transparent_ && next != nullptr) {
@@ -160,6 +157,7 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next, std::uint64_t delay) {
     if (box.Empty()) {
         box = {0, 0, 1, 1};
     }
+    std::uint64_t delay = pending_.delay;
     if (delay <= kMaxDelay) {
         WriteFrame(box, disposal, static_cast<std::uint32_t>(delay));
         return;
@@ -174,7 +172,7 @@ void AnimatedGifWriter::Emit(const std::uint8_t* next, std::uint64_t delay) {
 }
 
 PixelBox AnimatedGifWriter::ChangedBox() const {
-    return zef::ChangedBox(canvas_.data(), frame_.data(), width_, height_);
+    return zef::ChangedBox(canvas_.data(), pending_.pixels.data(), width_, height_);
 }
 
 PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
@@ -184,7 +182,7 @@ PixelBox AnimatedGifWriter::ClearedBox(const std::uint8_t* next) const {
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = 0; x < width_; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (next[i] == clear && frame_[i] != clear) {
+            if (next[i] == clear && pending_.pixels[i] != clear) {
                 box.Add({x, y, x + 1, y + 1});
             }
         }
@@ -204,8 +202,8 @@ std::optional<std::uint8_t> AnimatedGifWriter::KeyIndex(const PixelBox& box) con
         const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
         for (std::int32_t x = box.left; x < box.right; ++x) {
             const std::size_t i = row + static_cast<std::size_t>(x);
-            if (canvas_[i] != frame_[i]) {
-                used[frame_[i]] = true;
+            if (canvas_[i] != pending_.pixels[i]) {
+                used[pending_.pixels[i]] = true;
             }
         }
     }
@@ -222,7 +220,7 @@ std::int64_t AnimatedGifWriter::ChangedCount(const PixelBox& box) const {
         const std::size_t first = Offset(box.left, y);
         const std::size_t end = Offset(box.right, y);
         for (std::size_t at = first; at < end; ++at) {
-            changed += canvas_[at] != frame_[at] ? 1 : 0;
+            changed += canvas_[at] != pending_.pixels[at] ? 1 : 0;
         }
     }
     return changed;
@@ -240,7 +238,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     Weigh();
     GifFrameJob job = std::move(spare_.back());
     spare_.pop_back();
-    std::copy(frame_.begin(), frame_.end(), job.frame.begin());
+    std::copy(pending_.pixels.begin(), pending_.pixels.end(), job.frame.begin());
     std::copy(canvas_.begin(), canvas_.end(), job.canvas.begin());
     job.box = box;
     job.disposal = disposal;
@@ -253,13 +251,12 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     job.whole = disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
                 (job.tiny || wholeTrial_.Due());
     job.laced = job.tiny || lacedTrial_.Due();
-    outcomes_.push_back({frames_, {job.keyed}, {job.whole}, {job.laced}});
     jobs_->Push(std::move(job), handedBack_);
     ++frames_;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
         const std::size_t first = Offset(box.left, y);
         const auto length = static_cast<std::size_t>(box.right - box.left);
-        std::memcpy(canvas_.data() + first, frame_.data() + first, length);
+        std::memcpy(canvas_.data() + first, pending_.pixels.data() + first, length);
         if (disposal == 2) {
             std::memset(canvas_.data() + first, *transparent_, length);
         }
@@ -275,10 +272,10 @@ void AnimatedGifWriter::Written(GifFrameJob& job) {
         transparency.value_or(0)};
     ok_ = ok_ && job.ok && EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, 4, control) == GIF_OK &&
           file_.Write(job.image.data(), job.image.size());
-    Outcome& outcome = outcomes_[written_++ - outcomes_.front().frame];
-    outcome.keyed.smaller = job.keyedSmaller;
-    outcome.whole.smaller = job.wholeSmaller;
-    outcome.laced.smaller = job.lacedPaid;
+    outcomes_.push_back({written_++,
+                         {job.keyed, job.keyedSmaller},
+                         {job.whole, job.wholeSmaller},
+                         {job.laced, job.lacedPaid}});
     spare_.push_back(std::move(job));
 }
 

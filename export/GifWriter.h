@@ -71,13 +71,12 @@ class AnimatedGifWriter {
     // this many and more before it showed.
     static constexpr std::size_t kFramesOut = 4;
 
-    // A candidate of a frame handed on: whether it is weighed, and once the frame is coded,
-    // whether it came out smaller.
+    // A candidate of a frame coded: whether it was weighed, and whether it came out smaller.
     struct Weighing {
         bool weighed = false;
         bool smaller = false;
     };
-    // A frame's weighings, kept until the frame kFramesOut after it weighs its own.
+    // A coded frame's weighings, kept until the frame kFramesOut after it weighs its own.
     struct Outcome {
         std::uint64_t frame = 0;
         Weighing keyed;
@@ -85,8 +84,8 @@ class AnimatedGifWriter {
         Weighing laced;
     };
 
-    // Writes frame_, shown for `delay`, `next` the frame after it or null for the last.
-    void Emit(const std::uint8_t* next, std::uint64_t delay);
+    // Writes the held frame, `next` the frame after it or null for the last.
+    void Emit(const std::uint8_t* next);
     // Chooses the frame's candidates and hands it to the coders; what shows after it into
     // canvas_.
     void WriteFrame(PixelBox box, int disposal, std::uint32_t delay);
@@ -116,8 +115,7 @@ class AnimatedGifWriter {
     GifFileType* gif_ = nullptr;
     bool ok_ = false;
     PendingFrame<std::uint8_t> pending_;
-    std::span<const std::uint8_t> frame_;  // the frame being handed on
-    std::vector<std::uint8_t> canvas_;     // what a viewer shows; the transparent index = nothing
+    std::vector<std::uint8_t> canvas_;  // what a viewer shows; the transparent index = nothing
     bool canvasKnown_ = false;
     CandidateTrial keyedTrial_;
     CandidateTrial wholeTrial_;
