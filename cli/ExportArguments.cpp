@@ -59,6 +59,8 @@ std::optional<ExportArguments> ParseExportArguments(std::string_view command,
             const std::optional<std::int32_t> value = ParseNonNegative(arguments[++i]);
             ok = value && *value <= 100;
             parsed.lossyQuality = value;
+        } else if (row->format == ExportFormat::kGif && option == "--smallest") {
+            parsed.smallest = true;
         } else if (!row->sequence && option == "--max-size" && hasValue) {
             parsed.maxSize = ParseByteLimit(arguments[++i]);
             ok = parsed.maxSize.has_value();

@@ -27,6 +27,7 @@ struct ExportArguments {
     std::optional<std::uint32_t> seed;         // from the clock when not given
     std::optional<std::int32_t> lossyQuality;  // WebP only: 0..100; lossless when not given
     std::optional<std::uint64_t> maxSize;      // in bytes; not for a BMP sequence
+    bool smallest = false;                     // GIF only: a slower search for a smaller file
 };
 
 // Reads the arguments after the command word ("gif", "webp", "apng", "mp4", "webm" or "bmp");

@@ -92,7 +92,9 @@ int RunExport(const ExportArguments& arguments, std::FILE* errors) {
                                 arguments.antiAliasing,
                                 arguments.transparent,
                                 arguments.endWait,
-                                FrameDelay(arguments.kind, arguments.smoothness)};
+                                FrameDelay(arguments.kind, arguments.smoothness),
+                                {},
+                                arguments.smallest};
     TenthsProgress progress(errors);
     CatchStopSignals();
     const ExportResult result =

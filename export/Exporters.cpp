@@ -130,7 +130,7 @@ std::optional<ExportOutcome> WriteGifFrames(FramePasses& frames, const ExportSce
     std::unique_ptr<AnimatedGifWriter> writer;
     try {
         writer = std::make_unique<AnimatedGifWriter>(request.path, request.width, request.height,
-                                                     palette, transparent, ops);
+                                                     palette, transparent, ops, request.smallest);
     } catch (const std::bad_alloc&) {
         return ExportOutcome::kNoFrameStore;
     }

@@ -28,6 +28,8 @@ struct ExportRequest {
     // MP4 and WebM: the constant quality ffmpeg encodes at (its CRF, lower is better); the
     // format's own (VideoWriter.h) when none.
     std::optional<std::int32_t> videoQuality = {};
+    // GIF: the smallest file, each frame coded again with a slower search.
+    bool smallest = false;
     friend bool operator==(const ExportRequest&, const ExportRequest&) = default;
 };
 

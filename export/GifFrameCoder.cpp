@@ -91,19 +91,23 @@ void GifFrameCoder::Code(GifFrameJob& job) {
     bool coded = false;
     bool interlaced = false;
     Candidate winner;
+    // The candidate's rows as they come or interlaced.
+    const auto rows = [&](const Candidate& candidate, bool laced) {
+        Candidate laid = candidate;
+        if (laced) {
+            Interlace(candidate.pixels, candidate.width, laced_);
+            laid.pixels = laced_;
+            if (!candidate.others.empty()) {
+                Interlace(candidate.others, candidate.width, lacedOthers_);
+                laid.others = lacedOthers_;
+            }
+        }
+        return laid;
+    };
     // Codes a candidate with each parse worth trying, in rows as they come or interlaced,
     // into best_ where it is smaller than the best before.
     const auto weigh = [&](const Candidate& candidate, bool laced) {
-        std::span<const std::uint8_t> pixels = candidate.pixels;
-        std::span<const std::uint8_t> others = candidate.others;
-        if (laced) {
-            Interlace(pixels, candidate.width, laced_);
-            pixels = laced_;
-            if (!others.empty()) {
-                Interlace(others, candidate.width, lacedOthers_);
-                others = lacedOthers_;
-            }
-        }
+        const auto [pixels, others, width] = rows(candidate, laced);
         bool smaller = false;
         for (std::size_t i = 0; i < (job.tiny ? std::size(kParses) : 1); ++i) {
             const std::size_t limit = coded ? best_.size() - 1 : SIZE_MAX;
@@ -140,6 +144,20 @@ void GifFrameCoder::Code(GifFrameJob& job) {
         const std::size_t before = best_.size();
         weigh(winner, true);
         job.lacedPaid = (before - best_.size()) * kLacedGain >= before;
+    }
+    // The smallest again with the parse search, each pixel that may be coded either way as
+    // the greedy walk coded it.
+    if (job.searched) {
+        const auto [pixels, others, width] = rows(winner, interlaced);
+        std::span<const std::uint8_t> chosen = pixels;
+        if (!others.empty()) {
+            lzw_->ChooseEither(pixels, others, chosen_);
+            chosen = chosen_;
+        }
+        const LzwParse guard = others.empty() ? kParses[0].plain : kParses[0].either;
+        if (lzw_->EncodeSearched(chosen, trying_, best_.size() - 1, guard)) {
+            best_.swap(trying_);
+        }
     }
     const PixelBox whole{0, 0, width_, height_};
     job.ok = PutImage(job.wholeChosen ? whole : job.box, interlaced, best_, job.image);

@@ -24,10 +24,11 @@ struct GifFrameJob {
     std::uint32_t delay = 0;
     // The index the box's unchanged pixels take when keyed; none when it cannot be keyed.
     std::optional<std::uint8_t> key;
-    bool keyed = false;  // the box keyed, both ways
-    bool whole = false;  // the whole frame
-    bool laced = false;  // the smallest interlaced
-    bool tiny = false;   // every candidate with every parse
+    bool keyed = false;     // the box keyed, both ways
+    bool whole = false;     // the whole frame
+    bool laced = false;     // the smallest interlaced
+    bool tiny = false;      // every candidate with every parse
+    bool searched = false;  // the smallest coded again with the parse search
 
     // The image descriptor and the image data in giflib's blocks.
     std::vector<std::uint8_t> image;
@@ -84,6 +85,7 @@ class GifFrameCoder {
     std::vector<std::uint8_t> trying_;
     std::vector<std::uint8_t> laced_;
     std::vector<std::uint8_t> lacedOthers_;
+    std::vector<std::uint8_t> chosen_;
 };
 
 }  // namespace zef

@@ -65,8 +65,12 @@ void CandidateTrial::Weighed(bool smaller) {
 AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width,
                                      std::int32_t height, const Palette& palette,
                                      std::optional<std::uint32_t> transparentColour,
-                                     const FileOps& ops)
-    : width_(width), height_(height), colourCount_(palette.Colours().size()), file_(path, ops) {
+                                     const FileOps& ops, bool smallest)
+    : width_(width),
+      height_(height),
+      colourCount_(palette.Colours().size()),
+      smallest_(smallest),
+      file_(path, ops) {
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     pending_.pixels.resize(pixels);
     canvas_.resize(pixels);
@@ -251,6 +255,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
     job.whole = disposal == 1 && box != whole && box.Area() * 2 >= whole.Area() &&
                 (job.tiny || wholeTrial_.Due());
     job.laced = job.tiny || lacedTrial_.Due();
+    job.searched = smallest_;
     jobs_->Push(std::move(job), handedBack_);
     ++frames_;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {

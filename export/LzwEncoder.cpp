@@ -77,8 +77,14 @@ class ClearTrials {
 }  // namespace
 
 LzwEncoder::Table::Table(int bits)
-    : bits_(bits), codes_(std::size_t{kTableSize} << bits), runs_(std::size_t{1} << bits) {
+    : bits_(bits),
+      codes_(std::size_t{kTableSize} << bits),
+      runs_(std::size_t{1} << bits),
+      lasts_(kTableSize) {
     added_.reserve(kTableSize);
+    for (std::size_t pixel = 0; pixel < runs_.size(); ++pixel) {
+        lasts_[pixel] = static_cast<std::uint8_t>(pixel);
+    }
     Clear();
 }
 
@@ -92,10 +98,34 @@ void LzwEncoder::Table::Clear() {
     }
 }
 
+void LzwEncoder::Table::CopyFrom(const Table& other) {
+    const auto same = [&](std::uint32_t mine, std::uint32_t theirs) {
+        return mine == theirs && codes_[mine] == other.codes_[theirs];
+    };
+    const auto kept = static_cast<std::size_t>(
+        std::mismatch(added_.begin(), added_.end(), other.added_.begin(), other.added_.end(), same)
+            .first -
+        added_.begin());
+    const std::uint32_t mask = (1u << bits_) - 1;
+    for (; added_.size() > kept; added_.pop_back()) {
+        const std::uint32_t entry = added_.back();
+        std::vector<std::uint16_t>& runs = runs_[entry & mask];
+        if (runs.back() == codes_[entry]) {
+            runs.pop_back();
+        }
+        codes_[entry] = 0;
+    }
+    for (std::size_t i = kept; i < other.added_.size(); ++i) {
+        const std::uint32_t entry = other.added_[i];
+        Add(entry >> bits_, static_cast<std::uint8_t>(entry & mask), other.codes_[entry]);
+    }
+}
+
 void LzwEncoder::Table::Add(std::uint32_t prefix, std::uint8_t pixel, std::uint32_t code) {
     const std::uint32_t entry = prefix << bits_ | pixel;
     if (codes_[entry] == 0) {
         codes_[entry] = static_cast<std::uint16_t>(code);
+        lasts_[code] = pixel;
         added_.push_back(entry);
         // Runs grow one pixel at a time, from the longest run of the pixel.
         if (runs_[pixel].back() == prefix) {
@@ -159,7 +189,8 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
         void Begin() const {}
         std::pair<std::uint32_t, std::size_t> Next(std::size_t at) {
             encoder.Walk(pixels, at);
-            const std::size_t length = encoder.LookAhead(pixels, at, parse);
+            const std::size_t length = encoder.LookAhead(
+                encoder.table_, pixels, at, encoder.run_ + encoder.tail_.size(), parse);
             return {encoder.CodeOf(length), length};
         }
         std::uint8_t First(std::size_t at) const { return pixels[at]; }
@@ -169,18 +200,68 @@ bool LzwEncoder::Encode(std::span<const std::uint8_t> pixels, std::vector<std::u
     return Run(pixels, data, limit, Parser{*this, pixels, parse});
 }
 
+bool LzwEncoder::EncodeSearched(std::span<const std::uint8_t> pixels,
+                                std::vector<std::uint8_t>& data, std::size_t limit,
+                                LzwParse guard) {
+    // The strings from the start and from each clear are the search's, those after the
+    // table fills the guard's.
+    struct Parser {
+        LzwEncoder& encoder;
+        std::span<const std::uint8_t> pixels;
+        LzwParse guard;
+        std::size_t planned = 0;
+        void Begin() { encoder.Search(pixels, 0, guard, encoder.plan_); }
+        std::pair<std::uint32_t, std::size_t> Next(std::size_t at) {
+            encoder.Walk(pixels, at);
+            const std::size_t length =
+                planned < encoder.plan_.size()
+                    ? encoder.plan_[planned++]
+                    : encoder.LookAhead(encoder.table_, pixels, at,
+                                        encoder.run_ + encoder.tail_.size(), guard);
+            return {encoder.CodeOf(length), length};
+        }
+        std::uint8_t First(std::size_t at) const { return pixels[at]; }
+        void Grew(std::uint32_t, std::size_t, std::uint8_t) const {}
+        void Cleared(std::size_t at, std::uint8_t) {
+            encoder.Search(pixels, at, guard, encoder.plan_);
+            planned = 0;
+        }
+    };
+    return Run(pixels, data, limit, Parser{*this, pixels, guard});
+}
+
 bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
                               std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
                               std::size_t limit, LzwParse parse) {
+    return RunEither(pixels, others, data, limit, parse, nullptr);
+}
+
+void LzwEncoder::ChooseEither(std::span<const std::uint8_t> pixels,
+                              std::span<const std::uint8_t> others,
+                              std::vector<std::uint8_t>& values) {
+    values.resize(pixels.size());
+    std::vector<std::uint8_t> data;
+    RunEither(pixels, others, data, SIZE_MAX, kGreedyParse, &values);
+}
+
+bool LzwEncoder::RunEither(std::span<const std::uint8_t> pixels,
+                           std::span<const std::uint8_t> others, std::vector<std::uint8_t>& data,
+                           std::size_t limit, LzwParse parse, std::vector<std::uint8_t>* values) {
     // path_ holds the longest match at the pixel to code next.
     struct Parser {
         LzwEncoder& encoder;
         std::span<const std::uint8_t> pixels;
         std::span<const std::uint8_t> others;
         LzwParse parse;
+        std::vector<std::uint8_t>* values;
         void Begin() { First(0); }
         std::pair<std::uint32_t, std::size_t> Next(std::size_t at) {
             const std::size_t length = encoder.LookAheadEither(pixels, others, at, parse);
+            if (values != nullptr) {
+                for (std::size_t i = 0; i < length; ++i) {
+                    (*values)[at + i] = encoder.table_.Last(encoder.path_[i]);
+                }
+            }
             return {encoder.path_[length - 1], length};
         }
         std::uint8_t First(std::size_t at) {
@@ -198,7 +279,7 @@ bool LzwEncoder::EncodeEither(std::span<const std::uint8_t> pixels,
             encoder.LongestEither(pixels, others, at, first, encoder.path_);
         }
     };
-    return Run(pixels, data, limit, Parser{*this, pixels, others, parse});
+    return Run(pixels, data, limit, Parser{*this, pixels, others, parse, values});
 }
 
 std::size_t LzwEncoder::LongestEither(std::span<const std::uint8_t> pixels,
@@ -311,19 +392,19 @@ std::uint32_t LzwEncoder::CodeOf(std::size_t length) const {
     return length <= run_ ? table_.Runs(runPixel_)[length - 1] : tail_[length - run_ - 1];
 }
 
-std::size_t LzwEncoder::MatchLength(std::span<const std::uint8_t> pixels, std::size_t at) const {
+std::size_t LzwEncoder::MatchLength(const Table& table, std::span<const std::uint8_t> pixels,
+                                    std::size_t at) const {
     std::uint32_t code = 0;
-    return at < pixels.size() ? Longest(table_, pixels, at, code) : 0;
+    return at < pixels.size() ? Longest(table, pixels, at, code) : 0;
 }
 
-std::size_t LzwEncoder::LookAhead(std::span<const std::uint8_t> pixels, std::size_t at,
-                                  LzwParse parse) const {
-    const std::size_t longest = run_ + tail_.size();
+std::size_t LzwEncoder::LookAhead(const Table& table, std::span<const std::uint8_t> pixels,
+                                  std::size_t at, std::size_t longest, LzwParse parse) const {
     std::size_t best = longest;
-    std::size_t reach = longest + MatchLength(pixels, at + longest) + parse.gainNeeded;
+    std::size_t reach = longest + MatchLength(table, pixels, at + longest) + parse.gainNeeded;
     for (std::size_t shorter = 1; shorter <= parse.shorterBy && shorter < longest; ++shorter) {
         const std::size_t length = longest - shorter;
-        const std::size_t covered = length + MatchLength(pixels, at + length);
+        const std::size_t covered = length + MatchLength(table, pixels, at + length);
         if (covered > reach) {
             best = length;
             reach = covered;

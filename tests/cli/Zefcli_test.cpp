@@ -101,6 +101,8 @@ TEST_F(ZefcliTest, ExportsWithThePathRulesAndTheSameBytesForTheSameSeed) {
     EXPECT_EQ(gif.substr(0, 6), "GIF89a");
     EXPECT_EQ(Run("gif " + m + PathOf("y.gif") + " --vtr --seed 5 --end-wait 5"), progress);
     EXPECT_EQ(Contents(PathOf("y.gif")), gif);
+    EXPECT_EQ(Run("gif " + m + PathOf("s.gif") + " --vtr --seed 5 --smallest"), progress);
+    EXPECT_LE(Contents(PathOf("s.gif")).size(), gif.size());
     for (const char* out : {"w.WebP", "w2"}) {
         EXPECT_EQ(Run("webp " + m + PathOf(out) + " --vtr --aa --transparent --seed 5"), progress);
     }
@@ -170,6 +172,7 @@ TEST_F(ZefcliTest, FailuresAndUsageErrors) {
                                             bmp + " --vtr --still",
                                             bmp + " --transparent",
                                             gif + " --lossy 50",
+                                            "webp " + m + u + " --smallest",
                                             "webp " + m + u + " --lossy 101",
                                             "mp4 " + m + u + " --transparent",
                                             "apng " + m + u + " --lossy 5",

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -100,27 +101,38 @@ TEST(GifWriterTest, EveryShownPictureAndDelayIsTheWrittenOne) {
         Moved(Made(400, 300, kPens,
                    [](int x, int y, int) { return std::max(0, 2 - (x + y / 3) % 97 / 2); })),
     };
+    // Each written quickly, then smallest: the same pictures in no more bytes.
     for (const Sequence& sequence : sequences) {
         SCOPED_TRACE(&sequence - sequences);
         test::TempFolder folder;
-        const std::string path = folder.PathOf("out.gif");
-        AnimatedGifWriter writer(path, sequence.width, sequence.height,
-                                 Palette::Exact(sequence.colours),
-                                 sequence.transparent ? std::optional(kPens[0]) : std::nullopt);
-        std::vector<test::ShownFrame> shown;
-        for (const Frame& frame : sequence.frames) {
-            ASSERT_TRUE(writer.Add(frame.indices, frame.delay));
-            shown.push_back({{}, frame.delay});
-            for (const std::uint8_t index : frame.indices) {
-                shown.back().pixels.push_back(sequence.transparent && index == 0
-                                                  ? test::kClear
-                                                  : std::int64_t{sequence.colours[index]});
+        std::uintmax_t quickSize = 0;
+        for (const bool smallest : {false, true}) {
+            SCOPED_TRACE(smallest);
+            const std::string path = folder.PathOf(smallest ? "smallest.gif" : "quick.gif");
+            AnimatedGifWriter writer(path, sequence.width, sequence.height,
+                                     Palette::Exact(sequence.colours),
+                                     sequence.transparent ? std::optional(kPens[0]) : std::nullopt,
+                                     SystemFileOps(), smallest);
+            std::vector<test::ShownFrame> shown;
+            for (const Frame& frame : sequence.frames) {
+                ASSERT_TRUE(writer.Add(frame.indices, frame.delay));
+                shown.push_back({{}, frame.delay});
+                for (const std::uint8_t index : frame.indices) {
+                    shown.back().pixels.push_back(sequence.transparent && index == 0
+                                                      ? test::kClear
+                                                      : std::int64_t{sequence.colours[index]});
+                }
             }
+            ASSERT_TRUE(writer.Finish());
+            EXPECT_EQ(test::DecodeGif(path),
+                      (test::DecodedAnimation{sequence.width, sequence.height, true,
+                                              test::Merge(std::move(shown))}));
+            const std::uintmax_t size = std::filesystem::file_size(path);
+            if (smallest) {
+                EXPECT_LE(size, quickSize);
+            }
+            quickSize = size;
         }
-        ASSERT_TRUE(writer.Finish());
-        EXPECT_EQ(test::DecodeGif(path),
-                  (test::DecodedAnimation{sequence.width, sequence.height, true,
-                                          test::Merge(std::move(shown))}));
     }
 }
 

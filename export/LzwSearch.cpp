@@ -1,0 +1,144 @@
+#include <algorithm>
+
+#include "export/LzwEncoder.h"
+
+namespace zef {
+namespace {
+
+constexpr std::uint32_t kTableSize = 4096;
+// The lines kept beside the greedy one, and how much shorter than the longest match a
+// string of theirs may be.
+constexpr std::size_t kLines = 3;
+constexpr std::size_t kShorterBy = 16;
+// What a string ended early costs in pixels of reach, counted to the longest match's credit:
+// the entry it adds is one the table holds already.
+constexpr std::size_t kEarlyCost = 5;
+
+// A string a line may code next: the line's index and the string's length, and how far
+// the line reaches with it and two greedy strings after it.
+struct Step {
+    std::size_t line;
+    std::size_t length;
+    std::size_t reach;
+};
+
+}  // namespace
+
+void LzwEncoder::Search(std::span<const std::uint8_t> pixels, std::size_t from, LzwParse guard,
+                        std::vector<std::uint32_t>& lengths) {
+    lengths.clear();
+    if (from >= pixels.size()) {
+        return;
+    }
+    while (lines_.size() < kLines + 1) {
+        lines_.emplace_back(bits_);
+    }
+    for (Line& line : lines_) {
+        line.table.Clear();
+        line.at = from;
+        line.lengths.clear();
+    }
+    // order[0] is the guard's line, which parses as `guard` does, so the search never does
+    // worse than that; order[1], ... the others alive.
+    std::vector<std::size_t> order{0};
+    std::vector<Step> steps;
+    std::vector<Step> chosen;
+    std::vector<std::size_t> children(lines_.size());
+    std::vector<bool> taken(lines_.size());
+    for (std::uint32_t next = clearCode_ + 2; next < kTableSize; ++next) {
+        steps.clear();
+        for (const std::size_t index : order) {
+            const Line& line = lines_[index];
+            std::uint32_t code = 0;
+            const std::size_t longest = Longest(line.table, pixels, line.at, code);
+            if (line.at + longest == pixels.size()) {
+                lengths = line.lengths;
+                lengths.push_back(static_cast<std::uint32_t>(longest));
+                return;
+            }
+            const auto step = [&](std::size_t length) {
+                const std::size_t end = line.at + length;
+                const std::size_t bonus = length == longest ? kEarlyCost : 0;
+                steps.push_back({index, length, end + Reach(line.table, pixels, end) + bonus});
+            };
+            const std::size_t guarded = index == order.front()
+                                            ? LookAhead(line.table, pixels, line.at, longest, guard)
+                                            : longest;
+            step(guarded);
+            const std::size_t shortest = longest > kShorterBy ? longest - kShorterBy : 1;
+            for (std::size_t length = longest; length >= shortest; --length) {
+                if (length != guarded) {
+                    step(length);
+                }
+            }
+        }
+        // The guard's string, then those that reach furthest, the longer string first on a
+        // tie.
+        chosen.assign(1, steps.front());
+        std::stable_sort(steps.begin() + 1, steps.end(), [](const Step& a, const Step& b) {
+            return a.reach != b.reach ? a.reach > b.reach : a.length > b.length;
+        });
+        for (auto step = steps.begin() + 1; step != steps.end() && chosen.size() <= kLines;
+             ++step) {
+            chosen.push_back(*step);
+        }
+        // Each chosen string goes on in its line's place where it is the first from that
+        // line, else in the place of a line none goes on from, copied before any line moves.
+        std::fill(children.begin(), children.end(), 0);
+        std::fill(taken.begin(), taken.end(), false);
+        for (const Step& step : chosen) {
+            ++children[step.line];
+        }
+        order.clear();
+        std::size_t spare = 0;
+        for (const Step& step : chosen) {
+            std::size_t home = step.line;
+            if (taken[home]) {
+                while (children[spare] != 0 || taken[spare]) {
+                    ++spare;
+                }
+                home = spare;
+                lines_[home].table.CopyFrom(lines_[step.line].table);
+                lines_[home].lengths = lines_[step.line].lengths;
+                lines_[home].at = lines_[step.line].at;
+            }
+            taken[home] = true;
+            order.push_back(home);
+        }
+        for (std::size_t c = 0; c < chosen.size(); ++c) {
+            Line& line = lines_[order[c]];
+            const std::size_t length = chosen[c].length;
+            const std::uint32_t code = CodeIn(line.table, pixels, line.at, length);
+            line.at += length;
+            line.lengths.push_back(static_cast<std::uint32_t>(length));
+            line.table.Add(code, pixels[line.at], next);
+        }
+    }
+    // The table is full: the line that reached furthest.
+    const std::size_t furthest = *std::max_element(
+        order.begin(), order.end(),
+        [&](std::size_t a, std::size_t b) { return lines_[a].at < lines_[b].at; });
+    lengths = lines_[furthest].lengths;
+}
+
+std::size_t LzwEncoder::Reach(const Table& table, std::span<const std::uint8_t> pixels,
+                              std::size_t at) const {
+    std::uint32_t code = 0;
+    const std::size_t first = Longest(table, pixels, at, code);
+    const std::size_t second =
+        at + first < pixels.size() ? Longest(table, pixels, at + first, code) : 0;
+    return first + second;
+}
+
+std::uint32_t LzwEncoder::CodeIn(const Table& table, std::span<const std::uint8_t> pixels,
+                                 std::size_t at, std::size_t length) const {
+    const std::span<const std::uint16_t> runs = table.Runs(pixels[at]);
+    const std::size_t run = std::min({std::size_t{runAhead_[at]}, runs.size(), length});
+    std::uint32_t code = runs[run - 1];
+    for (std::size_t i = at + run; i < at + length; ++i) {
+        code = table.Find(code, pixels[i]);
+    }
+    return code;
+}
+
+}  // namespace zef
