@@ -98,16 +98,9 @@ void LzwEncoder::Table::Clear() {
     }
 }
 
-void LzwEncoder::Table::CopyFrom(const Table& other) {
-    const auto same = [&](std::uint32_t mine, std::uint32_t theirs) {
-        return mine == theirs && codes_[mine] == other.codes_[theirs];
-    };
-    const auto kept = static_cast<std::size_t>(
-        std::mismatch(added_.begin(), added_.end(), other.added_.begin(), other.added_.end(), same)
-            .first -
-        added_.begin());
+void LzwEncoder::Table::CopyFrom(const Table& other, std::size_t shared) {
     const std::uint32_t mask = (1u << bits_) - 1;
-    for (; added_.size() > kept; added_.pop_back()) {
+    for (; added_.size() > shared; added_.pop_back()) {
         const std::uint32_t entry = added_.back();
         std::vector<std::uint16_t>& runs = runs_[entry & mask];
         if (runs.back() == codes_[entry]) {
@@ -115,7 +108,7 @@ void LzwEncoder::Table::CopyFrom(const Table& other) {
         }
         codes_[entry] = 0;
     }
-    for (std::size_t i = kept; i < other.added_.size(); ++i) {
+    for (std::size_t i = shared; i < other.added_.size(); ++i) {
         const std::uint32_t entry = other.added_[i];
         Add(entry >> bits_, static_cast<std::uint8_t>(entry & mask), other.codes_[entry]);
     }

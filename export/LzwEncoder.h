@@ -70,8 +70,11 @@ class LzwEncoder {
         }
         // Empties the table, entry by entry as they were added.
         void Clear();
-        // Makes the table hold what `other` holds, keeping the entries both added alike.
-        void CopyFrom(const Table& other);
+        // Makes the table hold what `other` holds, keeping the first `shared` entries, which
+        // both added alike.
+        void CopyFrom(const Table& other, std::size_t shared);
+        // How many entries it holds.
+        std::size_t Size() const { return added_.size(); }
         // The last pixel of the string of `code`.
         std::uint8_t Last(std::uint32_t code) const { return lasts_[code]; }
         // A string the table holds keeps its first code, under which its longer strings are.
@@ -86,13 +89,20 @@ class LzwEncoder {
         std::vector<std::vector<std::uint16_t>> runs_;
         std::vector<std::uint8_t> lasts_;
     };
-    // A parse the search follows: its table, where its next string starts and the lengths of
-    // its strings so far.
+    // A string a line of the search coded: the index in trail_ of the string before it, and
+    // its length.
+    struct Turn {
+        std::uint32_t before;
+        std::uint32_t length;
+    };
+    // A parse the search follows: its table, where its next string starts, its last string in
+    // trail_, and how many of its table's first entries each line's table shares.
     struct Line {
         explicit Line(int bits) : table(bits) {}
         Table table;
         std::size_t at = 0;
-        std::vector<std::uint32_t> lengths;
+        std::uint32_t last = 0;
+        std::vector<std::size_t> shared;
     };
 
     // How many pixels from each one on are the same, at most 4096: a string that starts in a
@@ -139,9 +149,6 @@ class LzwEncoder {
     // fills, into `lengths`.
     void Search(std::span<const std::uint8_t> pixels, std::size_t from, LzwParse guard,
                 std::vector<std::uint32_t>& lengths);
-    // How far two greedy strings from `at` reach in `table`.
-    std::size_t Reach(const Table& table, std::span<const std::uint8_t> pixels,
-                      std::size_t at) const;
     // The code of the `length` pixels from `at` in `table`, which holds them.
     std::uint32_t CodeIn(const Table& table, std::span<const std::uint8_t> pixels, std::size_t at,
                          std::size_t length) const;
@@ -164,6 +171,7 @@ class LzwEncoder {
     std::vector<std::uint16_t> ahead_;
     std::vector<std::uint16_t> aheadSpare_;
     std::vector<Line> lines_;  // the search's, made when it first runs
+    std::vector<Turn> trail_;
     std::vector<std::uint32_t> plan_;
 };
 
