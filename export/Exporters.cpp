@@ -123,14 +123,15 @@ std::optional<ExportOutcome> WriteGifFrames(FramePasses& frames, const ExportSce
                                             const ExportRequest& request, std::int64_t count,
                                             const Palette& palette, bool coloursCounted,
                                             ExportProgress& progress, const FileOps& ops) {
-    std::optional<std::uint32_t> transparent;
+    GifOptions options;
     if (request.transparent && !request.antiAliasing) {
-        transparent = scene.model.properties.backgroundColour.Value();
+        options.transparentColour = scene.model.properties.backgroundColour.Value();
     }
+    options.smallest = request.smallest;
     std::unique_ptr<AnimatedGifWriter> writer;
     try {
         writer = std::make_unique<AnimatedGifWriter>(request.path, request.width, request.height,
-                                                     palette, transparent, ops, request.smallest);
+                                                     palette, options, ops);
     } catch (const std::bad_alloc&) {
         return ExportOutcome::kNoFrameStore;
     }

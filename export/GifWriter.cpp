@@ -64,18 +64,17 @@ void CandidateTrial::Weighed(bool smaller) {
 
 AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width,
                                      std::int32_t height, const Palette& palette,
-                                     std::optional<std::uint32_t> transparentColour,
-                                     const FileOps& ops, bool smallest)
+                                     const GifOptions& options, const FileOps& ops)
     : width_(width),
       height_(height),
       colourCount_(palette.Colours().size()),
-      smallest_(smallest),
+      smallest_(options.smallest),
       file_(path, ops) {
     const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     pending_.pixels.resize(pixels);
     canvas_.resize(pixels);
-    if (transparentColour && palette.IsExact()) {
-        transparent_ = palette.Find(*transparentColour);
+    if (options.transparentColour && palette.IsExact()) {
+        transparent_ = palette.Find(*options.transparentColour);
     }
     if (transparent_) {
         std::fill(canvas_.begin(), canvas_.end(), *transparent_);
@@ -88,7 +87,8 @@ AnimatedGifWriter::AnimatedGifWriter(const std::string& path, std::int32_t width
         job.canvas.resize(pixels);
     }
     const unsigned workers =
-        std::clamp(std::thread::hardware_concurrency(), 1u, static_cast<unsigned>(kFramesOut));
+        std::clamp(options.coders != 0 ? options.coders : std::thread::hardware_concurrency(), 1u,
+                   static_cast<unsigned>(kFramesOut));
     ColorMapObject* colours = MakeColourMap(palette, !transparent_ && colourCount_ < 256);
     ok_ = colours != nullptr;
     for (unsigned i = 0; i < workers && ok_; ++i) {

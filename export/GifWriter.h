@@ -21,6 +21,16 @@ struct GifFileType;
 
 namespace zef {
 
+// How a GIF is written, beside its frames and palette.
+struct GifOptions {
+    std::optional<std::uint32_t> transparentColour;  // the colour that shows nothing
+    // Each frame's smallest candidate coded again with the slower parse search.
+    bool smallest = false;
+    // The threads that code frames, at most four; when 0, one a core. The file is the same
+    // whatever their number.
+    unsigned coders = 0;
+};
+
 // Whether a frame candidate is worth weighing: one that came out no smaller than the best
 // before it rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
 class CandidateTrial {
@@ -52,8 +62,8 @@ class AnimatedGifWriter {
     // Throws std::bad_alloc when its frame buffers or its threads cannot be had; Ok() is false
     // when the file or the encoder cannot be started.
     AnimatedGifWriter(const std::string& path, std::int32_t width, std::int32_t height,
-                      const Palette& palette, std::optional<std::uint32_t> transparentColour,
-                      const FileOps& ops = SystemFileOps(), bool smallest = false);
+                      const Palette& palette, const GifOptions& options = {},
+                      const FileOps& ops = SystemFileOps());
     AnimatedGifWriter(const AnimatedGifWriter&) = delete;
     AnimatedGifWriter& operator=(const AnimatedGifWriter&) = delete;
     ~AnimatedGifWriter();
