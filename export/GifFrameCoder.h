@@ -24,11 +24,14 @@ struct GifFrameJob {
     std::uint32_t delay = 0;
     // The index the box's unchanged pixels take when keyed; none when it cannot be keyed.
     std::optional<std::uint8_t> key;
-    bool keyed = false;     // the box keyed, both ways
-    bool whole = false;     // the whole frame
-    bool laced = false;     // the smallest interlaced
-    bool tiny = false;      // every candidate with every parse
-    bool searched = false;  // the smallest coded again with the parse search
+    bool keyed = false;  // the box keyed, both ways
+    bool whole = false;  // the whole frame
+    bool laced = false;  // the smallest interlaced
+    bool tiny = false;   // every candidate with every parse
+    // The smallest coded again with the parse search: whatever it is, or where it is the box
+    // keyed either way, a coding without a look-ahead of its own.
+    bool searched = false;
+    bool searchedEither = false;
 
     // The image descriptor and the image data in giflib's blocks.
     std::vector<std::uint8_t> image;
@@ -39,6 +42,9 @@ struct GifFrameJob {
     bool keyedSmaller = false;
     bool wholeSmaller = false;
     bool lacedPaid = false;
+    // Whether the search ran, and whether it saved enough to be worth running.
+    bool searchRan = false;
+    bool searchPaid = false;
     bool ok = true;
 };
 

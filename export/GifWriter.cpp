@@ -58,7 +58,7 @@ bool CandidateTrial::Due() {
 }
 
 void CandidateTrial::Weighed(bool smaller) {
-    rest_ = smaller ? 0 : std::min(std::max(1, 2 * rest_), kLongestRest);
+    rest_ = smaller ? 0 : std::min(std::max(1, 2 * rest_), longestRest_);
     wait_ = rest_;
 }
 
@@ -256,6 +256,7 @@ void AnimatedGifWriter::WriteFrame(PixelBox box, int disposal, std::uint32_t del
                 (job.tiny || wholeTrial_.Due());
     job.laced = job.tiny || lacedTrial_.Due();
     job.searched = smallest_;
+    job.searchedEither = searchTrial_.Due();
     jobs_->Push(std::move(job), handedBack_);
     ++frames_;
     for (std::int32_t y = box.top; y < box.bottom; ++y) {
@@ -280,7 +281,8 @@ void AnimatedGifWriter::Written(GifFrameJob& job) {
     outcomes_.push_back({written_++,
                          {job.keyed, job.keyedSmaller},
                          {job.whole, job.wholeSmaller},
-                         {job.laced, job.lacedPaid}});
+                         {job.laced, job.lacedPaid},
+                         {job.searchRan, job.searchPaid}});
     spare_.push_back(std::move(job));
 }
 
@@ -295,6 +297,7 @@ void AnimatedGifWriter::Weigh() {
         learn(outcome.keyed, keyedTrial_);
         learn(outcome.whole, wholeTrial_);
         learn(outcome.laced, lacedTrial_);
+        learn(outcome.search, searchTrial_);
         outcomes_.pop_front();
     }
 }

@@ -32,14 +32,15 @@ struct GifOptions {
 };
 
 // Whether a frame candidate is worth weighing: one that came out no smaller than the best
-// before it rests for 1, 2, 4, ... up to 16 frames before it is weighed again.
+// before it rests for 1, 2, 4, ... up to `longestRest` frames before it is weighed again.
 class CandidateTrial {
   public:
+    explicit CandidateTrial(int longestRest = 16) : longestRest_(longestRest) {}
     bool Due();
     void Weighed(bool smaller);
 
   private:
-    static constexpr int kLongestRest = 16;
+    int longestRest_;
     int rest_ = 0;
     int wait_ = 0;
 };
@@ -54,9 +55,10 @@ class CandidateTrial {
 // transparent colour, pixels of that colour show nothing, and a frame after which drawn pixels turn
 // transparent is cleared by its disposal. The frames are coded on threads of their own, a few
 // at once, and written in their order; which candidates a frame weighs follows what the
-// frames kFramesOut and more before it showed, so the file is the same on any machine. The
-// smallest file codes each frame's best candidate again with a search over parses, some three
-// times slower for about a hundredth less.
+// frames kFramesOut and more before it showed, so the file is the same on any machine. A
+// frame whose box keyed either way is smallest is coded again with a search over parses, which
+// rests like a candidate while it saves less than a thousandth; the smallest file codes every
+// frame's best candidate so, some three times slower for about a hundredth less.
 class AnimatedGifWriter {
   public:
     // Throws std::bad_alloc when its frame buffers or its threads cannot be had; Ok() is false
@@ -82,6 +84,9 @@ class AnimatedGifWriter {
     // Frames out with the coders at once; a frame's candidates are chosen by what the frames
     // this many and more before it showed.
     static constexpr std::size_t kFramesOut = 4;
+    // The parse search takes some ten to thirty times a candidate's coding, so where it saved
+    // too little it rests longer.
+    static constexpr int kLongestSearchRest = 64;
 
     // A candidate of a frame coded: whether it was weighed, and whether it came out smaller.
     struct Weighing {
@@ -94,6 +99,7 @@ class AnimatedGifWriter {
         Weighing keyed;
         Weighing whole;
         Weighing laced;
+        Weighing search;
     };
 
     // Writes the held frame, `next` the frame after it or null for the last.
@@ -133,6 +139,7 @@ class AnimatedGifWriter {
     CandidateTrial keyedTrial_;
     CandidateTrial wholeTrial_;
     CandidateTrial lacedTrial_;
+    CandidateTrial searchTrial_{kLongestSearchRest};
     std::uint64_t frames_ = 0;   // frames handed to the coders
     std::uint64_t written_ = 0;  // frames written
     std::deque<Outcome> outcomes_;
