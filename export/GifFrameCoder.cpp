@@ -26,6 +26,11 @@ struct Parses {
 constexpr Parses kParses[] = {
     {{2, 3}, kGreedyParse}, {{1, 1}, {1, 1}}, {{4, 1}, {2, 1}}, {{2, 2}, {4, 1}}};
 
+// Whether coding again, from `before` bytes down to `after`, saved at least one `share`th.
+bool Saved(std::size_t before, std::size_t after, std::size_t share) {
+    return (before - after) * share >= before;
+}
+
 int WriteToMemory(GifFileType* gif, const GifByteType* data, int size) {
     auto* bytes = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
     try {
@@ -146,7 +151,7 @@ void GifFrameCoder::Code(GifFrameJob& job) {
     if (job.laced) {
         const std::size_t before = best_.size();
         weigh(winner, true);
-        job.lacedPaid = (before - best_.size()) * kLacedGain >= before;
+        job.lacedPaid = Saved(before, best_.size(), kLacedGain);
     }
     // The smallest again with the parse search, each pixel that may be coded either way as
     // the greedy walk coded it: every frame for the smallest file, else where the box keyed
@@ -164,7 +169,7 @@ void GifFrameCoder::Code(GifFrameJob& job) {
         if (lzw_->EncodeSearched(chosen, trying_, before - 1, guard)) {
             best_.swap(trying_);
         }
-        job.searchPaid = (before - best_.size()) * kSearchGain >= before;
+        job.searchPaid = Saved(before, best_.size(), kSearchGain);
     }
     const PixelBox whole{0, 0, width_, height_};
     job.ok = PutImage(job.wholeChosen ? whole : job.box, interlaced, best_, job.image);
